@@ -1,0 +1,60 @@
+// Speed of the number texts and of keys through the headless calculator.
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "calculator/engine/Grouping.h"
+#include "calculator/engine/NumberText.h"
+#include "calculator/logic/Calculator.h"
+#include "calculator/logic/KeyTokens.h"
+
+namespace {
+
+void BM_FormatResult(benchmark::State& state)
+{
+    const double values[] = {1.0 / 3.0, 123456.789, -0.5, 999999999999.0, 42.0, 1e-7};
+    QString text;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(abacor::FormatResult(values[i++ % 6], text));
+        benchmark::DoNotOptimize(text);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_FormatResult);
+
+void BM_GroupAndStrip(benchmark::State& state)
+{
+    const QString plain = QStringLiteral("-123456789.125");
+    for (auto _ : state) {
+        const QString grouped = abacor::GroupDigits(plain, abacor::GroupingMode::Always, true);
+        benchmark::DoNotOptimize(abacor::StripGrouping(grouped));
+    }
+}
+BENCHMARK(BM_GroupAndStrip);
+
+void BM_RandomKeys(benchmark::State& state)
+{
+    const std::vector<std::string> tokens = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", ".", "+", "-",
+                                             "*", "/", "=", "+/-", "CE", "%", "sq", "M+", "MR", "ANS", "C"};
+    std::mt19937 random(7);
+    std::vector<const std::string*> sequence;
+    for (int i = 0; i < 1000; ++i)
+        sequence.push_back(&tokens[random() % tokens.size()]);
+
+    abacor::CalculatorSettings settings = abacor::DefaultSettings();
+    settings.CommaFormatFlg = 1;
+    for (auto _ : state) {
+        abacor::Calculator calculator(settings);
+        calculator.ResetCalculator(false);
+        for (const std::string* token : sequence)
+            abacor::ApplyKeyToken(calculator, settings, *token);
+        benchmark::DoNotOptimize(calculator.state().displayText);
+    }
+    state.SetItemsProcessed(state.iterations() * 1000);
+}
+BENCHMARK(BM_RandomKeys);
+
+}  // namespace

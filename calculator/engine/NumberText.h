@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+namespace abacor {
+
+// The display text of the error state; only ever the display text.
+inline constexpr QStringView kErrorText = u"ERROR";
+
+// The value of a number text as the C library's string-to-double conversion
+// reads it (the longest leading number, 0.0 when there is none), but exact
+// and independent of the C locale. "-0" gives negative zero. The text must
+// hold no grouping: the conversion stops at a ",".
+double TextToValue(QStringView text);
+
+// Characters after the first "."; 0 without one. Grouping does not matter.
+int DecimalPlaces(QStringView text);
+
+// Writes the display form of value (at most 12 significant digits, trailing
+// zeros dropped, never an exponent) into text. Returns true on overflow:
+// magnitude of 10^12 or more, a rounding carry to 13 integer digits, or NaN.
+// On overflow text holds nothing useful.
+bool FormatResult(double value, QString& text);
+
+}  // namespace abacor

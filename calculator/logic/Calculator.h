@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include "calculator/engine/Grouping.h"
+#include "calculator/engine/NumberText.h"
+#include "calculator/logic/CalculatorState.h"
+#include "settings/CalculatorSettings.h"
+
+namespace abacor {
+
+// The calculator proper: the state machine of the keys and the function
+// commands, computing left to right. It never paints; it reports the regions
+// to repaint to its sink. It reads the settings record it is given at each use.
+class Calculator {
+public:
+    explicit Calculator(const CalculatorSettings& settings, RepaintSink* sink = nullptr);
+
+    const CalculatorState& state() const { return state_; }
+    bool InErrorState() const { return state_.displayText == kErrorText; }
+
+    void ResetCalculator(bool showError);
+    void EnterDigit(QStringView key);
+    void ApplyOperatorKey(int op, QStringView symbol);
+    void ChangeSign();
+    void ClearEntry();
+
+    // The left soft key; with ClearMenuFlg on the window shows the clear menu
+    // instead and this does nothing.
+    void OnLeftSoftKey();
+    bool LeftSoftKeyOpensClearMenu() const;
+    void OnClear();
+    void OnAllClear();
+    // The OK command's calculation; the window adds the flash of "＝".
+    void OnOK();
+
+    void OnPercent();
+    void OnSquare();
+    void OnCube();
+    void RaisePower(int n);
+    void OnSquareRoot();
+    void OnTaxIncluded();
+    void OnTaxExcluded();
+    void OnMemoryPlus();
+    void OnMemoryMinus();
+    void OnMemoryRecall();
+    void OnMemoryClear();
+    void OnLastAnswer();
+
+private:
+    QString Grouped(const QString& plain, GroupingMode mode) const;
+    void Repaint(DisplayRegion region);
+    // Shows a new entry value from a function command; false after an overflow.
+    bool ShowEntry(double value);
+    void AddToMemory(bool subtract);
+
+    CalculatorState state_;
+    const CalculatorSettings* settings_;
+    RepaintSink* sink_;
+};
+
+}  // namespace abacor

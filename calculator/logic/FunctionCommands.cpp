@@ -1,0 +1,165 @@
+// The function commands on the number shown, the memory and the last answer.
+#include "calculator/engine/FunctionMath.h"
+#include "calculator/engine/NumberText.h"
+#include "calculator/engine/ScaledArithmetic.h"
+#include "calculator/logic/Calculator.h"
+
+#include <math.h>
+
+namespace abacor {
+
+bool Calculator::ShowEntry(double value)
+{
+    state_.entryValue = value;
+    QString plain;
+    if (FormatResult(value, plain)) {
+        ResetCalculator(true);
+        return false;
+    }
+    state_.displayText = Grouped(plain, GroupingMode::Display);
+    Repaint(DisplayRegion::DisplayBox);
+    return true;
+}
+
+void Calculator::OnPercent()
+{
+    if (InErrorState())
+        return;
+    state_.operatorText.clear();
+    Repaint(DisplayRegion::OperatorRect);
+
+    state_.displayText = StripGrouping(state_.displayText);
+    const double s = ScaleFactor(DecimalPlaces(state_.displayText));
+    const auto accumulator =
+        PercentValue(state_.pendingOperator, state_.accumulator, state_.entryValue, s);
+    if (!accumulator) {
+        ResetCalculator(true);
+        return;
+    }
+    state_.accumulator = *accumulator;
+    QString plain;
+    if (FormatResult(state_.accumulator, plain)) {
+        ResetCalculator(true);
+        return;
+    }
+    state_.resultText = Grouped(plain, GroupingMode::Always);
+    state_.displayText = Grouped(plain, GroupingMode::Display);
+    Repaint(DisplayRegion::DisplayBox);
+    Repaint(DisplayRegion::ResultBox);
+
+    state_.entryValue = state_.accumulator;
+    state_.entryState = StateResult;
+    state_.pendingOperator = OperatorNone;
+    state_.lastAnswerText = state_.displayText;
+    state_.lastAnswer = state_.entryValue;
+}
+
+void Calculator::OnSquare()
+{
+    RaisePower(2);
+}
+
+void Calculator::OnCube()
+{
+    RaisePower(3);
+}
+
+void Calculator::RaisePower(int n)
+{
+    if (InErrorState())
+        return;
+    state_.displayText = StripGrouping(state_.displayText);
+    const double s = ScaleFactor(DecimalPlaces(state_.displayText));
+    if (ShowEntry(RaisedPower(state_.entryValue, s, n)))
+        state_.entryState = StateOperand;
+}
+
+void Calculator::OnSquareRoot()
+{
+    if (InErrorState())
+        return;
+    if (state_.entryValue < 0.0) {
+        ResetCalculator(true);
+        return;
+    }
+    if (ShowEntry(sqrt(state_.entryValue)))
+        state_.entryState = StateOperand;
+}
+
+void Calculator::OnTaxIncluded()
+{
+    if (InErrorState())
+        return;
+    if (ShowEntry(TaxIncludedValue(state_.entryValue, settings_->TaxPercent)))
+        state_.entryState = StateOperand;
+}
+
+void Calculator::OnTaxExcluded()
+{
+    if (InErrorState())
+        return;
+    if (ShowEntry(TaxExcludedValue(state_.entryValue, settings_->TaxPercent)))
+        state_.entryState = StateOperand;
+}
+
+void Calculator::AddToMemory(bool subtract)
+{
+    if (InErrorState())
+        return;
+    ApplyOperatorKey(OperatorNone, {});
+    if (InErrorState()) {
+        OnMemoryClear();
+        return;
+    }
+    const double s = ScaleFactor(DecimalPlaces(state_.displayText));
+    const double memory = subtract ? MemoryMinusValue(state_.memoryValue, state_.entryValue, s)
+                                   : MemoryPlusValue(state_.memoryValue, state_.entryValue, s);
+    QString plain;
+    if (FormatResult(memory, plain)) {
+        OnMemoryClear();
+        ResetCalculator(true);
+        return;
+    }
+    state_.memoryValue = memory;
+    state_.memoryText = GroupDigits(plain, GroupingMode::Always, true);
+    Repaint(DisplayRegion::MemoryBox);
+}
+
+void Calculator::OnMemoryPlus()
+{
+    AddToMemory(false);
+}
+
+void Calculator::OnMemoryMinus()
+{
+    AddToMemory(true);
+}
+
+void Calculator::OnMemoryRecall()
+{
+    if (InErrorState())
+        return;
+    state_.displayText = Grouped(StripGrouping(state_.memoryText), GroupingMode::Display);
+    state_.entryValue = state_.memoryValue;
+    Repaint(DisplayRegion::DisplayBox);
+    state_.entryState = StateOperand;
+}
+
+void Calculator::OnMemoryClear()
+{
+    state_.memoryText = QStringLiteral("0");
+    state_.memoryValue = 0.0;
+    Repaint(DisplayRegion::MemoryBox);
+}
+
+void Calculator::OnLastAnswer()
+{
+    if (InErrorState())
+        return;
+    state_.displayText = state_.lastAnswerText;
+    state_.entryValue = state_.lastAnswer;
+    Repaint(DisplayRegion::DisplayBox);
+    state_.entryState = StateOperand;
+}
+
+}  // namespace abacor

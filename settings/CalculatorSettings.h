@@ -1,0 +1,149 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace abacor {
+
+// Colours are 0x00BBGGRR, red in the low byte.
+using ColorRef = std::uint32_t;
+
+// The one record both programs share; field names are the stored value names.
+struct CalculatorSettings {
+    std::uint32_t DialogBackColor;
+    std::uint32_t StaticBackColor;
+    std::uint32_t StaticTextColor;
+    std::uint32_t StaticLineColor;
+    std::uint32_t ButtonBackColor1;
+    std::uint32_t ButtonBackColor2;
+    std::uint32_t ButtonBackColor3;
+    std::uint32_t ButtonBackColor4;
+    std::uint32_t ButtonGradColor1;
+    std::uint32_t ButtonGradColor2;
+    std::uint32_t ButtonGradColor3;
+    std::uint32_t ButtonGradColor4;
+    std::uint32_t ButtonTextColor1;
+    std::uint32_t ButtonTextColor2;
+    std::uint32_t ButtonTextColor3;
+    std::uint32_t ButtonTextColor4;
+    std::uint32_t ButtonLineColor;
+    std::uint32_t LabelTextColor;
+    std::uint32_t RoundButtonFlg;
+    std::uint32_t CommaFormatFlg;
+    std::uint32_t ShiftKeyFlg;
+    std::uint32_t ClearMenuFlg;
+    std::uint32_t NumKeyRevFlg;
+    std::uint32_t ClearTypeFlg;
+    std::uint32_t GradationFlg;
+    std::uint32_t AddButton1Type;
+    std::uint32_t AddButton2Type;
+    std::uint32_t AddButton3Type;
+    std::uint32_t AddButton4Type;
+    std::uint32_t TaxPercent;
+
+    friend bool operator==(const CalculatorSettings&, const CalculatorSettings&) = default;
+};
+
+enum class SettingKind { Colour, Flag, KeyKind, Number };
+
+struct SettingDescriptor {
+    std::string_view name;
+    std::uint32_t CalculatorSettings::*field;
+    std::uint32_t defaultValue;
+    SettingKind kind;
+};
+
+inline constexpr int kSettingCount = 30;
+
+// Table order is load and save order.
+inline constexpr std::array<SettingDescriptor, kSettingCount> kSettingsTable{{
+    {"DialogBackColor", &CalculatorSettings::DialogBackColor, 0xC8C8C8, SettingKind::Colour},
+    {"StaticBackColor", &CalculatorSettings::StaticBackColor, 0xFFFFFF, SettingKind::Colour},
+    {"StaticTextColor", &CalculatorSettings::StaticTextColor, 0x000000, SettingKind::Colour},
+    {"StaticLineColor", &CalculatorSettings::StaticLineColor, 0x000000, SettingKind::Colour},
+    {"ButtonBackColor1", &CalculatorSettings::ButtonBackColor1, 0xE1E1E1, SettingKind::Colour},
+    {"ButtonBackColor2", &CalculatorSettings::ButtonBackColor2, 0xE1E1E1, SettingKind::Colour},
+    {"ButtonBackColor3", &CalculatorSettings::ButtonBackColor3, 0xE1E1E1, SettingKind::Colour},
+    {"ButtonBackColor4", &CalculatorSettings::ButtonBackColor4, 0xE1E1E1, SettingKind::Colour},
+    {"ButtonGradColor1", &CalculatorSettings::ButtonGradColor1, 0xFFFFFF, SettingKind::Colour},
+    {"ButtonGradColor2", &CalculatorSettings::ButtonGradColor2, 0xFFFFFF, SettingKind::Colour},
+    {"ButtonGradColor3", &CalculatorSettings::ButtonGradColor3, 0xFFFFFF, SettingKind::Colour},
+    {"ButtonGradColor4", &CalculatorSettings::ButtonGradColor4, 0xFFFFFF, SettingKind::Colour},
+    {"ButtonTextColor1", &CalculatorSettings::ButtonTextColor1, 0x000000, SettingKind::Colour},
+    {"ButtonTextColor2", &CalculatorSettings::ButtonTextColor2, 0x000000, SettingKind::Colour},
+    {"ButtonTextColor3", &CalculatorSettings::ButtonTextColor3, 0x000000, SettingKind::Colour},
+    {"ButtonTextColor4", &CalculatorSettings::ButtonTextColor4, 0x000000, SettingKind::Colour},
+    {"ButtonLineColor", &CalculatorSettings::ButtonLineColor, 0x000000, SettingKind::Colour},
+    {"LabelTextColor", &CalculatorSettings::LabelTextColor, 0x000000, SettingKind::Colour},
+    {"RoundButtonFlg", &CalculatorSettings::RoundButtonFlg, 0, SettingKind::Flag},
+    {"CommaFormatFlg", &CalculatorSettings::CommaFormatFlg, 0, SettingKind::Flag},
+    {"ShiftKeyFlg", &CalculatorSettings::ShiftKeyFlg, 0, SettingKind::Flag},
+    {"ClearMenuFlg", &CalculatorSettings::ClearMenuFlg, 0, SettingKind::Flag},
+    {"NumKeyRevFlg", &CalculatorSettings::NumKeyRevFlg, 0, SettingKind::Flag},
+    {"ClearTypeFlg", &CalculatorSettings::ClearTypeFlg, 0, SettingKind::Flag},
+    {"GradationFlg", &CalculatorSettings::GradationFlg, 0, SettingKind::Flag},
+    {"AddButton1Type", &CalculatorSettings::AddButton1Type, 0, SettingKind::KeyKind},
+    {"AddButton2Type", &CalculatorSettings::AddButton2Type, 0, SettingKind::KeyKind},
+    {"AddButton3Type", &CalculatorSettings::AddButton3Type, 0, SettingKind::KeyKind},
+    {"AddButton4Type", &CalculatorSettings::AddButton4Type, 0, SettingKind::KeyKind},
+    {"TaxPercent", &CalculatorSettings::TaxPercent, 500, SettingKind::Number},
+}};
+
+// The key groups the editor colours separately.
+enum class KeyGroup : int { Digit = 1, Calculation = 2, Clear = 3, Tax = 4 };
+
+// Index of the editor's drop-down list; stored values outside 1..6 place no key.
+enum class AddButtonType : std::uint32_t {
+    None = 0,
+    Percent = 1,
+    AllClear = 2,
+    Clear = 3,
+    SquareRoot = 4,
+    TaxIncluded = 5,
+    TaxExcluded = 6,
+};
+
+// Readers treat any nonzero flag value as on.
+constexpr bool FlagOn(std::uint32_t value) { return value != 0; }
+
+CalculatorSettings DefaultSettings();
+
+// The table entry of a value name, or null.
+const SettingDescriptor* FindSetting(std::string_view name);
+
+// The additional-key kind a stored value places, None when out of range.
+AddButtonType AddButtonKind(std::uint32_t storedValue);
+
+struct ColourListEntry {
+    std::u16string_view text;
+    std::uint32_t CalculatorSettings::*field;
+};
+
+inline constexpr int kColourListCount = 18;
+
+// The editor's colour list, in list order; it interleaves per key group
+// while the record keeps backgrounds, gradations and captions apart.
+inline constexpr std::array<ColourListEntry, kColourListCount> kColourList{{
+    {u"アプリケーションの背景色", &CalculatorSettings::DialogBackColor},
+    {u"計算エリアの背景色", &CalculatorSettings::StaticBackColor},
+    {u"計算エリアの文字色", &CalculatorSettings::StaticTextColor},
+    {u"計算エリアの枠線色", &CalculatorSettings::StaticLineColor},
+    {u"数字キーの背景色", &CalculatorSettings::ButtonBackColor1},
+    {u"数字キーの文字色", &CalculatorSettings::ButtonTextColor1},
+    {u"数字キーのグラデ色", &CalculatorSettings::ButtonGradColor1},
+    {u"計算キーの背景色", &CalculatorSettings::ButtonBackColor2},
+    {u"計算キーの文字色", &CalculatorSettings::ButtonTextColor2},
+    {u"計算キーのグラデ色", &CalculatorSettings::ButtonGradColor2},
+    {u"クリアキーの背景色", &CalculatorSettings::ButtonBackColor3},
+    {u"クリアキーの文字色", &CalculatorSettings::ButtonTextColor3},
+    {u"クリアキーのグラデ色", &CalculatorSettings::ButtonGradColor3},
+    {u"税計算キーの背景色", &CalculatorSettings::ButtonBackColor4},
+    {u"税計算キーの文字色", &CalculatorSettings::ButtonTextColor4},
+    {u"税計算キーのグラデ色", &CalculatorSettings::ButtonGradColor4},
+    {u"各種キーの枠線色", &CalculatorSettings::ButtonLineColor},
+    {u"ラベルの文字色", &CalculatorSettings::LabelTextColor},
+}};
+
+}  // namespace abacor

@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <ostream>
+#include <string>
+
+#include "calculator/engine/NumberText.h"
+
+namespace abacor {
+namespace {
+
+TEST(TextToValue, ReadsTypedTextsAsTheCLibraryWould)
+{
+    EXPECT_EQ(TextToValue(u"0"), 0.0);
+    EXPECT_EQ(TextToValue(u"0."), 0.0);
+    EXPECT_EQ(TextToValue(u"12.5"), 12.5);
+    EXPECT_EQ(TextToValue(u"0.1"), 0.1);
+    EXPECT_EQ(TextToValue(u"123456789012"), 123456789012.0);
+    EXPECT_EQ(TextToValue(u"-0.5"), -0.5);
+    EXPECT_EQ(TextToValue(u"1234.5678"), 1234.5678);
+    // The conversion stops where the number ends, as without an end pointer.
+    EXPECT_EQ(TextToValue(u"1,234"), 1.0);
+    EXPECT_EQ(TextToValue(u""), 0.0);
+    EXPECT_EQ(TextToValue(u"-"), 0.0);
+}
+
+TEST(TextToValue, MinusZeroIsNegativeZero)
+{
+    EXPECT_TRUE(std::signbit(TextToValue(u"-0")));
+    EXPECT_TRUE(std::signbit(TextToValue(u"-0.")));
+    EXPECT_FALSE(std::signbit(TextToValue(u"0")));
+}
+
+TEST(DecimalPlaces, CountsCharactersAfterThePoint)
+{
+    EXPECT_EQ(DecimalPlaces(u"12.50"), 2);
+    EXPECT_EQ(DecimalPlaces(u"0."), 0);
+    EXPECT_EQ(DecimalPlaces(u"1,234.5"), 1);
+    EXPECT_EQ(DecimalPlaces(u"7"), 0);
+    EXPECT_EQ(DecimalPlaces(u"-0.00001"), 5);
+}
+
+struct FormatCase {
+    double value;
+    const char16_t* text;  // null: overflow
+};
+
+void PrintTo(const FormatCase& c, std::ostream* os) { *os << std::to_string(c.value); }
+
+class FormatResultTest : public testing::TestWithParam<FormatCase> {};
+
+TEST_P(FormatResultTest, GivesTheDisplayFormOrOverflow)
+{
+    const FormatCase& c = GetParam();
+    QString text;
+    const bool overflow = FormatResult(c.value, text);
+    if (c.text == nullptr) {
+        EXPECT_TRUE(overflow) << "text " << text.toStdString();
+    } else {
+        ASSERT_FALSE(overflow);
+        EXPECT_EQ(text.toStdString(), QString::fromUtf16(c.text).toStdString());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, FormatResultTest,
+    testing::Values(
+        FormatCase{1.0 / 3.0, u"0.33333333333"}, FormatCase{2.0 / 3.0, u"0.66666666667"},
+        FormatCase{10.0 / 3.0, u"3.33333333333"}, FormatCase{100.0 / 3.0, u"33.3333333333"},
+        FormatCase{0.5, u"0.5"}, FormatCase{2.0, u"2"}, FormatCase{0.0, u"0"},
+        FormatCase{-0.0, u"-0"}, FormatCase{-1e-13, u"-0"}, FormatCase{1e-13, u"0"},
+        FormatCase{123.4, u"123.4"}, FormatCase{-1234.5, u"-1234.5"},
+        FormatCase{123456789000.0, u"123456789000"}, FormatCase{123456789012.0, u"123456789012"},
+        FormatCase{999999999999.0, u"999999999999"}, FormatCase{999999999999.4, u"999999999999"},
+        FormatCase{1.0 / 300000000000.0, u"0"}, FormatCase{0.000000000005001, u"0.00000000001"},
+        FormatCase{1e-300, u"0"}, FormatCase{12345.678901234, u"12345.6789012"},
+        FormatCase{9999999999.99, u"9999999999.99"}, FormatCase{99999999999.996, u"100000000000"},
+        // Overflows: 10^12 and beyond, a carry to 13 digits, infinities and NaN.
+        FormatCase{1000000000000.0, nullptr}, FormatCase{-1000000000000.0, nullptr},
+        FormatCase{999999999999.6, nullptr}, FormatCase{-999999999999.6, nullptr},
+        FormatCase{1e300, nullptr}, FormatCase{std::numeric_limits<double>::infinity(), nullptr},
+        FormatCase{-std::numeric_limits<double>::infinity(), nullptr},
+        FormatCase{std::numeric_limits<double>::quiet_NaN(), nullptr}));
+
+TEST(FormatResult, NeverWritesAnExponent)
+{
+    for (double value = 1e-20; value < 1e12; value *= 7.3) {
+        QString text;
+        ASSERT_FALSE(FormatResult(value, text));
+        EXPECT_FALSE(text.contains(u'e')) << text.toStdString();
+        EXPECT_FALSE(text.contains(u'E')) << text.toStdString();
+    }
+}
+
+TEST(FormatResult, ShowsAtMostTwelveSignificantDigits)
+{
+    for (double value = 0.000123456789123456; value < 1e12; value *= 3.1) {
+        QString text;
+        ASSERT_FALSE(FormatResult(value, text));
+        QString digits = text;
+        digits.remove(u'.');
+        while (digits.startsWith(u'0') && digits.size() > 1)
+            digits.remove(0, 1);
+        EXPECT_LE(digits.size(), 12) << text.toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace abacor

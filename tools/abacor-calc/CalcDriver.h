@@ -1,0 +1,34 @@
+#pragma once
+
+#include <istream>
+#include <ostream>
+#include <string>
+
+#include "calculator/logic/Calculator.h"
+#include "settings/CalculatorSettings.h"
+
+namespace abacor {
+
+// Feeds tokens to one freshly started calculator and prints, after each,
+// the token and the four texts separated by TABs.
+class CalcDriver {
+public:
+    explicit CalcDriver(std::ostream& out, std::ostream& err);
+
+    // False, after a message on err, when the token is not understood.
+    bool Apply(const std::string& token);
+
+    // Every whitespace-separated token of in, until the first bad one.
+    // Returns the process exit status: 0, or 2 after a bad token.
+    int Run(std::istream& in);
+
+private:
+    void PrintLine(const std::string& token);
+
+    std::ostream& out_;
+    std::ostream& err_;
+    CalculatorSettings settings_;
+    Calculator calculator_;
+};
+
+}  // namespace abacor
