@@ -25,6 +25,24 @@ void Calculator::Repaint(DisplayRegion region)
         sink_->Invalidate(region);
 }
 
+bool Calculator::ShowResult(double accumulator)
+{
+    state_.accumulator = accumulator;
+    QString plain;
+    if (FormatResult(accumulator, plain)) {
+        ResetCalculator(true);
+        return false;
+    }
+    // Both lines show the same digits; only the display follows CommaFormatFlg.
+    state_.resultText = Grouped(plain, GroupingMode::Always);
+    state_.displayText = Grouped(plain, GroupingMode::Display);
+    Repaint(DisplayRegion::DisplayBox);
+    Repaint(DisplayRegion::ResultBox);
+    state_.entryValue = accumulator;
+    state_.entryState = StateResult;
+    return true;
+}
+
 void Calculator::ResetCalculator(bool showError)
 {
     state_.entryState = StateResult;
@@ -97,19 +115,8 @@ void Calculator::ApplyOperatorKey(int op, QStringView symbol)
         ResetCalculator(true);
         return;
     }
-    state_.accumulator = *accumulator;
-    QString plain;
-    if (FormatResult(state_.accumulator, plain)) {
-        ResetCalculator(true);
+    if (!ShowResult(*accumulator))
         return;
-    }
-    state_.resultText = Grouped(plain, GroupingMode::Always);
-    state_.displayText = Grouped(plain, GroupingMode::Display);
-    Repaint(DisplayRegion::DisplayBox);
-    Repaint(DisplayRegion::ResultBox);
-
-    state_.entryValue = state_.accumulator;
-    state_.entryState = StateResult;
     state_.pendingOperator = op;
     if (op == OperatorNone) {
         state_.lastAnswerText = state_.displayText;

@@ -51,6 +51,9 @@ public:
 private:
     QString Grouped(const QString& plain, GroupingMode mode) const;
     void Repaint(DisplayRegion region);
+    // Makes a computed value the accumulator, the entry and both lines;
+    // false after an overflow.
+    bool ShowResult(double accumulator);
     // Shows a new entry value from a function command; false after an overflow.
     bool ShowEntry(double value);
     void AddToMemory(bool subtract);

@@ -36,19 +36,8 @@ void Calculator::OnPercent()
         ResetCalculator(true);
         return;
     }
-    state_.accumulator = *accumulator;
-    QString plain;
-    if (FormatResult(state_.accumulator, plain)) {
-        ResetCalculator(true);
+    if (!ShowResult(*accumulator))
         return;
-    }
-    state_.resultText = Grouped(plain, GroupingMode::Always);
-    state_.displayText = Grouped(plain, GroupingMode::Display);
-    Repaint(DisplayRegion::DisplayBox);
-    Repaint(DisplayRegion::ResultBox);
-
-    state_.entryValue = state_.accumulator;
-    state_.entryState = StateResult;
     state_.pendingOperator = OperatorNone;
     state_.lastAnswerText = state_.displayText;
     state_.lastAnswer = state_.entryValue;
