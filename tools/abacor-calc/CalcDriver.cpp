@@ -1,6 +1,7 @@
 #include "tools/abacor-calc/CalcDriver.h"
 
 #include "calculator/logic/KeyTokens.h"
+#include "settings/SettingsStore.h"
 
 namespace abacor {
 
@@ -14,10 +15,8 @@ CalcDriver::CalcDriver(std::ostream& out, std::ostream& err)
 bool CalcDriver::Apply(const std::string& token)
 {
     if (token == "load") {
-        err_ << "abacor-calc: load: the settings store is not available in this build\n";
-        return false;
-    }
-    if (ApplyKeyToken(calculator_, settings_, token) != TokenOutcome::Applied) {
+        settings_ = LoadSettings();
+    } else if (ApplyKeyToken(calculator_, settings_, token) != TokenOutcome::Applied) {
         err_ << "abacor-calc: unknown or malformed token: " << token << '\n';
         return false;
     }

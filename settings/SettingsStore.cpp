@@ -1,0 +1,44 @@
+#include "settings/SettingsStore.h"
+
+#include <QString>
+
+#include "platform/store/UserStore.h"
+
+namespace abacor {
+
+namespace {
+QString ValueName(const SettingDescriptor& entry)
+{
+    return QString::fromLatin1(entry.name.data(), qsizetype(entry.name.size()));
+}
+}  // namespace
+
+CalculatorSettings LoadSettings()
+{
+    CalculatorSettings settings = DefaultSettings();
+    const auto key = UserStoreKey::OpenForRead(kSettingsKeyPath);
+    if (!key)
+        return settings;
+    for (const SettingDescriptor& entry : kSettingsTable) {
+        if (const auto value = key->QueryValue(ValueName(entry)))
+            settings.*entry.field = *value;
+    }
+    return settings;
+}
+
+bool SaveSettings(const CalculatorSettings& settings)
+{
+    auto key = UserStoreKey::CreateOrOpen(kSettingsKeyPath);
+    if (!key)
+        return false;
+    for (const SettingDescriptor& entry : kSettingsTable)
+        key->SetValue(ValueName(entry), settings.*entry.field);
+    return key->Close();
+}
+
+bool DeleteSettings()
+{
+    return UserStoreKey::DeleteKey(kSettingsKeyPath);
+}
+
+}  // namespace abacor

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "settings/CalculatorSettings.h"
+
+namespace abacor {
+
+// The record's key in the per-user store.
+inline constexpr char16_t kSettingsKeyPath[] = u"\\Software\\Korvel\\Abacor";
+
+// Every value from the store, each falling back to its default when missing
+// or unreadable; all defaults, and nothing created, when there is no key.
+CalculatorSettings LoadSettings();
+
+// Writes all 30 values in table order as one atomic update. False when the
+// store could not be written; the record stored before is then intact.
+bool SaveSettings(const CalculatorSettings& settings);
+
+// Deletes the key. False when it is still there.
+bool DeleteSettings();
+
+}  // namespace abacor
