@@ -1,0 +1,258 @@
+#include "platform/drawing/DrawSurface.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace abacor {
+
+DrawSurface::DrawSurface(int width, int height)
+    : image_(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32)
+{
+    image_.fill(ToPixel(0xFFFFFF));
+}
+
+ColorRef DrawSurface::PixelAt(int x, int y) const
+{
+    return FromPixel(image_.pixel(x, y));
+}
+
+Pen DrawSurface::SelectPen(const Pen& pen)
+{
+    return std::exchange(pen_, pen);
+}
+
+Brush DrawSurface::SelectBrush(const Brush& brush)
+{
+    return std::exchange(brush_, brush);
+}
+
+QFont DrawSurface::SelectFont(const QFont& font)
+{
+    return std::exchange(font_, font);
+}
+
+void DrawSurface::SetPixel(int x, int y, ColorRef color)
+{
+    if (x >= 0 && y >= 0 && x < Width() && y < Height())
+        reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = ToPixel(color);
+}
+
+void DrawSurface::FillSpan(int left, int right, int y, ColorRef color)
+{
+    if (y < 0 || y >= Height())
+        return;
+    left = std::max(left, 0);
+    right = std::min(right, Width());
+    QRgb* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+    std::fill(line + std::max(left, 0), line + std::max(left, right), ToPixel(color));
+}
+
+void DrawSurface::FillRect(const Rect& rect, ColorRef color)
+{
+    for (int y = rect.top; y < rect.bottom; ++y)
+        FillSpan(rect.left, rect.right, y, color);
+}
+
+void DrawSurface::Rectangle(const Rect& rect)
+{
+    if (pen_.style == Pen::Style::Null) {
+        if (brush_.style == Brush::Style::Solid)
+            FillRect({rect.left, rect.top, rect.right - 1, rect.bottom - 1}, brush_.color);
+        return;
+    }
+    if (brush_.style == Brush::Style::Solid)
+        FillRect(rect, brush_.color);
+    const int w = std::max(pen_.width, 1);
+    const int before = w / 2;       // outwards at left and top
+    const int after = (w - 1) / 2;  // inwards at right and bottom
+    const int outerLeft = rect.left - before;
+    const int outerTop = rect.top - before;
+    const int outerRight = rect.right - 1 - after + w;
+    const int outerBottom = rect.bottom - 1 - after + w;
+    FillRect({outerLeft, outerTop, outerRight, outerTop + w}, pen_.color);
+    FillRect({outerLeft, outerBottom - w, outerRight, outerBottom}, pen_.color);
+    FillRect({outerLeft, outerTop, outerLeft + w, outerBottom}, pen_.color);
+    FillRect({outerRight - w, outerTop, outerRight, outerBottom}, pen_.color);
+}
+
+void DrawSurface::DrawShape(const Rect& rect, const std::function<bool(int, int)>& inside)
+{
+    for (int y = rect.top; y < rect.bottom; ++y) {
+        for (int x = rect.left; x < rect.right; ++x) {
+            if (!inside(x, y))
+                continue;
+            const bool edge = !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
+            if (edge && pen_.style == Pen::Style::Solid)
+                SetPixel(x, y, pen_.color);
+            else if (brush_.style == Brush::Style::Solid)
+                SetPixel(x, y, brush_.color);
+        }
+    }
+}
+
+namespace {
+// Whether the centre of pixel (x, y) lies inside the ellipse inscribed in the
+// box [left, left + width) x [top, top + height); doubled to stay in integers.
+bool InsideEllipse(int x, int y, int left, int top, int width, int height)
+{
+    if (width <= 0 || height <= 0)
+        return false;
+    const long long dx = 2LL * x + 1 - (2LL * left + width);
+    const long long dy = 2LL * y + 1 - (2LL * top + height);
+    const long long w2 = 1LL * width * width;
+    const long long h2 = 1LL * height * height;
+    return dx * dx * h2 + dy * dy * w2 <= w2 * h2;
+}
+}  // namespace
+
+void DrawSurface::Ellipse(const Rect& rect)
+{
+    DrawShape(rect, [&](int x, int y) {
+        return rect.Contains(x, y) && InsideEllipse(x, y, rect.left, rect.top, rect.Width(), rect.Height());
+    });
+}
+
+void DrawSurface::RoundRect(const Rect& rect, int ellipseWidth, int ellipseHeight)
+{
+    const int ew = std::clamp(ellipseWidth, 0, std::max(rect.Width(), 0));
+    const int eh = std::clamp(ellipseHeight, 0, std::max(rect.Height(), 0));
+    DrawShape(rect, [&](int x, int y) {
+        if (!rect.Contains(x, y))
+            return false;
+        const bool leftSide = x < rect.left + ew / 2;
+        const bool rightSide = x >= rect.right - ew / 2;
+        const bool topSide = y < rect.top + eh / 2;
+        const bool bottomSide = y >= rect.bottom - eh / 2;
+        if (!(leftSide || rightSide) || !(topSide || bottomSide))
+            return true;
+        const int cornerLeft = leftSide ? rect.left : rect.right - ew;
+        const int cornerTop = topSide ? rect.top : rect.bottom - eh;
+        return InsideEllipse(x, y, cornerLeft, cornerTop, ew, eh);
+    });
+}
+
+void DrawSurface::MoveTo(int x, int y)
+{
+    currentX_ = x;
+    currentY_ = y;
+}
+
+void DrawSurface::LineTo(int x, int y)
+{
+    if (pen_.style == Pen::Style::Solid) {
+        // Bresenham from the current position, stopping before (x, y).
+        int cx = currentX_;
+        int cy = currentY_;
+        const int dx = std::abs(x - cx);
+        const int dy = -std::abs(y - cy);
+        const int sx = cx < x ? 1 : -1;
+        const int sy = cy < y ? 1 : -1;
+        int error = dx + dy;
+        const int w = std::max(pen_.width, 1);
+        while (cx != x || cy != y) {
+            FillRect({cx - w / 2, cy - w / 2, cx - w / 2 + w, cy - w / 2 + w}, pen_.color);
+            const int twice = 2 * error;
+            if (twice >= dy) {
+                error += dy;
+                cx += sx;
+            }
+            if (twice <= dx) {
+                error += dx;
+                cy += sy;
+            }
+        }
+    }
+    MoveTo(x, y);
+}
+
+void DrawSurface::GradientFillVertical(const Rect& rect, ColorRef top, ColorRef bottom)
+{
+    const int height = rect.Height();
+    if (height <= 0 || rect.Width() <= 0)
+        return;
+    const auto channel = [&](int topByte, int bottomByte, int row) {
+        const long long from = static_cast<long long>(topByte) << 8;
+        const long long to = static_cast<long long>(bottomByte) << 8;
+        return static_cast<int>((from + (to - from) * row / height) >> 8);
+    };
+    for (int row = 0; row < height; ++row) {
+        const ColorRef color = Rgb(channel(RedOf(top), RedOf(bottom), row), channel(GreenOf(top), GreenOf(bottom), row),
+                                   channel(BlueOf(top), BlueOf(bottom), row));
+        FillSpan(rect.left, rect.right, rect.top + row, color);
+    }
+}
+
+void DrawSurface::BitBlt(int x, int y, int width, int height, const DrawSurface& source, int sourceX, int sourceY)
+{
+    for (int row = 0; row < height; ++row) {
+        const int sy = sourceY + row;
+        const int dy = y + row;
+        if (sy < 0 || sy >= source.Height() || dy < 0 || dy >= Height())
+            continue;
+        const QRgb* from = reinterpret_cast<const QRgb*>(source.image_.constScanLine(sy));
+        QRgb* to = reinterpret_cast<QRgb*>(image_.scanLine(dy));
+        for (int column = 0; column < width; ++column) {
+            const int sx = sourceX + column;
+            const int dx = x + column;
+            if (sx >= 0 && sx < source.Width() && dx >= 0 && dx < Width())
+                to[dx] = from[sx];
+        }
+    }
+}
+
+void DrawSurface::MaskBlt(int x, int y, int width, int height, const DrawSurface& source, int sourceX,
+                          int sourceY, const MonoBitmap& mask, int maskX, int maskY)
+{
+    for (int row = 0; row < height; ++row) {
+        for (int column = 0; column < width; ++column) {
+            const int sx = sourceX + column;
+            const int sy = sourceY + row;
+            const int dx = x + column;
+            const int dy = y + row;
+            if (sx < 0 || sy < 0 || sx >= source.Width() || sy >= source.Height() || dx < 0 || dy < 0 ||
+                dx >= Width() || dy >= Height())
+                continue;
+            const ColorRef from = source.PixelAt(sx, sy);
+            SetPixel(dx, dy, mask.Bit(maskX + column, maskY + row) ? from : (PixelAt(dx, dy) | from));
+        }
+    }
+}
+
+void DrawSurface::InvertRect(const Rect& rect)
+{
+    const int left = std::max(rect.left, 0);
+    const int right = std::min(rect.right, Width());
+    for (int y = std::max(rect.top, 0); y < std::min(rect.bottom, Height()); ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        for (int x = left; x < right; ++x)
+            line[x] ^= 0x00FFFFFFu;
+    }
+}
+
+void DrawSurface::DrawText(const QString& text, const Rect& rect, TextAlign align)
+{
+    if (rect.Width() <= 0 || rect.Height() <= 0 || text.isEmpty())
+        return;
+    QPainter painter(&image_);
+    const bool smooth = !(font_.styleStrategy() & QFont::NoAntialias);
+    painter.setRenderHint(QPainter::TextAntialiasing, smooth);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setFont(font_);
+    const QRect box(rect.left, rect.top, rect.Width(), rect.Height());
+    painter.setClipRect(box);
+    const int horizontal = align == TextAlign::Left    ? Qt::AlignLeft
+                           : align == TextAlign::Right ? Qt::AlignRight
+                                                       : Qt::AlignHCenter;
+    const int flags = horizontal | Qt::AlignVCenter | Qt::TextSingleLine;
+    if (backgroundMode_ == BackgroundMode::Opaque) {
+        const QRect extent = painter.boundingRect(box, flags, text);
+        painter.fillRect(extent, QColor::fromRgb(ToPixel(backgroundColor_)));
+    }
+    painter.setPen(QColor::fromRgb(ToPixel(textColor_)));
+    painter.drawText(box, flags, text);
+}
+
+}  // namespace abacor

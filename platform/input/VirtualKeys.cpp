@@ -1,0 +1,111 @@
+#include "platform/input/VirtualKeys.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+
+#include <array>
+
+namespace abacor {
+
+namespace {
+
+struct KeyBinding {
+    std::uint32_t from;
+    std::uint32_t virtualKey;
+};
+
+// X11 keycodes of the US keyboard's physical keys.
+constexpr std::array kX11Keys{
+    KeyBinding{10, 0x31}, KeyBinding{11, 0x32}, KeyBinding{12, 0x33}, KeyBinding{13, 0x34},
+    KeyBinding{14, 0x35}, KeyBinding{15, 0x36}, KeyBinding{16, 0x37}, KeyBinding{17, 0x38},
+    KeyBinding{18, 0x39}, KeyBinding{19, 0x30},
+    KeyBinding{24, 'Q'}, KeyBinding{25, 'W'}, KeyBinding{26, 'E'}, KeyBinding{27, 'R'}, KeyBinding{28, 'T'},
+    KeyBinding{29, 'Y'}, KeyBinding{30, 'U'}, KeyBinding{31, 'I'}, KeyBinding{32, 'O'}, KeyBinding{33, 'P'},
+    KeyBinding{38, 'A'}, KeyBinding{39, 'S'}, KeyBinding{40, 'D'}, KeyBinding{41, 'F'}, KeyBinding{42, 'G'},
+    KeyBinding{43, 'H'}, KeyBinding{44, 'J'}, KeyBinding{45, 'K'}, KeyBinding{46, 'L'},
+    KeyBinding{52, 'Z'}, KeyBinding{53, 'X'}, KeyBinding{54, 'C'}, KeyBinding{55, 'V'}, KeyBinding{56, 'B'},
+    KeyBinding{57, 'N'}, KeyBinding{58, 'M'},
+    KeyBinding{48, VK_OEM_7}, KeyBinding{60, VK_OEM_PERIOD}, KeyBinding{61, VK_OEM_2},
+    KeyBinding{63, VK_MULTIPLY},
+    KeyBinding{22, VK_BACK}, KeyBinding{36, VK_RETURN}, KeyBinding{104, VK_RETURN},
+    KeyBinding{50, VK_SHIFT}, KeyBinding{62, VK_SHIFT},
+    KeyBinding{111, VK_UP}, KeyBinding{116, VK_DOWN}, KeyBinding{113, VK_LEFT}, KeyBinding{114, VK_RIGHT},
+    KeyBinding{67, VK_F1}, KeyBinding{68, VK_F2},
+};
+
+// Qt keys of the US layout; shifted symbols name the key they are printed on.
+constexpr std::array kQtKeys{
+    KeyBinding{Qt::Key_Exclam, 0x31}, KeyBinding{Qt::Key_At, 0x32}, KeyBinding{Qt::Key_NumberSign, 0x33},
+    KeyBinding{Qt::Key_Dollar, 0x34}, KeyBinding{Qt::Key_Percent, 0x35}, KeyBinding{Qt::Key_AsciiCircum, 0x36},
+    KeyBinding{Qt::Key_Ampersand, 0x37}, KeyBinding{Qt::Key_Asterisk, 0x38}, KeyBinding{Qt::Key_ParenLeft, 0x39},
+    KeyBinding{Qt::Key_ParenRight, 0x30},
+    KeyBinding{Qt::Key_Slash, VK_OEM_2}, KeyBinding{Qt::Key_Question, VK_OEM_2},
+    KeyBinding{Qt::Key_Period, VK_OEM_PERIOD}, KeyBinding{Qt::Key_Greater, VK_OEM_PERIOD},
+    KeyBinding{Qt::Key_Apostrophe, VK_OEM_7}, KeyBinding{Qt::Key_QuoteDbl, VK_OEM_7},
+    KeyBinding{Qt::Key_Backspace, VK_BACK}, KeyBinding{Qt::Key_Return, VK_RETURN}, KeyBinding{Qt::Key_Enter, VK_RETURN},
+    KeyBinding{Qt::Key_Shift, VK_SHIFT},
+    KeyBinding{Qt::Key_Up, VK_UP}, KeyBinding{Qt::Key_Down, VK_DOWN}, KeyBinding{Qt::Key_Left, VK_LEFT},
+    KeyBinding{Qt::Key_Right, VK_RIGHT},
+    KeyBinding{Qt::Key_F1, VK_F1}, KeyBinding{Qt::Key_F2, VK_F2},
+};
+
+template <std::size_t N>
+std::uint32_t Find(const std::array<KeyBinding, N>& table, std::uint32_t from)
+{
+    for (const KeyBinding& binding : table)
+        if (binding.from == from)
+            return binding.virtualKey;
+    return VK_NONE;
+}
+
+}  // namespace
+
+std::uint32_t VirtualKeyFromX11Keycode(std::uint32_t keycode)
+{
+    // The keypad's digits and point are physical keys of their own.
+    switch (keycode) {
+    case 90: return 0x30;
+    case 87: return 0x31;
+    case 88: return 0x32;
+    case 89: return 0x33;
+    case 83: return 0x34;
+    case 84: return 0x35;
+    case 85: return 0x36;
+    case 79: return 0x37;
+    case 80: return 0x38;
+    case 81: return 0x39;
+    case 91: return VK_OEM_PERIOD;
+    default: return Find(kX11Keys, keycode);
+    }
+}
+
+std::uint32_t VirtualKeyFromQtKey(int key, bool keypad)
+{
+    if (key == Qt::Key_Asterisk && keypad)
+        return VK_MULTIPLY;
+    if (key >= Qt::Key_0 && key <= Qt::Key_9)
+        return static_cast<std::uint32_t>(0x30 + key - Qt::Key_0);
+    if (key >= Qt::Key_A && key <= Qt::Key_Z)
+        return static_cast<std::uint32_t>(0x41 + key - Qt::Key_A);
+    return Find(kQtKeys, static_cast<std::uint32_t>(key));
+}
+
+std::uint32_t VirtualKeyFromEvent(const QKeyEvent& event)
+{
+    const QString platform = QGuiApplication::platformName();
+#ifdef Q_OS_WIN
+    if (const std::uint32_t native = event.nativeVirtualKey(); native != 0) {
+        // Keypad digits and point count as the digit row's, as under X11.
+        if (native >= 0x60 && native <= 0x69)
+            return native - 0x30;
+        return native == 0x6E ? VK_OEM_PERIOD : native;
+    }
+#endif
+    if ((platform == u"xcb" || platform.startsWith(u"wayland")) && event.nativeScanCode() != 0) {
+        if (const std::uint32_t code = VirtualKeyFromX11Keycode(event.nativeScanCode()))
+            return code;
+    }
+    return VirtualKeyFromQtKey(event.key(), event.modifiers() & Qt::KeypadModifier);
+}
+
+}  // namespace abacor

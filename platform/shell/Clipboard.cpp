@@ -1,0 +1,19 @@
+#include "platform/shell/Clipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace abacor {
+
+bool PlaceClipboardText(const QString& text)
+{
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr)
+        return false;
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr)
+        return false;
+    clipboard->setText(text, QClipboard::Clipboard);
+    return clipboard->text(QClipboard::Clipboard) == text;
+}
+
+}  // namespace abacor

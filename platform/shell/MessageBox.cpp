@@ -1,0 +1,52 @@
+#include "platform/shell/MessageBox.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace abacor {
+
+namespace {
+ScopedMessageBoxAnswerer::Answerer& CurrentAnswerer()
+{
+    static ScopedMessageBoxAnswerer::Answerer answerer;
+    return answerer;
+}
+}  // namespace
+
+ScopedMessageBoxAnswerer::ScopedMessageBoxAnswerer(Answerer answerer)
+    : previous_(std::exchange(CurrentAnswerer(), std::move(answerer)))
+{
+}
+
+ScopedMessageBoxAnswerer::~ScopedMessageBoxAnswerer()
+{
+    CurrentAnswerer() = std::move(previous_);
+}
+
+int ShowMessageBox(QWidget* parent, const QString& text, unsigned style)
+{
+    const bool yesNo = (style & 0xF) == MB_YESNO;
+    if (const auto& answerer = CurrentAnswerer())
+        return answerer(text, style);
+
+    QMessageBox box(parent);
+    box.setWindowTitle(QGuiApplication::applicationDisplayName());
+    box.setText(text);
+    box.setIcon(QMessageBox::NoIcon);
+    if (!yesNo) {
+        QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.setDefaultButton(ok);
+        box.setEscapeButton(ok);
+        box.exec();
+        return IDOK;
+    }
+    QPushButton* yes = box.addButton(QStringLiteral("はい"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("いいえ"), QMessageBox::NoRole);
+    box.setDefaultButton((style & MB_DEFBUTTON2) ? no : yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes ? IDYES : IDNO;
+}
+
+}  // namespace abacor

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QMenu>
+#include <QPoint>
+
+#include "platform/shell/MenuDescription.h"
+
+namespace abacor {
+
+// A popup menu built from a menu description. A digit chooses the item whose
+// accelerator is that digit. Chosen commands arrive through commandChosen.
+class PopupMenu : public QMenu {
+    Q_OBJECT
+public:
+    // The popup at index popup of the description and everything under it.
+    PopupMenu(MenuDescription menu, int popup, QWidget* parent);
+
+    // Shows the menu with its bottom-left corner at bottomLeft (global
+    // coordinates): bottom-aligned, left-aligned.
+    void PopupAboveLeft(const QPoint& bottomLeft);
+
+signals:
+    void commandChosen(int commandId);
+
+private:
+    void AddItems(QMenu* into, MenuDescription menu, int popup);
+};
+
+}  // namespace abacor

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "platform/shell/MenuDescription.h"
+
+class QPushButton;
+
+namespace abacor {
+
+class PopupMenu;
+
+// The phone's two-soft-key menu bar at the bottom of a window, built from a
+// menu description: a left and a right soft key, each a command or a popup.
+// F1 presses the left key and F2 the right one anywhere in the window.
+class SoftKeyBar : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kHeight = 52;
+
+    SoftKeyBar(MenuDescription menu, QWidget* window);
+
+    // The bar of a window, or null.
+    static SoftKeyBar* Find(QWidget* window);
+
+    void PressLeft();
+    void PressRight();
+    // The popup a soft key opened last, while it is open; null otherwise.
+    PopupMenu* OpenPopup() const;
+    QString KeyText(int key) const;
+
+signals:
+    void commandChosen(int commandId);
+
+private:
+    void Press(int key);
+
+    MenuDescription menu_;
+    int entries_[2] = {-1, -1};
+    QPushButton* buttons_[2] = {nullptr, nullptr};
+    QPointer<PopupMenu> popup_;
+};
+
+}  // namespace abacor
