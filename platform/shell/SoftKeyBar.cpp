@@ -12,6 +12,7 @@ SoftKeyBar::SoftKeyBar(MenuDescription menu, QWidget* window) : QWidget(window),
 {
     setObjectName(QStringLiteral("SoftKeyBar"));
     setFixedHeight(kHeight);
+    setAutoFillBackground(true);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(2);
@@ -82,6 +83,7 @@ void SoftKeyBar::Press(int key)
         popup_->deleteLater();
     popup_ = new PopupMenu(menu_, index, this);
     connect(popup_, &PopupMenu::commandChosen, this, &SoftKeyBar::commandChosen);
+    connect(popup_, &QMenu::aboutToShow, this, &SoftKeyBar::popupAboutToShow);
     // Above the bar, against the side of the key that opened it.
     popup_->ensurePolished();
     const QPoint corner = key == 0 ? mapToGlobal(QPoint(0, 0))

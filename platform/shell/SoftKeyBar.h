@@ -30,8 +30,12 @@ public:
     PopupMenu* OpenPopup() const;
     QString KeyText(int key) const;
 
+    void SetBarHeight(int height) { setFixedHeight(height); }
+
 signals:
     void commandChosen(int commandId);
+    // A popup of the bar is about to open.
+    void popupAboutToShow();
 
 private:
     void Press(int key);

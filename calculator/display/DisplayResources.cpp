@@ -1,0 +1,49 @@
+#include "calculator/display/DisplayResources.h"
+
+#include <algorithm>
+
+#include "platform/drawing/Fonts.h"
+#include "platform/drawing/MulDiv.h"
+
+namespace abacor {
+
+ScreenClass ClassifyScreen(const ScreenMetrics& screen)
+{
+    const int smaller = std::min(screen.width, screen.height);
+    const double dpi = screen.dpiY > 0 ? screen.dpiY : 192;
+    switch (smaller) {
+    case 480: return {1, 192.0 / dpi};
+    case 240: return {2, 96.0 / dpi};
+    case 320: return {2, 128.0 / dpi};
+    default:
+        // Other screens: small ones as the 240-pixel class, large ones as the 480.
+        return smaller < 480 ? ScreenClass{2, 96.0 / dpi} : ScreenClass{1, 192.0 / dpi};
+    }
+}
+
+FontHeights ComputeFontHeights(const ScreenClass& screenClass, int dpiY)
+{
+    const auto height = [&](double n) { return MulDiv(static_cast<int>(screenClass.S * n), dpiY, 720); };
+    return {height(220.0), height(105.0), height(120.0), height(40.0)};
+}
+
+DisplayResources CreateDisplayResources(const ScreenMetrics& screen, const CalculatorSettings& settings)
+{
+    DisplayResources resources;
+    resources.screenClass = ClassifyScreen(screen);
+    resources.dpiY = screen.dpiY > 0 ? screen.dpiY : 192;
+    resources.heights = ComputeFontHeights(resources.screenClass, resources.dpiY);
+    const FontQuality quality = FlagOn(settings.ClearTypeFlg) ? FontQuality::ClearType : FontQuality::Default;
+    resources.displayFont = MakeFont(resources.heights.display, quality);
+    resources.smallFont = MakeFont(resources.heights.small, quality);
+    resources.keyFont = MakeFont(resources.heights.key, quality);
+    resources.captionFont = MakeFont(resources.heights.caption, quality);
+    resources.dialogBackColor = settings.DialogBackColor;
+    resources.staticBackBrush = Brush::Solid(settings.StaticBackColor);
+    resources.keyLinePen = Pen::Solid(1, settings.ButtonLineColor);
+    resources.whitePen = Pen::Solid(1, 0xFFFFFF);
+    resources.boxFramePen = Pen::Solid(2 / resources.screenClass.k, settings.StaticLineColor);
+    return resources;
+}
+
+}  // namespace abacor

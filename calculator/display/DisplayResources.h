@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QFont>
+
+#include "platform/drawing/DrawSurface.h"
+#include "platform/screen/ScreenMetrics.h"
+#include "settings/CalculatorSettings.h"
+
+namespace abacor {
+
+// The screen class: sizes are written for a 480-pixel screen and divided by k.
+struct ScreenClass {
+    int k = 1;        // LayoutDivisor
+    double S = 1.0;   // FontScale
+};
+
+ScreenClass ClassifyScreen(const ScreenMetrics& screen);
+
+// Cell heights of the four fonts: MulDiv(trunc(S x N), dpi, 720).
+struct FontHeights {
+    int display = 0;  // N 220
+    int small = 0;    // N 105
+    int key = 0;      // N 120
+    int caption = 0;  // N 40
+};
+
+FontHeights ComputeFontHeights(const ScreenClass& screenClass, int dpiY);
+
+// Fonts, brushes and pens made once, at the window's construction, from the
+// screen and the settings (CreateDisplayResources).
+struct DisplayResources {
+    ScreenClass screenClass;
+    int dpiY = 192;
+    FontHeights heights;
+    QFont displayFont;
+    QFont smallFont;
+    QFont keyFont;
+    QFont captionFont;
+    ColorRef dialogBackColor = 0;  // the window's background brush
+    Brush staticBackBrush;
+    Pen keyLinePen;
+    Pen whitePen;
+    Pen boxFramePen;  // StaticLineColor, 2 / k pixels wide
+};
+
+DisplayResources CreateDisplayResources(const ScreenMetrics& screen, const CalculatorSettings& settings);
+
+}  // namespace abacor

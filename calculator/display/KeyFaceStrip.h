@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+#include "calculator/display/DisplayResources.h"
+#include "calculator/display/Keys.h"
+#include "calculator/display/RoundCorners.h"
+#include "calculator/display/WindowLayout.h"
+#include "platform/drawing/DrawSurface.h"
+
+namespace abacor {
+
+// One face per key style, drawn once per layout (gradation, bevel or rounded
+// outline) so that a paint only copies a face under each key.
+class KeyFaceStrip {
+public:
+    // BuildKeyFaces: a strip columnWidth wide and 6 x rowHeight + gap high.
+    KeyFaceStrip(const WindowLayout& layout, const DisplayResources& resources, const CalculatorSettings& settings,
+                 const RoundCorners& corners);
+
+    const DrawSurface& Surface() const { return strip_; }
+    // The band of a style within the strip.
+    Rect Band(KeyStyle style) const;
+
+    // DrawKey: the face under the key, then its caption centred.
+    void DrawKey(DrawSurface& surface, const Rect& key, const QString& caption, ColorRef captionColor,
+                 KeyStyle style) const;
+
+private:
+    int columnWidth_;
+    int rowHeight_;
+    int gap_;
+    DrawSurface strip_;
+};
+
+}  // namespace abacor

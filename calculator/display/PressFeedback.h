@@ -1,0 +1,35 @@
+#pragma once
+
+#include <functional>
+
+#include "calculator/display/RoundCorners.h"
+#include "platform/drawing/DrawSurface.h"
+#include "platform/drawing/Rect.h"
+
+namespace abacor {
+
+// The look of a pressed key: its rectangle inverted on the window's
+// framebuffer, corners kept, and shown at once.
+class PressFeedback {
+public:
+    enum Mode { Press = 1, Release = 2, Flash = 3 };
+    using Flush = std::function<void(const Rect&)>;
+    using Pause = std::function<void(int milliseconds)>;
+
+    // flush shows a rectangle of the framebuffer on screen at once; pause waits.
+    PressFeedback(Flush flush, Pause pause);
+
+    void Apply(int mode, const Rect& rect, DrawSurface& framebuffer, const RoundCorners& corners);
+    const Rect& PressedKeyRect() const { return pressedKeyRect_; }
+    // A tap beside every key: nothing is remembered as pressed.
+    void Forget() { pressedKeyRect_ = Rect{}; }
+
+private:
+    void Invert(const Rect& rect, DrawSurface& framebuffer, const RoundCorners& corners);
+
+    Flush flush_;
+    Pause pause_;
+    Rect pressedKeyRect_;
+};
+
+}  // namespace abacor

@@ -1,0 +1,80 @@
+#include "calculator/display/WindowPainter.h"
+
+namespace abacor {
+
+namespace {
+
+// The order in which the keys are painted.
+constexpr KeyId kPaintOrder[] = {
+    KeyId::Digit1, KeyId::Digit2, KeyId::Digit3, KeyId::Digit4, KeyId::Digit5, KeyId::Digit6,
+    KeyId::Digit7, KeyId::Digit8, KeyId::Digit9, KeyId::Digit0, KeyId::Point,
+    KeyId::Add, KeyId::Subtract, KeyId::Multiply, KeyId::Divide, KeyId::Sign,
+    KeyId::Equals, KeyId::Percent, KeyId::SquareRoot, KeyId::ClearEntry,
+    KeyId::AllClear, KeyId::Clear, KeyId::TaxIncluded, KeyId::TaxExcluded,
+};
+
+QString Caption(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+bool Intersects(const Rect& a, const Rect& b)
+{
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+void PaintWindow(DrawSurface& surface, const PaintContext& context, const DisplayTexts& texts, const Rect& dirty,
+                 bool erase)
+{
+    const WindowLayout& layout = context.layout;
+    const DisplayResources& resources = context.resources;
+    const CalculatorSettings& settings = context.settings;
+
+    if (erase)
+        surface.FillRect(dirty, resources.dialogBackColor);
+    const QFont previousFont = surface.SelectFont(resources.keyFont);
+    surface.SetBackgroundMode(BackgroundMode::Transparent);
+
+    for (const KeyId key : kPaintOrder) {
+        const Rect& rect = layout.KeyRect(key);
+        if ((IsAdditional(key) && rect.IsNull()) || !Intersects(rect, dirty))
+            continue;
+        const KeyFace& face = kKeyFaces[static_cast<std::size_t>(Index(key))];
+        const KeyStyle style = key == KeyId::Equals && layout.landscape ? KeyStyle::TallEquals : face.style;
+        context.faces.DrawKey(surface, rect, Caption(KeyCaption(key, settings)), settings.*face.captionColor, style);
+    }
+
+    surface.SelectFont(resources.captionFont);
+    surface.SetTextColor(settings.LabelTextColor);
+    surface.SetBackgroundColor(resources.dialogBackColor);
+    if (Intersects(layout.memoryCaptionRect, dirty))
+        surface.DrawText(QStringLiteral("M E M O R Y"), layout.memoryCaptionRect, TextAlign::Left);
+    if (Intersects(layout.resultCaptionRect, dirty))
+        surface.DrawText(QStringLiteral("R E S U L T"), layout.resultCaptionRect, TextAlign::Left);
+
+    const Brush previousBrush = surface.SelectBrush(resources.staticBackBrush);
+    const Pen previousPen = surface.SelectPen(resources.boxFramePen);
+    for (const Rect* box : {&layout.displayBox, &layout.memoryBox, &layout.resultBox})
+        if (Intersects(*box, dirty))
+            surface.Rectangle(*box);
+    surface.SelectBrush(previousBrush);
+    surface.SelectPen(previousPen);
+
+    surface.SetTextColor(settings.StaticTextColor);
+    surface.SetBackgroundColor(settings.StaticBackColor);
+    surface.SelectFont(resources.displayFont);
+    if (Intersects(layout.displayBox, dirty))
+        surface.DrawText(texts.display, layout.displayTextRect, TextAlign::Right);
+    surface.SelectFont(resources.smallFont);
+    if (Intersects(layout.resultBox, dirty))
+        surface.DrawText(texts.result, layout.resultTextRect, TextAlign::Right);
+    if (Intersects(layout.memoryBox, dirty))
+        surface.DrawText(texts.memory, layout.memoryTextRect, TextAlign::Right);
+    if (Intersects(layout.displayBox, dirty))
+        surface.DrawText(texts.op, layout.operatorRect, TextAlign::Left);
+    surface.SelectFont(previousFont);
+}
+
+}  // namespace abacor

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+#include "calculator/display/DisplayResources.h"
+#include "calculator/display/KeyFaceStrip.h"
+#include "calculator/display/WindowLayout.h"
+#include "platform/drawing/DrawSurface.h"
+
+namespace abacor {
+
+// The four texts the calculator shows; the display is handed them, it never
+// sees the calculator itself.
+struct DisplayTexts {
+    QString display;
+    QString result;
+    QString memory;
+    QString op;
+};
+
+struct PaintContext {
+    const WindowLayout& layout;
+    const DisplayResources& resources;
+    const CalculatorSettings& settings;
+    const KeyFaceStrip& faces;
+};
+
+// PaintWindow: redraws every key, caption, box and text that meets the dirty
+// rectangle, in the window's drawing order; with erase the dirty rectangle is
+// first filled with the window's background.
+void PaintWindow(DrawSurface& surface, const PaintContext& context, const DisplayTexts& texts, const Rect& dirty,
+                 bool erase);
+
+bool Intersects(const Rect& a, const Rect& b);
+
+}  // namespace abacor

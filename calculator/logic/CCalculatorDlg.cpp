@@ -1,0 +1,319 @@
+#include "calculator/logic/CCalculatorDlg.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QThread>
+
+#include "calculator/engine/ScaledArithmetic.h"
+#include "calculator/logic/CalculatorMenus.h"
+#include "calculator/logic/CommandTable.h"
+#include "platform/input/InputMethod.h"
+#include "platform/input/VirtualKeys.h"
+#include "platform/shell/Clipboard.h"
+#include "platform/shell/MessageBox.h"
+#include "platform/shell/PopupMenu.h"
+#include "platform/shell/SoftKeyBar.h"
+#include "platform/store/UserStore.h"
+
+namespace abacor {
+
+namespace {
+constexpr char16_t kPhoneStatusKey[] = u"\\Software\\Sharp\\PhoneStatus";
+constexpr int kMenuBarHeight = 52;  // on the 480-pixel screen; divided by k
+}  // namespace
+
+CCalculatorDlg::CCalculatorDlg(const CalculatorSettings& settings, const ScreenMetrics& screen, QWidget* parent)
+    : QDialog(parent), settings_(settings), screen_(screen), calculator_(settings_, this),
+      resources_(CreateDisplayResources(screen, settings_)),
+      feedback_([this](const Rect& r) { repaint(r.left, r.top, r.Width(), r.Height()); },
+                [](int milliseconds) { QThread::msleep(static_cast<unsigned long>(milliseconds)); })
+{
+    setWindowTitle(QStringLiteral("Abacor"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    // No caption OK/help button: the title bar only closes.
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    resize(screen_.width, screen_.height);
+    OnInitDialog();
+}
+
+CCalculatorDlg::~CCalculatorDlg() = default;
+
+void CCalculatorDlg::OnInitDialog()
+{
+    calculator_.ResetCalculator(false);
+    corners_.emplace(settings_);
+    bar_ = new SoftKeyBar(kSoftKeyMenu, this);
+    bar_->SetBarHeight(kMenuBarHeight / resources_.screenClass.k);
+    connect(bar_, &SoftKeyBar::commandChosen, this, &CCalculatorDlg::OnCommand);
+    connect(bar_, &SoftKeyBar::popupAboutToShow, this, &CCalculatorDlg::OnInitMenuPopup);
+    bar_->setGeometry(0, height() - bar_->height(), width(), bar_->height());
+    LayoutWindow();
+}
+
+Rect CCalculatorDlg::ClientRect() const
+{
+    const int barHeight = bar_ ? bar_->height() : 0;
+    return {0, 0, width(), std::max(height() - barHeight, 0)};
+}
+
+PopupMenu* CCalculatorDlg::clearMenu() const
+{
+    return clearMenu_ && clearMenu_->isVisible() ? clearMenu_.data() : nullptr;
+}
+
+void CCalculatorDlg::SetScreen(const ScreenMetrics& screen)
+{
+    screen_.dpiY = screen.dpiY;
+    if (size() != QSize(screen.width, screen.height))
+        resize(screen.width, screen.height);  // the resize lays the window out
+    else
+        OnSettingChange();
+}
+
+void CCalculatorDlg::LayoutWindow()
+{
+    // A key held down through a new layout would be inverted back at the old
+    // place later; restore it now, while the picture still matches.
+    if (framebuffer_ && corners_)
+        feedback_.Apply(PressFeedback::Release, {}, *framebuffer_, *corners_);
+
+    const Rect client = ClientRect();
+    layout_ = abacor::LayoutWindow(screen_, client, resources_, settings_);
+    faces_.emplace(layout_, resources_, settings_, *corners_);
+
+    const bool resized = !framebuffer_ || framebuffer_->Width() != std::max(client.Width(), 1) ||
+                         framebuffer_->Height() != std::max(client.Height(), 1);
+    if (resized)
+        framebuffer_ = std::make_unique<DrawSurface>(client.Width(), client.Height());
+    if (resized || layout_.rowHeight != previousRowHeight_)
+        InvalidateRect(client, true);
+    previousRowHeight_ = layout_.rowHeight;
+}
+
+void CCalculatorDlg::OnSettingChange()
+{
+    LayoutWindow();
+}
+
+DisplayTexts CCalculatorDlg::Texts() const
+{
+    const CalculatorState& state = calculator_.state();
+    return {state.displayText, state.resultText, state.memoryText, state.operatorText};
+}
+
+void CCalculatorDlg::Invalidate(DisplayRegion region)
+{
+    switch (region) {
+    case DisplayRegion::DisplayBox: InvalidateRect(layout_.displayBox, false); break;
+    case DisplayRegion::ResultBox: InvalidateRect(layout_.resultBox, false); break;
+    case DisplayRegion::MemoryBox: InvalidateRect(layout_.memoryBox, false); break;
+    case DisplayRegion::OperatorRect: InvalidateRect(layout_.operatorRect, false); break;
+    }
+}
+
+void CCalculatorDlg::InvalidateRect(const Rect& rect, bool erase)
+{
+    if (erase) {
+        dirty_.assign(1, ClientRect());
+        eraseAll_ = true;
+        update();
+        return;
+    }
+    if (!eraseAll_)
+        dirty_.push_back(rect);
+    // The box frames reach one pixel beyond their rectangles.
+    update(rect.left - 1, rect.top - 1, rect.Width() + 2, rect.Height() + 2);
+}
+
+void CCalculatorDlg::PaintDirty()
+{
+    if (dirty_.empty() || !framebuffer_ || !faces_)
+        return;
+    const PaintContext context{layout_, resources_, settings_, *faces_};
+    const DisplayTexts texts = Texts();
+    for (const Rect& rect : dirty_)
+        PaintWindow(*framebuffer_, context, texts, rect, eraseAll_);
+    dirty_.clear();
+    eraseAll_ = false;
+}
+
+const QImage& CCalculatorDlg::Framebuffer()
+{
+    PaintDirty();
+    return framebuffer_->Image();
+}
+
+void CCalculatorDlg::paintEvent(QPaintEvent* event)
+{
+    PaintDirty();
+    QPainter painter(this);
+    const QRect area = event->rect().intersected(QRect(0, 0, framebuffer_->Width(), framebuffer_->Height()));
+    painter.drawImage(area.topLeft(), framebuffer_->Image(), area);
+}
+
+void CCalculatorDlg::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    // The first resize event of a new window repeats the size it was made with.
+    if (screen_.width == width() && screen_.height == height() && framebuffer_ &&
+        framebuffer_->Width() == ClientRect().Width())
+        return;
+    screen_.width = width();
+    screen_.height = height();
+    if (bar_) {
+        bar_->setGeometry(0, height() - bar_->height(), width(), bar_->height());
+        OnSettingChange();
+    }
+}
+
+void CCalculatorDlg::PressFeedbackOn(int mode, KeyId key)
+{
+    PaintDirty();
+    feedback_.Apply(mode, layout_.KeyRect(key), *framebuffer_, *corners_);
+}
+
+void CCalculatorDlg::OnKeyDown(std::uint32_t code)
+{
+    if (const auto key = keyInput_.OnKeyDown(code, calculator_))
+        PressFeedbackOn(PressFeedback::Flash, *key);
+}
+
+void CCalculatorDlg::OnKeyUp(std::uint32_t code)
+{
+    if (const auto key = keyInput_.OnKeyUp(code, calculator_))
+        PressFeedbackOn(PressFeedback::Flash, *key);
+}
+
+void CCalculatorDlg::OnLButtonDown(int x, int y)
+{
+    if (const auto key = HitTest(layout_, x, y)) {
+        PressKey(*key, calculator_);
+        PressFeedbackOn(PressFeedback::Press, *key);
+    } else {
+        feedback_.Forget();
+    }
+    grabMouse();
+}
+
+void CCalculatorDlg::OnLButtonUp()
+{
+    if (framebuffer_ && corners_)
+        feedback_.Apply(PressFeedback::Release, {}, *framebuffer_, *corners_);
+    releaseMouse();
+}
+
+void CCalculatorDlg::OnInitMenuPopup()
+{
+    OnLButtonUp();
+}
+
+void CCalculatorDlg::OnOK()
+{
+    calculator_.OnOK();
+    PressFeedbackOn(PressFeedback::Flash, KeyId::Equals);
+}
+
+void CCalculatorDlg::OnCommand(int id)
+{
+    if (id == IdOK) {
+        OnOK();
+        return;
+    }
+    if (DispatchCommand(calculator_, id) != CommandOutcome::ForWindow)
+        return;
+    switch (id) {
+    case IdLeftSoftKey: ShowClearMenu(); break;
+    case IdCopyToClipboard: OnCopyToClipboard(); break;
+    case IdVersion: OnVersion(); break;
+    case IdExit: OnExit(); break;
+    default: break;
+    }
+}
+
+void CCalculatorDlg::ShowClearMenu()
+{
+    if (clearMenu_)
+        clearMenu_->deleteLater();
+    clearMenu_ = new PopupMenu(kClearMenu, 0, this);
+    connect(clearMenu_, &PopupMenu::commandChosen, this, &CCalculatorDlg::OnCommand);
+    connect(clearMenu_, &QMenu::aboutToShow, this, &CCalculatorDlg::OnInitMenuPopup);
+    // Bottom-aligned on the top of the soft-key bar, at the left edge.
+    clearMenu_->PopupAboveLeft(mapToGlobal(QPoint(0, bar_->geometry().top())));
+}
+
+void CCalculatorDlg::OnCopyToClipboard()
+{
+    // Exactly as shown: grouped when the display is, "ERROR" in the error state.
+    PlaceClipboardText(calculator_.state().displayText);
+}
+
+void CCalculatorDlg::OnVersion()
+{
+    ShowMessageBox(this, QString::fromUtf16(kVersionText), MB_OK);
+    setFocus();
+    repaint();
+}
+
+void CCalculatorDlg::OnExit()
+{
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+void CCalculatorDlg::OnActivate(bool active)
+{
+    if (!active)
+        return;
+    SwitchToAlphanumericInput(*this);
+    // The phone's status value is set only where the phone keeps one.
+    if (UserStoreKey::OpenForRead(kPhoneStatusKey)) {
+        if (auto key = UserStoreKey::CreateOrOpen(kPhoneStatusKey)) {
+            key->SetValue(u"Status22", 7);
+            key->Close();
+        }
+    }
+}
+
+void CCalculatorDlg::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    const std::uint32_t code = VirtualKeyFromEvent(*event);
+    if (code == VK_RETURN) {
+        OnOK();
+        return;
+    }
+    OnKeyDown(code);
+}
+
+void CCalculatorDlg::keyReleaseEvent(QKeyEvent* event)
+{
+    // Auto-repeat arrives as further presses only, as on the phone.
+    if (event->isAutoRepeat())
+        return;
+    OnKeyUp(VirtualKeyFromEvent(*event));
+}
+
+void CCalculatorDlg::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        OnLButtonDown(event->position().toPoint().x(), event->position().toPoint().y());
+}
+
+void CCalculatorDlg::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        OnLButtonUp();
+}
+
+void CCalculatorDlg::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange)
+        OnActivate(isActiveWindow());
+}
+
+}  // namespace abacor

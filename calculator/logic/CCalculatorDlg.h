@@ -1,0 +1,104 @@
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "calculator/display/DisplayResources.h"
+#include "calculator/display/KeyFaceStrip.h"
+#include "calculator/display/PressFeedback.h"
+#include "calculator/display/RoundCorners.h"
+#include "calculator/display/WindowLayout.h"
+#include "calculator/display/WindowPainter.h"
+#include "calculator/logic/Calculator.h"
+#include "calculator/logic/KeyInput.h"
+#include "platform/drawing/DrawSurface.h"
+#include "platform/screen/ScreenMetrics.h"
+#include "settings/CalculatorSettings.h"
+
+namespace abacor {
+
+class PopupMenu;
+class SoftKeyBar;
+
+// The calculator's one window, "Abacor": owns the calculator, the settings it
+// was started with, the layout and drawing resources, and a framebuffer into
+// which it paints the dirty regions. Its content area plays the phone screen;
+// the soft-key bar takes the bottom strip and the rest is the client area.
+class CCalculatorDlg : public QDialog, private RepaintSink {
+    Q_OBJECT
+public:
+    // The settings are loaded by the caller (LoadSettings) or given by a tool.
+    CCalculatorDlg(const CalculatorSettings& settings, const ScreenMetrics& screen, QWidget* parent = nullptr);
+    ~CCalculatorDlg() override;
+
+    Calculator& calculator() { return calculator_; }
+    CalculatorSettings& settings() { return settings_; }
+    const WindowLayout& layout() const { return layout_; }
+    const DisplayResources& resources() const { return resources_; }
+    const ScreenMetrics& screen() const { return screen_; }
+    const Rect& pressedKeyRect() const { return feedback_.PressedKeyRect(); }
+    const KeyInput& keyInput() const { return keyInput_; }
+    SoftKeyBar* softKeyBar() const { return bar_; }
+    PopupMenu* clearMenu() const;
+
+    // The framebuffer, with every pending region painted.
+    const QImage& Framebuffer();
+    // The client area: the window without the soft-key bar.
+    Rect ClientRect() const;
+    // Turns the phone: a new screen size (and the window's), then a new layout.
+    void SetScreen(const ScreenMetrics& screen);
+
+    void OnKeyDown(std::uint32_t code);
+    void OnKeyUp(std::uint32_t code);
+    void OnLButtonDown(int x, int y);
+    void OnLButtonUp();
+    void OnInitMenuPopup();
+    void OnCommand(int id);
+    void OnOK();
+    void OnCopyToClipboard();
+    void OnVersion();
+    void OnExit();
+    void OnActivate(bool active);
+    void OnSettingChange();
+    void PressFeedbackOn(int mode, KeyId key);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void Invalidate(DisplayRegion region) override;
+    void InvalidateRect(const Rect& rect, bool erase);
+    void OnInitDialog();
+    void LayoutWindow();
+    void PaintDirty();
+    void ShowClearMenu();
+    DisplayTexts Texts() const;
+
+    CalculatorSettings settings_;
+    ScreenMetrics screen_;
+    Calculator calculator_;
+    KeyInput keyInput_;
+    DisplayResources resources_;
+    std::optional<RoundCorners> corners_;
+    WindowLayout layout_;
+    std::optional<KeyFaceStrip> faces_;
+    std::unique_ptr<DrawSurface> framebuffer_;
+    std::vector<Rect> dirty_;
+    bool eraseAll_ = true;
+    int previousRowHeight_ = -1;
+    PressFeedback feedback_;
+    SoftKeyBar* bar_ = nullptr;
+    QPointer<PopupMenu> clearMenu_;
+};
+
+}  // namespace abacor

@@ -1,0 +1,127 @@
+#include "calculator/logic/KeyInput.h"
+
+#include <array>
+
+#include "calculator/engine/ScaledArithmetic.h"
+#include "calculator/logic/Calculator.h"
+
+namespace abacor {
+
+namespace {
+
+constexpr std::uint32_t kShift = 0x10;
+constexpr std::uint32_t kDigit3 = 0x33;
+constexpr std::uint32_t kMultiply = 0x6A;
+constexpr std::uint32_t kOem7 = 0xDE;
+
+struct KeyBinding {
+    std::uint32_t code;
+    KeyId key;
+};
+
+// Hardware keys and the on-screen key each stands for. 0x33 is handled apart:
+// it is the digit 3 only when Shift did not come right before it.
+constexpr std::array kKeyBindings{
+    KeyBinding{0x30, KeyId::Digit0}, KeyBinding{0xBF, KeyId::Digit0},
+    KeyBinding{0x31, KeyId::Digit1}, KeyBinding{0x59, KeyId::Digit1},
+    KeyBinding{0x32, KeyId::Digit2}, KeyBinding{0x55, KeyId::Digit2},
+    KeyBinding{0x49, KeyId::Digit3},
+    KeyBinding{0x34, KeyId::Digit4}, KeyBinding{0x48, KeyId::Digit4},
+    KeyBinding{0x35, KeyId::Digit5}, KeyBinding{0x4A, KeyId::Digit5},
+    KeyBinding{0x36, KeyId::Digit6}, KeyBinding{0x4B, KeyId::Digit6},
+    KeyBinding{0x37, KeyId::Digit7}, KeyBinding{0x42, KeyId::Digit7},
+    KeyBinding{0x38, KeyId::Digit8}, KeyBinding{0x4E, KeyId::Digit8},
+    KeyBinding{0x39, KeyId::Digit9}, KeyBinding{0x4D, KeyId::Digit9},
+    KeyBinding{0xBE, KeyId::Point},
+    KeyBinding{0x4C, KeyId::Sign},
+    KeyBinding{0x26, KeyId::Add},
+    KeyBinding{0x28, KeyId::Subtract},
+    KeyBinding{0x25, KeyId::Multiply},
+    KeyBinding{0x27, KeyId::Divide},
+    KeyBinding{0x08, KeyId::ClearEntry},
+};
+
+constexpr char16_t kDigits[] = u"0123456789";
+
+// The order taps are tested in: the first rectangle containing the point wins.
+constexpr KeyId kHitOrder[] = {
+    KeyId::Digit0, KeyId::Digit1, KeyId::Digit2, KeyId::Digit3, KeyId::Digit4, KeyId::Digit5,
+    KeyId::Digit6, KeyId::Digit7, KeyId::Digit8, KeyId::Digit9, KeyId::Add, KeyId::Subtract,
+    KeyId::Multiply, KeyId::Divide, KeyId::ClearEntry, KeyId::Equals, KeyId::Point, KeyId::Sign,
+    KeyId::Percent, KeyId::AllClear, KeyId::Clear, KeyId::SquareRoot, KeyId::TaxIncluded, KeyId::TaxExcluded,
+};
+
+}  // namespace
+
+std::optional<KeyId> HitTest(const WindowLayout& layout, int x, int y)
+{
+    for (const KeyId key : kHitOrder)
+        if (layout.KeyRect(key).Contains(x, y))
+            return key;
+    return std::nullopt;
+}
+
+void PressKey(KeyId key, Calculator& calculator)
+{
+    const int index = Index(key);
+    if (index <= Index(KeyId::Digit9)) {
+        calculator.EnterDigit(std::u16string_view(kDigits + index, 1));
+        return;
+    }
+    switch (key) {
+    case KeyId::Point: calculator.EnterDigit(u"."); break;
+    case KeyId::Sign: calculator.ChangeSign(); break;
+    case KeyId::Add: calculator.ApplyOperatorKey(OperatorAdd, u"＋"); break;
+    case KeyId::Subtract: calculator.ApplyOperatorKey(OperatorSubtract, u"－"); break;
+    case KeyId::Multiply: calculator.ApplyOperatorKey(OperatorMultiply, u"×"); break;
+    case KeyId::Divide: calculator.ApplyOperatorKey(OperatorDivide, u"÷"); break;
+    case KeyId::Equals: calculator.ApplyOperatorKey(OperatorNone, {}); break;
+    case KeyId::ClearEntry: calculator.ClearEntry(); break;
+    case KeyId::Percent: calculator.OnPercent(); break;
+    case KeyId::AllClear: calculator.OnAllClear(); break;
+    case KeyId::Clear: calculator.OnClear(); break;
+    case KeyId::SquareRoot: calculator.OnSquareRoot(); break;
+    case KeyId::TaxIncluded: calculator.OnTaxIncluded(); break;
+    case KeyId::TaxExcluded: calculator.OnTaxExcluded(); break;
+    default: break;
+    }
+}
+
+std::optional<KeyId> KeyInput::OnKeyDown(std::uint32_t code, Calculator& calculator)
+{
+    std::optional<KeyId> key;
+    if (code == kDigit3) {
+        if (lastKeyDown_ != kShift)
+            key = KeyId::Digit3;
+    } else {
+        for (const KeyBinding& binding : kKeyBindings)
+            if (binding.code == code)
+                key = binding.key;
+    }
+    if (key)
+        PressKey(*key, calculator);
+    prevKeyDown_ = lastKeyDown_;
+    lastKeyDown_ = code;
+    return key;
+}
+
+std::optional<KeyId> KeyInput::OnKeyUp(std::uint32_t code, Calculator& calculator)
+{
+    if (code != kShift)
+        return std::nullopt;
+    std::optional<KeyId> key;
+    if (prevKeyDown_ == kShift) {
+        if (lastKeyDown_ == kDigit3) {
+            calculator.EnterDigit(u".");
+            key = KeyId::Point;
+        } else if (lastKeyDown_ == kMultiply || lastKeyDown_ == kOem7) {
+            calculator.ChangeSign();
+            key = KeyId::Sign;
+        }
+    }
+    prevKeyDown_ = lastKeyDown_;
+    lastKeyDown_ = 0;
+    return key;
+}
+
+}  // namespace abacor

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "calculator/display/Keys.h"
+#include "calculator/display/WindowLayout.h"
+
+namespace abacor {
+
+class Calculator;
+
+// The phone's hardware keys: a virtual-key code chooses an operation and the
+// on-screen key that flashes for it. Letter keys form a second numeric pad;
+// Shift followed by "3" gives the point, followed by 0x6A or 0xDE the sign,
+// each on the release of Shift.
+class KeyInput {
+public:
+    // OnKeyDown: runs the key's operation; returns the key to flash, if any.
+    std::optional<KeyId> OnKeyDown(std::uint32_t code, Calculator& calculator);
+    // OnKeyUp: the Shift sequences; returns the key to flash, if any.
+    std::optional<KeyId> OnKeyUp(std::uint32_t code, Calculator& calculator);
+
+    std::uint32_t lastKeyDown() const { return lastKeyDown_; }
+    std::uint32_t prevKeyDown() const { return prevKeyDown_; }
+
+private:
+    std::uint32_t lastKeyDown_ = 0;
+    std::uint32_t prevKeyDown_ = 0;
+};
+
+// What a key (on screen, or from the keyboard) does to the calculator.
+void PressKey(KeyId key, Calculator& calculator);
+
+// The key under a tap, testing the rectangles in the hit order; none for the
+// display, the gaps and empty cells.
+std::optional<KeyId> HitTest(const WindowLayout& layout, int x, int y);
+
+}  // namespace abacor

@@ -1,0 +1,61 @@
+#include "tools/abacor-render/RenderOptions.h"
+
+#include <QRegularExpression>
+
+#include "settings/SettingValueText.h"
+
+namespace abacor {
+
+std::optional<RenderOptions> ParseRenderOptions(const QStringList& arguments, QString* error)
+{
+    RenderOptions options;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& name = arguments[i];
+        const auto value = [&]() -> std::optional<QString> {
+            if (i + 1 >= arguments.size())
+                return std::nullopt;
+            return arguments[++i];
+        };
+        const std::optional<QString> given = value();
+        if (!given) {
+            *error = QStringLiteral("missing value after ") + name;
+            return std::nullopt;
+        }
+        if (name == u"--size") {
+            static const QRegularExpression size(QStringLiteral("^([0-9]{1,5})x([0-9]{1,5})$"));
+            const auto match = size.match(*given);
+            if (!match.hasMatch() || match.captured(1).toInt() < 1 || match.captured(2).toInt() < 1) {
+                *error = QStringLiteral("--size wants WIDTHxHEIGHT, not ") + *given;
+                return std::nullopt;
+            }
+            options.screen.width = match.captured(1).toInt();
+            options.screen.height = match.captured(2).toInt();
+        } else if (name == u"--dpi") {
+            bool ok = false;
+            const int dpi = given->toInt(&ok);
+            if (!ok || dpi < 1 || dpi > 10000) {
+                *error = QStringLiteral("--dpi wants a positive number, not ") + *given;
+                return std::nullopt;
+            }
+            options.screen.dpiY = dpi;
+        } else if (name == u"--set") {
+            options.settings.push_back(given->toStdString());
+        } else if (name == u"--keys") {
+            options.keys = given->toStdString();
+        } else if (name == u"--press") {
+            options.press = *given;
+        } else if (name == u"--out") {
+            options.out = *given;
+        } else {
+            *error = QStringLiteral("unknown argument ") + name;
+            return std::nullopt;
+        }
+    }
+    if (options.out.isEmpty()) {
+        *error = QStringLiteral("--out FILE.png is required");
+        return std::nullopt;
+    }
+    return options;
+}
+
+}  // namespace abacor
