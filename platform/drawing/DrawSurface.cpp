@@ -94,17 +94,20 @@ void DrawSurface::DrawShape(const Rect& rect, const std::function<bool(int, int)
 }
 
 namespace {
-// Whether the centre of pixel (x, y) lies inside the ellipse inscribed in the
-// box [left, left + width) x [top, top + height); doubled to stay in integers.
+// Whether pixel (x, y) belongs to the ellipse of the box [left, left + width) x
+// [top, top + height): the ellipse through the centres of the box's outermost
+// pixels, a tenth of a pixel fuller so that it takes in the pixels it meets
+// at its ends. A 10 x 10 box so gives the disc whose inner pixels are exactly
+// the clear pixels of the calculator's rounded-corner mask.
 bool InsideEllipse(int x, int y, int left, int top, int width, int height)
 {
     if (width <= 0 || height <= 0)
         return false;
-    const long long dx = 2LL * x + 1 - (2LL * left + width);
-    const long long dy = 2LL * y + 1 - (2LL * top + height);
-    const long long w2 = 1LL * width * width;
-    const long long h2 = 1LL * height * height;
-    return dx * dx * h2 + dy * dy * w2 <= w2 * h2;
+    const double a = (width - 1) / 2.0 + 0.1;
+    const double b = (height - 1) / 2.0 + 0.1;
+    const double dx = (x - left) - (width - 1) / 2.0;
+    const double dy = (y - top) - (height - 1) / 2.0;
+    return (dx * dx) / (a * a) + (dy * dy) / (b * b) <= 1.0;
 }
 }  // namespace
 

@@ -65,7 +65,7 @@ public:
     void Rectangle(const Rect& rect);
     // A rectangle whose corners are quarters of an ellipseWidth x ellipseHeight ellipse.
     void RoundRect(const Rect& rect, int ellipseWidth, int ellipseHeight);
-    // The ellipse inscribed in the rectangle: pixels whose centres lie inside it.
+    // The ellipse inscribed in the rectangle, outlined with the pen.
     void Ellipse(const Rect& rect);
     void MoveTo(int x, int y);
     // From the current position to (x, y), (x, y) itself not drawn.

@@ -145,7 +145,7 @@ TEST(DrawSurface, TheBevelOfASquareKey)
     EXPECT_EQ(surface.PixelAt(9, 7), kGrey);
 }
 
-TEST(DrawSurface, EllipseFillsThePixelsWhoseCentresAreInside)
+TEST(DrawSurface, EllipseIsInscribedInTheRectangle)
 {
     DrawSurface surface(10, 10);
     surface.FillRect({0, 0, 10, 10}, kGrey);
@@ -153,12 +153,24 @@ TEST(DrawSurface, EllipseFillsThePixelsWhoseCentresAreInside)
     surface.SelectBrush(Brush::Solid(0x000000));
     surface.Ellipse({0, 0, 10, 10});
     const char* expected[10] = {
-        "...####...", ".########.", ".########.", "##########", "##########",
-        "##########", "##########", ".########.", ".########.", "...####...",
+        "....##....", "..######..", ".########.", ".########.", "##########",
+        "##########", ".########.", ".########.", "..######..", "....##....",
     };
     for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 10; ++x)
             EXPECT_EQ(surface.PixelAt(x, y) == 0, expected[y][x] == '#') << x << "," << y;
+
+    // Outlined in the pen's colour around the brush's.
+    DrawSurface outlined(10, 10);
+    outlined.SelectPen(Pen::Solid(1, kRed));
+    outlined.SelectBrush(Brush::Solid(kBlue));
+    outlined.Ellipse({0, 0, 10, 10});
+    EXPECT_EQ(outlined.PixelAt(4, 0), kRed);
+    EXPECT_EQ(outlined.PixelAt(2, 1), kRed);
+    EXPECT_EQ(outlined.PixelAt(4, 1), kBlue);
+    EXPECT_EQ(outlined.PixelAt(0, 4), kRed);
+    EXPECT_EQ(outlined.PixelAt(1, 4), kBlue);
+    EXPECT_EQ(outlined.PixelAt(3, 0), kWhite);
 }
 
 TEST(DrawSurface, RoundRectKeepsItsCornersAndOutlinesTheRest)

@@ -1,0 +1,205 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "calculator/display/KeyFaceStrip.h"
+#include "calculator/display/PressFeedback.h"
+#include "calculator/display/RoundCorners.h"
+#include "calculator/display/WindowPainter.h"
+
+namespace abacor {
+namespace {
+
+// A window painted in full from the given settings, as on the phone.
+struct Painted {
+    explicit Painted(CalculatorSettings s, ScreenMetrics screen = {480, 640, 192})
+        : settings(s), resources(CreateDisplayResources(screen, settings)), corners(settings),
+          client{0, 0, screen.width, screen.height - 52 / resources.screenClass.k},
+          layout(LayoutWindow(screen, client, resources, settings)), faces(layout, resources, settings, corners),
+          surface(client.Width(), client.Height())
+    {
+        PaintWindow(surface, {layout, resources, settings, faces}, texts, client, true);
+    }
+    ColorRef At(int x, int y) const { return surface.PixelAt(x, y); }
+
+    CalculatorSettings settings;
+    DisplayResources resources;
+    RoundCorners corners;
+    Rect client;
+    WindowLayout layout;
+    KeyFaceStrip faces;
+    DrawSurface surface;
+    DisplayTexts texts{QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), QString()};
+};
+
+TEST(Paint, TheDefaultLook)
+{
+    const Painted p(DefaultSettings());
+    const Rect key = p.layout.KeyRect(KeyId::Digit5);
+    EXPECT_EQ(p.At(key.left + 3, key.top + 3), 0xE1E1E1u) << "flat key face";
+    EXPECT_EQ(p.At(key.left + 10, key.top), 0xFFFFFFu) << "white top edge";
+    EXPECT_EQ(p.At(key.left, key.top + 10), 0xFFFFFFu) << "white left edge";
+    EXPECT_EQ(p.At(key.left + 10, key.bottom - 1), 0x000000u) << "black bottom edge";
+    EXPECT_EQ(p.At(key.right - 1, key.top + 10), 0x000000u) << "black right edge";
+    EXPECT_EQ(p.At(key.right, key.top + 10), 0xC8C8C8u) << "background in the gap";
+    EXPECT_EQ(p.At(2, 300), 0xC8C8C8u) << "background beside the keys";
+    // Boxes: white inside, a black frame 2 pixels wide around the box rectangle.
+    const Rect box = p.layout.memoryBox;
+    EXPECT_EQ(p.At(box.left + 5, box.top + 2), 0xFFFFFFu);
+    EXPECT_EQ(p.At(box.left, box.top + 10), 0x000000u);
+    EXPECT_EQ(p.At(box.left - 1, box.top + 10), 0x000000u);
+    EXPECT_EQ(p.At(box.left - 2, box.top + 10), 0xC8C8C8u);
+    EXPECT_EQ(p.At(box.left + 1, box.top + 10), 0xFFFFFFu);
+    // Black captions: some ink on each key and in the display text.
+    int ink = 0;
+    for (int y = key.top + 5; y < key.bottom - 5; ++y)
+        for (int x = key.left + 5; x < key.right - 5; ++x)
+            ink += p.At(x, y) == 0 ? 1 : 0;
+    EXPECT_GT(ink, 20);
+}
+
+TEST(Paint, BoxFramesAreOnePixelOnTheSmallScreen)
+{
+    const Painted p(DefaultSettings(), {240, 320, 96});
+    const Rect box = p.layout.memoryBox;
+    EXPECT_EQ(p.At(box.left, box.top + 8), 0x000000u);
+    EXPECT_EQ(p.At(box.left - 1, box.top + 8), 0xC8C8C8u);
+}
+
+TEST(Paint, GradationFadesFromTheGradationColourDown)
+{
+    CalculatorSettings settings = DefaultSettings();
+    settings.GradationFlg = 1;
+    settings.ButtonBackColor1 = 0x0000FF;
+    settings.ButtonGradColor1 = 0xFFFFFF;
+    const Painted p(settings);
+    const Rect key = p.layout.KeyRect(KeyId::Digit5);
+    const int x = key.left + 4;
+    EXPECT_EQ(p.At(x, key.top + 1), Rgb(255, 250, 250));
+    EXPECT_EQ(p.At(x, key.bottom - 2), Rgb(255, 8, 8));
+    for (int y = key.top + 2; y < key.bottom - 1; ++y)
+        EXPECT_LE(GreenOf(p.At(x, y)), GreenOf(p.At(x, y - 1))) << y;
+    EXPECT_EQ(p.At(key.left + 10, key.bottom - 1), 0x000000u) << "line colour below";
+    EXPECT_EQ(p.At(key.left, key.top + 10), 0xFFFFFFu) << "white on the left";
+}
+
+TEST(Paint, RoundKeysShowTheBackgroundInTheirCorners)
+{
+    CalculatorSettings settings = DefaultSettings();
+    settings.RoundButtonFlg = 1;
+    settings.DialogBackColor = 0x00FF00;
+    for (std::uint32_t gradation : {0u, 1u}) {
+        settings.GradationFlg = gradation;
+        Painted p(settings);
+        const Rect key = p.layout.KeyRect(KeyId::Digit5);
+        const auto corners = [&](const char* when) {
+            EXPECT_EQ(p.At(key.left, key.top), 0x00FF00u) << when;
+            EXPECT_EQ(p.At(key.right - 1, key.top), 0x00FF00u) << when;
+            EXPECT_EQ(p.At(key.left, key.bottom - 1), 0x00FF00u) << when;
+            EXPECT_EQ(p.At(key.right - 1, key.bottom - 1), 0x00FF00u) << when;
+            EXPECT_EQ(p.At(key.left + 20, key.top), 0x000000u) << when << ": outline";
+        };
+        corners("released");
+        PressFeedback feedback(nullptr, nullptr);
+        const QImage before = p.surface.Image().copy();
+        feedback.Apply(PressFeedback::Press, key, p.surface, p.corners);
+        corners("pressed");
+        EXPECT_EQ(p.At(key.left + 20, key.top + 20), 0xFFFFFFu ^ p.faces.Surface().PixelAt(20, 20))
+            << "the inside is inverted";
+        feedback.Apply(PressFeedback::Release, {}, p.surface, p.corners);
+        EXPECT_EQ(p.surface.Image(), before) << "released exactly as before";
+    }
+}
+
+TEST(Paint, TheTallEqualsIsOneFace)
+{
+    CalculatorSettings settings = DefaultSettings();
+    const DisplayResources resources = CreateDisplayResources({480, 640, 192}, settings);
+    const RoundCorners corners(settings);
+    const WindowLayout layout = LayoutWindow({640, 480, 192}, {0, 0, 640, 428}, resources, settings);
+    const KeyFaceStrip faces(layout, resources, settings, corners);
+    DrawSurface surface(640, 428);
+    PaintWindow(surface, {layout, resources, settings, faces}, {}, {0, 0, 640, 428}, true);
+    const Rect equals = layout.KeyRect(KeyId::Equals);
+    // Across the row gap in its middle there is face, not background or an edge.
+    const int gapRow = equals.top + layout.rowHeight + 1;
+    EXPECT_EQ(surface.PixelAt(equals.left + 5, gapRow), 0xE1E1E1u);
+    EXPECT_EQ(surface.PixelAt(equals.left + 5, equals.top + layout.rowHeight - 1), 0xE1E1E1u);
+    EXPECT_EQ(surface.PixelAt(equals.left + 5, equals.bottom - 1), 0x000000u);
+    EXPECT_EQ(faces.Band(KeyStyle::TallEquals), (Rect{0, 4 * 69, 119, 6 * 69 + 3}));
+}
+
+TEST(Paint, TheDigitDropKeyReadsItsOwnCaption)
+{
+    CalculatorSettings settings = DefaultSettings();
+    EXPECT_EQ(KeyCaption(KeyId::ClearEntry, settings), u"CE");
+    settings.ShiftKeyFlg = 1;
+    EXPECT_EQ(KeyCaption(KeyId::ClearEntry, settings), u"⇒");
+    const Painted plain(DefaultSettings());
+    const Painted drop(settings);
+    const Rect key = plain.layout.KeyRect(KeyId::ClearEntry);
+    bool differs = false;
+    for (int y = key.top; y < key.bottom; ++y)
+        for (int x = key.left; x < key.right; ++x)
+            differs = differs || plain.At(x, y) != drop.At(x, y);
+    EXPECT_TRUE(differs);
+}
+
+TEST(Paint, UnplacedAdditionalKeysAreNotDrawn)
+{
+    CalculatorSettings settings = DefaultSettings();
+    settings.AddButton1Type = 2;
+    const Painted placed(settings);
+    const Painted empty(DefaultSettings());
+    const Rect cell = placed.layout.KeyRect(KeyId::AllClear);
+    ASSERT_FALSE(cell.IsNull());
+    EXPECT_EQ(placed.At(cell.left + 3, cell.top + 3), 0xE1E1E1u);
+    EXPECT_EQ(empty.At(cell.left + 3, cell.top + 3), 0xC8C8C8u);
+}
+
+TEST(Paint, RepaintingADirtyBoxChangesOnlyThatBox)
+{
+    Painted p(DefaultSettings());
+    const QImage before = p.surface.Image().copy();
+    p.texts.display = QStringLiteral("123");
+    PaintWindow(p.surface, {p.layout, p.resources, p.settings, p.faces}, p.texts, p.layout.displayBox, false);
+    const QImage after = p.surface.Image();
+    bool changedInside = false;
+    for (int y = 0; y < after.height(); ++y) {
+        for (int x = 0; x < after.width(); ++x) {
+            if (after.pixel(x, y) == before.pixel(x, y))
+                continue;
+            changedInside = true;
+            EXPECT_TRUE(p.layout.displayBox.Contains(x, y)) << x << "," << y;
+        }
+    }
+    EXPECT_TRUE(changedInside);
+}
+
+TEST(Paint, AFlashInvertsAndRestoresAfterItsPause)
+{
+    Painted p(DefaultSettings());
+    const Rect key = p.layout.KeyRect(KeyId::Equals);
+    const QImage before = p.surface.Image().copy();
+    std::vector<Rect> flushed;
+    std::optional<QImage> during;
+    int paused = 0;
+    PressFeedback feedback([&](const Rect& r) { flushed.push_back(r); },
+                           [&](int ms) {
+                               paused = ms;
+                               during = p.surface.Image().copy();
+                           });
+    feedback.Apply(PressFeedback::Flash, key, p.surface, p.corners);
+    EXPECT_EQ(paused, 20);
+    ASSERT_TRUE(during.has_value());
+    EXPECT_EQ(FromPixel(during->pixel(key.left + 3, key.top + 3)), 0x1E1E1Eu);
+    EXPECT_EQ(p.surface.Image(), before);
+    EXPECT_EQ(flushed, (std::vector<Rect>{key, key}));
+    EXPECT_TRUE(feedback.PressedKeyRect().IsNull());
+    feedback.Apply(PressFeedback::Press, Rect{}, p.surface, p.corners);
+    feedback.Apply(PressFeedback::Release, Rect{}, p.surface, p.corners);
+    EXPECT_EQ(p.surface.Image(), before) << "an empty rectangle and nothing pressed change nothing";
+}
+
+}  // namespace
+}  // namespace abacor
