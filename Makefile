@@ -20,9 +20,9 @@ build: configure
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-# For now the calculator runs headless: a short demonstration through abacor-calc.
+# Starts the calculator.
 run: build
-	$(BUILD)/tools/abacor-calc/abacor-calc 1 2 3 4 . 5 × 2 = M+ 1 0 0 ÷ 8 = 税込 MR
+	$(BUILD)/Abacor
 
 bench: build
 	$(BUILD)/bench/abacor_bench_engine
