@@ -24,8 +24,11 @@ test: build
 run: build
 	$(BUILD)/Abacor
 
+# Speed of the engine and the window, then start-up and memory under Xvfb.
 bench: build
 	$(BUILD)/bench/abacor_bench_engine
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/abacor_bench_window
+	sh bench/startup.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD)

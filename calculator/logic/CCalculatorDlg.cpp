@@ -80,13 +80,16 @@ void CCalculatorDlg::LayoutWindow()
         feedback_.Apply(PressFeedback::Release, {}, *framebuffer_, *corners_);
 
     const Rect client = ClientRect();
+    laidOutClient_ = client;
     layout_ = abacor::LayoutWindow(screen_, client, resources_, settings_);
     faces_.emplace(layout_, resources_, settings_, *corners_);
 
+    // The framebuffer itself is made by the next paint, so that a run of
+    // layouts (a window being dragged larger) allocates once.
     const bool resized = !framebuffer_ || framebuffer_->Width() != std::max(client.Width(), 1) ||
                          framebuffer_->Height() != std::max(client.Height(), 1);
     if (resized)
-        framebuffer_ = std::make_unique<DrawSurface>(client.Width(), client.Height());
+        framebuffer_.reset();
     if (resized || layout_.rowHeight != previousRowHeight_)
         InvalidateRect(client, true);
     previousRowHeight_ = layout_.rowHeight;
@@ -129,7 +132,12 @@ void CCalculatorDlg::InvalidateRect(const Rect& rect, bool erase)
 
 void CCalculatorDlg::PaintDirty()
 {
-    if (dirty_.empty() || !framebuffer_ || !faces_)
+    if (!framebuffer_) {
+        const Rect client = ClientRect();
+        framebuffer_ = std::make_unique<DrawSurface>(client.Width(), client.Height());
+        InvalidateRect(client, true);
+    }
+    if (dirty_.empty() || !faces_)
         return;
     const PaintContext context{layout_, resources_, settings_, *faces_};
     const DisplayTexts texts = Texts();
@@ -157,8 +165,7 @@ void CCalculatorDlg::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
     // The first resize event of a new window repeats the size it was made with.
-    if (screen_.width == width() && screen_.height == height() && framebuffer_ &&
-        framebuffer_->Width() == ClientRect().Width())
+    if (screen_.width == width() && screen_.height == height() && laidOutClient_ == ClientRect())
         return;
     screen_.width = width();
     screen_.height = height();

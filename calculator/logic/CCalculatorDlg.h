@@ -91,6 +91,7 @@ private:
     DisplayResources resources_;
     std::optional<RoundCorners> corners_;
     WindowLayout layout_;
+    Rect laidOutClient_;
     std::optional<KeyFaceStrip> faces_;
     std::unique_ptr<DrawSurface> framebuffer_;
     std::vector<Rect> dirty_;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 namespace abacor {
 
@@ -80,15 +81,26 @@ void DrawSurface::Rectangle(const Rect& rect)
 
 void DrawSurface::DrawShape(const Rect& rect, const std::function<bool(int, int)>& inside)
 {
-    for (int y = rect.top; y < rect.bottom; ++y) {
-        for (int x = rect.left; x < rect.right; ++x) {
-            if (!inside(x, y))
+    const int width = rect.Width();
+    const int height = rect.Height();
+    if (width <= 0 || height <= 0)
+        return;
+    // Membership once per pixel, with a border of outside pixels around it.
+    const int stride = width + 2;
+    std::vector<char> member(static_cast<std::size_t>(stride * (height + 2)), 0);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            member[static_cast<std::size_t>((y + 1) * stride + x + 1)] = inside(rect.left + x, rect.top + y);
+    const auto at = [&](int x, int y) { return member[static_cast<std::size_t>((y + 1) * stride + x + 1)] != 0; };
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if (!at(x, y))
                 continue;
-            const bool edge = !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
+            const bool edge = !at(x - 1, y) || !at(x + 1, y) || !at(x, y - 1) || !at(x, y + 1);
             if (edge && pen_.style == Pen::Style::Solid)
-                SetPixel(x, y, pen_.color);
+                SetPixel(rect.left + x, rect.top + y, pen_.color);
             else if (brush_.style == Brush::Style::Solid)
-                SetPixel(x, y, brush_.color);
+                SetPixel(rect.left + x, rect.top + y, brush_.color);
         }
     }
 }
@@ -190,19 +202,19 @@ void DrawSurface::GradientFillVertical(const Rect& rect, ColorRef top, ColorRef 
 
 void DrawSurface::BitBlt(int x, int y, int width, int height, const DrawSurface& source, int sourceX, int sourceY)
 {
+    // Clip against both surfaces, then copy whole rows.
+    if (sourceX < 0) { x -= sourceX; width += sourceX; sourceX = 0; }
+    if (sourceY < 0) { y -= sourceY; height += sourceY; sourceY = 0; }
+    if (x < 0) { sourceX -= x; width += x; x = 0; }
+    if (y < 0) { sourceY -= y; height += y; y = 0; }
+    width = std::min({width, source.Width() - sourceX, Width() - x});
+    height = std::min({height, source.Height() - sourceY, Height() - y});
+    if (width <= 0 || height <= 0)
+        return;
     for (int row = 0; row < height; ++row) {
-        const int sy = sourceY + row;
-        const int dy = y + row;
-        if (sy < 0 || sy >= source.Height() || dy < 0 || dy >= Height())
-            continue;
-        const QRgb* from = reinterpret_cast<const QRgb*>(source.image_.constScanLine(sy));
-        QRgb* to = reinterpret_cast<QRgb*>(image_.scanLine(dy));
-        for (int column = 0; column < width; ++column) {
-            const int sx = sourceX + column;
-            const int dx = x + column;
-            if (sx >= 0 && sx < source.Width() && dx >= 0 && dx < Width())
-                to[dx] = from[sx];
-        }
+        const QRgb* from = reinterpret_cast<const QRgb*>(source.image_.constScanLine(sourceY + row)) + sourceX;
+        QRgb* to = reinterpret_cast<QRgb*>(image_.scanLine(y + row)) + x;
+        std::copy_n(from, width, to);
     }
 }
 

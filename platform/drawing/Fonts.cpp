@@ -30,13 +30,16 @@ QFont MakeFont(int cellHeight, FontQuality quality)
 {
     QFont font = BaseFont(quality);
     const int target = std::max(cellHeight, 1);
-    // The cell grows with the pixel size; take the largest size that fits.
-    int size = target;
+    // The cell grows with the pixel size: scale once by the face's cell-to-em
+    // ratio, then step to the largest size that fits.
+    font.setPixelSize(target);
+    const int atTarget = QFontMetrics(font).height();
+    int size = atTarget > target ? std::max(target * target / atTarget, 1) : target;
     font.setPixelSize(size);
-    while (size > 1 && QFontMetrics(font).height() > target) {
-        --size;
-        font.setPixelSize(size);
-    }
+    while (size > 1 && QFontMetrics(font).height() > target)
+        font.setPixelSize(--size);
+    for (QFont larger = font; larger.setPixelSize(size + 1), QFontMetrics(larger).height() <= target;)
+        font.setPixelSize(++size);
     return font;
 }
 

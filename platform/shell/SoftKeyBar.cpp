@@ -1,10 +1,12 @@
 #include "platform/shell/SoftKeyBar.h"
 
-#include <QHBoxLayout>
-#include <QPushButton>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QShortcut>
 
 #include "platform/shell/PopupMenu.h"
+
+#include <algorithm>
 
 namespace abacor {
 
@@ -12,10 +14,7 @@ SoftKeyBar::SoftKeyBar(MenuDescription menu, QWidget* window) : QWidget(window),
 {
     setObjectName(QStringLiteral("SoftKeyBar"));
     setFixedHeight(kHeight);
-    setAutoFillBackground(true);
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(2, 2, 2, 2);
-    layout->setSpacing(2);
+    setAttribute(Qt::WA_OpaquePaintEvent);
 
     int key = 0;
     ForEachChild(menu_, -1, [&](int index) {
@@ -23,16 +22,10 @@ SoftKeyBar::SoftKeyBar(MenuDescription menu, QWidget* window) : QWidget(window),
             entries_[key++] = index;
     });
     for (int i = 0; i < 2; ++i) {
-        buttons_[i] = new QPushButton(this);
-        buttons_[i]->setFocusPolicy(Qt::NoFocus);
-        if (entries_[i] >= 0) {
-            const std::u16string_view text = menu_[static_cast<std::size_t>(entries_[i])].text;
-            buttons_[i]->setText(QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())));
-        } else {
-            buttons_[i]->setEnabled(false);
-        }
-        layout->addWidget(buttons_[i], 1);
-        connect(buttons_[i], &QPushButton::clicked, this, [this, i] { Press(i); });
+        if (entries_[i] < 0)
+            continue;
+        const std::u16string_view text = menu_[static_cast<std::size_t>(entries_[i])].text;
+        texts_[i] = QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
     }
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), window);
@@ -41,6 +34,32 @@ SoftKeyBar::SoftKeyBar(MenuDescription menu, QWidget* window) : QWidget(window),
     auto* f2 = new QShortcut(QKeySequence(Qt::Key_F2), window);
     f2->setContext(Qt::WindowShortcut);
     connect(f2, &QShortcut::activated, this, &SoftKeyBar::PressRight);
+}
+
+QRect SoftKeyBar::KeyRect(int key) const
+{
+    const int half = width() / 2;
+    return key == 0 ? QRect(0, 0, half, height()) : QRect(half, 0, width() - half, height());
+}
+
+void SoftKeyBar::paintEvent(QPaintEvent*)
+{
+    // The phone's bar: dark, the two soft-key labels in white, a divider.
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(0x20, 0x20, 0x20));
+    painter.fillRect(QRect(width() / 2, height() / 5, 1, height() * 3 / 5), QColor(0x80, 0x80, 0x80));
+    QFont font = painter.font();
+    font.setPixelSize(std::max(height() * 2 / 5, 8));
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    for (int key = 0; key < 2; ++key)
+        painter.drawText(KeyRect(key), Qt::AlignCenter | Qt::TextSingleLine, texts_[key]);
+}
+
+void SoftKeyBar::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        Press(KeyRect(0).contains(event->position().toPoint()) ? 0 : 1);
 }
 
 SoftKeyBar* SoftKeyBar::Find(QWidget* window)
@@ -61,7 +80,7 @@ void SoftKeyBar::PressRight()
 
 QString SoftKeyBar::KeyText(int key) const
 {
-    return key >= 0 && key < 2 ? buttons_[key]->text() : QString();
+    return key >= 0 && key < 2 ? texts_[key] : QString();
 }
 
 PopupMenu* SoftKeyBar::OpenPopup() const

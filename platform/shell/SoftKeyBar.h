@@ -5,8 +5,6 @@
 
 #include "platform/shell/MenuDescription.h"
 
-class QPushButton;
-
 namespace abacor {
 
 class PopupMenu;
@@ -31,6 +29,12 @@ public:
     QString KeyText(int key) const;
 
     void SetBarHeight(int height) { setFixedHeight(height); }
+    // The rectangle of a soft key (0 left, 1 right) within the bar.
+    QRect KeyRect(int key) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 signals:
     void commandChosen(int commandId);
@@ -42,7 +46,7 @@ private:
 
     MenuDescription menu_;
     int entries_[2] = {-1, -1};
-    QPushButton* buttons_[2] = {nullptr, nullptr};
+    QString texts_[2];
     QPointer<PopupMenu> popup_;
 };
 

@@ -1,0 +1,89 @@
+// Speed of the calculator window: a tap's whole path, full paints, layouts.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include "calculator/display/KeyFaceStrip.h"
+#include "calculator/display/RoundCorners.h"
+#include "calculator/display/WindowPainter.h"
+#include "calculator/logic/CCalculatorDlg.h"
+
+namespace {
+
+using namespace abacor;
+
+// A tap on "７" and one on "CE", each: hit test, operation, press inversion,
+// the dirty region painted into the framebuffer, release.
+void BM_TapDigitKey(benchmark::State& state)
+{
+    CCalculatorDlg dialog(DefaultSettings(), {480, 640, 192});
+    dialog.Framebuffer();
+    const Rect seven = dialog.layout().KeyRect(KeyId::Digit7);
+    const Rect clear = dialog.layout().KeyRect(KeyId::ClearEntry);
+    bool digit = true;
+    for (auto _ : state) {
+        const Rect& key = digit ? seven : clear;
+        dialog.OnLButtonDown(key.left + 10, key.top + 10);
+        benchmark::DoNotOptimize(dialog.Framebuffer().constBits());
+        dialog.OnLButtonUp();
+        digit = !digit;
+    }
+}
+BENCHMARK(BM_TapDigitKey)->Unit(benchmark::kMicrosecond);
+
+struct Window {
+    Window(ScreenMetrics screen, CalculatorSettings s)
+        : settings(s), resources(CreateDisplayResources(screen, settings)), corners(settings),
+          client{0, 0, screen.width, screen.height - 52 / resources.screenClass.k},
+          layout(LayoutWindow(screen, client, resources, settings))
+    {
+    }
+    CalculatorSettings settings;
+    DisplayResources resources;
+    RoundCorners corners;
+    Rect client;
+    WindowLayout layout;
+};
+
+void BM_PaintWindowFull(benchmark::State& state)
+{
+    const ScreenMetrics screen{static_cast<int>(state.range(0)), static_cast<int>(state.range(1)),
+                               static_cast<int>(state.range(2))};
+    const Window window(screen, DefaultSettings());
+    const KeyFaceStrip faces(window.layout, window.resources, window.settings, window.corners);
+    DrawSurface surface(window.client.Width(), window.client.Height());
+    const DisplayTexts texts{QStringLiteral("1,234,567.89"), QStringLiteral("1,234,567.89"), QStringLiteral("0"),
+                             QStringLiteral("×")};
+    for (auto _ : state) {
+        PaintWindow(surface, {window.layout, window.resources, window.settings, faces}, texts, window.client, true);
+        benchmark::DoNotOptimize(surface.Image().constBits());
+    }
+}
+BENCHMARK(BM_PaintWindowFull)->Args({480, 640, 192})->Args({240, 320, 96})->Unit(benchmark::kMicrosecond);
+
+void BM_LayoutWindowAndKeyFaces(benchmark::State& state)
+{
+    CalculatorSettings settings = DefaultSettings();
+    settings.GradationFlg = settings.RoundButtonFlg = static_cast<std::uint32_t>(state.range(0));
+    const Window window({480, 640, 192}, settings);
+    for (auto _ : state) {
+        const WindowLayout layout = LayoutWindow({480, 640, 192}, window.client, window.resources, settings);
+        const KeyFaceStrip faces(layout, window.resources, settings, window.corners);
+        benchmark::DoNotOptimize(faces.Surface().Image().constBits());
+    }
+    state.SetLabel(state.range(0) ? "gradation, round" : "plain");
+}
+BENCHMARK(BM_LayoutWindowAndKeyFaces)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
