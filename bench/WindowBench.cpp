@@ -4,7 +4,7 @@
 #include <QApplication>
 
 #include "calculator/display/KeyFaceStrip.h"
-#include "calculator/display/RoundCorners.h"
+#include "platform/drawing/RoundCorners.h"
 #include "calculator/display/WindowPainter.h"
 #include "calculator/logic/CCalculatorDlg.h"
 
@@ -33,7 +33,7 @@ BENCHMARK(BM_TapDigitKey)->Unit(benchmark::kMicrosecond);
 
 struct Window {
     Window(ScreenMetrics screen, CalculatorSettings s)
-        : settings(s), resources(CreateDisplayResources(screen, settings)), corners(settings),
+        : settings(s), resources(CreateDisplayResources(screen, settings)), corners(KeyCorners(settings)),
           client{0, 0, screen.width, screen.height - 52 / resources.screenClass.k},
           layout(LayoutWindow(screen, client, resources, settings))
     {
@@ -50,7 +50,7 @@ void BM_PaintWindowFull(benchmark::State& state)
     const ScreenMetrics screen{static_cast<int>(state.range(0)), static_cast<int>(state.range(1)),
                                static_cast<int>(state.range(2))};
     const Window window(screen, DefaultSettings());
-    const KeyFaceStrip faces(window.layout, window.resources, window.settings, window.corners);
+    const KeyFaceStrip faces(window.layout, window.settings, window.corners);
     DrawSurface surface(window.client.Width(), window.client.Height());
     const DisplayTexts texts{QStringLiteral("1,234,567.89"), QStringLiteral("1,234,567.89"), QStringLiteral("0"),
                              QStringLiteral("×")};
@@ -68,7 +68,7 @@ void BM_LayoutWindowAndKeyFaces(benchmark::State& state)
     const Window window({480, 640, 192}, settings);
     for (auto _ : state) {
         const WindowLayout layout = LayoutWindow({480, 640, 192}, window.client, window.resources, settings);
-        const KeyFaceStrip faces(layout, window.resources, settings, window.corners);
+        const KeyFaceStrip faces(layout, settings, window.corners);
         benchmark::DoNotOptimize(faces.Surface().Image().constBits());
     }
     state.SetLabel(state.range(0) ? "gradation, round" : "plain");

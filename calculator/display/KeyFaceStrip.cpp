@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/drawing/KeyFace.h"
+
 namespace abacor {
 
 namespace {
@@ -22,8 +24,8 @@ constexpr StyleColours kStyles[] = {
 
 }  // namespace
 
-KeyFaceStrip::KeyFaceStrip(const WindowLayout& layout, const DisplayResources& resources,
-                           const CalculatorSettings& settings, const RoundCorners& corners)
+KeyFaceStrip::KeyFaceStrip(const WindowLayout& layout, const CalculatorSettings& settings,
+                           const RoundCorners& corners)
     : columnWidth_(layout.columnWidth), rowHeight_(layout.rowHeight), gap_(layout.gap),
       strip_(std::max(layout.columnWidth, 1), std::max(6 * layout.rowHeight + layout.gap, 1))
 {
@@ -31,36 +33,9 @@ KeyFaceStrip::KeyFaceStrip(const WindowLayout& layout, const DisplayResources& r
     if (columnWidth_ <= 0 || rowHeight_ <= 0)
         return;  // a client area too small for keys: nothing to draw
 
-    const bool gradation = FlagOn(settings.GradationFlg);
-    const bool round = FlagOn(settings.RoundButtonFlg);
-    for (const StyleColours& colours : kStyles) {
-        const Rect r = Band(colours.style);
-        const Brush previousBrush = strip_.SelectBrush(Brush::Solid(settings.*colours.back));
-        const Pen previousPen = strip_.SelectPen(resources.keyLinePen);
-        if (gradation) {
-            strip_.GradientFillVertical(r, settings.*colours.gradation, settings.*colours.back);
-            if (round) {
-                corners.Draw(strip_, r);
-            } else {
-                strip_.MoveTo(r.left, r.bottom - 1);
-                strip_.LineTo(r.right - 1, r.bottom - 1);
-                strip_.LineTo(r.right - 1, r.top);
-                strip_.SelectPen(resources.whitePen);
-                strip_.LineTo(r.left, r.top);
-                strip_.LineTo(r.left, r.bottom);
-            }
-        } else if (round) {
-            strip_.RoundRect(r, 10, 10);
-        } else {
-            strip_.Rectangle(r);
-            strip_.SelectPen(resources.whitePen);
-            strip_.MoveTo(r.right, r.top);
-            strip_.LineTo(r.left, r.top);
-            strip_.LineTo(r.left, r.bottom);
-        }
-        strip_.SelectPen(previousPen);
-        strip_.SelectBrush(previousBrush);
-    }
+    const KeyFaceLook look{FlagOn(settings.GradationFlg), settings.ButtonLineColor, &corners};
+    for (const StyleColours& colours : kStyles)
+        DrawKeyFace(strip_, Band(colours.style), settings.*colours.back, settings.*colours.gradation, look);
 }
 
 Rect KeyFaceStrip::Band(KeyStyle style) const

@@ -4,19 +4,24 @@
 
 #include "calculator/display/DisplayResources.h"
 #include "calculator/display/Keys.h"
-#include "calculator/display/RoundCorners.h"
+#include "platform/drawing/RoundCorners.h"
 #include "calculator/display/WindowLayout.h"
 #include "platform/drawing/DrawSurface.h"
 
 namespace abacor {
+
+// The calculator's key corners for its settings.
+inline RoundCorners KeyCorners(const CalculatorSettings& settings)
+{
+    return RoundCorners(settings.DialogBackColor, settings.ButtonLineColor, FlagOn(settings.RoundButtonFlg));
+}
 
 // One face per key style, drawn once per layout (gradation, bevel or rounded
 // outline) so that a paint only copies a face under each key.
 class KeyFaceStrip {
 public:
     // BuildKeyFaces: a strip columnWidth wide and 6 x rowHeight + gap high.
-    KeyFaceStrip(const WindowLayout& layout, const DisplayResources& resources, const CalculatorSettings& settings,
-                 const RoundCorners& corners);
+    KeyFaceStrip(const WindowLayout& layout, const CalculatorSettings& settings, const RoundCorners& corners);
 
     const DrawSurface& Surface() const { return strip_; }
     // The band of a style within the strip.

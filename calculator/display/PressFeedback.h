@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "calculator/display/RoundCorners.h"
+#include "platform/drawing/RoundCorners.h"
 #include "platform/drawing/DrawSurface.h"
 #include "platform/drawing/Rect.h"
 

@@ -43,7 +43,7 @@ CCalculatorDlg::~CCalculatorDlg() = default;
 void CCalculatorDlg::OnInitDialog()
 {
     calculator_.ResetCalculator(false);
-    corners_.emplace(settings_);
+    corners_.emplace(KeyCorners(settings_));
     bar_ = new SoftKeyBar(kSoftKeyMenu, this);
     bar_->SetBarHeight(kMenuBarHeight / resources_.screenClass.k);
     connect(bar_, &SoftKeyBar::commandChosen, this, &CCalculatorDlg::OnCommand);
@@ -82,7 +82,7 @@ void CCalculatorDlg::LayoutWindow()
     const Rect client = ClientRect();
     laidOutClient_ = client;
     layout_ = abacor::LayoutWindow(screen_, client, resources_, settings_);
-    faces_.emplace(layout_, resources_, settings_, *corners_);
+    faces_.emplace(layout_, settings_, *corners_);
 
     // The framebuffer itself is made by the next paint, so that a run of
     // layouts (a window being dragged larger) allocates once.

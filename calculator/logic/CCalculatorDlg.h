@@ -10,7 +10,7 @@
 #include "calculator/display/DisplayResources.h"
 #include "calculator/display/KeyFaceStrip.h"
 #include "calculator/display/PressFeedback.h"
-#include "calculator/display/RoundCorners.h"
+#include "platform/drawing/RoundCorners.h"
 #include "calculator/display/WindowLayout.h"
 #include "calculator/display/WindowPainter.h"
 #include "calculator/logic/Calculator.h"

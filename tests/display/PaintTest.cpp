@@ -4,7 +4,7 @@
 
 #include "calculator/display/KeyFaceStrip.h"
 #include "calculator/display/PressFeedback.h"
-#include "calculator/display/RoundCorners.h"
+#include "platform/drawing/RoundCorners.h"
 #include "calculator/display/WindowPainter.h"
 
 namespace abacor {
@@ -13,9 +13,9 @@ namespace {
 // A window painted in full from the given settings, as on the phone.
 struct Painted {
     explicit Painted(CalculatorSettings s, ScreenMetrics screen = {480, 640, 192})
-        : settings(s), resources(CreateDisplayResources(screen, settings)), corners(settings),
+        : settings(s), resources(CreateDisplayResources(screen, settings)), corners(KeyCorners(settings)),
           client{0, 0, screen.width, screen.height - 52 / resources.screenClass.k},
-          layout(LayoutWindow(screen, client, resources, settings)), faces(layout, resources, settings, corners),
+          layout(LayoutWindow(screen, client, resources, settings)), faces(layout, settings, corners),
           surface(client.Width(), client.Height())
     {
         PaintWindow(surface, {layout, resources, settings, faces}, texts, client, true);
@@ -115,9 +115,9 @@ TEST(Paint, TheTallEqualsIsOneFace)
 {
     CalculatorSettings settings = DefaultSettings();
     const DisplayResources resources = CreateDisplayResources({480, 640, 192}, settings);
-    const RoundCorners corners(settings);
+    const RoundCorners corners(KeyCorners(settings));
     const WindowLayout layout = LayoutWindow({640, 480, 192}, {0, 0, 640, 428}, resources, settings);
-    const KeyFaceStrip faces(layout, resources, settings, corners);
+    const KeyFaceStrip faces(layout, settings, corners);
     DrawSurface surface(640, 428);
     PaintWindow(surface, {layout, resources, settings, faces}, {}, {0, 0, 640, 428}, true);
     const Rect equals = layout.KeyRect(KeyId::Equals);

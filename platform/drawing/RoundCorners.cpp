@@ -1,4 +1,4 @@
-#include "calculator/display/RoundCorners.h"
+#include "platform/drawing/RoundCorners.h"
 
 #include <array>
 
@@ -14,10 +14,10 @@ constexpr int kCorner = 5;
 constexpr int kEllipse = 10;
 }  // namespace
 
-RoundCorners::RoundCorners(const CalculatorSettings& settings)
-    : settings_(&settings), image_(kEllipse, kEllipse), mask_(16, 16, kCornerMask)
+RoundCorners::RoundCorners(ColorRef background, ColorRef line, bool enabled)
+    : line_(line), enabled_(enabled), image_(kEllipse, kEllipse), mask_(16, 16, kCornerMask)
 {
-    image_.FillRect({0, 0, kEllipse, kEllipse}, settings.DialogBackColor);
+    image_.FillRect({0, 0, kEllipse, kEllipse}, background);
     image_.SelectPen(Pen::Solid(1, 0x000000));
     image_.SelectBrush(Brush::Solid(0x000000));
     image_.Ellipse({0, 0, kEllipse, kEllipse});
@@ -25,14 +25,14 @@ RoundCorners::RoundCorners(const CalculatorSettings& settings)
 
 void RoundCorners::Draw(DrawSurface& surface, const Rect& key) const
 {
-    if (!FlagOn(settings_->RoundButtonFlg))
+    if (!enabled_)
         return;
     surface.MaskBlt(key.left, key.top, kCorner, kCorner, image_, 0, 0, mask_, 0, 0);
     surface.MaskBlt(key.left, key.bottom - kCorner, kCorner, kCorner, image_, 0, kCorner, mask_, 0, kCorner);
     surface.MaskBlt(key.right - kCorner, key.top, kCorner, kCorner, image_, kCorner, 0, mask_, kCorner, 0);
     surface.MaskBlt(key.right - kCorner, key.bottom - kCorner, kCorner, kCorner, image_, kCorner, kCorner, mask_,
                     kCorner, kCorner);
-    const Pen pen = surface.SelectPen(Pen::Solid(1, settings_->ButtonLineColor));
+    const Pen pen = surface.SelectPen(Pen::Solid(1, line_));
     const Brush brush = surface.SelectBrush(Brush::Hollow());
     surface.RoundRect(key, kEllipse, kEllipse);
     surface.SelectPen(pen);

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <array>
+#include <span>
+#include <string_view>
+
+namespace abacor {
+
+enum class ControlKind {
+    Static,             // left-aligned text
+    StaticRight,        // right-aligned text
+    StaticRightCentred, // right-aligned, vertically centred (the sample display)
+    DropDownList,
+    PushButton,
+    CheckBox,           // automatic check box
+    Slider,             // horizontal, no tick marks
+    GroupBox,
+};
+
+// One control of a dialog template, placed in dialog units (x, y, w, h).
+struct ControlTemplate {
+    int id;  // 0 for controls nobody addresses
+    ControlKind kind;
+    std::u16string_view text;
+    int x, y, w, h;
+};
+
+struct DialogTemplate {
+    int id;
+    std::u16string_view caption;
+    int width, height;  // dialog units; font "MS UI Gothic" 9 points
+    std::span<const ControlTemplate> controls;
+};
+
+// Control ids the pages address.
+enum ControlId : int {
+    IdcColorList = 1003,
+    IdcRedLabel = 1007, IdcGreenLabel = 1008, IdcBlueLabel = 1009,
+    IdcRedValue = 1010, IdcGreenValue = 1011, IdcBlueValue = 1012,
+    IdcRoundButton = 1013, IdcCommaFormat = 1014, IdcSampleDisplay = 1015, IdcShiftKey = 1016,
+    IdcClearMenu = 1017, IdcNumKeyRev = 1018,
+    IdcAddButton1 = 1019, IdcAddButton2 = 1020, IdcAddButton3 = 1021, IdcTaxSlider = 1022, IdcTaxRate = 1023,
+    IdcAddButton4 = 1024,
+    IdcClearType = 1031, IdcGradation = 1032,
+    IdcRedSlider = 1033, IdcGreenSlider = 1034, IdcBlueSlider = 1035,
+    IdcChooseColor = 1036,
+};
+
+inline constexpr std::array<ControlTemplate, 4> kPage1Controls{{
+    {IdcSampleDisplay, ControlKind::StaticRightCentred, u"19800", 5, 7, 128, 21},
+    {IdcColorList, ControlKind::DropDownList, u"", 4, 53, 101, 92},
+    {IdcChooseColor, ControlKind::PushButton, u"色設定", 107, 52, 27, 21},
+    {IdcGradation, ControlKind::CheckBox, u"各種キーをグラデーション表示する", 4, 90, 125, 10},
+}};
+
+inline constexpr std::array<ControlTemplate, 5> kPage2Controls{{
+    {IdcSampleDisplay, ControlKind::StaticRightCentred, u"19800", 5, 7, 128, 21},
+    {IdcRoundButton, ControlKind::CheckBox, u"ボタンの角を丸くする", 4, 59, 73, 10},
+    {IdcCommaFormat, ControlKind::CheckBox, u"桁を区切る", 81, 59, 50, 10},
+    {IdcShiftKey, ControlKind::CheckBox, u"CEキーを桁下げキーに変更する", 4, 74, 128, 10},
+    {IdcClearType, ControlKind::CheckBox, u"フォントを滑らかにする", 4, 90, 73, 10},
+}};
+
+inline constexpr std::array<ControlTemplate, 14> kPage3Controls{{
+    {IdcClearMenu, ControlKind::CheckBox, u"クリアキー（左メニュー）をクリアメニューにする", 4, 6, 128, 10},
+    {IdcNumKeyRev, ControlKind::CheckBox, u"数字キーを逆順（卓上電卓式）に配置する", 4, 21, 128, 10},
+    {0, ControlKind::GroupBox, u"追加キー（タップのみ対応）の設定", 0, 36, 137, 46},
+    {0, ControlKind::Static, u"縦(左上)：", 6, 50, 34, 13},
+    {0, ControlKind::Static, u"縦(右下)：", 38, 50, 34, 13},
+    {0, ControlKind::Static, u"縦(右上)：", 70, 50, 33, 13},
+    {0, ControlKind::Static, u"横：", 103, 50, 26, 13},
+    {IdcAddButton1, ControlKind::DropDownList, u"", 7, 62, 27, 111},
+    {IdcAddButton2, ControlKind::DropDownList, u"", 39, 62, 27, 111},
+    {IdcAddButton4, ControlKind::DropDownList, u"", 71, 62, 27, 111},
+    {IdcAddButton3, ControlKind::DropDownList, u"", 103, 62, 27, 111},
+    {0, ControlKind::Static, u"税率設定：", 3, 88, 32, 12},
+    {IdcTaxSlider, ControlKind::Slider, u"", 36, 86, 78, 13},
+    {IdcTaxRate, ControlKind::Static, u"99.99%", 115, 88, 21, 14},
+}};
+
+inline constexpr std::array<ControlTemplate, 9> kColorDialogControls{{
+    {IdcRedSlider, ControlKind::Slider, u"", 35, 5, 85, 15},
+    {IdcGreenSlider, ControlKind::Slider, u"", 35, 21, 85, 15},
+    {IdcBlueSlider, ControlKind::Slider, u"", 35, 37, 85, 15},
+    {IdcRedLabel, ControlKind::Static, u"赤", 27, 7, 21, 12},
+    {IdcGreenLabel, ControlKind::Static, u"緑", 27, 23, 20, 12},
+    {IdcBlueLabel, ControlKind::Static, u"青", 27, 39, 21, 12},
+    {IdcRedValue, ControlKind::StaticRight, u"255", 119, 7, 14, 12},
+    {IdcGreenValue, ControlKind::StaticRight, u"255", 119, 23, 14, 12},
+    {IdcBlueValue, ControlKind::StaticRight, u"255", 119, 39, 14, 12},
+}};
+
+inline constexpr DialogTemplate kPage1Template{131, u"ページ１", 139, 191, kPage1Controls};
+inline constexpr DialogTemplate kPage2Template{132, u"ページ２", 139, 191, kPage2Controls};
+inline constexpr DialogTemplate kPage3Template{133, u"ページ３", 139, 191, kPage3Controls};
+inline constexpr DialogTemplate kColorDialogTemplate{134, u"Abacorの設定", 138, 191, kColorDialogControls};
+
+// The entries of the four additional-key lists, in AddButtonType order.
+inline constexpr std::array<std::u16string_view, 7> kAddButtonEntries{
+    u"無効", u"％", u"ＣＡ", u"Ｃ", u"√", u"税込", u"税抜"};
+
+}  // namespace abacor

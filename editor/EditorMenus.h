@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+
+#include "platform/shell/MenuDescription.h"
+
+namespace abacor {
+
+// Commands of the editor's soft-key bars.
+enum EditorCommand : int {
+    IdSave = 32774,
+    IdDelete = 32775,
+    IdRevert = 32776,
+    IdEditorExit = 32779,
+    IdColorOk = 32781,
+    IdColorCancel = 32783,
+};
+
+// Menu 130, on every page: "保存" on the left, "その他" on the right.
+inline constexpr std::array<MenuEntry, 5> kEditorMenu{{
+    {0, u"保存", IdSave},
+    {0, u"その他", 0},
+    {1, u"削除\t(&1)", IdDelete},
+    {1, u"元に戻す\t(&2)", IdRevert},
+    {1, u"終了\t(&0)", IdEditorExit},
+}};
+
+// Menu 135, the colour dialog's bar.
+inline constexpr std::array<MenuEntry, 2> kColorDialogMenu{{
+    {0, u"OK", IdColorOk},
+    {0, u"キャンセル", IdColorCancel},
+}};
+
+inline constexpr char16_t kSheetCaption[] = u"Abacorの設定";
+inline constexpr char16_t kAskExitUnsaved[] = u"保存せずに終了しますか？";
+inline constexpr char16_t kSaved[] = u"設定を保存しました。";
+inline constexpr char16_t kSaveFailed[] = u"設定を保存できませんでした。";
+inline constexpr char16_t kAskDelete[] = u"設定を削除しますか？";
+inline constexpr char16_t kDeleted[] = u"設定を削除しました。";
+inline constexpr char16_t kDeleteFailed[] = u"設定を削除できませんでした。";
+
+}  // namespace abacor
