@@ -44,12 +44,22 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& arguments, QS
             options.keys = given->toStdString();
         } else if (name == u"--press") {
             options.press = *given;
+        } else if (name == u"--editor") {
+            if (*given != u"1" && *given != u"2" && *given != u"3" && *given != u"color") {
+                *error = QStringLiteral("--editor wants 1, 2, 3 or color, not ") + *given;
+                return std::nullopt;
+            }
+            options.editor = *given;
         } else if (name == u"--out") {
             options.out = *given;
         } else {
             *error = QStringLiteral("unknown argument ") + name;
             return std::nullopt;
         }
+    }
+    if (!options.editor.isEmpty() && (!options.keys.empty() || !options.press.isEmpty())) {
+        *error = QStringLiteral("--keys and --press are for the calculator, not with --editor");
+        return std::nullopt;
     }
     if (options.out.isEmpty()) {
         *error = QStringLiteral("--out FILE.png is required");

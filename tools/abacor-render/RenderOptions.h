@@ -18,6 +18,7 @@ struct RenderOptions {
     std::string keys;                   // --keys "TOKENS"
     QString press;                      // --press CAPTION
     QString out;                        // --out FILE.png
+    QString editor;                     // --editor 1|2|3|color
 };
 
 // The options, or an error message naming the bad argument.

@@ -8,6 +8,8 @@
 
 #include "calculator/logic/CCalculatorDlg.h"
 #include "calculator/logic/KeyTokens.h"
+#include "editor/CKorvelColorDlg.h"
+#include "editor/CPropertySheet1.h"
 #include "settings/SettingValueText.h"
 #include "settings/SettingsStore.h"
 #include "tools/abacor-render/RenderOptions.h"
@@ -18,8 +20,31 @@ int Fail(const QString& message)
 {
     std::fprintf(stderr, "abacor-render: %s\n", message.toLocal8Bit().constData());
     std::fprintf(stderr, "usage: abacor-render --size WxH --dpi N [--set Name=Value]... [--keys \"TOKENS\"] "
-                         "[--press KEY] --out FILE.png\n");
+                         "[--press KEY] --out FILE.png\n"
+                         "       abacor-render --editor 1|2|3|color --size WxH --dpi N [--set Name=Value]... "
+                         "--out FILE.png\n");
     return 2;
+}
+
+int Save(const QImage& picture, const QString& out)
+{
+    if (!picture.save(out, "PNG"))
+        return Fail(QStringLiteral("cannot write ") + out);
+    return 0;
+}
+
+// The editor's window content: a page of the sheet, or the colour dialog as
+// page 1 opens it for its first entry.
+int RenderEditor(const abacor::RenderOptions& options, const abacor::CalculatorSettings& settings)
+{
+    if (options.editor == u"color") {
+        abacor::CKorvelColorDlg dialog(options.screen);
+        dialog.SetColor(settings.*abacor::kColourList[0].field);
+        return Save(dialog.grab().toImage(), options.out);
+    }
+    abacor::CPropertySheet1 sheet(options.screen, settings);
+    sheet.SetActivePage(options.editor.toInt() - 1);
+    return Save(sheet.grab().toImage(), options.out);
 }
 
 }  // namespace
@@ -40,6 +65,9 @@ int main(int argc, char* argv[])
     for (const std::string& assignment : options->settings)
         if (!abacor::ApplySettingAssignment(settings, assignment))
             return Fail(QStringLiteral("bad --set ") + QString::fromStdString(assignment));
+
+    if (!options->editor.isEmpty())
+        return RenderEditor(*options, settings);
 
     abacor::CCalculatorDlg dialog(settings, options->screen);
     std::istringstream keys(options->keys);

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+#include <memory>
+
+#include "editor/ColorPalette.h"
+#include "editor/DialogControls.h"
+#include "platform/drawing/Color.h"
+#include "platform/screen/ScreenMetrics.h"
+
+namespace abacor {
+
+class SoftKeyBar;
+
+// The colour chooser: an 80-colour palette, red, green and blue sliders with
+// their values, and a swatch of the current colour. "OK" on the left soft
+// key, "キャンセル" on the right.
+class CKorvelColorDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CKorvelColorDlg(const ScreenMetrics& screen, QWidget* parent = nullptr);
+    ~CKorvelColorDlg() override;
+
+    void SetColor(ColorRef color);
+    ColorRef GetColor() const { return color_; }
+
+    const DialogControls& controls() const { return *controls_; }
+    SoftKeyBar* softKeyBar() const { return bar_; }
+    PaletteGeometry Geometry() const;
+
+    void OnLButtonDown(int x, int y);
+    // A slider moved (or was asked to): the colour from the three positions.
+    void OnHScroll();
+    void UpdateColorControls();
+    void OnCommand(int id);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    ScreenMetrics screen_;
+    int divisor_;
+    std::array<ColorRef, 80> palette_{};
+    ColorRef color_ = 0;
+    std::unique_ptr<DialogControls> controls_;
+    SoftKeyBar* bar_ = nullptr;
+};
+
+}  // namespace abacor

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+#include "editor/DialogControls.h"
+#include "editor/DialogTemplates.h"
+
+namespace abacor {
+
+class CPropertySheet1;
+
+// A page of the editor's sheet, built on its dialog template. Its dialog
+// initialisation runs once, when the page is first shown.
+class CPropertyPage : public QWidget {
+    Q_OBJECT
+public:
+    CPropertyPage(const DialogTemplate& dialog, CPropertySheet1* sheet);
+
+    const DialogControls& controls() const { return *controls_; }
+    bool IsInitialised() const { return initialised_; }
+    void EnsureInitialised();
+    // The page's agreement to close the sheet; the framework's always agrees.
+    virtual bool OnApply() { return true; }
+
+protected:
+    virtual void OnInitDialog() {}
+    // Repaint without erasing: the page paints all of itself.
+    void InvalidatePage() { update(); }
+
+    CPropertySheet1* sheet_;
+    std::unique_ptr<DialogControls> controls_;
+
+private:
+    bool initialised_ = false;
+};
+
+}  // namespace abacor

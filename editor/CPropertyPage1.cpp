@@ -1,0 +1,132 @@
+#include "editor/CPropertyPage1.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include "editor/CKorvelColorDlg.h"
+#include "editor/CPropertySheet1.h"
+#include "editor/EditorMenus.h"
+#include "platform/shell/MessageBox.h"
+
+namespace abacor {
+
+namespace {
+
+// Repeated taps on a sample part walk its group's entries, then a shared one.
+struct TapWalk {
+    SampleKey key;  // the part tapped; the background rule comes last
+    int first;      // the group's first entry
+    int last;       // the group's last entry before the shared one
+    int shared;     // where the walk goes after the group
+};
+
+constexpr TapWalk kKeyWalks[] = {
+    {SampleKey::Tax, 13, 15, 16},
+    {SampleKey::Clear, 10, 12, 16},
+    {SampleKey::Calculation, 7, 9, 16},
+    {SampleKey::Digit, 4, 6, 16},
+};
+constexpr TapWalk kBackgroundWalk{SampleKey::Tax, 0, 3, 17};
+
+int Walk(const TapWalk& walk, int selected)
+{
+    if (selected >= walk.first && selected < walk.last)
+        return selected + 1;
+    return selected == walk.last ? walk.shared : walk.first;
+}
+
+}  // namespace
+
+int NextColourEntry(int selected, const PreviewLayout& layout, int x, int y)
+{
+    for (const TapWalk& walk : kKeyWalks)
+        if (layout.Key(walk.key).Contains(x, y))
+            return Walk(walk, selected);
+    if (layout.background.Contains(x, y))
+        return Walk(kBackgroundWalk, selected);
+    return selected;
+}
+
+CPropertyPage1::CPropertyPage1(CPropertySheet1* sheet) : CPropertyPagePreview(kPage1Template, sheet)
+{
+    QComboBox* list = controls_->Combo(IdcColorList);
+    for (const ColourListEntry& entry : kColourList)
+        list->addItem(QString::fromUtf16(entry.text.data(), qsizetype(entry.text.size())));
+    connect(controls_->Button(IdcChooseColor), &QPushButton::clicked, this, &CPropertyPage1::OnChooseColor);
+    connect(controls_->Check(IdcGradation), &QCheckBox::clicked, this, &CPropertyPage1::OnGradation);
+    runColorDialog_ = [](CKorvelColorDlg& dialog) { return dialog.exec(); };
+}
+
+void CPropertyPage1::OnInitDialog()
+{
+    sheet_->m_bPage1Init = 1;
+    ApplyDisplayFont();
+    QComboBox* list = controls_->Combo(IdcColorList);
+    list->setFixedHeight(50 / EditorDivisor());
+    list->setCurrentIndex(0);
+    RefreshPage1();
+    sheet_->m_bModified = 0;
+    LayoutPreview();
+}
+
+void CPropertyPage1::RefreshPage1()
+{
+    controls_->Check(IdcGradation)->setChecked(FlagOn(sheet_->m_settings.GradationFlg));
+    InvalidatePage();
+}
+
+int CPropertyPage1::SelectedEntry() const
+{
+    return controls_->Combo(IdcColorList)->currentIndex();
+}
+
+void CPropertyPage1::SelectEntry(int index)
+{
+    controls_->Combo(IdcColorList)->setCurrentIndex(index);
+}
+
+void CPropertyPage1::OnChooseColor()
+{
+    const int index = SelectedEntry();
+    if (index < 0 || index >= kColourListCount)
+        return;
+    std::uint32_t& value = sheet_->m_settings.*kColourList[static_cast<std::size_t>(index)].field;
+    CKorvelColorDlg dialog(sheet_->screen(), this);
+    dialog.SetColor(value);
+    if (runColorDialog_(dialog) != QDialog::Accepted)
+        return;
+    value = dialog.GetColor();
+    sheet_->m_bModified = 1;
+    InvalidatePage();
+}
+
+void CPropertyPage1::OnGradation()
+{
+    sheet_->m_bModified = 1;
+    sheet_->m_settings.GradationFlg = controls_->Check(IdcGradation)->isChecked() ? 1 : 0;
+    InvalidatePage();
+}
+
+void CPropertyPage1::OnLButtonDown(int x, int y)
+{
+    SelectEntry(NextColourEntry(SelectedEntry(), layout(), x, y));
+}
+
+void CPropertyPage1::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        OnLButtonDown(event->position().toPoint().x(), event->position().toPoint().y());
+    CPropertyPagePreview::mousePressEvent(event);
+}
+
+bool CPropertyPage1::OnApply()
+{
+    if (sheet_->m_bModified == 1 &&
+        ShowMessageBox(sheet_, QString::fromUtf16(kAskExitUnsaved), MB_YESNO | MB_DEFBUTTON2) != IDYES)
+        return false;
+    return true;
+}
+
+}  // namespace abacor

@@ -1,0 +1,71 @@
+#include "editor/CPropertyPagePreview.h"
+
+#include <QPainter>
+
+#include "editor/CPropertySheet1.h"
+
+namespace abacor {
+
+CPropertyPagePreview::CPropertyPagePreview(const DialogTemplate& dialog, CPropertySheet1* sheet)
+    : CPropertyPage(dialog, sheet), divisor_(abacor::EditorDivisor(sheet->screen().dpiY)),
+      scale_(abacor::EditorScale(sheet->screen()))
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    CreatePreviewFonts();
+    SampleDisplay()->setAutoFillBackground(true);
+}
+
+QLabel* CPropertyPagePreview::SampleDisplay() const
+{
+    return controls_->Label(IdcSampleDisplay);
+}
+
+void CPropertyPagePreview::CreatePreviewFonts()
+{
+    fonts_ = abacor::CreatePreviewFonts(sheet_->screen().dpiY, sheet_->m_settings);
+}
+
+void CPropertyPagePreview::ApplyDisplayFont()
+{
+    SampleDisplay()->setFont(fonts_.large);
+}
+
+void CPropertyPagePreview::LayoutPreview()
+{
+    layout_ = abacor::LayoutPreview(sheet_->screen(), ComputePreviewFontHeights(sheet_->screen().dpiY));
+    const Rect& d = layout_.display;
+    SampleDisplay()->setGeometry(d.left, d.top, d.Width(), d.Height());
+    update();
+}
+
+void CPropertyPagePreview::ApplyDisplayColours()
+{
+    const CalculatorSettings& settings = sheet_->m_settings;
+    QLabel* display = SampleDisplay();
+    QPalette colours = display->palette();
+    colours.setColor(QPalette::WindowText, QColor::fromRgb(ToPixel(settings.StaticTextColor)));
+    colours.setColor(QPalette::Window, QColor::fromRgb(ToPixel(settings.StaticBackColor)));
+    if (colours != display->palette())
+        display->setPalette(colours);
+    const QString text = SampleDisplayText(settings);
+    if (display->text() != text)
+        display->setText(text);
+}
+
+void CPropertyPagePreview::paintEvent(QPaintEvent*)
+{
+    ApplyDisplayColours();
+    DrawSurface surface(width(), height());
+    surface.FillRect({0, 0, width(), height()}, FromPixel(palette().color(QPalette::Window).rgb()));
+    DrawPreview(surface, layout_, fonts_, sheet_->m_settings);
+    QPainter painter(this);
+    painter.drawImage(0, 0, surface.Image());
+}
+
+QImage CPropertyPagePreview::Render()
+{
+    ApplyDisplayColours();
+    return grab().toImage();
+}
+
+}  // namespace abacor

@@ -1,0 +1,150 @@
+#include "editor/CPropertySheet1.h"
+
+#include <QTabWidget>
+
+#include "editor/CPropertyPage1.h"
+#include "editor/CPropertyPage2.h"
+#include "editor/CPropertyPage3.h"
+#include "editor/EditorMenus.h"
+#include "editor/PreviewLayout.h"
+#include "platform/shell/MessageBox.h"
+#include "platform/shell/SoftKeyBar.h"
+#include "settings/SettingsStore.h"
+
+namespace abacor {
+
+namespace {
+constexpr int kMenuBarHeight = 52;  // on a 192-dpi screen
+}
+
+CPropertySheet1::CPropertySheet1(const ScreenMetrics& screen, QWidget* parent)
+    : CPropertySheet1(screen, LoadSettings(), parent)
+{
+}
+
+CPropertySheet1::CPropertySheet1(const ScreenMetrics& screen, const CalculatorSettings& initial, QWidget* parent)
+    : QDialog(parent), m_settings(initial), screen_(screen)
+{
+    setWindowTitle(QString::fromUtf16(kSheetCaption));
+    resize(screen.width, screen.height);
+    tabs_ = new QTabWidget(this);
+    tabs_->setTabPosition(QTabWidget::South);
+    page1_ = new CPropertyPage1(this);
+    page2_ = new CPropertyPage2(this);
+    page3_ = new CPropertyPage3(this);
+    for (CPropertyPage* page : {static_cast<CPropertyPage*>(page1_), static_cast<CPropertyPage*>(page2_),
+                                static_cast<CPropertyPage*>(page3_)})
+        tabs_->addTab(page, page->objectName());
+    connect(tabs_, &QTabWidget::currentChanged, this, &CPropertySheet1::SetActivePage);
+
+    bar_ = new SoftKeyBar(kEditorMenu, this);
+    bar_->SetBarHeight(kMenuBarHeight / EditorDivisor(screen.dpiY));
+    connect(bar_, &SoftKeyBar::commandChosen, this, &CPropertySheet1::OnCommand);
+    PlaceChildren();
+    OnInitDialog();
+}
+
+CPropertySheet1::~CPropertySheet1() = default;
+
+void CPropertySheet1::OnInitDialog()
+{
+    m_bModified = 0;
+    m_bPage1Init = m_bPage2Init = m_bPage3Init = 0;
+    SetActivePage(0);
+}
+
+void CPropertySheet1::PlaceChildren()
+{
+    bar_->setGeometry(0, height() - bar_->height(), width(), bar_->height());
+    tabs_->setGeometry(0, 0, width(), height() - bar_->height());
+}
+
+void CPropertySheet1::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    screen_.width = width();
+    screen_.height = height();
+    if (!bar_)
+        return;
+    PlaceChildren();
+    // A turn of the screen lays the samples out again, with the same sizes.
+    for (CPropertyPagePreview* page : {static_cast<CPropertyPagePreview*>(page1_),
+                                       static_cast<CPropertyPagePreview*>(page2_)})
+        if (page->IsInitialised())
+            page->LayoutPreview();
+}
+
+void CPropertySheet1::SetActivePage(int index)
+{
+    if (tabs_->currentIndex() != index)
+        tabs_->setCurrentIndex(index);  // comes back here through currentChanged
+    if (auto* page = qobject_cast<CPropertyPage*>(tabs_->widget(index)))
+        page->EnsureInitialised();
+}
+
+void CPropertySheet1::OnCommand(int id)
+{
+    switch (id) {
+    case IdSave: SaveSettings(); break;
+    case IdDelete: DeleteSettings(); break;
+    case IdRevert: RevertSettings(); break;
+    case IdEditorExit: OnExit(); break;
+    default: break;
+    }
+}
+
+void CPropertySheet1::SaveSettings()
+{
+    const int modified = m_bModified;
+    m_bModified = 0;
+    if (abacor::SaveSettings(m_settings)) {
+        ShowMessageBox(this, QString::fromUtf16(kSaved), MB_OK);
+        return;
+    }
+    // Never report a save that did not happen; the changes stay unsaved.
+    m_bModified = modified;
+    ShowMessageBox(this, QString::fromUtf16(kSaveFailed), MB_OK);
+}
+
+void CPropertySheet1::DeleteSettings()
+{
+    if (ShowMessageBox(this, QString::fromUtf16(kAskDelete), MB_YESNO) != IDYES)
+        return;
+    if (!abacor::DeleteSettings()) {
+        ShowMessageBox(this, QString::fromUtf16(kDeleteFailed), MB_OK);
+        return;
+    }
+    ShowMessageBox(this, QString::fromUtf16(kDeleted), MB_OK);
+    RevertSettings();
+}
+
+void CPropertySheet1::RevertSettings()
+{
+    m_settings = LoadSettings();
+    if (m_bPage1Init == 1)
+        page1_->RefreshPage1();
+    if (m_bPage2Init == 1)
+        page2_->RefreshPage2();
+    if (m_bPage3Init == 1)
+        page3_->RefreshPage3();
+    m_bModified = 0;
+    update();
+}
+
+void CPropertySheet1::OnExit()
+{
+    // As the sheet's OK command, posted.
+    QMetaObject::invokeMethod(this, [this] { accept(); }, Qt::QueuedConnection);
+}
+
+void CPropertySheet1::done(int result)
+{
+    // Every page that exists must agree; only page 1 may ask.
+    for (CPropertyPage* page : {static_cast<CPropertyPage*>(page1_), static_cast<CPropertyPage*>(page2_),
+                                static_cast<CPropertyPage*>(page3_)})
+        if (page->IsInitialised() && !page->OnApply())
+            return;
+    QDialog::done(result);
+}
+
+}  // namespace abacor

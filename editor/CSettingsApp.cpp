@@ -1,0 +1,22 @@
+#include "editor/CSettingsApp.h"
+
+#include <QApplication>
+
+#include "editor/CPropertySheet1.h"
+
+namespace abacor {
+
+int CSettingsApp::InitInstance(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    // The registry key name; the settings themselves live under \Software\Korvel\Abacor.
+    QApplication::setOrganizationName(QStringLiteral("Korvel"));
+    QApplication::setApplicationName(QStringLiteral("AbacorSet"));
+    QApplication::setApplicationDisplayName(QStringLiteral("AbacorSet"));
+
+    CPropertySheet1 sheet(ScreenMetrics{});
+    sheet.exec();
+    return 0;
+}
+
+}  // namespace abacor

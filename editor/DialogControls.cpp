@@ -1,0 +1,104 @@
+#include "editor/DialogControls.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+
+#include <algorithm>
+
+namespace abacor {
+
+namespace {
+
+QString Text(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QWidget* MakeControl(const ControlTemplate& control, QWidget* parent)
+{
+    switch (control.kind) {
+    case ControlKind::Static:
+    case ControlKind::StaticRight:
+    case ControlKind::StaticRightCentred: {
+        auto* label = new QLabel(Text(control.text), parent);
+        const Qt::Alignment vertical = control.kind == ControlKind::StaticRightCentred ? Qt::AlignVCenter : Qt::AlignTop;
+        label->setAlignment((control.kind == ControlKind::Static ? Qt::AlignLeft : Qt::AlignRight) | vertical);
+        return label;
+    }
+    case ControlKind::DropDownList: {
+        auto* combo = new QComboBox(parent);
+        combo->setEditable(false);
+        return combo;
+    }
+    case ControlKind::PushButton:
+        return new QPushButton(Text(control.text), parent);
+    case ControlKind::CheckBox:
+        return new QCheckBox(Text(control.text), parent);
+    case ControlKind::Slider: {
+        auto* slider = new QSlider(Qt::Horizontal, parent);
+        slider->setTickPosition(QSlider::NoTicks);
+        return slider;
+    }
+    case ControlKind::GroupBox:
+        return new QGroupBox(Text(control.text), parent);
+    }
+    return nullptr;
+}
+
+// Text controls whose text is wider than the template allows (the fallback
+// faces are wider than the one the templates were drawn for) grow to the
+// right as far as the dialog allows, then take a smaller font.
+void FitText(QWidget* widget, ControlKind kind, const Rect& placed, int dialogRight)
+{
+    const bool text = kind == ControlKind::Static || kind == ControlKind::StaticRight ||
+                      kind == ControlKind::CheckBox || kind == ControlKind::PushButton;
+    if (!text || widget->sizeHint().width() <= placed.Width())
+        return;
+    const int available = std::max(dialogRight - placed.left, placed.Width());
+    const bool rightAligned = kind == ControlKind::StaticRight;
+    QFont font = widget->font();
+    const int full = font.pixelSize();
+    while (widget->sizeHint().width() > available && font.pixelSize() > full * 3 / 5) {
+        font.setPixelSize(font.pixelSize() - 1);
+        widget->setFont(font);
+    }
+    const int width = std::min(widget->sizeHint().width(), available);
+    const int left = rightAligned ? std::max(placed.right - width, 0) : placed.left;
+    widget->setGeometry(left, placed.top, std::max(width, placed.Width()), placed.Height());
+}
+
+}  // namespace
+
+DialogControls::DialogControls(const DialogTemplate& dialog, QWidget* parent, int dpiY, int maxRight)
+    : units_(DialogUnits::DialogFont(9, dpiY))
+{
+    parent->setFont(DialogUnits::DialogFont(9, dpiY));
+    for (const ControlTemplate& control : dialog.controls) {
+        QWidget* widget = MakeControl(control, parent);
+        const Rect r = units_.ToPixels(control.x, control.y, control.w, control.h);
+        widget->setGeometry(r.left, r.top, r.Width(), r.Height());
+        FitText(widget, control.kind, r, std::min(units_.ToPixelsX(dialog.width), maxRight));
+        if (control.id != 0) {
+            widget->setObjectName(QString::number(control.id));
+            controls_[control.id] = widget;
+        }
+    }
+}
+
+QWidget* DialogControls::Control(int id) const
+{
+    const auto found = controls_.find(id);
+    return found == controls_.end() ? nullptr : found->second;
+}
+
+QLabel* DialogControls::Label(int id) const { return qobject_cast<QLabel*>(Control(id)); }
+QComboBox* DialogControls::Combo(int id) const { return qobject_cast<QComboBox*>(Control(id)); }
+QCheckBox* DialogControls::Check(int id) const { return qobject_cast<QCheckBox*>(Control(id)); }
+QSlider* DialogControls::Slider(int id) const { return qobject_cast<QSlider*>(Control(id)); }
+QPushButton* DialogControls::Button(int id) const { return qobject_cast<QPushButton*>(Control(id)); }
+
+}  // namespace abacor

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QWidget>
+
+#include <map>
+
+#include "editor/DialogTemplates.h"
+#include "platform/screen/DialogUnits.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QSlider;
+
+namespace abacor {
+
+// The controls of a dialog template, made as Qt widgets on a page and placed
+// by the template's dialog units converted for the dialog font.
+class DialogControls {
+public:
+    // Text may grow up to maxRight pixels (the page's visible width).
+    DialogControls(const DialogTemplate& dialog, QWidget* parent, int dpiY, int maxRight);
+
+    QWidget* Control(int id) const;
+    QLabel* Label(int id) const;
+    QComboBox* Combo(int id) const;
+    QCheckBox* Check(int id) const;
+    QSlider* Slider(int id) const;
+    QPushButton* Button(int id) const;
+    const DialogUnits& Units() const { return units_; }
+
+private:
+    DialogUnits units_;
+    std::map<int, QWidget*> controls_;
+};
+
+}  // namespace abacor
