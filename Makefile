@@ -3,7 +3,7 @@ BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= 2
 
-.PHONY: all deps configure build test run bench clean
+.PHONY: all deps configure build test run run-editor bench clean
 
 all: build
 
@@ -23,6 +23,10 @@ test: build
 # Starts the calculator.
 run: build
 	$(BUILD)/Abacor
+
+# Starts the settings editor.
+run-editor: build
+	$(BUILD)/AbacorSet
 
 # Speed of the engine and the window, then start-up and memory under Xvfb.
 bench: build

@@ -1,0 +1,35 @@
+// Both programs' paths: what the editor saves is what the calculator starts with.
+#include "calculator/logic/CCalculatorDlg.h"
+#include "tests/editor/EditorFixture.h"
+
+namespace abacor::test {
+namespace {
+
+using EditorToCalculator = Editor;
+
+TEST_F(EditorToCalculator, TheCalculatorStartsWithWhatTheEditorSaved)
+{
+    CPropertySheet1& s = Open();
+    s.SetActivePage(1);
+    Click(page2().controls().Check(IdcCommaFormat));
+    Click(page2().controls().Check(IdcRoundButton));
+    CPropertyPage3& p3 = page3();
+    QComboBox* upperLeft = p3.controls().Combo(IdcAddButton1);
+    upperLeft->setCurrentIndex(2);
+    emit upperLeft->activated(2);
+    s.OnCommand(IdSave);
+    ASSERT_TRUE(Exit());
+
+    CCalculatorDlg calculator(LoadSettings(), {480, 640, 192});
+    EXPECT_EQ(calculator.settings(), s.m_settings);
+    for (std::uint32_t code : {0x31u, 0x32u, 0x33u, 0x34u, 0x35u, 0x36u, 0x37u})
+        calculator.OnKeyDown(code);
+    EXPECT_EQ(calculator.calculator().state().displayText, QStringLiteral("1,234,567"));
+    EXPECT_FALSE(calculator.layout().KeyRect(KeyId::AllClear).IsNull()) << "the CA key in the upper left";
+    const Rect key = calculator.layout().KeyRect(KeyId::Digit5);
+    EXPECT_EQ(FromPixel(calculator.Framebuffer().pixel(key.left, key.top)), s.m_settings.DialogBackColor)
+        << "rounded corners";
+}
+
+}  // namespace
+}  // namespace abacor::test

@@ -1,0 +1,301 @@
+#include <QTest>
+
+#include "editor/CKorvelColorDlg.h"
+#include "editor/ColorPalette.h"
+#include "tests/editor/EditorFixture.h"
+
+namespace abacor::test {
+namespace {
+
+TEST(PreviewLayout, TheWorkedExample)
+{
+    const PreviewLayout l = LayoutPreview({480, 640, 192}, ComputePreviewFontHeights(192));
+    EXPECT_EQ(l.divisor, 1);
+    EXPECT_EQ(l.display, (Rect{18, 16, 462, 75}));
+    EXPECT_EQ(l.Key(SampleKey::Tax), (Rect{16, 92, 126, 142}));
+    EXPECT_EQ(l.Key(SampleKey::Clear), (Rect{129, 92, 239, 142}));
+    EXPECT_EQ(l.Key(SampleKey::Calculation), (Rect{242, 92, 352, 142}));
+    EXPECT_EQ(l.Key(SampleKey::Digit), (Rect{355, 92, 465, 142}));
+    EXPECT_EQ(l.background, (Rect{0, 0, 480, 148}));
+    EXPECT_EQ(l.caption, (Rect{18, 75, 239, 92}));
+    // Turned, the sample keeps its portrait sizes.
+    EXPECT_EQ(LayoutPreview({640, 480, 192}, ComputePreviewFontHeights(192)).Key(SampleKey::Digit),
+              l.Key(SampleKey::Digit));
+}
+
+TEST(PreviewLayout, DivisorAndScale)
+{
+    EXPECT_EQ(EditorDivisor(192), 1);
+    EXPECT_EQ(EditorDivisor(96), 2);
+    EXPECT_EQ(EditorDivisor(128), 2);  // 1.5 rounds up
+    EXPECT_EQ(EditorDivisor(144), 1);
+    EXPECT_EQ(EditorDivisor(480), 1);
+    EXPECT_EQ(EditorScale({240, 320, 96}), 1.0);
+    EXPECT_EQ(EditorScale({320, 480, 128}), 1.0);
+    EXPECT_EQ(EditorScale({480, 640, 192}), 1.0);
+    EXPECT_EQ(EditorScale({600, 800, 96}), 2.0);
+    const PreviewLayout small = LayoutPreview({240, 320, 96}, ComputePreviewFontHeights(96));
+    EXPECT_EQ(small.divisor, 2);
+    EXPECT_EQ(small.Key(SampleKey::Tax).left, 8);
+    EXPECT_EQ(small.Key(SampleKey::Tax).Width(), 55);  // (240 - 2 - 16) x 0.25, truncated
+}
+
+TEST(ColourWalk, TapsWalkEachGroupThenItsSharedEntry)
+{
+    const PreviewLayout l = LayoutPreview({480, 640, 192}, ComputePreviewFontHeights(192));
+    const auto tap = [&](int selected, SampleKey key) {
+        return NextColourEntry(selected, l, l.Key(key).left + 2, l.Key(key).top + 2);
+    };
+    int i = 0;
+    std::vector<int> walk;
+    for (int n = 0; n < 5; ++n)
+        walk.push_back(i = tap(i, SampleKey::Tax));
+    EXPECT_EQ(walk, (std::vector<int>{13, 14, 15, 16, 13}));
+    EXPECT_EQ(tap(16, SampleKey::Digit), 4);
+    EXPECT_EQ(tap(5, SampleKey::Digit), 6);
+    EXPECT_EQ(tap(6, SampleKey::Digit), 16);
+    EXPECT_EQ(tap(11, SampleKey::Clear), 12);
+    EXPECT_EQ(tap(12, SampleKey::Clear), 16);
+    EXPECT_EQ(tap(9, SampleKey::Calculation), 16);
+    EXPECT_EQ(tap(0, SampleKey::Calculation), 7);
+    EXPECT_EQ(NextColourEntry(3, l, 5, 5), 17) << "the background";
+    EXPECT_EQ(NextColourEntry(17, l, 5, 5), 0);
+    EXPECT_EQ(NextColourEntry(1, l, 5, 5), 2);
+    EXPECT_EQ(NextColourEntry(9, l, 5, 300), 9) << "outside every rectangle";
+    EXPECT_EQ(NextColourEntry(9, l, l.Key(SampleKey::Tax).right + 1, 100), 0) << "the gap is background";
+}
+
+using Preview = Editor;
+
+// The page as shown, the sample display included.
+QImage Shown(CPropertyPagePreview& page) { return page.Render(); }
+
+TEST_F(Preview, TheSampleFollowsTheFlags)
+{
+    const struct {
+        std::uint32_t gradation, round;
+    } looks[] = {{0, 0}, {1, 0}, {0, 1}, {1, 1}};
+    for (const auto& look : looks) {
+        CalculatorSettings stored = DefaultSettings();
+        stored.GradationFlg = look.gradation;
+        stored.RoundButtonFlg = look.round;
+        stored.DialogBackColor = 0x00FF00;
+        stored.ButtonBackColor1 = 0x0000FF;
+        stored.ButtonGradColor1 = 0xFFFFFF;
+        ASSERT_TRUE(SaveSettings(stored));
+        Open();
+        const QImage image = Shown(page1());
+        const Rect key = page1().layout().Key(SampleKey::Digit);
+        const auto at = [&](int x, int y) { return FromPixel(image.pixel(x, y)); };
+        const std::string name = "gradation " + std::to_string(look.gradation) + " round " + std::to_string(look.round);
+        if (look.round) {
+            EXPECT_EQ(at(key.left, key.top), 0x00FF00u) << name << ": the corner shows the background";
+            EXPECT_EQ(at(key.right - 1, key.bottom - 1), 0x00FF00u) << name;
+            EXPECT_EQ(at(key.left + 30, key.top), 0x000000u) << name << ": rounded border";
+            EXPECT_EQ(at(key.left + 30, key.bottom - 1), 0x000000u) << name;
+        } else {
+            EXPECT_EQ(at(key.left + 30, key.top), 0xFFFFFFu) << name << ": white top edge";
+            EXPECT_EQ(at(key.left, key.top + 20), 0xFFFFFFu) << name << ": white left edge";
+            EXPECT_EQ(at(key.left + 30, key.bottom - 1), 0x000000u) << name << ": line-coloured bottom";
+            EXPECT_EQ(at(key.right - 1, key.top + 20), 0x000000u) << name << ": line-coloured right";
+        }
+        if (look.gradation) {
+            EXPECT_EQ(at(key.left + 4, key.top + 1), Rgb(255, 249, 249)) << name << ": from the gradation colour";
+            EXPECT_EQ(at(key.left + 4, key.bottom - 2), Rgb(255, 10, 10)) << name << ": to the background";
+        } else {
+            EXPECT_EQ(at(key.left + 4, key.top + 4), 0x0000FFu) << name << ": flat";
+        }
+        EXPECT_EQ(at(2, 2), 0x00FF00u) << name << ": the sample's background";
+        EXPECT_EQ(at(0, 0), 0x000000u) << name << ": framed with the default pen";
+    }
+}
+
+TEST_F(Preview, TheDisplayBoxAndCaption)
+{
+    CalculatorSettings stored = DefaultSettings();
+    stored.StaticBackColor = 0xFFEEDD;
+    stored.StaticLineColor = 0x0000FF;
+    stored.StaticTextColor = 0x00AA00;
+    stored.CommaFormatFlg = 1;
+    stored.ShiftKeyFlg = 1;
+    ASSERT_TRUE(SaveSettings(stored));
+    Open();
+    CPropertyPagePreview& p = page1();
+    const QImage image = Shown(p);
+    const Rect d = p.layout().display;
+    EXPECT_EQ(p.SampleDisplay()->text(), QStringLiteral("19,800"));
+    EXPECT_EQ(FromPixel(image.pixel(d.left + 5, d.top + 5)), 0xFFEEDDu);
+    // A 4-pixel frame, half of it outside the display control.
+    EXPECT_EQ(FromPixel(image.pixel(d.left - 1, d.top + 20)), 0x0000FFu);
+    EXPECT_EQ(FromPixel(image.pixel(d.left - 2, d.top + 20)), 0x0000FFu);
+    EXPECT_EQ(FromPixel(image.pixel(d.left - 3, d.top + 20)), DefaultSettings().DialogBackColor);
+    EXPECT_EQ(FromPixel(image.pixel(d.right + 1, d.top + 20)), 0x0000FFu);
+    int text = 0;
+    for (int y = d.top; y < d.bottom; ++y)
+        for (int x = d.left; x < d.right; ++x)
+            text += FromPixel(image.pixel(x, y)) == 0x00AA00u ? 1 : 0;
+    EXPECT_GT(text, 50) << "the text in StaticTextColor";
+}
+
+TEST_F(Preview, Page2ChangesTheSampleAtOnce)
+{
+    CPropertySheet1& s = Open();
+    s.SetActivePage(1);
+    CPropertyPage2& p2 = page2();
+    EXPECT_EQ(p2.SampleDisplay()->text(), QStringLiteral("19800"));
+    const QImage before = Shown(p2);
+    Click(p2.controls().Check(IdcCommaFormat));
+    Shown(p2);
+    EXPECT_EQ(p2.SampleDisplay()->text(), QStringLiteral("19,800"));
+    Click(p2.controls().Check(IdcShiftKey));
+    const QImage after = Shown(p2);
+    const Rect clear = p2.layout().Key(SampleKey::Clear);
+    bool captionChanged = false;
+    for (int y = clear.top; y < clear.bottom; ++y)
+        for (int x = clear.left; x < clear.right; ++x)
+            captionChanged = captionChanged || before.pixel(x, y) != after.pixel(x, y);
+    EXPECT_TRUE(captionChanged) << "CE became ⇒";
+    EXPECT_EQ(s.m_bModified, 1);
+
+    Click(p2.controls().Check(IdcClearType));
+    EXPECT_EQ(s.m_settings.ClearTypeFlg, 1u);
+    EXPECT_TRUE(page1().fonts().large.styleStrategy() & QFont::PreferAntialias) << "page 1's fonts too";
+    EXPECT_TRUE(p2.SampleDisplay()->font().styleStrategy() & QFont::PreferAntialias);
+    EXPECT_TRUE(page1().SampleDisplay()->font().styleStrategy() & QFont::PreferAntialias);
+    s.SetActivePage(0);
+    EXPECT_FALSE(Shown(page1()).isNull());
+}
+
+using Page3 = Editor;
+
+TEST(TaxRateText, HundredthsOfAPercent)
+{
+    EXPECT_EQ(TaxRateText(500), QStringLiteral("05.00%"));
+    EXPECT_EQ(TaxRateText(2000), QStringLiteral("20.00%"));
+    EXPECT_EQ(TaxRateText(0), QStringLiteral("00.00%"));
+    EXPECT_EQ(TaxRateText(825), QStringLiteral("08.25%"));
+    EXPECT_EQ(TaxRateText(2500), QStringLiteral("25.00%"));
+    EXPECT_EQ(TaxRateText(0xFFFFFFFFu), QStringLiteral("42949672.95%"));
+}
+
+TEST_F(Page3, ListsEditTheirValuesInScreenOrder)
+{
+    CPropertySheet1& s = Open();
+    CPropertyPage3& p3 = page3();
+    QComboBox* landscape = p3.controls().Combo(IdcAddButton3);
+    landscape->setCurrentIndex(6);
+    emit landscape->activated(6);
+    EXPECT_EQ(s.m_settings.AddButton3Type, 6u) << "税抜 under 横";
+    QComboBox* upperRight = p3.controls().Combo(IdcAddButton4);
+    upperRight->setCurrentIndex(4);
+    emit upperRight->activated(4);
+    EXPECT_EQ(s.m_settings.AddButton4Type, 4u) << "√ under 縦(右上)";
+    EXPECT_EQ(s.m_bModified, 1);
+    EXPECT_EQ(landscape->itemText(2), QStringLiteral("ＣＡ"));
+    EXPECT_EQ(landscape->count(), 7);
+    // On screen: 1019, 1020, 1024, 1021 from left to right.
+    EXPECT_LT(p3.controls().Combo(IdcAddButton2)->x(), upperRight->x());
+    EXPECT_LT(upperRight->x(), landscape->x());
+}
+
+TEST_F(Page3, TheSliderStepsInHundredthsAndEveryScrollCounts)
+{
+    CPropertySheet1& s = Open();
+    CPropertyPage3& p3 = page3();
+    QSlider* slider = p3.controls().Slider(IdcTaxSlider);
+    EXPECT_EQ(slider->minimum(), 0);
+    EXPECT_EQ(slider->maximum(), 2000);
+    EXPECT_EQ(s.m_bModified, 0);
+    slider->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(s.m_settings.TaxPercent, 501u);
+    EXPECT_EQ(p3.controls().Label(IdcTaxRate)->text(), QStringLiteral("05.01%"));
+    s.m_bModified = 0;
+    slider->triggerAction(QAbstractSlider::SliderNoAction);
+    EXPECT_EQ(s.m_bModified, 1) << "a scroll that moves nothing still counts";
+    EXPECT_EQ(s.m_settings.TaxPercent, 501u);
+}
+
+TEST_F(Page3, StoredValuesBeyondTheControlsStayInTheCopy)
+{
+    CalculatorSettings stored = DefaultSettings();
+    stored.TaxPercent = 2500;
+    stored.AddButton1Type = 9;
+    stored.ClearMenuFlg = 7;
+    ASSERT_TRUE(SaveSettings(stored));
+    CPropertySheet1& s = Open();
+    CPropertyPage3& p3 = page3();
+    EXPECT_EQ(p3.controls().Slider(IdcTaxSlider)->value(), 2000);
+    EXPECT_EQ(p3.controls().Label(IdcTaxRate)->text(), QStringLiteral("25.00%"));
+    EXPECT_EQ(p3.controls().Combo(IdcAddButton1)->currentIndex(), -1);
+    EXPECT_TRUE(p3.controls().Check(IdcClearMenu)->isChecked());
+    EXPECT_EQ(s.m_settings, stored) << "untouched controls change nothing";
+    EXPECT_EQ(s.m_bModified, 0);
+}
+
+using ColorDialog = Editor;
+
+TEST_F(ColorDialog, PaletteSlidersLabelsAndSwatch)
+{
+    CKorvelColorDlg dialog({480, 640, 192});
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Abacorの設定"));
+    EXPECT_EQ(dialog.softKeyBar()->KeyText(0), QStringLiteral("OK"));
+    EXPECT_EQ(dialog.softKeyBar()->KeyText(1), QStringLiteral("キャンセル"));
+    const PaletteGeometry g = dialog.Geometry();
+    EXPECT_EQ(g.palette, (Rect{16, 160, 464, 520}));
+    EXPECT_EQ(g.cellWidth, 56);
+    EXPECT_EQ(g.cellHeight, 36);
+
+    const Rect cell = g.Cell(3, 2);
+    dialog.OnLButtonDown(cell.left + 3, cell.top + 3);
+    EXPECT_EQ(dialog.GetColor(), 0x669933u);
+    EXPECT_EQ(dialog.controls().Label(IdcRedValue)->text(), QStringLiteral("51"));
+    EXPECT_EQ(dialog.controls().Slider(IdcBlueSlider)->value(), 0x66);
+
+    dialog.SetColor(0x0000FF);
+    QSlider* green = dialog.controls().Slider(IdcGreenSlider);
+    green->setSliderPosition(128);  // as a drag does: the action comes with it
+    EXPECT_EQ(dialog.GetColor(), 0x0080FFu);
+    EXPECT_EQ(dialog.controls().Label(IdcRedValue)->text(), QStringLiteral("255"));
+    EXPECT_EQ(dialog.controls().Label(IdcGreenValue)->text(), QStringLiteral("128"));
+    EXPECT_EQ(dialog.controls().Label(IdcBlueValue)->text(), QStringLiteral("0"));
+    EXPECT_EQ(FromPixel(dialog.controls().Label(IdcRedLabel)->palette().color(QPalette::WindowText).rgb()), 0x0000E0u);
+    EXPECT_EQ(FromPixel(dialog.controls().Label(IdcBlueLabel)->palette().color(QPalette::WindowText).rgb()), 0xE00000u);
+
+    const QImage shown = dialog.grab().toImage();
+    EXPECT_EQ(FromPixel(shown.pixel(g.swatch.left + 5, g.swatch.top + 5)), 0x0080FFu);
+    EXPECT_EQ(FromPixel(shown.pixel(g.swatch.left, g.swatch.top + 5)), 0x000000u) << "outlined";
+    EXPECT_EQ(FromPixel(shown.pixel(g.swatch.right, g.swatch.top + 5)), 0x000000u);
+    EXPECT_EQ(FromPixel(shown.pixel(cell.left + 3, cell.top + 3)), 0x669933u);
+    EXPECT_NE(FromPixel(shown.pixel(cell.right, cell.top + 3)), 0x669933u) << "a seam between cells";
+}
+
+TEST_F(ColorDialog, LandscapeShowsFiveRowsAndOnlyWholeCellsPick)
+{
+    CKorvelColorDlg dialog({640, 480, 192});
+    const PaletteGeometry g = dialog.Geometry();
+    EXPECT_EQ(g.rows, 5);
+    dialog.SetColor(0x123456);
+    dialog.OnLButtonDown(g.palette.left + 3, g.palette.top + 4 * g.cellHeight + 3);
+    EXPECT_EQ(dialog.GetColor(), kPalette[4]);
+    // The palette is 448 / 8 = 56 wide per cell exactly; make one that is not.
+    const PaletteGeometry odd = ComputePaletteGeometry({480, 655, 192}, 1);
+    EXPECT_EQ(odd.palette.Height(), 375);
+    EXPECT_FALSE(odd.EntryAt(odd.palette.left + 2, odd.palette.bottom - 2).has_value())
+        << "beyond the last whole row picks nothing";
+    EXPECT_FALSE(odd.EntryAt(odd.palette.right, odd.palette.top + 2).has_value());
+    EXPECT_EQ(odd.EntryAt(odd.palette.left + 2, odd.palette.top + 2), 0);
+}
+
+TEST_F(ColorDialog, OkAndCancelAreItsSoftKeys)
+{
+    CKorvelColorDlg dialog({480, 640, 192});
+    dialog.open();
+    dialog.softKeyBar()->PressLeft();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    dialog.open();
+    dialog.softKeyBar()->PressRight();
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+}
+
+}  // namespace
+}  // namespace abacor::test
