@@ -24,6 +24,18 @@ ScopedMessageBoxAnswerer::~ScopedMessageBoxAnswerer()
     CurrentAnswerer() = std::move(previous_);
 }
 
+namespace {
+// The box's owner takes the keyboard back, also where no window manager does it.
+int Answered(QWidget* parent, int answer)
+{
+    if (parent != nullptr) {
+        parent->activateWindow();
+        parent->setFocus();
+    }
+    return answer;
+}
+}  // namespace
+
 int ShowMessageBox(QWidget* parent, const QString& text, unsigned style)
 {
     const bool yesNo = (style & 0xF) == MB_YESNO;
@@ -39,14 +51,14 @@ int ShowMessageBox(QWidget* parent, const QString& text, unsigned style)
         box.setDefaultButton(ok);
         box.setEscapeButton(ok);
         box.exec();
-        return IDOK;
+        return Answered(parent, IDOK);
     }
     QPushButton* yes = box.addButton(QStringLiteral("はい"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("いいえ"), QMessageBox::NoRole);
     box.setDefaultButton((style & MB_DEFBUTTON2) ? no : yes);
     box.setEscapeButton(no);
     box.exec();
-    return box.clickedButton() == yes ? IDYES : IDNO;
+    return Answered(parent, box.clickedButton() == yes ? IDYES : IDNO);
 }
 
 }  // namespace abacor

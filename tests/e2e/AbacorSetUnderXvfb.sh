@@ -1,0 +1,76 @@
+#!/bin/sh
+# Uses the settings editor as a person would, in a real X server: page 2,
+# ticks "ボタンの角を丸くする" and "桁を区切る", "保存", OK, "その他" > "終了";
+# then the calculator's own load reads the grouping back. Exit 77 (skipped)
+# when the X tools are not installed.
+set -u
+EDITOR_BIN=$1
+CALC=$2
+
+for tool in Xvfb xdotool; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+        echo "SKIPPED: $tool is not installed (scripts/install-deps installs it)"
+        exit 77
+    fi
+done
+
+work=$(mktemp -d)
+cleanup() {
+    [ -n "${app:-}" ] && kill "$app" 2>/dev/null
+    [ -n "${xserver:-}" ] && kill "$xserver" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+display=":$(( 200 + $$ % 50 ))"
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xserver=$!
+export DISPLAY="$display"
+for _ in $(seq 50); do
+    xdotool getdisplaygeometry >/dev/null 2>&1 && break
+    sleep 0.1
+done
+
+mkdir -p "$work/config" "$work/runtime"
+chmod 700 "$work/runtime"
+export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+QT_QPA_PLATFORM=xcb "$EDITOR_BIN" >"$work/editor.log" 2>&1 &
+app=$!
+
+window=$(timeout 20 xdotool search --sync --onlyvisible --name 'Abacorの設定' | head -n 1)
+if [ -z "$window" ]; then
+    echo "FAIL: the editor's window did not appear"; cat "$work/editor.log"; exit 1
+fi
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+sleep 0.3
+
+click() {
+    xdotool mousemove --window "$window" "$1" "$2" click 1
+    sleep 0.2
+}
+click 108 573   # the tab "ページ２"
+click 22 209    # "ボタンの角を丸くする"
+click 293 209   # "桁を区切る"
+xdotool key F1  # "保存"
+sleep 0.5
+xdotool key Return  # "設定を保存しました。" OK
+sleep 0.3
+xdotool key F2  # "その他"
+sleep 0.3
+xdotool key 0   # "終了"
+sleep 0.5
+
+if kill -0 "$app" 2>/dev/null; then
+    echo "FAIL: the editor did not end after 終了"; exit 1
+fi
+app=
+shown=$(echo 'load 1 2 3 4 5 6 7' | "$CALC" | tail -n 1 | cut -f2)
+if [ "$shown" != "1,234,567" ]; then
+    echo "FAIL: after saving, the calculator shows '$shown', expected '1,234,567'"
+    cat "$work/config/Korvel/Abacor.conf" 2>/dev/null
+    exit 1
+fi
+if ! grep -q '^RoundButtonFlg=1$' "$work/config/Korvel/Abacor.conf"; then
+    echo "FAIL: RoundButtonFlg was not saved"; exit 1
+fi
+echo "PASS: the editor saved, the calculator shows '$shown'"
