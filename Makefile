@@ -3,7 +3,7 @@ BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= 2
 
-.PHONY: all deps configure build test run run-editor bench clean
+.PHONY: all deps configure build test test-sanitize run run-editor bench fuzz clean
 
 all: build
 
@@ -20,6 +20,30 @@ build: configure
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+SANITIZE_BUILD ?= build-sanitize
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DABACOR_SANITIZE=ON -DABACOR_BENCH=OFF
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitize/lsan.supp:print_suppressions=0 \
+	  ctest --output-on-failure -j $(JOBS)
+
+# The key-language fuzzer (clang, libFuzzer): FUZZ_SECONDS of fuzzing from the
+# checked-in corpus with a fixed seed; new inputs go to a scratch folder.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 600
+FUZZ_SEED ?= 20261207
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DABACOR_FUZZ=ON -DABACOR_TESTS=OFF -DABACOR_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target abacor_fuzz_keys
+	rm -rf $(FUZZ_BUILD)/corpus && mkdir -p $(FUZZ_BUILD)/corpus
+	$(FUZZ_BUILD)/tests/fuzz/abacor_fuzz_keys -max_total_time=$(FUZZ_SECONDS) -seed=$(FUZZ_SEED) \
+	  -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus tests/fuzz/corpus
+
 # Starts the calculator.
 run: build
 	$(BUILD)/Abacor
@@ -35,4 +59,4 @@ bench: build
 	sh bench/startup.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

@@ -1,0 +1,70 @@
+// libFuzzer target: any settings, then any sequence of keys and commands;
+// after every one the calculator's texts must stay well-formed.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "calculator/logic/Calculator.h"
+#include "calculator/logic/KeyTokens.h"
+#include "tests/logic/CalculatorInvariants.h"
+
+namespace {
+
+constexpr std::array<std::string_view, 61> kTokens{
+    "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", ".", "+", "-", "*", "/", "＋", "－", "×", "÷", "=",
+    "+/-", "CE", "⇒", "C", "CA", "%", "％", "sq", "cube", "sqrt", "√", "tax+", "税込", "tax-", "税抜",
+    "M+", "M-", "MR", "MC", "ANS", "#1", "#32772", "#32774", "#32776", "#32778", "#32781", "#32787",
+    "#32788", "#32790", "#32792", "#32795", "#32796", "#32799", "#32800", "#32801", "#32802", "#32806",
+    "#32807", "#0", "#-1", "#99999"};
+
+// Values worth trying for every setting, beside an arbitrary one.
+constexpr std::array<std::uint32_t, 9> kInteresting{0, 1, 2, 5, 6, 7, 500, 2000, 0xFFFFFFFFu};
+
+bool MayLeaveErrorState(std::string_view token, const abacor::CalculatorSettings& settings)
+{
+    return token == "C" || token == "CA" || token == "MC" || token == "#32792" || token == "#32799" ||
+           token == "#32800" || token == "#32774" ||
+           ((token == "CE" || token == "⇒") && !abacor::FlagOn(settings.ShiftKeyFlg));
+}
+
+[[noreturn]] void Fail(const std::string& what, const std::string& keys)
+{
+    std::fprintf(stderr, "invariant broken: %s\nkeys: %s\n", what.c_str(), keys.c_str());
+    std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    FuzzedDataProvider input(data, size);
+    // The settings are chosen once, before the first key, as the program reads them once.
+    abacor::CalculatorSettings settings = abacor::DefaultSettings();
+    for (const abacor::SettingDescriptor& entry : abacor::kSettingsTable) {
+        settings.*entry.field = input.ConsumeBool() ? kInteresting[input.ConsumeIntegralInRange<std::size_t>(0, 8)]
+                                                    : input.ConsumeIntegral<std::uint32_t>();
+    }
+    abacor::Calculator calculator(settings);
+    calculator.ResetCalculator(false);
+
+    std::string keys;
+    while (input.remaining_bytes() > 0) {
+        const std::string_view token = kTokens[input.ConsumeIntegralInRange<std::size_t>(0, kTokens.size() - 1)];
+        keys.append(token).append(" ");
+        const abacor::CalculatorState before = calculator.state();
+        if (abacor::ApplyKeyToken(calculator, settings, token) != abacor::TokenOutcome::Applied)
+            Fail("token not applied", keys);
+        const std::string state = abacor::test::CheckState(calculator.state(), settings);
+        if (!state.empty())
+            Fail(state, keys);
+        const std::string error =
+            abacor::test::CheckErrorStateKept(before, calculator.state(), MayLeaveErrorState(token, settings));
+        if (!error.empty())
+            Fail(error, keys);
+    }
+    return 0;
+}
