@@ -55,7 +55,10 @@ run-editor: build
 # Speed of the engine and the window, then start-up and memory under Xvfb.
 bench: build
 	$(BUILD)/bench/abacor_bench_engine
+	sh bench/calc_end_to_end.sh $(BUILD)/tools/abacor-calc/abacor-calc
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/abacor_bench_window
+	$(BUILD)/bench/abacor_bench_store
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/abacor_layout_soak 10000
 	sh bench/startup.sh $(BUILD)
 
 clean:

@@ -21,6 +21,8 @@ public:
 
     void Apply(int mode, const Rect& rect, DrawSurface& framebuffer, const RoundCorners& corners);
     const Rect& PressedKeyRect() const { return pressedKeyRect_; }
+    // How the flash waits; tests and tools that need no pause replace it.
+    void SetPause(Pause pause) { pause_ = std::move(pause); }
     // A tap beside every key: nothing is remembered as pressed.
     void Forget() { pressedKeyRect_ = Rect{}; }
 

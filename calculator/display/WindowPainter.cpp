@@ -39,7 +39,9 @@ void PaintWindow(DrawSurface& surface, const PaintContext& context, const Displa
 
     for (const KeyId key : kPaintOrder) {
         const Rect& rect = layout.KeyRect(key);
-        if ((IsAdditional(key) && rect.IsNull()) || !Intersects(rect, dirty))
+        // Keys of a client area too small for the keypad are degenerate: not drawn.
+        if ((IsAdditional(key) && rect.IsNull()) || rect.Width() <= 0 || rect.Height() <= 0 ||
+            !Intersects(rect, dirty))
             continue;
         const KeyFace& face = kKeyFaces[static_cast<std::size_t>(Index(key))];
         const KeyStyle style = key == KeyId::Equals && layout.landscape ? KeyStyle::TallEquals : face.style;

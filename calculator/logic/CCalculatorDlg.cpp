@@ -65,11 +65,11 @@ PopupMenu* CCalculatorDlg::clearMenu() const
 
 void CCalculatorDlg::SetScreen(const ScreenMetrics& screen)
 {
-    screen_.dpiY = screen.dpiY;
-    if (size() != QSize(screen.width, screen.height))
-        resize(screen.width, screen.height);  // the resize lays the window out
-    else
-        OnSettingChange();
+    // Laid out at once: a hidden window gets its resize event only when shown.
+    screen_ = screen;
+    resize(screen.width, screen.height);
+    bar_->setGeometry(0, height() - bar_->height(), width(), bar_->height());
+    OnSettingChange();
 }
 
 void CCalculatorDlg::LayoutWindow()

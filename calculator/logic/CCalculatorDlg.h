@@ -41,6 +41,8 @@ public:
     const DisplayResources& resources() const { return resources_; }
     const ScreenMetrics& screen() const { return screen_; }
     const Rect& pressedKeyRect() const { return feedback_.PressedKeyRect(); }
+    // The wait of a keyboard key's 20 ms flash.
+    void SetFlashPause(PressFeedback::Pause pause) { feedback_.SetPause(std::move(pause)); }
     const KeyInput& keyInput() const { return keyInput_; }
     SoftKeyBar* softKeyBar() const { return bar_; }
     PopupMenu* clearMenu() const;

@@ -19,6 +19,8 @@ namespace abacor {
 
 namespace {
 
+constexpr qint64 kMaxKeyFileSize = 1024 * 1024;
+
 #ifdef Q_OS_WIN
 constexpr bool kNativeRegistry = true;
 #else
@@ -59,7 +61,10 @@ bool KeyExists(QStringView path)
         QSettings parentKey(parent, QSettings::NativeFormat);
         return parentKey.childGroups().contains(relative.mid(slash + 1), Qt::CaseInsensitive);
     }
-    return QFileInfo(UserStoreKey::Location(path)).isFile();
+    // A key of 32-bit values is a small file; anything huge is not one of
+    // ours and is not worth parsing.
+    const QFileInfo file(UserStoreKey::Location(path));
+    return file.isFile() && file.size() <= kMaxKeyFileSize;
 }
 
 #ifndef Q_OS_WIN
@@ -142,6 +147,8 @@ std::optional<std::uint32_t> UserStoreKey::QueryValue(QStringView name) const
 {
     if (const auto written = pending_.find(name.toString()); written != pending_.end())
         return *written;
+    if (!kNativeRegistry && !KeyExists(path_))
+        return std::nullopt;
     const QVariant value = settings_->value(name.toString());
     if (!value.isValid())
         return std::nullopt;
@@ -196,8 +203,11 @@ bool UserStoreKey::WriteFile()
     temporary.close();
     {
         QSettings next(temporary.fileName(), QSettings::IniFormat);
-        for (const QString& name : settings_->allKeys())
-            next.setValue(name, settings_->value(name));
+        // The key's other values are kept; a file too big to be a key is not read.
+        if (KeyExists(path_)) {
+            for (const QString& name : settings_->allKeys())
+                next.setValue(name, settings_->value(name));
+        }
         for (auto value = pending_.cbegin(); value != pending_.cend(); ++value)
             next.setValue(value.key(), static_cast<uint>(value.value()));
         next.sync();

@@ -1,0 +1,71 @@
+// 10,000 layouts of one calculator window with random sizes (1 x 1, no client
+// height, 4000 x 4000 among them), turns and settings, painted each time;
+// prints the process's RSS after the first hundred and at the end.
+#include <QApplication>
+
+#include <cstdio>
+#include <fstream>
+#include <random>
+#include <string>
+
+#include "calculator/logic/CCalculatorDlg.h"
+
+namespace {
+
+long RssKb()
+{
+    std::ifstream status("/proc/self/status");
+    std::string key;
+    long value = -1;
+    while (status >> key) {
+        if (key == "VmRSS:" && status >> value)
+            return value;
+        status.ignore(4096, '\n');
+    }
+    return value;
+}
+
+abacor::ScreenMetrics RandomScreen(std::mt19937& random)
+{
+    switch (random() % 100) {
+    case 0: return {1, 1, 192};
+    case 1: return {480, static_cast<int>(random() % 60), 192};
+    case 2: return {4000, 4000, 96};
+    default:
+        return {static_cast<int>(random() % 1200 + 1), static_cast<int>(random() % 1200 + 1),
+                static_cast<int>(random() % 300 + 40)};
+    }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    std::mt19937 random(99);
+    const int total = argc > 1 ? std::atoi(argv[1]) : 10000;
+    long afterHundred = 0;
+    int layouts = 0;
+    while (layouts < total) {
+        abacor::CalculatorSettings settings = abacor::DefaultSettings();
+        settings.RoundButtonFlg = random() % 2;
+        settings.GradationFlg = random() % 2;
+        settings.NumKeyRevFlg = random() % 2;
+        settings.AddButton1Type = random() % 8;
+        settings.AddButton3Type = random() % 8;
+        abacor::CCalculatorDlg dialog(settings, RandomScreen(random));
+        dialog.SetFlashPause([](int) {});
+        for (int i = 0; i < 500 && layouts < total; ++i, ++layouts) {
+            dialog.SetScreen(RandomScreen(random));
+            dialog.OnKeyDown(0x31 + static_cast<std::uint32_t>(random() % 9));
+            dialog.Framebuffer();
+            if (layouts == 99)
+                afterHundred = RssKb();
+        }
+    }
+    std::printf("layouts: %d\nRSS after 100: %.1f MiB\nRSS after %d: %.1f MiB\n", layouts, afterHundred / 1024.0,
+                layouts, RssKb() / 1024.0);
+    return 0;
+}
