@@ -46,7 +46,9 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     std::mt19937 random(99);
     const int total = argc > 1 ? std::atoi(argv[1]) : 10000;
+    const bool progress = argc > 2;
     long afterHundred = 0;
+    long afterThousand = 0;
     int layouts = 0;
     while (layouts < total) {
         abacor::CalculatorSettings settings = abacor::DefaultSettings();
@@ -63,9 +65,13 @@ int main(int argc, char* argv[])
             dialog.Framebuffer();
             if (layouts == 99)
                 afterHundred = RssKb();
+            if (layouts == 999)
+                afterThousand = RssKb();
+            if (progress && (layouts + 1) % 1000 == 0)
+                std::printf("%6d layouts: %.1f MiB\n", layouts + 1, RssKb() / 1024.0);
         }
     }
-    std::printf("layouts: %d\nRSS after 100: %.1f MiB\nRSS after %d: %.1f MiB\n", layouts, afterHundred / 1024.0,
-                layouts, RssKb() / 1024.0);
+    std::printf("layouts: %d\nRSS after 100: %.1f MiB, after 1,000: %.1f MiB, after %d: %.1f MiB\n", layouts,
+                afterHundred / 1024.0, afterThousand / 1024.0, layouts, RssKb() / 1024.0);
     return 0;
 }
