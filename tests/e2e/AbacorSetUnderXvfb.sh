@@ -7,34 +7,10 @@ set -u
 EDITOR_BIN=$1
 CALC=$2
 
-for tool in Xvfb xdotool; do
-    if ! command -v "$tool" >/dev/null 2>&1; then
-        echo "SKIPPED: $tool is not installed (scripts/install-deps installs it)"
-        exit 77
-    fi
-done
+X_TOOLS="Xvfb xdotool"
+. "$(dirname "$0")/xvfb-session.sh"
 
-work=$(mktemp -d)
-cleanup() {
-    [ -n "${app:-}" ] && kill "$app" 2>/dev/null
-    [ -n "${xserver:-}" ] && kill "$xserver" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-display=":$(( 200 + $$ % 50 ))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xserver=$!
-export DISPLAY="$display"
-for _ in $(seq 50); do
-    xdotool getdisplaygeometry >/dev/null 2>&1 && break
-    sleep 0.1
-done
-
-mkdir -p "$work/config" "$work/runtime"
-chmod 700 "$work/runtime"
-export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
-QT_QPA_PLATFORM=xcb "$EDITOR_BIN" >"$work/editor.log" 2>&1 &
+"$EDITOR_BIN" >"$work/editor.log" 2>&1 &
 app=$!
 
 window=$(timeout 20 xdotool search --sync --onlyvisible --name 'Abacorの設定' | head -n 1)
@@ -44,10 +20,6 @@ fi
 xdotool windowfocus --sync "$window" 2>/dev/null || true
 sleep 0.3
 
-click() {
-    xdotool mousemove --window "$window" "$1" "$2" click 1
-    sleep 0.2
-}
 click 108 573   # the tab "ページ２"
 click 22 209    # "ボタンの角を丸くする"
 click 293 209   # "桁を区切る"

@@ -5,33 +5,10 @@
 set -u
 ABACOR=$1
 
-for tool in Xvfb xdotool xclip; do
-    if ! command -v "$tool" >/dev/null 2>&1; then
-        echo "SKIPPED: $tool is not installed (scripts/install-deps installs it)"
-        exit 77
-    fi
-done
+X_TOOLS="Xvfb xdotool xclip"
+. "$(dirname "$0")/xvfb-session.sh"
 
-work=$(mktemp -d)
-cleanup() {
-    [ -n "${app:-}" ] && kill "$app" 2>/dev/null
-    [ -n "${xserver:-}" ] && kill "$xserver" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-display=":$(( 90 + $$ % 100 ))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xserver=$!
-export DISPLAY="$display"
-for _ in $(seq 50); do
-    xdotool getdisplaygeometry >/dev/null 2>&1 && break
-    sleep 0.1
-done
-
-mkdir -p "$work/config" "$work/runtime"
-chmod 700 "$work/runtime"
-XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb "$ABACOR" >"$work/abacor.log" 2>&1 &
+"$ABACOR" >"$work/abacor.log" 2>&1 &
 app=$!
 
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Abacor$' | head -n 1)
@@ -43,10 +20,6 @@ sleep 0.3
 
 # Key centres of the default 480 x 640 portrait layout: columns 147 wide and
 # rows 61 high with gaps of 3, from (16, 134).
-click() {
-    xdotool mousemove --window "$window" "$1" "$2" click 1
-    sleep 0.15
-}
 click 89 356    # １
 click 239 356   # ２
 click 389 356   # ３

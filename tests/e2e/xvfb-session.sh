@@ -1,0 +1,36 @@
+# Sourced by the end-to-end tests: needs the tools named in $X_TOOLS (exit 77,
+# skipped, without them), starts a private Xvfb, and gives a scratch folder
+# $work with an empty settings store. The caller's $app is ended at exit.
+for tool in $X_TOOLS; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+        echo "SKIPPED: $tool is not installed (scripts/install-deps installs it)"
+        exit 77
+    fi
+done
+
+work=$(mktemp -d)
+cleanup() {
+    [ -n "${app:-}" ] && kill "$app" 2>/dev/null
+    [ -n "${xserver:-}" ] && kill "$xserver" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+display=":$(( 90 + $$ % 160 ))"
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xserver=$!
+export DISPLAY="$display"
+for _ in $(seq 50); do
+    xdotool getdisplaygeometry >/dev/null 2>&1 && break
+    sleep 0.1
+done
+
+mkdir -p "$work/config" "$work/runtime"
+chmod 700 "$work/runtime"
+export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
+
+# Clicks at a point of a window, then lets the program answer.
+click() {
+    xdotool mousemove --window "$window" "$1" "$2" click 1
+    sleep 0.2
+}
