@@ -28,7 +28,6 @@ constexpr Channel kChannels[] = {
     {IdcBlueSlider, IdcBlueValue, IdcBlueLabel, 0xE00000, 16},
 };
 
-constexpr int kMenuBarHeight = 52;
 
 }  // namespace
 
@@ -51,7 +50,7 @@ CKorvelColorDlg::CKorvelColorDlg(const ScreenMetrics& screen, QWidget* parent)
     }
     UpdateColorControls();
     bar_ = new SoftKeyBar(kColorDialogMenu, this);
-    bar_->SetBarHeight(kMenuBarHeight / divisor_);
+    bar_->SetBarHeight(SoftKeyBar::kHeight / divisor_);
     connect(bar_, &SoftKeyBar::commandChosen, this, &CKorvelColorDlg::OnCommand);
     bar_->setGeometry(0, height() - bar_->height(), width(), bar_->height());
     palette_ = kPalette;

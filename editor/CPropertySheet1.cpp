@@ -13,10 +13,6 @@
 
 namespace abacor {
 
-namespace {
-constexpr int kMenuBarHeight = 52;  // on a 192-dpi screen
-}
-
 CPropertySheet1::CPropertySheet1(const ScreenMetrics& screen, QWidget* parent)
     : CPropertySheet1(screen, LoadSettings(), parent)
 {
@@ -38,7 +34,7 @@ CPropertySheet1::CPropertySheet1(const ScreenMetrics& screen, const CalculatorSe
     connect(tabs_, &QTabWidget::currentChanged, this, &CPropertySheet1::SetActivePage);
 
     bar_ = new SoftKeyBar(kEditorMenu, this);
-    bar_->SetBarHeight(kMenuBarHeight / EditorDivisor(screen.dpiY));
+    bar_->SetBarHeight(SoftKeyBar::kHeight / EditorDivisor(screen.dpiY));
     connect(bar_, &SoftKeyBar::commandChosen, this, &CPropertySheet1::OnCommand);
     PlaceChildren();
     OnInitDialog();

@@ -20,7 +20,6 @@ namespace abacor {
 
 namespace {
 constexpr char16_t kPhoneStatusKey[] = u"\\Software\\Sharp\\PhoneStatus";
-constexpr int kMenuBarHeight = 52;  // on the 480-pixel screen; divided by k
 }  // namespace
 
 CCalculatorDlg::CCalculatorDlg(const CalculatorSettings& settings, const ScreenMetrics& screen, QWidget* parent)
@@ -45,7 +44,7 @@ void CCalculatorDlg::OnInitDialog()
     calculator_.ResetCalculator(false);
     corners_.emplace(KeyCorners(settings_));
     bar_ = new SoftKeyBar(kSoftKeyMenu, this);
-    bar_->SetBarHeight(kMenuBarHeight / resources_.screenClass.k);
+    bar_->SetBarHeight(SoftKeyBar::kHeight / resources_.screenClass.k);
     connect(bar_, &SoftKeyBar::commandChosen, this, &CCalculatorDlg::OnCommand);
     connect(bar_, &SoftKeyBar::popupAboutToShow, this, &CCalculatorDlg::OnInitMenuPopup);
     bar_->setGeometry(0, height() - bar_->height(), width(), bar_->height());

@@ -15,6 +15,7 @@ class PopupMenu;
 class SoftKeyBar : public QWidget {
     Q_OBJECT
 public:
+    // The bar's height on a 480-pixel, 192-dpi screen; smaller screens divide it.
     static constexpr int kHeight = 52;
 
     SoftKeyBar(MenuDescription menu, QWidget* window);

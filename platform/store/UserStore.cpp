@@ -95,7 +95,9 @@ std::optional<UserStoreKey> UserStoreKey::OpenForRead(QStringView path)
     auto settings = OpenSettings(path);
     if (settings->status() != QSettings::NoError)
         return std::nullopt;
-    return UserStoreKey(path.toString(), std::move(settings));
+    UserStoreKey key(path.toString(), std::move(settings));
+    key.existing_ = true;
+    return key;
 }
 
 std::optional<UserStoreKey> UserStoreKey::CreateOrOpen(QStringView path)
@@ -109,6 +111,7 @@ std::optional<UserStoreKey> UserStoreKey::CreateOrOpen(QStringView path)
     if (kNativeRegistry && !settings->isWritable())
         return std::nullopt;
     UserStoreKey key(path.toString(), std::move(settings));
+    key.existing_ = KeyExists(path);
     // A key exists once created, even before any value is written.
     key.dirty_ = true;
     return key;
@@ -147,7 +150,7 @@ std::optional<std::uint32_t> UserStoreKey::QueryValue(QStringView name) const
 {
     if (const auto written = pending_.find(name.toString()); written != pending_.end())
         return *written;
-    if (!kNativeRegistry && !KeyExists(path_))
+    if (!existing_)
         return std::nullopt;
     const QVariant value = settings_->value(name.toString());
     if (!value.isValid())
@@ -204,7 +207,7 @@ bool UserStoreKey::WriteFile()
     {
         QSettings next(temporary.fileName(), QSettings::IniFormat);
         // The key's other values are kept; a file too big to be a key is not read.
-        if (KeyExists(path_)) {
+        if (existing_) {
             for (const QString& name : settings_->allKeys())
                 next.setValue(name, settings_->value(name));
         }

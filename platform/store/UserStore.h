@@ -52,6 +52,7 @@ private:
     QString path_;
     std::unique_ptr<QSettings> settings_;
     QMap<QString, std::uint32_t> pending_;
+    bool existing_ = false;  // the key had a readable store when opened
     bool dirty_ = false;
 };
 
