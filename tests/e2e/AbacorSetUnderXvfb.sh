@@ -10,15 +10,7 @@ CALC=$2
 X_TOOLS="Xvfb xdotool"
 . "$(dirname "$0")/xvfb-session.sh"
 
-"$EDITOR_BIN" >"$work/editor.log" 2>&1 &
-app=$!
-
-window=$(timeout 20 xdotool search --sync --onlyvisible --name 'Abacorの設定' | head -n 1)
-if [ -z "$window" ]; then
-    echo "FAIL: the editor's window did not appear"; cat "$work/editor.log"; exit 1
-fi
-xdotool windowfocus --sync "$window" 2>/dev/null || true
-sleep 0.3
+start_program 'Abacorの設定' "$EDITOR_BIN"
 
 click 108 573   # the tab "ページ２"
 click 22 209    # "ボタンの角を丸くする"

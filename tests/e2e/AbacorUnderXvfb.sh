@@ -8,15 +8,7 @@ ABACOR=$1
 X_TOOLS="Xvfb xdotool xclip"
 . "$(dirname "$0")/xvfb-session.sh"
 
-"$ABACOR" >"$work/abacor.log" 2>&1 &
-app=$!
-
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Abacor$' | head -n 1)
-if [ -z "$window" ]; then
-    echo "FAIL: the Abacor window did not appear"; cat "$work/abacor.log"; exit 1
-fi
-xdotool windowfocus --sync "$window" 2>/dev/null || true
-sleep 0.3
+start_program '^Abacor$' "$ABACOR"
 
 # Key centres of the default 480 x 640 portrait layout: columns 147 wide and
 # rows 61 high with gaps of 3, from (16, 134).
@@ -37,7 +29,7 @@ sleep 0.3
 copied=$(timeout 5 xclip -o -selection clipboard 2>/dev/null)
 if [ "$copied" != "5535" ]; then
     echo "FAIL: the clipboard holds '$copied', expected '5535' (123 × 45)"
-    cat "$work/abacor.log"
+    cat "$work/program.log"
     exit 1
 fi
 if [ -n "$(ls -A "$work/config")" ]; then

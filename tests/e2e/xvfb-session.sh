@@ -34,3 +34,18 @@ click() {
     xdotool mousemove --window "$window" "$1" "$2" click 1
     sleep 0.2
 }
+
+# Starts a program and waits for its window (title pattern $1, program and
+# arguments after it); sets $app and $window, or fails with the program's output.
+start_program() {
+    title=$1
+    shift
+    "$@" >"$work/program.log" 2>&1 &
+    app=$!
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name "$title" | head -n 1)
+    if [ -z "$window" ]; then
+        echo "FAIL: no window '$title' appeared"; cat "$work/program.log"; exit 1
+    fi
+    xdotool windowfocus --sync "$window" 2>/dev/null || true
+    sleep 0.3
+}
