@@ -1,30 +1,27 @@
 #include "calculator/engine/FunctionMath.h"
 
-#include <math.h>
-
+#include "calculator/engine/ExactDecimal.h"
 #include "calculator/engine/ScaledArithmetic.h"
 
 namespace abacor {
 
+namespace {
+// x × a × 0.01, exact on the decimals shown.
+ExactDecimal PercentOf(double x, double a)
+{
+    return (ExactDecimal(x) * ExactDecimal(a)) * ExactDecimal(0.01);
+}
+}  // namespace
+
 std::optional<double> PercentValue(int op, double accumulator, double entry, double s)
 {
     switch (op) {
-    case OperatorAdd: {
-        const double x = (s * entry) / s;
-        const double p = ((x * accumulator) * s) * 0.01;
-        const double q = accumulator * s;
-        return (p + q) / s;
-    }
-    case OperatorSubtract: {
-        const double q = accumulator * s;
-        const double x = (s * entry) / s;
-        const double p = ((x * accumulator) * s) * 0.01;
-        return (q - p) / s;
-    }
-    case OperatorMultiply: {
-        const double x = (s * entry) / s;
-        return (x * accumulator) * 0.01;
-    }
+    case OperatorAdd:
+        return (ExactDecimal(accumulator) + PercentOf(entry, accumulator)).ToDouble();
+    case OperatorSubtract:
+        return (ExactDecimal(accumulator) - PercentOf(entry, accumulator)).ToDouble();
+    case OperatorMultiply:
+        return PercentOf(entry, accumulator).ToDouble();
     case OperatorDivide: {
         if (entry == 0.0)
             return std::nullopt;
@@ -36,12 +33,13 @@ std::optional<double> PercentValue(int op, double accumulator, double entry, dou
     }
 }
 
-double RaisedPower(double entry, double s, int n)
+double RaisedPower(double entry, int n)
 {
-    const double u = s * entry;
-    const double h = pow(u, static_cast<double>(n));
-    const double l = pow(s, static_cast<double>(n));
-    return h / l;
+    const ExactDecimal x(entry);
+    ExactDecimal power = x * x;
+    for (int i = 2; i < n; ++i)
+        power = power * x;
+    return power.ToDouble();
 }
 
 namespace {
@@ -53,7 +51,7 @@ double TaxFactor(std::uint32_t taxPercent)
 
 double TaxIncludedValue(double entry, std::uint32_t taxPercent)
 {
-    return (TaxFactor(taxPercent) * entry) * 0.0001;
+    return ((ExactDecimal(entry) * ExactDecimal(TaxFactor(taxPercent))) * ExactDecimal(0.0001)).ToDouble();
 }
 
 double TaxExcludedValue(double entry, std::uint32_t taxPercent)
@@ -61,18 +59,14 @@ double TaxExcludedValue(double entry, std::uint32_t taxPercent)
     return (entry / TaxFactor(taxPercent)) * 10000.0;
 }
 
-double MemoryPlusValue(double memory, double entry, double s)
+double MemoryPlusValue(double memory, double entry)
 {
-    const double p = s * entry;
-    const double q = s * memory;
-    return (p + q) / s;
+    return (ExactDecimal(memory) + ExactDecimal(entry)).ToDouble();
 }
 
-double MemoryMinusValue(double memory, double entry, double s)
+double MemoryMinusValue(double memory, double entry)
 {
-    const double p = s * memory;
-    const double q = s * entry;
-    return (p - q) / s;
+    return (ExactDecimal(memory) - ExactDecimal(entry)).ToDouble();
 }
 
 }  // namespace abacor

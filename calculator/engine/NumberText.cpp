@@ -1,6 +1,8 @@
 #include "calculator/engine/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <math.h>
 #include <string_view>
 
@@ -26,6 +28,37 @@ double TextToValue(QStringView text)
     return value;
 }
 
+namespace {
+// Rounds the fixed-notation number in [begin, end) to at most places
+// decimals, halves away from zero, in place; returns its new end. A carry
+// out of the first digit shifts the text right by one character, so the
+// buffer must have room for it.
+char* RoundHalfAway(char* begin, char* end, int places)
+{
+    char* const point = std::find(begin, end, '.');
+    if (end - point <= places + 1)
+        return end;
+    char* const cut = places == 0 ? point : point + 1 + places;
+    if (point[1 + places] < '5')
+        return cut;
+    std::ptrdiff_t i = cut - begin - 1;
+    for (; i >= 0 && begin[i] != '-'; --i) {
+        if (begin[i] == '.')
+            continue;
+        if (begin[i] != '9') {
+            ++begin[i];
+            return cut;
+        }
+        begin[i] = '0';
+    }
+    // Every digit was 9: the number gains a leading 1.
+    char* const first = begin + i + 1;
+    std::memmove(first + 1, first, static_cast<std::size_t>(cut - first));
+    *first = '1';
+    return cut + 1;
+}
+}  // namespace
+
 int DecimalPlaces(QStringView text)
 {
     const qsizetype point = text.indexOf(u'.');
@@ -47,12 +80,12 @@ bool FormatResult(double value, QString& text)
         integerDigits = static_cast<int>(floor(log10(integerPart))) + 1;
     integerDigits = integerDigits < 1 ? 1 : (integerDigits > 12 ? 12 : integerDigits);
 
-    // Fixed notation with 12 - c decimals, exactly as printf's "%c.(12-c)f"
-    // rounds, but without consulting the C locale.
-    char buffer[48];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::fixed, 12 - integerDigits);
-    std::string_view digits(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    // The shortest decimal form, rounded half away from zero at 12 - c
+    // decimals: the digits a person reads, not the binary value's.
+    char buffer[400];  // the longest fixed form below 10^12 is a subnormal's
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    char* end = RoundHalfAway(buffer, result.ptr, 12 - integerDigits);
+    std::string_view digits(buffer, static_cast<std::size_t>(end - buffer));
 
     if (digits.find('.') != std::string_view::npos) {
         while (digits.back() == '0')

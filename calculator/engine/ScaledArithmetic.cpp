@@ -2,6 +2,8 @@
 
 #include <math.h>
 
+#include "calculator/engine/ExactDecimal.h"
+
 namespace abacor {
 
 double ScaleFactor(int places)
@@ -9,32 +11,22 @@ double ScaleFactor(int places)
     return pow(10.0, static_cast<double>(places));
 }
 
-// Each step is one double operation in this order: the order decides the low
-// bits, and the scaling turns decimal operands into whole numbers.
+// Sums, differences and products are exact on the operands as the user
+// sees them, then rounded once. Division keeps the scaled doubles, one double
+// operation per step in this order: the order decides the low bits.
 std::optional<double> ApplyOperator(int op, double accumulator, double entry, int places)
 {
-    const double s = ScaleFactor(places);
     switch (op) {
-    case OperatorAdd: {
-        const double p = s * entry;
-        const double q = s * accumulator;
-        const double r = p + q;
-        return r / s;
-    }
-    case OperatorSubtract: {
-        const double p = s * accumulator;
-        const double q = s * entry;
-        const double r = p - q;
-        return r / s;
-    }
-    case OperatorMultiply: {
-        double p = s * entry;
-        p = p / s;
-        return p * accumulator;
-    }
+    case OperatorAdd:
+        return (ExactDecimal(accumulator) + ExactDecimal(entry)).ToDouble();
+    case OperatorSubtract:
+        return (ExactDecimal(accumulator) - ExactDecimal(entry)).ToDouble();
+    case OperatorMultiply:
+        return (ExactDecimal(accumulator) * ExactDecimal(entry)).ToDouble();
     case OperatorDivide: {
         if (entry == 0.0)
             return std::nullopt;
+        const double s = ScaleFactor(places);
         double p = entry * s;
         p = s / p;
         return p * accumulator;

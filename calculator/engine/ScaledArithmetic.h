@@ -17,7 +17,8 @@ enum PendingOperator : int {
 double ScaleFactor(int places);
 
 // The new accumulator for op; empty on division by zero (negative zero
-// included). places are the decimals of the second operand as shown.
+// included). places are the decimals of the second operand as shown; only
+// division scales by them, the other operations are exact decimals.
 // A code outside 0..4 behaves as none.
 std::optional<double> ApplyOperator(int op, double accumulator, double entry, int places);
 

@@ -58,8 +58,7 @@ void Calculator::RaisePower(int n)
     if (InErrorState())
         return;
     state_.displayText = StripGrouping(state_.displayText);
-    const double s = ScaleFactor(DecimalPlaces(state_.displayText));
-    if (ShowEntry(RaisedPower(state_.entryValue, s, n)))
+    if (ShowEntry(RaisedPower(state_.entryValue, n)))
         state_.entryState = StateOperand;
 }
 
@@ -100,9 +99,8 @@ void Calculator::AddToMemory(bool subtract)
         OnMemoryClear();
         return;
     }
-    const double s = ScaleFactor(DecimalPlaces(state_.displayText));
-    const double memory = subtract ? MemoryMinusValue(state_.memoryValue, state_.entryValue, s)
-                                   : MemoryPlusValue(state_.memoryValue, state_.entryValue, s);
+    const double memory = subtract ? MemoryMinusValue(state_.memoryValue, state_.entryValue)
+                                   : MemoryPlusValue(state_.memoryValue, state_.entryValue);
     QString plain;
     if (FormatResult(memory, plain)) {
         OnMemoryClear();

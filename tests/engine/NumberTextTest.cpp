@@ -76,6 +76,11 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{1.0 / 300000000000.0, u"0"}, FormatCase{0.000000000005001, u"0.00000000001"},
         FormatCase{1e-300, u"0"}, FormatCase{12345.678901234, u"12345.6789012"},
         FormatCase{9999999999.99, u"9999999999.99"}, FormatCase{99999999999.996, u"100000000000"},
+        // Halves of the decimal form round away from zero, whatever the binary value's low bits.
+        FormatCase{0.001800651905, u"0.00180065191"}, FormatCase{-0.001800651905, u"-0.00180065191"},
+        FormatCase{0.000000000005, u"0.00000000001"}, FormatCase{1.000000000005, u"1.00000000001"},
+        FormatCase{99999999999.95, u"100000000000"}, FormatCase{9.999999999995, u"10"},
+        FormatCase{-0.000000000005, u"-0.00000000001"}, FormatCase{4.9e-324, u"0"},
         // Overflows: 10^12 and beyond, a carry to 13 digits, infinities and NaN.
         FormatCase{1000000000000.0, nullptr}, FormatCase{-1000000000000.0, nullptr},
         FormatCase{999999999999.6, nullptr}, FormatCase{-999999999999.6, nullptr},

@@ -1,0 +1,74 @@
+#include "calculator/engine/ExactDecimal.h"
+
+#include <charconv>
+#include <cstring>
+
+// The call-by-value build, with the rounding mode and the flags passed to
+// each call rather than held in globals.
+#define DECIMAL_CALL_BY_REFERENCE 0
+#define DECIMAL_GLOBAL_ROUNDING 0
+#define DECIMAL_GLOBAL_EXCEPTION_FLAGS 0
+#include <bid_conf.h>
+#include <bid_functions.h>
+
+namespace abacor {
+namespace {
+
+static_assert(sizeof(BID_UINT128) == 2 * sizeof(std::uint64_t));
+
+BID_UINT128 Load(const std::uint64_t (&words)[2])
+{
+    BID_UINT128 value;
+    std::memcpy(&value, words, sizeof value);
+    return value;
+}
+
+void Store(const BID_UINT128& value, std::uint64_t (&words)[2])
+{
+    std::memcpy(words, &value, sizeof value);
+}
+
+}  // namespace
+
+ExactDecimal::ExactDecimal(double value)
+{
+    // Shortest round trip, in scientific form so the text stays short for
+    // any magnitude; "inf" and "nan" read back as themselves.
+    char text[40];
+    const auto result = std::to_chars(text, text + sizeof text - 1, value, std::chars_format::scientific);
+    *result.ptr = '\0';
+    _IDEC_flags flags = 0;
+    Store(bid128_from_string(text, BID_ROUNDING_TO_NEAREST, &flags), words_);
+}
+
+double ExactDecimal::ToDouble() const
+{
+    _IDEC_flags flags = 0;
+    return bid128_to_binary64(Load(words_), BID_ROUNDING_TO_NEAREST, &flags);
+}
+
+ExactDecimal operator+(const ExactDecimal& a, const ExactDecimal& b)
+{
+    _IDEC_flags flags = 0;
+    ExactDecimal sum;
+    Store(bid128_add(Load(a.words_), Load(b.words_), BID_ROUNDING_TO_NEAREST, &flags), sum.words_);
+    return sum;
+}
+
+ExactDecimal operator-(const ExactDecimal& a, const ExactDecimal& b)
+{
+    _IDEC_flags flags = 0;
+    ExactDecimal difference;
+    Store(bid128_sub(Load(a.words_), Load(b.words_), BID_ROUNDING_TO_NEAREST, &flags), difference.words_);
+    return difference;
+}
+
+ExactDecimal operator*(const ExactDecimal& a, const ExactDecimal& b)
+{
+    _IDEC_flags flags = 0;
+    ExactDecimal product;
+    Store(bid128_mul(Load(a.words_), Load(b.words_), BID_ROUNDING_TO_NEAREST, &flags), product.words_);
+    return product;
+}
+
+}  // namespace abacor
