@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "platform/store/UserStore.h"
+#include "settings/SettingValueText.h"
 
 namespace abacor {
 
@@ -20,7 +21,10 @@ CalculatorSettings LoadSettings()
     if (!key)
         return settings;
     for (const SettingDescriptor& entry : kSettingsTable) {
-        if (const auto value = key->QueryValue(ValueName(entry)))
+        const auto text = key->QueryText(ValueName(entry));
+        if (!text)
+            continue;
+        if (const auto value = ParseSettingValue(text->toStdString()))
             settings.*entry.field = *value;
     }
     return settings;

@@ -7,9 +7,15 @@
 #include <QStringList>
 
 #include <csignal>
+#include <cstring>
+#include <functional>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include "platform/store/UserStore.h"
 #include "tests/editor/EditorFixture.h"
 
 namespace abacor::test {
@@ -101,32 +107,164 @@ TEST_F(StoreFaults, AStoreThatCannotBeWrittenAnyMoreKeepsTheCopyUnsaved)
     EXPECT_EQ(LoadSettings(), Distinct(1)) << "the stored record is intact";
 }
 
-TEST_F(StoreFaults, BrokenStoreFilesLoadDefaults)
+// What lstat says of a path, to show it was left as it was.
+std::string Kind(const QString& path)
 {
+    struct stat info {};
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return "missing";
+    return S_ISLNK(info.st_mode) ? "link" : S_ISDIR(info.st_mode) ? "dir" : S_ISFIFO(info.st_mode) ? "fifo"
+         : S_ISSOCK(info.st_mode) ? "socket" : S_ISREG(info.st_mode) ? "file" : "other";
+}
+
+void Link(const QString& target, const QString& link)
+{
+    ASSERT_EQ(::symlink(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()), 0);
+}
+
+// Store paths that are not a plain, readable key file: the load gives
+// defaults at once, the editor's save fails with its message at once, and
+// the path is left exactly as it was.
+TEST_F(StoreFaults, PathsThatAreNoKeyFileLoadDefaultsAndAreNeverReplaced)
+{
+    ::alarm(20);  // a save that blocks fails the test instead of hanging it
     const QString file = StoreFile();
-    ASSERT_TRUE(QDir().mkpath(ConfigDir() + QStringLiteral("/Korvel")));
-
-    ASSERT_TRUE(QDir().mkpath(file));
-    EXPECT_EQ(LoadSettings(), DefaultSettings()) << "a directory";
-    ASSERT_TRUE(QDir(file).removeRecursively());
-
-    ASSERT_EQ(::symlink(QFile::encodeName(file).constData(), QFile::encodeName(file).constData()), 0);
-    EXPECT_EQ(LoadSettings(), DefaultSettings()) << "a symlink to itself";
-    EXPECT_TRUE(SaveSettings(Distinct(3))) << "a save replaces the broken link";
-    EXPECT_EQ(LoadSettings(), Distinct(3));
-    ASSERT_TRUE(QFile::remove(file));
-
-    QByteArray garbage(10 * 1024 * 1024, '\0');
-    std::uint32_t x = 12345;
-    for (char& byte : garbage) {
-        x = x * 1103515245u + 12345u;
-        byte = static_cast<char>(x >> 24);
+    const QString folder = ConfigDir() + QStringLiteral("/Korvel");
+    QByteArray oversized(1024 * 1024 + 1, 'x');
+    oversized.prepend("[General]\nTaxPercent=800\n");
+    const struct {
+        const char* name;
+        std::function<void()> make;
+        std::string kind;
+    } cases[] = {
+        {"directory", [&] { QDir().mkpath(file); }, "dir"},
+        {"fifo", [&] { ::mkfifo(QFile::encodeName(file).constData(), 0600); }, "fifo"},
+        {"socket",
+         [&] {
+             sockaddr_un address{};
+             address.sun_family = AF_UNIX;
+             std::strncpy(address.sun_path, QFile::encodeName(file).constData(), sizeof address.sun_path - 1);
+             const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+             ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+             ::close(fd);
+         },
+         "socket"},
+        {"link to a device", [&] { Link(QStringLiteral("/dev/zero"), file); }, "link"},
+        {"link to itself", [&] { Link(file, file); }, "link"},
+        {"dangling link", [&] { Link(folder + QStringLiteral("/elsewhere/Abacor.conf"), file); }, "link"},
+        {"oversized file", [&] { WriteStoreFile(oversized); }, "file"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(QDir().mkpath(folder));
+        c.make();
+        ASSERT_EQ(Kind(file), c.kind);
+        const QStringList before = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        EXPECT_EQ(LoadSettings(), DefaultSettings());
+        CPropertySheet1& s = Open();
+        Click(page1().controls().Check(IdcGradation));
+        s.OnCommand(IdSave);
+        EXPECT_EQ(asked.back().text, "設定を保存できませんでした。");
+        EXPECT_EQ(s.m_bModified, 1);
+        EXPECT_EQ(Kind(file), c.kind);
+        EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
+        if (c.kind == "file")
+            EXPECT_EQ(ReadStoreFile(), oversized);
+        EXPECT_FALSE(QFileInfo::exists(folder + QStringLiteral("/elsewhere")));
+        ASSERT_TRUE(QDir(folder).removeRecursively());
     }
-    WriteStoreFile(garbage);
-    EXPECT_EQ(LoadSettings(), DefaultSettings()) << "10 MB of garbage";
-    ASSERT_TRUE(SaveSettings(Distinct(7)));
-    EXPECT_LT(QFileInfo(file).size(), 4096) << "a save writes a record, not the garbage again";
-    EXPECT_EQ(LoadSettings(), Distinct(7));
+    ::alarm(0);
+}
+
+TEST_F(StoreFaults, AHandEditedFileKeepsEveryReadableValueThroughASave)
+{
+    const QByteArray edited = "; my calculator\n[General]\ntaxpercent=800\n[Notes\nCommaFormatFlg = 1\n"
+                              "ButtonBackColor1=0x669933\nnot a value\n[Notes]\nTaxPercent=5\n";
+    WriteStoreFile(edited);
+    ASSERT_TRUE(QFile::setPermissions(StoreFile(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                       QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    CalculatorSettings expected = DefaultSettings();
+    expected.TaxPercent = 800;
+    expected.CommaFormatFlg = 1;
+    expected.ButtonBackColor1 = 0x669933;
+    ASSERT_EQ(LoadSettings(), expected);
+
+    CPropertySheet1& s = Open();
+    EXPECT_EQ(s.m_settings, expected);
+    Click(page1().controls().Check(IdcGradation));
+    s.OnCommand(IdSave);
+    ASSERT_EQ(asked.back().text, "設定を保存しました。");
+    expected.GradationFlg = 1;
+    EXPECT_EQ(LoadSettings(), expected);
+    const QByteArray saved = ReadStoreFile();
+    for (const char* kept : {"; my calculator\n", "[Notes\n", "not a value\n", "[Notes]\nTaxPercent=5\n"})
+        EXPECT_TRUE(saved.contains(kept)) << kept;
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(StoreFile()).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0644u) << "the file's mode is kept";
+}
+
+TEST_F(StoreFaults, ASaveWritesThroughALinkAndKeepsTheTargetsMode)
+{
+    const QString target = ConfigDir() + QStringLiteral("/dotfiles/abacor.conf");
+    ASSERT_TRUE(QDir().mkpath(ConfigDir() + QStringLiteral("/dotfiles")));
+    ASSERT_TRUE(QDir().mkpath(ConfigDir() + QStringLiteral("/Korvel")));
+    {
+        QFile file(target);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[General]\nTaxPercent=1000\n");
+    }
+    ASSERT_EQ(::chmod(QFile::encodeName(target).constData(), 0640), 0);
+    Link(QStringLiteral("../dotfiles/abacor.conf"), StoreFile());
+    CalculatorSettings settings = LoadSettings();
+    ASSERT_EQ(settings.TaxPercent, 1000u);
+    settings.CommaFormatFlg = 1;
+    ASSERT_TRUE(SaveSettings(settings));
+    EXPECT_EQ(Kind(StoreFile()), "link");
+    EXPECT_EQ(LoadSettings(), settings);
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(target).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    EXPECT_EQ(QDir(ConfigDir() + QStringLiteral("/dotfiles")).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("abacor.conf")});
+}
+
+TEST_F(StoreFaults, ASaveThatWouldOutgrowTheLoadLimitFailsAndKeepsTheFile)
+{
+    QByteArray notes = "[General]\nTaxPercent=800\n[Notes]\n";
+    while (notes.size() < 1024 * 1024 - 200)
+        notes += "remark=a note that the user keeps beside the settings\n";
+    WriteStoreFile(notes);
+    ASSERT_EQ(LoadSettings().TaxPercent, 800u);
+    EXPECT_FALSE(SaveSettings(Distinct(2)));
+    EXPECT_EQ(ReadStoreFile(), notes);
+}
+
+TEST_F(StoreFaults, LeftoversOfAnInterruptedSaveAreCleared)
+{
+    WriteStoreFile("[General]\n");
+    const QString folder = ConfigDir() + QStringLiteral("/Korvel/");
+    for (const char* name : {"Abacor.conf.saving-a1B2c3", "Abacor.conf.lock", "Abacor.conf.backup"}) {
+        QFile file(folder + QLatin1String(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    ASSERT_TRUE(SaveSettings(Distinct(4)));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{QStringLiteral("Abacor.conf"), QStringLiteral("Abacor.conf.backup")}));
+}
+
+TEST_F(StoreFaults, ConfigurationFoldersThatAreNotAbsoluteAreIgnored)
+{
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", ConfigDir().toUtf8());
+    qputenv("XDG_CONFIG_HOME", "relative/config");
+    EXPECT_EQ(UserStoreKey::Location(kSettingsKeyPath), ConfigDir() + QStringLiteral("/.config/Korvel/Abacor.conf"));
+    qunsetenv("XDG_CONFIG_HOME");
+    qunsetenv("HOME");
+    EXPECT_EQ(UserStoreKey::Location(kSettingsKeyPath), QString());
+    EXPECT_EQ(LoadSettings(), DefaultSettings());
+    EXPECT_FALSE(SaveSettings(Distinct(5)));
+    qputenv("HOME", home);
 }
 
 }  // namespace

@@ -341,9 +341,9 @@ TEST_F(CalculatorWindow, ActivationSetsThePhoneStatusOnlyWhereItExists)
         ASSERT_TRUE(key->Close());
     }
     dlg().OnActivate(false);
-    EXPECT_EQ(UserStoreKey::OpenForRead(u"\\Software\\Sharp\\PhoneStatus")->QueryValue(u"Status22"), 1u);
+    EXPECT_EQ(UserStoreKey::OpenForRead(u"\\Software\\Sharp\\PhoneStatus")->QueryText(u"Status22"), QStringLiteral("1"));
     dlg().OnActivate(true);
-    EXPECT_EQ(UserStoreKey::OpenForRead(u"\\Software\\Sharp\\PhoneStatus")->QueryValue(u"Status22"), 7u);
+    EXPECT_EQ(UserStoreKey::OpenForRead(u"\\Software\\Sharp\\PhoneStatus")->QueryText(u"Status22"), QStringLiteral("7"));
 }
 
 }  // namespace

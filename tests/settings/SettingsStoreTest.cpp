@@ -78,7 +78,6 @@ TEST_F(SettingsStore, MissingAndUnreadableValuesTakeTheirOwnDefaults)
     CalculatorSettings expected = DefaultSettings();
     expected.DialogBackColor = 255;
     expected.ButtonBackColor1 = 0x00FF00;
-    expected.ButtonBackColor2 = 0xFFFFFFFFu;
     expected.ButtonGradColor1 = 0xFFFFFFFFu;
     expected.CommaFormatFlg = 2;
     expected.TaxPercent = 800;
