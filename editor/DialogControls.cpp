@@ -62,7 +62,8 @@ void FitText(QWidget* widget, ControlKind kind, const Rect& placed, int dialogRi
     const bool rightAligned = kind == ControlKind::StaticRight;
     QFont font = widget->font();
     const int full = font.pixelSize();
-    while (widget->sizeHint().width() > available && font.pixelSize() > full * 3 / 5) {
+    // Qt refuses a pixel size below 1, so the loop must stop there.
+    while (widget->sizeHint().width() > available && font.pixelSize() > std::max(1, full * 3 / 5)) {
         font.setPixelSize(font.pixelSize() - 1);
         widget->setFont(font);
     }

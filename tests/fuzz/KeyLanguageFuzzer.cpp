@@ -10,6 +10,7 @@
 
 #include "calculator/logic/Calculator.h"
 #include "calculator/logic/KeyTokens.h"
+#include "settings/SettingValueText.h"
 #include "tests/logic/CalculatorInvariants.h"
 
 namespace {
@@ -53,9 +54,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::string keys;
     while (input.remaining_bytes() > 0) {
+        const abacor::CalculatorState before = calculator.state();
+        if (input.ConsumeIntegralInRange(0, 15) == 0) {
+            // A setting changed on the way, its value text written as anyone might.
+            const auto& entry = abacor::kSettingsTable[input.ConsumeIntegralInRange<std::size_t>(
+                0, abacor::kSettingsTable.size() - 1)];
+            const std::string value = input.ConsumeRandomLengthString(24);
+            const std::string token = "set:" + std::string(entry.name) + "=" + value;
+            keys.append(token).append(" ");
+            const abacor::CalculatorSettings previous = settings;
+            const auto parsed = abacor::ParseSettingValue(value);
+            const bool applied = abacor::ApplyKeyToken(calculator, settings, token) == abacor::TokenOutcome::Applied;
+            if (applied != parsed.has_value())
+                Fail("set: accepted what the value reader refuses, or the other way round", keys);
+            abacor::CalculatorSettings expected = previous;
+            if (parsed)
+                expected.*entry.field = *parsed;
+            if (!(settings == expected))
+                Fail("set: changed more or less than its value", keys);
+            continue;
+        }
         const std::string_view token = kTokens[input.ConsumeIntegralInRange<std::size_t>(0, kTokens.size() - 1)];
         keys.append(token).append(" ");
-        const abacor::CalculatorState before = calculator.state();
         if (abacor::ApplyKeyToken(calculator, settings, token) != abacor::TokenOutcome::Applied)
             Fail("token not applied", keys);
         const std::string state = abacor::test::CheckState(calculator.state(), settings);

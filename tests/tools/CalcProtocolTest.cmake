@@ -35,6 +35,25 @@ if(NOT err MATCHES "sqrtx")
   message(FATAL_ERROR "bad token message does not name the token: [${err}]")
 endif()
 
+# A token longer than the language has stops at once, showing its first bytes escaped.
+string(REPEAT "a" 300 long)
+string(ASCII 1 control)
+file(WRITE "${input_file}" "1 ${control}${long}\n")
+execute_process(COMMAND "${CALC}" INPUT_FILE "${input_file}"
+  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+expect_output("overlong token status" "2" "${status}")
+if(NOT err MATCHES "longer than 256 bytes: \\\\x01aaaa" OR err MATCHES "a{40}")
+  message(FATAL_ERROR "overlong token message: [${err}]")
+endif()
+
+# Output that cannot be written, input that cannot be read: status 1 and a message.
+foreach(command "\"${CALC}\" 1 + 2 = > /dev/full" "\"${CALC}\" 1 + 2 = >&-" "\"${CALC}\" < /")
+  execute_process(COMMAND sh -c "${command}" RESULT_VARIABLE status ERROR_VARIABLE err)
+  if(NOT status EQUAL 1 OR NOT err MATCHES "abacor-calc: cannot")
+    message(FATAL_ERROR "[${command}] gave status ${status} and [${err}]")
+  endif()
+endforeach()
+
 # "load" reads the per-user store, and reading creates nothing.
 set(store "${CMAKE_CURRENT_BINARY_DIR}/abacor-calc-store")
 file(REMOVE_RECURSE "${store}")

@@ -20,7 +20,7 @@ if(NOT size STREQUAL "000000f000000140")
   message(FATAL_ERROR "expected a 240 x 320 picture, header says ${size}")
 endif()
 
-foreach(bad "--bogus;1" "--size;480" "--size;0x640" "--dpi;-3" "--keys;nonsense" "--press;Z" "--set;Nope=1" "--size;480x640")
+foreach(bad "--bogus;1" "--size;480" "--size;0x640" "--size;99999x99999" "--size;119x640" "--dpi;-3" "--dpi;11" "--keys;nonsense" "--press;Z" "--set;Nope=1" "--size;480x640")
   execute_process(COMMAND "${RENDER}" ${bad} --out "${out}" RESULT_VARIABLE status ERROR_VARIABLE err)
   if(bad STREQUAL "--size;480x640")
     # a good command line, as a control
@@ -35,3 +35,18 @@ execute_process(COMMAND "${RENDER}" --size 480x640 RESULT_VARIABLE status ERROR_
 if(NOT status EQUAL 2)
   message(FATAL_ERROR "a missing --out gave status ${status}")
 endif()
+
+# --help names the limits; output that cannot be written is a failure, and
+# nothing half-written is left.
+execute_process(COMMAND "${RENDER}" --help RESULT_VARIABLE status OUTPUT_VARIABLE help)
+if(NOT status EQUAL 0 OR NOT help MATCHES "from 120 to 4096 pixels, dots per inch from 48 to 1536")
+  message(FATAL_ERROR "--help gave status ${status} and [${help}]")
+endif()
+foreach(command "\"${RENDER}\" --size 480x640 --out /dev/full"
+                "ulimit -f 4; trap '' XFSZ; \"${RENDER}\" --size 480x640 --out \"${out}\"")
+  file(REMOVE "${out}")
+  execute_process(COMMAND sh -c "${command}" RESULT_VARIABLE status ERROR_VARIABLE err)
+  if(status EQUAL 0 OR NOT err MATCHES "cannot write" OR EXISTS "${out}")
+    message(FATAL_ERROR "[${command}] gave status ${status} and [${err}]")
+  endif()
+endforeach()

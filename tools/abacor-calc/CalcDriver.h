@@ -19,7 +19,8 @@ public:
     bool Apply(const std::string& token);
 
     // Every whitespace-separated token of in, until the first bad one.
-    // Returns the process exit status: 0, or 2 after a bad token.
+    // Returns the process exit status: 0; 2 after a bad or overlong token;
+    // 1 when the input could not be read or the output not written.
     int Run(std::istream& in);
 
 private:

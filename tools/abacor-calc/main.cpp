@@ -19,6 +19,5 @@ int main(int argc, char* argv[])
         std::cin.tie(&std::cout);
         status = driver.Run(std::cin);
     }
-    std::cout.flush();
     return status;
 }

@@ -16,6 +16,10 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& arguments, QS
                 return std::nullopt;
             return arguments[++i];
         };
+        if (name == u"--help") {
+            options.help = true;
+            continue;
+        }
         const std::optional<QString> given = value();
         if (!given) {
             *error = QStringLiteral("missing value after ") + name;
@@ -24,8 +28,15 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& arguments, QS
         if (name == u"--size") {
             static const QRegularExpression size(QStringLiteral("^([0-9]{1,5})x([0-9]{1,5})$"));
             const auto match = size.match(*given);
-            if (!match.hasMatch() || match.captured(1).toInt() < 1 || match.captured(2).toInt() < 1) {
-                *error = QStringLiteral("--size wants WIDTHxHEIGHT, not ") + *given;
+            const auto fits = [&](int n) {
+                const int side = match.captured(n).toInt();
+                return side >= kRenderLimits.minSide && side <= kRenderLimits.maxSide;
+            };
+            if (!match.hasMatch() || !fits(1) || !fits(2)) {
+                *error = QStringLiteral("--size wants WIDTHxHEIGHT, each from %1 to %2, not ")
+                             .arg(kRenderLimits.minSide)
+                             .arg(kRenderLimits.maxSide) +
+                         *given;
                 return std::nullopt;
             }
             options.screen.width = match.captured(1).toInt();
@@ -33,8 +44,11 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& arguments, QS
         } else if (name == u"--dpi") {
             bool ok = false;
             const int dpi = given->toInt(&ok);
-            if (!ok || dpi < 1 || dpi > 10000) {
-                *error = QStringLiteral("--dpi wants a positive number, not ") + *given;
+            if (!ok || dpi < kRenderLimits.minDpi || dpi > kRenderLimits.maxDpi) {
+                *error = QStringLiteral("--dpi wants a number from %1 to %2, not ")
+                             .arg(kRenderLimits.minDpi)
+                             .arg(kRenderLimits.maxDpi) +
+                         *given;
                 return std::nullopt;
             }
             options.screen.dpiY = dpi;
@@ -57,6 +71,8 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& arguments, QS
             return std::nullopt;
         }
     }
+    if (options.help)
+        return options;
     if (!options.editor.isEmpty() && (!options.keys.empty() || !options.press.isEmpty())) {
         *error = QStringLiteral("--keys and --press are for the calculator, not with --editor");
         return std::nullopt;

@@ -1,5 +1,8 @@
 // abacor-render: draws the calculator window offscreen into a PNG.
 #include <QApplication>
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPixmap>
 
@@ -16,20 +19,52 @@
 
 namespace {
 
+void Usage(std::FILE* to)
+{
+    std::fprintf(to,
+                 "usage: abacor-render --size WxH --dpi N [--set Name=Value]... [--keys \"TOKENS\"] "
+                 "[--press KEY] --out FILE.png\n"
+                 "       abacor-render --editor 1|2|3|color --size WxH --dpi N [--set Name=Value]... "
+                 "--out FILE.png\n"
+                 "Width and height from %d to %d pixels, dots per inch from %d to %d.\n",
+                 abacor::kRenderLimits.minSide, abacor::kRenderLimits.maxSide, abacor::kRenderLimits.minDpi,
+                 abacor::kRenderLimits.maxDpi);
+}
+
 int Fail(const QString& message)
 {
     std::fprintf(stderr, "abacor-render: %s\n", message.toLocal8Bit().constData());
-    std::fprintf(stderr, "usage: abacor-render --size WxH --dpi N [--set Name=Value]... [--keys \"TOKENS\"] "
-                         "[--press KEY] --out FILE.png\n"
-                         "       abacor-render --editor 1|2|3|color --size WxH --dpi N [--set Name=Value]... "
-                         "--out FILE.png\n");
+    Usage(stderr);
     return 2;
 }
 
+// Output that could not be written: status 1, as for any tool.
+int WriteFailed(const QString& message)
+{
+    std::fprintf(stderr, "abacor-render: %s\n", message.toLocal8Bit().constData());
+    return 1;
+}
+
+// The PNG is made in memory first, so that a failed write, a full disk or a
+// file-size limit is seen as such and never leaves a success behind.
 int Save(const QImage& picture, const QString& out)
 {
-    if (!picture.save(out, "PNG"))
-        return Fail(QStringLiteral("cannot write ") + out);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, "PNG"))
+        return Fail(QStringLiteral("cannot encode the picture"));
+    QFile file(out);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return WriteFailed(QStringLiteral("cannot open ") + out + QStringLiteral(": ") + file.errorString());
+    const bool written = file.write(png) == png.size() && file.flush();
+    file.close();
+    if (!written || file.error() != QFileDevice::NoError) {
+        const QString reason = file.errorString();
+        if (file.exists() && QFileInfo(out).isFile())
+            file.remove();
+        return WriteFailed(QStringLiteral("cannot write ") + out + QStringLiteral(": ") + reason);
+    }
     return 0;
 }
 
@@ -60,6 +95,10 @@ int main(int argc, char* argv[])
     const auto options = abacor::ParseRenderOptions(QApplication::arguments().mid(1), &error);
     if (!options)
         return Fail(error);
+    if (options->help) {
+        Usage(stdout);
+        return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+    }
 
     abacor::CalculatorSettings settings = abacor::LoadSettings();
     for (const std::string& assignment : options->settings)
@@ -90,8 +129,5 @@ int main(int argc, char* argv[])
             return Fail(QStringLiteral("no key on the screen is captioned ") + options->press);
     }
 
-    const QImage picture = dialog.grab().toImage();
-    if (!picture.save(options->out, "PNG"))
-        return Fail(QStringLiteral("cannot write ") + options->out);
-    return 0;
+    return Save(dialog.grab().toImage(), options->out);
 }
