@@ -32,7 +32,7 @@ constexpr Channel kChannels[] = {
 }  // namespace
 
 CKorvelColorDlg::CKorvelColorDlg(const ScreenMetrics& screen, QWidget* parent)
-    : QDialog(parent), screen_(screen), divisor_(EditorDivisor(screen.dpiY))
+    : QDialog(parent), screen_(screen), divisor_(EditorDivisor(screen))
 {
     setWindowTitle(QString::fromUtf16(kColorDialogTemplate.caption.data(),
                                       qsizetype(kColorDialogTemplate.caption.size())));

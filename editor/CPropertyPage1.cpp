@@ -64,7 +64,7 @@ void CPropertyPage1::OnInitDialog()
     sheet_->m_bPage1Init = 1;
     ApplyDisplayFont();
     QComboBox* list = controls_->Combo(IdcColorList);
-    list->setFixedHeight(50 / EditorDivisor());
+    DialogControls::SetListHeight(list, 50 / EditorDivisor());
     list->setCurrentIndex(0);
     RefreshPage1();
     sheet_->m_bModified = 0;

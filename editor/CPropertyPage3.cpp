@@ -63,7 +63,7 @@ void CPropertyPage3::OnInitDialog()
     slider->setRange(0, kTaxSliderMaximum);
     slider->setPageStep(1);
     for (const Binding& list : kKeyLists)
-        controls_->Combo(list.control)->setFixedHeight(40 / EditorDivisor(sheet_->screen().dpiY));
+        DialogControls::SetListHeight(controls_->Combo(list.control), 40 / EditorDivisor(sheet_->screen()));
     RefreshPage3();
 }
 

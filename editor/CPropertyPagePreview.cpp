@@ -7,12 +7,16 @@
 namespace abacor {
 
 CPropertyPagePreview::CPropertyPagePreview(const DialogTemplate& dialog, CPropertySheet1* sheet)
-    : CPropertyPage(dialog, sheet), divisor_(abacor::EditorDivisor(sheet->screen().dpiY)),
-      scale_(abacor::EditorScale(sheet->screen()))
+    : CPropertyPage(dialog, sheet)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     CreatePreviewFonts();
     SampleDisplay()->setAutoFillBackground(true);
+}
+
+int CPropertyPagePreview::EditorDivisor() const
+{
+    return abacor::EditorDivisor(sheet_->screen());
 }
 
 QLabel* CPropertyPagePreview::SampleDisplay() const
@@ -22,7 +26,8 @@ QLabel* CPropertyPagePreview::SampleDisplay() const
 
 void CPropertyPagePreview::CreatePreviewFonts()
 {
-    fonts_ = abacor::CreatePreviewFonts(sheet_->screen().dpiY, sheet_->m_settings);
+    fontsScreen_ = sheet_->screen();
+    fonts_ = abacor::CreatePreviewFonts(fontsScreen_, sheet_->m_settings);
 }
 
 void CPropertyPagePreview::ApplyDisplayFont()
@@ -32,7 +37,12 @@ void CPropertyPagePreview::ApplyDisplayFont()
 
 void CPropertyPagePreview::LayoutPreview()
 {
-    layout_ = abacor::LayoutPreview(sheet_->screen(), ComputePreviewFontHeights(sheet_->screen().dpiY));
+    const ScreenMetrics& screen = sheet_->screen();
+    if (ClassifyScreen(screen).k != ClassifyScreen(fontsScreen_).k) {
+        CreatePreviewFonts();
+        ApplyDisplayFont();
+    }
+    layout_ = abacor::LayoutPreview(screen, ComputePreviewFontHeights(screen));
     const Rect& d = layout_.display;
     SampleDisplay()->setGeometry(d.left, d.top, d.Width(), d.Height());
     update();

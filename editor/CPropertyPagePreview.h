@@ -16,13 +16,13 @@ class CPropertyPagePreview : public CPropertyPage {
 public:
     CPropertyPagePreview(const DialogTemplate& dialog, CPropertySheet1* sheet);
 
-    int EditorDivisor() const { return divisor_; }
-    double EditorScale() const { return scale_; }
+    int EditorDivisor() const;
     const PreviewLayout& layout() const { return layout_; }
     const PreviewFonts& fonts() const { return fonts_; }
     QLabel* SampleDisplay() const;
 
     void CreatePreviewFonts();
+    // For the sheet's screen as it is now; a new screen class brings new fonts.
     void LayoutPreview();
     // The sample's display takes the large font anew.
     void ApplyDisplayFont();
@@ -35,9 +35,8 @@ protected:
     void ApplyDisplayColours();
 
 private:
-    int divisor_;
-    double scale_;
     PreviewFonts fonts_;
+    ScreenMetrics fontsScreen_;  // the screen the fonts were made for
     PreviewLayout layout_;
 };
 

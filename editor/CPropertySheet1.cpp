@@ -25,6 +25,8 @@ CPropertySheet1::CPropertySheet1(const ScreenMetrics& screen, const CalculatorSe
     resize(screen.width, screen.height);
     tabs_ = new QTabWidget(this);
     tabs_->setTabPosition(QTabWidget::South);
+    // No frame around the pages: they fill the window's width, as on the phone.
+    tabs_->setDocumentMode(true);
     page1_ = new CPropertyPage1(this);
     page2_ = new CPropertyPage2(this);
     page3_ = new CPropertyPage3(this);
@@ -34,7 +36,7 @@ CPropertySheet1::CPropertySheet1(const ScreenMetrics& screen, const CalculatorSe
     connect(tabs_, &QTabWidget::currentChanged, this, &CPropertySheet1::SetActivePage);
 
     bar_ = new SoftKeyBar(kEditorMenu, this);
-    bar_->SetBarHeight(SoftKeyBar::kHeight / EditorDivisor(screen.dpiY));
+    bar_->SetBarHeight(SoftKeyBar::kHeight / EditorDivisor(screen));
     connect(bar_, &SoftKeyBar::commandChosen, this, &CPropertySheet1::OnCommand);
     PlaceChildren();
     OnInitDialog();

@@ -1,5 +1,7 @@
 #include "editor/DialogControls.h"
 
+#include <QStyledItemDelegate>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -72,7 +74,26 @@ void FitText(QWidget* widget, ControlKind kind, const Rect& placed, int dialogRi
     widget->setGeometry(left, placed.top, std::max(width, placed.Width()), placed.Height());
 }
 
+// Items of an opened drop-down list, all of one height.
+class FixedHeightItems : public QStyledItemDelegate {
+public:
+    FixedHeightItems(int height, QObject* parent) : QStyledItemDelegate(parent), height_(height) {}
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), height_};
+    }
+
+private:
+    int height_;
+};
+
 }  // namespace
+
+void DialogControls::SetListHeight(QComboBox* list, int height)
+{
+    list->setFixedHeight(height);
+    list->setItemDelegate(new FixedHeightItems(height, list));
+}
 
 DialogControls::DialogControls(const DialogTemplate& dialog, QWidget* parent, int dpiY, int maxRight)
     : units_(DialogUnits::DialogFont(9, dpiY))

@@ -30,6 +30,10 @@ public:
     QPushButton* Button(int id) const;
     const DialogUnits& Units() const { return units_; }
 
+    // The selection field and the opened list's items of a drop-down list,
+    // each height pixels high.
+    static void SetListHeight(QComboBox* list, int height);
+
 private:
     DialogUnits units_;
     std::map<int, QWidget*> controls_;

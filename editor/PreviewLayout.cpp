@@ -1,42 +1,30 @@
 #include "editor/PreviewLayout.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "platform/drawing/MulDiv.h"
 
 namespace abacor {
 
-int EditorDivisor(int dpiY)
+int EditorDivisor(const ScreenMetrics& screen)
 {
-    if (dpiY <= 0)
-        return 1;
-    return std::max(1, static_cast<int>(std::lround(192.0 / dpiY)));
+    return ClassifyScreen(screen).k;
 }
 
-double EditorScale(const ScreenMetrics& screen)
+PreviewFontHeights ComputePreviewFontHeights(const ScreenMetrics& screen)
 {
-    const int shorter = std::min(screen.width, screen.height);
-    const double dpi = screen.dpiY > 0 ? screen.dpiY : 192;
-    switch (shorter) {
-    case 240: return 96.0 / dpi;
-    case 320: return 128.0 / dpi;
-    default: return 192.0 / dpi;
-    }
-}
-
-PreviewFontHeights ComputePreviewFontHeights(int dpiY)
-{
-    return {MulDiv(220, dpiY, 720), MulDiv(120, dpiY, 720), MulDiv(40, dpiY, 720)};
+    const ScreenClass screenClass = ClassifyScreen(screen);
+    const int dpi = screen.dpiY > 0 ? screen.dpiY : 192;
+    const auto height = [&](double n) { return MulDiv(static_cast<int>(screenClass.S * n), dpi, 720); };
+    return {height(220.0), height(120.0), height(40.0)};
 }
 
 PreviewLayout LayoutPreview(const ScreenMetrics& screen, const PreviewFontHeights& heights)
 {
     PreviewLayout layout;
-    const int d = EditorDivisor(screen.dpiY);
+    const int d = EditorDivisor(screen);
     layout.divisor = d;
-    const double scale = EditorScale(screen);
-    const double shorter = std::min(screen.width, screen.height) / scale;
+    const double shorter = std::min(screen.width, screen.height);
 
     const int m = 16 / d;
     const int t = 14 / d;

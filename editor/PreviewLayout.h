@@ -3,14 +3,14 @@
 #include <array>
 
 #include "platform/drawing/Rect.h"
-#include "platform/screen/ScreenMetrics.h"
+#include "platform/screen/ScreenClass.h"
 
 namespace abacor {
 
-// 192 / dpi made whole: rounded, at least 1 (1 at 192 dpi, 2 at 96 dpi).
-int EditorDivisor(int dpiY);
-// K / dpi, K by the shorter screen side: 96 for 240, 128 for 320, else 192.
-double EditorScale(const ScreenMetrics& screen);
+// The divisor of the editor's sizes: the screen class's, as the calculator's
+// window uses (1 at 480 x 640, 2 at 240 x 320), so that a window of any size
+// from 240 up holds the whole sample.
+int EditorDivisor(const ScreenMetrics& screen);
 
 // Cell heights of the sample's fonts: 22, 12 and 4 points.
 struct PreviewFontHeights {
@@ -18,7 +18,7 @@ struct PreviewFontHeights {
     int medium = 0;
     int small = 0;
 };
-PreviewFontHeights ComputePreviewFontHeights(int dpiY);
+PreviewFontHeights ComputePreviewFontHeights(const ScreenMetrics& screen);
 
 // The sample keys, left to right.
 enum class SampleKey : int { Tax = 0, Clear = 1, Calculation = 2, Digit = 3 };

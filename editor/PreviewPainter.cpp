@@ -30,9 +30,9 @@ constexpr SampleKeyFace kSampleKeys[] = {
 
 }  // namespace
 
-PreviewFonts CreatePreviewFonts(int dpiY, const CalculatorSettings& settings)
+PreviewFonts CreatePreviewFonts(const ScreenMetrics& screen, const CalculatorSettings& settings)
 {
-    const PreviewFontHeights heights = ComputePreviewFontHeights(dpiY);
+    const PreviewFontHeights heights = ComputePreviewFontHeights(screen);
     const FontQuality quality = FlagOn(settings.ClearTypeFlg) ? FontQuality::ClearType : FontQuality::Default;
     return {MakeFont(heights.large, quality), MakeFont(heights.medium, quality), MakeFont(heights.small, quality)};
 }

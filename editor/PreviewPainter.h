@@ -16,7 +16,7 @@ struct PreviewFonts {
 };
 
 // CreatePreviewFonts: the three fonts for the screen, smooth with ClearTypeFlg.
-PreviewFonts CreatePreviewFonts(int dpiY, const CalculatorSettings& settings);
+PreviewFonts CreatePreviewFonts(const ScreenMetrics& screen, const CalculatorSettings& settings);
 
 // The text of the sample display: "19,800" with CommaFormatFlg, else "19800".
 QString SampleDisplayText(const CalculatorSettings& settings);

@@ -1,25 +1,9 @@
 #include "calculator/display/DisplayResources.h"
 
-#include <algorithm>
-
 #include "platform/drawing/Fonts.h"
 #include "platform/drawing/MulDiv.h"
 
 namespace abacor {
-
-ScreenClass ClassifyScreen(const ScreenMetrics& screen)
-{
-    const int smaller = std::min(screen.width, screen.height);
-    const double dpi = screen.dpiY > 0 ? screen.dpiY : 192;
-    switch (smaller) {
-    case 480: return {1, 192.0 / dpi};
-    case 240: return {2, 96.0 / dpi};
-    case 320: return {2, 128.0 / dpi};
-    default:
-        // Other screens: small ones as the 240-pixel class, large ones as the 480.
-        return smaller < 480 ? ScreenClass{2, 96.0 / dpi} : ScreenClass{1, 192.0 / dpi};
-    }
-}
 
 FontHeights ComputeFontHeights(const ScreenClass& screenClass, int dpiY)
 {

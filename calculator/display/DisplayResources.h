@@ -3,18 +3,11 @@
 #include <QFont>
 
 #include "platform/drawing/DrawSurface.h"
-#include "platform/screen/ScreenMetrics.h"
+#include "platform/screen/ScreenClass.h"
 #include "settings/CalculatorSettings.h"
 
 namespace abacor {
 
-// The screen class: sizes are written for a 480-pixel screen and divided by k.
-struct ScreenClass {
-    int k = 1;        // LayoutDivisor
-    double S = 1.0;   // FontScale
-};
-
-ScreenClass ClassifyScreen(const ScreenMetrics& screen);
 
 // Cell heights of the four fonts: MulDiv(trunc(S x N), dpi, 720).
 struct FontHeights {

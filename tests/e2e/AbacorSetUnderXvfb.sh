@@ -11,6 +11,10 @@ X_TOOLS="Xvfb xdotool"
 . "$(dirname "$0")/xvfb-session.sh"
 
 start_program 'Abacorの設定' "$EDITOR_BIN"
+title=$(xdotool getwindowname "$window")
+if [ "$title" != "Abacorの設定" ]; then
+    echo "FAIL: the window manager sees the title '$title'"; exit 1
+fi
 
 click 108 573   # the tab "ページ２"
 click 22 209    # "ボタンの角を丸くする"

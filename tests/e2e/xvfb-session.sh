@@ -16,14 +16,20 @@ cleanup() {
 }
 trap cleanup EXIT
 
-display=":$(( 90 + $$ % 160 ))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# The server picks a free display itself and writes its number when it is ready.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xserver=$!
-export DISPLAY="$display"
-for _ in $(seq 50); do
-    xdotool getdisplaygeometry >/dev/null 2>&1 && break
+exec 3>&-
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    kill -0 "$xserver" 2>/dev/null || break
     sleep 0.1
 done
+if [ ! -s "$work/display" ]; then
+    echo "FAIL: Xvfb did not start"; cat "$work/xvfb.log"; exit 1
+fi
+export DISPLAY=":$(head -n 1 "$work/display")"
 
 mkdir -p "$work/config" "$work/runtime"
 chmod 700 "$work/runtime"

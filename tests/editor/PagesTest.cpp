@@ -1,3 +1,4 @@
+#include <QAbstractItemView>
 #include <QTest>
 
 #include "editor/CKorvelColorDlg.h"
@@ -9,7 +10,7 @@ namespace {
 
 TEST(PreviewLayout, TheWorkedExample)
 {
-    const PreviewLayout l = LayoutPreview({480, 640, 192}, ComputePreviewFontHeights(192));
+    const PreviewLayout l = LayoutPreview({480, 640, 192}, ComputePreviewFontHeights({480, 640, 192}));
     EXPECT_EQ(l.divisor, 1);
     EXPECT_EQ(l.display, (Rect{18, 16, 462, 75}));
     EXPECT_EQ(l.Key(SampleKey::Tax), (Rect{16, 92, 126, 142}));
@@ -19,30 +20,34 @@ TEST(PreviewLayout, TheWorkedExample)
     EXPECT_EQ(l.background, (Rect{0, 0, 480, 148}));
     EXPECT_EQ(l.caption, (Rect{18, 75, 239, 92}));
     // Turned, the sample keeps its portrait sizes.
-    EXPECT_EQ(LayoutPreview({640, 480, 192}, ComputePreviewFontHeights(192)).Key(SampleKey::Digit),
+    EXPECT_EQ(LayoutPreview({640, 480, 192}, ComputePreviewFontHeights({480, 640, 192})).Key(SampleKey::Digit),
               l.Key(SampleKey::Digit));
 }
 
-TEST(PreviewLayout, DivisorAndScale)
+TEST(PreviewLayout, EverySizeFrom240UpHoldsTheWholeSample)
 {
-    EXPECT_EQ(EditorDivisor(192), 1);
-    EXPECT_EQ(EditorDivisor(96), 2);
-    EXPECT_EQ(EditorDivisor(128), 2);  // 1.5 rounds up
-    EXPECT_EQ(EditorDivisor(144), 1);
-    EXPECT_EQ(EditorDivisor(480), 1);
-    EXPECT_EQ(EditorScale({240, 320, 96}), 1.0);
-    EXPECT_EQ(EditorScale({320, 480, 128}), 1.0);
-    EXPECT_EQ(EditorScale({480, 640, 192}), 1.0);
-    EXPECT_EQ(EditorScale({600, 800, 96}), 2.0);
-    const PreviewLayout small = LayoutPreview({240, 320, 96}, ComputePreviewFontHeights(96));
+    // The phones' screens keep their sizes: 240 x 320 at 96 dpi and 320 x 480 at 128 dpi.
+    const PreviewLayout small = LayoutPreview({240, 320, 96}, ComputePreviewFontHeights({240, 320, 96}));
     EXPECT_EQ(small.divisor, 2);
     EXPECT_EQ(small.Key(SampleKey::Tax).left, 8);
     EXPECT_EQ(small.Key(SampleKey::Tax).Width(), 55);  // (240 - 2 - 16) x 0.25, truncated
+    EXPECT_EQ(EditorDivisor({320, 480, 128}), 2);
+    EXPECT_EQ(ComputePreviewFontHeights({320, 480, 128}).large, 39);
+    // A desktop window of any size keeps 192 dpi; the sample follows the window.
+    for (const ScreenMetrics screen : {ScreenMetrics{240, 320, 192}, ScreenMetrics{320, 480, 192},
+                                       ScreenMetrics{300, 640, 192}, ScreenMetrics{600, 800, 96},
+                                       ScreenMetrics{640, 480, 192}}) {
+        const int shorter = std::min(screen.width, screen.height);
+        const PreviewLayout l = LayoutPreview(screen, ComputePreviewFontHeights(screen));
+        EXPECT_EQ(l.background.right, shorter) << screen.width << "x" << screen.height;
+        EXPECT_LE(l.Key(SampleKey::Digit).right, shorter) << screen.width << "x" << screen.height;
+        EXPECT_LE(l.display.right, shorter) << screen.width << "x" << screen.height;
+    }
 }
 
 TEST(ColourWalk, TapsWalkEachGroupThenItsSharedEntry)
 {
-    const PreviewLayout l = LayoutPreview({480, 640, 192}, ComputePreviewFontHeights(192));
+    const PreviewLayout l = LayoutPreview({480, 640, 192}, ComputePreviewFontHeights({480, 640, 192}));
     const auto tap = [&](int selected, SampleKey key) {
         return NextColourEntry(selected, l, l.Key(key).left + 2, l.Key(key).top + 2);
     };
@@ -135,6 +140,9 @@ TEST_F(Preview, TheDisplayBoxAndCaption)
         for (int x = d.left; x < d.right; ++x)
             text += FromPixel(image.pixel(x, y)) == 0x00AA00u ? 1 : 0;
     EXPECT_GT(text, 50) << "the text in StaticTextColor";
+    // The page fills the window's width, so the sample's right edge is drawn.
+    EXPECT_EQ(p.width(), 480);
+    EXPECT_EQ(FromPixel(image.pixel(479, p.layout().background.bottom - 10)), 0x000000u);
 }
 
 TEST_F(Preview, Page2ChangesTheSampleAtOnce)
@@ -196,6 +204,9 @@ TEST_F(Page3, ListsEditTheirValuesInScreenOrder)
     // On screen: 1019, 1020, 1024, 1021 from left to right.
     EXPECT_LT(p3.controls().Combo(IdcAddButton2)->x(), upperRight->x());
     EXPECT_LT(upperRight->x(), landscape->x());
+    // The opened lists' items are as high as their fields: 40 here, 50 on page 1.
+    EXPECT_EQ(landscape->view()->sizeHintForRow(0), 40);
+    EXPECT_EQ(page1().controls().Combo(IdcColorList)->view()->sizeHintForRow(3), 50);
 }
 
 TEST_F(Page3, TheSliderStepsInHundredthsAndEveryScrollCounts)

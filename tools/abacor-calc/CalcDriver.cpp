@@ -1,6 +1,7 @@
 #include "tools/abacor-calc/CalcDriver.h"
 
 #include <cctype>
+#include <string_view>
 
 #include "calculator/logic/KeyTokens.h"
 #include "settings/SettingsStore.h"
@@ -34,22 +35,49 @@ TokenRead NextToken(std::istream& in, std::string& token)
     return TokenRead::Token;
 }
 
-// The first bytes of a token, with control and non-ASCII bytes escaped.
-std::string Quoted(const std::string& token)
+// Length of the valid UTF-8 sequence of a printable character at text[i], or 0.
+std::size_t Utf8Length(std::string_view text, std::size_t i)
+{
+    const auto byte = [&](std::size_t at) { return static_cast<unsigned char>(text[at]); };
+    const unsigned char lead = byte(i);
+    if (lead >= 0x20 && lead < 0x7F)
+        return 1;
+    const std::size_t length = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
+                             : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+    if (length == 0 || i + length > text.size())
+        return 0;
+    char32_t code = lead & (0xFF >> (length + 1));
+    for (std::size_t k = 1; k < length; ++k) {
+        if ((byte(i + k) & 0xC0) != 0x80)
+            return 0;
+        code = (code << 6) | (byte(i + k) & 0x3F);
+    }
+    const char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < least[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF) || (code >= 0x80 && code < 0xA0))
+        return 0;
+    return length;
+}
+
+// The first bytes of a token as text, control and invalid bytes escaped.
+std::string Quoted(std::string_view token)
 {
     static const char hex[] = "0123456789abcdef";
+    constexpr std::size_t kShown = 32;
     std::string quoted;
-    for (const char ch : token.substr(0, 32)) {
-        const auto byte = static_cast<unsigned char>(ch);
-        if (byte >= 0x20 && byte < 0x7F && byte != '\\') {
-            quoted += ch;
-        } else {
-            quoted += "\\x";
-            quoted += hex[byte >> 4];
-            quoted += hex[byte & 15];
+    std::size_t i = 0;
+    while (i < token.size() && i < kShown) {
+        const std::size_t length = token[i] == '\\' ? 0 : Utf8Length(token, i);
+        if (length > 0) {
+            quoted.append(token.substr(i, length));
+            i += length;
+            continue;
         }
+        const auto byte = static_cast<unsigned char>(token[i++]);
+        quoted += "\\x";
+        quoted += hex[byte >> 4];
+        quoted += hex[byte & 15];
     }
-    return token.size() > 32 ? quoted + "..." : quoted;
+    return i < token.size() ? quoted + "..." : quoted;
 }
 
 }  // namespace
