@@ -30,6 +30,8 @@ constexpr TapWalk kKeyWalks[] = {
 };
 constexpr TapWalk kBackgroundWalk{SampleKey::Tax, 0, 3, 17};
 
+constexpr FlagBox kFlagBoxes[] = {{IdcGradation, &CalculatorSettings::GradationFlg}};
+
 int Walk(const TapWalk& walk, int selected)
 {
     if (selected >= walk.first && selected < walk.last)
@@ -55,25 +57,23 @@ CPropertyPage1::CPropertyPage1(CPropertySheet1* sheet) : CPropertyPagePreview(kP
     for (const ColourListEntry& entry : kColourList)
         list->addItem(QString::fromUtf16(entry.text.data(), qsizetype(entry.text.size())));
     connect(controls_->Button(IdcChooseColor), &QPushButton::clicked, this, &CPropertyPage1::OnChooseColor);
-    connect(controls_->Check(IdcGradation), &QCheckBox::clicked, this, &CPropertyPage1::OnGradation);
+    BindFlagBoxes(kFlagBoxes);
     runColorDialog_ = [](CKorvelColorDlg& dialog) { return dialog.exec(); };
 }
 
 void CPropertyPage1::OnInitDialog()
 {
-    sheet_->m_bPage1Init = 1;
     ApplyDisplayFont();
     QComboBox* list = controls_->Combo(IdcColorList);
     DialogControls::SetListHeight(list, 50 / EditorDivisor());
     list->setCurrentIndex(0);
-    RefreshPage1();
-    sheet_->m_bModified = 0;
+    Refresh();
     LayoutPreview();
 }
 
-void CPropertyPage1::RefreshPage1()
+void CPropertyPage1::Refresh()
 {
-    controls_->Check(IdcGradation)->setChecked(FlagOn(sheet_->m_settings.GradationFlg));
+    ShowFlagBoxes(kFlagBoxes);
     InvalidatePage();
 }
 
@@ -92,20 +92,12 @@ void CPropertyPage1::OnChooseColor()
     const int index = SelectedEntry();
     if (index < 0 || index >= kColourListCount)
         return;
-    std::uint32_t& value = sheet_->m_settings.*kColourList[static_cast<std::size_t>(index)].field;
+    const auto field = kColourList[static_cast<std::size_t>(index)].field;
     CKorvelColorDlg dialog(sheet_->screen(), this);
-    dialog.SetColor(value);
+    dialog.SetColor(sheet_->m_settings.*field);
     if (runColorDialog_(dialog) != QDialog::Accepted)
         return;
-    value = dialog.GetColor();
-    sheet_->m_bModified = 1;
-    InvalidatePage();
-}
-
-void CPropertyPage1::OnGradation()
-{
-    sheet_->m_bModified = 1;
-    sheet_->m_settings.GradationFlg = controls_->Check(IdcGradation)->isChecked() ? 1 : 0;
+    sheet_->SetValue(field, dialog.GetColor());
     InvalidatePage();
 }
 
@@ -123,7 +115,7 @@ void CPropertyPage1::mousePressEvent(QMouseEvent* event)
 
 bool CPropertyPage1::OnApply()
 {
-    if (sheet_->m_bModified == 1 &&
+    if (sheet_->m_bModified &&
         ShowMessageBox(sheet_, QString::fromUtf16(kAskExitUnsaved), MB_YESNO | MB_DEFBUTTON2) != IDYES)
         return false;
     return true;

@@ -15,9 +15,8 @@ class CPropertyPage1 : public CPropertyPagePreview {
 public:
     explicit CPropertyPage1(CPropertySheet1* sheet);
 
-    void RefreshPage1();
+    void Refresh() override;
     void OnChooseColor();
-    void OnGradation();
     void OnLButtonDown(int x, int y);
     bool OnApply() override;
     int SelectedEntry() const;

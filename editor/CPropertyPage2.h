@@ -11,8 +11,7 @@ class CPropertyPage2 : public CPropertyPagePreview {
 public:
     explicit CPropertyPage2(CPropertySheet1* sheet);
 
-    void RefreshPage2();
-    void OnFlag(int controlId);
+    void Refresh() override;
 
 protected:
     void OnInitDialog() override;

@@ -17,7 +17,7 @@ struct Binding {
     std::uint32_t CalculatorSettings::*value;
 };
 
-constexpr Binding kFlagBoxes[] = {
+constexpr FlagBox kFlagBoxes[] = {
     {IdcClearMenu, &CalculatorSettings::ClearMenuFlg},
     {IdcNumKeyRev, &CalculatorSettings::NumKeyRevFlg},
 };
@@ -41,10 +41,7 @@ QString TaxRateText(std::uint32_t rate)
 
 CPropertyPage3::CPropertyPage3(CPropertySheet1* sheet) : CPropertyPage(kPage3Template, sheet)
 {
-    for (const Binding& box : kFlagBoxes) {
-        const int id = box.control;
-        connect(controls_->Check(id), &QCheckBox::clicked, this, [this, id] { OnFlag(id); });
-    }
+    BindFlagBoxes(kFlagBoxes);
     for (const Binding& list : kKeyLists) {
         QComboBox* combo = controls_->Combo(list.control);
         for (const std::u16string_view entry : kAddButtonEntries)
@@ -58,16 +55,15 @@ CPropertyPage3::CPropertyPage3(CPropertySheet1* sheet) : CPropertyPage(kPage3Tem
 
 void CPropertyPage3::OnInitDialog()
 {
-    sheet_->m_bPage3Init = 1;
     QSlider* slider = controls_->Slider(IdcTaxSlider);
     slider->setRange(0, kTaxSliderMaximum);
     slider->setPageStep(1);
     for (const Binding& list : kKeyLists)
         DialogControls::SetListHeight(controls_->Combo(list.control), 40 / EditorDivisor(sheet_->screen()));
-    RefreshPage3();
+    Refresh();
 }
 
-void CPropertyPage3::RefreshPage3()
+void CPropertyPage3::Refresh()
 {
     const CalculatorSettings& settings = sheet_->m_settings;
     {
@@ -82,8 +78,7 @@ void CPropertyPage3::RefreshPage3()
         // A kind outside the list shows no selection.
         controls_->Combo(list.control)->setCurrentIndex(value < kAddButtonEntries.size() ? static_cast<int>(value) : -1);
     }
-    for (const Binding& box : kFlagBoxes)
-        controls_->Check(box.control)->setChecked(FlagOn(settings.*box.value));
+    ShowFlagBoxes(kFlagBoxes);
 }
 
 void CPropertyPage3::ShowTaxRate(std::uint32_t rate)
@@ -92,32 +87,19 @@ void CPropertyPage3::ShowTaxRate(std::uint32_t rate)
     InvalidatePage();
 }
 
-void CPropertyPage3::OnFlag(int controlId)
-{
-    for (const Binding& box : kFlagBoxes) {
-        if (box.control == controlId) {
-            sheet_->m_bModified = 1;
-            sheet_->m_settings.*box.value = controls_->Check(controlId)->isChecked() ? 1 : 0;
-        }
-    }
-    InvalidatePage();
-}
-
 void CPropertyPage3::OnListChanged(int controlId)
 {
     for (const Binding& list : kKeyLists) {
-        if (list.control == controlId) {
-            sheet_->m_bModified = 1;
-            sheet_->m_settings.*list.value = static_cast<std::uint32_t>(controls_->Combo(controlId)->currentIndex());
-        }
+        if (list.control == controlId)
+            sheet_->SetValue(list.value, static_cast<std::uint32_t>(controls_->Combo(controlId)->currentIndex()));
     }
 }
 
 void CPropertyPage3::OnHScroll()
 {
-    sheet_->m_bModified = 1;
     // The slider's new place, before its value follows.
-    sheet_->m_settings.TaxPercent = static_cast<std::uint32_t>(controls_->Slider(IdcTaxSlider)->sliderPosition());
+    sheet_->SetValue(&CalculatorSettings::TaxPercent,
+                     static_cast<std::uint32_t>(controls_->Slider(IdcTaxSlider)->sliderPosition()));
     ShowTaxRate(sheet_->m_settings.TaxPercent);
 }
 

@@ -11,9 +11,8 @@ class CPropertyPage3 : public CPropertyPage {
 public:
     explicit CPropertyPage3(CPropertySheet1* sheet);
 
-    void RefreshPage3();
+    void Refresh() override;
     void ShowTaxRate(std::uint32_t rate);
-    void OnFlag(int controlId);
     void OnListChanged(int controlId);
     void OnHScroll();
 

@@ -30,8 +30,7 @@ CPropertySheet1::CPropertySheet1(const ScreenMetrics& screen, const CalculatorSe
     page1_ = new CPropertyPage1(this);
     page2_ = new CPropertyPage2(this);
     page3_ = new CPropertyPage3(this);
-    for (CPropertyPage* page : {static_cast<CPropertyPage*>(page1_), static_cast<CPropertyPage*>(page2_),
-                                static_cast<CPropertyPage*>(page3_)})
+    for (CPropertyPage* page : Pages())
         tabs_->addTab(page, page->objectName());
     connect(tabs_, &QTabWidget::currentChanged, this, &CPropertySheet1::SetActivePage);
 
@@ -46,9 +45,29 @@ CPropertySheet1::~CPropertySheet1() = default;
 
 void CPropertySheet1::OnInitDialog()
 {
-    m_bModified = 0;
-    m_bPage1Init = m_bPage2Init = m_bPage3Init = 0;
     SetActivePage(0);
+    m_bModified = false;
+}
+
+std::array<CPropertyPage*, 3> CPropertySheet1::Pages() const
+{
+    return {page1_, page2_, page3_};
+}
+
+void CPropertySheet1::SetValue(std::uint32_t CalculatorSettings::*field, std::uint32_t value)
+{
+    m_settings.*field = value;
+    m_bModified = true;
+    if (field != &CalculatorSettings::ClearTypeFlg)
+        return;
+    for (CPropertyPagePreview* page : {static_cast<CPropertyPagePreview*>(page1_),
+                                       static_cast<CPropertyPagePreview*>(page2_)}) {
+        if (!page->IsInitialised())
+            continue;
+        page->CreatePreviewFonts();
+        page->ApplyDisplayFont();
+        page->update();
+    }
 }
 
 void CPropertySheet1::PlaceChildren()
@@ -93,8 +112,8 @@ void CPropertySheet1::OnCommand(int id)
 
 void CPropertySheet1::SaveSettings()
 {
-    const int modified = m_bModified;
-    m_bModified = 0;
+    const bool modified = m_bModified;
+    m_bModified = false;
     if (abacor::SaveSettings(m_settings)) {
         ShowMessageBox(this, QString::fromUtf16(kSaved), MB_OK);
         return;
@@ -119,13 +138,10 @@ void CPropertySheet1::DeleteSettings()
 void CPropertySheet1::RevertSettings()
 {
     m_settings = LoadSettings();
-    if (m_bPage1Init == 1)
-        page1_->RefreshPage1();
-    if (m_bPage2Init == 1)
-        page2_->RefreshPage2();
-    if (m_bPage3Init == 1)
-        page3_->RefreshPage3();
-    m_bModified = 0;
+    for (CPropertyPage* page : Pages())
+        if (page->IsInitialised())
+            page->Refresh();
+    m_bModified = false;
     update();
 }
 
@@ -138,8 +154,7 @@ void CPropertySheet1::OnExit()
 void CPropertySheet1::done(int result)
 {
     // Every page that exists must agree; only page 1 may ask.
-    for (CPropertyPage* page : {static_cast<CPropertyPage*>(page1_), static_cast<CPropertyPage*>(page2_),
-                                static_cast<CPropertyPage*>(page3_)})
+    for (CPropertyPage* page : Pages())
         if (page->IsInitialised() && !page->OnApply())
             return;
     QDialog::done(result);

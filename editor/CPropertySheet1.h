@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <array>
+
 #include "platform/screen/ScreenMetrics.h"
 #include "settings/CalculatorSettings.h"
 
@@ -27,11 +29,13 @@ public:
     CPropertySheet1(const ScreenMetrics& screen, const CalculatorSettings& initial, QWidget* parent = nullptr);
     ~CPropertySheet1() override;
 
+    // The copy the pages edit; every change goes through SetValue.
     CalculatorSettings m_settings;
-    int m_bModified = 0;
-    int m_bPage1Init = 0;
-    int m_bPage2Init = 0;
-    int m_bPage3Init = 0;
+    bool m_bModified = false;
+
+    // Changes one value of the copy and marks it unsaved; new smooth-font
+    // setting also remakes the samples' fonts.
+    void SetValue(std::uint32_t CalculatorSettings::*field, std::uint32_t value);
 
     const ScreenMetrics& screen() const { return screen_; }
     CPropertyPage1* page1() const { return page1_; }
@@ -56,6 +60,7 @@ protected:
 private:
     void OnInitDialog();
     void PlaceChildren();
+    std::array<CPropertyPage*, 3> Pages() const;
 
     ScreenMetrics screen_;
     QTabWidget* tabs_ = nullptr;

@@ -11,21 +11,15 @@ namespace {
 struct SampleKeyFace {
     SampleKey key;
     std::u16string_view caption;
-    std::uint32_t CalculatorSettings::*text;
-    std::uint32_t CalculatorSettings::*background;
-    std::uint32_t CalculatorSettings::*gradation;
+    KeyGroup group;
 };
 
 // Drawing order: digit, calculation, clear, tax.
 constexpr SampleKeyFace kSampleKeys[] = {
-    {SampleKey::Digit, u"９", &CalculatorSettings::ButtonTextColor1, &CalculatorSettings::ButtonBackColor1,
-     &CalculatorSettings::ButtonGradColor1},
-    {SampleKey::Calculation, u"＋", &CalculatorSettings::ButtonTextColor2, &CalculatorSettings::ButtonBackColor2,
-     &CalculatorSettings::ButtonGradColor2},
-    {SampleKey::Clear, u"CE", &CalculatorSettings::ButtonTextColor3, &CalculatorSettings::ButtonBackColor3,
-     &CalculatorSettings::ButtonGradColor3},
-    {SampleKey::Tax, u"税込", &CalculatorSettings::ButtonTextColor4, &CalculatorSettings::ButtonBackColor4,
-     &CalculatorSettings::ButtonGradColor4},
+    {SampleKey::Digit, u"９", KeyGroup::Digit},
+    {SampleKey::Calculation, u"＋", KeyGroup::Calculation},
+    {SampleKey::Clear, u"CE", KeyGroup::Clear},
+    {SampleKey::Tax, u"税込", KeyGroup::Tax},
 };
 
 }  // namespace
@@ -67,9 +61,10 @@ void DrawPreview(DrawSurface& surface, const PreviewLayout& layout, const Previe
     for (const SampleKeyFace& key : kSampleKeys) {
         const std::u16string_view caption =
             key.key == SampleKey::Clear && FlagOn(settings.ShiftKeyFlg) ? u"⇒" : key.caption;
+        const KeyColours colours = KeyGroupColours(settings, key.group);
         DrawSampleKey(surface, layout.Key(key.key),
-                      QString::fromUtf16(caption.data(), static_cast<qsizetype>(caption.size())),
-                      settings.*key.text, settings.*key.background, settings.*key.gradation, settings);
+                      QString::fromUtf16(caption.data(), static_cast<qsizetype>(caption.size())), colours.text,
+                      colours.background, colours.gradation, settings);
     }
 
     surface.SelectFont(fonts.small);

@@ -19,6 +19,24 @@ const SettingDescriptor* FindSetting(std::string_view name)
     return nullptr;
 }
 
+KeyColours KeyGroupColours(const CalculatorSettings& settings, KeyGroup group)
+{
+    using S = CalculatorSettings;
+    struct Fields {
+        std::uint32_t S::*background;
+        std::uint32_t S::*gradation;
+        std::uint32_t S::*text;
+    };
+    static constexpr Fields kGroups[] = {
+        {&S::ButtonBackColor1, &S::ButtonGradColor1, &S::ButtonTextColor1},
+        {&S::ButtonBackColor2, &S::ButtonGradColor2, &S::ButtonTextColor2},
+        {&S::ButtonBackColor3, &S::ButtonGradColor3, &S::ButtonTextColor3},
+        {&S::ButtonBackColor4, &S::ButtonGradColor4, &S::ButtonTextColor4},
+    };
+    const Fields& fields = kGroups[static_cast<int>(group) - 1];
+    return {settings.*fields.background, settings.*fields.gradation, settings.*fields.text};
+}
+
 AddButtonType AddButtonKind(std::uint32_t storedValue)
 {
     if (storedValue >= 1 && storedValue <= 6)

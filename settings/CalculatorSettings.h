@@ -94,6 +94,15 @@ inline constexpr std::array<SettingDescriptor, kSettingCount> kSettingsTable{{
 // The key groups the editor colours separately.
 enum class KeyGroup : int { Digit = 1, Calculation = 2, Clear = 3, Tax = 4 };
 
+// The colours a key of a group is drawn in, by the calculator and by the
+// editor's sample alike.
+struct KeyColours {
+    std::uint32_t background;
+    std::uint32_t gradation;
+    std::uint32_t text;
+};
+KeyColours KeyGroupColours(const CalculatorSettings& settings, KeyGroup group);
+
 // Index of the editor's drop-down list; stored values outside 1..6 place no key.
 enum class AddButtonType : std::uint32_t {
     None = 0,

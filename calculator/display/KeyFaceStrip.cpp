@@ -1,6 +1,7 @@
 #include "calculator/display/KeyFaceStrip.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/drawing/KeyFace.h"
 
@@ -8,18 +9,13 @@ namespace abacor {
 
 namespace {
 
-struct StyleColours {
-    KeyStyle style;
-    std::uint32_t CalculatorSettings::*back;
-    std::uint32_t CalculatorSettings::*gradation;
-};
-
-constexpr StyleColours kStyles[] = {
-    {KeyStyle::Digit, &CalculatorSettings::ButtonBackColor1, &CalculatorSettings::ButtonGradColor1},
-    {KeyStyle::Calculation, &CalculatorSettings::ButtonBackColor2, &CalculatorSettings::ButtonGradColor2},
-    {KeyStyle::Clear, &CalculatorSettings::ButtonBackColor3, &CalculatorSettings::ButtonGradColor3},
-    {KeyStyle::Tax, &CalculatorSettings::ButtonBackColor4, &CalculatorSettings::ButtonGradColor4},
-    {KeyStyle::TallEquals, &CalculatorSettings::ButtonBackColor2, &CalculatorSettings::ButtonGradColor2},
+// Each style's face is drawn in the colours of its key group.
+constexpr std::pair<KeyStyle, KeyGroup> kStyles[] = {
+    {KeyStyle::Digit, KeyGroup::Digit},
+    {KeyStyle::Calculation, KeyGroup::Calculation},
+    {KeyStyle::Clear, KeyGroup::Clear},
+    {KeyStyle::Tax, KeyGroup::Tax},
+    {KeyStyle::TallEquals, KeyGroup::Calculation},
 };
 
 }  // namespace
@@ -34,8 +30,10 @@ KeyFaceStrip::KeyFaceStrip(const WindowLayout& layout, const CalculatorSettings&
         return;  // a client area too small for keys: nothing to draw
 
     const KeyFaceLook look{FlagOn(settings.GradationFlg), settings.ButtonLineColor, &corners};
-    for (const StyleColours& colours : kStyles)
-        DrawKeyFace(strip_, Band(colours.style), settings.*colours.back, settings.*colours.gradation, look);
+    for (const auto& [style, group] : kStyles) {
+        const KeyColours colours = KeyGroupColours(settings, group);
+        DrawKeyFace(strip_, Band(style), colours.background, colours.gradation, look);
+    }
 }
 
 Rect KeyFaceStrip::Band(KeyStyle style) const

@@ -18,9 +18,9 @@ TEST_F(SheetFlow, FirstRunShowsDefaultsAndExitsWithoutAQuestion)
     EXPECT_EQ(s.windowTitle(), QStringLiteral("Abacorの設定"));
     EXPECT_EQ(s.m_settings, DefaultSettings());
     EXPECT_EQ(s.m_bModified, 0);
-    EXPECT_EQ(s.m_bPage1Init, 1);
-    EXPECT_EQ(s.m_bPage2Init, 0);
-    EXPECT_EQ(s.m_bPage3Init, 0);
+    EXPECT_TRUE(s.page1()->IsInitialised());
+    EXPECT_FALSE(s.page2()->IsInitialised());
+    EXPECT_FALSE(s.page3()->IsInitialised());
     EXPECT_TRUE(Exit());
     EXPECT_TRUE(asked.empty());
     EXPECT_TRUE(ConfigDirIsEmpty());
@@ -130,9 +130,9 @@ TEST_F(SheetFlow, APageFirstShownAfterRevertShowsTheReloadedValues)
     stored.TaxPercent = 1234;
     ASSERT_TRUE(SaveSettings(stored));
     s.OnCommand(IdRevert);
-    EXPECT_EQ(s.m_bPage3Init, 0);
+    EXPECT_FALSE(s.page3()->IsInitialised());
     CPropertyPage3& p3 = page3();
-    EXPECT_EQ(s.m_bPage3Init, 1);
+    EXPECT_TRUE(s.page3()->IsInitialised());
     EXPECT_TRUE(p3.controls().Check(IdcNumKeyRev)->isChecked());
     EXPECT_EQ(p3.controls().Label(IdcTaxRate)->text(), QStringLiteral("12.34%"));
 }

@@ -168,8 +168,9 @@ TEST_F(StoreFaults, PathsThatAreNoKeyFileLoadDefaultsAndAreNeverReplaced)
         EXPECT_EQ(s.m_bModified, 1);
         EXPECT_EQ(Kind(file), c.kind);
         EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
-        if (c.kind == "file")
+        if (c.kind == "file") {
             EXPECT_EQ(ReadStoreFile(), oversized);
+        }
         EXPECT_FALSE(QFileInfo::exists(folder + QStringLiteral("/elsewhere")));
         ASSERT_TRUE(QDir(folder).removeRecursively());
     }
