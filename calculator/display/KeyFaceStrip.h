@@ -3,7 +3,7 @@
 #include <QString>
 
 #include "calculator/display/DisplayResources.h"
-#include "calculator/display/Keys.h"
+#include "calculator/keys/Keys.h"
 #include "platform/drawing/RoundCorners.h"
 #include "calculator/display/WindowLayout.h"
 #include "platform/drawing/DrawSurface.h"
@@ -15,6 +15,12 @@ inline RoundCorners KeyCorners(const CalculatorSettings& settings)
 {
     return RoundCorners(settings.DialogBackColor, settings.ButtonLineColor, FlagOn(settings.RoundButtonFlg));
 }
+
+// One face each in the key-face strip: a key group's, or 5, the tall "＝" of
+// the landscape grid.
+enum class KeyStyle : int { Digit = 1, Calculation = 2, Clear = 3, Tax = 4, TallEquals = 5 };
+
+constexpr KeyStyle StyleOf(KeyGroup group) { return static_cast<KeyStyle>(static_cast<int>(group)); }
 
 // One face per key style, drawn once per layout (gradation, bevel or rounded
 // outline) so that a paint only copies a face under each key.

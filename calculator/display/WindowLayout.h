@@ -3,7 +3,7 @@
 #include <array>
 
 #include "calculator/display/DisplayResources.h"
-#include "calculator/display/Keys.h"
+#include "calculator/keys/Keys.h"
 #include "platform/drawing/Rect.h"
 #include "platform/screen/ScreenMetrics.h"
 #include "settings/CalculatorSettings.h"

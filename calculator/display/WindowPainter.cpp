@@ -43,9 +43,10 @@ void PaintWindow(DrawSurface& surface, const PaintContext& context, const Displa
         if ((IsAdditional(key) && rect.IsNull()) || rect.Width() <= 0 || rect.Height() <= 0 ||
             !Intersects(rect, dirty))
             continue;
-        const KeyFace& face = kKeyFaces[static_cast<std::size_t>(Index(key))];
-        const KeyStyle style = key == KeyId::Equals && layout.landscape ? KeyStyle::TallEquals : face.style;
-        context.faces.DrawKey(surface, rect, Caption(KeyCaption(key, settings)), settings.*face.captionColor, style);
+        const KeyGroup group = Key(key).group;
+        const KeyStyle style = key == KeyId::Equals && layout.landscape ? KeyStyle::TallEquals : StyleOf(group);
+        context.faces.DrawKey(surface, rect, Caption(KeyCaption(key, settings)),
+                              KeyGroupColours(settings, group).text, style);
     }
 
     surface.SelectFont(resources.captionFont);

@@ -8,6 +8,7 @@
 #include "calculator/engine/ScaledArithmetic.h"
 #include "calculator/logic/CalculatorMenus.h"
 #include "calculator/logic/CommandTable.h"
+#include "calculator/logic/KeyPress.h"
 #include "platform/input/InputMethod.h"
 #include "platform/input/VirtualKeys.h"
 #include "platform/shell/Clipboard.h"

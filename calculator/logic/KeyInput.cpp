@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "calculator/engine/ScaledArithmetic.h"
 #include "calculator/logic/Calculator.h"
+#include "calculator/logic/KeyPress.h"
 
 namespace abacor {
 
@@ -41,8 +41,6 @@ constexpr std::array kKeyBindings{
     KeyBinding{0x08, KeyId::ClearEntry},
 };
 
-constexpr char16_t kDigits[] = u"0123456789";
-
 // The order taps are tested in: the first rectangle containing the point wins.
 constexpr KeyId kHitOrder[] = {
     KeyId::Digit0, KeyId::Digit1, KeyId::Digit2, KeyId::Digit3, KeyId::Digit4, KeyId::Digit5,
@@ -59,32 +57,6 @@ std::optional<KeyId> HitTest(const WindowLayout& layout, int x, int y)
         if (layout.KeyRect(key).Contains(x, y))
             return key;
     return std::nullopt;
-}
-
-void PressKey(KeyId key, Calculator& calculator)
-{
-    const int index = Index(key);
-    if (index <= Index(KeyId::Digit9)) {
-        calculator.EnterDigit(std::u16string_view(kDigits + index, 1));
-        return;
-    }
-    switch (key) {
-    case KeyId::Point: calculator.EnterDigit(u"."); break;
-    case KeyId::Sign: calculator.ChangeSign(); break;
-    case KeyId::Add: calculator.ApplyOperatorKey(OperatorAdd, u"＋"); break;
-    case KeyId::Subtract: calculator.ApplyOperatorKey(OperatorSubtract, u"－"); break;
-    case KeyId::Multiply: calculator.ApplyOperatorKey(OperatorMultiply, u"×"); break;
-    case KeyId::Divide: calculator.ApplyOperatorKey(OperatorDivide, u"÷"); break;
-    case KeyId::Equals: calculator.ApplyOperatorKey(OperatorNone, {}); break;
-    case KeyId::ClearEntry: calculator.ClearEntry(); break;
-    case KeyId::Percent: calculator.OnPercent(); break;
-    case KeyId::AllClear: calculator.OnAllClear(); break;
-    case KeyId::Clear: calculator.OnClear(); break;
-    case KeyId::SquareRoot: calculator.OnSquareRoot(); break;
-    case KeyId::TaxIncluded: calculator.OnTaxIncluded(); break;
-    case KeyId::TaxExcluded: calculator.OnTaxExcluded(); break;
-    default: break;
-    }
 }
 
 std::optional<KeyId> KeyInput::OnKeyDown(std::uint32_t code, Calculator& calculator)
@@ -111,13 +83,12 @@ std::optional<KeyId> KeyInput::OnKeyUp(std::uint32_t code, Calculator& calculato
         return std::nullopt;
     std::optional<KeyId> key;
     if (prevKeyDown_ == kShift) {
-        if (lastKeyDown_ == kDigit3) {
-            calculator.EnterDigit(u".");
+        if (lastKeyDown_ == kDigit3)
             key = KeyId::Point;
-        } else if (lastKeyDown_ == kMultiply || lastKeyDown_ == kOem7) {
-            calculator.ChangeSign();
+        else if (lastKeyDown_ == kMultiply || lastKeyDown_ == kOem7)
             key = KeyId::Sign;
-        }
+        if (key)
+            PressKey(*key, calculator);
     }
     prevKeyDown_ = lastKeyDown_;
     lastKeyDown_ = 0;

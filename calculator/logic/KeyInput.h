@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "calculator/display/Keys.h"
+#include "calculator/keys/Keys.h"
 #include "calculator/display/WindowLayout.h"
 
 namespace abacor {
@@ -28,9 +28,6 @@ private:
     std::uint32_t lastKeyDown_ = 0;
     std::uint32_t prevKeyDown_ = 0;
 };
-
-// What a key (on screen, or from the keyboard) does to the calculator.
-void PressKey(KeyId key, Calculator& calculator);
 
 // The key under a tap, testing the rectangles in the hit order; none for the
 // display, the gaps and empty cells.

@@ -2,8 +2,11 @@
 
 #include <array>
 #include <charconv>
+#include <optional>
 
-#include "calculator/engine/ScaledArithmetic.h"
+#include <QString>
+
+#include "calculator/logic/KeyPress.h"
 #include "calculator/logic/CommandTable.h"
 #include "settings/SettingValueText.h"
 
@@ -16,42 +19,10 @@ struct KeyToken {
     void (*apply)(Calculator&);
 };
 
-constexpr std::array kKeyTokens{
-    KeyToken{"0", [](Calculator& c) { c.EnterDigit(u"0"); }},
-    KeyToken{"1", [](Calculator& c) { c.EnterDigit(u"1"); }},
-    KeyToken{"2", [](Calculator& c) { c.EnterDigit(u"2"); }},
-    KeyToken{"3", [](Calculator& c) { c.EnterDigit(u"3"); }},
-    KeyToken{"4", [](Calculator& c) { c.EnterDigit(u"4"); }},
-    KeyToken{"5", [](Calculator& c) { c.EnterDigit(u"5"); }},
-    KeyToken{"6", [](Calculator& c) { c.EnterDigit(u"6"); }},
-    KeyToken{"7", [](Calculator& c) { c.EnterDigit(u"7"); }},
-    KeyToken{"8", [](Calculator& c) { c.EnterDigit(u"8"); }},
-    KeyToken{"9", [](Calculator& c) { c.EnterDigit(u"9"); }},
-    KeyToken{".", [](Calculator& c) { c.EnterDigit(u"."); }},
-    KeyToken{"+", [](Calculator& c) { c.ApplyOperatorKey(OperatorAdd, u"＋"); }},
-    KeyToken{"＋", [](Calculator& c) { c.ApplyOperatorKey(OperatorAdd, u"＋"); }},
-    KeyToken{"-", [](Calculator& c) { c.ApplyOperatorKey(OperatorSubtract, u"－"); }},
-    KeyToken{"－", [](Calculator& c) { c.ApplyOperatorKey(OperatorSubtract, u"－"); }},
-    KeyToken{"*", [](Calculator& c) { c.ApplyOperatorKey(OperatorMultiply, u"×"); }},
-    KeyToken{"×", [](Calculator& c) { c.ApplyOperatorKey(OperatorMultiply, u"×"); }},
-    KeyToken{"/", [](Calculator& c) { c.ApplyOperatorKey(OperatorDivide, u"÷"); }},
-    KeyToken{"÷", [](Calculator& c) { c.ApplyOperatorKey(OperatorDivide, u"÷"); }},
-    KeyToken{"=", [](Calculator& c) { c.ApplyOperatorKey(OperatorNone, {}); }},
-    KeyToken{"+/-", [](Calculator& c) { c.ChangeSign(); }},
-    KeyToken{"CE", [](Calculator& c) { c.ClearEntry(); }},
-    KeyToken{"⇒", [](Calculator& c) { c.ClearEntry(); }},
-    KeyToken{"C", [](Calculator& c) { c.OnClear(); }},
-    KeyToken{"CA", [](Calculator& c) { c.OnAllClear(); }},
-    KeyToken{"%", [](Calculator& c) { c.OnPercent(); }},
-    KeyToken{"％", [](Calculator& c) { c.OnPercent(); }},
+// Tokens of the commands that have no key of their own.
+constexpr std::array kCommandTokens{
     KeyToken{"sq", [](Calculator& c) { c.OnSquare(); }},
     KeyToken{"cube", [](Calculator& c) { c.OnCube(); }},
-    KeyToken{"sqrt", [](Calculator& c) { c.OnSquareRoot(); }},
-    KeyToken{"√", [](Calculator& c) { c.OnSquareRoot(); }},
-    KeyToken{"tax+", [](Calculator& c) { c.OnTaxIncluded(); }},
-    KeyToken{"税込", [](Calculator& c) { c.OnTaxIncluded(); }},
-    KeyToken{"tax-", [](Calculator& c) { c.OnTaxExcluded(); }},
-    KeyToken{"税抜", [](Calculator& c) { c.OnTaxExcluded(); }},
     KeyToken{"M+", [](Calculator& c) { c.OnMemoryPlus(); }},
     KeyToken{"M-", [](Calculator& c) { c.OnMemoryMinus(); }},
     KeyToken{"MR", [](Calculator& c) { c.OnMemoryRecall(); }},
@@ -59,15 +30,30 @@ constexpr std::array kKeyTokens{
     KeyToken{"ANS", [](Calculator& c) { c.OnLastAnswer(); }},
 };
 
+// A key by its ASCII name or by a caption it shows.
+std::optional<KeyId> KeyOfToken(std::string_view token)
+{
+    for (const KeyDefinition& key : kKeys)
+        if (key.token == token)
+            return key.key;
+    const QString text = QString::fromUtf8(token.data(), static_cast<qsizetype>(token.size()));
+    if (text == QStringView(kDigitDropCaption))
+        return KeyId::ClearEntry;
+    for (const KeyDefinition& key : kKeys)
+        if (text == QStringView(key.caption))
+            return key.key;
+    return std::nullopt;
+}
+
 constexpr std::string_view kSetPrefix = "set:";
 
 }  // namespace
 
 TokenOutcome ApplyKeyToken(Calculator& calculator, CalculatorSettings& settings, std::string_view token)
 {
-    for (const KeyToken& key : kKeyTokens) {
-        if (key.text == token) {
-            key.apply(calculator);
+    for (const KeyToken& command : kCommandTokens) {
+        if (command.text == token) {
+            command.apply(calculator);
             return TokenOutcome::Applied;
         }
     }
@@ -79,6 +65,11 @@ TokenOutcome ApplyKeyToken(Calculator& calculator, CalculatorSettings& settings,
             return TokenOutcome::Unknown;
         // A window-only or unknown command changes nothing headless.
         DispatchCommand(calculator, id);
+        return TokenOutcome::Applied;
+    }
+
+    if (const auto key = KeyOfToken(token)) {
+        PressKey(*key, calculator);
         return TokenOutcome::Applied;
     }
 

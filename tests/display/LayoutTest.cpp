@@ -119,7 +119,7 @@ std::string Grid(const WindowLayout& l, int rows, int columns)
             std::string cell = "_";
             for (int key = 0; key < kKeyCount; ++key)
                 if (l.keys[key].Contains(x, y))
-                    cell = QString::fromUtf16(kKeyFaces[key].caption.data(), qsizetype(kKeyFaces[key].caption.size()))
+                    cell = QString::fromUtf16(kKeys[key].caption.data(), qsizetype(kKeys[key].caption.size()))
                                .toStdString();
             grid += cell + (column + 1 < columns ? " " : "\n");
         }

@@ -46,7 +46,10 @@ INSTANTIATE_TEST_SUITE_P(LeftToRight, KeySequence, testing::Values(
     Shown{"set:CommaFormatFlg=0 1 2 3 4 * 1 0 0 0 =", "1234000", "1,234,000", "0", ""},
     Shown{"set:CommaFormatFlg=1 1 2 3 4 * 1 0 0 0 =", "1,234,000", "1,234,000", "0", ""},
     Shown{"set:CommaFormatFlg=1 1 2 3 4 * 1 0 0 0 = + 1 . 5 =", "1,234,001.5", "1,234,001.5", "0", ""},
-    Shown{"2 + 3 #1", "5", "5", "0", ""}));
+    Shown{"2 + 3 #1", "5", "5", "0", ""},
+    // Every key answers to its caption too.
+    Shown{"１ ＋ ２ ． ５ ＝", "3.5", "3.5", "0", ""},
+    Shown{"９ ％", "0", "0", "0", ""}));
 
 INSTANTIATE_TEST_SUITE_P(Arithmetic, KeySequence, testing::Values(
     Shown{"1 / 3 =", "0.33333333333", "0.33333333333", "0", ""},

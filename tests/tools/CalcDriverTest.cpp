@@ -35,10 +35,10 @@ TEST(CalcDriver, PrintsTokenAndFourTextsAfterEachToken)
 
 TEST(CalcDriver, AcceptsAnyWhitespaceAndTheKeysOwnSigns)
 {
-    DriverRun run("\t1\n\n＋  2\r\n÷ 4 －\t1 × 3 ＝");
-    // "＝" is not a token; everything before it stands.
+    DriverRun run("\t1\n\n＋  2\r\n÷ 4 －\t1 × 3 ＝＝");
+    // "＝＝" is not a token; everything before it stands.
     EXPECT_EQ(run.status, 2);
-    EXPECT_NE(run.err.str().find("＝"), std::string::npos);
+    EXPECT_NE(run.err.str().find("＝＝"), std::string::npos);
     EXPECT_NE(run.out.str().find("×\t-0.25\t-0.25\t0\t×\n3\t3\t-0.25\t0\t×\n"), std::string::npos) << run.out.str();
 }
 

@@ -117,7 +117,7 @@ int main(int argc, char* argv[])
 
     if (!options->press.isEmpty()) {
         bool found = false;
-        for (const abacor::KeyFace& face : abacor::kKeyFaces) {
+        for (const abacor::KeyDefinition& face : abacor::kKeys) {
             const std::u16string_view caption = abacor::KeyCaption(face.key, dialog.settings());
             if (QString::fromUtf16(caption.data(), qsizetype(caption.size())) == options->press &&
                 !dialog.layout().KeyRect(face.key).IsNull()) {
