@@ -247,7 +247,30 @@ void DrawSurface::InvertRect(const Rect& rect)
     }
 }
 
-void DrawSurface::DrawText(const QString& text, const Rect& rect, TextAlign align)
+namespace {
+// The font, or the largest smaller pixel size of its face in which text is
+// no wider than width.
+QFont FittingFont(const QFont& font, const QString& text, int width)
+{
+    const int wide = QFontMetrics(font).horizontalAdvance(text);
+    if (wide <= width || font.pixelSize() <= 1)
+        return font;
+    QFont smaller = font;
+    int size = std::max(1, font.pixelSize() * width / wide);
+    smaller.setPixelSize(size);
+    while (size > 1 && QFontMetrics(smaller).horizontalAdvance(text) > width)
+        smaller.setPixelSize(--size);
+    for (QFont larger = smaller; size + 1 < font.pixelSize();) {
+        larger.setPixelSize(size + 1);
+        if (QFontMetrics(larger).horizontalAdvance(text) > width)
+            break;
+        smaller.setPixelSize(++size);
+    }
+    return smaller;
+}
+}  // namespace
+
+void DrawSurface::DrawText(const QString& text, const Rect& rect, TextAlign align, TextFit fit)
 {
     if (rect.Width() <= 0 || rect.Height() <= 0 || text.isEmpty())
         return;
@@ -255,7 +278,7 @@ void DrawSurface::DrawText(const QString& text, const Rect& rect, TextAlign alig
     const bool smooth = !(font_.styleStrategy() & QFont::NoAntialias);
     painter.setRenderHint(QPainter::TextAntialiasing, smooth);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setFont(font_);
+    painter.setFont(fit == TextFit::Shrink ? FittingFont(font_, text, rect.Width()) : font_);
     const QRect box(rect.left, rect.top, rect.Width(), rect.Height());
     painter.setClipRect(box);
     const int horizontal = align == TextAlign::Left    ? Qt::AlignLeft

@@ -32,6 +32,9 @@ struct Brush {
 };
 
 enum class TextAlign { Left, Center, Right };
+// What a text wider than its rectangle does: clipped, or drawn in the
+// largest smaller size of its face that fits.
+enum class TextFit { Clip, Shrink };
 enum class BackgroundMode { Transparent, Opaque };
 
 // A drawing surface with the phone's drawing semantics over a Format_RGB32
@@ -82,7 +85,7 @@ public:
     void InvertRect(const Rect& rect);
 
     // One line of text in the rectangle, vertically centred, clipped to it.
-    void DrawText(const QString& text, const Rect& rect, TextAlign align);
+    void DrawText(const QString& text, const Rect& rect, TextAlign align, TextFit fit = TextFit::Clip);
 
 private:
     void SetPixel(int x, int y, ColorRef color);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <vector>
 
 #include "calculator/display/KeyFaceStrip.h"
 #include "calculator/display/PressFeedback.h"
@@ -56,6 +57,40 @@ TEST(Paint, TheDefaultLook)
         for (int x = key.left + 5; x < key.right - 5; ++x)
             ink += p.At(x, y) == 0 ? 1 : 0;
     EXPECT_GT(ink, 20);
+}
+
+// Runs of columns holding ink of the text colour within a rectangle: the glyphs.
+std::vector<int> GlyphWidths(const DrawSurface& surface, const Rect& rect, ColorRef ink)
+{
+    std::vector<int> widths;
+    int run = 0;
+    for (int x = rect.left; x <= rect.right; ++x) {
+        bool inked = false;
+        for (int y = rect.top; x < rect.right && y < rect.bottom && !inked; ++y)
+            inked = surface.PixelAt(x, y) == ink;
+        if (inked) {
+            ++run;
+        } else if (run > 0) {
+            widths.push_back(run);
+            run = 0;
+        }
+    }
+    return widths;
+}
+
+TEST(Paint, TextsTooWideForTheirBoxShrinkInsteadOfBeingCutOff)
+{
+    Painted p(DefaultSettings());
+    const QString longest = QStringLiteral("-123,456,789,012");
+    p.texts = {longest, longest, longest, QString()};
+    PaintWindow(p.surface, {p.layout, p.resources, p.settings, p.faces}, p.texts, p.client, true);
+    for (const Rect* box : {&p.layout.displayTextRect, &p.layout.resultTextRect, &p.layout.memoryTextRect}) {
+        // Inside the box's frame.
+        const Rect inside{box->left + 3, box->top + 3, box->right, box->bottom - 3};
+        const std::vector<int> glyphs = GlyphWidths(p.surface, inside, 0x000000);
+        ASSERT_EQ(glyphs.size(), 16u) << "every character shows";
+        EXPECT_EQ(glyphs[1], glyphs[14]) << "the first 1 is whole";
+    }
 }
 
 TEST(Paint, BoxFramesAreOnePixelOnTheSmallScreen)
