@@ -69,12 +69,12 @@ void PaintWindow(DrawSurface& surface, const PaintContext& context, const Displa
     surface.SetBackgroundColor(settings.StaticBackColor);
     surface.SelectFont(resources.displayFont);
     if (Intersects(layout.displayBox, dirty))
-        surface.DrawText(texts.display, layout.displayTextRect, TextAlign::Right);
+        surface.DrawText(texts.display, layout.displayTextRect, TextAlign::Right, TextFit::Shrink);
     surface.SelectFont(resources.smallFont);
     if (Intersects(layout.resultBox, dirty))
-        surface.DrawText(texts.result, layout.resultTextRect, TextAlign::Right);
+        surface.DrawText(texts.result, layout.resultTextRect, TextAlign::Right, TextFit::Shrink);
     if (Intersects(layout.memoryBox, dirty))
-        surface.DrawText(texts.memory, layout.memoryTextRect, TextAlign::Right);
+        surface.DrawText(texts.memory, layout.memoryTextRect, TextAlign::Right, TextFit::Shrink);
     if (Intersects(layout.displayBox, dirty))
         surface.DrawText(texts.op, layout.operatorRect, TextAlign::Left);
     surface.SelectFont(previousFont);
