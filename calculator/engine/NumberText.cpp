@@ -59,6 +59,46 @@ char* RoundHalfAway(char* begin, char* end, int places)
 }
 }  // namespace
 
+std::optional<QString> PastedNumber(QStringView text)
+{
+    QString plain;
+    for (const QChar ch : text.trimmed()) {
+        const char16_t c = ch.unicode();
+        if (c == u',' || ch.isSpace())
+            continue;
+        if (c >= u'０' && c <= u'９')
+            plain += QChar(u'0' + (c - u'０'));
+        else if (c == u'．')
+            plain += u'.';
+        else if (c == u'－')
+            plain += u'-';
+        else
+            plain += ch;
+    }
+    const bool negative = plain.startsWith(u'-');
+    const QStringView number = QStringView(plain).mid(negative ? 1 : 0);
+    int digits = 0, points = 0;
+    for (const QChar ch : number) {
+        if (ch == u'.')
+            ++points;
+        else if (ch >= u'0' && ch <= u'9')
+            ++digits;
+        else
+            return std::nullopt;
+    }
+    if (digits == 0 || digits > 12 || points > 1)
+        return std::nullopt;
+    // As typing shows it: no leading zeros, and "0." before a bare point.
+    const qsizetype point = number.indexOf(u'.');
+    QString integer = number.left(point < 0 ? number.size() : point).toString();
+    while (integer.size() > 1 && integer.startsWith(u'0'))
+        integer.remove(0, 1);
+    if (integer.isEmpty())
+        integer = QStringLiteral("0");
+    const QString shown = integer + (point < 0 ? QString() : number.mid(point).toString());
+    return negative ? u'-' + shown : shown;
+}
+
 int DecimalPlaces(QStringView text)
 {
     const qsizetype point = text.indexOf(u'.');

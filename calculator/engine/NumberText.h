@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <optional>
+
 namespace abacor {
 
 // The display text of the error state; only ever the display text.
@@ -16,6 +18,12 @@ double TextToValue(QStringView text);
 
 // Characters after the first "."; 0 without one. Grouping does not matter.
 int DecimalPlaces(QStringView text);
+
+// The number a pasted text means, as the plain text typing it would show:
+// trimmed, "," and spaces removed, full-width digits, point and minus read as
+// ASCII; an optional "-", 1 to 12 digits and at most one ".". Empty for
+// anything else.
+std::optional<QString> PastedNumber(QStringView text);
 
 // Writes the display form of value (at most 12 significant digits, trailing
 // zeros dropped, never an exponent) into text. Returns true on overflow:

@@ -181,9 +181,9 @@ void CCalculatorDlg::PressFeedbackOn(int mode, KeyId key)
     feedback_.Apply(mode, layout_.KeyRect(key), *framebuffer_, *corners_);
 }
 
-void CCalculatorDlg::OnKeyDown(std::uint32_t code)
+void CCalculatorDlg::OnKeyDown(std::uint32_t code, QStringView text)
 {
-    if (const auto key = keyInput_.OnKeyDown(code, calculator_))
+    if (const auto key = keyInput_.OnKeyDown(code, calculator_, text))
         PressFeedbackOn(PressFeedback::Flash, *key);
 }
 
@@ -256,6 +256,11 @@ void CCalculatorDlg::OnCopyToClipboard()
     PlaceClipboardText(calculator_.state().displayText);
 }
 
+void CCalculatorDlg::OnPaste()
+{
+    calculator_.PasteNumber(ClipboardText());
+}
+
 void CCalculatorDlg::OnVersion()
 {
     ShowMessageBox(this, QString::fromUtf16(kVersionText), MB_OK);
@@ -284,8 +289,18 @@ void CCalculatorDlg::OnActivate(bool active)
 
 void CCalculatorDlg::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape) {
-        QDialog::keyPressEvent(event);
+    // With Ctrl or Alt a key is a desktop shortcut, never a calculator key.
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (modifiers == Qt::ControlModifier) {
+        switch (event->key()) {
+        case Qt::Key_C: OnCopyToClipboard(); return;
+        case Qt::Key_V: OnPaste(); return;
+        case Qt::Key_Q: OnExit(); return;
+        default: break;
+        }
+    }
+    if (modifiers != Qt::NoModifier) {
+        event->ignore();
         return;
     }
     const std::uint32_t code = VirtualKeyFromEvent(*event);
@@ -293,7 +308,7 @@ void CCalculatorDlg::keyPressEvent(QKeyEvent* event)
         OnOK();
         return;
     }
-    OnKeyDown(code);
+    OnKeyDown(code, event->text());
 }
 
 void CCalculatorDlg::keyReleaseEvent(QKeyEvent* event)

@@ -43,7 +43,6 @@ public:
     const Rect& pressedKeyRect() const { return feedback_.PressedKeyRect(); }
     // The wait of a keyboard key's 20 ms flash.
     void SetFlashPause(PressFeedback::Pause pause) { feedback_.SetPause(std::move(pause)); }
-    const KeyInput& keyInput() const { return keyInput_; }
     SoftKeyBar* softKeyBar() const { return bar_; }
     PopupMenu* clearMenu() const;
 
@@ -54,7 +53,7 @@ public:
     // Turns the phone: a new screen size (and the window's), then a new layout.
     void SetScreen(const ScreenMetrics& screen);
 
-    void OnKeyDown(std::uint32_t code);
+    void OnKeyDown(std::uint32_t code, QStringView text = {});
     void OnKeyUp(std::uint32_t code);
     void OnLButtonDown(int x, int y);
     void OnLButtonUp();
@@ -62,6 +61,8 @@ public:
     void OnCommand(int id);
     void OnOK();
     void OnCopyToClipboard();
+    // Ctrl+V: a number from the clipboard, as PasteNumber takes it.
+    void OnPaste();
     void OnVersion();
     void OnExit();
     void OnActivate(bool active);

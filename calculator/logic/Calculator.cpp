@@ -57,6 +57,20 @@ void Calculator::ResetCalculator(bool showError)
     Repaint(DisplayRegion::OperatorRect);
 }
 
+bool Calculator::PasteNumber(QStringView text)
+{
+    if (InErrorState())
+        return false;
+    const std::optional<QString> plain = PastedNumber(text);
+    if (!plain)
+        return false;
+    state_.entryValue = TextToValue(*plain);
+    state_.entryState = StateTyping;
+    state_.displayText = Grouped(*plain, GroupingMode::Display);
+    Repaint(DisplayRegion::DisplayBox);
+    return true;
+}
+
 void Calculator::EnterDigit(QStringView key)
 {
     if (InErrorState())

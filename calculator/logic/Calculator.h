@@ -22,6 +22,10 @@ public:
 
     void ResetCalculator(bool showError);
     void EnterDigit(QStringView key);
+    // A pasted number, entered as if typed after a fresh entry; the pending
+    // operator stays. False, with nothing changed, for a text that is no
+    // number (PastedNumber) and in the error state.
+    bool PasteNumber(QStringView text);
     void ApplyOperatorKey(int op, QStringView symbol);
     void ChangeSign();
     void ClearEntry();

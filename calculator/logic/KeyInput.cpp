@@ -3,6 +3,7 @@
 #include <array>
 
 #include "calculator/logic/Calculator.h"
+#include "calculator/logic/DesktopKeys.h"
 #include "calculator/logic/KeyPress.h"
 
 namespace abacor {
@@ -59,17 +60,23 @@ std::optional<KeyId> HitTest(const WindowLayout& layout, int x, int y)
     return std::nullopt;
 }
 
-std::optional<KeyId> KeyInput::OnKeyDown(std::uint32_t code, Calculator& calculator)
+std::optional<KeyId> KeyInput::OnKeyDown(std::uint32_t code, Calculator& calculator, QStringView text)
 {
     std::optional<KeyId> key;
+    bool bound = code == kDigit3 || code == kShift || code == kOem7;
     if (code == kDigit3) {
         if (lastKeyDown_ != kShift)
             key = KeyId::Digit3;
     } else {
-        for (const KeyBinding& binding : kKeyBindings)
-            if (binding.code == code)
+        for (const KeyBinding& binding : kKeyBindings) {
+            if (binding.code == code) {
                 key = binding.key;
+                bound = true;
+            }
+        }
     }
+    if (!bound)
+        key = DesktopKey(code, text, lastKeyDown_);
     if (key)
         PressKey(*key, calculator);
     prevKeyDown_ = lastKeyDown_;

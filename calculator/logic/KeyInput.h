@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <optional>
 
+#include <QStringView>
+
 #include "calculator/keys/Keys.h"
 #include "calculator/display/WindowLayout.h"
 
@@ -17,12 +19,11 @@ class Calculator;
 class KeyInput {
 public:
     // OnKeyDown: runs the key's operation; returns the key to flash, if any.
-    std::optional<KeyId> OnKeyDown(std::uint32_t code, Calculator& calculator);
+    // A code the phone leaves unbound may act as a desktop key (DesktopKey)
+    // by its code or by text, what it types in the current layout.
+    std::optional<KeyId> OnKeyDown(std::uint32_t code, Calculator& calculator, QStringView text = {});
     // OnKeyUp: the Shift sequences; returns the key to flash, if any.
     std::optional<KeyId> OnKeyUp(std::uint32_t code, Calculator& calculator);
-
-    std::uint32_t lastKeyDown() const { return lastKeyDown_; }
-    std::uint32_t prevKeyDown() const { return prevKeyDown_; }
 
 private:
     std::uint32_t lastKeyDown_ = 0;

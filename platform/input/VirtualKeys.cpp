@@ -26,7 +26,8 @@ constexpr std::array kX11Keys{
     KeyBinding{52, 'Z'}, KeyBinding{53, 'X'}, KeyBinding{54, 'C'}, KeyBinding{55, 'V'}, KeyBinding{56, 'B'},
     KeyBinding{57, 'N'}, KeyBinding{58, 'M'},
     KeyBinding{48, VK_OEM_7}, KeyBinding{60, VK_OEM_PERIOD}, KeyBinding{61, VK_OEM_2},
-    KeyBinding{63, VK_MULTIPLY},
+    KeyBinding{63, VK_MULTIPLY}, KeyBinding{86, VK_ADD}, KeyBinding{82, VK_SUBTRACT}, KeyBinding{106, VK_DIVIDE},
+    KeyBinding{91, VK_DECIMAL}, KeyBinding{9, VK_ESCAPE}, KeyBinding{119, VK_DELETE},
     KeyBinding{22, VK_BACK}, KeyBinding{36, VK_RETURN}, KeyBinding{104, VK_RETURN},
     KeyBinding{50, VK_SHIFT}, KeyBinding{62, VK_SHIFT},
     KeyBinding{111, VK_UP}, KeyBinding{116, VK_DOWN}, KeyBinding{113, VK_LEFT}, KeyBinding{114, VK_RIGHT},
@@ -47,6 +48,14 @@ constexpr std::array kQtKeys{
     KeyBinding{Qt::Key_Up, VK_UP}, KeyBinding{Qt::Key_Down, VK_DOWN}, KeyBinding{Qt::Key_Left, VK_LEFT},
     KeyBinding{Qt::Key_Right, VK_RIGHT},
     KeyBinding{Qt::Key_F1, VK_F1}, KeyBinding{Qt::Key_F2, VK_F2},
+    KeyBinding{Qt::Key_Escape, VK_ESCAPE}, KeyBinding{Qt::Key_Delete, VK_DELETE},
+};
+
+// The keypad's own keys, by Qt key.
+constexpr std::array kQtKeypadKeys{
+    KeyBinding{Qt::Key_Asterisk, VK_MULTIPLY}, KeyBinding{Qt::Key_Plus, VK_ADD},
+    KeyBinding{Qt::Key_Minus, VK_SUBTRACT}, KeyBinding{Qt::Key_Slash, VK_DIVIDE},
+    KeyBinding{Qt::Key_Period, VK_DECIMAL}, KeyBinding{Qt::Key_Comma, VK_DECIMAL},
 };
 
 template <std::size_t N>
@@ -74,15 +83,16 @@ std::uint32_t VirtualKeyFromX11Keycode(std::uint32_t keycode)
     case 79: return 0x37;
     case 80: return 0x38;
     case 81: return 0x39;
-    case 91: return VK_OEM_PERIOD;
     default: return Find(kX11Keys, keycode);
     }
 }
 
 std::uint32_t VirtualKeyFromQtKey(int key, bool keypad)
 {
-    if (key == Qt::Key_Asterisk && keypad)
-        return VK_MULTIPLY;
+    if (keypad) {
+        if (const std::uint32_t code = Find(kQtKeypadKeys, static_cast<std::uint32_t>(key)))
+            return code;
+    }
     if (key >= Qt::Key_0 && key <= Qt::Key_9)
         return static_cast<std::uint32_t>(0x30 + key - Qt::Key_0);
     if (key >= Qt::Key_A && key <= Qt::Key_Z)
@@ -95,16 +105,16 @@ std::uint32_t VirtualKeyFromEvent(const QKeyEvent& event)
     const QString platform = QGuiApplication::platformName();
 #ifdef Q_OS_WIN
     if (const std::uint32_t native = event.nativeVirtualKey(); native != 0) {
-        // Keypad digits and point count as the digit row's, as under X11.
+        // Keypad digits count as the digit row's, as under X11.
         if (native >= 0x60 && native <= 0x69)
             return native - 0x30;
-        return native == 0x6E ? VK_OEM_PERIOD : native;
+        return native;
     }
 #endif
-    if ((platform == u"xcb" || platform.startsWith(u"wayland")) && event.nativeScanCode() != 0) {
-        if (const std::uint32_t code = VirtualKeyFromX11Keycode(event.nativeScanCode()))
-            return code;
-    }
+    // The physical key alone decides: a key that is none of ours is none,
+    // whatever its symbol in the current layout.
+    if ((platform == u"xcb" || platform.startsWith(u"wayland")) && event.nativeScanCode() != 0)
+        return VirtualKeyFromX11Keycode(event.nativeScanCode());
     return VirtualKeyFromQtKey(event.key(), event.modifiers() & Qt::KeypadModifier);
 }
 

@@ -16,4 +16,12 @@ bool PlaceClipboardText(const QString& text)
     return clipboard->text(QClipboard::Clipboard) == text;
 }
 
+QString ClipboardText()
+{
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr)
+        return {};
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    return clipboard == nullptr ? QString() : clipboard->text(QClipboard::Clipboard);
+}
+
 }  // namespace abacor

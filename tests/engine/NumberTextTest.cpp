@@ -88,6 +88,27 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{-std::numeric_limits<double>::infinity(), nullptr},
         FormatCase{std::numeric_limits<double>::quiet_NaN(), nullptr}));
 
+TEST(PastedNumber, TakesNumbersAsTypingShowsThem)
+{
+    const struct {
+        const char16_t* pasted;
+        const char* plain;  // null: not a number
+    } cases[] = {
+        {u"1,234.5", "1234.5"}, {u"  42\n", "42"}, {u"-7", "-7"}, {u"１２．５", "12.5"}, {u"－３", "-3"},
+        {u".5", "0.5"}, {u"-.5", "-0.5"}, {u"007", "7"}, {u"12.", "12."}, {u"1 000", "1000"},
+        {u"123456789012", "123456789012"}, {u"0.00000000001", "0.00000000001"},
+        {u"1234567890123", nullptr}, {u"1.2.3", nullptr}, {u"--1", nullptr}, {u"1-", nullptr}, {u"", nullptr},
+        {u"-", nullptr}, {u".", nullptr}, {u"1e5", nullptr}, {u"abc", nullptr}, {u"+5", nullptr}, {u"ERROR", nullptr},
+    };
+    for (const auto& c : cases) {
+        const auto plain = PastedNumber(c.pasted);
+        if (c.plain == nullptr)
+            EXPECT_FALSE(plain.has_value()) << QString::fromUtf16(c.pasted).toStdString();
+        else
+            EXPECT_EQ(plain.value_or(QStringLiteral("(none)")).toStdString(), c.plain);
+    }
+}
+
 TEST(FormatResult, NeverWritesAnExponent)
 {
     for (double value = 1e-20; value < 1e12; value *= 7.3) {

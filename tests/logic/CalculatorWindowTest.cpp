@@ -158,7 +158,25 @@ TEST_F(CalculatorWindow, RealMouseAndKeyboardEventsReachTheHandlers)
     EXPECT_EQ(display(), QStringLiteral("12"));
     EXPECT_TRUE(dlg().isVisible()) << "Enter computes, it does not close";
     QTest::keyClick(&dlg(), Qt::Key_Escape);
-    EXPECT_FALSE(dlg().isVisible()) << "Escape closes as cancel does";
+    EXPECT_TRUE(dlg().isVisible()) << "Escape clears; ending would lose the memory";
+    EXPECT_EQ(display(), QStringLiteral("0"));
+    QTest::keyClicks(&dlg(), QStringLiteral("12+3="));
+    EXPECT_EQ(display(), QStringLiteral("15"));
+    QTest::keyClick(&dlg(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("15"));
+    QTest::keyClicks(&dlg(), QStringLiteral("2"));
+    QTest::keyClick(&dlg(), Qt::Key_Left);  // "×"
+    for (const auto& [pasted, shown] : {std::pair{"abc", "2"}, std::pair{"1,234.5", "1234.5"},
+                                        std::pair{"1.2.3", "1234.5"}, std::pair{" －０．５ ", "-0.5"}}) {
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(pasted));
+        QTest::keyClick(&dlg(), Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(display(), QString::fromUtf8(shown)) << pasted;
+    }
+    QTest::keyClicks(&dlg(), QStringLiteral("="));
+    EXPECT_EQ(display(), QStringLiteral("-1")) << "the pending × stays";
+    QTest::keyClick(&dlg(), Qt::Key_Q, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(dlg().isVisible()) << "Ctrl+Q ends the program";
 }
 
 TEST_F(CalculatorWindow, HardwareKeysFlashTheirKeyAndLeaveNoTrace)

@@ -12,8 +12,9 @@ namespace {
 struct KeyEvent {
     bool down;
     std::uint32_t code;
+    const char16_t* text = u"";  // what the key types in the current layout
 };
-KeyEvent Down(std::uint32_t code) { return {true, code}; }
+KeyEvent Down(std::uint32_t code, const char16_t* text = u"") { return {true, code, text}; }
 KeyEvent Up(std::uint32_t code) { return {false, code}; }
 
 struct Sequence {
@@ -38,7 +39,7 @@ TEST_P(HardwareKeys, RunTheirOperationAndFlashTheirKey)
     KeyInput input;
     std::vector<KeyId> flashed;
     for (const KeyEvent& e : s.events) {
-        const auto key = e.down ? input.OnKeyDown(e.code, calculator) : input.OnKeyUp(e.code, calculator);
+        const auto key = e.down ? input.OnKeyDown(e.code, calculator, QStringView(e.text)) : input.OnKeyUp(e.code, calculator);
         if (key)
             flashed.push_back(*key);
     }
@@ -74,8 +75,8 @@ INSTANTIATE_TEST_SUITE_P(
         Sequence{"ShiftMultiplyIsTheSign", {Down(0x37), Down(0x10), Down(0x6A), Up(0x10)}, "-7", {K::Digit7, K::Sign}},
         Sequence{"ShiftQuoteIsTheSign", {Down(0x37), Down(0x10), Down(0xDE), Up(0xDE), Up(0x10)}, "-7",
                  {K::Digit7, K::Sign}},
-        Sequence{"MultiplyOrQuoteAloneDoNothing", {Down(0x37), Down(0x6A), Up(0x6A), Down(0xDE), Up(0xDE)}, "7",
-                 {K::Digit7}},
+        Sequence{"KeypadTimesAloneIsTimesQuoteAloneNothing", {Down(0x37), Down(0x6A), Up(0x6A), Down(0xDE), Up(0xDE)},
+                 "7", {K::Digit7, K::Multiply}},
         Sequence{"ShiftFourEntersFourOnly", {Down(0x10), Down(0x34), Up(0x10)}, "4", {K::Digit4}},
         Sequence{"ShiftAloneDoesNothing", {Down(0x10), Up(0x10), Down(0x10), Up(0x10)}, "0", {}},
         Sequence{"AShiftSequenceNeedsShiftRightBefore", {Down(0x10), Down(0x31), Down(0x33), Up(0x10)}, "13",
@@ -86,26 +87,23 @@ INSTANTIATE_TEST_SUITE_P(
                  {K::Digit1, K::Digit2, K::ClearEntry}},
         Sequence{"BackspaceDropsADigit", {Down(0x31), Down(0x32), Down(0x08)}, "1",
                  {K::Digit1, K::Digit2, K::ClearEntry}, 1},
-        Sequence{"UnknownKeysDoNothing", {Down(0x41), Down(0x0D), Down(0x70), Down(0x09)}, "0", {}},
+        Sequence{"UnknownKeysDoNothing", {Down(0x41), Down(0x0D), Down(0x70), Down(0x09), Down(0, u"^"),
+                                          Down(0, u"#"), Down(0, u"$"), Down(0, u")"), Down(0, u"@")}, "0", {}},
+        // Desktop additions, only where the phone binds nothing.
+        Sequence{"SymbolsTypedInTheLayout", {Down(0x31), Down(0, u"+"), Down(0x32), Down(0, u"*"), Down(0x33),
+                                             Down(0, u"-"), Down(0x31), Down(0, u"/"), Down(0x34), Down(0, u"=")},
+                 "2", {K::Digit1, K::Add, K::Digit2, K::Multiply, K::Digit3, K::Subtract, K::Digit1, K::Divide,
+                       K::Digit4, K::Equals}},
+        Sequence{"KeypadOperatorsAndPoint", {Down(0x38), Down(0x6F), Down(0x32), Down(0x6B), Down(0x31), Down(0x6E),
+                                             Down(0x35), Down(0x6D)},
+                 "5.5", {K::Digit8, K::Divide, K::Digit2, K::Add, K::Digit1, K::Point, K::Digit5, K::Subtract}},
+        Sequence{"BoundKeysKeepTheirBindingWhateverTheyType", {Down(0xBF, u"/"), Down(0x38, u"*"), Down(0x35, u"%")},
+                 "85", {K::Digit0, K::Digit8, K::Digit5}},
+        Sequence{"DeleteIsCEEscapeIsC", {Down(0x31), Down(0x26), Down(0x32), Down(0x2E), Down(0x33), Down(0x1B)},
+                 "0", {K::Digit1, K::Add, K::Digit2, K::ClearEntry, K::Digit3, K::Clear}},
         Sequence{"KeysInTheErrorStateStillFlash", {Down(0x31), Down(0x27), Down(0x30), Down(0x26), Down(0x35)},
                  "ERROR", {K::Digit1, K::Divide, K::Digit0, K::Add, K::Digit5}}),
     [](const testing::TestParamInfo<Sequence>& info) { return std::string(info.param.name); });
-
-TEST(KeyInput, TracksTheLastTwoKeyDowns)
-{
-    CalculatorSettings settings = DefaultSettings();
-    Calculator calculator(settings);
-    KeyInput input;
-    input.OnKeyDown(0x10, calculator);
-    input.OnKeyDown(0x41, calculator);
-    EXPECT_EQ(input.lastKeyDown(), 0x41u);
-    EXPECT_EQ(input.prevKeyDown(), 0x10u);
-    input.OnKeyUp(0x41, calculator);
-    EXPECT_EQ(input.lastKeyDown(), 0x41u) << "only the release of Shift moves them";
-    input.OnKeyUp(0x10, calculator);
-    EXPECT_EQ(input.lastKeyDown(), 0u);
-    EXPECT_EQ(input.prevKeyDown(), 0x41u);
-}
 
 }  // namespace
 }  // namespace abacor

@@ -16,8 +16,10 @@ TEST(VirtualKeys, X11KeycodesArePhysicalKeys)
         {19, 0x30}, {10, 0x31}, {12, 0x33}, {18, 0x39}, {29, 'Y'}, {30, 'U'}, {31, 'I'}, {43, 'H'},
         {44, 'J'},  {45, 'K'},  {56, 'B'},  {57, 'N'},  {58, 'M'}, {46, 'L'}, {61, 0xBF}, {60, 0xBE},
         {48, 0xDE}, {63, 0x6A}, {111, 0x26}, {116, 0x28}, {113, 0x25}, {114, 0x27}, {22, 0x08},
-        {50, 0x10}, {62, 0x10}, {36, 0x0D}, {104, 0x0D}, {67, 0x70}, {68, 0x71}, {87, 0x31}, {91, 0xBE},
-        {23, 0},    {9, 0},
+        {50, 0x10}, {62, 0x10}, {36, 0x0D}, {104, 0x0D}, {67, 0x70}, {68, 0x71}, {87, 0x31}, {91, 0x6E},
+        {86, 0x6B}, {82, 0x6D}, {106, 0x6F}, {9, 0x1B}, {119, 0x2E},
+        // Keys the calculator does not know are none, whatever they type.
+        {23, 0},    {21, 0},   {34, 0},   {35, 0},  {51, 0},  {20, 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(VirtualKeyFromX11Keycode(c.keycode), c.vk) << c.keycode;
@@ -40,7 +42,9 @@ TEST(VirtualKeys, QtKeysOfTheUsLayoutNameTheirKeys)
     EXPECT_EQ(VirtualKeyFromQtKey(Qt::Key_F2, false), 0x71u);
     EXPECT_EQ(VirtualKeyFromQtKey(Qt::Key_Left, false), 0x25u);
     EXPECT_EQ(VirtualKeyFromQtKey(Qt::Key_Tab, false), 0u);
-    EXPECT_EQ(VirtualKeyFromQtKey(Qt::Key_Escape, false), 0u);
+    EXPECT_EQ(VirtualKeyFromQtKey(Qt::Key_Escape, false), 0x1Bu);
+    EXPECT_EQ(VirtualKeyFromQtKey(Qt::Key_Plus, true), 0x6Bu) << "keypad +";
+    EXPECT_EQ(VirtualKeyFromQtKey(Qt::Key_Plus, false), 0u) << "+ of the letter keys: by its text";
 }
 
 TEST(VirtualKeys, EventsWithoutNativeCodesFallBackToQtKeys)
