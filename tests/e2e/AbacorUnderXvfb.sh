@@ -1,11 +1,13 @@
 #!/bin/sh
 # Uses Abacor as a person would: in a real X server, clicking keys at their
 # centres, copying the display through the right soft-key menu, and reading
-# the clipboard. Exit 77 (skipped) when the X tools are not installed.
+# the clipboard; then typing on US, Japanese, French and German keyboards,
+# pasting, and clearing with Escape. Exit 77 (skipped) when the X tools are
+# not installed.
 set -u
 ABACOR=$1
 
-X_TOOLS="Xvfb xdotool xclip"
+X_TOOLS="Xvfb xdotool xclip setxkbmap"
 . "$(dirname "$0")/xvfb-session.sh"
 
 start_program '^Abacor$' "$ABACOR"
@@ -35,4 +37,43 @@ fi
 if [ -n "$(ls -A "$work/config")" ]; then
     echo "FAIL: starting the calculator wrote to the settings store"; exit 1
 fi
-echo "PASS: 123 × 45 = copied as '$copied'"
+
+# The display as Ctrl+C copies it.
+expect() {
+    xdotool key --clearmodifiers ctrl+c
+    sleep 0.2
+    got=$(timeout 5 xclip -o -selection clipboard 2>/dev/null)
+    if [ "$got" != "$1" ]; then
+        echo "FAIL: $2: the display shows '$got', expected '$1'"; cat "$work/program.log"; exit 1
+    fi
+}
+
+xdotool key Escape
+sleep 0.2
+if ! kill -0 "$app" 2>/dev/null; then
+    echo "FAIL: Escape ended the program"; exit 1
+fi
+expect 0 "Escape clears"
+xdotool type --delay 60 '12+3='
+expect 15 "typing 12+3="
+xdotool key --delay 60 Escape 8 KP_Divide 2 KP_Enter
+expect 4 "8 KP_Divide 2 KP_Enter"
+printf '1,234.5' | xclip -selection clipboard
+xdotool key --delay 60 Escape ctrl+v
+expect 1234.5 "Ctrl+V of 1,234.5"
+
+# Other layouts: the phone's keys stay where they are, "+" works where it is
+# typed, and symbols of keys the phone does not bind type nothing.
+for layout in "jp asciicircum at" "fr parenright ugrave" "de numbersign adiaeresis"; do
+    set -- $layout
+    setxkbmap "$1"
+    name=$1
+    shift
+    sleep 0.3
+    xdotool key --delay 60 Escape
+    xdotool type --delay 60 '12+4'
+    xdotool key --delay 60 Return "$@"
+    expect 16 "on the $name layout, 12+4 Enter then $*"
+done
+setxkbmap us
+echo "PASS: 123 × 45 = copied as '$copied'; typing, keypad, paste and Escape on us, jp, fr and de"
