@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "editor/CPropertySheet1.h"
+#include "platform/shell/AppIcon.h"
 
 namespace abacor {
 
@@ -14,6 +15,7 @@ int CSettingsApp::InitInstance(int argc, char* argv[])
     // No display name: Qt would append it to every window title, and the
     // windows are titled "Abacorの設定" alone. Message boxes take this name.
     QApplication::setApplicationName(QStringLiteral("AbacorSet"));
+    QApplication::setWindowIcon(AppIcon());
 
     CPropertySheet1 sheet(ScreenMetrics{});
     sheet.exec();

@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "calculator/logic/CCalculatorDlg.h"
+#include "platform/shell/AppIcon.h"
 #include "settings/SettingsStore.h"
 
 namespace abacor {
@@ -14,10 +15,12 @@ int CCalculatorApp::InitInstance(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Korvel"));
     QApplication::setApplicationName(QStringLiteral("Abacor"));
     QApplication::setApplicationDisplayName(QStringLiteral("Abacor"));
+    QApplication::setWindowIcon(AppIcon());
 
-    CCalculatorDlg dialog(LoadSettings(), ScreenMetrics{});
-    dialog.exec();
-    return 0;
+    // An ordinary top-level window; the program ends when it closes.
+    CCalculatorDlg window(LoadSettings(), ScreenMetrics{});
+    window.show();
+    return application.exec();
 }
 
 }  // namespace abacor

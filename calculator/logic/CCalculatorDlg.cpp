@@ -32,8 +32,9 @@ CCalculatorDlg::CCalculatorDlg(const CalculatorSettings& settings, const ScreenM
     setWindowTitle(QStringLiteral("Abacor"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
-    // No caption OK/help button: the title bar only closes.
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    // An ordinary top-level window: minimised, maximised and closed as any other.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                   Qt::WindowCloseButtonHint);
     resize(screen_.width, screen_.height);
     OnInitDialog();
 }

@@ -7,10 +7,18 @@
 set -u
 ABACOR=$1
 
-X_TOOLS="Xvfb xdotool xclip setxkbmap"
+X_TOOLS="Xvfb xdotool xclip setxkbmap xprop"
 . "$(dirname "$0")/xvfb-session.sh"
 
 start_program '^Abacor$' "$ABACOR"
+
+# An ordinary window with an icon.
+if ! xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (32 x 32)'; then
+    echo "FAIL: the window has no icon"; xprop -id "$window" | head -n 20; exit 1
+fi
+if ! xprop -id "$window" _NET_WM_WINDOW_TYPE | grep -q '_NET_WM_WINDOW_TYPE_NORMAL'; then
+    echo "FAIL: not an ordinary window: $(xprop -id "$window" _NET_WM_WINDOW_TYPE)"; exit 1
+fi
 
 # Key centres of the default 480 x 640 portrait layout: columns 147 wide and
 # rows 61 high with gaps of 3, from (16, 134).

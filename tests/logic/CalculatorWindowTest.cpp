@@ -9,6 +9,7 @@
 
 #include "calculator/logic/CCalculatorDlg.h"
 #include "calculator/logic/CommandTable.h"
+#include "platform/shell/AppIcon.h"
 #include "platform/shell/MessageBox.h"
 #include "platform/shell/PopupMenu.h"
 #include "platform/shell/SoftKeyBar.h"
@@ -47,6 +48,10 @@ TEST_F(CalculatorWindow, StartsWithZeroAndTheSoftKeys)
 {
     Open();
     EXPECT_EQ(dlg().windowTitle(), QStringLiteral("Abacor"));
+    EXPECT_FALSE(dlg().isModal());
+    EXPECT_TRUE(dlg().windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(dlg().windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(AppIcon().availableSizes().contains(QSize(32, 32)));
     EXPECT_EQ(display(), QStringLiteral("0"));
     EXPECT_EQ(state().resultText, QStringLiteral("0"));
     EXPECT_EQ(state().entryState, StateResult);
