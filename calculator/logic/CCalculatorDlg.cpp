@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QThread>
 
+#include <cmath>
+
 #include "calculator/engine/ScaledArithmetic.h"
 #include "calculator/logic/CalculatorMenus.h"
 #include "calculator/logic/CommandTable.h"
@@ -24,9 +26,9 @@ constexpr char16_t kPhoneStatusKey[] = u"\\Software\\Sharp\\PhoneStatus";
 }  // namespace
 
 CCalculatorDlg::CCalculatorDlg(const CalculatorSettings& settings, const ScreenMetrics& screen, QWidget* parent)
-    : QDialog(parent), settings_(settings), screen_(screen), calculator_(settings_, this),
-      resources_(CreateDisplayResources(screen, settings_)),
-      feedback_([this](const Rect& r) { repaint(r.left, r.top, r.Width(), r.Height()); },
+    : QDialog(parent), settings_(settings), screen_(screen), ratio_(devicePixelRatioF()), calculator_(settings_, this),
+      resources_(CreateDisplayResources(DeviceScreen(), settings_)),
+      feedback_([this](const Rect& r) { repaint(Logical(r)); },
                 [](int milliseconds) { QThread::msleep(static_cast<unsigned long>(milliseconds)); })
 {
     setWindowTitle(QStringLiteral("Abacor"));
@@ -46,17 +48,44 @@ void CCalculatorDlg::OnInitDialog()
     calculator_.ResetCalculator(false);
     corners_.emplace(KeyCorners(settings_));
     bar_ = new SoftKeyBar(kSoftKeyMenu, this);
-    bar_->SetBarHeight(SoftKeyBar::kHeight / resources_.screenClass.k);
+    bar_->SetBarHeight(static_cast<int>(std::lround(SoftKeyBar::kHeight / resources_.screenClass.k / ratio_)));
     connect(bar_, &SoftKeyBar::commandChosen, this, &CCalculatorDlg::OnCommand);
     connect(bar_, &SoftKeyBar::popupAboutToShow, this, &CCalculatorDlg::OnInitMenuPopup);
     bar_->setGeometry(0, height() - bar_->height(), width(), bar_->height());
     LayoutWindow();
 }
 
+ScreenMetrics CCalculatorDlg::DeviceScreen() const
+{
+    const auto device = [this](int logical) { return static_cast<int>(std::lround(logical * ratio_)); };
+    return {device(screen_.width), device(screen_.height), device(screen_.dpiY)};
+}
+
 Rect CCalculatorDlg::ClientRect() const
 {
-    const int barHeight = bar_ ? bar_->height() : 0;
-    return {0, 0, width(), std::max(height() - barHeight, 0)};
+    const auto device = [this](int logical) { return static_cast<int>(std::lround(logical * ratio_)); };
+    const int barHeight = bar_ ? device(bar_->height()) : 0;
+    return {0, 0, device(width()), std::max(device(height()) - barHeight, 0)};
+}
+
+QRect CCalculatorDlg::Logical(const Rect& rect) const
+{
+    const int left = static_cast<int>(std::floor(rect.left / ratio_));
+    const int top = static_cast<int>(std::floor(rect.top / ratio_));
+    const int right = static_cast<int>(std::ceil(rect.right / ratio_));
+    const int bottom = static_cast<int>(std::ceil(rect.bottom / ratio_));
+    return {left, top, right - left, bottom - top};
+}
+
+void CCalculatorDlg::FollowPixelRatio()
+{
+    const double ratio = devicePixelRatioF();
+    if (ratio == ratio_)
+        return;
+    ratio_ = ratio;
+    resources_ = CreateDisplayResources(DeviceScreen(), settings_);
+    bar_->SetBarHeight(static_cast<int>(std::lround(SoftKeyBar::kHeight / resources_.screenClass.k / ratio_)));
+    bar_->setGeometry(0, height() - bar_->height(), width(), bar_->height());
 }
 
 PopupMenu* CCalculatorDlg::clearMenu() const
@@ -82,7 +111,7 @@ void CCalculatorDlg::LayoutWindow()
 
     const Rect client = ClientRect();
     laidOutClient_ = client;
-    layout_ = abacor::LayoutWindow(screen_, client, resources_, settings_);
+    layout_ = abacor::LayoutWindow(DeviceScreen(), client, resources_, settings_);
     faces_.emplace(layout_, settings_, *corners_);
 
     // The framebuffer itself is made by the next paint, so that a run of
@@ -128,7 +157,7 @@ void CCalculatorDlg::InvalidateRect(const Rect& rect, bool erase)
     if (!eraseAll_)
         dirty_.push_back(rect);
     // The box frames reach one pixel beyond their rectangles.
-    update(rect.left - 1, rect.top - 1, rect.Width() + 2, rect.Height() + 2);
+    update(Logical({rect.left - 1, rect.top - 1, rect.right + 1, rect.bottom + 1}));
 }
 
 void CCalculatorDlg::PaintDirty()
@@ -158,13 +187,20 @@ void CCalculatorDlg::paintEvent(QPaintEvent* event)
 {
     PaintDirty();
     QPainter painter(this);
-    const QRect area = event->rect().intersected(QRect(0, 0, framebuffer_->Width(), framebuffer_->Height()));
-    painter.drawImage(area.topLeft(), framebuffer_->Image(), area);
+    // The framebuffer is in device pixels: copied 1:1, never scaled.
+    const QRect device(static_cast<int>(std::floor(event->rect().left() * ratio_)),
+                       static_cast<int>(std::floor(event->rect().top() * ratio_)),
+                       static_cast<int>(std::ceil(event->rect().width() * ratio_)) + 1,
+                       static_cast<int>(std::ceil(event->rect().height() * ratio_)) + 1);
+    const QRect area = device.intersected(QRect(0, 0, framebuffer_->Width(), framebuffer_->Height()));
+    painter.drawImage(QRectF(area.left() / ratio_, area.top() / ratio_, area.width() / ratio_, area.height() / ratio_),
+                      framebuffer_->Image(), area);
 }
 
 void CCalculatorDlg::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
+    FollowPixelRatio();
     // The first resize event of a new window repeats the size it was made with.
     if (screen_.width == width() && screen_.height == height() && laidOutClient_ == ClientRect())
         return;
@@ -323,7 +359,7 @@ void CCalculatorDlg::keyReleaseEvent(QKeyEvent* event)
 void CCalculatorDlg::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
-        OnLButtonDown(event->position().toPoint().x(), event->position().toPoint().y());
+        OnLButtonDown(static_cast<int>(event->position().x() * ratio_), static_cast<int>(event->position().y() * ratio_));
 }
 
 void CCalculatorDlg::mouseReleaseEvent(QMouseEvent* event)

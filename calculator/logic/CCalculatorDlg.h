@@ -39,7 +39,10 @@ public:
     CalculatorSettings& settings() { return settings_; }
     const WindowLayout& layout() const { return layout_; }
     const DisplayResources& resources() const { return resources_; }
+    // The screen in the window's logical pixels, and in its device pixels,
+    // which are the phone's: layout, fonts and framebuffer work in these.
     const ScreenMetrics& screen() const { return screen_; }
+    ScreenMetrics DeviceScreen() const;
     const Rect& pressedKeyRect() const { return feedback_.PressedKeyRect(); }
     // The wait of a keyboard key's 20 ms flash.
     void SetFlashPause(PressFeedback::Pause pause) { feedback_.SetPause(std::move(pause)); }
@@ -48,7 +51,7 @@ public:
 
     // The framebuffer, with every pending region painted.
     const QImage& Framebuffer();
-    // The client area: the window without the soft-key bar.
+    // The client area: the window without the soft-key bar, in device pixels.
     Rect ClientRect() const;
     // Turns the phone: a new screen size (and the window's), then a new layout.
     void SetScreen(const ScreenMetrics& screen);
@@ -81,6 +84,10 @@ protected:
 private:
     void Invalidate(DisplayRegion region) override;
     void InvalidateRect(const Rect& rect, bool erase);
+    // Device pixels to the smallest logical rectangle that holds them.
+    QRect Logical(const Rect& rect) const;
+    // Follows a new device pixel ratio: fonts and sizes are made anew.
+    void FollowPixelRatio();
     void OnInitDialog();
     void LayoutWindow();
     void PaintDirty();
@@ -89,6 +96,7 @@ private:
 
     CalculatorSettings settings_;
     ScreenMetrics screen_;
+    double ratio_ = 1.0;  // device pixels per logical pixel
     Calculator calculator_;
     KeyInput keyInput_;
     DisplayResources resources_;
