@@ -12,11 +12,26 @@ namespace {
 
 using namespace abacor;
 
+// The key styles: square, rounded, gradation, both.
+CalculatorSettings KeyStyle(std::int64_t style)
+{
+    CalculatorSettings settings = DefaultSettings();
+    settings.RoundButtonFlg = (style & 1) != 0;
+    settings.GradationFlg = (style & 2) != 0;
+    return settings;
+}
+
+const char* KeyStyleName(std::int64_t style)
+{
+    static const char* const names[] = {"square", "rounded", "gradation", "gradation, rounded"};
+    return names[style & 3];
+}
+
 // A tap on "７" and one on "CE", each: hit test, operation, press inversion,
 // the dirty region painted into the framebuffer, release.
 void BM_TapDigitKey(benchmark::State& state)
 {
-    CCalculatorDlg dialog(DefaultSettings(), {480, 640, 192});
+    CCalculatorDlg dialog(KeyStyle(state.range(0)), {480, 640, 192});
     dialog.Framebuffer();
     const Rect seven = dialog.layout().KeyRect(KeyId::Digit7);
     const Rect clear = dialog.layout().KeyRect(KeyId::ClearEntry);
@@ -28,8 +43,9 @@ void BM_TapDigitKey(benchmark::State& state)
         dialog.OnLButtonUp();
         digit = !digit;
     }
+    state.SetLabel(KeyStyleName(state.range(0)));
 }
-BENCHMARK(BM_TapDigitKey)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TapDigitKey)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
 
 struct Window {
     Window(ScreenMetrics screen, CalculatorSettings s)
@@ -49,7 +65,7 @@ void BM_PaintWindowFull(benchmark::State& state)
 {
     const ScreenMetrics screen{static_cast<int>(state.range(0)), static_cast<int>(state.range(1)),
                                static_cast<int>(state.range(2))};
-    const Window window(screen, DefaultSettings());
+    const Window window(screen, KeyStyle(state.range(3)));
     const KeyFaceStrip faces(window.layout, window.settings, window.corners);
     DrawSurface surface(window.client.Width(), window.client.Height());
     const DisplayTexts texts{QStringLiteral("1,234,567.89"), QStringLiteral("1,234,567.89"), QStringLiteral("0"),
@@ -58,8 +74,15 @@ void BM_PaintWindowFull(benchmark::State& state)
         PaintWindow(surface, {window.layout, window.resources, window.settings, faces}, texts, window.client, true);
         benchmark::DoNotOptimize(surface.Image().constBits());
     }
+    state.SetLabel(KeyStyleName(state.range(3)));
 }
-BENCHMARK(BM_PaintWindowFull)->Args({480, 640, 192})->Args({240, 320, 96})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintWindowFull)
+    ->Args({480, 640, 192, 0})
+    ->Args({480, 640, 192, 1})
+    ->Args({480, 640, 192, 2})
+    ->Args({480, 640, 192, 3})
+    ->Args({240, 320, 96, 0})
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_LayoutWindowAndKeyFaces(benchmark::State& state)
 {

@@ -79,29 +79,37 @@ void DrawSurface::Rectangle(const Rect& rect)
     FillRect({outerRight - w, outerTop, outerRight, outerBottom}, pen_.color);
 }
 
-void DrawSurface::DrawShape(const Rect& rect, const std::function<bool(int, int)>& inside)
+template <typename RunOfRow>
+void DrawSurface::DrawRuns(const Rect& rect, RunOfRow runOfRow)
 {
-    const int width = rect.Width();
-    const int height = rect.Height();
-    if (width <= 0 || height <= 0)
+    if (rect.Width() <= 0 || rect.Height() <= 0)
         return;
-    // Membership once per pixel, with a border of outside pixels around it.
-    const int stride = width + 2;
-    std::vector<char> member(static_cast<std::size_t>(stride * (height + 2)), 0);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            member[static_cast<std::size_t>((y + 1) * stride + x + 1)] = inside(rect.left + x, rect.top + y);
-    const auto at = [&](int x, int y) { return member[static_cast<std::size_t>((y + 1) * stride + x + 1)] != 0; };
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            if (!at(x, y))
-                continue;
-            const bool edge = !at(x - 1, y) || !at(x + 1, y) || !at(x, y - 1) || !at(x, y + 1);
-            if (edge && pen_.style == Pen::Style::Solid)
-                SetPixel(rect.left + x, rect.top + y, pen_.color);
-            else if (brush_.style == Brush::Style::Solid)
-                SetPixel(rect.left + x, rect.top + y, brush_.color);
+    const bool pen = pen_.style == Pen::Style::Solid;
+    const bool brush = brush_.style == Brush::Style::Solid;
+    const Run none{0, 0};
+    Run previous = none;
+    Run run = runOfRow(rect.top);
+    for (int y = rect.top; y < rect.bottom; ++y) {
+        const Run next = y + 1 < rect.bottom ? runOfRow(y + 1) : none;
+        if (run.right > run.left) {
+            if (brush)
+                FillSpan(run.left, run.right, y, brush_.color);
+            if (pen) {
+                // The ends of the run, and what lies beyond the rows above and below.
+                FillSpan(run.left, run.left + 1, y, pen_.color);
+                FillSpan(run.right - 1, run.right, y, pen_.color);
+                for (const Run& neighbour : {previous, next}) {
+                    if (neighbour.right <= neighbour.left) {
+                        FillSpan(run.left, run.right, y, pen_.color);
+                        break;
+                    }
+                    FillSpan(run.left, std::min(run.right, neighbour.left), y, pen_.color);
+                    FillSpan(std::max(run.left, neighbour.right), run.right, y, pen_.color);
+                }
+            }
         }
+        previous = run;
+        run = next;
     }
 }
 
@@ -123,10 +131,24 @@ bool InsideEllipse(int x, int y, int left, int top, int width, int height)
 }
 }  // namespace
 
+// The run of a row of a shape that is convex along the row, found from both
+// ends of [left, right) with the predicate inside(x).
+template <typename Inside>
+DrawSurface::Run ConvexRun(int left, int right, Inside inside)
+{
+    while (left < right && !inside(left))
+        ++left;
+    while (right > left && !inside(right - 1))
+        --right;
+    return {left, right};
+}
+
 void DrawSurface::Ellipse(const Rect& rect)
 {
-    DrawShape(rect, [&](int x, int y) {
-        return rect.Contains(x, y) && InsideEllipse(x, y, rect.left, rect.top, rect.Width(), rect.Height());
+    DrawRuns(rect, [&](int y) {
+        return ConvexRun(rect.left, rect.right, [&](int x) {
+            return InsideEllipse(x, y, rect.left, rect.top, rect.Width(), rect.Height());
+        });
     });
 }
 
@@ -134,18 +156,21 @@ void DrawSurface::RoundRect(const Rect& rect, int ellipseWidth, int ellipseHeigh
 {
     const int ew = std::clamp(ellipseWidth, 0, std::max(rect.Width(), 0));
     const int eh = std::clamp(ellipseHeight, 0, std::max(rect.Height(), 0));
-    DrawShape(rect, [&](int x, int y) {
-        if (!rect.Contains(x, y))
-            return false;
-        const bool leftSide = x < rect.left + ew / 2;
-        const bool rightSide = x >= rect.right - ew / 2;
+    DrawRuns(rect, [&](int y) {
         const bool topSide = y < rect.top + eh / 2;
         const bool bottomSide = y >= rect.bottom - eh / 2;
-        if (!(leftSide || rightSide) || !(topSide || bottomSide))
-            return true;
-        const int cornerLeft = leftSide ? rect.left : rect.right - ew;
+        if (!topSide && !bottomSide)
+            return Run{rect.left, rect.right};
+        // Only the corners' quarter ellipses narrow the row.
         const int cornerTop = topSide ? rect.top : rect.bottom - eh;
-        return InsideEllipse(x, y, cornerLeft, cornerTop, ew, eh);
+        const auto inCorner = [&](int x) {
+            const bool leftSide = x < rect.left + ew / 2;
+            const bool rightSide = x >= rect.right - ew / 2;
+            if (!leftSide && !rightSide)
+                return true;
+            return InsideEllipse(x, y, leftSide ? rect.left : rect.right - ew, cornerTop, ew, eh);
+        };
+        return ConvexRun(rect.left, rect.right, inCorner);
     });
 }
 
@@ -221,18 +246,16 @@ void DrawSurface::BitBlt(int x, int y, int width, int height, const DrawSurface&
 void DrawSurface::MaskBlt(int x, int y, int width, int height, const DrawSurface& source, int sourceX,
                           int sourceY, const MonoBitmap& mask, int maskX, int maskY)
 {
-    for (int row = 0; row < height; ++row) {
-        for (int column = 0; column < width; ++column) {
-            const int sx = sourceX + column;
-            const int sy = sourceY + row;
-            const int dx = x + column;
-            const int dy = y + row;
-            if (sx < 0 || sy < 0 || sx >= source.Width() || sy >= source.Height() || dx < 0 || dy < 0 ||
-                dx >= Width() || dy >= Height())
-                continue;
-            const ColorRef from = source.PixelAt(sx, sy);
-            SetPixel(dx, dy, mask.Bit(maskX + column, maskY + row) ? from : (PixelAt(dx, dy) | from));
-        }
+    // Clip against both surfaces once; the mask moves with the source.
+    const int skipX = std::max({0, -sourceX, -x});
+    const int skipY = std::max({0, -sourceY, -y});
+    width = std::min({width, source.Width() - sourceX, Width() - x});
+    height = std::min({height, source.Height() - sourceY, Height() - y});
+    for (int row = skipY; row < height; ++row) {
+        const QRgb* from = reinterpret_cast<const QRgb*>(source.image_.constScanLine(sourceY + row)) + sourceX;
+        QRgb* to = reinterpret_cast<QRgb*>(image_.scanLine(y + row)) + x;
+        for (int column = skipX; column < width; ++column)
+            to[column] = mask.Bit(maskX + column, maskY + row) ? from[column] : (to[column] | from[column]);
     }
 }
 

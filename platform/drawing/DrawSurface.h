@@ -4,7 +4,6 @@
 #include <QImage>
 #include <QString>
 
-#include <functional>
 
 #include "platform/drawing/Color.h"
 #include "platform/drawing/MonoBitmap.h"
@@ -87,12 +86,20 @@ public:
     // One line of text in the rectangle, vertically centred, clipped to it.
     void DrawText(const QString& text, const Rect& rect, TextAlign align, TextFit fit = TextFit::Clip);
 
+    // The pixels [left, right) of one row of a shape.
+    struct Run {
+        int left;
+        int right;
+    };
+
 private:
     void SetPixel(int x, int y, ColorRef color);
     void FillSpan(int left, int right, int y, ColorRef color);
-    // Fills the pixels for which inside(x, y) holds with the brush and
-    // outlines them with the pen.
-    void DrawShape(const Rect& rect, const std::function<bool(int, int)>& inside);
+    // A shape that is one run of pixels per row, [left, right) of each row
+    // from rect.top down (empty when right <= left): the runs filled with the
+    // brush, the pixels on its edge (a 4-neighbour outside) with the pen.
+    template <typename RunOfRow>
+    void DrawRuns(const Rect& rect, RunOfRow runOfRow);
 
     QImage image_;
     Pen pen_;
