@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstring>
+#include <limits>
 
 // The call-by-value build, with the rounding mode and the flags passed to
 // each call rather than held in globals.
@@ -41,10 +42,27 @@ ExactDecimal::ExactDecimal(double value)
     Store(bid128_from_string(text, BID_ROUNDING_TO_NEAREST, &flags), words_);
 }
 
+// Through the decimal text, which from_chars rounds to the nearest double,
+// ties to even: the library's own binary conversion would bring megabytes of
+// tables into the programs for the same result.
 double ExactDecimal::ToDouble() const
 {
+    char text[64];
     _IDEC_flags flags = 0;
-    return bid128_to_binary64(Load(words_), BID_ROUNDING_TO_NEAREST, &flags);
+    bid128_to_string(text, Load(words_), &flags);
+    const char* first = text[0] == '+' ? text + 1 : text;
+    const char* last = first + std::strlen(first);
+    double value = 0.0;
+    const auto result = std::from_chars(first, last, value);
+    if (result.ec == std::errc::result_out_of_range) {
+        // Beyond a double: infinite when the exponent is large, else zero.
+        const bool negative = *first == '-';
+        const char* exponent = std::strchr(first, 'E');
+        const bool huge = exponent != nullptr && exponent[1] == '+';
+        value = huge ? std::numeric_limits<double>::infinity() : 0.0;
+        return negative ? -value : value;
+    }
+    return value;
 }
 
 ExactDecimal operator+(const ExactDecimal& a, const ExactDecimal& b)

@@ -1,5 +1,6 @@
 #include "platform/shell/AppIcon.h"
 
+#include <QImage>
 #include <QPixmap>
 
 namespace abacor {
@@ -7,10 +8,10 @@ namespace abacor {
 QIcon AppIcon()
 {
     QIcon icon;
-    for (const AppIconPng& png : AppIconPngs()) {
-        QPixmap pixmap;
-        if (pixmap.loadFromData(png.data, static_cast<uint>(png.size), "PNG"))
-            icon.addPixmap(pixmap);
+    for (const AppIconImage& image : AppIconImages()) {
+        const QImage pixels(reinterpret_cast<const uchar*>(image.pixels), image.size, image.size,
+                            QImage::Format_ARGB32);
+        icon.addPixmap(QPixmap::fromImage(pixels));
     }
     return icon;
 }

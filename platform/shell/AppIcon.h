@@ -2,19 +2,19 @@
 
 #include <QIcon>
 
-#include <cstddef>
 #include <span>
 
 namespace abacor {
 
-// One PNG of the program's icon, built into the program.
-struct AppIconPng {
-    const unsigned char* data;
-    std::size_t size;
+// One square image of the program's icon as 0xAARRGGBB pixels, row by row,
+// built into the program.
+struct AppIconImage {
+    const unsigned int* pixels;
+    int size;
 };
 
 // Every size of the icon the programs carry (generated from desktop/abacor.svg).
-std::span<const AppIconPng> AppIconPngs();
+std::span<const AppIconImage> AppIconImages();
 
 // The icon of both programs' windows, in all the sizes they carry.
 QIcon AppIcon();
