@@ -101,6 +101,23 @@ void CKorvelColorDlg::OnLButtonDown(int x, int y)
     }
 }
 
+std::vector<PaintedPart> CKorvelColorDlg::AccessibleParts() const
+{
+    const PaletteGeometry geometry = Geometry();
+    std::vector<PaintedPart> parts;
+    for (int column = 0; column < kPaletteColumns; ++column) {
+        for (int row = 0; row < geometry.rows; ++row) {
+            const Rect cell = geometry.Cell(column, row);
+            const ColorRef colour = palette_[static_cast<std::size_t>(column * kPaletteRows + row)];
+            auto* self = const_cast<CKorvelColorDlg*>(this);
+            parts.push_back({QAccessible::Button, QColor::fromRgb(ToPixel(colour)).name(QColor::HexRgb).toUpper(), {},
+                             {}, QRect(cell.left, cell.top, cell.Width(), cell.Height()),
+                             [self, cell] { self->OnLButtonDown(cell.left + 1, cell.top + 1); }});
+        }
+    }
+    return parts;
+}
+
 void CKorvelColorDlg::OnCommand(int id)
 {
     if (id == IdColorOk)

@@ -8,6 +8,7 @@
 #include "editor/ColorPalette.h"
 #include "editor/DialogControls.h"
 #include "platform/drawing/Color.h"
+#include "platform/shell/PaintedParts.h"
 #include "platform/screen/ScreenMetrics.h"
 
 namespace abacor {
@@ -17,7 +18,7 @@ class SoftKeyBar;
 // The colour chooser: an 80-colour palette, red, green and blue sliders with
 // their values, and a swatch of the current colour. "OK" on the left soft
 // key, "キャンセル" on the right.
-class CKorvelColorDlg : public QDialog {
+class CKorvelColorDlg : public QDialog, public PaintedPartsSource {
     Q_OBJECT
 public:
     explicit CKorvelColorDlg(const ScreenMetrics& screen, QWidget* parent = nullptr);
@@ -35,6 +36,8 @@ public:
     void OnHScroll();
     void UpdateColorControls();
     void OnCommand(int id);
+    // The palette's cells, named by their colour as #RRGGBB; a press picks one.
+    std::vector<PaintedPart> AccessibleParts() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -59,6 +59,9 @@ CPropertyPage1::CPropertyPage1(CPropertySheet1* sheet) : CPropertyPagePreview(kP
     connect(controls_->Button(IdcChooseColor), &QPushButton::clicked, this, &CPropertyPage1::OnChooseColor);
     BindFlagBoxes(kFlagBoxes);
     runColorDialog_ = [](CKorvelColorDlg& dialog) { return dialog.exec(); };
+    sampleDescription_ = QStringLiteral("キーや背景をタップすると、その部分の色の項目を一覧から順に選びます。");
+    // No label stands beside the list; it is named after its first entry.
+    list->setAccessibleName(list->itemText(0));
 }
 
 void CPropertyPage1::OnInitDialog()

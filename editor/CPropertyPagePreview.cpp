@@ -72,6 +72,13 @@ void CPropertyPagePreview::paintEvent(QPaintEvent*)
     painter.drawImage(0, 0, surface.Image());
 }
 
+std::vector<PaintedPart> CPropertyPagePreview::AccessibleParts() const
+{
+    const Rect& sample = layout_.background;
+    return {{QAccessible::Graphic, QStringLiteral("見本"), sampleDescription_, {},
+             QRect(sample.left, sample.top, sample.Width(), sample.Height()), {}}};
+}
+
 QImage CPropertyPagePreview::Render()
 {
     ApplyDisplayColours();

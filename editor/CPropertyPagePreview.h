@@ -6,12 +6,13 @@
 #include "editor/PreviewLayout.h"
 #include "editor/PreviewPainter.h"
 #include "platform/drawing/DrawSurface.h"
+#include "platform/shell/PaintedParts.h"
 
 namespace abacor {
 
 // Pages 1 and 2: the sample calculator at the top, painted from the sheet's
 // settings copy on every paint.
-class CPropertyPagePreview : public CPropertyPage {
+class CPropertyPagePreview : public CPropertyPage, public PaintedPartsSource {
     Q_OBJECT
 public:
     CPropertyPagePreview(const DialogTemplate& dialog, CPropertySheet1* sheet);
@@ -28,11 +29,15 @@ public:
     void ApplyDisplayFont();
     // The page as it paints itself, the sample display included.
     QImage Render();
+    // The sample, as assistive technology sees it.
+    std::vector<PaintedPart> AccessibleParts() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     // The sample display's colours (its control-colour rule).
     void ApplyDisplayColours();
+    // What a tap on the sample does, for assistive technology.
+    QString sampleDescription_ = QStringLiteral("電卓の見た目の見本です。");
 
 private:
     PreviewFonts fonts_;

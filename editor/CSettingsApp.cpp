@@ -4,6 +4,7 @@
 
 #include "editor/CPropertySheet1.h"
 #include "platform/shell/AppIcon.h"
+#include "platform/shell/PaintedParts.h"
 
 namespace abacor {
 
@@ -16,6 +17,7 @@ int CSettingsApp::InitInstance(int argc, char* argv[])
     // windows are titled "Abacorの設定" alone. Message boxes take this name.
     QApplication::setApplicationName(QStringLiteral("AbacorSet"));
     QApplication::setWindowIcon(AppIcon());
+    InstallPaintedPartsAccessibility();
 
     CPropertySheet1 sheet(ScreenMetrics{});
     sheet.exec();

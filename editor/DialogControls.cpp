@@ -95,6 +95,34 @@ void DialogControls::SetListHeight(QComboBox* list, int height)
     list->setItemDelegate(new FixedHeightItems(height, list));
 }
 
+namespace {
+// The label beside a list or a slider: the nearest static text to its left
+// on the same row, else the nearest one above it in the same column.
+const ControlTemplate* LabelOf(const ControlTemplate& control, std::span<const ControlTemplate> controls)
+{
+    const ControlTemplate* best = nullptr;
+    int bestDistance = 0;
+    for (const ControlTemplate& label : controls) {
+        if (label.kind != ControlKind::Static || label.text.empty())
+            continue;
+        const bool sameRow = label.y < control.y + control.h && control.y < label.y + label.h;
+        const bool sameColumn = label.x < control.x + control.w && control.x < label.x + label.w;
+        int distance = 0;
+        if (sameRow && label.x < control.x)
+            distance = control.x - label.x;
+        else if (sameColumn && label.y < control.y)
+            distance = 1000 + control.y - label.y;
+        else
+            continue;
+        if (best == nullptr || distance < bestDistance) {
+            best = &label;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+}  // namespace
+
 DialogControls::DialogControls(const DialogTemplate& dialog, QWidget* parent, int dpiY, int maxRight)
     : units_(DialogUnits::DialogFont(9, dpiY))
 {
@@ -107,6 +135,15 @@ DialogControls::DialogControls(const DialogTemplate& dialog, QWidget* parent, in
         if (control.id != 0) {
             widget->setObjectName(QString::number(control.id));
             controls_[control.id] = widget;
+        }
+        // Lists and sliders are named by their label, not by their value.
+        if (control.kind == ControlKind::DropDownList || control.kind == ControlKind::Slider) {
+            if (const ControlTemplate* label = LabelOf(control, dialog.controls)) {
+                QString name = QString::fromUtf16(label->text.data(), qsizetype(label->text.size()));
+                while (name.endsWith(u'：') || name.endsWith(u':'))
+                    name.chop(1);
+                widget->setAccessibleName(name);
+            }
         }
     }
 }

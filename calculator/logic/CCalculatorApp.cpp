@@ -4,6 +4,7 @@
 
 #include "calculator/logic/CCalculatorDlg.h"
 #include "platform/shell/AppIcon.h"
+#include "platform/shell/PaintedParts.h"
 #include "settings/SettingsStore.h"
 
 namespace abacor {
@@ -16,6 +17,7 @@ int CCalculatorApp::InitInstance(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Abacor"));
     QApplication::setApplicationDisplayName(QStringLiteral("Abacor"));
     QApplication::setWindowIcon(AppIcon());
+    InstallPaintedPartsAccessibility();
 
     // An ordinary top-level window; the program ends when it closes.
     CCalculatorDlg window(LoadSettings(), ScreenMetrics{});

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QThread>
+#include <QTimer>
 
 #include <cmath>
 
@@ -123,6 +124,7 @@ void CCalculatorDlg::LayoutWindow()
     if (resized || layout_.rowHeight != previousRowHeight_)
         InvalidateRect(client, true);
     previousRowHeight_ = layout_.rowHeight;
+    NotifyPartsChanged(this);
 }
 
 void CCalculatorDlg::OnSettingChange()
@@ -138,12 +140,69 @@ DisplayTexts CCalculatorDlg::Texts() const
 
 void CCalculatorDlg::Invalidate(DisplayRegion region)
 {
+    if (!announcePending_ && QAccessible::isActive()) {
+        announcePending_ = true;
+        QMetaObject::invokeMethod(this, &CCalculatorDlg::AnnounceTexts, Qt::QueuedConnection);
+    }
     switch (region) {
     case DisplayRegion::DisplayBox: InvalidateRect(layout_.displayBox, false); break;
     case DisplayRegion::ResultBox: InvalidateRect(layout_.resultBox, false); break;
     case DisplayRegion::MemoryBox: InvalidateRect(layout_.memoryBox, false); break;
     case DisplayRegion::OperatorRect: InvalidateRect(layout_.operatorRect, false); break;
     }
+}
+
+namespace {
+// The display boxes as assistive technology names them: after the label
+// drawn above each; the main display has none.
+constexpr const char16_t* kBoxNames[] = {u"表示", u"MEMORY", u"RESULT"};
+}  // namespace
+
+void CCalculatorDlg::AnnounceTexts()
+{
+    announcePending_ = false;
+    const DisplayTexts now = Texts();
+    const QString* before[] = {&announced_.display, &announced_.memory, &announced_.result};
+    const QString* after[] = {&now.display, &now.memory, &now.result};
+    for (int box = 0; box < 3; ++box)
+        if (*before[box] != *after[box] || (box == 0 && announced_.op != now.op))
+            NotifyPartTextChanged(this, box, *before[box], *after[box]);
+    announced_ = now;
+}
+
+std::vector<PaintedPart> CCalculatorDlg::AccessibleParts() const
+{
+    const DisplayTexts texts = Texts();
+    const Rect* boxes[] = {&layout_.displayBox, &layout_.memoryBox, &layout_.resultBox};
+    const QString* shown[] = {&texts.display, &texts.memory, &texts.result};
+    std::vector<PaintedPart> parts;
+    for (int box = 0; box < 3; ++box) {
+        PaintedPart part{QAccessible::StaticText, QString::fromUtf16(kBoxNames[box]), {}, *shown[box],
+                         Logical(*boxes[box]), {}};
+        if (box == 0)
+            part.description = texts.op;  // the pending operator's sign
+        parts.push_back(std::move(part));
+    }
+    for (const KeyDefinition& key : kKeys) {
+        const Rect& rect = layout_.KeyRect(key.key);
+        if (rect.IsNull() || rect.Width() <= 0)
+            continue;
+        const std::u16string_view caption = KeyCaption(key.key, settings_);
+        auto* self = const_cast<CCalculatorDlg*>(this);
+        parts.push_back({QAccessible::Button, QString::fromUtf16(caption.data(), qsizetype(caption.size())), {}, {},
+                         Logical(rect), [self, id = key.key] { self->PressFromAssistive(id); }});
+    }
+    return parts;
+}
+
+void CCalculatorDlg::PressFromAssistive(KeyId key)
+{
+    PressKey(key, calculator_);
+    PressFeedbackOn(PressFeedback::Press, key);
+    QTimer::singleShot(150, this, [this] {
+        if (framebuffer_ && corners_)
+            feedback_.Apply(PressFeedback::Release, {}, *framebuffer_, *corners_);
+    });
 }
 
 void CCalculatorDlg::InvalidateRect(const Rect& rect, bool erase)

@@ -16,6 +16,7 @@
 #include "calculator/logic/Calculator.h"
 #include "calculator/logic/KeyInput.h"
 #include "platform/drawing/DrawSurface.h"
+#include "platform/shell/PaintedParts.h"
 #include "platform/screen/ScreenMetrics.h"
 #include "settings/CalculatorSettings.h"
 
@@ -28,7 +29,7 @@ class SoftKeyBar;
 // was started with, the layout and drawing resources, and a framebuffer into
 // which it paints the dirty regions. Its content area plays the phone screen;
 // the soft-key bar takes the bottom strip and the rest is the client area.
-class CCalculatorDlg : public QDialog, private RepaintSink {
+class CCalculatorDlg : public QDialog, public PaintedPartsSource, private RepaintSink {
     Q_OBJECT
 public:
     // The settings are loaded by the caller (LoadSettings) or given by a tool.
@@ -71,6 +72,11 @@ public:
     void OnActivate(bool active);
     void OnSettingChange();
     void PressFeedbackOn(int mode, KeyId key);
+    // A key pressed by assistive technology: as a tap, the key shown pressed
+    // for a moment.
+    void PressFromAssistive(KeyId key);
+    // The display boxes as texts, then every placed key as a button.
+    std::vector<PaintedPart> AccessibleParts() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -93,6 +99,8 @@ private:
     void PaintDirty();
     void ShowClearMenu();
     DisplayTexts Texts() const;
+    // Tells assistive technology of every shown text that changed.
+    void AnnounceTexts();
 
     CalculatorSettings settings_;
     ScreenMetrics screen_;
@@ -111,6 +119,8 @@ private:
     PressFeedback feedback_;
     SoftKeyBar* bar_ = nullptr;
     QPointer<PopupMenu> clearMenu_;
+    DisplayTexts announced_;
+    bool announcePending_ = false;
 };
 
 }  // namespace abacor

@@ -68,6 +68,18 @@ SoftKeyBar* SoftKeyBar::Find(QWidget* window)
                   : nullptr;
 }
 
+std::vector<PaintedPart> SoftKeyBar::AccessibleParts() const
+{
+    std::vector<PaintedPart> parts;
+    for (int key = 0; key < 2; ++key)
+        parts.push_back({QAccessible::Button, texts_[key], {}, {}, KeyRect(key), [this, key] {
+                             QMetaObject::invokeMethod(const_cast<SoftKeyBar*>(this), [this, key] {
+                                 const_cast<SoftKeyBar*>(this)->Press(key);
+                             }, Qt::QueuedConnection);
+                         }});
+    return parts;
+}
+
 void SoftKeyBar::PressLeft()
 {
     Press(0);

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "platform/shell/MenuDescription.h"
+#include "platform/shell/PaintedParts.h"
 
 namespace abacor {
 
@@ -12,7 +13,7 @@ class PopupMenu;
 // The phone's two-soft-key menu bar at the bottom of a window, built from a
 // menu description: a left and a right soft key, each a command or a popup.
 // F1 presses the left key and F2 the right one anywhere in the window.
-class SoftKeyBar : public QWidget {
+class SoftKeyBar : public QWidget, public PaintedPartsSource {
     Q_OBJECT
 public:
     // The bar's height on a 480-pixel, 192-dpi screen; smaller screens divide it.
@@ -32,6 +33,8 @@ public:
     void SetBarHeight(int height) { setFixedHeight(height); }
     // The rectangle of a soft key (0 left, 1 right) within the bar.
     QRect KeyRect(int key) const;
+    // The two soft keys, as buttons named by their labels.
+    std::vector<PaintedPart> AccessibleParts() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -204,6 +204,8 @@ TEST_F(Page3, ListsEditTheirValuesInScreenOrder)
     // On screen: 1019, 1020, 1024, 1021 from left to right.
     EXPECT_LT(p3.controls().Combo(IdcAddButton2)->x(), upperRight->x());
     EXPECT_LT(upperRight->x(), landscape->x());
+    EXPECT_EQ(upperRight->accessibleName(), QStringLiteral("縦(右上)")) << "named by its label";
+    EXPECT_EQ(p3.controls().Slider(IdcTaxSlider)->accessibleName(), QStringLiteral("税率設定"));
     // The opened lists' items are as high as their fields: 40 here, 50 on page 1.
     EXPECT_EQ(landscape->view()->sizeHintForRow(0), 40);
     EXPECT_EQ(page1().controls().Combo(IdcColorList)->view()->sizeHintForRow(3), 50);
@@ -251,6 +253,13 @@ TEST_F(ColorDialog, PaletteSlidersLabelsAndSwatch)
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Abacorの設定"));
     EXPECT_EQ(dialog.softKeyBar()->KeyText(0), QStringLiteral("OK"));
     EXPECT_EQ(dialog.softKeyBar()->KeyText(1), QStringLiteral("キャンセル"));
+    // For assistive technology: sliders by their labels, cells by their colour.
+    EXPECT_EQ(dialog.controls().Slider(IdcGreenSlider)->accessibleName(), QStringLiteral("緑"));
+    const std::vector<PaintedPart> cells = dialog.AccessibleParts();
+    ASSERT_EQ(cells.size(), 80u);
+    EXPECT_EQ(cells[32].name, QStringLiteral("#339966")) << "0x669933 is red 33, green 99, blue 66";
+    cells[32].press();
+    EXPECT_EQ(dialog.GetColor(), 0x669933u);
     const PaletteGeometry g = dialog.Geometry();
     EXPECT_EQ(g.palette, (Rect{16, 160, 464, 520}));
     EXPECT_EQ(g.cellWidth, 56);

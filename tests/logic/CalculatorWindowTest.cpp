@@ -5,6 +5,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <QAccessible>
+
+#include <map>
 #include <memory>
 
 #include "calculator/logic/CCalculatorDlg.h"
@@ -60,6 +63,51 @@ TEST_F(CalculatorWindow, StartsWithZeroAndTheSoftKeys)
     EXPECT_EQ(dlg().ClientRect(), (Rect{0, 0, 480, 588}));
     EXPECT_EQ(dlg().Framebuffer().size(), QSize(480, 588));
     EXPECT_EQ(FromPixel(dlg().Framebuffer().pixel(2, 300)), 0xC8C8C8u);
+}
+
+// The window's children as assistive technology sees them, by name.
+std::map<QString, QAccessibleInterface*> AccessibleChildren(QWidget* widget)
+{
+    std::map<QString, QAccessibleInterface*> children;
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(widget);
+    for (int i = 0; i < window->childCount(); ++i)
+        children[window->child(i)->text(QAccessible::Name)] = window->child(i);
+    return children;
+}
+
+TEST_F(CalculatorWindow, AssistiveTechnologySeesEveryKeyAndText)
+{
+    CalculatorSettings settings = DefaultSettings();
+    settings.AddButton1Type = 5;
+    Open(settings);
+    auto children = AccessibleChildren(&dlg());
+    int buttons = 0;
+    for (const auto& [name, child] : children)
+        buttons += child->role() == QAccessible::Button ? 1 : 0;
+    EXPECT_EQ(buttons, 19) << "18 fixed keys and 税込";
+    ASSERT_TRUE(children.count(QStringLiteral("税込")));
+    EXPECT_FALSE(children.count(QStringLiteral("％"))) << "a key that is not placed";
+    const auto press = [&](const char16_t* name) {
+        auto* action = children.at(QString::fromUtf16(name))->actionInterface();
+        ASSERT_NE(action, nullptr);
+        action->doAction(QAccessibleActionInterface::pressAction());
+    };
+    press(u"１");
+    EXPECT_EQ(dlg().pressedKeyRect(), dlg().layout().KeyRect(KeyId::Digit1)) << "shown pressed";
+    press(u"＋");
+    EXPECT_EQ(children.at(QStringLiteral("表示"))->text(QAccessible::Description), QStringLiteral("＋"));
+    press(u"２");
+    press(u"＝");
+    QAccessibleInterface* display = children.at(QStringLiteral("表示"));
+    EXPECT_EQ(display->role(), QAccessible::StaticText);
+    EXPECT_EQ(display->textInterface()->text(0, display->textInterface()->characterCount()), QStringLiteral("3"));
+    EXPECT_EQ(children.at(QStringLiteral("RESULT"))->text(QAccessible::Value), QStringLiteral("3"));
+    const QRect equals = children.at(QStringLiteral("＝"))->rect();
+    const Rect layoutEquals = dlg().layout().KeyRect(KeyId::Equals);
+    EXPECT_EQ(equals.topLeft(), dlg().mapToGlobal(QPoint(layoutEquals.left, layoutEquals.top)));
+    // A turn to landscape lays the keys out anew: 税込 has no place there.
+    dlg().SetScreen({640, 480, 192});
+    EXPECT_FALSE(AccessibleChildren(&dlg()).count(QStringLiteral("税込")));
 }
 
 TEST_F(CalculatorWindow, EveryKeyKindAnswersATapAtItsCentre)

@@ -3,12 +3,15 @@
 
 #include <QApplication>
 
+#include "platform/shell/PaintedParts.h"
+
 int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Abacor"));
+    abacor::InstallPaintedPartsAccessibility();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

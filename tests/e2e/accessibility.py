@@ -1,0 +1,137 @@
+#!/usr/bin/python3
+"""Walks a program's accessibility tree over AT-SPI as a screen reader does.
+
+usage: accessibility.py calculator|editor
+Prints the tree it saw; exits 1 with a FAIL line when something is missing.
+"""
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+
+def fail(message):
+    print("FAIL: " + message)
+    sys.exit(1)
+
+
+def application(name, seconds=20):
+    end = time.time() + seconds
+    while time.time() < end:
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.name == name:
+                return app
+        time.sleep(0.2)
+    fail("no application '%s' on the accessibility bus" % name)
+
+
+def walk(node, depth=0, lines=None):
+    if lines is None:
+        lines = []
+    try:
+        lines.append((depth, node))
+        for child in node:
+            if child is not None:
+                walk(child, depth + 1, lines)
+    except Exception:
+        pass
+    return lines
+
+
+def find(root, name, role=None):
+    for _, node in walk(root):
+        if node.name == name and (role is None or node.getRoleName() == role):
+            return node
+    return None
+
+
+def press(node):
+    action = node.queryAction()
+    for i in range(action.nActions):
+        if action.getName(i).lower() == "press":
+            action.doAction(i)
+            time.sleep(0.3)
+            return
+    fail("'%s' has no press action" % node.name)
+
+
+def pump(seconds, done):
+    """Delivers AT-SPI events until done() holds or the time is up."""
+    end = time.time() + seconds
+    while time.time() < end and not done():
+        GLib.MainContext.default().iteration(False)
+        time.sleep(0.01)
+
+
+def text_of(node):
+    text = node.queryText()
+    return text.getText(0, text.characterCount)
+
+
+def dump(root, limit=40):
+    for depth, node in walk(root)[:limit]:
+        print("  " * depth + "%s \"%s\"" % (node.getRoleName(), node.name))
+
+
+def calculator():
+    app = application("Abacor")
+    fixed = ["０", "１", "２", "３", "４", "５", "６", "７", "８", "９", "．", "+/-",
+             "＋", "－", "×", "÷", "＝", "CE"]
+    for name in fixed:
+        if find(app, name, "push button") is None:
+            dump(app)
+            fail("no button '%s'" % name)
+    display = find(app, "表示")
+    if display is None:
+        fail("no display")
+    changes = []
+    menus = []
+
+    def listen(event):
+        if event.type.startswith("object:text-changed") and event.source.name == "表示":
+            changes.append(event.type)
+        if event.type.startswith("object:state-changed:showing") and event.source.getRoleName() == "popup menu":
+            menus.append(event.source)
+
+    pyatspi.Registry.registerEventListener(listen, "object:text-changed", "object:state-changed:showing")
+    for name in ["１", "＋", "２", "＝"]:
+        press(find(app, name, "push button"))
+    pump(3, lambda: changes)
+    shown = text_of(display)
+    if shown != "3":
+        fail("the display reads '%s' after １ ＋ ２ ＝" % shown)
+    if not changes:
+        fail("no text-changed event for the display")
+    press(find(app, "メニュー", "push button"))
+    # A popup menu is no child of the application: it announces itself.
+    pump(5, lambda: menus)
+    items = [node.name for menu in menus for _, node in walk(menu) if node.getRoleName() == "menu item"]
+    if not any("クリップボードへコピー" in name for name in items):
+        fail("the menu's items are not visible: %s" % items)
+    dump(app, 30)
+    print("PASS: 18 keys by name, １ ＋ ２ ＝ reads 3, a text-changed event, the menu's items: %s" % items)
+
+
+def editor():
+    app = application("AbacorSet")
+    slider = find(app, "税率設定", "slider")
+    if slider is None:
+        # The slider is on page 3, made when the page is first shown.
+        tab = find(app, "ページ３")
+        if tab is None:
+            dump(app, 60)
+            fail("no tab ページ３")
+        press(tab)
+        slider = find(app, "税率設定", "slider")
+    if slider is None:
+        dump(app, 80)
+        fail("no slider named 税率設定")
+    for name in ["保存", "その他"]:
+        if find(app, name, "push button") is None:
+            fail("no soft key '%s'" % name)
+    dump(app, 30)
+    print("PASS: the slider by its label, the soft keys by theirs")
+
+
+{"calculator": calculator, "editor": editor}[sys.argv[1]]()
