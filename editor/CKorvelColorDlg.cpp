@@ -53,7 +53,6 @@ CKorvelColorDlg::CKorvelColorDlg(const ScreenMetrics& screen, QWidget* parent)
     bar_->SetBarHeight(SoftKeyBar::kHeight / divisor_);
     connect(bar_, &SoftKeyBar::commandChosen, this, &CKorvelColorDlg::OnCommand);
     bar_->setGeometry(0, height() - bar_->height(), width(), bar_->height());
-    palette_ = kPalette;
 }
 
 CKorvelColorDlg::~CKorvelColorDlg() = default;
@@ -96,7 +95,7 @@ void CKorvelColorDlg::OnHScroll()
 void CKorvelColorDlg::OnLButtonDown(int x, int y)
 {
     if (const auto entry = Geometry().EntryAt(x, y)) {
-        color_ = palette_[static_cast<std::size_t>(*entry)];
+        color_ = kPalette[static_cast<std::size_t>(*entry)];
         UpdateColorControls();
     }
 }
@@ -108,7 +107,7 @@ std::vector<PaintedPart> CKorvelColorDlg::AccessibleParts() const
     for (int column = 0; column < kPaletteColumns; ++column) {
         for (int row = 0; row < geometry.rows; ++row) {
             const Rect cell = geometry.Cell(column, row);
-            const ColorRef colour = palette_[static_cast<std::size_t>(column * kPaletteRows + row)];
+            const ColorRef colour = kPalette[static_cast<std::size_t>(column * kPaletteRows + row)];
             auto* self = const_cast<CKorvelColorDlg*>(this);
             parts.push_back({QAccessible::Button, QColor::fromRgb(ToPixel(colour)).name(QColor::HexRgb).toUpper(), {},
                              {}, QRect(cell.left, cell.top, cell.Width(), cell.Height()),
@@ -133,7 +132,7 @@ void CKorvelColorDlg::paintEvent(QPaintEvent*)
     surface.FillRect({0, 0, width(), height()}, FromPixel(palette().color(QPalette::Window).rgb()));
     for (int column = 0; column < kPaletteColumns; ++column)
         for (int row = 0; row < g.rows; ++row)
-            surface.FillRect(g.Cell(column, row), palette_[static_cast<std::size_t>(column * kPaletteRows + row)]);
+            surface.FillRect(g.Cell(column, row), kPalette[static_cast<std::size_t>(column * kPaletteRows + row)]);
     surface.FillRect(g.swatch, color_);
     surface.SelectPen(Pen::Solid(1, 0x000000));
     surface.MoveTo(g.swatch.left, g.swatch.top);

@@ -47,7 +47,6 @@ protected:
 private:
     ScreenMetrics screen_;
     int divisor_;
-    std::array<ColorRef, 80> palette_{};
     ColorRef color_ = 0;
     std::unique_ptr<DialogControls> controls_;
     SoftKeyBar* bar_ = nullptr;
