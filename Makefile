@@ -3,7 +3,7 @@ BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= 2
 
-.PHONY: all deps configure build test test-sanitize run run-editor bench fuzz clean
+.PHONY: all deps configure build test test-sanitize run run-editor bench fuzz package clean
 
 all: build
 
@@ -45,6 +45,10 @@ fuzz: deps
 	  -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus tests/fuzz/corpus
 	$(FUZZ_BUILD)/tests/fuzz/abacor_fuzz_store -max_total_time=$(FUZZ_SECONDS) -seed=$(FUZZ_SEED) -max_len=4096 \
 	  -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/store- $(FUZZ_BUILD)/store-corpus tests/fuzz/store-corpus
+
+# A Debian package of what cmake --install lays out, in $(BUILD).
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 # Starts the calculator.
 run: build

@@ -119,7 +119,7 @@ void CPropertyPage1::mousePressEvent(QMouseEvent* event)
 bool CPropertyPage1::OnApply()
 {
     if (sheet_->m_bModified &&
-        ShowMessageBox(sheet_, QString::fromUtf16(kAskExitUnsaved), MB_YESNO | MB_DEFBUTTON2) != IDYES)
+        ShowMessageBox(sheet_, QString::fromUtf16(kAskExitUnsaved), StyleYesNo | StyleSecondDefault) != AnswerYes)
         return false;
     return true;
 }

@@ -115,23 +115,23 @@ void CPropertySheet1::SaveSettings()
     const bool modified = m_bModified;
     m_bModified = false;
     if (abacor::SaveSettings(m_settings)) {
-        ShowMessageBox(this, QString::fromUtf16(kSaved), MB_OK);
+        ShowMessageBox(this, QString::fromUtf16(kSaved), StyleOk);
         return;
     }
     // Never report a save that did not happen; the changes stay unsaved.
     m_bModified = modified;
-    ShowMessageBox(this, QString::fromUtf16(kSaveFailed), MB_OK);
+    ShowMessageBox(this, QString::fromUtf16(kSaveFailed), StyleOk);
 }
 
 void CPropertySheet1::DeleteSettings()
 {
-    if (ShowMessageBox(this, QString::fromUtf16(kAskDelete), MB_YESNO) != IDYES)
+    if (ShowMessageBox(this, QString::fromUtf16(kAskDelete), StyleYesNo) != AnswerYes)
         return;
     if (!abacor::DeleteSettings()) {
-        ShowMessageBox(this, QString::fromUtf16(kDeleteFailed), MB_OK);
+        ShowMessageBox(this, QString::fromUtf16(kDeleteFailed), StyleOk);
         return;
     }
-    ShowMessageBox(this, QString::fromUtf16(kDeleted), MB_OK);
+    ShowMessageBox(this, QString::fromUtf16(kDeleted), StyleOk);
     RevertSettings();
 }
 

@@ -359,7 +359,7 @@ void CCalculatorDlg::OnPaste()
 
 void CCalculatorDlg::OnVersion()
 {
-    ShowMessageBox(this, QString::fromUtf16(kVersionText), MB_OK);
+    ShowMessageBox(this, QString::fromUtf16(kVersionText), StyleOk);
     setFocus();
     repaint();
 }
@@ -400,7 +400,7 @@ void CCalculatorDlg::keyPressEvent(QKeyEvent* event)
         return;
     }
     const std::uint32_t code = VirtualKeyFromEvent(*event);
-    if (code == VK_RETURN) {
+    if (code == VkReturn) {
         OnOK();
         return;
     }

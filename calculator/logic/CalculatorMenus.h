@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calculator/logic/Version.h"
+
 #include <array>
 
 #include "calculator/logic/CommandTable.h"
@@ -38,6 +40,6 @@ inline constexpr std::array<MenuEntry, 3> kClearMenu{{
     {1, u"オールクリア\t(&2)", IdAllClear},
 }};
 
-inline constexpr char16_t kVersionText[] = u"Abacor  Version 2.0.2.0";
+inline constexpr char16_t kVersionText[] = u"Abacor  Version " ABACOR_VERSION_TEXT;
 
 }  // namespace abacor

@@ -12,8 +12,8 @@ struct DesktopBinding {
 };
 
 constexpr DesktopBinding kDesktopBindings[] = {
-    {VK_ADD, KeyId::Add},       {VK_SUBTRACT, KeyId::Subtract}, {VK_DIVIDE, KeyId::Divide},
-    {VK_DECIMAL, KeyId::Point}, {VK_DELETE, KeyId::ClearEntry}, {VK_ESCAPE, KeyId::Clear},
+    {VkAdd, KeyId::Add},       {VkSubtract, KeyId::Subtract}, {VkDivide, KeyId::Divide},
+    {VkDecimal, KeyId::Point}, {VkDelete, KeyId::ClearEntry}, {VkEscape, KeyId::Clear},
 };
 
 // The symbols that choose a key by the text they type.
@@ -24,8 +24,8 @@ constexpr KeyId kSymbolKeys[] = {KeyId::Add, KeyId::Subtract, KeyId::Multiply,
 
 std::optional<KeyId> DesktopKey(std::uint32_t code, QStringView text, std::uint32_t lastKeyDown)
 {
-    if (code == VK_MULTIPLY)
-        return lastKeyDown == VK_SHIFT ? std::nullopt : std::optional(KeyId::Multiply);
+    if (code == VkMultiply)
+        return lastKeyDown == VkShift ? std::nullopt : std::optional(KeyId::Multiply);
     for (const DesktopBinding& binding : kDesktopBindings)
         if (binding.code == code)
             return binding.key;

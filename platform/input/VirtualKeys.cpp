@@ -25,13 +25,13 @@ constexpr std::array kX11Keys{
     KeyBinding{43, 'H'}, KeyBinding{44, 'J'}, KeyBinding{45, 'K'}, KeyBinding{46, 'L'},
     KeyBinding{52, 'Z'}, KeyBinding{53, 'X'}, KeyBinding{54, 'C'}, KeyBinding{55, 'V'}, KeyBinding{56, 'B'},
     KeyBinding{57, 'N'}, KeyBinding{58, 'M'},
-    KeyBinding{48, VK_OEM_7}, KeyBinding{60, VK_OEM_PERIOD}, KeyBinding{61, VK_OEM_2},
-    KeyBinding{63, VK_MULTIPLY}, KeyBinding{86, VK_ADD}, KeyBinding{82, VK_SUBTRACT}, KeyBinding{106, VK_DIVIDE},
-    KeyBinding{91, VK_DECIMAL}, KeyBinding{9, VK_ESCAPE}, KeyBinding{119, VK_DELETE},
-    KeyBinding{22, VK_BACK}, KeyBinding{36, VK_RETURN}, KeyBinding{104, VK_RETURN},
-    KeyBinding{50, VK_SHIFT}, KeyBinding{62, VK_SHIFT},
-    KeyBinding{111, VK_UP}, KeyBinding{116, VK_DOWN}, KeyBinding{113, VK_LEFT}, KeyBinding{114, VK_RIGHT},
-    KeyBinding{67, VK_F1}, KeyBinding{68, VK_F2},
+    KeyBinding{48, VkOem7}, KeyBinding{60, VkOemPeriod}, KeyBinding{61, VkOem2},
+    KeyBinding{63, VkMultiply}, KeyBinding{86, VkAdd}, KeyBinding{82, VkSubtract}, KeyBinding{106, VkDivide},
+    KeyBinding{91, VkDecimal}, KeyBinding{9, VkEscape}, KeyBinding{119, VkDelete},
+    KeyBinding{22, VkBack}, KeyBinding{36, VkReturn}, KeyBinding{104, VkReturn},
+    KeyBinding{50, VkShift}, KeyBinding{62, VkShift},
+    KeyBinding{111, VkUp}, KeyBinding{116, VkDown}, KeyBinding{113, VkLeft}, KeyBinding{114, VkRight},
+    KeyBinding{67, VkF1}, KeyBinding{68, VkF2},
 };
 
 // Qt keys of the US layout; shifted symbols name the key they are printed on.
@@ -40,22 +40,22 @@ constexpr std::array kQtKeys{
     KeyBinding{Qt::Key_Dollar, 0x34}, KeyBinding{Qt::Key_Percent, 0x35}, KeyBinding{Qt::Key_AsciiCircum, 0x36},
     KeyBinding{Qt::Key_Ampersand, 0x37}, KeyBinding{Qt::Key_Asterisk, 0x38}, KeyBinding{Qt::Key_ParenLeft, 0x39},
     KeyBinding{Qt::Key_ParenRight, 0x30},
-    KeyBinding{Qt::Key_Slash, VK_OEM_2}, KeyBinding{Qt::Key_Question, VK_OEM_2},
-    KeyBinding{Qt::Key_Period, VK_OEM_PERIOD}, KeyBinding{Qt::Key_Greater, VK_OEM_PERIOD},
-    KeyBinding{Qt::Key_Apostrophe, VK_OEM_7}, KeyBinding{Qt::Key_QuoteDbl, VK_OEM_7},
-    KeyBinding{Qt::Key_Backspace, VK_BACK}, KeyBinding{Qt::Key_Return, VK_RETURN}, KeyBinding{Qt::Key_Enter, VK_RETURN},
-    KeyBinding{Qt::Key_Shift, VK_SHIFT},
-    KeyBinding{Qt::Key_Up, VK_UP}, KeyBinding{Qt::Key_Down, VK_DOWN}, KeyBinding{Qt::Key_Left, VK_LEFT},
-    KeyBinding{Qt::Key_Right, VK_RIGHT},
-    KeyBinding{Qt::Key_F1, VK_F1}, KeyBinding{Qt::Key_F2, VK_F2},
-    KeyBinding{Qt::Key_Escape, VK_ESCAPE}, KeyBinding{Qt::Key_Delete, VK_DELETE},
+    KeyBinding{Qt::Key_Slash, VkOem2}, KeyBinding{Qt::Key_Question, VkOem2},
+    KeyBinding{Qt::Key_Period, VkOemPeriod}, KeyBinding{Qt::Key_Greater, VkOemPeriod},
+    KeyBinding{Qt::Key_Apostrophe, VkOem7}, KeyBinding{Qt::Key_QuoteDbl, VkOem7},
+    KeyBinding{Qt::Key_Backspace, VkBack}, KeyBinding{Qt::Key_Return, VkReturn}, KeyBinding{Qt::Key_Enter, VkReturn},
+    KeyBinding{Qt::Key_Shift, VkShift},
+    KeyBinding{Qt::Key_Up, VkUp}, KeyBinding{Qt::Key_Down, VkDown}, KeyBinding{Qt::Key_Left, VkLeft},
+    KeyBinding{Qt::Key_Right, VkRight},
+    KeyBinding{Qt::Key_F1, VkF1}, KeyBinding{Qt::Key_F2, VkF2},
+    KeyBinding{Qt::Key_Escape, VkEscape}, KeyBinding{Qt::Key_Delete, VkDelete},
 };
 
 // The keypad's own keys, by Qt key.
 constexpr std::array kQtKeypadKeys{
-    KeyBinding{Qt::Key_Asterisk, VK_MULTIPLY}, KeyBinding{Qt::Key_Plus, VK_ADD},
-    KeyBinding{Qt::Key_Minus, VK_SUBTRACT}, KeyBinding{Qt::Key_Slash, VK_DIVIDE},
-    KeyBinding{Qt::Key_Period, VK_DECIMAL}, KeyBinding{Qt::Key_Comma, VK_DECIMAL},
+    KeyBinding{Qt::Key_Asterisk, VkMultiply}, KeyBinding{Qt::Key_Plus, VkAdd},
+    KeyBinding{Qt::Key_Minus, VkSubtract}, KeyBinding{Qt::Key_Slash, VkDivide},
+    KeyBinding{Qt::Key_Period, VkDecimal}, KeyBinding{Qt::Key_Comma, VkDecimal},
 };
 
 template <std::size_t N>
@@ -64,7 +64,7 @@ std::uint32_t Find(const std::array<KeyBinding, N>& table, std::uint32_t from)
     for (const KeyBinding& binding : table)
         if (binding.from == from)
             return binding.virtualKey;
-    return VK_NONE;
+    return VkNone;
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ int Answered(QWidget* parent, int answer)
 
 int ShowMessageBox(QWidget* parent, const QString& text, unsigned style)
 {
-    const bool yesNo = (style & 0xF) == MB_YESNO;
+    const bool yesNo = (style & 0xF) == StyleYesNo;
     if (const auto& answerer = CurrentAnswerer())
         return answerer(text, style);
 
@@ -51,14 +51,14 @@ int ShowMessageBox(QWidget* parent, const QString& text, unsigned style)
         box.setDefaultButton(ok);
         box.setEscapeButton(ok);
         box.exec();
-        return Answered(parent, IDOK);
+        return Answered(parent, AnswerOk);
     }
     QPushButton* yes = box.addButton(QStringLiteral("はい"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("いいえ"), QMessageBox::NoRole);
-    box.setDefaultButton((style & MB_DEFBUTTON2) ? no : yes);
+    box.setDefaultButton((style & StyleSecondDefault) ? no : yes);
     box.setEscapeButton(no);
     box.exec();
-    return Answered(parent, box.clickedButton() == yes ? IDYES : IDNO);
+    return Answered(parent, box.clickedButton() == yes ? AnswerYes : AnswerNo);
 }
 
 }  // namespace abacor

@@ -10,14 +10,14 @@ namespace abacor {
 
 // Message-box styles and answers, with the platform's values.
 enum MessageBoxStyle : unsigned {
-    MB_OK = 0x0,
-    MB_YESNO = 0x4,
-    MB_DEFBUTTON2 = 0x100,
+    StyleOk = 0x0,
+    StyleYesNo = 0x4,
+    StyleSecondDefault = 0x100,
 };
 enum MessageBoxAnswer : int {
-    IDOK = 1,
-    IDYES = 6,
-    IDNO = 7,
+    AnswerOk = 1,
+    AnswerYes = 6,
+    AnswerNo = 7,
 };
 
 // The framework's message box: the application's title as caption and the

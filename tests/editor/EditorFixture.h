@@ -32,7 +32,7 @@ protected:
         answerer_ = std::make_unique<ScopedMessageBoxAnswerer>([this](const QString& text, unsigned style) {
             asked.push_back({text.toStdString(), style});
             if (answers.empty())
-                return int(IDOK);
+                return int(AnswerOk);
             const int answer = answers.front();
             answers.erase(answers.begin());
             return answer;

@@ -32,12 +32,12 @@ TEST_F(SheetFlow, UnsavedChangesAskBeforeExit)
     s.SetActivePage(1);
     Click(page2().controls().Check(IdcCommaFormat));
     EXPECT_EQ(s.m_bModified, 1);
-    answers = {IDNO};
+    answers = {AnswerNo};
     EXPECT_FALSE(Exit()) << "いいえ keeps the sheet open";
     EXPECT_EQ(asked, std::vector<Asked>{kAskExit});
     EXPECT_EQ(s.m_settings.CommaFormatFlg, 1u) << "and the change in the copy";
     EXPECT_EQ(s.m_bModified, 1);
-    answers = {IDYES};
+    answers = {AnswerYes};
     EXPECT_TRUE(Exit()) << "はい closes";
     EXPECT_EQ(asked.size(), 2u);
     EXPECT_TRUE(ConfigDirIsEmpty()) << "the store is unchanged";
@@ -47,7 +47,7 @@ TEST_F(SheetFlow, EveryWayOfClosingAsksTheSameQuestion)
 {
     CPropertySheet1& s = Open();
     Click(page1().controls().Check(IdcGradation));
-    answers = {IDNO, IDNO};
+    answers = {AnswerNo, AnswerNo};
     s.close();
     EXPECT_TRUE(s.isVisible()) << "the window's close button";
     QTest::keyClick(&s, Qt::Key_Escape);
@@ -92,7 +92,7 @@ TEST_F(SheetFlow, AFailedSaveSaysSoAndKeepsTheChangesUnsaved)
     s.OnCommand(IdSave);
     EXPECT_EQ(asked, (std::vector<Asked>{{"設定を保存できませんでした。", 0}}));
     EXPECT_EQ(s.m_bModified, 1);
-    answers = {IDNO};
+    answers = {AnswerNo};
     EXPECT_FALSE(Exit()) << "the unsaved changes still ask before exit";
 }
 
@@ -144,7 +144,7 @@ TEST_F(SheetFlow, DeleteAnsweredNoChangesNothingYesRestoresTheDefaults)
     ASSERT_TRUE(SaveSettings(stored));
     CPropertySheet1& s = Open();
     Click(page1().controls().Check(IdcGradation));
-    answers = {IDNO};
+    answers = {AnswerNo};
     s.OnCommand(IdDelete);
     EXPECT_EQ(asked, (std::vector<Asked>{{"設定を削除しますか？", 4}}));
     EXPECT_TRUE(QFile::exists(StoreFile()));
@@ -152,7 +152,7 @@ TEST_F(SheetFlow, DeleteAnsweredNoChangesNothingYesRestoresTheDefaults)
     EXPECT_EQ(s.m_settings.GradationFlg, 1u);
 
     asked.clear();
-    answers = {IDYES, IDOK};
+    answers = {AnswerYes, AnswerOk};
     s.OnCommand(IdDelete);
     EXPECT_EQ(asked, (std::vector<Asked>{{"設定を削除しますか？", 4}, {"設定を削除しました。", 0}}));
     EXPECT_FALSE(QFile::exists(StoreFile()));
@@ -166,7 +166,7 @@ TEST_F(SheetFlow, AFailedDeleteSaysSoAndRevertsNothing)
     ASSERT_TRUE(QDir().mkpath(StoreFile()));  // a directory where the file belongs
     CPropertySheet1& s = Open();
     Click(page1().controls().Check(IdcGradation));
-    answers = {IDYES};
+    answers = {AnswerYes};
     s.OnCommand(IdDelete);
     EXPECT_EQ(asked, (std::vector<Asked>{{"設定を削除しますか？", 4}, {"設定を削除できませんでした。", 0}}));
     EXPECT_EQ(s.m_settings.GradationFlg, 1u);

@@ -348,7 +348,7 @@ TEST_F(CalculatorWindow, VersionBoxAndExit)
         ScopedMessageBoxAnswerer answerer([&](const QString& text, unsigned s) {
             shown = text;
             style = s;
-            return int(IDOK);
+            return int(AnswerOk);
         });
         dlg().OnCommand(IdVersion);
     }

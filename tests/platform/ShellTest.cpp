@@ -107,9 +107,9 @@ TEST(MessageBox, TheAnswererStandsInForAPerson)
         ScopedMessageBoxAnswerer answerer([&](const QString& text, unsigned s) {
             asked = text;
             style = s;
-            return int(IDNO);
+            return int(AnswerNo);
         });
-        EXPECT_EQ(ShowMessageBox(nullptr, QStringLiteral("保存せずに終了しますか？"), 0x104), IDNO);
+        EXPECT_EQ(ShowMessageBox(nullptr, QStringLiteral("保存せずに終了しますか？"), 0x104), AnswerNo);
     }
     EXPECT_EQ(asked, QStringLiteral("保存せずに終了しますか？"));
     EXPECT_EQ(style, 0x104u);
@@ -136,19 +136,19 @@ TEST(MessageBox, StylesGiveTheJapaneseButtons)
     QStringList buttons;
     QString defaultButton, caption;
     AnswerNextBox(QStringLiteral("いいえ"), &buttons, &defaultButton, &caption);
-    EXPECT_EQ(ShowMessageBox(nullptr, QStringLiteral("保存せずに終了しますか？"), MB_YESNO | MB_DEFBUTTON2), IDNO);
+    EXPECT_EQ(ShowMessageBox(nullptr, QStringLiteral("保存せずに終了しますか？"), StyleYesNo | StyleSecondDefault), AnswerNo);
     EXPECT_EQ(buttons, (QStringList{QStringLiteral("はい"), QStringLiteral("いいえ")}));
     EXPECT_EQ(defaultButton, QStringLiteral("いいえ"));
     EXPECT_EQ(caption, QStringLiteral("Abacor"));
 
     buttons.clear();
     AnswerNextBox(QStringLiteral("はい"), &buttons, &defaultButton, &caption);
-    EXPECT_EQ(ShowMessageBox(nullptr, QStringLiteral("設定を削除しますか？"), MB_YESNO), IDYES);
+    EXPECT_EQ(ShowMessageBox(nullptr, QStringLiteral("設定を削除しますか？"), StyleYesNo), AnswerYes);
     EXPECT_EQ(defaultButton, QStringLiteral("はい"));
 
     buttons.clear();
     AnswerNextBox(QStringLiteral("OK"), &buttons, &defaultButton, &caption);
-    EXPECT_EQ(ShowMessageBox(nullptr, QStringLiteral("設定を保存しました。"), MB_OK), IDOK);
+    EXPECT_EQ(ShowMessageBox(nullptr, QStringLiteral("設定を保存しました。"), StyleOk), AnswerOk);
     EXPECT_EQ(buttons, QStringList{QStringLiteral("OK")});
 }
 
