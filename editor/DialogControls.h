@@ -28,7 +28,6 @@ public:
     QCheckBox* Check(int id) const;
     QSlider* Slider(int id) const;
     QPushButton* Button(int id) const;
-    const DialogUnits& Units() const { return units_; }
 
     // The selection field and the opened list's items of a drop-down list,
     // each height pixels high.

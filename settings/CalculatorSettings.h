@@ -7,9 +7,6 @@
 
 namespace abacor {
 
-// Colours are 0x00BBGGRR, red in the low byte.
-using ColorRef = std::uint32_t;
-
 // The one record both programs share; field names are the stored value names.
 struct CalculatorSettings {
     std::uint32_t DialogBackColor;
@@ -46,49 +43,47 @@ struct CalculatorSettings {
     friend bool operator==(const CalculatorSettings&, const CalculatorSettings&) = default;
 };
 
-enum class SettingKind { Colour, Flag, KeyKind, Number };
 
 struct SettingDescriptor {
     std::string_view name;
     std::uint32_t CalculatorSettings::*field;
     std::uint32_t defaultValue;
-    SettingKind kind;
 };
 
 inline constexpr int kSettingCount = 30;
 
 // Table order is load and save order.
 inline constexpr std::array<SettingDescriptor, kSettingCount> kSettingsTable{{
-    {"DialogBackColor", &CalculatorSettings::DialogBackColor, 0xC8C8C8, SettingKind::Colour},
-    {"StaticBackColor", &CalculatorSettings::StaticBackColor, 0xFFFFFF, SettingKind::Colour},
-    {"StaticTextColor", &CalculatorSettings::StaticTextColor, 0x000000, SettingKind::Colour},
-    {"StaticLineColor", &CalculatorSettings::StaticLineColor, 0x000000, SettingKind::Colour},
-    {"ButtonBackColor1", &CalculatorSettings::ButtonBackColor1, 0xE1E1E1, SettingKind::Colour},
-    {"ButtonBackColor2", &CalculatorSettings::ButtonBackColor2, 0xE1E1E1, SettingKind::Colour},
-    {"ButtonBackColor3", &CalculatorSettings::ButtonBackColor3, 0xE1E1E1, SettingKind::Colour},
-    {"ButtonBackColor4", &CalculatorSettings::ButtonBackColor4, 0xE1E1E1, SettingKind::Colour},
-    {"ButtonGradColor1", &CalculatorSettings::ButtonGradColor1, 0xFFFFFF, SettingKind::Colour},
-    {"ButtonGradColor2", &CalculatorSettings::ButtonGradColor2, 0xFFFFFF, SettingKind::Colour},
-    {"ButtonGradColor3", &CalculatorSettings::ButtonGradColor3, 0xFFFFFF, SettingKind::Colour},
-    {"ButtonGradColor4", &CalculatorSettings::ButtonGradColor4, 0xFFFFFF, SettingKind::Colour},
-    {"ButtonTextColor1", &CalculatorSettings::ButtonTextColor1, 0x000000, SettingKind::Colour},
-    {"ButtonTextColor2", &CalculatorSettings::ButtonTextColor2, 0x000000, SettingKind::Colour},
-    {"ButtonTextColor3", &CalculatorSettings::ButtonTextColor3, 0x000000, SettingKind::Colour},
-    {"ButtonTextColor4", &CalculatorSettings::ButtonTextColor4, 0x000000, SettingKind::Colour},
-    {"ButtonLineColor", &CalculatorSettings::ButtonLineColor, 0x000000, SettingKind::Colour},
-    {"LabelTextColor", &CalculatorSettings::LabelTextColor, 0x000000, SettingKind::Colour},
-    {"RoundButtonFlg", &CalculatorSettings::RoundButtonFlg, 0, SettingKind::Flag},
-    {"CommaFormatFlg", &CalculatorSettings::CommaFormatFlg, 0, SettingKind::Flag},
-    {"ShiftKeyFlg", &CalculatorSettings::ShiftKeyFlg, 0, SettingKind::Flag},
-    {"ClearMenuFlg", &CalculatorSettings::ClearMenuFlg, 0, SettingKind::Flag},
-    {"NumKeyRevFlg", &CalculatorSettings::NumKeyRevFlg, 0, SettingKind::Flag},
-    {"ClearTypeFlg", &CalculatorSettings::ClearTypeFlg, 0, SettingKind::Flag},
-    {"GradationFlg", &CalculatorSettings::GradationFlg, 0, SettingKind::Flag},
-    {"AddButton1Type", &CalculatorSettings::AddButton1Type, 0, SettingKind::KeyKind},
-    {"AddButton2Type", &CalculatorSettings::AddButton2Type, 0, SettingKind::KeyKind},
-    {"AddButton3Type", &CalculatorSettings::AddButton3Type, 0, SettingKind::KeyKind},
-    {"AddButton4Type", &CalculatorSettings::AddButton4Type, 0, SettingKind::KeyKind},
-    {"TaxPercent", &CalculatorSettings::TaxPercent, 500, SettingKind::Number},
+    {"DialogBackColor", &CalculatorSettings::DialogBackColor, 0xC8C8C8},
+    {"StaticBackColor", &CalculatorSettings::StaticBackColor, 0xFFFFFF},
+    {"StaticTextColor", &CalculatorSettings::StaticTextColor, 0x000000},
+    {"StaticLineColor", &CalculatorSettings::StaticLineColor, 0x000000},
+    {"ButtonBackColor1", &CalculatorSettings::ButtonBackColor1, 0xE1E1E1},
+    {"ButtonBackColor2", &CalculatorSettings::ButtonBackColor2, 0xE1E1E1},
+    {"ButtonBackColor3", &CalculatorSettings::ButtonBackColor3, 0xE1E1E1},
+    {"ButtonBackColor4", &CalculatorSettings::ButtonBackColor4, 0xE1E1E1},
+    {"ButtonGradColor1", &CalculatorSettings::ButtonGradColor1, 0xFFFFFF},
+    {"ButtonGradColor2", &CalculatorSettings::ButtonGradColor2, 0xFFFFFF},
+    {"ButtonGradColor3", &CalculatorSettings::ButtonGradColor3, 0xFFFFFF},
+    {"ButtonGradColor4", &CalculatorSettings::ButtonGradColor4, 0xFFFFFF},
+    {"ButtonTextColor1", &CalculatorSettings::ButtonTextColor1, 0x000000},
+    {"ButtonTextColor2", &CalculatorSettings::ButtonTextColor2, 0x000000},
+    {"ButtonTextColor3", &CalculatorSettings::ButtonTextColor3, 0x000000},
+    {"ButtonTextColor4", &CalculatorSettings::ButtonTextColor4, 0x000000},
+    {"ButtonLineColor", &CalculatorSettings::ButtonLineColor, 0x000000},
+    {"LabelTextColor", &CalculatorSettings::LabelTextColor, 0x000000},
+    {"RoundButtonFlg", &CalculatorSettings::RoundButtonFlg, 0},
+    {"CommaFormatFlg", &CalculatorSettings::CommaFormatFlg, 0},
+    {"ShiftKeyFlg", &CalculatorSettings::ShiftKeyFlg, 0},
+    {"ClearMenuFlg", &CalculatorSettings::ClearMenuFlg, 0},
+    {"NumKeyRevFlg", &CalculatorSettings::NumKeyRevFlg, 0},
+    {"ClearTypeFlg", &CalculatorSettings::ClearTypeFlg, 0},
+    {"GradationFlg", &CalculatorSettings::GradationFlg, 0},
+    {"AddButton1Type", &CalculatorSettings::AddButton1Type, 0},
+    {"AddButton2Type", &CalculatorSettings::AddButton2Type, 0},
+    {"AddButton3Type", &CalculatorSettings::AddButton3Type, 0},
+    {"AddButton4Type", &CalculatorSettings::AddButton4Type, 0},
+    {"TaxPercent", &CalculatorSettings::TaxPercent, 500},
 }};
 
 // The key groups the editor colours separately.

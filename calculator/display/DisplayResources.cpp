@@ -15,8 +15,7 @@ DisplayResources CreateDisplayResources(const ScreenMetrics& screen, const Calcu
 {
     DisplayResources resources;
     resources.screenClass = ClassifyScreen(screen);
-    resources.dpiY = screen.dpiY > 0 ? screen.dpiY : 192;
-    resources.heights = ComputeFontHeights(resources.screenClass, resources.dpiY);
+    resources.heights = ComputeFontHeights(resources.screenClass, screen.dpiY > 0 ? screen.dpiY : 192);
     const FontQuality quality = FlagOn(settings.ClearTypeFlg) ? FontQuality::ClearType : FontQuality::Default;
     resources.displayFont = MakeFont(resources.heights.display, quality);
     resources.smallFont = MakeFont(resources.heights.small, quality);
@@ -24,8 +23,6 @@ DisplayResources CreateDisplayResources(const ScreenMetrics& screen, const Calcu
     resources.captionFont = MakeFont(resources.heights.caption, quality);
     resources.dialogBackColor = settings.DialogBackColor;
     resources.staticBackBrush = Brush::Solid(settings.StaticBackColor);
-    resources.keyLinePen = Pen::Solid(1, settings.ButtonLineColor);
-    resources.whitePen = Pen::Solid(1, 0xFFFFFF);
     resources.boxFramePen = Pen::Solid(2 / resources.screenClass.k, settings.StaticLineColor);
     return resources;
 }

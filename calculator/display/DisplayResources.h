@@ -23,7 +23,6 @@ FontHeights ComputeFontHeights(const ScreenClass& screenClass, int dpiY);
 // screen and the settings (CreateDisplayResources).
 struct DisplayResources {
     ScreenClass screenClass;
-    int dpiY = 192;
     FontHeights heights;
     QFont displayFont;
     QFont smallFont;
@@ -31,8 +30,6 @@ struct DisplayResources {
     QFont captionFont;
     ColorRef dialogBackColor = 0;  // the window's background brush
     Brush staticBackBrush;
-    Pen keyLinePen;
-    Pen whitePen;
     Pen boxFramePen;  // StaticLineColor, 2 / k pixels wide
 };
 

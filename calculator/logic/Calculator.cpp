@@ -25,20 +25,28 @@ void Calculator::Repaint(DisplayRegion region)
         sink_->Invalidate(region);
 }
 
-bool Calculator::ShowResult(double accumulator)
+std::optional<QString> Calculator::ShowEntry(double value)
 {
-    state_.accumulator = accumulator;
     QString plain;
-    if (FormatResult(accumulator, plain)) {
+    if (FormatResult(value, plain)) {
         ResetCalculator(true);
-        return false;
+        return std::nullopt;
     }
-    // Both lines show the same digits; only the display follows CommaFormatFlg.
-    state_.resultText = Grouped(plain, GroupingMode::Always);
+    state_.entryValue = value;
     state_.displayText = Grouped(plain, GroupingMode::Display);
     Repaint(DisplayRegion::DisplayBox);
+    return plain;
+}
+
+bool Calculator::ShowResult(double accumulator)
+{
+    const std::optional<QString> plain = ShowEntry(accumulator);
+    if (!plain)
+        return false;
+    // Both lines show the same digits; only the display follows CommaFormatFlg.
+    state_.accumulator = accumulator;
+    state_.resultText = Grouped(*plain, GroupingMode::Always);
     Repaint(DisplayRegion::ResultBox);
-    state_.entryValue = accumulator;
     state_.entryState = StateResult;
     return true;
 }

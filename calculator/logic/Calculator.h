@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QString>
 #include <QStringView>
 
@@ -58,8 +60,9 @@ private:
     // Makes a computed value the accumulator, the entry and both lines;
     // false after an overflow.
     bool ShowResult(double accumulator);
-    // Shows a new entry value from a function command; false after an overflow.
-    bool ShowEntry(double value);
+    // Makes a value the entry and shows it; its plain text, or empty after
+    // an overflow (the calculator is then in its error state).
+    std::optional<QString> ShowEntry(double value);
     void AddToMemory(bool subtract);
 
     CalculatorState state_;

@@ -8,19 +8,6 @@
 
 namespace abacor {
 
-bool Calculator::ShowEntry(double value)
-{
-    state_.entryValue = value;
-    QString plain;
-    if (FormatResult(value, plain)) {
-        ResetCalculator(true);
-        return false;
-    }
-    state_.displayText = Grouped(plain, GroupingMode::Display);
-    Repaint(DisplayRegion::DisplayBox);
-    return true;
-}
-
 void Calculator::OnPercent()
 {
     if (InErrorState())
