@@ -16,13 +16,6 @@ double Opaque(double value)
     return v;
 }
 
-TEST(ScaleFactor, IsTenToThePlaces)
-{
-    EXPECT_EQ(ScaleFactor(0), 1.0);
-    EXPECT_EQ(ScaleFactor(1), 10.0);
-    EXPECT_EQ(ScaleFactor(11), 1e11);
-}
-
 TEST(ApplyOperator, SumsAndProductsAreExactOnTheDecimalsShown)
 {
     // Unscaled doubles would miss every one of these.

@@ -1,18 +1,8 @@
-#include <set>
-
 #include "calculator/logic/CommandTable.h"
 #include "tests/logic/KeyRun.h"
 
 namespace abacor::test {
 namespace {
-
-TEST(CommandTable, EveryIdOnce)
-{
-    std::set<int> ids;
-    for (const CommandBinding& binding : kCommandTable)
-        ids.insert(binding.id);
-    EXPECT_EQ(ids.size(), kCommandTable.size());
-}
 
 // Each command id does exactly what its key token does.
 TEST(CommandTable, CommandsReachTheirOperations)
