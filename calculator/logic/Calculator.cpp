@@ -131,16 +131,19 @@ void Calculator::ApplyOperatorKey(int op, QStringView symbol)
 
     state_.displayText = StripGrouping(state_.displayText);
     const int places = DecimalPlaces(state_.displayText);
-    const auto accumulator =
-        abacor::ApplyOperator(state_.pendingOperator, state_.accumulator, state_.entryValue, places);
+    Complete(abacor::ApplyOperator(state_.pendingOperator, state_.accumulator, state_.entryValue, places), op);
+}
+
+void Calculator::Complete(std::optional<double> accumulator, int next)
+{
     if (!accumulator) {
         ResetCalculator(true);
         return;
     }
     if (!ShowResult(*accumulator))
         return;
-    state_.pendingOperator = op;
-    if (op == OperatorNone) {
+    state_.pendingOperator = next;
+    if (next == OperatorNone) {
         state_.lastAnswerText = state_.displayText;
         state_.lastAnswer = state_.entryValue;
     }

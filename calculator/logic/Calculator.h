@@ -64,6 +64,10 @@ private:
     // an overflow (the calculator is then in its error state).
     std::optional<QString> ShowEntry(double value);
     void AddToMemory(bool subtract);
+    // A calculation completed with accumulator (empty: a division by zero,
+    // which is the error state): shown, then next waits; "=" and percent
+    // (next none) also keep the answer.
+    void Complete(std::optional<double> accumulator, int next);
 
     CalculatorState state_;
     const CalculatorSettings* settings_;

@@ -17,17 +17,7 @@ void Calculator::OnPercent()
 
     state_.displayText = StripGrouping(state_.displayText);
     const double s = ScaleFactor(DecimalPlaces(state_.displayText));
-    const auto accumulator =
-        PercentValue(state_.pendingOperator, state_.accumulator, state_.entryValue, s);
-    if (!accumulator) {
-        ResetCalculator(true);
-        return;
-    }
-    if (!ShowResult(*accumulator))
-        return;
-    state_.pendingOperator = OperatorNone;
-    state_.lastAnswerText = state_.displayText;
-    state_.lastAnswer = state_.entryValue;
+    Complete(PercentValue(state_.pendingOperator, state_.accumulator, state_.entryValue, s), OperatorNone);
 }
 
 void Calculator::OnSquare()
