@@ -3,7 +3,7 @@ BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= 2
 
-.PHONY: all deps configure build test test-sanitize run run-editor bench fuzz package clean
+.PHONY: all deps configure build test test-sanitize run run-editor bench fuzz package format format-check clean
 
 all: build
 
@@ -49,6 +49,13 @@ fuzz: deps
 # A Debian package of what cmake --install lays out, in $(BUILD).
 package: build
 	cd $(BUILD) && cpack -G DEB
+
+# The code in the project's style (.clang-format), and the check CI runs.
+SOURCES = $$(git ls-files '*.cpp' '*.h')
+format: deps
+	clang-format -i $(SOURCES)
+format-check: deps
+	clang-format --dry-run --Werror $(SOURCES)
 
 # Starts the calculator.
 run: build

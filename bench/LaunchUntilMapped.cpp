@@ -27,10 +27,7 @@ double NowMs()
 }
 
 // A window may be gone before it is watched; that is no failure.
-int IgnoreXErrors(Display*, XErrorEvent*)
-{
-    return 0;
-}
+int IgnoreXErrors(Display*, XErrorEvent*) { return 0; }
 
 long RssKb(pid_t pid)
 {

@@ -4,9 +4,9 @@
 #include <QApplication>
 
 #include "calculator/display/KeyFaceStrip.h"
-#include "platform/drawing/RoundCorners.h"
 #include "calculator/display/WindowPainter.h"
 #include "calculator/logic/CCalculatorDlg.h"
+#include "platform/drawing/RoundCorners.h"
 
 namespace {
 
@@ -49,8 +49,8 @@ BENCHMARK(BM_TapDigitKey)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
 
 struct Window {
     Window(ScreenMetrics screen, CalculatorSettings s)
-        : settings(s), resources(CreateDisplayResources(screen, settings)), corners(KeyCorners(settings)),
-          client{0, 0, screen.width, screen.height - 52 / resources.screenClass.k},
+        : settings(s), resources(CreateDisplayResources(screen, settings)),
+          corners(KeyCorners(settings)), client{0, 0, screen.width, screen.height - 52 / resources.screenClass.k},
           layout(LayoutWindow(screen, client, resources, settings))
     {
     }

@@ -28,14 +28,13 @@ constexpr Channel kChannels[] = {
     {IdcBlueSlider, IdcBlueValue, IdcBlueLabel, 0xE00000, 16},
 };
 
-
 }  // namespace
 
 CKorvelColorDlg::CKorvelColorDlg(const ScreenMetrics& screen, QWidget* parent)
     : QDialog(parent), screen_(screen), divisor_(EditorDivisor(screen))
 {
-    setWindowTitle(QString::fromUtf16(kColorDialogTemplate.caption.data(),
-                                      qsizetype(kColorDialogTemplate.caption.size())));
+    setWindowTitle(
+        QString::fromUtf16(kColorDialogTemplate.caption.data(), qsizetype(kColorDialogTemplate.caption.size())));
     resize(screen.width, screen.height);
     controls_ = std::make_unique<DialogControls>(kColorDialogTemplate, this, screen.dpiY, screen.width);
     for (const Channel& channel : kChannels) {
@@ -63,10 +62,7 @@ void CKorvelColorDlg::SetColor(ColorRef color)
     UpdateColorControls();
 }
 
-PaletteGeometry CKorvelColorDlg::Geometry() const
-{
-    return ComputePaletteGeometry(screen_, divisor_);
-}
+PaletteGeometry CKorvelColorDlg::Geometry() const { return ComputePaletteGeometry(screen_, divisor_); }
 
 void CKorvelColorDlg::UpdateColorControls()
 {
@@ -109,8 +105,11 @@ std::vector<PaintedPart> CKorvelColorDlg::AccessibleParts() const
             const Rect cell = geometry.Cell(column, row);
             const ColorRef colour = kPalette[static_cast<std::size_t>(column * kPaletteRows + row)];
             auto* self = const_cast<CKorvelColorDlg*>(this);
-            parts.push_back({QAccessible::Button, QColor::fromRgb(ToPixel(colour)).name(QColor::HexRgb).toUpper(), {},
-                             {}, QRect(cell.left, cell.top, cell.Width(), cell.Height()),
+            parts.push_back({QAccessible::Button,
+                             QColor::fromRgb(ToPixel(colour)).name(QColor::HexRgb).toUpper(),
+                             {},
+                             {},
+                             QRect(cell.left, cell.top, cell.Width(), cell.Height()),
                              [self, cell] { self->OnLButtonDown(cell.left + 1, cell.top + 1); }});
         }
     }

@@ -8,8 +8,8 @@
 #include "editor/ColorPalette.h"
 #include "editor/DialogControls.h"
 #include "platform/drawing/Color.h"
-#include "platform/shell/PaintedParts.h"
 #include "platform/screen/ScreenMetrics.h"
+#include "platform/shell/PaintedParts.h"
 
 namespace abacor {
 

@@ -80,15 +80,9 @@ void CPropertyPage1::Refresh()
     InvalidatePage();
 }
 
-int CPropertyPage1::SelectedEntry() const
-{
-    return controls_->Combo(IdcColorList)->currentIndex();
-}
+int CPropertyPage1::SelectedEntry() const { return controls_->Combo(IdcColorList)->currentIndex(); }
 
-void CPropertyPage1::SelectEntry(int index)
-{
-    controls_->Combo(IdcColorList)->setCurrentIndex(index);
-}
+void CPropertyPage1::SelectEntry(int index) { controls_->Combo(IdcColorList)->setCurrentIndex(index); }
 
 void CPropertyPage1::OnChooseColor()
 {
@@ -104,10 +98,7 @@ void CPropertyPage1::OnChooseColor()
     InvalidatePage();
 }
 
-void CPropertyPage1::OnLButtonDown(int x, int y)
-{
-    SelectEntry(NextColourEntry(SelectedEntry(), layout(), x, y));
-}
+void CPropertyPage1::OnLButtonDown(int x, int y) { SelectEntry(NextColourEntry(SelectedEntry(), layout(), x, y)); }
 
 void CPropertyPage1::mousePressEvent(QMouseEvent* event)
 {

@@ -34,10 +34,7 @@ constexpr int kTaxSliderMaximum = 2000;
 
 }  // namespace
 
-QString TaxRateText(std::uint32_t rate)
-{
-    return QString::asprintf("%02u.%02u%%", rate / 100, rate % 100);
-}
+QString TaxRateText(std::uint32_t rate) { return QString::asprintf("%02u.%02u%%", rate / 100, rate % 100); }
 
 CPropertyPage3::CPropertyPage3(CPropertySheet1* sheet) : CPropertyPage(kPage3Template, sheet)
 {
@@ -76,7 +73,8 @@ void CPropertyPage3::Refresh()
     for (const Binding& list : kKeyLists) {
         const std::uint32_t value = settings.*list.value;
         // A kind outside the list shows no selection.
-        controls_->Combo(list.control)->setCurrentIndex(value < kAddButtonEntries.size() ? static_cast<int>(value) : -1);
+        controls_->Combo(list.control)
+            ->setCurrentIndex(value < kAddButtonEntries.size() ? static_cast<int>(value) : -1);
     }
     ShowFlagBoxes(kFlagBoxes);
 }

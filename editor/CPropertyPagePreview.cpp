@@ -14,15 +14,9 @@ CPropertyPagePreview::CPropertyPagePreview(const DialogTemplate& dialog, CProper
     SampleDisplay()->setAutoFillBackground(true);
 }
 
-int CPropertyPagePreview::EditorDivisor() const
-{
-    return abacor::EditorDivisor(sheet_->screen());
-}
+int CPropertyPagePreview::EditorDivisor() const { return abacor::EditorDivisor(sheet_->screen()); }
 
-QLabel* CPropertyPagePreview::SampleDisplay() const
-{
-    return controls_->Label(IdcSampleDisplay);
-}
+QLabel* CPropertyPagePreview::SampleDisplay() const { return controls_->Label(IdcSampleDisplay); }
 
 void CPropertyPagePreview::CreatePreviewFonts()
 {
@@ -30,10 +24,7 @@ void CPropertyPagePreview::CreatePreviewFonts()
     fonts_ = abacor::CreatePreviewFonts(fontsScreen_, sheet_->m_settings);
 }
 
-void CPropertyPagePreview::ApplyDisplayFont()
-{
-    SampleDisplay()->setFont(fonts_.large);
-}
+void CPropertyPagePreview::ApplyDisplayFont() { SampleDisplay()->setFont(fonts_.large); }
 
 void CPropertyPagePreview::LayoutPreview()
 {
@@ -75,8 +66,12 @@ void CPropertyPagePreview::paintEvent(QPaintEvent*)
 std::vector<PaintedPart> CPropertyPagePreview::AccessibleParts() const
 {
     const Rect& sample = layout_.background;
-    return {{QAccessible::Graphic, QStringLiteral("見本"), sampleDescription_, {},
-             QRect(sample.left, sample.top, sample.Width(), sample.Height()), {}}};
+    return {{QAccessible::Graphic,
+             QStringLiteral("見本"),
+             sampleDescription_,
+             {},
+             QRect(sample.left, sample.top, sample.Width(), sample.Height()),
+             {}}};
 }
 
 QImage CPropertyPagePreview::Render()

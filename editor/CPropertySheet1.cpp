@@ -49,10 +49,7 @@ void CPropertySheet1::OnInitDialog()
     m_bModified = false;
 }
 
-std::array<CPropertyPage*, 3> CPropertySheet1::Pages() const
-{
-    return {page1_, page2_, page3_};
-}
+std::array<CPropertyPage*, 3> CPropertySheet1::Pages() const { return {page1_, page2_, page3_}; }
 
 void CPropertySheet1::SetValue(std::uint32_t CalculatorSettings::*field, std::uint32_t value)
 {
@@ -60,8 +57,8 @@ void CPropertySheet1::SetValue(std::uint32_t CalculatorSettings::*field, std::ui
     m_bModified = true;
     if (field != &CalculatorSettings::ClearTypeFlg)
         return;
-    for (CPropertyPagePreview* page : {static_cast<CPropertyPagePreview*>(page1_),
-                                       static_cast<CPropertyPagePreview*>(page2_)}) {
+    for (CPropertyPagePreview* page :
+         {static_cast<CPropertyPagePreview*>(page1_), static_cast<CPropertyPagePreview*>(page2_)}) {
         if (!page->IsInitialised())
             continue;
         page->CreatePreviewFonts();
@@ -85,8 +82,8 @@ void CPropertySheet1::resizeEvent(QResizeEvent* event)
         return;
     PlaceChildren();
     // A turn of the screen lays the samples out again, with the same sizes.
-    for (CPropertyPagePreview* page : {static_cast<CPropertyPagePreview*>(page1_),
-                                       static_cast<CPropertyPagePreview*>(page2_)})
+    for (CPropertyPagePreview* page :
+         {static_cast<CPropertyPagePreview*>(page1_), static_cast<CPropertyPagePreview*>(page2_)})
         if (page->IsInitialised())
             page->LayoutPreview();
 }
@@ -148,7 +145,8 @@ void CPropertySheet1::RevertSettings()
 void CPropertySheet1::OnExit()
 {
     // As the sheet's OK command, posted.
-    QMetaObject::invokeMethod(this, [this] { accept(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { accept(); }, Qt::QueuedConnection);
 }
 
 void CPropertySheet1::done(int result)

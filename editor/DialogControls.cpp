@@ -15,10 +15,7 @@ namespace abacor {
 
 namespace {
 
-QString Text(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString Text(std::u16string_view text) { return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())); }
 
 QWidget* MakeControl(const ControlTemplate& control, QWidget* parent)
 {
@@ -27,7 +24,8 @@ QWidget* MakeControl(const ControlTemplate& control, QWidget* parent)
     case ControlKind::StaticRight:
     case ControlKind::StaticRightCentred: {
         auto* label = new QLabel(Text(control.text), parent);
-        const Qt::Alignment vertical = control.kind == ControlKind::StaticRightCentred ? Qt::AlignVCenter : Qt::AlignTop;
+        const Qt::Alignment vertical =
+            control.kind == ControlKind::StaticRightCentred ? Qt::AlignVCenter : Qt::AlignTop;
         label->setAlignment((control.kind == ControlKind::Static ? Qt::AlignLeft : Qt::AlignRight) | vertical);
         return label;
     }
@@ -36,17 +34,14 @@ QWidget* MakeControl(const ControlTemplate& control, QWidget* parent)
         combo->setEditable(false);
         return combo;
     }
-    case ControlKind::PushButton:
-        return new QPushButton(Text(control.text), parent);
-    case ControlKind::CheckBox:
-        return new QCheckBox(Text(control.text), parent);
+    case ControlKind::PushButton: return new QPushButton(Text(control.text), parent);
+    case ControlKind::CheckBox: return new QCheckBox(Text(control.text), parent);
     case ControlKind::Slider: {
         auto* slider = new QSlider(Qt::Horizontal, parent);
         slider->setTickPosition(QSlider::NoTicks);
         return slider;
     }
-    case ControlKind::GroupBox:
-        return new QGroupBox(Text(control.text), parent);
+    case ControlKind::GroupBox: return new QGroupBox(Text(control.text), parent);
     }
     return nullptr;
 }

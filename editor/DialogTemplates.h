@@ -7,13 +7,13 @@
 namespace abacor {
 
 enum class ControlKind {
-    Static,             // left-aligned text
-    StaticRight,        // right-aligned text
-    StaticRightCentred, // right-aligned, vertically centred (the sample display)
+    Static,              // left-aligned text
+    StaticRight,         // right-aligned text
+    StaticRightCentred,  // right-aligned, vertically centred (the sample display)
     DropDownList,
     PushButton,
-    CheckBox,           // automatic check box
-    Slider,             // horizontal, no tick marks
+    CheckBox,  // automatic check box
+    Slider,    // horizontal, no tick marks
     GroupBox,
 };
 
@@ -33,6 +33,7 @@ struct DialogTemplate {
 };
 
 // Control ids the pages address.
+// clang-format off
 enum ControlId : int {
     IdcColorList = 1003,
     IdcRedLabel = 1007, IdcGreenLabel = 1008, IdcBlueLabel = 1009,
@@ -45,6 +46,7 @@ enum ControlId : int {
     IdcRedSlider = 1033, IdcGreenSlider = 1034, IdcBlueSlider = 1035,
     IdcChooseColor = 1036,
 };
+// clang-format on
 
 inline constexpr std::array<ControlTemplate, 4> kPage1Controls{{
     {IdcSampleDisplay, ControlKind::StaticRightCentred, u"19800", 5, 7, 128, 21},
@@ -96,7 +98,7 @@ inline constexpr DialogTemplate kPage3Template{133, u"ページ３", 139, 191, k
 inline constexpr DialogTemplate kColorDialogTemplate{134, u"Abacorの設定", 138, 191, kColorDialogControls};
 
 // The entries of the four additional-key lists, in AddButtonType order.
-inline constexpr std::array<std::u16string_view, 7> kAddButtonEntries{
-    u"無効", u"％", u"ＣＡ", u"Ｃ", u"√", u"税込", u"税抜"};
+inline constexpr std::array<std::u16string_view, 7> kAddButtonEntries{u"無効", u"％",   u"ＣＡ", u"Ｃ",
+                                                                      u"√",    u"税込", u"税抜"};
 
 }  // namespace abacor

@@ -6,10 +6,7 @@
 
 namespace abacor {
 
-int EditorDivisor(const ScreenMetrics& screen)
-{
-    return ClassifyScreen(screen).k;
-}
+int EditorDivisor(const ScreenMetrics& screen) { return ClassifyScreen(screen).k; }
 
 PreviewFontHeights ComputePreviewFontHeights(const ScreenMetrics& screen)
 {

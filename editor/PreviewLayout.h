@@ -25,9 +25,9 @@ enum class SampleKey : int { Tax = 0, Clear = 1, Calculation = 2, Digit = 3 };
 
 // Where the sample calculator stands on pages 1 and 2, in page pixels.
 struct PreviewLayout {
-    Rect display;     // control 1015
+    Rect display;                // control 1015
     std::array<Rect, 4> keys{};  // by SampleKey
-    Rect caption;     // "M E M O R Y"
+    Rect caption;                // "M E M O R Y"
     Rect background;
     int divisor = 1;
 

@@ -36,8 +36,8 @@ QString SampleDisplayText(const CalculatorSettings& settings)
     return FlagOn(settings.CommaFormatFlg) ? QStringLiteral("19,800") : QStringLiteral("19800");
 }
 
-void DrawSampleKey(DrawSurface& surface, const Rect& rect, const QString& caption, ColorRef text,
-                   ColorRef background, ColorRef gradation, const CalculatorSettings& settings)
+void DrawSampleKey(DrawSurface& surface, const Rect& rect, const QString& caption, ColorRef text, ColorRef background,
+                   ColorRef gradation, const CalculatorSettings& settings)
 {
     const RoundCorners corners(settings.DialogBackColor, settings.ButtonLineColor, FlagOn(settings.RoundButtonFlg));
     DrawKeyFace(surface, rect, background, gradation,

@@ -27,7 +27,7 @@ void DrawPreview(DrawSurface& surface, const PreviewLayout& layout, const Previe
                  const CalculatorSettings& settings);
 
 // DrawSampleKey: one key with its face and caption.
-void DrawSampleKey(DrawSurface& surface, const Rect& rect, const QString& caption, ColorRef text,
-                   ColorRef background, ColorRef gradation, const CalculatorSettings& settings);
+void DrawSampleKey(DrawSurface& surface, const Rect& rect, const QString& caption, ColorRef text, ColorRef background,
+                   ColorRef gradation, const CalculatorSettings& settings);
 
 }  // namespace abacor

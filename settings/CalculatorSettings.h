@@ -43,7 +43,6 @@ struct CalculatorSettings {
     friend bool operator==(const CalculatorSettings&, const CalculatorSettings&) = default;
 };
 
-
 struct SettingDescriptor {
     std::string_view name;
     std::uint32_t CalculatorSettings::*field;

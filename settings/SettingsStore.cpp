@@ -40,9 +40,6 @@ bool SaveSettings(const CalculatorSettings& settings)
     return key->Close();
 }
 
-bool DeleteSettings()
-{
-    return UserStoreKey::DeleteKey(kSettingsKeyPath);
-}
+bool DeleteSettings() { return UserStoreKey::DeleteKey(kSettingsKeyPath); }
 
 }  // namespace abacor

@@ -8,7 +8,6 @@
 
 namespace abacor {
 
-
 // Cell heights of the four fonts: MulDiv(trunc(S x N), dpi, 720).
 struct FontHeights {
     int display = 0;  // N 220

@@ -20,8 +20,7 @@ constexpr std::pair<KeyStyle, KeyGroup> kStyles[] = {
 
 }  // namespace
 
-KeyFaceStrip::KeyFaceStrip(const WindowLayout& layout, const CalculatorSettings& settings,
-                           const RoundCorners& corners)
+KeyFaceStrip::KeyFaceStrip(const WindowLayout& layout, const CalculatorSettings& settings, const RoundCorners& corners)
     : columnWidth_(layout.columnWidth), rowHeight_(layout.rowHeight), gap_(layout.gap),
       strip_(std::max(layout.columnWidth, 1), std::max(6 * layout.rowHeight + layout.gap, 1))
 {

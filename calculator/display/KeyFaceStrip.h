@@ -3,10 +3,10 @@
 #include <QString>
 
 #include "calculator/display/DisplayResources.h"
-#include "calculator/keys/Keys.h"
-#include "platform/drawing/RoundCorners.h"
 #include "calculator/display/WindowLayout.h"
+#include "calculator/keys/Keys.h"
 #include "platform/drawing/DrawSurface.h"
+#include "platform/drawing/RoundCorners.h"
 
 namespace abacor {
 

@@ -36,8 +36,7 @@ void PressFeedback::Apply(int mode, const Rect& rect, DrawSurface& framebuffer, 
             pause_(20);
         Invert(rect, framebuffer, corners);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

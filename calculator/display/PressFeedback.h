@@ -2,9 +2,9 @@
 
 #include <functional>
 
-#include "platform/drawing/RoundCorners.h"
 #include "platform/drawing/DrawSurface.h"
 #include "platform/drawing/Rect.h"
+#include "platform/drawing/RoundCorners.h"
 
 namespace abacor {
 

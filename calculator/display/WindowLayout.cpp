@@ -21,9 +21,13 @@ struct Cell {
 constexpr Cell Fixed(KeyId key) { return {Cell::Kind::Key, key}; }
 // The digit in phone order; desk-calculator order swaps 1-3 with 7-9.
 constexpr Cell Digit(int digit) { return {Cell::Kind::Digit, K::Digit0, digit}; }
-constexpr Cell Extra(std::uint32_t CalculatorSettings::*position) { return {Cell::Kind::Additional, K::Digit0, 0, position}; }
+constexpr Cell Extra(std::uint32_t CalculatorSettings::*position)
+{
+    return {Cell::Kind::Additional, K::Digit0, 0, position};
+}
 constexpr Cell None() { return {Cell::Kind::Empty}; }
 
+// clang-format off
 constexpr Cell kPortrait[7][3] = {
     {Extra(&CalculatorSettings::AddButton1Type), Fixed(K::Add), Extra(&CalculatorSettings::AddButton4Type)},
     {Fixed(K::Multiply), Fixed(K::Equals), Fixed(K::Divide)},
@@ -33,34 +37,30 @@ constexpr Cell kPortrait[7][3] = {
     {Digit(7), Digit(8), Digit(9)},
     {Fixed(K::Sign), Fixed(K::Digit0), Fixed(K::Point)},
 };
+// clang-format on
 
 // The "＝" of the landscape grid spans rows 1 and 2 of column 4.
+// clang-format off
 constexpr Cell kLandscape[4][5] = {
     {Digit(1), Digit(2), Digit(3), Extra(&CalculatorSettings::AddButton3Type), Fixed(K::ClearEntry)},
     {Digit(4), Digit(5), Digit(6), Fixed(K::Sign), Fixed(K::Equals)},
     {Digit(7), Digit(8), Digit(9), Fixed(K::Add), None()},
     {Fixed(K::Point), Fixed(K::Digit0), Fixed(K::Multiply), Fixed(K::Subtract), Fixed(K::Divide)},
 };
+// clang-format on
 
 // Later positions win when two name the same kind.
 constexpr std::uint32_t CalculatorSettings::*kPortraitAdditionalOrder[] = {
     &CalculatorSettings::AddButton1Type, &CalculatorSettings::AddButton2Type, &CalculatorSettings::AddButton4Type};
 constexpr std::uint32_t CalculatorSettings::*kLandscapeAdditionalOrder[] = {&CalculatorSettings::AddButton3Type};
 
-Rect Box(int x, int y, int w, int h)
-{
-    return {x - 1, y - 1, x + w + 1, y + h + 1};
-}
+Rect Box(int x, int y, int w, int h) { return {x - 1, y - 1, x + w + 1, y + h + 1}; }
 
-Rect TextRect(const Rect& box)
-{
-    return {box.left, box.top, box.right - 3, box.bottom};
-}
+Rect TextRect(const Rect& box) { return {box.left, box.top, box.right - 3, box.bottom}; }
 
 template <std::size_t Rows, std::size_t Columns>
 void PlaceKeys(WindowLayout& layout, const Cell (&grid)[Rows][Columns],
-               std::span<std::uint32_t CalculatorSettings::* const> additionalOrder,
-               const CalculatorSettings& settings)
+               std::span<std::uint32_t CalculatorSettings::*const> additionalOrder, const CalculatorSettings& settings)
 {
     const auto cell = [&](int column, int row) {
         const int left = layout.margin + column * (layout.columnWidth + layout.gap);

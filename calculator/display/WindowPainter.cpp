@@ -6,11 +6,10 @@ namespace {
 
 // The order in which the keys are painted.
 constexpr KeyId kPaintOrder[] = {
-    KeyId::Digit1, KeyId::Digit2, KeyId::Digit3, KeyId::Digit4, KeyId::Digit5, KeyId::Digit6,
-    KeyId::Digit7, KeyId::Digit8, KeyId::Digit9, KeyId::Digit0, KeyId::Point,
-    KeyId::Add, KeyId::Subtract, KeyId::Multiply, KeyId::Divide, KeyId::Sign,
-    KeyId::Equals, KeyId::Percent, KeyId::SquareRoot, KeyId::ClearEntry,
-    KeyId::AllClear, KeyId::Clear, KeyId::TaxIncluded, KeyId::TaxExcluded,
+    KeyId::Digit1,     KeyId::Digit2,     KeyId::Digit3,   KeyId::Digit4, KeyId::Digit5,      KeyId::Digit6,
+    KeyId::Digit7,     KeyId::Digit8,     KeyId::Digit9,   KeyId::Digit0, KeyId::Point,       KeyId::Add,
+    KeyId::Subtract,   KeyId::Multiply,   KeyId::Divide,   KeyId::Sign,   KeyId::Equals,      KeyId::Percent,
+    KeyId::SquareRoot, KeyId::ClearEntry, KeyId::AllClear, KeyId::Clear,  KeyId::TaxIncluded, KeyId::TaxExcluded,
 };
 
 QString Caption(std::u16string_view text)
@@ -40,13 +39,12 @@ void PaintWindow(DrawSurface& surface, const PaintContext& context, const Displa
     for (const KeyId key : kPaintOrder) {
         const Rect& rect = layout.KeyRect(key);
         // Keys of a client area too small for the keypad are degenerate: not drawn.
-        if ((IsAdditional(key) && rect.IsNull()) || rect.Width() <= 0 || rect.Height() <= 0 ||
-            !Intersects(rect, dirty))
+        if ((IsAdditional(key) && rect.IsNull()) || rect.Width() <= 0 || rect.Height() <= 0 || !Intersects(rect, dirty))
             continue;
         const KeyGroup group = Key(key).group;
         const KeyStyle style = key == KeyId::Equals && layout.landscape ? KeyStyle::TallEquals : StyleOf(group);
-        context.faces.DrawKey(surface, rect, Caption(KeyCaption(key, settings)),
-                              KeyGroupColours(settings, group).text, style);
+        context.faces.DrawKey(surface, rect, Caption(KeyCaption(key, settings)), KeyGroupColours(settings, group).text,
+                              style);
     }
 
     surface.SelectFont(resources.captionFont);

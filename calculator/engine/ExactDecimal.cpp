@@ -24,10 +24,7 @@ BID_UINT128 Load(const std::uint64_t (&words)[2])
     return value;
 }
 
-void Store(const BID_UINT128& value, std::uint64_t (&words)[2])
-{
-    std::memcpy(words, &value, sizeof value);
-}
+void Store(const BID_UINT128& value, std::uint64_t (&words)[2]) { std::memcpy(words, &value, sizeof value); }
 
 }  // namespace
 

@@ -7,29 +7,22 @@ namespace abacor {
 
 namespace {
 // x × a × 0.01, exact on the decimals shown.
-ExactDecimal PercentOf(double x, double a)
-{
-    return (ExactDecimal(x) * ExactDecimal(a)) * ExactDecimal(0.01);
-}
+ExactDecimal PercentOf(double x, double a) { return (ExactDecimal(x) * ExactDecimal(a)) * ExactDecimal(0.01); }
 }  // namespace
 
 std::optional<double> PercentValue(int op, double accumulator, double entry, double s)
 {
     switch (op) {
-    case OperatorAdd:
-        return (ExactDecimal(accumulator) + PercentOf(entry, accumulator)).ToDouble();
-    case OperatorSubtract:
-        return (ExactDecimal(accumulator) - PercentOf(entry, accumulator)).ToDouble();
-    case OperatorMultiply:
-        return PercentOf(entry, accumulator).ToDouble();
+    case OperatorAdd: return (ExactDecimal(accumulator) + PercentOf(entry, accumulator)).ToDouble();
+    case OperatorSubtract: return (ExactDecimal(accumulator) - PercentOf(entry, accumulator)).ToDouble();
+    case OperatorMultiply: return PercentOf(entry, accumulator).ToDouble();
     case OperatorDivide: {
         if (entry == 0.0)
             return std::nullopt;
         const double p = s / (entry * s);
         return (p * accumulator) * 100.0;
     }
-    default:
-        return 0.0;
+    default: return 0.0;
     }
 }
 
@@ -54,19 +47,10 @@ double TaxIncludedValue(double entry, std::uint32_t taxPercent)
     return ((ExactDecimal(entry) * ExactDecimal(TaxFactor(taxPercent))) * ExactDecimal(0.0001)).ToDouble();
 }
 
-double TaxExcludedValue(double entry, std::uint32_t taxPercent)
-{
-    return (entry / TaxFactor(taxPercent)) * 10000.0;
-}
+double TaxExcludedValue(double entry, std::uint32_t taxPercent) { return (entry / TaxFactor(taxPercent)) * 10000.0; }
 
-double MemoryPlusValue(double memory, double entry)
-{
-    return (ExactDecimal(memory) + ExactDecimal(entry)).ToDouble();
-}
+double MemoryPlusValue(double memory, double entry) { return (ExactDecimal(memory) + ExactDecimal(entry)).ToDouble(); }
 
-double MemoryMinusValue(double memory, double entry)
-{
-    return (ExactDecimal(memory) - ExactDecimal(entry)).ToDouble();
-}
+double MemoryMinusValue(double memory, double entry) { return (ExactDecimal(memory) - ExactDecimal(entry)).ToDouble(); }
 
 }  // namespace abacor

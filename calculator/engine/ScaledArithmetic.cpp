@@ -6,10 +6,7 @@
 
 namespace abacor {
 
-double ScaleFactor(int places)
-{
-    return pow(10.0, static_cast<double>(places));
-}
+double ScaleFactor(int places) { return pow(10.0, static_cast<double>(places)); }
 
 // Sums, differences and products are exact on the operands as the user
 // sees them, then rounded once. Division keeps the scaled doubles, one double
@@ -17,12 +14,9 @@ double ScaleFactor(int places)
 std::optional<double> ApplyOperator(int op, double accumulator, double entry, int places)
 {
     switch (op) {
-    case OperatorAdd:
-        return (ExactDecimal(accumulator) + ExactDecimal(entry)).ToDouble();
-    case OperatorSubtract:
-        return (ExactDecimal(accumulator) - ExactDecimal(entry)).ToDouble();
-    case OperatorMultiply:
-        return (ExactDecimal(accumulator) * ExactDecimal(entry)).ToDouble();
+    case OperatorAdd: return (ExactDecimal(accumulator) + ExactDecimal(entry)).ToDouble();
+    case OperatorSubtract: return (ExactDecimal(accumulator) - ExactDecimal(entry)).ToDouble();
+    case OperatorMultiply: return (ExactDecimal(accumulator) * ExactDecimal(entry)).ToDouble();
     case OperatorDivide: {
         if (entry == 0.0)
             return std::nullopt;
@@ -31,8 +25,7 @@ std::optional<double> ApplyOperator(int op, double accumulator, double entry, in
         p = s / p;
         return p * accumulator;
     }
-    default:
-        return entry;
+    default: return entry;
     }
 }
 

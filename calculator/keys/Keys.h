@@ -10,23 +10,37 @@ namespace abacor {
 
 // Every key of the calculator window: the 18 fixed keys, then one per
 // additional-key kind in AddButtonType order.
+// clang-format off
 enum class KeyId : int {
     Digit0, Digit1, Digit2, Digit3, Digit4, Digit5, Digit6, Digit7, Digit8, Digit9,
     Point, Sign, Add, Subtract, Multiply, Divide, Equals, ClearEntry,
     Percent, AllClear, Clear, SquareRoot, TaxIncluded, TaxExcluded,
 };
+// clang-format on
 inline constexpr int kKeyCount = 24;
 inline constexpr int kFixedKeyCount = 18;
 
 constexpr int Index(KeyId key) { return static_cast<int>(key); }
 constexpr KeyId DigitKey(int digit) { return static_cast<KeyId>(digit); }
 // The key an additional-key kind 1..6 places.
-constexpr KeyId AdditionalKey(AddButtonType kind) { return static_cast<KeyId>(kFixedKeyCount - 1 + static_cast<int>(kind)); }
+constexpr KeyId AdditionalKey(AddButtonType kind)
+{
+    return static_cast<KeyId>(kFixedKeyCount - 1 + static_cast<int>(kind));
+}
 constexpr bool IsAdditional(KeyId key) { return Index(key) >= kFixedKeyCount; }
 
 // What a key does to the calculator.
 enum class KeyAction : int {
-    EnterDigit, ChangeSign, Operator, ClearEntry, Percent, AllClear, Clear, SquareRoot, TaxIncluded, TaxExcluded,
+    EnterDigit,
+    ChangeSign,
+    Operator,
+    ClearEntry,
+    Percent,
+    AllClear,
+    Clear,
+    SquareRoot,
+    TaxIncluded,
+    TaxExcluded,
 };
 
 // A key: its caption, the group whose colours it wears, what it does, and
@@ -43,6 +57,7 @@ struct KeyDefinition {
 // The one table of keys; taps, hardware and desktop keys, paste and the
 // tools' tokens all reach the calculator through it. "CE" reads "⇒" with
 // ShiftKeyFlg on.
+// clang-format off
 inline constexpr std::array<KeyDefinition, kKeyCount> kKeys{{
     {KeyId::Digit0, u"０", KeyGroup::Digit, KeyAction::EnterDigit, '0', "0"},
     {KeyId::Digit1, u"１", KeyGroup::Digit, KeyAction::EnterDigit, '1', "1"},
@@ -69,13 +84,16 @@ inline constexpr std::array<KeyDefinition, kKeyCount> kKeys{{
     {KeyId::TaxIncluded, u"税込", KeyGroup::Tax, KeyAction::TaxIncluded, 0, "tax+"},
     {KeyId::TaxExcluded, u"税抜", KeyGroup::Tax, KeyAction::TaxExcluded, 0, "tax-"},
 }};
+// clang-format on
 
-static_assert([] {
-    for (int i = 0; i < kKeyCount; ++i)
-        if (Index(kKeys[static_cast<std::size_t>(i)].key) != i)
-            return false;
-    return true;
-}(), "kKeys is indexed by KeyId");
+static_assert(
+    [] {
+        for (int i = 0; i < kKeyCount; ++i)
+            if (Index(kKeys[static_cast<std::size_t>(i)].key) != i)
+                return false;
+        return true;
+    }(),
+    "kKeys is indexed by KeyId");
 
 inline constexpr std::u16string_view kDigitDropCaption = u"⇒";
 

@@ -127,10 +127,7 @@ void CCalculatorDlg::LayoutWindow()
     NotifyPartsChanged(this);
 }
 
-void CCalculatorDlg::OnSettingChange()
-{
-    LayoutWindow();
-}
+void CCalculatorDlg::OnSettingChange() { LayoutWindow(); }
 
 DisplayTexts CCalculatorDlg::Texts() const
 {
@@ -177,8 +174,8 @@ std::vector<PaintedPart> CCalculatorDlg::AccessibleParts() const
     const QString* shown[] = {&texts.display, &texts.memory, &texts.result};
     std::vector<PaintedPart> parts;
     for (int box = 0; box < 3; ++box) {
-        PaintedPart part{QAccessible::StaticText, QString::fromUtf16(kBoxNames[box]), {}, *shown[box],
-                         Logical(*boxes[box]), {}};
+        PaintedPart part{
+            QAccessible::StaticText, QString::fromUtf16(kBoxNames[box]), {}, *shown[box], Logical(*boxes[box]), {}};
         if (box == 0)
             part.description = texts.op;  // the pending operator's sign
         parts.push_back(std::move(part));
@@ -189,8 +186,12 @@ std::vector<PaintedPart> CCalculatorDlg::AccessibleParts() const
             continue;
         const std::u16string_view caption = KeyCaption(key.key, settings_);
         auto* self = const_cast<CCalculatorDlg*>(this);
-        parts.push_back({QAccessible::Button, QString::fromUtf16(caption.data(), qsizetype(caption.size())), {}, {},
-                         Logical(rect), [self, id = key.key] { self->PressFromAssistive(id); }});
+        parts.push_back({QAccessible::Button,
+                         QString::fromUtf16(caption.data(), qsizetype(caption.size())),
+                         {},
+                         {},
+                         Logical(rect),
+                         [self, id = key.key] { self->PressFromAssistive(id); }});
     }
     return parts;
 }
@@ -307,10 +308,7 @@ void CCalculatorDlg::OnLButtonUp()
     releaseMouse();
 }
 
-void CCalculatorDlg::OnInitMenuPopup()
-{
-    OnLButtonUp();
-}
+void CCalculatorDlg::OnInitMenuPopup() { OnLButtonUp(); }
 
 void CCalculatorDlg::OnOK()
 {
@@ -352,10 +350,7 @@ void CCalculatorDlg::OnCopyToClipboard()
     PlaceClipboardText(calculator_.state().displayText);
 }
 
-void CCalculatorDlg::OnPaste()
-{
-    calculator_.PasteNumber(ClipboardText());
-}
+void CCalculatorDlg::OnPaste() { calculator_.PasteNumber(ClipboardText()); }
 
 void CCalculatorDlg::OnVersion()
 {
@@ -364,10 +359,7 @@ void CCalculatorDlg::OnVersion()
     repaint();
 }
 
-void CCalculatorDlg::OnExit()
-{
-    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
-}
+void CCalculatorDlg::OnExit() { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); }
 
 void CCalculatorDlg::OnActivate(bool active)
 {
@@ -386,7 +378,8 @@ void CCalculatorDlg::OnActivate(bool active)
 void CCalculatorDlg::keyPressEvent(QKeyEvent* event)
 {
     // With Ctrl or Alt a key is a desktop shortcut, never a calculator key.
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const Qt::KeyboardModifiers modifiers =
+        event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (modifiers == Qt::ControlModifier) {
         switch (event->key()) {
         case Qt::Key_C: OnCopyToClipboard(); return;
@@ -418,7 +411,8 @@ void CCalculatorDlg::keyReleaseEvent(QKeyEvent* event)
 void CCalculatorDlg::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
-        OnLButtonDown(static_cast<int>(event->position().x() * ratio_), static_cast<int>(event->position().y() * ratio_));
+        OnLButtonDown(static_cast<int>(event->position().x() * ratio_),
+                      static_cast<int>(event->position().y() * ratio_));
 }
 
 void CCalculatorDlg::mouseReleaseEvent(QMouseEvent* event)

@@ -10,14 +10,14 @@
 #include "calculator/display/DisplayResources.h"
 #include "calculator/display/KeyFaceStrip.h"
 #include "calculator/display/PressFeedback.h"
-#include "platform/drawing/RoundCorners.h"
 #include "calculator/display/WindowLayout.h"
 #include "calculator/display/WindowPainter.h"
 #include "calculator/logic/Calculator.h"
 #include "calculator/logic/KeyInput.h"
 #include "platform/drawing/DrawSurface.h"
-#include "platform/shell/PaintedParts.h"
+#include "platform/drawing/RoundCorners.h"
 #include "platform/screen/ScreenMetrics.h"
+#include "platform/shell/PaintedParts.h"
 #include "settings/CalculatorSettings.h"
 
 namespace abacor {

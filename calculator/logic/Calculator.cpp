@@ -9,10 +9,7 @@ namespace {
 constexpr int kMaxTypedDigits = 12;
 }
 
-Calculator::Calculator(const CalculatorSettings& settings, RepaintSink* sink)
-    : settings_(&settings), sink_(sink)
-{
-}
+Calculator::Calculator(const CalculatorSettings& settings, RepaintSink* sink) : settings_(&settings), sink_(sink) {}
 
 QString Calculator::Grouped(const QString& plain, GroupingMode mode) const
 {
@@ -109,8 +106,7 @@ void Calculator::EnterDigit(QStringView key)
         state_.entryValue = TextToValue(text);
         state_.entryState = StateTyping;
         break;
-    default:
-        break;
+    default: break;
     }
 
     state_.displayText = Grouped(text, GroupingMode::Display);
@@ -197,10 +193,7 @@ void Calculator::ClearEntry()
     Repaint(DisplayRegion::DisplayBox);
 }
 
-bool Calculator::LeftSoftKeyOpensClearMenu() const
-{
-    return FlagOn(settings_->ClearMenuFlg);
-}
+bool Calculator::LeftSoftKeyOpensClearMenu() const { return FlagOn(settings_->ClearMenuFlg); }
 
 void Calculator::OnLeftSoftKey()
 {
@@ -208,10 +201,7 @@ void Calculator::OnLeftSoftKey()
         ResetCalculator(false);
 }
 
-void Calculator::OnClear()
-{
-    ResetCalculator(false);
-}
+void Calculator::OnClear() { ResetCalculator(false); }
 
 void Calculator::OnAllClear()
 {
@@ -219,9 +209,6 @@ void Calculator::OnAllClear()
     OnMemoryClear();
 }
 
-void Calculator::OnOK()
-{
-    ApplyOperatorKey(OperatorNone, {});
-}
+void Calculator::OnOK() { ApplyOperatorKey(OperatorNone, {}); }
 
 }  // namespace abacor

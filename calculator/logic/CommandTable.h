@@ -55,13 +55,15 @@ inline constexpr std::array<CommandBinding, 18> kCommandTable{{
     {IdOK, &Calculator::OnOK},
 }};
 
-static_assert([] {
-    for (std::size_t i = 0; i < kCommandTable.size(); ++i)
-        for (std::size_t j = i + 1; j < kCommandTable.size(); ++j)
-            if (kCommandTable[i].id == kCommandTable[j].id)
-                return false;
-    return true;
-}(), "every command id once");
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < kCommandTable.size(); ++i)
+            for (std::size_t j = i + 1; j < kCommandTable.size(); ++j)
+                if (kCommandTable[i].id == kCommandTable[j].id)
+                    return false;
+        return true;
+    }(),
+    "every command id once");
 
 enum class CommandOutcome {
     Calculated,  // the calculator carried it out

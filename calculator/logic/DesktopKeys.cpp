@@ -17,8 +17,8 @@ constexpr DesktopBinding kDesktopBindings[] = {
 };
 
 // The symbols that choose a key by the text they type.
-constexpr KeyId kSymbolKeys[] = {KeyId::Add, KeyId::Subtract, KeyId::Multiply,
-                                 KeyId::Divide, KeyId::Equals, KeyId::Percent};
+constexpr KeyId kSymbolKeys[] = {KeyId::Add,    KeyId::Subtract, KeyId::Multiply,
+                                 KeyId::Divide, KeyId::Equals,   KeyId::Percent};
 
 }  // namespace
 

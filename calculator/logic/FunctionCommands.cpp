@@ -20,15 +20,9 @@ void Calculator::OnPercent()
     Complete(PercentValue(state_.pendingOperator, state_.accumulator, state_.entryValue, s), OperatorNone);
 }
 
-void Calculator::OnSquare()
-{
-    RaisePower(2);
-}
+void Calculator::OnSquare() { RaisePower(2); }
 
-void Calculator::OnCube()
-{
-    RaisePower(3);
-}
+void Calculator::OnCube() { RaisePower(3); }
 
 void Calculator::RaisePower(int n)
 {
@@ -89,15 +83,9 @@ void Calculator::AddToMemory(bool subtract)
     Repaint(DisplayRegion::MemoryBox);
 }
 
-void Calculator::OnMemoryPlus()
-{
-    AddToMemory(false);
-}
+void Calculator::OnMemoryPlus() { AddToMemory(false); }
 
-void Calculator::OnMemoryMinus()
-{
-    AddToMemory(true);
-}
+void Calculator::OnMemoryMinus() { AddToMemory(true); }
 
 void Calculator::OnMemoryRecall()
 {

@@ -22,6 +22,7 @@ struct KeyBinding {
 
 // Hardware keys and the on-screen key each stands for. 0x33 is handled apart:
 // it is the digit 3 only when Shift did not come right before it.
+// clang-format off
 constexpr std::array kKeyBindings{
     KeyBinding{0x30, KeyId::Digit0}, KeyBinding{0xBF, KeyId::Digit0},
     KeyBinding{0x31, KeyId::Digit1}, KeyBinding{0x59, KeyId::Digit1},
@@ -41,13 +42,14 @@ constexpr std::array kKeyBindings{
     KeyBinding{0x27, KeyId::Divide},
     KeyBinding{0x08, KeyId::ClearEntry},
 };
+// clang-format on
 
 // The order taps are tested in: the first rectangle containing the point wins.
 constexpr KeyId kHitOrder[] = {
-    KeyId::Digit0, KeyId::Digit1, KeyId::Digit2, KeyId::Digit3, KeyId::Digit4, KeyId::Digit5,
-    KeyId::Digit6, KeyId::Digit7, KeyId::Digit8, KeyId::Digit9, KeyId::Add, KeyId::Subtract,
-    KeyId::Multiply, KeyId::Divide, KeyId::ClearEntry, KeyId::Equals, KeyId::Point, KeyId::Sign,
-    KeyId::Percent, KeyId::AllClear, KeyId::Clear, KeyId::SquareRoot, KeyId::TaxIncluded, KeyId::TaxExcluded,
+    KeyId::Digit0,   KeyId::Digit1,   KeyId::Digit2,     KeyId::Digit3,     KeyId::Digit4,      KeyId::Digit5,
+    KeyId::Digit6,   KeyId::Digit7,   KeyId::Digit8,     KeyId::Digit9,     KeyId::Add,         KeyId::Subtract,
+    KeyId::Multiply, KeyId::Divide,   KeyId::ClearEntry, KeyId::Equals,     KeyId::Point,       KeyId::Sign,
+    KeyId::Percent,  KeyId::AllClear, KeyId::Clear,      KeyId::SquareRoot, KeyId::TaxIncluded, KeyId::TaxExcluded,
 };
 
 }  // namespace

@@ -5,8 +5,8 @@
 
 #include <QStringView>
 
-#include "calculator/keys/Keys.h"
 #include "calculator/display/WindowLayout.h"
+#include "calculator/keys/Keys.h"
 
 namespace abacor {
 

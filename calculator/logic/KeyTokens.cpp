@@ -6,8 +6,8 @@
 
 #include <QString>
 
-#include "calculator/logic/KeyPress.h"
 #include "calculator/logic/CommandTable.h"
+#include "calculator/logic/KeyPress.h"
 #include "settings/SettingValueText.h"
 
 namespace abacor {
@@ -21,12 +21,9 @@ struct KeyToken {
 
 // Tokens of the commands that have no key of their own.
 constexpr std::array kCommandTokens{
-    KeyToken{"sq", [](Calculator& c) { c.OnSquare(); }},
-    KeyToken{"cube", [](Calculator& c) { c.OnCube(); }},
-    KeyToken{"M+", [](Calculator& c) { c.OnMemoryPlus(); }},
-    KeyToken{"M-", [](Calculator& c) { c.OnMemoryMinus(); }},
-    KeyToken{"MR", [](Calculator& c) { c.OnMemoryRecall(); }},
-    KeyToken{"MC", [](Calculator& c) { c.OnMemoryClear(); }},
+    KeyToken{"sq", [](Calculator& c) { c.OnSquare(); }},       KeyToken{"cube", [](Calculator& c) { c.OnCube(); }},
+    KeyToken{"M+", [](Calculator& c) { c.OnMemoryPlus(); }},   KeyToken{"M-", [](Calculator& c) { c.OnMemoryMinus(); }},
+    KeyToken{"MR", [](Calculator& c) { c.OnMemoryRecall(); }}, KeyToken{"MC", [](Calculator& c) { c.OnMemoryClear(); }},
     KeyToken{"ANS", [](Calculator& c) { c.OnLastAnswer(); }},
 };
 
@@ -75,7 +72,7 @@ TokenOutcome ApplyKeyToken(Calculator& calculator, CalculatorSettings& settings,
 
     if (token.starts_with(kSetPrefix)) {
         return ApplySettingAssignment(settings, token.substr(kSetPrefix.size())) ? TokenOutcome::Applied
-                                                                                : TokenOutcome::Unknown;
+                                                                                 : TokenOutcome::Unknown;
     }
     return TokenOutcome::Unknown;
 }

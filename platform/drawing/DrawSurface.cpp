@@ -9,31 +9,18 @@
 
 namespace abacor {
 
-DrawSurface::DrawSurface(int width, int height)
-    : image_(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32)
+DrawSurface::DrawSurface(int width, int height) : image_(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32)
 {
     image_.fill(ToPixel(0xFFFFFF));
 }
 
-ColorRef DrawSurface::PixelAt(int x, int y) const
-{
-    return FromPixel(image_.pixel(x, y));
-}
+ColorRef DrawSurface::PixelAt(int x, int y) const { return FromPixel(image_.pixel(x, y)); }
 
-Pen DrawSurface::SelectPen(const Pen& pen)
-{
-    return std::exchange(pen_, pen);
-}
+Pen DrawSurface::SelectPen(const Pen& pen) { return std::exchange(pen_, pen); }
 
-Brush DrawSurface::SelectBrush(const Brush& brush)
-{
-    return std::exchange(brush_, brush);
-}
+Brush DrawSurface::SelectBrush(const Brush& brush) { return std::exchange(brush_, brush); }
 
-QFont DrawSurface::SelectFont(const QFont& font)
-{
-    return std::exchange(font_, font);
-}
+QFont DrawSurface::SelectFont(const QFont& font) { return std::exchange(font_, font); }
 
 void DrawSurface::SetPixel(int x, int y, ColorRef color)
 {
@@ -146,9 +133,8 @@ DrawSurface::Run ConvexRun(int left, int right, Inside inside)
 void DrawSurface::Ellipse(const Rect& rect)
 {
     DrawRuns(rect, [&](int y) {
-        return ConvexRun(rect.left, rect.right, [&](int x) {
-            return InsideEllipse(x, y, rect.left, rect.top, rect.Width(), rect.Height());
-        });
+        return ConvexRun(rect.left, rect.right,
+                         [&](int x) { return InsideEllipse(x, y, rect.left, rect.top, rect.Width(), rect.Height()); });
     });
 }
 
@@ -228,10 +214,26 @@ void DrawSurface::GradientFillVertical(const Rect& rect, ColorRef top, ColorRef 
 void DrawSurface::BitBlt(int x, int y, int width, int height, const DrawSurface& source, int sourceX, int sourceY)
 {
     // Clip against both surfaces, then copy whole rows.
-    if (sourceX < 0) { x -= sourceX; width += sourceX; sourceX = 0; }
-    if (sourceY < 0) { y -= sourceY; height += sourceY; sourceY = 0; }
-    if (x < 0) { sourceX -= x; width += x; x = 0; }
-    if (y < 0) { sourceY -= y; height += y; y = 0; }
+    if (sourceX < 0) {
+        x -= sourceX;
+        width += sourceX;
+        sourceX = 0;
+    }
+    if (sourceY < 0) {
+        y -= sourceY;
+        height += sourceY;
+        sourceY = 0;
+    }
+    if (x < 0) {
+        sourceX -= x;
+        width += x;
+        x = 0;
+    }
+    if (y < 0) {
+        sourceY -= y;
+        height += y;
+        y = 0;
+    }
     width = std::min({width, source.Width() - sourceX, Width() - x});
     height = std::min({height, source.Height() - sourceY, Height() - y});
     if (width <= 0 || height <= 0)
@@ -243,8 +245,8 @@ void DrawSurface::BitBlt(int x, int y, int width, int height, const DrawSurface&
     }
 }
 
-void DrawSurface::MaskBlt(int x, int y, int width, int height, const DrawSurface& source, int sourceX,
-                          int sourceY, const MonoBitmap& mask, int maskX, int maskY)
+void DrawSurface::MaskBlt(int x, int y, int width, int height, const DrawSurface& source, int sourceX, int sourceY,
+                          const MonoBitmap& mask, int maskX, int maskY)
 {
     // Clip against both surfaces once; the mask moves with the source.
     const int skipX = std::max({0, -sourceX, -x});

@@ -4,7 +4,6 @@
 #include <QImage>
 #include <QString>
 
-
 #include "platform/drawing/Color.h"
 #include "platform/drawing/MonoBitmap.h"
 #include "platform/drawing/Rect.h"

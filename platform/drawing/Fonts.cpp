@@ -12,8 +12,8 @@ namespace {
 QFont BaseFont(FontQuality quality)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("MS UI Gothic"), QStringLiteral("IPAPGothic"),
-                      QStringLiteral("Noto Sans CJK JP")});
+    font.setFamilies(
+        {QStringLiteral("MS UI Gothic"), QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
     font.setWeight(QFont::Normal);
     font.setItalic(false);
     font.setUnderline(false);

@@ -2,8 +2,7 @@
 
 namespace abacor {
 
-void DrawKeyFace(DrawSurface& surface, const Rect& r, ColorRef background, ColorRef gradation,
-                 const KeyFaceLook& look)
+void DrawKeyFace(DrawSurface& surface, const Rect& r, ColorRef background, ColorRef gradation, const KeyFaceLook& look)
 {
     const bool round = look.corners != nullptr && look.corners->Enabled();
     const Pen linePen = Pen::Solid(1, look.line);

@@ -8,7 +8,7 @@ namespace abacor {
 // How the phone draws a key's face, the same for every key of a window.
 struct KeyFaceLook {
     bool gradation = false;
-    ColorRef line = 0;          // border colour
+    ColorRef line = 0;                      // border colour
     const RoundCorners* corners = nullptr;  // rounded when enabled
 };
 

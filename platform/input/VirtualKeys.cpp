@@ -15,6 +15,7 @@ struct KeyBinding {
 };
 
 // X11 keycodes of the US keyboard's physical keys.
+// clang-format off
 constexpr std::array kX11Keys{
     KeyBinding{10, 0x31}, KeyBinding{11, 0x32}, KeyBinding{12, 0x33}, KeyBinding{13, 0x34},
     KeyBinding{14, 0x35}, KeyBinding{15, 0x36}, KeyBinding{16, 0x37}, KeyBinding{17, 0x38},
@@ -33,8 +34,10 @@ constexpr std::array kX11Keys{
     KeyBinding{111, VkUp}, KeyBinding{116, VkDown}, KeyBinding{113, VkLeft}, KeyBinding{114, VkRight},
     KeyBinding{67, VkF1}, KeyBinding{68, VkF2},
 };
+// clang-format on
 
 // Qt keys of the US layout; shifted symbols name the key they are printed on.
+// clang-format off
 constexpr std::array kQtKeys{
     KeyBinding{Qt::Key_Exclam, 0x31}, KeyBinding{Qt::Key_At, 0x32}, KeyBinding{Qt::Key_NumberSign, 0x33},
     KeyBinding{Qt::Key_Dollar, 0x34}, KeyBinding{Qt::Key_Percent, 0x35}, KeyBinding{Qt::Key_AsciiCircum, 0x36},
@@ -50,12 +53,13 @@ constexpr std::array kQtKeys{
     KeyBinding{Qt::Key_F1, VkF1}, KeyBinding{Qt::Key_F2, VkF2},
     KeyBinding{Qt::Key_Escape, VkEscape}, KeyBinding{Qt::Key_Delete, VkDelete},
 };
+// clang-format on
 
 // The keypad's own keys, by Qt key.
 constexpr std::array kQtKeypadKeys{
     KeyBinding{Qt::Key_Asterisk, VkMultiply}, KeyBinding{Qt::Key_Plus, VkAdd},
-    KeyBinding{Qt::Key_Minus, VkSubtract}, KeyBinding{Qt::Key_Slash, VkDivide},
-    KeyBinding{Qt::Key_Period, VkDecimal}, KeyBinding{Qt::Key_Comma, VkDecimal},
+    KeyBinding{Qt::Key_Minus, VkSubtract},    KeyBinding{Qt::Key_Slash, VkDivide},
+    KeyBinding{Qt::Key_Period, VkDecimal},    KeyBinding{Qt::Key_Comma, VkDecimal},
 };
 
 template <std::size_t N>

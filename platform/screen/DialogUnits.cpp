@@ -11,8 +11,8 @@ DialogUnits::DialogUnits(const QFont& dialogFont)
 {
     const QFontMetrics metrics(dialogFont);
     // The average width of the 52 Latin letters, rounded.
-    const int letters = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const int letters =
+        metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     baseX_ = (letters / 26 + 1) / 2;
     baseY_ = metrics.height();
 }
@@ -22,15 +22,9 @@ QFont DialogUnits::DialogFont(int points, int dpiY)
     return MakeFontByEmHeight(MulDiv(points, dpiY, 72), FontQuality::Default);
 }
 
-int DialogUnits::ToPixelsX(int units) const
-{
-    return MulDiv(units, baseX_, 4);
-}
+int DialogUnits::ToPixelsX(int units) const { return MulDiv(units, baseX_, 4); }
 
-int DialogUnits::ToPixelsY(int units) const
-{
-    return MulDiv(units, baseY_, 8);
-}
+int DialogUnits::ToPixelsY(int units) const { return MulDiv(units, baseY_, 8); }
 
 Rect DialogUnits::ToPixels(int x, int y, int width, int height) const
 {

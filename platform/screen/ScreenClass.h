@@ -11,8 +11,8 @@ namespace abacor {
 // MulDiv(trunc(S x N), dpi, 720) pixels high, so their size follows the
 // class, not the dots per inch. Both programs lay out by it.
 struct ScreenClass {
-    int k = 1;        // LayoutDivisor
-    double S = 1.0;   // FontScale
+    int k = 1;       // LayoutDivisor
+    double S = 1.0;  // FontScale
 };
 
 inline ScreenClass ClassifyScreen(const ScreenMetrics& screen)

@@ -19,10 +19,7 @@ ScopedMessageBoxAnswerer::ScopedMessageBoxAnswerer(Answerer answerer)
 {
 }
 
-ScopedMessageBoxAnswerer::~ScopedMessageBoxAnswerer()
-{
-    CurrentAnswerer() = std::move(previous_);
-}
+ScopedMessageBoxAnswerer::~ScopedMessageBoxAnswerer() { CurrentAnswerer() = std::move(previous_); }
 
 namespace {
 // The box's owner takes the keyboard back, also where no window manager does it.

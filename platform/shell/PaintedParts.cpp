@@ -73,10 +73,7 @@ private:
 // A widget with painted parts: its child widgets, then one child per part.
 class PartsAccessible : public QAccessibleWidget {
 public:
-    PartsAccessible(QWidget* widget, const PaintedPartsSource* source)
-        : QAccessibleWidget(widget), source_(source)
-    {
-    }
+    PartsAccessible(QWidget* widget, const PaintedPartsSource* source) : QAccessibleWidget(widget), source_(source) {}
     ~PartsAccessible() override
     {
         for (const QAccessible::Id id : ids_)
@@ -123,7 +120,8 @@ public:
             ids_.resize(static_cast<std::size_t>(index) + 1, 0);
         QAccessible::Id& id = ids_[static_cast<std::size_t>(index)];
         if (id == 0)
-            id = QAccessible::registerAccessibleInterface(new PartAccessible(const_cast<PartsAccessible*>(this), index));
+            id =
+                QAccessible::registerAccessibleInterface(new PartAccessible(const_cast<PartsAccessible*>(this), index));
         return QAccessible::accessibleInterface(id);
     }
 
@@ -132,10 +130,7 @@ private:
     mutable std::vector<QAccessible::Id> ids_;
 };
 
-bool PartAccessible::isValid() const
-{
-    return owner_->isValid() && index_ < static_cast<int>(owner_->Parts().size());
-}
+bool PartAccessible::isValid() const { return owner_->isValid() && index_ < static_cast<int>(owner_->Parts().size()); }
 
 PaintedPart PartAccessible::Part() const
 {
@@ -143,15 +138,9 @@ PaintedPart PartAccessible::Part() const
     return index_ < static_cast<int>(parts.size()) ? parts[static_cast<std::size_t>(index_)] : PaintedPart{};
 }
 
-QWindow* PartAccessible::window() const
-{
-    return owner_->window();
-}
+QWindow* PartAccessible::window() const { return owner_->window(); }
 
-QAccessibleInterface* PartAccessible::parent() const
-{
-    return owner_;
-}
+QAccessibleInterface* PartAccessible::parent() const { return owner_; }
 
 QString PartAccessible::text(QAccessible::Text t) const
 {
@@ -188,10 +177,7 @@ void* PartAccessible::interface_cast(QAccessible::InterfaceType type)
     return nullptr;
 }
 
-QStringList PartAccessible::actionNames() const
-{
-    return Part().press ? QStringList{pressAction()} : QStringList{};
-}
+QStringList PartAccessible::actionNames() const { return Part().press ? QStringList{pressAction()} : QStringList{}; }
 
 void PartAccessible::doAction(const QString& actionName)
 {

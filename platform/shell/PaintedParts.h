@@ -17,9 +17,9 @@ struct PaintedPart {
     QAccessible::Role role = QAccessible::Button;
     QString name;
     QString description;
-    QString text;                // what a static text shows
-    QRect rect;                  // in the widget's (logical) coordinates
-    std::function<void()> press; // the "press" action; none when empty
+    QString text;                 // what a static text shows
+    QRect rect;                   // in the widget's (logical) coordinates
+    std::function<void()> press;  // the "press" action; none when empty
 };
 
 // A widget that paints parts of itself lists them here; its accessible

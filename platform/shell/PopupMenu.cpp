@@ -5,10 +5,7 @@
 namespace abacor {
 
 namespace {
-QString Text(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString Text(std::u16string_view text) { return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())); }
 }  // namespace
 
 PopupMenu::PopupMenu(MenuDescription menu, int popup, QWidget* parent) : QMenu(parent)

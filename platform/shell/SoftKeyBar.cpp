@@ -64,8 +64,7 @@ void SoftKeyBar::mousePressEvent(QMouseEvent* event)
 
 SoftKeyBar* SoftKeyBar::Find(QWidget* window)
 {
-    return window ? window->findChild<SoftKeyBar*>(QStringLiteral("SoftKeyBar"), Qt::FindDirectChildrenOnly)
-                  : nullptr;
+    return window ? window->findChild<SoftKeyBar*>(QStringLiteral("SoftKeyBar"), Qt::FindDirectChildrenOnly) : nullptr;
 }
 
 std::vector<PaintedPart> SoftKeyBar::AccessibleParts() const
@@ -73,32 +72,20 @@ std::vector<PaintedPart> SoftKeyBar::AccessibleParts() const
     std::vector<PaintedPart> parts;
     for (int key = 0; key < 2; ++key)
         parts.push_back({QAccessible::Button, texts_[key], {}, {}, KeyRect(key), [this, key] {
-                             QMetaObject::invokeMethod(const_cast<SoftKeyBar*>(this), [this, key] {
-                                 const_cast<SoftKeyBar*>(this)->Press(key);
-                             }, Qt::QueuedConnection);
+                             QMetaObject::invokeMethod(
+                                 const_cast<SoftKeyBar*>(this),
+                                 [this, key] { const_cast<SoftKeyBar*>(this)->Press(key); }, Qt::QueuedConnection);
                          }});
     return parts;
 }
 
-void SoftKeyBar::PressLeft()
-{
-    Press(0);
-}
+void SoftKeyBar::PressLeft() { Press(0); }
 
-void SoftKeyBar::PressRight()
-{
-    Press(1);
-}
+void SoftKeyBar::PressRight() { Press(1); }
 
-QString SoftKeyBar::KeyText(int key) const
-{
-    return key >= 0 && key < 2 ? texts_[key] : QString();
-}
+QString SoftKeyBar::KeyText(int key) const { return key >= 0 && key < 2 ? texts_[key] : QString(); }
 
-PopupMenu* SoftKeyBar::OpenPopup() const
-{
-    return popup_ && popup_->isVisible() ? popup_ : nullptr;
-}
+PopupMenu* SoftKeyBar::OpenPopup() const { return popup_ && popup_->isVisible() ? popup_ : nullptr; }
 
 void SoftKeyBar::Press(int key)
 {
@@ -117,8 +104,8 @@ void SoftKeyBar::Press(int key)
     connect(popup_, &QMenu::aboutToShow, this, &SoftKeyBar::popupAboutToShow);
     // Above the bar, against the side of the key that opened it.
     popup_->ensurePolished();
-    const QPoint corner = key == 0 ? mapToGlobal(QPoint(0, 0))
-                                   : mapToGlobal(QPoint(width() - popup_->sizeHint().width(), 0));
+    const QPoint corner =
+        key == 0 ? mapToGlobal(QPoint(0, 0)) : mapToGlobal(QPoint(width() - popup_->sizeHint().width(), 0));
     popup_->PopupAboveLeft(corner);
 }
 

@@ -54,10 +54,7 @@ IniLine Classify(std::string_view line)
     return {IniLine::Value, name, value};
 }
 
-bool IsKeySection(std::string_view name)
-{
-    return Lower(name) == "general";
-}
+bool IsKeySection(std::string_view name) { return Lower(name) == "general"; }
 
 // Calls visit(line, classified, inKeySection) for each line, with its end of line.
 template <typename Visit>

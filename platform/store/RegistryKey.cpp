@@ -35,8 +35,8 @@ KeyValues ReadKey(QStringView path)
     for (const QString& valueName : key.childKeys()) {
         const QVariant value = key.value(valueName);
         // A REG_DWORD arrives as a signed number; the store's values are unsigned.
-        const QString text = value.typeId() == QMetaType::Int ? QString::number(static_cast<quint32>(value.toInt()))
-                                                              : value.toString();
+        const QString text =
+            value.typeId() == QMetaType::Int ? QString::number(static_cast<quint32>(value.toInt())) : value.toString();
         values.texts.insert(valueName.toLower(), text);
     }
     return values;

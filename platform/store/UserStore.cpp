@@ -4,10 +4,7 @@
 
 namespace abacor {
 
-QString UserStoreKey::Location(QStringView path)
-{
-    return store::KeyLocation(path);
-}
+QString UserStoreKey::Location(QStringView path) { return store::KeyLocation(path); }
 
 std::optional<UserStoreKey> UserStoreKey::OpenForRead(QStringView path)
 {
@@ -29,10 +26,7 @@ std::optional<UserStoreKey> UserStoreKey::CreateOrOpen(QStringView path)
     return key;
 }
 
-bool UserStoreKey::DeleteKey(QStringView path)
-{
-    return store::RemoveKey(path);
-}
+bool UserStoreKey::DeleteKey(QStringView path) { return store::RemoveKey(path); }
 
 std::optional<QString> UserStoreKey::QueryText(QStringView name) const
 {

@@ -5,8 +5,8 @@
 
 #include "calculator/display/KeyFaceStrip.h"
 #include "calculator/display/PressFeedback.h"
-#include "platform/drawing/RoundCorners.h"
 #include "calculator/display/WindowPainter.h"
+#include "platform/drawing/RoundCorners.h"
 
 namespace abacor {
 namespace {
@@ -14,8 +14,8 @@ namespace {
 // A window painted in full from the given settings, as on the phone.
 struct Painted {
     explicit Painted(CalculatorSettings s, ScreenMetrics screen = {480, 640, 192})
-        : settings(s), resources(CreateDisplayResources(screen, settings)), corners(KeyCorners(settings)),
-          client{0, 0, screen.width, screen.height - 52 / resources.screenClass.k},
+        : settings(s), resources(CreateDisplayResources(screen, settings)),
+          corners(KeyCorners(settings)), client{0, 0, screen.width, screen.height - 52 / resources.screenClass.k},
           layout(LayoutWindow(screen, client, resources, settings)), faces(layout, settings, corners),
           surface(client.Width(), client.Height())
     {

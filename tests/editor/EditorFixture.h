@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QSlider>
 
@@ -74,6 +74,7 @@ public:
         unsigned style;
         friend bool operator==(const Asked&, const Asked&) = default;
     };
+
 protected:
     std::vector<Asked> asked;
     std::vector<int> answers;

@@ -34,9 +34,9 @@ TEST(PreviewLayout, EverySizeFrom240UpHoldsTheWholeSample)
     EXPECT_EQ(EditorDivisor({320, 480, 128}), 2);
     EXPECT_EQ(ComputePreviewFontHeights({320, 480, 128}).large, 39);
     // A desktop window of any size keeps 192 dpi; the sample follows the window.
-    for (const ScreenMetrics screen : {ScreenMetrics{240, 320, 192}, ScreenMetrics{320, 480, 192},
-                                       ScreenMetrics{300, 640, 192}, ScreenMetrics{600, 800, 96},
-                                       ScreenMetrics{640, 480, 192}}) {
+    for (const ScreenMetrics screen :
+         {ScreenMetrics{240, 320, 192}, ScreenMetrics{320, 480, 192}, ScreenMetrics{300, 640, 192},
+          ScreenMetrics{600, 800, 96}, ScreenMetrics{640, 480, 192}}) {
         const int shorter = std::min(screen.width, screen.height);
         const PreviewLayout l = LayoutPreview(screen, ComputePreviewFontHeights(screen));
         EXPECT_EQ(l.background.right, shorter) << screen.width << "x" << screen.height;

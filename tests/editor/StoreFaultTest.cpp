@@ -9,10 +9,10 @@
 #include <csignal>
 #include <cstring>
 #include <functional>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include "platform/store/UserStore.h"
@@ -88,8 +88,8 @@ TEST_F(StoreFaults, AStoreThatCannotBeWrittenAnyMoreKeepsTheCopyUnsaved)
     const CalculatorSettings copy = s.m_settings;
     // Writes fail from here on: a read-only folder for a user, a file-size
     // limit for root, who may write anywhere.
-    ASSERT_TRUE(QFile::setPermissions(ConfigDir() + QStringLiteral("/Korvel"),
-                                      QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    ASSERT_TRUE(
+        QFile::setPermissions(ConfigDir() + QStringLiteral("/Korvel"), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit previous{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
@@ -113,8 +113,12 @@ std::string Kind(const QString& path)
     struct stat info {};
     if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
         return "missing";
-    return S_ISLNK(info.st_mode) ? "link" : S_ISDIR(info.st_mode) ? "dir" : S_ISFIFO(info.st_mode) ? "fifo"
-         : S_ISSOCK(info.st_mode) ? "socket" : S_ISREG(info.st_mode) ? "file" : "other";
+    return S_ISLNK(info.st_mode)    ? "link"
+           : S_ISDIR(info.st_mode)  ? "dir"
+           : S_ISFIFO(info.st_mode) ? "fifo"
+           : S_ISSOCK(info.st_mode) ? "socket"
+           : S_ISREG(info.st_mode)  ? "file"
+                                    : "other";
 }
 
 void Link(const QString& target, const QString& link)

@@ -63,6 +63,8 @@ TEST_P(FormatResultTest, GivesTheDisplayFormOrOverflow)
     }
 }
 
+// One row per line, as a table reads.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Values, FormatResultTest,
     testing::Values(
@@ -124,6 +126,7 @@ TEST(FormatResult, ShowsAtMostTwelveSignificantDigits)
     for (double value = 0.000123456789123456; value < 1e12; value *= 3.1) {
         QString text;
         ASSERT_FALSE(FormatResult(value, text));
+        // clang-format on
         QString digits = text;
         digits.remove(u'.');
         while (digits.startsWith(u'0') && digits.size() > 1)

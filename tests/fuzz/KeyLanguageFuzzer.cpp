@@ -16,11 +16,12 @@
 namespace {
 
 constexpr std::array<std::string_view, 61> kTokens{
-    "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", ".", "+", "-", "*", "/", "＋", "－", "×", "÷", "=",
-    "+/-", "CE", "⇒", "C", "CA", "%", "％", "sq", "cube", "sqrt", "√", "tax+", "税込", "tax-", "税抜",
-    "M+", "M-", "MR", "MC", "ANS", "#1", "#32772", "#32774", "#32776", "#32778", "#32781", "#32787",
-    "#32788", "#32790", "#32792", "#32795", "#32796", "#32799", "#32800", "#32801", "#32802", "#32806",
-    "#32807", "#0", "#-1", "#99999"};
+    "0",      "1",      "2",      "3",      "4",      "5",      "6",      "7",      "8",      "9",      ".",
+    "+",      "-",      "*",      "/",      "＋",     "－",     "×",      "÷",      "=",      "+/-",    "CE",
+    "⇒",      "C",      "CA",     "%",      "％",     "sq",     "cube",   "sqrt",   "√",      "tax+",   "税込",
+    "tax-",   "税抜",   "M+",     "M-",     "MR",     "MC",     "ANS",    "#1",     "#32772", "#32774", "#32776",
+    "#32778", "#32781", "#32787", "#32788", "#32790", "#32792", "#32795", "#32796", "#32799", "#32800", "#32801",
+    "#32802", "#32806", "#32807", "#0",     "#-1",    "#99999"};
 
 // Values worth trying for every setting, beside an arbitrary one.
 constexpr std::array<std::uint32_t, 9> kInteresting{0, 1, 2, 5, 6, 7, 500, 2000, 0xFFFFFFFFu};
@@ -57,8 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const abacor::CalculatorState before = calculator.state();
         if (input.ConsumeIntegralInRange(0, 15) == 0) {
             // A setting changed on the way, its value text written as anyone might.
-            const auto& entry = abacor::kSettingsTable[input.ConsumeIntegralInRange<std::size_t>(
-                0, abacor::kSettingsTable.size() - 1)];
+            const auto& entry =
+                abacor::kSettingsTable[input.ConsumeIntegralInRange<std::size_t>(0, abacor::kSettingsTable.size() - 1)];
             const std::string value = input.ConsumeRandomLengthString(24);
             const std::string token = "set:" + std::string(entry.name) + "=" + value;
             keys.append(token).append(" ");

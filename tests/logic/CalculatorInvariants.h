@@ -77,8 +77,8 @@ inline std::string CheckState(const CalculatorState& s, const CalculatorSettings
         if (!problem.empty())
             return "result or memory: " + problem;
     }
-    if (!s.operatorText.isEmpty() && s.operatorText != u"＋" && s.operatorText != u"－" &&
-        s.operatorText != u"×" && s.operatorText != u"÷")
+    if (!s.operatorText.isEmpty() && s.operatorText != u"＋" && s.operatorText != u"－" && s.operatorText != u"×" &&
+        s.operatorText != u"÷")
         return "operator sign '" + s.operatorText.toStdString() + "'";
     if (s.entryState < StateTyping || s.entryState > StateOperand)
         return "entry state " + std::to_string(s.entryState);
@@ -87,8 +87,7 @@ inline std::string CheckState(const CalculatorState& s, const CalculatorSettings
 
 // In the error state only the clears, "CE" without the digit drop and memory
 // clear change anything.
-inline std::string CheckErrorStateKept(const CalculatorState& before, const CalculatorState& after,
-                                       bool tokenMayLeave)
+inline std::string CheckErrorStateKept(const CalculatorState& before, const CalculatorState& after, bool tokenMayLeave)
 {
     if (before.displayText != u"ERROR" || tokenMayLeave)
         return {};

@@ -180,11 +180,11 @@ TEST_F(CalculatorWindow, TapsBesideTheKeysDoNothing)
     const WindowLayout& l = dlg().layout();
     const Rect add = l.KeyRect(KeyId::Add);
     const std::pair<int, int> points[] = {
-        {add.left - 1, add.top + 5},                       // the gap left of "＋"
-        {add.right, add.top + 5},                          // its right edge is outside
-        {l.margin + 5, l.keypadTop + 5},                   // the empty upper-left cell
-        {l.displayBox.left + 30, l.displayBox.top + 30},   // the display
-        {add.left + 5, add.bottom + 1},                    // between rows
+        {add.left - 1, add.top + 5},                      // the gap left of "＋"
+        {add.right, add.top + 5},                         // its right edge is outside
+        {l.margin + 5, l.keypadTop + 5},                  // the empty upper-left cell
+        {l.displayBox.left + 30, l.displayBox.top + 30},  // the display
+        {add.left + 5, add.bottom + 1},                   // between rows
     };
     for (const auto& [x, y] : points) {
         dlg().OnLButtonDown(x, y);
@@ -263,8 +263,8 @@ TEST_F(CalculatorWindow, SoftKeysAndMenuCommandsReachTheCalculator)
         int command;
     } items[] = {
         {{1, 1}, IdMemoryPlus}, {{1, 2}, IdMemoryMinus}, {{1, 3}, IdMemoryRecall}, {{1, 4}, IdMemoryClear},
-        {{2}, IdLastAnswer},    {{3}, IdPercent},        {{4, 2}, IdSquare},        {{4, 3}, IdCube},
-        {{5}, IdSquareRoot},    {{6, 1}, IdTaxIncluded}, {{6, 2}, IdTaxExcluded},   {{8}, IdCopyToClipboard},
+        {{2}, IdLastAnswer},    {{3}, IdPercent},        {{4, 2}, IdSquare},       {{4, 3}, IdCube},
+        {{5}, IdSquareRoot},    {{6, 1}, IdTaxIncluded}, {{6, 2}, IdTaxExcluded},  {{8}, IdCopyToClipboard},
     };
     for (const auto& item : items) {
         dlg().softKeyBar()->PressRight();
@@ -412,9 +412,11 @@ TEST_F(CalculatorWindow, ActivationSetsThePhoneStatusOnlyWhereItExists)
         ASSERT_TRUE(key->Close());
     }
     dlg().OnActivate(false);
-    EXPECT_EQ(UserStoreKey::OpenForRead(u"\\Software\\Sharp\\PhoneStatus")->QueryText(u"Status22"), QStringLiteral("1"));
+    EXPECT_EQ(UserStoreKey::OpenForRead(u"\\Software\\Sharp\\PhoneStatus")->QueryText(u"Status22"),
+              QStringLiteral("1"));
     dlg().OnActivate(true);
-    EXPECT_EQ(UserStoreKey::OpenForRead(u"\\Software\\Sharp\\PhoneStatus")->QueryText(u"Status22"), QStringLiteral("7"));
+    EXPECT_EQ(UserStoreKey::OpenForRead(u"\\Software\\Sharp\\PhoneStatus")->QueryText(u"Status22"),
+              QStringLiteral("7"));
 }
 
 }  // namespace

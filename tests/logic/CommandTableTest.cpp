@@ -11,9 +11,9 @@ TEST(CommandTable, CommandsReachTheirOperations)
         int id;
         const char* sameAs;
     } cases[] = {
-        {IdLeftSoftKey, "C"}, {IdClear, "C"},       {IdAllClear, "CA"},     {IdMemoryPlus, "M+"},
-        {IdMemoryMinus, "M-"}, {IdMemoryRecall, "MR"}, {IdMemoryClear, "MC"}, {IdLastAnswer, "ANS"},
-        {IdPercent, "%"},      {IdSquare, "sq"},      {IdCube, "cube"},      {IdSquareRoot, "sqrt"},
+        {IdLeftSoftKey, "C"},    {IdClear, "C"},          {IdAllClear, "CA"},    {IdMemoryPlus, "M+"},
+        {IdMemoryMinus, "M-"},   {IdMemoryRecall, "MR"},  {IdMemoryClear, "MC"}, {IdLastAnswer, "ANS"},
+        {IdPercent, "%"},        {IdSquare, "sq"},        {IdCube, "cube"},      {IdSquareRoot, "sqrt"},
         {IdTaxIncluded, "tax+"}, {IdTaxExcluded, "tax-"}, {IdOK, "="},
     };
     const char* setup = "8 M+ 6 * 7 = 3 + 2 . 5";

@@ -8,6 +8,8 @@ namespace {
 class FunctionCommand : public testing::TestWithParam<Shown> {};
 TEST_P(FunctionCommand, ShowsTheTexts) { ExpectShown(GetParam()); }
 
+// One row per line, as a table reads.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Percent, FunctionCommand, testing::Values(
     Shown{"2 0 0 + 1 0 %", "220", "220", "0", ""},
     Shown{"2 0 0 - 1 0 %", "180", "180", "0", ""},
@@ -127,6 +129,7 @@ TEST(FunctionCommandState, TinyMemoryDivisorOverflowsInsteadOfShowingNaN)
     ASSERT_LT(std::fabs(run.state().entryValue), 1e-300);
     run.Keys("M+ C 0 / MR =");
     EXPECT_EQ(run.state().displayText, QStringLiteral("ERROR"));
+    // clang-format on
 }
 
 }  // namespace

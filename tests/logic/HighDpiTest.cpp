@@ -20,7 +20,8 @@ QImage Rendered(const QString& png, const QStringList& arguments, const QString&
     render.setProcessEnvironment(environment);
     render.start(QStringLiteral(ABACOR_RENDER_TOOL),
                  arguments + QStringList{QStringLiteral("--keys"), QStringLiteral("1 2 3 + 4 5 . 6"),
-                                         QStringLiteral("--press"), QStringLiteral("＋"), QStringLiteral("--out"), png});
+                                         QStringLiteral("--press"), QStringLiteral("＋"), QStringLiteral("--out"),
+                                         png});
     if (!render.waitForFinished(30000) || render.exitCode() != 0)
         return {};
     return QImage(png).convertToFormat(QImage::Format_RGB32);
@@ -29,14 +30,14 @@ QImage Rendered(const QString& png, const QStringList& arguments, const QString&
 TEST(HighDpi, TheWindowDrawsItsDevicePixels)
 {
     QTemporaryDir dir;
-    const QImage scaled = Rendered(dir.filePath(QStringLiteral("scaled.png")),
-                                   {QStringLiteral("--size"), QStringLiteral("480x640"), QStringLiteral("--dpi"),
-                                    QStringLiteral("192")},
-                                   QStringLiteral("2"));
-    const QImage device = Rendered(dir.filePath(QStringLiteral("device.png")),
-                                   {QStringLiteral("--size"), QStringLiteral("960x1280"), QStringLiteral("--dpi"),
-                                    QStringLiteral("384")},
-                                   QStringLiteral("1"));
+    const QImage scaled =
+        Rendered(dir.filePath(QStringLiteral("scaled.png")),
+                 {QStringLiteral("--size"), QStringLiteral("480x640"), QStringLiteral("--dpi"), QStringLiteral("192")},
+                 QStringLiteral("2"));
+    const QImage device =
+        Rendered(dir.filePath(QStringLiteral("device.png")),
+                 {QStringLiteral("--size"), QStringLiteral("960x1280"), QStringLiteral("--dpi"), QStringLiteral("384")},
+                 QStringLiteral("1"));
     ASSERT_EQ(scaled.size(), QSize(960, 1280));
     ASSERT_EQ(device.size(), QSize(960, 1280));
     // The client area above the soft-key bar, pixel for pixel.
@@ -46,7 +47,8 @@ TEST(HighDpi, TheWindowDrawsItsDevicePixels)
     for (int y = 0; y + 1 < client.height(); y += 2)
         for (int x = 0; x + 1 < client.width(); x += 2) {
             const QRgb p = scaled.pixel(x, y);
-            mixedBlocks += scaled.pixel(x + 1, y) != p || scaled.pixel(x, y + 1) != p || scaled.pixel(x + 1, y + 1) != p;
+            mixedBlocks +=
+                scaled.pixel(x + 1, y) != p || scaled.pixel(x, y + 1) != p || scaled.pixel(x + 1, y + 1) != p;
         }
     EXPECT_GT(mixedBlocks, 1000) << "not made of 2 x 2 blocks";
 }

@@ -13,8 +13,8 @@ namespace {
 TEST(Invariants, HoldAfterEveryKey)
 {
     const std::vector<std::string> tokens = {
-        "0", "1", "2", "5", "7", "9", ".", ".", "+", "-", "*", "/", "=", "=", "+/-", "CE", "C", "CA",
-        "%", "sq", "cube", "sqrt", "tax+", "tax-", "M+", "M-", "MR", "MC", "ANS", "#1", "#32774"};
+        "0", "1",  "2", "5",  "7",    "9",    ".",    ".",    "+",  "-",  "*",  "/",  "=",   "=",  "+/-",   "CE",
+        "C", "CA", "%", "sq", "cube", "sqrt", "tax+", "tax-", "M+", "M-", "MR", "MC", "ANS", "#1", "#32774"};
     const std::uint32_t taxRates[] = {0, 500, 800, 2000, 0xFFFFFFFFu, 4294957296u};
     std::mt19937 random(20261207);
 

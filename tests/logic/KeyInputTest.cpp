@@ -39,7 +39,8 @@ TEST_P(HardwareKeys, RunTheirOperationAndFlashTheirKey)
     KeyInput input;
     std::vector<KeyId> flashed;
     for (const KeyEvent& e : s.events) {
-        const auto key = e.down ? input.OnKeyDown(e.code, calculator, QStringView(e.text)) : input.OnKeyUp(e.code, calculator);
+        const auto key =
+            e.down ? input.OnKeyDown(e.code, calculator, QStringView(e.text)) : input.OnKeyUp(e.code, calculator);
         if (key)
             flashed.push_back(*key);
     }
@@ -49,6 +50,8 @@ TEST_P(HardwareKeys, RunTheirOperationAndFlashTheirKey)
 
 using K = KeyId;
 
+// One row per line, as a table reads.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Table, HardwareKeys,
     testing::Values(
@@ -107,3 +110,4 @@ INSTANTIATE_TEST_SUITE_P(
 
 }  // namespace
 }  // namespace abacor
+// clang-format on

@@ -13,8 +13,7 @@ namespace abacor::test {
 
 // A calculator as the window starts it, driven by the tools' token language.
 struct KeyRun {
-    explicit KeyRun(RepaintSink* sink = nullptr)
-        : settings(DefaultSettings()), calculator(settings, sink)
+    explicit KeyRun(RepaintSink* sink = nullptr) : settings(DefaultSettings()), calculator(settings, sink)
     {
         calculator.ResetCalculator(false);
     }

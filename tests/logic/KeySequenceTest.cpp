@@ -6,6 +6,8 @@ namespace {
 class KeySequence : public testing::TestWithParam<Shown> {};
 TEST_P(KeySequence, ShowsTheTexts) { ExpectShown(GetParam()); }
 
+// One row per line, as a table reads.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Entry, KeySequence, testing::Values(
     Shown{"", "0", "0", "0", ""},
     Shown{"1 2 3 4 5 6 7 8 9 0 1 2 3", "123456789012", "0", "0", ""},
@@ -101,6 +103,7 @@ INSTANTIATE_TEST_SUITE_P(DigitDrop, KeySequence, testing::Values(
     Shown{"set:ShiftKeyFlg=1 0 . 5 ⇒ ⇒ ⇒", "0", "0", "0", ""},
     Shown{"set:ShiftKeyFlg=1 set:CommaFormatFlg=1 1 2 3 4 5 ⇒", "1,234", "0", "0", ""},
     Shown{"set:ShiftKeyFlg=1 1 + 2 3 CE =", "3", "3", "0", ""}));
+// clang-format on
 
 }  // namespace
 }  // namespace abacor::test

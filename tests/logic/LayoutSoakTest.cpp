@@ -19,8 +19,9 @@ ScreenMetrics RandomScreen(std::mt19937& random)
     case 2: return {4000, 4000, 96};
     case 3:
     case 4:
-    case 5: return {static_cast<int>(random() % 4000 + 1), static_cast<int>(random() % 40 + 1),
-                    static_cast<int>(random() % 400 + 1)};
+    case 5:
+        return {static_cast<int>(random() % 4000 + 1), static_cast<int>(random() % 40 + 1),
+                static_cast<int>(random() % 400 + 1)};
     default:
         return {static_cast<int>(random() % 1200 + 1), static_cast<int>(random() % 1200 + 1),
                 static_cast<int>(random() % 2 ? 192 : 96)};
@@ -53,8 +54,8 @@ TEST(LayoutSoak, AnySizeAnySettings)
             const QRgb face = ToPixel(settings.ButtonBackColor1);
             for (int y = std::max(l.keypadTop, 0); y < framebuffer.height(); ++y)
                 for (int x = 0; x < framebuffer.width(); ++x)
-                    ASSERT_NE(framebuffer.pixel(x, y), face) << x << "," << y << " at " << client.Width() << "x"
-                                                             << client.Height();
+                    ASSERT_NE(framebuffer.pixel(x, y), face)
+                        << x << "," << y << " at " << client.Width() << "x" << client.Height();
         }
     }
 }

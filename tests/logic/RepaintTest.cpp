@@ -34,6 +34,8 @@ TEST_P(Repaint, AsksForExactlyTheChangedRegions)
     EXPECT_EQ(sink.regions, c.regions);
 }
 
+// One row per line, as a table reads.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Keys, Repaint, testing::Values(
     RepaintCase{"", "5", {R::DisplayBox}},
     RepaintCase{"1 2 3 4 5 6 7 8 9 0 1 2", "3", {}},
@@ -59,6 +61,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, Repaint, testing::Values(
     RepaintCase{"2", "ANS", {R::DisplayBox}},
     RepaintCase{"set:ClearMenuFlg=1 2", "#32774", {}},
     RepaintCase{"2", "#32778 #32776 #32772", {}}));
+// clang-format on
 
 }  // namespace
 }  // namespace abacor::test

@@ -68,7 +68,8 @@ TEST(DialogUnits, ConvertWithTheFontsBaseUnits)
     EXPECT_EQ(DialogUnits::DialogFont(9, 192).pixelSize(), 24);
     const QFontMetrics metrics(DialogUnits::DialogFont(9, 192));
     EXPECT_EQ(fromFont.BaseUnitY(), metrics.height());
-    const int letters = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const int letters =
+        metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     EXPECT_EQ(fromFont.BaseUnitX(), (letters / 26 + 1) / 2);
     EXPECT_GT(fromFont.BaseUnitX(), 5);
 }

@@ -136,7 +136,8 @@ TEST(MessageBox, StylesGiveTheJapaneseButtons)
     QStringList buttons;
     QString defaultButton, caption;
     AnswerNextBox(QStringLiteral("いいえ"), &buttons, &defaultButton, &caption);
-    EXPECT_EQ(ShowMessageBox(nullptr, QStringLiteral("保存せずに終了しますか？"), StyleYesNo | StyleSecondDefault), AnswerNo);
+    EXPECT_EQ(ShowMessageBox(nullptr, QStringLiteral("保存せずに終了しますか？"), StyleYesNo | StyleSecondDefault),
+              AnswerNo);
     EXPECT_EQ(buttons, (QStringList{QStringLiteral("はい"), QStringLiteral("いいえ")}));
     EXPECT_EQ(defaultButton, QStringLiteral("いいえ"));
     EXPECT_EQ(caption, QStringLiteral("Abacor"));

@@ -8,7 +8,8 @@ using UserStore = TempStore;
 
 TEST_F(UserStore, KeysMapToFilesUnderTheConfigurationDirectory)
 {
-    EXPECT_EQ(UserStoreKey::Location(u"\\Software\\Korvel\\Abacor"), ConfigDir() + QStringLiteral("/Korvel/Abacor.conf"));
+    EXPECT_EQ(UserStoreKey::Location(u"\\Software\\Korvel\\Abacor"),
+              ConfigDir() + QStringLiteral("/Korvel/Abacor.conf"));
     EXPECT_EQ(UserStoreKey::Location(u"\\Software\\Sharp\\PhoneStatus"),
               ConfigDir() + QStringLiteral("/Sharp/PhoneStatus.conf"));
 }

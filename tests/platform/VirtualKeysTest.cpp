@@ -12,6 +12,7 @@ TEST(VirtualKeys, X11KeycodesArePhysicalKeys)
     const struct {
         std::uint32_t keycode;
         std::uint32_t vk;
+        // clang-format off
     } cases[] = {
         {19, 0x30}, {10, 0x31}, {12, 0x33}, {18, 0x39}, {29, 'Y'}, {30, 'U'}, {31, 'I'}, {43, 'H'},
         {44, 'J'},  {45, 'K'},  {56, 'B'},  {57, 'N'},  {58, 'M'}, {46, 'L'}, {61, 0xBF}, {60, 0xBE},
@@ -21,6 +22,7 @@ TEST(VirtualKeys, X11KeycodesArePhysicalKeys)
         // Keys the calculator does not know are none, whatever they type.
         {23, 0},    {21, 0},   {34, 0},   {35, 0},  {51, 0},  {20, 0},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(VirtualKeyFromX11Keycode(c.keycode), c.vk) << c.keycode;
 }

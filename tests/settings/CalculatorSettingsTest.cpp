@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <set>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "settings/CalculatorSettings.h"
 #include "settings/SettingValueText.h"

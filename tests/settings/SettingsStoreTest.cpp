@@ -36,8 +36,7 @@ TEST_F(SettingsStore, SaveThenLoadReturnsExactlyWhatWasSaved)
     ASSERT_TRUE(SaveSettings(DefaultSettings()));
     const QByteArray text = ReadStoreFile();
     for (const SettingDescriptor& entry : kSettingsTable)
-        EXPECT_TRUE(text.contains(QByteArray(entry.name.data(), qsizetype(entry.name.size())) + '='))
-            << entry.name;
+        EXPECT_TRUE(text.contains(QByteArray(entry.name.data(), qsizetype(entry.name.size())) + '=')) << entry.name;
     EXPECT_EQ(LoadSettings(), DefaultSettings());
 }
 

@@ -23,13 +23,12 @@ TEST(CalcDriver, PrintsTokenAndFourTextsAfterEachToken)
 {
     DriverRun run("1 + 2 * 3 =");
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out.str(),
-              "1\t1\t0\t0\t\n"
-              "+\t1\t1\t0\t＋\n"
-              "2\t2\t1\t0\t＋\n"
-              "*\t3\t3\t0\t×\n"
-              "3\t3\t3\t0\t×\n"
-              "=\t9\t9\t0\t\n");
+    EXPECT_EQ(run.out.str(), "1\t1\t0\t0\t\n"
+                             "+\t1\t1\t0\t＋\n"
+                             "2\t2\t1\t0\t＋\n"
+                             "*\t3\t3\t0\t×\n"
+                             "3\t3\t3\t0\t×\n"
+                             "=\t9\t9\t0\t\n");
     EXPECT_EQ(run.err.str(), "");
 }
 
@@ -53,7 +52,8 @@ TEST(CalcDriver, StopsAtTheFirstUnknownToken)
 
 TEST(CalcDriver, MalformedSetIsABadToken)
 {
-    for (const char* bad : {"set:Nope=1", "set:TaxPercent=", "set:TaxPercent=-5", "set:TaxPercent=99999999999", "set:"}) {
+    for (const char* bad :
+         {"set:Nope=1", "set:TaxPercent=", "set:TaxPercent=-5", "set:TaxPercent=99999999999", "set:"}) {
         DriverRun run(std::string(bad) + " 1");
         EXPECT_EQ(run.status, 2) << bad;
         EXPECT_EQ(run.out.str(), "") << bad;
@@ -65,34 +65,32 @@ TEST(CalcDriver, SetChangesOnlyTheSetting)
 {
     DriverRun run("1 2 3 4 set:CommaFormatFlg=1 5 set:ShiftKeyFlg=0x1 CE set:TaxPercent=800 1 0 0 0 税込");
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out.str(),
-              "1\t1\t0\t0\t\n"
-              "2\t12\t0\t0\t\n"
-              "3\t123\t0\t0\t\n"
-              "4\t1234\t0\t0\t\n"
-              "set:CommaFormatFlg=1\t1234\t0\t0\t\n"
-              "5\t12,345\t0\t0\t\n"
-              "set:ShiftKeyFlg=0x1\t12,345\t0\t0\t\n"
-              "CE\t1,234\t0\t0\t\n"
-              "set:TaxPercent=800\t1,234\t0\t0\t\n"
-              "1\t12,341\t0\t0\t\n"
-              "0\t123,410\t0\t0\t\n"
-              "0\t1,234,100\t0\t0\t\n"
-              "0\t12,341,000\t0\t0\t\n"
-              "税込\t13,328,280\t0\t0\t\n");
+    EXPECT_EQ(run.out.str(), "1\t1\t0\t0\t\n"
+                             "2\t12\t0\t0\t\n"
+                             "3\t123\t0\t0\t\n"
+                             "4\t1234\t0\t0\t\n"
+                             "set:CommaFormatFlg=1\t1234\t0\t0\t\n"
+                             "5\t12,345\t0\t0\t\n"
+                             "set:ShiftKeyFlg=0x1\t12,345\t0\t0\t\n"
+                             "CE\t1,234\t0\t0\t\n"
+                             "set:TaxPercent=800\t1,234\t0\t0\t\n"
+                             "1\t12,341\t0\t0\t\n"
+                             "0\t123,410\t0\t0\t\n"
+                             "0\t1,234,100\t0\t0\t\n"
+                             "0\t12,341,000\t0\t0\t\n"
+                             "税込\t13,328,280\t0\t0\t\n");
 }
 
 TEST(CalcDriver, CommandIdsGoThroughTheCommandTable)
 {
     DriverRun run("5 M+ #32790 #32772 #32799 #32792 #abc");
     EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.out.str(),
-              "5\t5\t0\t0\t\n"
-              "M+\t5\t5\t5\t\n"
-              "#32790\t5\t5\t5\t\n"
-              "#32772\t5\t5\t5\t\n"
-              "#32799\t0\t0\t5\t\n"
-              "#32792\t0\t0\t0\t\n");
+    EXPECT_EQ(run.out.str(), "5\t5\t0\t0\t\n"
+                             "M+\t5\t5\t5\t\n"
+                             "#32790\t5\t5\t5\t\n"
+                             "#32772\t5\t5\t5\t\n"
+                             "#32799\t0\t0\t5\t\n"
+                             "#32792\t0\t0\t0\t\n");
 }
 
 TEST(CalcDriver, EmptyInputPrintsNothing)

@@ -42,8 +42,10 @@ std::size_t Utf8Length(std::string_view text, std::size_t i)
     const unsigned char lead = byte(i);
     if (lead >= 0x20 && lead < 0x7F)
         return 1;
-    const std::size_t length = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-                             : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+    const std::size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                               : lead >= 0xE0 && lead <= 0xEF ? 3
+                               : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                              : 0;
     if (length == 0 || i + length > text.size())
         return 0;
     char32_t code = lead & (0xFF >> (length + 1));
@@ -104,8 +106,8 @@ bool CalcDriver::Apply(const std::string& token)
 void CalcDriver::PrintLine(const std::string& token)
 {
     const CalculatorState& state = calculator_.state();
-    out_ << token << '\t' << state.displayText.toStdString() << '\t' << state.resultText.toStdString()
-         << '\t' << state.memoryText.toStdString() << '\t' << state.operatorText.toStdString() << '\n';
+    out_ << token << '\t' << state.displayText.toStdString() << '\t' << state.resultText.toStdString() << '\t'
+         << state.memoryText.toStdString() << '\t' << state.operatorText.toStdString() << '\n';
 }
 
 int CalcDriver::Run(std::istream& in)

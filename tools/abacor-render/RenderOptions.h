@@ -20,7 +20,7 @@ inline constexpr struct {
 
 // The command line of abacor-render.
 struct RenderOptions {
-    ScreenMetrics screen;  // --size WxH, --dpi N
+    ScreenMetrics screen;               // --size WxH, --dpi N
     std::vector<std::string> settings;  // --set Name=Value, in order
     std::string keys;                   // --keys "TOKENS"
     QString press;                      // --press CAPTION

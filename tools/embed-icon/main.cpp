@@ -30,7 +30,8 @@ int main(int argc, char* argv[])
         out += "};\n";
         entries += "    {kPixels" + QByteArray::number(i) + ", " + QByteArray::number(image.width()) + "},\n";
     }
-    out += "const AppIconImage kImages[] = {\n" + entries + "};\n}  // namespace\n\n"
+    out += "const AppIconImage kImages[] = {\n" + entries +
+           "};\n}  // namespace\n\n"
            "std::span<const AppIconImage> AppIconImages()\n{\n    return kImages;\n}\n\n}  // namespace abacor\n";
     QFile file(QString::fromLocal8Bit(argv[1]));
     if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size() || !file.flush()) {
