@@ -211,7 +211,7 @@ void NotifyPartTextChanged(QWidget* widget, int index, const QString& previous, 
 {
     if (!QAccessible::isActive())
         return;
-    auto* parts = static_cast<PartsAccessible*>(QAccessible::queryAccessibleInterface(widget));
+    auto* parts = dynamic_cast<PartsAccessible*>(QAccessible::queryAccessibleInterface(widget));
     if (parts == nullptr)
         return;
     QAccessibleInterface* part = parts->Part(index);
