@@ -6,7 +6,7 @@
 #include <QThread>
 #include <QTimer>
 
-#include <cmath>
+#include <algorithm>
 
 #include "calculator/engine/ScaledArithmetic.h"
 #include "calculator/logic/CalculatorMenus.h"
@@ -24,6 +24,16 @@ namespace abacor {
 
 namespace {
 constexpr char16_t kPhoneStatusKey[] = u"\\Software\\Sharp\\PhoneStatus";
+
+// Logical and device pixels of the window, never negative here; rounded
+// without the C library, which a start would otherwise page in for this.
+int Nearest(double pixels) { return static_cast<int>(pixels + 0.5); }
+int Down(double pixels) { return static_cast<int>(pixels); }
+int Up(double pixels)
+{
+    const int down = static_cast<int>(pixels);
+    return down < pixels ? down + 1 : down;
+}
 }  // namespace
 
 CCalculatorDlg::CCalculatorDlg(const CalculatorSettings& settings, const ScreenMetrics& screen, QWidget* parent)
@@ -49,7 +59,7 @@ void CCalculatorDlg::OnInitDialog()
     calculator_.ResetCalculator(false);
     corners_.emplace(KeyCorners(settings_));
     bar_ = new SoftKeyBar(kSoftKeyMenu, this);
-    bar_->SetBarHeight(static_cast<int>(std::lround(SoftKeyBar::kHeight / resources_.screenClass.k / ratio_)));
+    bar_->SetBarHeight(Nearest(SoftKeyBar::kHeight / resources_.screenClass.k / ratio_));
     connect(bar_, &SoftKeyBar::commandChosen, this, &CCalculatorDlg::OnCommand);
     connect(bar_, &SoftKeyBar::popupAboutToShow, this, &CCalculatorDlg::OnInitMenuPopup);
     bar_->setGeometry(0, height() - bar_->height(), width(), bar_->height());
@@ -58,23 +68,23 @@ void CCalculatorDlg::OnInitDialog()
 
 ScreenMetrics CCalculatorDlg::DeviceScreen() const
 {
-    const auto device = [this](int logical) { return static_cast<int>(std::lround(logical * ratio_)); };
+    const auto device = [this](int logical) { return Nearest(logical * ratio_); };
     return {device(screen_.width), device(screen_.height), device(screen_.dpiY)};
 }
 
 Rect CCalculatorDlg::ClientRect() const
 {
-    const auto device = [this](int logical) { return static_cast<int>(std::lround(logical * ratio_)); };
+    const auto device = [this](int logical) { return Nearest(logical * ratio_); };
     const int barHeight = bar_ ? device(bar_->height()) : 0;
     return {0, 0, device(width()), std::max(device(height()) - barHeight, 0)};
 }
 
 QRect CCalculatorDlg::Logical(const Rect& rect) const
 {
-    const int left = static_cast<int>(std::floor(rect.left / ratio_));
-    const int top = static_cast<int>(std::floor(rect.top / ratio_));
-    const int right = static_cast<int>(std::ceil(rect.right / ratio_));
-    const int bottom = static_cast<int>(std::ceil(rect.bottom / ratio_));
+    const int left = Down(std::max(rect.left, 0) / ratio_);
+    const int top = Down(std::max(rect.top, 0) / ratio_);
+    const int right = Up(std::max(rect.right, 0) / ratio_);
+    const int bottom = Up(std::max(rect.bottom, 0) / ratio_);
     return {left, top, right - left, bottom - top};
 }
 
@@ -85,7 +95,7 @@ void CCalculatorDlg::FollowPixelRatio()
         return;
     ratio_ = ratio;
     resources_ = CreateDisplayResources(DeviceScreen(), settings_);
-    bar_->SetBarHeight(static_cast<int>(std::lround(SoftKeyBar::kHeight / resources_.screenClass.k / ratio_)));
+    bar_->SetBarHeight(Nearest(SoftKeyBar::kHeight / resources_.screenClass.k / ratio_));
     bar_->setGeometry(0, height() - bar_->height(), width(), bar_->height());
 }
 
@@ -248,10 +258,9 @@ void CCalculatorDlg::paintEvent(QPaintEvent* event)
     PaintDirty();
     QPainter painter(this);
     // The framebuffer is in device pixels: copied 1:1, never scaled.
-    const QRect device(static_cast<int>(std::floor(event->rect().left() * ratio_)),
-                       static_cast<int>(std::floor(event->rect().top() * ratio_)),
-                       static_cast<int>(std::ceil(event->rect().width() * ratio_)) + 1,
-                       static_cast<int>(std::ceil(event->rect().height() * ratio_)) + 1);
+    const QRect device(Down(std::max(event->rect().left(), 0) * ratio_),
+                       Down(std::max(event->rect().top(), 0) * ratio_), Up(event->rect().width() * ratio_) + 1,
+                       Up(event->rect().height() * ratio_) + 1);
     const QRect area = device.intersected(QRect(0, 0, framebuffer_->Width(), framebuffer_->Height()));
     painter.drawImage(QRectF(area.left() / ratio_, area.top() / ratio_, area.width() / ratio_, area.height() / ratio_),
                       framebuffer_->Image(), area);

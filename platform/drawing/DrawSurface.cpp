@@ -277,7 +277,11 @@ namespace {
 // no wider than width.
 QFont FittingFont(const QFont& font, const QString& text, int width)
 {
-    const int wide = QFontMetrics(font).horizontalAdvance(text);
+    const QFontMetrics metrics(font);
+    // Most texts are short enough not to need measuring.
+    if (text.size() * metrics.maxWidth() <= width)
+        return font;
+    const int wide = metrics.horizontalAdvance(text);
     if (wide <= width || font.pixelSize() <= 1)
         return font;
     QFont smaller = font;
