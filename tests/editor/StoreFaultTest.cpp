@@ -90,14 +90,10 @@ TEST_F(StoreFaults, AStoreThatCannotBeWrittenAnyMoreKeepsTheCopyUnsaved)
     // limit for root, who may write anywhere.
     ASSERT_TRUE(
         QFile::setPermissions(ConfigDir() + QStringLiteral("/Korvel"), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit previous{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
-    rlimit tiny = previous;
-    tiny.rlim_cur = 16;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    s.OnCommand(IdSave);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &previous), 0);
+    {
+        const ScopedFileSizeLimit limit;
+        s.OnCommand(IdSave);
+    }
     QFile::setPermissions(ConfigDir() + QStringLiteral("/Korvel"),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 

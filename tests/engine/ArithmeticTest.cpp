@@ -18,19 +18,12 @@ double Opaque(double value)
 
 TEST(ApplyOperator, SumsAndProductsAreExactOnTheDecimalsShown)
 {
-    // Unscaled doubles would miss every one of these.
+    // Unscaled doubles would miss this; the key-sequence rows hold the rest.
     EXPECT_EQ(*ApplyOperator(OperatorAdd, 0.1, 0.2, 1), 0.3);
     EXPECT_NE(Opaque(0.1) + Opaque(0.2), 0.3);
-    EXPECT_EQ(*ApplyOperator(OperatorSubtract, 100000.1, 100000.0, 0), 0.1);
-    EXPECT_EQ(*ApplyOperator(OperatorSubtract, 9294267.66, 9294252.0, 0), 15.66);
-    EXPECT_EQ(*ApplyOperator(OperatorMultiply, 4.33, 9.0, 0), 38.97);
     EXPECT_EQ(*ApplyOperator(OperatorAdd, -0.03, 0.03, 2), 0.0);
     EXPECT_FALSE(std::signbit(*ApplyOperator(OperatorAdd, -0.03, 0.03, 2)));
     EXPECT_TRUE(std::signbit(*ApplyOperator(OperatorAdd, -0.0, -0.0, 0)));
-    EXPECT_EQ(*ApplyOperator(OperatorSubtract, 2.5, 2.5, 1), 0.0);
-    EXPECT_EQ(*ApplyOperator(OperatorMultiply, 1.1, 1.1, 1), 1.21);
-    EXPECT_EQ(*ApplyOperator(OperatorDivide, 1.0, 4.0, 0), 0.25);
-    EXPECT_EQ(*ApplyOperator(OperatorNone, 99.0, 5.0, 3), 5.0);
     // Beyond a double's range the sum is infinite, and so an overflow.
     EXPECT_TRUE(std::isinf(*ApplyOperator(OperatorMultiply, 1e300, 1e300, 0)));
 }
@@ -76,14 +69,11 @@ TEST(ExactFunctions, PowersTaxAndMemory)
     EXPECT_EQ(RaisedPower(1.5, 2), 2.25);
     EXPECT_EQ(RaisedPower(99999.0, 3), 999970000299999.0);
     EXPECT_EQ(RaisedPower(0.1, 3), 0.001);
-    EXPECT_EQ(RaisedPower(1.1, 2), 1.21);
     EXPECT_EQ(TaxIncludedValue(19800.0, 500), 20790.0);
     EXPECT_EQ(TaxIncludedValue(0.7, 1000), 0.77);
-    EXPECT_EQ(TaxExcludedValue(20790.0, 500), (20790.0 / 10500.0) * 10000.0);
     // The sum wraps in 32 bits: 0xFFFFFFFF + 10000 is 9999.
     EXPECT_EQ(TaxIncludedValue(1.0, 0xFFFFFFFFu), 0.9999);
     EXPECT_EQ(MemoryPlusValue(0.1, 0.2), 0.3);
-    EXPECT_EQ(MemoryMinusValue(100000.1, 100000.0), 0.1);
 }
 
 }  // namespace

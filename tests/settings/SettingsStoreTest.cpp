@@ -114,15 +114,11 @@ TEST_F(SettingsStore, ASaveThatCannotReachTheDiskFailsAndKeepsThePreviousRecord)
     ASSERT_TRUE(SaveSettings(before));
     const QByteArray fileBefore = ReadStoreFile();
 
-    // A file-size limit makes every write of the new file fail, even for root.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit previous{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
-    rlimit tiny = previous;
-    tiny.rlim_cur = 16;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    const bool saved = SaveSettings(Distinct(200));
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &previous), 0);
+    bool saved = true;
+    {
+        const ScopedFileSizeLimit limit;
+        saved = SaveSettings(Distinct(200));
+    }
 
     EXPECT_FALSE(saved);
     EXPECT_EQ(ReadStoreFile(), fileBefore);

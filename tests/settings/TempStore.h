@@ -7,7 +7,30 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace abacor::test {
+
+// While one lives, no file may grow beyond a few bytes: every write of a new
+// store file fails, even for root, who may write anywhere.
+class ScopedFileSizeLimit {
+public:
+    ScopedFileSizeLimit()
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        rlimit tiny = previous_;
+        tiny.rlim_cur = 16;
+        setrlimit(RLIMIT_FSIZE, &tiny);
+    }
+    ~ScopedFileSizeLimit() { setrlimit(RLIMIT_FSIZE, &previous_); }
+    ScopedFileSizeLimit(const ScopedFileSizeLimit&) = delete;
+    ScopedFileSizeLimit& operator=(const ScopedFileSizeLimit&) = delete;
+
+private:
+    rlimit previous_{};
+};
 
 // Points the user's configuration directory at a fresh temporary folder,
 // so that no test touches the real settings.
