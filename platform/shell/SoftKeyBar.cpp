@@ -69,13 +69,17 @@ SoftKeyBar* SoftKeyBar::Find(QWidget* window)
 
 std::vector<PaintedPart> SoftKeyBar::AccessibleParts() const
 {
+    // Pressed after the accessibility call returns, as a key press would be:
+    // a soft key may open a menu.
+    auto* bar = const_cast<SoftKeyBar*>(this);
     std::vector<PaintedPart> parts;
-    for (int key = 0; key < 2; ++key)
-        parts.push_back({QAccessible::Button, texts_[key], {}, {}, KeyRect(key), [this, key] {
-                             QMetaObject::invokeMethod(
-                                 const_cast<SoftKeyBar*>(this),
-                                 [this, key] { const_cast<SoftKeyBar*>(this)->Press(key); }, Qt::QueuedConnection);
-                         }});
+    for (int key = 0; key < 2; ++key) {
+        const auto press = [bar, key] {
+            QMetaObject::invokeMethod(
+                bar, [bar, key] { bar->Press(key); }, Qt::QueuedConnection);
+        };
+        parts.push_back({QAccessible::Button, texts_[key], {}, {}, KeyRect(key), press});
+    }
     return parts;
 }
 
