@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "calculator/core/Calculator.h"
+#include "calculator/core/KeyTokens.h"
 #include "calculator/engine/Grouping.h"
 #include "calculator/engine/NumberText.h"
-#include "calculator/logic/Calculator.h"
-#include "calculator/logic/KeyTokens.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-#include "calculator/logic/CCalculatorDlg.h"
+#include "calculator/window/CalculatorWindow.h"
 
 namespace {
 
@@ -57,7 +57,7 @@ int main(int argc, char* argv[])
         settings.NumKeyRevFlg = random() % 2;
         settings.AddButton1Type = random() % 8;
         settings.AddButton3Type = random() % 8;
-        abacor::CCalculatorDlg dialog(settings, RandomScreen(random));
+        abacor::CalculatorWindow dialog(settings, RandomScreen(random));
         dialog.SetFlashPause([](int) {});
         for (int i = 0; i < 500 && layouts < total; ++i, ++layouts) {
             dialog.SetScreen(RandomScreen(random));

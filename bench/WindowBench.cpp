@@ -5,7 +5,7 @@
 
 #include "calculator/display/KeyFaceStrip.h"
 #include "calculator/display/WindowPainter.h"
-#include "calculator/logic/CCalculatorDlg.h"
+#include "calculator/window/CalculatorWindow.h"
 #include "platform/drawing/RoundCorners.h"
 
 namespace {
@@ -31,16 +31,16 @@ const char* KeyStyleName(std::int64_t style)
 // the dirty region painted into the framebuffer, release.
 void BM_TapDigitKey(benchmark::State& state)
 {
-    CCalculatorDlg dialog(KeyStyle(state.range(0)), {480, 640, 192});
+    CalculatorWindow dialog(KeyStyle(state.range(0)), {480, 640, 192});
     dialog.Framebuffer();
     const Rect seven = dialog.layout().KeyRect(KeyId::Digit7);
     const Rect clear = dialog.layout().KeyRect(KeyId::ClearEntry);
     bool digit = true;
     for (auto _ : state) {
         const Rect& key = digit ? seven : clear;
-        dialog.OnLButtonDown(key.left + 10, key.top + 10);
+        dialog.PressAt(key.left + 10, key.top + 10);
         benchmark::DoNotOptimize(dialog.Framebuffer().constBits());
-        dialog.OnLButtonUp();
+        dialog.ReleasePress();
         digit = !digit;
     }
     state.SetLabel(KeyStyleName(state.range(0)));

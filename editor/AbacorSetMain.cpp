@@ -1,8 +1,8 @@
 // AbacorSet, the settings editor.
-#include "editor/CSettingsApp.h"
+#include "editor/RunSettingsEditor.h"
 
 int main(int argc, char* argv[])
 {
-    abacor::CSettingsApp app;
+    abacor::RunSettingsEditor app;
     return app.InitInstance(argc, argv);
 }

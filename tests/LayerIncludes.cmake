@@ -5,14 +5,15 @@ set(allowed_platform "platform")
 set(allowed_settings "settings;platform/store")
 set(allowed_calculator/keys "calculator/keys;settings")
 set(allowed_calculator/display "calculator/display;calculator/keys;settings;platform")
-set(allowed_calculator/logic "calculator/logic;calculator/display;calculator/keys;calculator/engine;settings;platform")
+set(allowed_calculator/core "calculator/core;calculator/keys;calculator/engine;settings")
+set(allowed_calculator/window "calculator/window;calculator/core;calculator/display;calculator/keys;calculator/engine;settings;platform")
 set(allowed_editor "editor;settings;platform")
-set(allowed_tools/abacor-calc "tools/abacor-calc;calculator/logic;calculator/keys;calculator/engine;settings;platform/store")
+set(allowed_tools/abacor-calc "tools/abacor-calc;calculator/core;calculator/keys;calculator/engine;settings;platform/store")
 set(allowed_tools/abacor-render "tools/abacor-render;calculator;editor;settings;platform")
 set(allowed_tools/embed-icon "tools/embed-icon")
 
 set(faults "")
-foreach(folder calculator/engine platform settings calculator/keys calculator/display calculator/logic editor
+foreach(folder calculator/engine platform settings calculator/keys calculator/display calculator/core calculator/window editor
                tools/abacor-calc tools/abacor-render tools/embed-icon)
   file(GLOB_RECURSE sources "${SOURCE}/${folder}/*.h" "${SOURCE}/${folder}/*.cpp")
   foreach(source ${sources})

@@ -9,12 +9,12 @@
 #include <memory>
 #include <vector>
 
-#include "editor/CKorvelColorDlg.h"
-#include "editor/CPropertyPage1.h"
-#include "editor/CPropertyPage2.h"
-#include "editor/CPropertyPage3.h"
-#include "editor/CPropertySheet1.h"
+#include "editor/ColourDialog.h"
+#include "editor/ColoursPage.h"
+#include "editor/DisplayPage.h"
 #include "editor/EditorMenus.h"
+#include "editor/KeysPage.h"
+#include "editor/SettingsSheet.h"
 #include "platform/shell/MessageBox.h"
 #include "platform/shell/SoftKeyBar.h"
 #include "settings/SettingsStore.h"
@@ -45,16 +45,16 @@ protected:
         TempStore::TearDown();
     }
 
-    CPropertySheet1& Open(ScreenMetrics screen = {480, 640, 192})
+    SettingsSheet& Open(ScreenMetrics screen = {480, 640, 192})
     {
-        sheet_ = std::make_unique<CPropertySheet1>(screen);
+        sheet_ = std::make_unique<SettingsSheet>(screen);
         sheet_->show();
         return *sheet_;
     }
-    CPropertySheet1& sheet() { return *sheet_; }
-    CPropertyPage1& page1() { return *sheet_->page1(); }
-    CPropertyPage2& page2() { return *sheet_->page2(); }
-    CPropertyPage3& page3()
+    SettingsSheet& sheet() { return *sheet_; }
+    ColoursPage& page1() { return *sheet_->page1(); }
+    DisplayPage& page2() { return *sheet_->page2(); }
+    KeysPage& page3()
     {
         sheet_->SetActivePage(2);
         return *sheet_->page3();
@@ -81,7 +81,7 @@ protected:
 
 private:
     std::unique_ptr<ScopedMessageBoxAnswerer> answerer_;
-    std::unique_ptr<CPropertySheet1> sheet_;
+    std::unique_ptr<SettingsSheet> sheet_;
 };
 
 inline void PrintTo(const Editor::Asked& a, std::ostream* os) { *os << a.text << " (" << a.style << ")"; }

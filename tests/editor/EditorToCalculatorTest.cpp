@@ -1,5 +1,5 @@
 // Both programs' paths: what the editor saves is what the calculator starts with.
-#include "calculator/logic/CCalculatorDlg.h"
+#include "calculator/window/CalculatorWindow.h"
 #include "tests/editor/EditorFixture.h"
 
 namespace abacor::test {
@@ -9,18 +9,18 @@ using EditorToCalculator = Editor;
 
 TEST_F(EditorToCalculator, TheCalculatorStartsWithWhatTheEditorSaved)
 {
-    CPropertySheet1& s = Open();
+    SettingsSheet& s = Open();
     s.SetActivePage(1);
     Click(page2().controls().Check(IdcCommaFormat));
     Click(page2().controls().Check(IdcRoundButton));
-    CPropertyPage3& p3 = page3();
+    KeysPage& p3 = page3();
     QComboBox* upperLeft = p3.controls().Combo(IdcAddButton1);
     upperLeft->setCurrentIndex(2);
     emit upperLeft->activated(2);
     s.OnCommand(IdSave);
     ASSERT_TRUE(Exit());
 
-    CCalculatorDlg calculator(LoadSettings(), {480, 640, 192});
+    CalculatorWindow calculator(LoadSettings(), {480, 640, 192});
     EXPECT_EQ(calculator.settings(), s.m_settings);
     for (std::uint32_t code : {0x31u, 0x32u, 0x33u, 0x34u, 0x35u, 0x36u, 0x37u})
         calculator.OnKeyDown(code);

@@ -1,8 +1,8 @@
 #include <QAbstractItemView>
 #include <QTest>
 
-#include "editor/CKorvelColorDlg.h"
 #include "editor/ColorPalette.h"
+#include "editor/ColourDialog.h"
 #include "tests/editor/EditorFixture.h"
 
 namespace abacor::test {
@@ -73,7 +73,7 @@ TEST(ColourWalk, TapsWalkEachGroupThenItsSharedEntry)
 using Preview = Editor;
 
 // The page as shown, the sample display included.
-QImage Shown(CPropertyPagePreview& page) { return page.Render(); }
+QImage Shown(SamplePage& page) { return page.Render(); }
 
 TEST_F(Preview, TheSampleFollowsTheFlags)
 {
@@ -125,7 +125,7 @@ TEST_F(Preview, TheDisplayBoxAndCaption)
     stored.ShiftKeyFlg = 1;
     ASSERT_TRUE(SaveSettings(stored));
     Open();
-    CPropertyPagePreview& p = page1();
+    SamplePage& p = page1();
     const QImage image = Shown(p);
     const Rect d = p.layout().display;
     EXPECT_EQ(p.SampleDisplay()->text(), QStringLiteral("19,800"));
@@ -147,9 +147,9 @@ TEST_F(Preview, TheDisplayBoxAndCaption)
 
 TEST_F(Preview, Page2ChangesTheSampleAtOnce)
 {
-    CPropertySheet1& s = Open();
+    SettingsSheet& s = Open();
     s.SetActivePage(1);
-    CPropertyPage2& p2 = page2();
+    DisplayPage& p2 = page2();
     EXPECT_EQ(p2.SampleDisplay()->text(), QStringLiteral("19800"));
     const QImage before = Shown(p2);
     Click(p2.controls().Check(IdcCommaFormat));
@@ -188,8 +188,8 @@ TEST(TaxRateText, HundredthsOfAPercent)
 
 TEST_F(Page3, ListsEditTheirValuesInScreenOrder)
 {
-    CPropertySheet1& s = Open();
-    CPropertyPage3& p3 = page3();
+    SettingsSheet& s = Open();
+    KeysPage& p3 = page3();
     QComboBox* landscape = p3.controls().Combo(IdcAddButton3);
     landscape->setCurrentIndex(6);
     emit landscape->activated(6);
@@ -213,8 +213,8 @@ TEST_F(Page3, ListsEditTheirValuesInScreenOrder)
 
 TEST_F(Page3, TheSliderStepsInHundredthsAndEveryScrollCounts)
 {
-    CPropertySheet1& s = Open();
-    CPropertyPage3& p3 = page3();
+    SettingsSheet& s = Open();
+    KeysPage& p3 = page3();
     QSlider* slider = p3.controls().Slider(IdcTaxSlider);
     EXPECT_EQ(slider->minimum(), 0);
     EXPECT_EQ(slider->maximum(), 2000);
@@ -235,8 +235,8 @@ TEST_F(Page3, StoredValuesBeyondTheControlsStayInTheCopy)
     stored.AddButton1Type = 9;
     stored.ClearMenuFlg = 7;
     ASSERT_TRUE(SaveSettings(stored));
-    CPropertySheet1& s = Open();
-    CPropertyPage3& p3 = page3();
+    SettingsSheet& s = Open();
+    KeysPage& p3 = page3();
     EXPECT_EQ(p3.controls().Slider(IdcTaxSlider)->value(), 2000);
     EXPECT_EQ(p3.controls().Label(IdcTaxRate)->text(), QStringLiteral("25.00%"));
     EXPECT_EQ(p3.controls().Combo(IdcAddButton1)->currentIndex(), -1);
@@ -249,7 +249,7 @@ using ColorDialog = Editor;
 
 TEST_F(ColorDialog, PaletteSlidersLabelsAndSwatch)
 {
-    CKorvelColorDlg dialog({480, 640, 192});
+    ColourDialog dialog({480, 640, 192});
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Abacorの設定"));
     EXPECT_EQ(dialog.softKeyBar()->KeyText(0), QStringLiteral("OK"));
     EXPECT_EQ(dialog.softKeyBar()->KeyText(1), QStringLiteral("キャンセル"));
@@ -266,7 +266,7 @@ TEST_F(ColorDialog, PaletteSlidersLabelsAndSwatch)
     EXPECT_EQ(g.cellHeight, 36);
 
     const Rect cell = g.Cell(3, 2);
-    dialog.OnLButtonDown(cell.left + 3, cell.top + 3);
+    dialog.PressAt(cell.left + 3, cell.top + 3);
     EXPECT_EQ(dialog.GetColor(), 0x669933u);
     EXPECT_EQ(dialog.controls().Label(IdcRedValue)->text(), QStringLiteral("51"));
     EXPECT_EQ(dialog.controls().Slider(IdcBlueSlider)->value(), 0x66);
@@ -291,11 +291,11 @@ TEST_F(ColorDialog, PaletteSlidersLabelsAndSwatch)
 
 TEST_F(ColorDialog, LandscapeShowsFiveRowsAndOnlyWholeCellsPick)
 {
-    CKorvelColorDlg dialog({640, 480, 192});
+    ColourDialog dialog({640, 480, 192});
     const PaletteGeometry g = dialog.Geometry();
     EXPECT_EQ(g.rows, 5);
     dialog.SetColor(0x123456);
-    dialog.OnLButtonDown(g.palette.left + 3, g.palette.top + 4 * g.cellHeight + 3);
+    dialog.PressAt(g.palette.left + 3, g.palette.top + 4 * g.cellHeight + 3);
     EXPECT_EQ(dialog.GetColor(), kPalette[4]);
     // The palette is 448 / 8 = 56 wide per cell exactly; make one that is not.
     const PaletteGeometry odd = ComputePaletteGeometry({480, 655, 192}, 1);
@@ -308,7 +308,7 @@ TEST_F(ColorDialog, LandscapeShowsFiveRowsAndOnlyWholeCellsPick)
 
 TEST_F(ColorDialog, OkAndCancelAreItsSoftKeys)
 {
-    CKorvelColorDlg dialog({480, 640, 192});
+    ColourDialog dialog({480, 640, 192});
     dialog.open();
     dialog.softKeyBar()->PressLeft();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);

@@ -14,7 +14,7 @@ const Editor::Asked kSavedOk{"設定を保存しました。", 0};
 
 TEST_F(SheetFlow, FirstRunShowsDefaultsAndExitsWithoutAQuestion)
 {
-    CPropertySheet1& s = Open();
+    SettingsSheet& s = Open();
     EXPECT_EQ(s.windowTitle(), QStringLiteral("Abacorの設定"));
     EXPECT_EQ(s.m_settings, DefaultSettings());
     EXPECT_EQ(s.m_bModified, 0);
@@ -28,7 +28,7 @@ TEST_F(SheetFlow, FirstRunShowsDefaultsAndExitsWithoutAQuestion)
 
 TEST_F(SheetFlow, UnsavedChangesAskBeforeExit)
 {
-    CPropertySheet1& s = Open();
+    SettingsSheet& s = Open();
     s.SetActivePage(1);
     Click(page2().controls().Check(IdcCommaFormat));
     EXPECT_EQ(s.m_bModified, 1);
@@ -45,7 +45,7 @@ TEST_F(SheetFlow, UnsavedChangesAskBeforeExit)
 
 TEST_F(SheetFlow, EveryWayOfClosingAsksTheSameQuestion)
 {
-    CPropertySheet1& s = Open();
+    SettingsSheet& s = Open();
     Click(page1().controls().Check(IdcGradation));
     answers = {AnswerNo, AnswerNo};
     s.close();
@@ -57,7 +57,7 @@ TEST_F(SheetFlow, EveryWayOfClosingAsksTheSameQuestion)
 
 TEST_F(SheetFlow, SaveThenExitAsksNothingAndTheStoreHoldsTheCopy)
 {
-    CPropertySheet1& s = Open();
+    SettingsSheet& s = Open();
     s.SetActivePage(1);
     Click(page2().controls().Check(IdcRoundButton));
     s.OnCommand(IdSave);
@@ -72,7 +72,7 @@ TEST_F(SheetFlow, SaveThenExitAsksNothingAndTheStoreHoldsTheCopy)
 
 TEST_F(SheetFlow, SaveWithNothingChangedWritesAll30Values)
 {
-    CPropertySheet1& s = Open();
+    SettingsSheet& s = Open();
     s.softKeyBar()->PressLeft();  // "保存"
     EXPECT_EQ(asked, std::vector<Asked>{kSavedOk});
     const QByteArray file = ReadStoreFile();
@@ -87,7 +87,7 @@ TEST_F(SheetFlow, AFailedSaveSaysSoAndKeepsTheChangesUnsaved)
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     qputenv("XDG_CONFIG_HOME", blocker.fileName().toUtf8());
-    CPropertySheet1& s = Open();
+    SettingsSheet& s = Open();
     Click(page1().controls().Check(IdcGradation));
     s.OnCommand(IdSave);
     EXPECT_EQ(asked, (std::vector<Asked>{{"設定を保存できませんでした。", 0}}));
@@ -104,9 +104,9 @@ TEST_F(SheetFlow, RevertShowsTheStoredValuesOnEveryShownPage)
     stored.TaxPercent = 800;
     stored.AddButton3Type = 5;
     ASSERT_TRUE(SaveSettings(stored));
-    CPropertySheet1& s = Open();
+    SettingsSheet& s = Open();
     s.SetActivePage(1);
-    CPropertyPage3& p3 = page3();
+    KeysPage& p3 = page3();
     Click(page1().controls().Check(IdcGradation));
     Click(page2().controls().Check(IdcShiftKey));
     p3.controls().Slider(IdcTaxSlider)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
@@ -124,14 +124,14 @@ TEST_F(SheetFlow, RevertShowsTheStoredValuesOnEveryShownPage)
 
 TEST_F(SheetFlow, APageFirstShownAfterRevertShowsTheReloadedValues)
 {
-    CPropertySheet1& s = Open();
+    SettingsSheet& s = Open();
     CalculatorSettings stored = DefaultSettings();
     stored.NumKeyRevFlg = 1;
     stored.TaxPercent = 1234;
     ASSERT_TRUE(SaveSettings(stored));
     s.OnCommand(IdRevert);
     EXPECT_FALSE(s.page3()->IsInitialised());
-    CPropertyPage3& p3 = page3();
+    KeysPage& p3 = page3();
     EXPECT_TRUE(s.page3()->IsInitialised());
     EXPECT_TRUE(p3.controls().Check(IdcNumKeyRev)->isChecked());
     EXPECT_EQ(p3.controls().Label(IdcTaxRate)->text(), QStringLiteral("12.34%"));
@@ -142,7 +142,7 @@ TEST_F(SheetFlow, DeleteAnsweredNoChangesNothingYesRestoresTheDefaults)
     CalculatorSettings stored = DefaultSettings();
     stored.CommaFormatFlg = 1;
     ASSERT_TRUE(SaveSettings(stored));
-    CPropertySheet1& s = Open();
+    SettingsSheet& s = Open();
     Click(page1().controls().Check(IdcGradation));
     answers = {AnswerNo};
     s.OnCommand(IdDelete);
@@ -164,7 +164,7 @@ TEST_F(SheetFlow, DeleteAnsweredNoChangesNothingYesRestoresTheDefaults)
 TEST_F(SheetFlow, AFailedDeleteSaysSoAndRevertsNothing)
 {
     ASSERT_TRUE(QDir().mkpath(StoreFile()));  // a directory where the file belongs
-    CPropertySheet1& s = Open();
+    SettingsSheet& s = Open();
     Click(page1().controls().Check(IdcGradation));
     answers = {AnswerYes};
     s.OnCommand(IdDelete);
@@ -175,13 +175,13 @@ TEST_F(SheetFlow, AFailedDeleteSaysSoAndRevertsNothing)
 
 TEST_F(SheetFlow, ListMovesTapsAndACancelledColourDialogLeaveNoChanges)
 {
-    CPropertySheet1& s = Open();
-    CPropertyPage1& p1 = page1();
+    SettingsSheet& s = Open();
+    ColoursPage& p1 = page1();
     p1.SelectEntry(5);
     const Rect key = p1.layout().Key(SampleKey::Tax);
-    p1.OnLButtonDown(key.left + 5, key.top + 5);
+    p1.PressAt(key.left + 5, key.top + 5);
     EXPECT_EQ(p1.SelectedEntry(), 13);
-    p1.SetColorDialogRunner([](CKorvelColorDlg& dialog) {
+    p1.SetColorDialogRunner([](ColourDialog& dialog) {
         dialog.SetColor(0x123456);
         return int(QDialog::Rejected);
     });
@@ -196,11 +196,11 @@ TEST_F(SheetFlow, ListMovesTapsAndACancelledColourDialogLeaveNoChanges)
 
 TEST_F(SheetFlow, AnAcceptedColourGoesToTheSelectedEntrysValue)
 {
-    CPropertySheet1& s = Open();
-    CPropertyPage1& p1 = page1();
+    SettingsSheet& s = Open();
+    ColoursPage& p1 = page1();
     p1.SelectEntry(5);
     ColorRef offered = 0xFFFFFFFF;
-    p1.SetColorDialogRunner([&](CKorvelColorDlg& dialog) {
+    p1.SetColorDialogRunner([&](ColourDialog& dialog) {
         offered = dialog.GetColor();
         dialog.SetColor(0x669933);
         return int(QDialog::Accepted);

@@ -44,7 +44,7 @@ TEST_F(StoreFaults, AReaderInAnotherProcessSeesWholeRecordsWhileTheEditorSaves)
     const CalculatorSettings first = Distinct(10);
     const CalculatorSettings second = Distinct(5000);
     ASSERT_TRUE(SaveSettings(first));
-    CPropertySheet1& s = Open();
+    SettingsSheet& s = Open();
 
     QProcess reader;
     // The helper is built beside the tests.
@@ -72,7 +72,7 @@ TEST_F(StoreFaults, AReaderInAnotherProcessSeesWholeRecordsWhileTheEditorSaves)
 
 TEST_F(StoreFaults, AConfigurationFolderThatDisappearsIsMadeAgain)
 {
-    CPropertySheet1& s = Open();
+    SettingsSheet& s = Open();
     Click(page1().controls().Check(IdcGradation));
     ASSERT_TRUE(QDir(ConfigDir()).removeRecursively());
     s.OnCommand(IdSave);
@@ -83,7 +83,7 @@ TEST_F(StoreFaults, AConfigurationFolderThatDisappearsIsMadeAgain)
 TEST_F(StoreFaults, AStoreThatCannotBeWrittenAnyMoreKeepsTheCopyUnsaved)
 {
     ASSERT_TRUE(SaveSettings(Distinct(1)));
-    CPropertySheet1& s = Open();
+    SettingsSheet& s = Open();
     Click(page1().controls().Check(IdcGradation));
     const CalculatorSettings copy = s.m_settings;
     // Writes fail from here on: a read-only folder for a user, a file-size
@@ -161,7 +161,7 @@ TEST_F(StoreFaults, PathsThatAreNoKeyFileLoadDefaultsAndAreNeverReplaced)
         ASSERT_EQ(Kind(file), c.kind);
         const QStringList before = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
         EXPECT_EQ(LoadSettings(), DefaultSettings());
-        CPropertySheet1& s = Open();
+        SettingsSheet& s = Open();
         Click(page1().controls().Check(IdcGradation));
         s.OnCommand(IdSave);
         EXPECT_EQ(asked.back().text, "設定を保存できませんでした。");
@@ -190,7 +190,7 @@ TEST_F(StoreFaults, AHandEditedFileKeepsEveryReadableValueThroughASave)
     expected.ButtonBackColor1 = 0x669933;
     ASSERT_EQ(LoadSettings(), expected);
 
-    CPropertySheet1& s = Open();
+    SettingsSheet& s = Open();
     EXPECT_EQ(s.m_settings, expected);
     Click(page1().controls().Check(IdcGradation));
     s.OnCommand(IdSave);

@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <string>
 
+#include "calculator/core/Calculator.h"
+#include "calculator/core/KeyTokens.h"
 #include "calculator/engine/NumberText.h"
-#include "calculator/logic/Calculator.h"
-#include "calculator/logic/KeyTokens.h"
 
 namespace abacor {
 namespace {

@@ -8,10 +8,10 @@
 #include <string>
 #include <string_view>
 
-#include "calculator/logic/Calculator.h"
-#include "calculator/logic/KeyTokens.h"
+#include "calculator/core/Calculator.h"
+#include "calculator/core/KeyTokens.h"
 #include "settings/SettingValueText.h"
-#include "tests/logic/CalculatorInvariants.h"
+#include "tests/core/CalculatorInvariants.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cctype>
 #include <string_view>
 
-#include "calculator/logic/KeyTokens.h"
+#include "calculator/core/KeyTokens.h"
 #include "settings/SettingsStore.h"
 
 namespace abacor {

@@ -4,7 +4,7 @@
 #include <ostream>
 #include <string>
 
-#include "calculator/logic/Calculator.h"
+#include "calculator/core/Calculator.h"
 #include "settings/CalculatorSettings.h"
 
 namespace abacor {

@@ -9,10 +9,10 @@
 #include <cstdio>
 #include <sstream>
 
-#include "calculator/logic/CCalculatorDlg.h"
-#include "calculator/logic/KeyTokens.h"
-#include "editor/CKorvelColorDlg.h"
-#include "editor/CPropertySheet1.h"
+#include "calculator/core/KeyTokens.h"
+#include "calculator/window/CalculatorWindow.h"
+#include "editor/ColourDialog.h"
+#include "editor/SettingsSheet.h"
 #include "settings/SettingValueText.h"
 #include "settings/SettingsStore.h"
 #include "tools/abacor-render/RenderOptions.h"
@@ -73,11 +73,11 @@ int Save(const QImage& picture, const QString& out)
 int RenderEditor(const abacor::RenderOptions& options, const abacor::CalculatorSettings& settings)
 {
     if (options.editor == u"color") {
-        abacor::CKorvelColorDlg dialog(options.screen);
+        abacor::ColourDialog dialog(options.screen);
         dialog.SetColor(settings.*abacor::kColourList[0].field);
         return Save(dialog.grab().toImage(), options.out);
     }
-    abacor::CPropertySheet1 sheet(options.screen, settings);
+    abacor::SettingsSheet sheet(options.screen, settings);
     sheet.SetActivePage(options.editor.toInt() - 1);
     return Save(sheet.grab().toImage(), options.out);
 }
@@ -108,7 +108,7 @@ int main(int argc, char* argv[])
     if (!options->editor.isEmpty())
         return RenderEditor(*options, settings);
 
-    abacor::CCalculatorDlg dialog(settings, options->screen);
+    abacor::CalculatorWindow dialog(settings, options->screen);
     std::istringstream keys(options->keys);
     std::string token;
     while (keys >> token)

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "calculator/window/Version.h"
+
+#include <array>
+
+#include "calculator/core/CommandTable.h"
+#include "platform/shell/MenuDescription.h"
+
+namespace abacor {
+
+// Menu 154, the soft-key bar: "クリア" on the left, "メニュー" on the right.
+// The top level skips the accelerator 7; the powers use 2 and 3.
+inline constexpr std::array<MenuEntry, 19> kSoftKeyMenu{{
+    {0, u"クリア", IdLeftSoftKey},
+    {0, u"メニュー", 0},
+    {1, u"メモリー\t(&1)", 0},
+    {2, u"プラス\t(&1)", IdMemoryPlus},
+    {2, u"マイナス\t(&2)", IdMemoryMinus},
+    {2, u"リコール\t(&3)", IdMemoryRecall},
+    {2, u"クリア\t(&4)", IdMemoryClear},
+    {1, u"ラストアンサー取得\t(&2)", IdLastAnswer},
+    {1, u"パーセント\t(&3)", IdPercent},
+    {1, u"べき乗\t(&4)", 0},
+    {2, u"２乗\t(&2)", IdSquare},
+    {2, u"３乗\t(&3)", IdCube},
+    {1, u"平方根\t(&5)", IdSquareRoot},
+    {1, u"税計算\t(&6)", 0},
+    {2, u"税込\t(&1)", IdTaxIncluded},
+    {2, u"税抜\t(&2)", IdTaxExcluded},
+    {1, u"クリップボードへコピー\t(&8)", IdCopyToClipboard},
+    {1, u"バージョン情報\t(&9)", IdVersion},
+    {1, u"終了\t(&0)", IdExit},
+}};
+
+// Menu 157, the clear menu of the left soft key with ClearMenuFlg on.
+inline constexpr std::array<MenuEntry, 3> kClearMenu{{
+    {0, u"クリアメニュー", 0},
+    {1, u"クリア\t(&1)", IdClear},
+    {1, u"オールクリア\t(&2)", IdAllClear},
+}};
+
+inline constexpr char16_t kVersionText[] = u"Abacor  Version " ABACOR_VERSION_TEXT;
+
+}  // namespace abacor

@@ -1,0 +1,439 @@
+#include "calculator/window/CalculatorWindow.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+
+#include "calculator/core/CommandTable.h"
+#include "calculator/core/KeyPress.h"
+#include "calculator/engine/ScaledArithmetic.h"
+#include "calculator/window/CalculatorMenus.h"
+#include "platform/input/InputMethod.h"
+#include "platform/input/VirtualKeys.h"
+#include "platform/shell/Clipboard.h"
+#include "platform/shell/MessageBox.h"
+#include "platform/shell/PopupMenu.h"
+#include "platform/shell/SoftKeyBar.h"
+#include "platform/store/UserStore.h"
+
+namespace abacor {
+
+namespace {
+constexpr char16_t kPhoneStatusKey[] = u"\\Software\\Sharp\\PhoneStatus";
+
+// Logical and device pixels of the window, never negative here; rounded
+// without the C library, which a start would otherwise page in for this.
+int Nearest(double pixels) { return static_cast<int>(pixels + 0.5); }
+int Down(double pixels) { return static_cast<int>(pixels); }
+int Up(double pixels)
+{
+    const int down = static_cast<int>(pixels);
+    return down < pixels ? down + 1 : down;
+}
+}  // namespace
+
+CalculatorWindow::CalculatorWindow(const CalculatorSettings& settings, const ScreenMetrics& screen, QWidget* parent)
+    : QWidget(parent), settings_(settings), screen_(screen), ratio_(devicePixelRatioF()), calculator_(settings_, this),
+      resources_(CreateDisplayResources(DeviceScreen(), settings_)),
+      feedback_([this](const Rect& r) { repaint(Logical(r)); },
+                [](int milliseconds) { QThread::msleep(static_cast<unsigned long>(milliseconds)); })
+{
+    setWindowTitle(QStringLiteral("Abacor"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    // An ordinary top-level window: minimised, maximised and closed as any other.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                   Qt::WindowCloseButtonHint);
+    resize(screen_.width, screen_.height);
+    OnInitDialog();
+}
+
+CalculatorWindow::~CalculatorWindow() = default;
+
+void CalculatorWindow::OnInitDialog()
+{
+    calculator_.ResetCalculator(false);
+    corners_.emplace(KeyCorners(settings_));
+    bar_ = new SoftKeyBar(kSoftKeyMenu, this);
+    bar_->SetBarHeight(Nearest(SoftKeyBar::kHeight / resources_.screenClass.k / ratio_));
+    connect(bar_, &SoftKeyBar::commandChosen, this, &CalculatorWindow::OnCommand);
+    connect(bar_, &SoftKeyBar::popupAboutToShow, this, &CalculatorWindow::OnInitMenuPopup);
+    bar_->setGeometry(0, height() - bar_->height(), width(), bar_->height());
+    LayoutWindow();
+}
+
+ScreenMetrics CalculatorWindow::DeviceScreen() const
+{
+    const auto device = [this](int logical) { return Nearest(logical * ratio_); };
+    return {device(screen_.width), device(screen_.height), device(screen_.dpiY)};
+}
+
+Rect CalculatorWindow::ClientRect() const
+{
+    const auto device = [this](int logical) { return Nearest(logical * ratio_); };
+    const int barHeight = bar_ ? device(bar_->height()) : 0;
+    return {0, 0, device(width()), std::max(device(height()) - barHeight, 0)};
+}
+
+QRect CalculatorWindow::Logical(const Rect& rect) const
+{
+    const int left = Down(std::max(rect.left, 0) / ratio_);
+    const int top = Down(std::max(rect.top, 0) / ratio_);
+    const int right = Up(std::max(rect.right, 0) / ratio_);
+    const int bottom = Up(std::max(rect.bottom, 0) / ratio_);
+    return {left, top, right - left, bottom - top};
+}
+
+void CalculatorWindow::FollowPixelRatio()
+{
+    const double ratio = devicePixelRatioF();
+    if (ratio == ratio_)
+        return;
+    ratio_ = ratio;
+    resources_ = CreateDisplayResources(DeviceScreen(), settings_);
+    bar_->SetBarHeight(Nearest(SoftKeyBar::kHeight / resources_.screenClass.k / ratio_));
+    bar_->setGeometry(0, height() - bar_->height(), width(), bar_->height());
+}
+
+PopupMenu* CalculatorWindow::clearMenu() const
+{
+    return clearMenu_ && clearMenu_->isVisible() ? clearMenu_.data() : nullptr;
+}
+
+void CalculatorWindow::SetScreen(const ScreenMetrics& screen)
+{
+    // Laid out at once: a hidden window gets its resize event only when shown.
+    screen_ = screen;
+    resize(screen.width, screen.height);
+    bar_->setGeometry(0, height() - bar_->height(), width(), bar_->height());
+    OnSettingChange();
+}
+
+void CalculatorWindow::LayoutWindow()
+{
+    // A key held down through a new layout would be inverted back at the old
+    // place later; restore it now, while the picture still matches.
+    if (framebuffer_ && corners_)
+        feedback_.Apply(PressFeedback::Release, {}, *framebuffer_, *corners_);
+
+    const Rect client = ClientRect();
+    laidOutClient_ = client;
+    layout_ = abacor::LayoutWindow(DeviceScreen(), client, resources_, settings_);
+    faces_.emplace(layout_, settings_, *corners_);
+
+    // The framebuffer itself is made by the next paint, so that a run of
+    // layouts (a window being dragged larger) allocates once.
+    const bool resized = !framebuffer_ || framebuffer_->Width() != std::max(client.Width(), 1) ||
+                         framebuffer_->Height() != std::max(client.Height(), 1);
+    if (resized)
+        framebuffer_.reset();
+    if (resized || layout_.rowHeight != previousRowHeight_)
+        InvalidateRect(client, true);
+    previousRowHeight_ = layout_.rowHeight;
+    NotifyPartsChanged(this);
+}
+
+void CalculatorWindow::OnSettingChange() { LayoutWindow(); }
+
+DisplayTexts CalculatorWindow::Texts() const
+{
+    const CalculatorState& state = calculator_.state();
+    return {state.displayText, state.resultText, state.memoryText, state.operatorText};
+}
+
+void CalculatorWindow::Invalidate(DisplayRegion region)
+{
+    if (!announcePending_ && QAccessible::isActive()) {
+        announcePending_ = true;
+        QMetaObject::invokeMethod(this, &CalculatorWindow::AnnounceTexts, Qt::QueuedConnection);
+    }
+    switch (region) {
+    case DisplayRegion::DisplayBox: InvalidateRect(layout_.displayBox, false); break;
+    case DisplayRegion::ResultBox: InvalidateRect(layout_.resultBox, false); break;
+    case DisplayRegion::MemoryBox: InvalidateRect(layout_.memoryBox, false); break;
+    case DisplayRegion::OperatorRect: InvalidateRect(layout_.operatorRect, false); break;
+    }
+}
+
+namespace {
+// The display boxes as assistive technology names them: after the label
+// drawn above each; the main display has none.
+constexpr const char16_t* kBoxNames[] = {u"表示", u"MEMORY", u"RESULT"};
+}  // namespace
+
+void CalculatorWindow::AnnounceTexts()
+{
+    announcePending_ = false;
+    const DisplayTexts now = Texts();
+    const QString* before[] = {&announced_.display, &announced_.memory, &announced_.result};
+    const QString* after[] = {&now.display, &now.memory, &now.result};
+    for (int box = 0; box < 3; ++box)
+        if (*before[box] != *after[box] || (box == 0 && announced_.op != now.op))
+            NotifyPartTextChanged(this, box, *before[box], *after[box]);
+    announced_ = now;
+}
+
+std::vector<PaintedPart> CalculatorWindow::AccessibleParts() const
+{
+    const DisplayTexts texts = Texts();
+    const Rect* boxes[] = {&layout_.displayBox, &layout_.memoryBox, &layout_.resultBox};
+    const QString* shown[] = {&texts.display, &texts.memory, &texts.result};
+    std::vector<PaintedPart> parts;
+    for (int box = 0; box < 3; ++box) {
+        PaintedPart part{
+            QAccessible::StaticText, QString::fromUtf16(kBoxNames[box]), {}, *shown[box], Logical(*boxes[box]), {}};
+        if (box == 0)
+            part.description = texts.op;  // the pending operator's sign
+        parts.push_back(std::move(part));
+    }
+    for (const KeyDefinition& key : kKeys) {
+        const Rect& rect = layout_.KeyRect(key.key);
+        if (rect.IsNull() || rect.Width() <= 0)
+            continue;
+        const std::u16string_view caption = KeyCaption(key.key, settings_);
+        auto* self = const_cast<CalculatorWindow*>(this);
+        parts.push_back({QAccessible::Button,
+                         QString::fromUtf16(caption.data(), qsizetype(caption.size())),
+                         {},
+                         {},
+                         Logical(rect),
+                         [self, id = key.key] { self->PressFromAssistive(id); }});
+    }
+    return parts;
+}
+
+void CalculatorWindow::PressFromAssistive(KeyId key)
+{
+    PressKey(key, calculator_);
+    PressFeedbackOn(PressFeedback::Press, key);
+    QTimer::singleShot(150, this, [this] {
+        if (framebuffer_ && corners_)
+            feedback_.Apply(PressFeedback::Release, {}, *framebuffer_, *corners_);
+    });
+}
+
+void CalculatorWindow::InvalidateRect(const Rect& rect, bool erase)
+{
+    if (erase) {
+        dirty_.assign(1, ClientRect());
+        eraseAll_ = true;
+        update();
+        return;
+    }
+    if (!eraseAll_)
+        dirty_.push_back(rect);
+    // The box frames reach one pixel beyond their rectangles.
+    update(Logical({rect.left - 1, rect.top - 1, rect.right + 1, rect.bottom + 1}));
+}
+
+void CalculatorWindow::PaintDirty()
+{
+    if (!framebuffer_) {
+        const Rect client = ClientRect();
+        framebuffer_ = std::make_unique<DrawSurface>(client.Width(), client.Height());
+        InvalidateRect(client, true);
+    }
+    if (dirty_.empty() || !faces_)
+        return;
+    const PaintContext context{layout_, resources_, settings_, *faces_};
+    const DisplayTexts texts = Texts();
+    for (const Rect& rect : dirty_)
+        PaintWindow(*framebuffer_, context, texts, rect, eraseAll_);
+    dirty_.clear();
+    eraseAll_ = false;
+}
+
+const QImage& CalculatorWindow::Framebuffer()
+{
+    PaintDirty();
+    return framebuffer_->Image();
+}
+
+void CalculatorWindow::paintEvent(QPaintEvent* event)
+{
+    PaintDirty();
+    QPainter painter(this);
+    // The framebuffer is in device pixels: copied 1:1, never scaled.
+    const QRect device(Down(std::max(event->rect().left(), 0) * ratio_),
+                       Down(std::max(event->rect().top(), 0) * ratio_), Up(event->rect().width() * ratio_) + 1,
+                       Up(event->rect().height() * ratio_) + 1);
+    const QRect area = device.intersected(QRect(0, 0, framebuffer_->Width(), framebuffer_->Height()));
+    painter.drawImage(QRectF(area.left() / ratio_, area.top() / ratio_, area.width() / ratio_, area.height() / ratio_),
+                      framebuffer_->Image(), area);
+}
+
+void CalculatorWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    FollowPixelRatio();
+    // The first resize event of a new window repeats the size it was made with.
+    if (screen_.width == width() && screen_.height == height() && laidOutClient_ == ClientRect())
+        return;
+    screen_.width = width();
+    screen_.height = height();
+    if (bar_) {
+        bar_->setGeometry(0, height() - bar_->height(), width(), bar_->height());
+        OnSettingChange();
+    }
+}
+
+void CalculatorWindow::PressFeedbackOn(int mode, KeyId key)
+{
+    PaintDirty();
+    feedback_.Apply(mode, layout_.KeyRect(key), *framebuffer_, *corners_);
+}
+
+void CalculatorWindow::OnKeyDown(std::uint32_t code, QStringView text)
+{
+    if (const auto key = keyInput_.OnKeyDown(code, calculator_, text))
+        PressFeedbackOn(PressFeedback::Flash, *key);
+}
+
+void CalculatorWindow::OnKeyUp(std::uint32_t code)
+{
+    if (const auto key = keyInput_.OnKeyUp(code, calculator_))
+        PressFeedbackOn(PressFeedback::Flash, *key);
+}
+
+void CalculatorWindow::PressAt(int x, int y)
+{
+    if (const auto key = HitTest(layout_, x, y)) {
+        PressKey(*key, calculator_);
+        PressFeedbackOn(PressFeedback::Press, *key);
+    } else {
+        feedback_.Forget();
+    }
+    grabMouse();
+}
+
+void CalculatorWindow::ReleasePress()
+{
+    if (framebuffer_ && corners_)
+        feedback_.Apply(PressFeedback::Release, {}, *framebuffer_, *corners_);
+    releaseMouse();
+}
+
+void CalculatorWindow::OnInitMenuPopup() { ReleasePress(); }
+
+void CalculatorWindow::OnOK()
+{
+    calculator_.OnOK();
+    PressFeedbackOn(PressFeedback::Flash, KeyId::Equals);
+}
+
+void CalculatorWindow::OnCommand(int id)
+{
+    if (id == IdOK) {
+        OnOK();
+        return;
+    }
+    if (DispatchCommand(calculator_, id) != CommandOutcome::ForWindow)
+        return;
+    switch (id) {
+    case IdLeftSoftKey: ShowClearMenu(); break;
+    case IdCopyToClipboard: OnCopyToClipboard(); break;
+    case IdVersion: OnVersion(); break;
+    case IdExit: OnExit(); break;
+    default: break;
+    }
+}
+
+void CalculatorWindow::ShowClearMenu()
+{
+    if (clearMenu_)
+        clearMenu_->deleteLater();
+    clearMenu_ = new PopupMenu(kClearMenu, 0, this);
+    connect(clearMenu_, &PopupMenu::commandChosen, this, &CalculatorWindow::OnCommand);
+    connect(clearMenu_, &QMenu::aboutToShow, this, &CalculatorWindow::OnInitMenuPopup);
+    // Bottom-aligned on the top of the soft-key bar, at the left edge.
+    clearMenu_->PopupAboveLeft(mapToGlobal(QPoint(0, bar_->geometry().top())));
+}
+
+void CalculatorWindow::OnCopyToClipboard()
+{
+    // Exactly as shown: grouped when the display is, "ERROR" in the error state.
+    PlaceClipboardText(calculator_.state().displayText);
+}
+
+void CalculatorWindow::OnPaste() { calculator_.PasteNumber(ClipboardText()); }
+
+void CalculatorWindow::OnVersion()
+{
+    ShowMessageBox(this, QString::fromUtf16(kVersionText), StyleOk);
+    setFocus();
+    repaint();
+}
+
+void CalculatorWindow::OnExit() { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); }
+
+void CalculatorWindow::OnActivate(bool active)
+{
+    if (!active)
+        return;
+    SwitchToAlphanumericInput(*this);
+    // The phone's status value is set only where the phone keeps one.
+    if (UserStoreKey::OpenForRead(kPhoneStatusKey)) {
+        if (auto key = UserStoreKey::CreateOrOpen(kPhoneStatusKey)) {
+            key->SetValue(u"Status22", 7);
+            key->Close();
+        }
+    }
+}
+
+void CalculatorWindow::keyPressEvent(QKeyEvent* event)
+{
+    // With Ctrl or Alt a key is a desktop shortcut, never a calculator key.
+    const Qt::KeyboardModifiers modifiers =
+        event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (modifiers == Qt::ControlModifier) {
+        switch (event->key()) {
+        case Qt::Key_C: OnCopyToClipboard(); return;
+        case Qt::Key_V: OnPaste(); return;
+        case Qt::Key_Q: OnExit(); return;
+        default: break;
+        }
+    }
+    if (modifiers != Qt::NoModifier) {
+        event->ignore();
+        return;
+    }
+    const std::uint32_t code = VirtualKeyFromEvent(*event);
+    if (code == VkReturn) {
+        OnOK();
+        return;
+    }
+    OnKeyDown(code, event->text());
+}
+
+void CalculatorWindow::keyReleaseEvent(QKeyEvent* event)
+{
+    // Auto-repeat arrives as further presses only, as on the phone.
+    if (event->isAutoRepeat())
+        return;
+    OnKeyUp(VirtualKeyFromEvent(*event));
+}
+
+void CalculatorWindow::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        PressAt(static_cast<int>(event->position().x() * ratio_), static_cast<int>(event->position().y() * ratio_));
+}
+
+void CalculatorWindow::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        ReleasePress();
+}
+
+void CalculatorWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange)
+        OnActivate(isActiveWindow());
+}
+
+}  // namespace abacor

@@ -1,0 +1,126 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "calculator/core/Calculator.h"
+#include "calculator/display/DisplayResources.h"
+#include "calculator/display/KeyFaceStrip.h"
+#include "calculator/display/PressFeedback.h"
+#include "calculator/display/WindowLayout.h"
+#include "calculator/display/WindowPainter.h"
+#include "calculator/window/KeyInput.h"
+#include "platform/drawing/DrawSurface.h"
+#include "platform/drawing/RoundCorners.h"
+#include "platform/screen/ScreenMetrics.h"
+#include "platform/shell/PaintedParts.h"
+#include "settings/CalculatorSettings.h"
+
+namespace abacor {
+
+class PopupMenu;
+class SoftKeyBar;
+
+// The calculator's one window, "Abacor": owns the calculator, the settings it
+// was started with, the layout and drawing resources, and a framebuffer into
+// which it paints the dirty regions. Its content area plays the phone screen;
+// the soft-key bar takes the bottom strip and the rest is the client area.
+class CalculatorWindow : public QWidget, public PaintedPartsSource, private RepaintSink {
+    Q_OBJECT
+public:
+    // The settings are loaded by the caller (LoadSettings) or given by a tool.
+    CalculatorWindow(const CalculatorSettings& settings, const ScreenMetrics& screen, QWidget* parent = nullptr);
+    ~CalculatorWindow() override;
+
+    Calculator& calculator() { return calculator_; }
+    CalculatorSettings& settings() { return settings_; }
+    const WindowLayout& layout() const { return layout_; }
+    const DisplayResources& resources() const { return resources_; }
+    // The screen in the window's logical pixels, and in its device pixels,
+    // which are the phone's: layout, fonts and framebuffer work in these.
+    const ScreenMetrics& screen() const { return screen_; }
+    ScreenMetrics DeviceScreen() const;
+    const Rect& pressedKeyRect() const { return feedback_.PressedKeyRect(); }
+    // The wait of a keyboard key's 20 ms flash.
+    void SetFlashPause(PressFeedback::Pause pause) { feedback_.SetPause(std::move(pause)); }
+    SoftKeyBar* softKeyBar() const { return bar_; }
+    PopupMenu* clearMenu() const;
+
+    // The framebuffer, with every pending region painted.
+    const QImage& Framebuffer();
+    // The client area: the window without the soft-key bar, in device pixels.
+    Rect ClientRect() const;
+    // Turns the phone: a new screen size (and the window's), then a new layout.
+    void SetScreen(const ScreenMetrics& screen);
+
+    void OnKeyDown(std::uint32_t code, QStringView text = {});
+    void OnKeyUp(std::uint32_t code);
+    void PressAt(int x, int y);
+    void ReleasePress();
+    void OnInitMenuPopup();
+    void OnCommand(int id);
+    void OnOK();
+    void OnCopyToClipboard();
+    // Ctrl+V: a number from the clipboard, as PasteNumber takes it.
+    void OnPaste();
+    void OnVersion();
+    void OnExit();
+    void OnActivate(bool active);
+    void OnSettingChange();
+    void PressFeedbackOn(int mode, KeyId key);
+    // A key pressed by assistive technology: as a tap, the key shown pressed
+    // for a moment.
+    void PressFromAssistive(KeyId key);
+    // The display boxes as texts, then every placed key as a button.
+    std::vector<PaintedPart> AccessibleParts() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void Invalidate(DisplayRegion region) override;
+    void InvalidateRect(const Rect& rect, bool erase);
+    // Device pixels to the smallest logical rectangle that holds them.
+    QRect Logical(const Rect& rect) const;
+    // Follows a new device pixel ratio: fonts and sizes are made anew.
+    void FollowPixelRatio();
+    void OnInitDialog();
+    void LayoutWindow();
+    void PaintDirty();
+    void ShowClearMenu();
+    DisplayTexts Texts() const;
+    // Tells assistive technology of every shown text that changed.
+    void AnnounceTexts();
+
+    CalculatorSettings settings_;
+    ScreenMetrics screen_;
+    double ratio_ = 1.0;  // device pixels per logical pixel
+    Calculator calculator_;
+    KeyInput keyInput_;
+    DisplayResources resources_;
+    std::optional<RoundCorners> corners_;
+    WindowLayout layout_;
+    Rect laidOutClient_;
+    std::optional<KeyFaceStrip> faces_;
+    std::unique_ptr<DrawSurface> framebuffer_;
+    std::vector<Rect> dirty_;
+    bool eraseAll_ = true;
+    int previousRowHeight_ = -1;
+    PressFeedback feedback_;
+    SoftKeyBar* bar_ = nullptr;
+    QPointer<PopupMenu> clearMenu_;
+    DisplayTexts announced_;
+    bool announcePending_ = false;
+};
+
+}  // namespace abacor

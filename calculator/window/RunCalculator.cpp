@@ -1,0 +1,21 @@
+#include "calculator/window/RunCalculator.h"
+
+#include <QApplication>
+
+#include "calculator/window/CalculatorWindow.h"
+#include "platform/shell/ApplicationSetup.h"
+#include "settings/SettingsStore.h"
+
+namespace abacor {
+
+int RunCalculator::InitInstance(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    SetUpApplication(QStringLiteral("Abacor"));
+    // An ordinary top-level window; the program ends when it closes.
+    CalculatorWindow window(LoadSettings(), ScreenMetrics{});
+    window.show();
+    return application.exec();
+}
+
+}  // namespace abacor

@@ -1,0 +1,12 @@
+#pragma once
+
+namespace abacor {
+
+// The calculator program: loads the settings, runs the window until it
+// closes, keeps nothing.
+class RunCalculator {
+public:
+    int InitInstance(int argc, char* argv[]);
+};
+
+}  // namespace abacor

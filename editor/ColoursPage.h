@@ -1,0 +1,40 @@
+#pragma once
+
+#include "editor/SamplePage.h"
+
+#include <functional>
+
+namespace abacor {
+
+class ColourDialog;
+
+// "ページ１": the 18 colours, chosen from a list and set in the colour
+// dialog, the gradation switch, and taps on the sample that walk the list.
+class ColoursPage : public SamplePage {
+    Q_OBJECT
+public:
+    explicit ColoursPage(SettingsSheet* sheet);
+
+    void Refresh() override;
+    void OnChooseColor();
+    void PressAt(int x, int y);
+    bool OnApply() override;
+    int SelectedEntry() const;
+    void SelectEntry(int index);
+
+    // Runs the colour dialog; tests and tools answer it instead.
+    using ColorDialogRunner = std::function<int(ColourDialog&)>;
+    void SetColorDialogRunner(ColorDialogRunner runner) { runColorDialog_ = std::move(runner); }
+
+protected:
+    void OnInitDialog() override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    ColorDialogRunner runColorDialog_;
+};
+
+// The list entry a tap on the sample selects, from the entry selected now.
+int NextColourEntry(int selected, const PreviewLayout& layout, int x, int y);
+
+}  // namespace abacor

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "editor/SamplePage.h"
+
+namespace abacor {
+
+// "ページ２": rounded keys, grouping, the digit-drop key and smooth fonts,
+// with the sample.
+class DisplayPage : public SamplePage {
+    Q_OBJECT
+public:
+    explicit DisplayPage(SettingsSheet* sheet);
+
+    void Refresh() override;
+
+protected:
+    void OnInitDialog() override;
+};
+
+}  // namespace abacor

@@ -1,0 +1,104 @@
+#include "editor/KeysPage.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QSlider>
+
+#include "editor/PreviewLayout.h"
+#include "editor/SettingsSheet.h"
+
+namespace abacor {
+
+namespace {
+
+struct Binding {
+    int control;
+    std::uint32_t CalculatorSettings::*value;
+};
+
+constexpr FlagBox kFlagBoxes[] = {
+    {IdcClearMenu, &CalculatorSettings::ClearMenuFlg},
+    {IdcNumKeyRev, &CalculatorSettings::NumKeyRevFlg},
+};
+
+// On screen the third list edits the fourth value and the fourth the third.
+constexpr Binding kKeyLists[] = {
+    {IdcAddButton1, &CalculatorSettings::AddButton1Type},
+    {IdcAddButton2, &CalculatorSettings::AddButton2Type},
+    {IdcAddButton3, &CalculatorSettings::AddButton3Type},
+    {IdcAddButton4, &CalculatorSettings::AddButton4Type},
+};
+
+constexpr int kTaxSliderMaximum = 2000;
+
+}  // namespace
+
+QString TaxRateText(std::uint32_t rate) { return QString::asprintf("%02u.%02u%%", rate / 100, rate % 100); }
+
+KeysPage::KeysPage(SettingsSheet* sheet) : SettingsPage(kPage3Template, sheet)
+{
+    BindFlagBoxes(kFlagBoxes);
+    for (const Binding& list : kKeyLists) {
+        QComboBox* combo = controls_->Combo(list.control);
+        for (const std::u16string_view entry : kAddButtonEntries)
+            combo->addItem(QString::fromUtf16(entry.data(), qsizetype(entry.size())));
+        const int id = list.control;
+        // A choice by the user, not a refresh from the record.
+        connect(combo, &QComboBox::activated, this, [this, id] { OnListChanged(id); });
+    }
+    connect(controls_->Slider(IdcTaxSlider), &QSlider::actionTriggered, this, [this] { OnHScroll(); });
+}
+
+void KeysPage::OnInitDialog()
+{
+    QSlider* slider = controls_->Slider(IdcTaxSlider);
+    slider->setRange(0, kTaxSliderMaximum);
+    slider->setPageStep(1);
+    for (const Binding& list : kKeyLists)
+        DialogControls::SetListHeight(controls_->Combo(list.control), 40 / EditorDivisor(sheet_->screen()));
+    Refresh();
+}
+
+void KeysPage::Refresh()
+{
+    const CalculatorSettings& settings = sheet_->m_settings;
+    {
+        QSlider* slider = controls_->Slider(IdcTaxSlider);
+        const QSignalBlocker quiet(slider);
+        // A rate beyond the slider leaves it at its end; the copy keeps the rate.
+        slider->setValue(static_cast<int>(std::min<std::uint32_t>(settings.TaxPercent, kTaxSliderMaximum)));
+    }
+    ShowTaxRate(settings.TaxPercent);
+    for (const Binding& list : kKeyLists) {
+        const std::uint32_t value = settings.*list.value;
+        // A kind outside the list shows no selection.
+        controls_->Combo(list.control)
+            ->setCurrentIndex(value < kAddButtonEntries.size() ? static_cast<int>(value) : -1);
+    }
+    ShowFlagBoxes(kFlagBoxes);
+}
+
+void KeysPage::ShowTaxRate(std::uint32_t rate)
+{
+    controls_->Label(IdcTaxRate)->setText(TaxRateText(rate));
+    InvalidatePage();
+}
+
+void KeysPage::OnListChanged(int controlId)
+{
+    for (const Binding& list : kKeyLists) {
+        if (list.control == controlId)
+            sheet_->SetValue(list.value, static_cast<std::uint32_t>(controls_->Combo(controlId)->currentIndex()));
+    }
+}
+
+void KeysPage::OnHScroll()
+{
+    // The slider's new place, before its value follows.
+    sheet_->SetValue(&CalculatorSettings::TaxPercent,
+                     static_cast<std::uint32_t>(controls_->Slider(IdcTaxSlider)->sliderPosition()));
+    ShowTaxRate(sheet_->m_settings.TaxPercent);
+}
+
+}  // namespace abacor

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QWidget>
+
+#include <cstdint>
+#include <memory>
+#include <span>
+
+#include "editor/DialogControls.h"
+#include "editor/DialogTemplates.h"
+#include "settings/CalculatorSettings.h"
+
+namespace abacor {
+
+class SettingsSheet;
+
+// A check box of a page that edits one flag of the sheet's copy.
+struct FlagBox {
+    int control;
+    std::uint32_t CalculatorSettings::*value;
+};
+
+// A page of the editor's sheet, built on its dialog template. Its dialog
+// initialisation runs once, when the page is first shown.
+class SettingsPage : public QWidget {
+    Q_OBJECT
+public:
+    SettingsPage(const DialogTemplate& dialog, SettingsSheet* sheet);
+
+    const DialogControls& controls() const { return *controls_; }
+    bool IsInitialised() const { return initialised_; }
+    void EnsureInitialised();
+    // The page's agreement to close the sheet; the framework's always agrees.
+    virtual bool OnApply() { return true; }
+    // Shows the sheet's copy anew, after it was replaced.
+    virtual void Refresh() {}
+
+protected:
+    virtual void OnInitDialog() {}
+    // Repaint without erasing: the page paints all of itself.
+    void InvalidatePage() { update(); }
+
+    void BindFlagBoxes(std::span<const FlagBox> boxes);
+    void ShowFlagBoxes(std::span<const FlagBox> boxes);
+
+    SettingsSheet* sheet_;
+    std::unique_ptr<DialogControls> controls_;
+
+private:
+    bool initialised_ = false;
+};
+
+}  // namespace abacor

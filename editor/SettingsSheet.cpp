@@ -1,0 +1,159 @@
+#include "editor/SettingsSheet.h"
+
+#include <QTabWidget>
+
+#include "editor/ColoursPage.h"
+#include "editor/DisplayPage.h"
+#include "editor/EditorMenus.h"
+#include "editor/KeysPage.h"
+#include "editor/PreviewLayout.h"
+#include "platform/shell/MessageBox.h"
+#include "platform/shell/SoftKeyBar.h"
+#include "settings/SettingsStore.h"
+
+namespace abacor {
+
+SettingsSheet::SettingsSheet(const ScreenMetrics& screen, QWidget* parent)
+    : SettingsSheet(screen, LoadSettings(), parent)
+{
+}
+
+SettingsSheet::SettingsSheet(const ScreenMetrics& screen, const CalculatorSettings& initial, QWidget* parent)
+    : QDialog(parent), m_settings(initial), screen_(screen)
+{
+    setWindowTitle(QString::fromUtf16(kSheetCaption));
+    resize(screen.width, screen.height);
+    tabs_ = new QTabWidget(this);
+    tabs_->setTabPosition(QTabWidget::South);
+    // No frame around the pages: they fill the window's width, as on the phone.
+    tabs_->setDocumentMode(true);
+    page1_ = new ColoursPage(this);
+    page2_ = new DisplayPage(this);
+    page3_ = new KeysPage(this);
+    for (SettingsPage* page : Pages())
+        tabs_->addTab(page, page->objectName());
+    connect(tabs_, &QTabWidget::currentChanged, this, &SettingsSheet::SetActivePage);
+
+    bar_ = new SoftKeyBar(kEditorMenu, this);
+    bar_->SetBarHeight(SoftKeyBar::kHeight / EditorDivisor(screen));
+    connect(bar_, &SoftKeyBar::commandChosen, this, &SettingsSheet::OnCommand);
+    PlaceChildren();
+    OnInitDialog();
+}
+
+SettingsSheet::~SettingsSheet() = default;
+
+void SettingsSheet::OnInitDialog()
+{
+    SetActivePage(0);
+    m_bModified = false;
+}
+
+std::array<SettingsPage*, 3> SettingsSheet::Pages() const { return {page1_, page2_, page3_}; }
+
+void SettingsSheet::SetValue(std::uint32_t CalculatorSettings::*field, std::uint32_t value)
+{
+    m_settings.*field = value;
+    m_bModified = true;
+    if (field != &CalculatorSettings::ClearTypeFlg)
+        return;
+    for (SamplePage* page : {static_cast<SamplePage*>(page1_), static_cast<SamplePage*>(page2_)}) {
+        if (!page->IsInitialised())
+            continue;
+        page->CreatePreviewFonts();
+        page->ApplyDisplayFont();
+        page->update();
+    }
+}
+
+void SettingsSheet::PlaceChildren()
+{
+    bar_->setGeometry(0, height() - bar_->height(), width(), bar_->height());
+    tabs_->setGeometry(0, 0, width(), height() - bar_->height());
+}
+
+void SettingsSheet::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    screen_.width = width();
+    screen_.height = height();
+    if (!bar_)
+        return;
+    PlaceChildren();
+    // A turn of the screen lays the samples out again, with the same sizes.
+    for (SamplePage* page : {static_cast<SamplePage*>(page1_), static_cast<SamplePage*>(page2_)})
+        if (page->IsInitialised())
+            page->LayoutPreview();
+}
+
+void SettingsSheet::SetActivePage(int index)
+{
+    if (tabs_->currentIndex() != index)
+        tabs_->setCurrentIndex(index);  // comes back here through currentChanged
+    if (auto* page = qobject_cast<SettingsPage*>(tabs_->widget(index)))
+        page->EnsureInitialised();
+}
+
+void SettingsSheet::OnCommand(int id)
+{
+    switch (id) {
+    case IdSave: SaveSettings(); break;
+    case IdDelete: DeleteSettings(); break;
+    case IdRevert: RevertSettings(); break;
+    case IdEditorExit: OnExit(); break;
+    default: break;
+    }
+}
+
+void SettingsSheet::SaveSettings()
+{
+    const bool modified = m_bModified;
+    m_bModified = false;
+    if (abacor::SaveSettings(m_settings)) {
+        ShowMessageBox(this, QString::fromUtf16(kSaved), StyleOk);
+        return;
+    }
+    // Never report a save that did not happen; the changes stay unsaved.
+    m_bModified = modified;
+    ShowMessageBox(this, QString::fromUtf16(kSaveFailed), StyleOk);
+}
+
+void SettingsSheet::DeleteSettings()
+{
+    if (ShowMessageBox(this, QString::fromUtf16(kAskDelete), StyleYesNo) != AnswerYes)
+        return;
+    if (!abacor::DeleteSettings()) {
+        ShowMessageBox(this, QString::fromUtf16(kDeleteFailed), StyleOk);
+        return;
+    }
+    ShowMessageBox(this, QString::fromUtf16(kDeleted), StyleOk);
+    RevertSettings();
+}
+
+void SettingsSheet::RevertSettings()
+{
+    m_settings = LoadSettings();
+    for (SettingsPage* page : Pages())
+        if (page->IsInitialised())
+            page->Refresh();
+    m_bModified = false;
+    update();
+}
+
+void SettingsSheet::OnExit()
+{
+    // As the sheet's OK command, posted.
+    QMetaObject::invokeMethod(
+        this, [this] { accept(); }, Qt::QueuedConnection);
+}
+
+void SettingsSheet::done(int result)
+{
+    // Every page that exists must agree; only page 1 may ask.
+    for (SettingsPage* page : Pages())
+        if (page->IsInitialised() && !page->OnApply())
+            return;
+    QDialog::done(result);
+}
+
+}  // namespace abacor

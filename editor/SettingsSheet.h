@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+
+#include "platform/screen/ScreenMetrics.h"
+#include "settings/CalculatorSettings.h"
+
+class QTabWidget;
+
+namespace abacor {
+
+class SettingsPage;
+class ColoursPage;
+class DisplayPage;
+class KeysPage;
+class SoftKeyBar;
+
+// The editor's sheet "Abacorの設定": three pages as tabs at the bottom, above
+// the soft-key bar "保存" / "その他". It owns the one editable copy of the
+// settings; nothing reaches the store until "保存".
+class SettingsSheet : public QDialog {
+    Q_OBJECT
+public:
+    // Loads the settings copy; the window's content area plays the screen.
+    explicit SettingsSheet(const ScreenMetrics& screen, QWidget* parent = nullptr);
+    // With a copy given by a tool instead of the stored one.
+    SettingsSheet(const ScreenMetrics& screen, const CalculatorSettings& initial, QWidget* parent = nullptr);
+    ~SettingsSheet() override;
+
+    // The copy the pages edit; every change goes through SetValue.
+    CalculatorSettings m_settings;
+    bool m_bModified = false;
+
+    // Changes one value of the copy and marks it unsaved; new smooth-font
+    // setting also remakes the samples' fonts.
+    void SetValue(std::uint32_t CalculatorSettings::*field, std::uint32_t value);
+
+    const ScreenMetrics& screen() const { return screen_; }
+    ColoursPage* page1() const { return page1_; }
+    DisplayPage* page2() const { return page2_; }
+    KeysPage* page3() const { return page3_; }
+    SoftKeyBar* softKeyBar() const { return bar_; }
+    // Shows a page (0, 1 or 2), initialising it the first time.
+    void SetActivePage(int index);
+
+    void OnCommand(int id);
+    void SaveSettings();
+    void DeleteSettings();
+    void RevertSettings();
+    void OnExit();
+
+    // Every way of closing asks the pages first.
+    void done(int result) override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void OnInitDialog();
+    void PlaceChildren();
+    std::array<SettingsPage*, 3> Pages() const;
+
+    ScreenMetrics screen_;
+    QTabWidget* tabs_ = nullptr;
+    ColoursPage* page1_ = nullptr;
+    DisplayPage* page2_ = nullptr;
+    KeysPage* page3_ = nullptr;
+    SoftKeyBar* bar_ = nullptr;
+};
+
+}  // namespace abacor

@@ -1,0 +1,85 @@
+// Random balances and products against integer arithmetic: the display must
+// show exactly what a person would work out on paper.
+#include <algorithm>
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "tests/core/KeyRun.h"
+
+namespace abacor::test {
+namespace {
+
+// units × 10^-decimals as plain text with every decimal written.
+std::string Text(std::int64_t units, int decimals)
+{
+    std::string text = std::to_string(units < 0 ? -units : units);
+    if (text.size() <= static_cast<std::size_t>(decimals))
+        text.insert(0, decimals + 1 - text.size(), '0');
+    text.insert(text.size() - decimals, ".");
+    return units < 0 ? "-" + text : text;
+}
+
+// The keys that type a non-negative amount.
+std::string Keys(std::int64_t units, int decimals)
+{
+    std::string keys;
+    for (const char ch : Text(units, decimals))
+        (keys += ch) += ' ';
+    return keys;
+}
+
+// What the display shows of an exact amount: trailing zeros and point dropped.
+std::string Shown(std::int64_t units, int decimals)
+{
+    std::string text = Text(units, decimals);
+    while (text.back() == '0')
+        text.pop_back();
+    if (text.back() == '.')
+        text.pop_back();
+    return text == "-0" ? "0" : text;
+}
+
+TEST(ExactSums, BalancesComeBackToWhatWasLeft)
+{
+    std::mt19937_64 random(20261207);
+    for (int round = 0; round < 500; ++round) {
+        // A few amounts of at most 6 integer digits and 4 decimals, in 10^-4.
+        std::vector<std::int64_t> large(2 + random() % 3);
+        for (std::int64_t& amount : large)
+            amount = static_cast<std::int64_t>(random() % 10000000000ull);
+        const std::int64_t small = static_cast<std::int64_t>(random() % 2000000) - 1000000;
+
+        std::string keys;
+        for (std::size_t i = 0; i < large.size(); ++i)
+            keys += Keys(large[i], 4) + "+ ";
+        keys.replace(keys.size() - 2, 2, small < 0 ? "- " : "+ ");
+        keys += Keys(small < 0 ? -small : small, 4);
+        std::shuffle(large.begin(), large.end(), random);
+        for (const std::int64_t amount : large)
+            keys += "- " + Keys(amount, 4);
+        keys += "=";
+
+        KeyRun run;
+        run.Keys(keys);
+        ASSERT_EQ(run.state().displayText.toStdString(), Shown(small, 4)) << keys;
+    }
+}
+
+TEST(ExactSums, ProductsAreTheExactProduct)
+{
+    std::mt19937_64 random(7);
+    for (int round = 0; round < 500; ++round) {
+        // Two amounts below 10^4 with 2 decimals: the product has at most 12 digits.
+        const std::int64_t a = static_cast<std::int64_t>(random() % 1000000);
+        const std::int64_t b = static_cast<std::int64_t>(random() % 1000000);
+        const std::string keys = Keys(a, 2) + "* " + Keys(b, 2) + "=";
+        KeyRun run;
+        run.Keys(keys);
+        ASSERT_EQ(run.state().displayText.toStdString(), Shown(a * b, 4)) << keys;
+    }
+}
+
+}  // namespace
+}  // namespace abacor::test

@@ -1,0 +1,423 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <QAccessible>
+
+#include <map>
+#include <memory>
+
+#include "calculator/core/CommandTable.h"
+#include "calculator/window/CalculatorWindow.h"
+#include "platform/shell/AppIcon.h"
+#include "platform/shell/MessageBox.h"
+#include "platform/shell/PopupMenu.h"
+#include "platform/shell/SoftKeyBar.h"
+#include "platform/store/UserStore.h"
+#include "tests/settings/TempStore.h"
+
+namespace abacor::test {
+namespace {
+
+class Window : public TempStore {
+protected:
+    void Open(CalculatorSettings settings = DefaultSettings(), ScreenMetrics screen = {480, 640, 192})
+    {
+        dialog_ = std::make_unique<CalculatorWindow>(settings, screen);
+        dialog_->show();
+        dialog_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog_.get()));
+    }
+    CalculatorWindow& dlg() { return *dialog_; }
+    const CalculatorState& state() { return dialog_->calculator().state(); }
+    QString display() { return state().displayText; }
+
+    void Tap(KeyId key)
+    {
+        const Rect r = dlg().layout().KeyRect(key);
+        ASSERT_FALSE(r.IsNull());
+        dlg().PressAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        dlg().ReleasePress();
+    }
+    QRgb Pixel(const Rect& r) { return dlg().Framebuffer().pixel(r.left + 3, r.top + 3); }
+
+    std::unique_ptr<CalculatorWindow> dialog_;
+};
+
+TEST_F(Window, StartsWithZeroAndTheSoftKeys)
+{
+    Open();
+    EXPECT_EQ(dlg().windowTitle(), QStringLiteral("Abacor"));
+    EXPECT_FALSE(dlg().isModal());
+    EXPECT_TRUE(dlg().windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(dlg().windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(AppIcon().availableSizes().contains(QSize(32, 32)));
+    EXPECT_EQ(display(), QStringLiteral("0"));
+    EXPECT_EQ(state().resultText, QStringLiteral("0"));
+    EXPECT_EQ(state().entryState, StateResult);
+    EXPECT_EQ(dlg().softKeyBar()->KeyText(0), QStringLiteral("クリア"));
+    EXPECT_EQ(dlg().softKeyBar()->KeyText(1), QStringLiteral("メニュー"));
+    EXPECT_EQ(dlg().ClientRect(), (Rect{0, 0, 480, 588}));
+    EXPECT_EQ(dlg().Framebuffer().size(), QSize(480, 588));
+    EXPECT_EQ(FromPixel(dlg().Framebuffer().pixel(2, 300)), 0xC8C8C8u);
+}
+
+// The window's children as assistive technology sees them, by name.
+std::map<QString, QAccessibleInterface*> AccessibleChildren(QWidget* widget)
+{
+    std::map<QString, QAccessibleInterface*> children;
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(widget);
+    for (int i = 0; i < window->childCount(); ++i)
+        children[window->child(i)->text(QAccessible::Name)] = window->child(i);
+    return children;
+}
+
+TEST_F(Window, AssistiveTechnologySeesEveryKeyAndText)
+{
+    CalculatorSettings settings = DefaultSettings();
+    settings.AddButton1Type = 5;
+    Open(settings);
+    auto children = AccessibleChildren(&dlg());
+    int buttons = 0;
+    for (const auto& [name, child] : children)
+        buttons += child->role() == QAccessible::Button ? 1 : 0;
+    EXPECT_EQ(buttons, 19) << "18 fixed keys and 税込";
+    ASSERT_TRUE(children.count(QStringLiteral("税込")));
+    EXPECT_FALSE(children.count(QStringLiteral("％"))) << "a key that is not placed";
+    const auto press = [&](const char16_t* name) {
+        auto* action = children.at(QString::fromUtf16(name))->actionInterface();
+        ASSERT_NE(action, nullptr);
+        action->doAction(QAccessibleActionInterface::pressAction());
+    };
+    press(u"１");
+    EXPECT_EQ(dlg().pressedKeyRect(), dlg().layout().KeyRect(KeyId::Digit1)) << "shown pressed";
+    press(u"＋");
+    EXPECT_EQ(children.at(QStringLiteral("表示"))->text(QAccessible::Description), QStringLiteral("＋"));
+    press(u"２");
+    press(u"＝");
+    QAccessibleInterface* display = children.at(QStringLiteral("表示"));
+    EXPECT_EQ(display->role(), QAccessible::StaticText);
+    EXPECT_EQ(display->textInterface()->text(0, display->textInterface()->characterCount()), QStringLiteral("3"));
+    EXPECT_EQ(children.at(QStringLiteral("RESULT"))->text(QAccessible::Value), QStringLiteral("3"));
+    const QRect equals = children.at(QStringLiteral("＝"))->rect();
+    const Rect layoutEquals = dlg().layout().KeyRect(KeyId::Equals);
+    EXPECT_EQ(equals.topLeft(), dlg().mapToGlobal(QPoint(layoutEquals.left, layoutEquals.top)));
+    // A turn to landscape lays the keys out anew: 税込 has no place there.
+    dlg().SetScreen({640, 480, 192});
+    EXPECT_FALSE(AccessibleChildren(&dlg()).count(QStringLiteral("税込")));
+}
+
+TEST_F(Window, EveryKeyKindAnswersATapAtItsCentre)
+{
+    CalculatorSettings settings = DefaultSettings();
+    settings.AddButton1Type = 1;  // ％
+    settings.AddButton2Type = 4;  // √
+    settings.AddButton4Type = 5;  // 税込
+    Open(settings);
+    const struct {
+        std::vector<KeyId> keys;
+        const char* display;
+    } cases[] = {
+        {{KeyId::Digit1, KeyId::Digit2, KeyId::Point, KeyId::Digit5}, "12.5"},
+        {{KeyId::Digit9, KeyId::Multiply, KeyId::Digit8, KeyId::Equals}, "72"},
+        {{KeyId::Digit9, KeyId::Divide, KeyId::Digit4, KeyId::Subtract, KeyId::Digit3, KeyId::Add, KeyId::Digit6,
+          KeyId::Digit7, KeyId::Digit0, KeyId::Equals},
+         "669.25"},
+        {{KeyId::Digit2, KeyId::Sign}, "-2"},
+        {{KeyId::Digit2, KeyId::ClearEntry}, "0"},
+        {{KeyId::Digit2, KeyId::Add, KeyId::Digit1, KeyId::Digit0, KeyId::Percent}, "2.2"},
+        {{KeyId::Digit1, KeyId::Digit6, KeyId::SquareRoot}, "4"},
+        {{KeyId::Digit2, KeyId::Digit0, KeyId::TaxIncluded}, "21"},
+    };
+    for (const auto& c : cases) {
+        Tap(KeyId::ClearEntry);
+        for (KeyId key : c.keys)
+            Tap(key);
+        EXPECT_EQ(display().toStdString(), c.display);
+        dlg().calculator().OnClear();
+    }
+}
+
+TEST_F(Window, AdditionalClearKeysAndTheirMemory)
+{
+    CalculatorSettings settings = DefaultSettings();
+    settings.AddButton1Type = 2;  // CA
+    settings.AddButton4Type = 3;  // C
+    Open(settings);
+    dlg().calculator().OnMemoryClear();
+    Tap(KeyId::Digit5);
+    dlg().OnCommand(IdMemoryPlus);
+    ASSERT_EQ(state().memoryText, QStringLiteral("5"));
+    Tap(KeyId::Clear);
+    EXPECT_EQ(state().memoryText, QStringLiteral("5")) << "C keeps the memory";
+    Tap(KeyId::AllClear);
+    EXPECT_EQ(state().memoryText, QStringLiteral("0")) << "CA clears it";
+}
+
+TEST_F(Window, ATapHoldsTheKeyInvertedUntilTheStylusLifts)
+{
+    Open();
+    const Rect equals = dlg().layout().KeyRect(KeyId::Equals);
+    const QRgb normal = Pixel(equals);
+    dlg().PressAt(equals.left + 5, equals.top + 5);
+    EXPECT_EQ(dlg().pressedKeyRect(), equals);
+    EXPECT_EQ(Pixel(equals), normal ^ 0x00FFFFFFu);
+    dlg().ReleasePress();
+    EXPECT_TRUE(dlg().pressedKeyRect().IsNull());
+    EXPECT_EQ(Pixel(equals), normal);
+    // A second release changes nothing.
+    dlg().ReleasePress();
+    EXPECT_EQ(Pixel(equals), normal);
+}
+
+TEST_F(Window, TapsBesideTheKeysDoNothing)
+{
+    Open();  // no additional keys: the upper corners of the grid are empty
+    const QImage before = dlg().Framebuffer().copy();
+    const WindowLayout& l = dlg().layout();
+    const Rect add = l.KeyRect(KeyId::Add);
+    const std::pair<int, int> points[] = {
+        {add.left - 1, add.top + 5},                      // the gap left of "＋"
+        {add.right, add.top + 5},                         // its right edge is outside
+        {l.margin + 5, l.keypadTop + 5},                  // the empty upper-left cell
+        {l.displayBox.left + 30, l.displayBox.top + 30},  // the display
+        {add.left + 5, add.bottom + 1},                   // between rows
+    };
+    for (const auto& [x, y] : points) {
+        dlg().PressAt(x, y);
+        EXPECT_TRUE(dlg().pressedKeyRect().IsNull()) << x << "," << y;
+        dlg().ReleasePress();
+    }
+    EXPECT_EQ(display(), QStringLiteral("0"));
+    EXPECT_EQ(dlg().Framebuffer(), before);
+    // The left and top edges of a key are inside it.
+    dlg().PressAt(add.left, add.top);
+    EXPECT_EQ(dlg().pressedKeyRect(), add);
+    dlg().ReleasePress();
+}
+
+TEST_F(Window, RealMouseAndKeyboardEventsReachTheHandlers)
+{
+    Open();
+    const Rect seven = dlg().layout().KeyRect(KeyId::Digit7);
+    QTest::mouseClick(&dlg(), Qt::LeftButton, Qt::NoModifier, QPoint(seven.left + 10, seven.top + 10));
+    EXPECT_EQ(display(), QStringLiteral("7"));
+    QTest::keyClick(&dlg(), Qt::Key_Up);  // "＋"
+    QTest::keyClick(&dlg(), Qt::Key_5);
+    QTest::keyClick(&dlg(), Qt::Key_Return);
+    EXPECT_EQ(display(), QStringLiteral("12"));
+    EXPECT_TRUE(dlg().isVisible()) << "Enter computes, it does not close";
+    QTest::keyClick(&dlg(), Qt::Key_Escape);
+    EXPECT_TRUE(dlg().isVisible()) << "Escape clears; ending would lose the memory";
+    EXPECT_EQ(display(), QStringLiteral("0"));
+    QTest::keyClicks(&dlg(), QStringLiteral("12+3="));
+    EXPECT_EQ(display(), QStringLiteral("15"));
+    QTest::keyClick(&dlg(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("15"));
+    QTest::keyClicks(&dlg(), QStringLiteral("2"));
+    QTest::keyClick(&dlg(), Qt::Key_Left);  // "×"
+    for (const auto& [pasted, shown] : {std::pair{"abc", "2"}, std::pair{"1,234.5", "1234.5"},
+                                        std::pair{"1.2.3", "1234.5"}, std::pair{" －０．５ ", "-0.5"}}) {
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(pasted));
+        QTest::keyClick(&dlg(), Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(display(), QString::fromUtf8(shown)) << pasted;
+    }
+    QTest::keyClicks(&dlg(), QStringLiteral("="));
+    EXPECT_EQ(display(), QStringLiteral("-1")) << "the pending × stays";
+    QTest::keyClick(&dlg(), Qt::Key_Q, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(dlg().isVisible()) << "Ctrl+Q ends the program";
+}
+
+TEST_F(Window, HardwareKeysFlashTheirKeyAndLeaveNoTrace)
+{
+    CalculatorSettings settings = DefaultSettings();
+    settings.NumKeyRevFlg = 1;
+    Open(settings);
+    const QImage before = dlg().Framebuffer().copy();
+    dlg().OnKeyDown(0x31);
+    EXPECT_EQ(display(), QStringLiteral("1"));
+    // The display changed; every key is back to normal.
+    const QImage after = dlg().Framebuffer();
+    const Rect one = dlg().layout().KeyRect(KeyId::Digit1);
+    for (int y = one.top; y < one.bottom; ++y)
+        for (int x = one.left; x < one.right; ++x)
+            ASSERT_EQ(after.pixel(x, y), before.pixel(x, y));
+    EXPECT_EQ(one.top, dlg().layout().keypadTop + 5 * (dlg().layout().rowHeight + dlg().layout().gap))
+        << "with NumKeyRevFlg the key captioned １ is in the lower digit row";
+}
+
+TEST_F(Window, SoftKeysAndMenuCommandsReachTheCalculator)
+{
+    Open();
+    dlg().OnKeyDown(0x37);
+    dlg().softKeyBar()->PressLeft();  // "クリア"
+    EXPECT_EQ(display(), QStringLiteral("0"));
+
+    QSignalSpy chosen(dlg().softKeyBar(), &SoftKeyBar::commandChosen);
+    const struct {
+        std::vector<int> menuKeys;  // digits pressed in the open popups
+        int command;
+    } items[] = {
+        {{1, 1}, IdMemoryPlus}, {{1, 2}, IdMemoryMinus}, {{1, 3}, IdMemoryRecall}, {{1, 4}, IdMemoryClear},
+        {{2}, IdLastAnswer},    {{3}, IdPercent},        {{4, 2}, IdSquare},       {{4, 3}, IdCube},
+        {{5}, IdSquareRoot},    {{6, 1}, IdTaxIncluded}, {{6, 2}, IdTaxExcluded},  {{8}, IdCopyToClipboard},
+    };
+    for (const auto& item : items) {
+        dlg().softKeyBar()->PressRight();
+        for (int digit : item.menuKeys) {
+            QWidget* popup = QApplication::activePopupWidget();
+            ASSERT_NE(popup, nullptr) << item.command;
+            QTest::keyClick(popup, static_cast<Qt::Key>(Qt::Key_0 + digit));
+        }
+        ASSERT_FALSE(chosen.isEmpty()) << item.command;
+        EXPECT_EQ(chosen.takeLast().at(0).toInt(), item.command);
+    }
+    dlg().OnKeyDown(0x39);
+    dlg().softKeyBar()->PressRight();
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_4);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_2);
+    EXPECT_EQ(display(), QStringLiteral("81")) << "べき乗 > ２乗 squares the display";
+}
+
+TEST_F(Window, TheClearMenuOpensAboveTheBarAtTheLeft)
+{
+    CalculatorSettings settings = DefaultSettings();
+    settings.ClearMenuFlg = 1;
+    Open(settings);
+    dlg().OnKeyDown(0x35);
+    dlg().OnCommand(IdMemoryPlus);
+    dlg().OnKeyDown(0x36);
+    dlg().softKeyBar()->PressLeft();
+    EXPECT_EQ(display(), QStringLiteral("6")) << "the left key itself clears nothing";
+    PopupMenu* menu = dlg().clearMenu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->geometry().left(), dlg().mapToGlobal(QPoint(0, 0)).x());
+    EXPECT_EQ(menu->geometry().top() + menu->geometry().height(),
+              dlg().mapToGlobal(QPoint(0, dlg().softKeyBar()->geometry().top())).y());
+    ASSERT_EQ(menu->actions().size(), 2);
+    EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("クリア\t(&1)"));
+    EXPECT_EQ(menu->actions()[1]->text(), QStringLiteral("オールクリア\t(&2)"));
+    QTest::keyClick(menu, Qt::Key_2);
+    EXPECT_EQ(display(), QStringLiteral("0"));
+    EXPECT_EQ(state().memoryText, QStringLiteral("0")) << "オールクリア clears the memory";
+
+    dlg().OnKeyDown(0x36);
+    dlg().softKeyBar()->PressLeft();
+    menu = dlg().clearMenu();
+    ASSERT_NE(menu, nullptr);
+    QTest::keyClick(menu, Qt::Key_Escape);
+    EXPECT_EQ(display(), QStringLiteral("6")) << "dismissing the menu changes nothing";
+}
+
+TEST_F(Window, CopyPlacesTheDisplayAsShown)
+{
+    const struct {
+        std::uint32_t comma;
+        std::vector<std::uint32_t> keys;
+        const char* copied;
+    } cases[] = {
+        {1, {0x31, 0x32, 0x33, 0x34, 0x35, 0x36, 0x37}, "1,234,567"},
+        {0, {0x31, 0x32, 0x33, 0x34, 0x35, 0x36, 0x37}, "1234567"},
+        {0, {0x31, 0x27, 0x30, 0x0D}, "ERROR"},
+    };
+    for (const auto& c : cases) {
+        CalculatorSettings settings = DefaultSettings();
+        settings.CommaFormatFlg = c.comma;
+        Open(settings);
+        for (std::uint32_t code : c.keys) {
+            if (code == 0x0D)
+                dlg().OnOK();
+            else
+                dlg().OnKeyDown(code);
+        }
+        dlg().OnCommand(IdCopyToClipboard);
+        EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), c.copied);
+    }
+}
+
+TEST_F(Window, VersionBoxAndExit)
+{
+    Open();
+    QString shown;
+    unsigned style = 99;
+    {
+        ScopedMessageBoxAnswerer answerer([&](const QString& text, unsigned s) {
+            shown = text;
+            style = s;
+            return int(AnswerOk);
+        });
+        dlg().OnCommand(IdVersion);
+    }
+    EXPECT_EQ(shown, QStringLiteral("Abacor  Version 2.0.2.0"));
+    EXPECT_EQ(style, 0u);
+    dlg().OnCommand(IdExit);
+    EXPECT_TRUE(dlg().isVisible()) << "posted, not at once";
+    QTest::qWait(20);
+    EXPECT_FALSE(dlg().isVisible());
+}
+
+TEST_F(Window, TurningToLandscapeKeepsTheCalculation)
+{
+    Open();
+    for (std::uint32_t code : {0x31u, 0x32u, 0x26u, 0x33u})
+        dlg().OnKeyDown(code);
+    dlg().resize(640, 480);
+    EXPECT_TRUE(dlg().layout().landscape);
+    EXPECT_EQ(dlg().ClientRect(), (Rect{0, 0, 640, 428}));
+    EXPECT_EQ(dlg().Framebuffer().size(), QSize(640, 428));
+    EXPECT_EQ(dlg().resources().screenClass.k, 1);
+    EXPECT_EQ(display(), QStringLiteral("3"));
+    EXPECT_EQ(state().operatorText, QStringLiteral("＋"));
+    dlg().OnOK();
+    EXPECT_EQ(display(), QStringLiteral("15"));
+    dlg().resize(480, 640);
+    EXPECT_FALSE(dlg().layout().landscape);
+    EXPECT_EQ(display(), QStringLiteral("15"));
+}
+
+TEST_F(Window, ALayoutWhileAKeyIsHeldLeavesNoInvertedPatch)
+{
+    Open();
+    const Rect five = dlg().layout().KeyRect(KeyId::Digit5);
+    dlg().PressAt(five.left + 5, five.top + 5);
+    dlg().resize(640, 480);
+    dlg().ReleasePress();
+    dlg().resize(480, 640);
+    CalculatorWindow fresh(DefaultSettings(), {480, 640, 192});
+    fresh.calculator().EnterDigit(u"5");
+    EXPECT_EQ(dlg().Framebuffer(), fresh.Framebuffer());
+
+    // Also when the layout comes without a change of size.
+    dlg().PressAt(five.left + 5, five.top + 5);
+    dlg().OnSettingChange();
+    dlg().ReleasePress();
+    fresh.calculator().EnterDigit(u"5");
+    EXPECT_EQ(dlg().Framebuffer(), fresh.Framebuffer());
+}
+
+TEST_F(Window, ActivationSetsThePhoneStatusOnlyWhereItExists)
+{
+    Open();
+    dlg().OnActivate(true);
+    EXPECT_FALSE(UserStoreKey::OpenForRead(u"\\Software\\Sharp\\PhoneStatus").has_value()) << "not created";
+    EXPECT_FALSE(dlg().testAttribute(Qt::WA_InputMethodEnabled));
+    {
+        auto key = UserStoreKey::CreateOrOpen(u"\\Software\\Sharp\\PhoneStatus");
+        ASSERT_TRUE(key.has_value());
+        key->SetValue(u"Status22", 1);
+        ASSERT_TRUE(key->Close());
+    }
+    dlg().OnActivate(false);
+    EXPECT_EQ(UserStoreKey::OpenForRead(u"\\Software\\Sharp\\PhoneStatus")->QueryText(u"Status22"),
+              QStringLiteral("1"));
+    dlg().OnActivate(true);
+    EXPECT_EQ(UserStoreKey::OpenForRead(u"\\Software\\Sharp\\PhoneStatus")->QueryText(u"Status22"),
+              QStringLiteral("7"));
+}
+
+}  // namespace
+}  // namespace abacor::test
