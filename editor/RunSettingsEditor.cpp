@@ -7,7 +7,7 @@
 
 namespace abacor {
 
-int RunSettingsEditor::InitInstance(int argc, char* argv[])
+int RunSettingsEditor(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     SetUpApplication(QStringLiteral("AbacorSet"));

@@ -44,16 +44,17 @@ bool Calculator::ShowResult(double accumulator)
     state_.accumulator = accumulator;
     state_.resultText = Grouped(*plain, GroupingMode::Always);
     Repaint(DisplayRegion::ResultBox);
-    state_.entryState = StateResult;
+    state_.entryState = EntryState::Result;
     return true;
 }
 
 void Calculator::ResetCalculator(bool showError)
 {
-    state_.entryState = StateResult;
-    state_.pendingOperator = OperatorNone;
+    state_.entryState = EntryState::Result;
+    state_.pendingOperator = Operator::None;
     state_.accumulator = 0.0;
     state_.entryValue = 0.0;
+    state_.error = showError;
     state_.displayText = showError ? kErrorText.toString() : QStringLiteral("0");
     state_.resultText = QStringLiteral("0");
     state_.operatorText.clear();
@@ -70,7 +71,7 @@ bool Calculator::PasteNumber(QStringView text)
     if (!plain)
         return false;
     state_.entryValue = TextToValue(*plain);
-    state_.entryState = StateTyping;
+    state_.entryState = EntryState::Typing;
     state_.displayText = Grouped(*plain, GroupingMode::Display);
     Repaint(DisplayRegion::DisplayBox);
     return true;
@@ -83,7 +84,7 @@ void Calculator::EnterDigit(QStringView key)
     QString text = StripGrouping(state_.displayText);
 
     switch (state_.entryState) {
-    case StateTyping: {
+    case EntryState::Typing: {
         const bool hasPoint = text.contains(u'.');
         const qsizetype limit = kMaxTypedDigits + (text.contains(u'-') ? 1 : 0) + (hasPoint ? 1 : 0);
         if ((key == u"." && hasPoint) || text.size() >= limit) {
@@ -100,11 +101,11 @@ void Calculator::EnterDigit(QStringView key)
         state_.entryValue = TextToValue(text);
         break;
     }
-    case StateResult:
-    case StateOperand:
+    case EntryState::Result:
+    case EntryState::Operand:
         text = key == u"." ? QStringLiteral("0.") : key.toString();
         state_.entryValue = TextToValue(text);
-        state_.entryState = StateTyping;
+        state_.entryState = EntryState::Typing;
         break;
     default: break;
     }
@@ -113,14 +114,14 @@ void Calculator::EnterDigit(QStringView key)
     Repaint(DisplayRegion::DisplayBox);
 }
 
-void Calculator::ApplyOperatorKey(int op, QStringView symbol)
+void Calculator::ApplyOperatorKey(Operator op, QStringView symbol)
 {
     if (InErrorState())
         return;
     state_.operatorText = symbol.toString();
     Repaint(DisplayRegion::OperatorRect);
 
-    if (state_.entryState == StateResult && op != OperatorNone) {
+    if (state_.entryState == EntryState::Result && op != Operator::None) {
         state_.pendingOperator = op;
         return;
     }
@@ -130,7 +131,7 @@ void Calculator::ApplyOperatorKey(int op, QStringView symbol)
     Complete(abacor::ApplyOperator(state_.pendingOperator, state_.accumulator, state_.entryValue, places), op);
 }
 
-void Calculator::Complete(std::optional<double> accumulator, int next)
+void Calculator::Complete(std::optional<double> accumulator, Operator next)
 {
     if (!accumulator) {
         ResetCalculator(true);
@@ -139,7 +140,7 @@ void Calculator::Complete(std::optional<double> accumulator, int next)
     if (!ShowResult(*accumulator))
         return;
     state_.pendingOperator = next;
-    if (next == OperatorNone) {
+    if (next == Operator::None) {
         state_.lastAnswerText = state_.displayText;
         state_.lastAnswer = state_.entryValue;
     }
@@ -156,9 +157,9 @@ void Calculator::ChangeSign()
         state_.displayText.prepend(u'-');
     state_.entryValue = state_.entryValue * -1.0;
 
-    if (state_.entryState == StateResult) {
-        if (state_.pendingOperator != OperatorNone) {
-            state_.entryState = StateOperand;
+    if (state_.entryState == EntryState::Result) {
+        if (state_.pendingOperator != Operator::None) {
+            state_.entryState = EntryState::Operand;
         } else {
             state_.accumulator = state_.accumulator * -1.0;
             const QString plain = StripGrouping(state_.displayText);
@@ -173,9 +174,11 @@ void Calculator::ChangeSign()
 void Calculator::ClearEntry()
 {
     if (!FlagOn(settings_->ShiftKeyFlg)) {
+        // Also the way out of the error state.
+        state_.error = false;
         state_.entryValue = 0.0;
         state_.displayText = QStringLiteral("0");
-        state_.entryState = StateResult;
+        state_.entryState = EntryState::Result;
         Repaint(DisplayRegion::DisplayBox);
         return;
     }
@@ -189,7 +192,7 @@ void Calculator::ClearEntry()
         text = QStringLiteral("0");
     state_.entryValue = TextToValue(text);
     state_.displayText = Grouped(text, GroupingMode::Display);
-    state_.entryState = StateTyping;
+    state_.entryState = EntryState::Typing;
     Repaint(DisplayRegion::DisplayBox);
 }
 
@@ -209,6 +212,6 @@ void Calculator::OnAllClear()
     OnMemoryClear();
 }
 
-void Calculator::OnOK() { ApplyOperatorKey(OperatorNone, {}); }
+void Calculator::OnOK() { ApplyOperatorKey(Operator::None, {}); }
 
 }  // namespace abacor

@@ -20,7 +20,7 @@ public:
     explicit Calculator(const CalculatorSettings& settings, RepaintSink* sink = nullptr);
 
     const CalculatorState& state() const { return state_; }
-    bool InErrorState() const { return state_.displayText == kErrorText; }
+    bool InErrorState() const { return state_.error; }
 
     void ResetCalculator(bool showError);
     void EnterDigit(QStringView key);
@@ -28,7 +28,7 @@ public:
     // operator stays. False, with nothing changed, for a text that is no
     // number (PastedNumber) and in the error state.
     bool PasteNumber(QStringView text);
-    void ApplyOperatorKey(int op, QStringView symbol);
+    void ApplyOperatorKey(Operator op, QStringView symbol);
     void ChangeSign();
     void ClearEntry();
 
@@ -67,7 +67,7 @@ private:
     // A calculation completed with accumulator (empty: a division by zero,
     // which is the error state): shown, then next waits; "=" and percent
     // (next none) also keep the answer.
-    void Complete(std::optional<double> accumulator, int next);
+    void Complete(std::optional<double> accumulator, Operator next);
 
     CalculatorState state_;
     const CalculatorSettings* settings_;

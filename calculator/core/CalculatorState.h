@@ -2,14 +2,16 @@
 
 #include <QString>
 
+#include "calculator/engine/ScaledArithmetic.h"
+
 namespace abacor {
 
 // What the next digit does.
-enum EntryState : int {
-    StateNone = 0,       // only until the first reset
-    StateTyping = 100,   // digits are appended
-    StateResult = 101,   // a result is shown; an operator key only replaces the pending one
-    StateOperand = 102,  // a function result is shown; an operator key computes with it
+enum class EntryState : int {
+    None = 0,       // only until the first reset
+    Typing = 100,   // digits are appended
+    Result = 101,   // a result is shown; an operator key only replaces the pending one
+    Operand = 102,  // a function result is shown; an operator key computes with it
 };
 
 // The desk calculator's state, as the window keeps it.
@@ -17,8 +19,11 @@ struct CalculatorState {
     QString displayText;
     double entryValue = 0.0;
     double accumulator = 0.0;
-    int pendingOperator = 0;
-    int entryState = StateNone;
+    Operator pendingOperator = Operator::None;
+    EntryState entryState = EntryState::None;
+    // The error state: the display shows kErrorText and every key but the
+    // clears is ignored.
+    bool error = false;
     QString operatorText;
     QString resultText;
     double memoryValue = 0.0;

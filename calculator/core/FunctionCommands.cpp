@@ -17,7 +17,7 @@ void Calculator::OnPercent()
 
     state_.displayText = StripGrouping(state_.displayText);
     const double s = ScaleFactor(DecimalPlaces(state_.displayText));
-    Complete(PercentValue(state_.pendingOperator, state_.accumulator, state_.entryValue, s), OperatorNone);
+    Complete(PercentValue(state_.pendingOperator, state_.accumulator, state_.entryValue, s), Operator::None);
 }
 
 void Calculator::OnSquare() { RaisePower(2); }
@@ -30,7 +30,7 @@ void Calculator::RaisePower(int n)
         return;
     state_.displayText = StripGrouping(state_.displayText);
     if (ShowEntry(RaisedPower(state_.entryValue, n)))
-        state_.entryState = StateOperand;
+        state_.entryState = EntryState::Operand;
 }
 
 void Calculator::OnSquareRoot()
@@ -42,7 +42,7 @@ void Calculator::OnSquareRoot()
         return;
     }
     if (ShowEntry(sqrt(state_.entryValue)))
-        state_.entryState = StateOperand;
+        state_.entryState = EntryState::Operand;
 }
 
 void Calculator::OnTaxIncluded()
@@ -50,7 +50,7 @@ void Calculator::OnTaxIncluded()
     if (InErrorState())
         return;
     if (ShowEntry(TaxIncludedValue(state_.entryValue, settings_->TaxPercent)))
-        state_.entryState = StateOperand;
+        state_.entryState = EntryState::Operand;
 }
 
 void Calculator::OnTaxExcluded()
@@ -58,14 +58,14 @@ void Calculator::OnTaxExcluded()
     if (InErrorState())
         return;
     if (ShowEntry(TaxExcludedValue(state_.entryValue, settings_->TaxPercent)))
-        state_.entryState = StateOperand;
+        state_.entryState = EntryState::Operand;
 }
 
 void Calculator::AddToMemory(bool subtract)
 {
     if (InErrorState())
         return;
-    ApplyOperatorKey(OperatorNone, {});
+    ApplyOperatorKey(Operator::None, {});
     if (InErrorState()) {
         OnMemoryClear();
         return;
@@ -94,7 +94,7 @@ void Calculator::OnMemoryRecall()
     state_.displayText = Grouped(StripGrouping(state_.memoryText), GroupingMode::Display);
     state_.entryValue = state_.memoryValue;
     Repaint(DisplayRegion::DisplayBox);
-    state_.entryState = StateOperand;
+    state_.entryState = EntryState::Operand;
 }
 
 void Calculator::OnMemoryClear()
@@ -111,7 +111,7 @@ void Calculator::OnLastAnswer()
     state_.displayText = state_.lastAnswerText;
     state_.entryValue = state_.lastAnswer;
     Repaint(DisplayRegion::DisplayBox);
-    state_.entryState = StateOperand;
+    state_.entryState = EntryState::Operand;
 }
 
 }  // namespace abacor

@@ -16,7 +16,7 @@ void PressKey(KeyId key, Calculator& calculator)
     case KeyAction::ChangeSign: calculator.ChangeSign(); break;
     case KeyAction::Operator:
         // "＝" completes the calculation and shows no operator.
-        calculator.ApplyOperatorKey(definition.argument,
+        calculator.ApplyOperatorKey(static_cast<Operator>(definition.argument),
                                     definition.argument == 0 ? QStringView() : QStringView(definition.caption));
         break;
     case KeyAction::ClearEntry: calculator.ClearEntry(); break;

@@ -10,13 +10,13 @@ namespace {
 ExactDecimal PercentOf(double x, double a) { return (ExactDecimal(x) * ExactDecimal(a)) * ExactDecimal(0.01); }
 }  // namespace
 
-std::optional<double> PercentValue(int op, double accumulator, double entry, double s)
+std::optional<double> PercentValue(Operator op, double accumulator, double entry, double s)
 {
     switch (op) {
-    case OperatorAdd: return (ExactDecimal(accumulator) + PercentOf(entry, accumulator)).ToDouble();
-    case OperatorSubtract: return (ExactDecimal(accumulator) - PercentOf(entry, accumulator)).ToDouble();
-    case OperatorMultiply: return PercentOf(entry, accumulator).ToDouble();
-    case OperatorDivide: {
+    case Operator::Add: return (ExactDecimal(accumulator) + PercentOf(entry, accumulator)).ToDouble();
+    case Operator::Subtract: return (ExactDecimal(accumulator) - PercentOf(entry, accumulator)).ToDouble();
+    case Operator::Multiply: return PercentOf(entry, accumulator).ToDouble();
+    case Operator::Divide: {
         if (entry == 0.0)
             return std::nullopt;
         const double p = s / (entry * s);

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "calculator/engine/ScaledArithmetic.h"
+
 namespace abacor {
 
 // The numeric cores of the function commands. Sums and products are exact
@@ -10,7 +12,7 @@ namespace abacor {
 // the ScaleFactor of the decimals of the number shown.
 
 // Percent by the pending operator; empty when dividing by an entry of zero.
-std::optional<double> PercentValue(int op, double accumulator, double entry, double s);
+std::optional<double> PercentValue(Operator op, double accumulator, double entry, double s);
 
 // entry to the power n (2 or 3).
 double RaisedPower(double entry, int n);

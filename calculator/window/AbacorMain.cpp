@@ -1,8 +1,4 @@
 // Abacor, the calculator.
 #include "calculator/window/RunCalculator.h"
 
-int main(int argc, char* argv[])
-{
-    abacor::RunCalculator app;
-    return app.InitInstance(argc, argv);
-}
+int main(int argc, char* argv[]) { return abacor::RunCalculator(argc, argv); }

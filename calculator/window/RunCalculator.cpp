@@ -8,7 +8,7 @@
 
 namespace abacor {
 
-int RunCalculator::InitInstance(int argc, char* argv[])
+int RunCalculator(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     SetUpApplication(QStringLiteral("Abacor"));

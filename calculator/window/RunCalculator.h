@@ -4,9 +4,6 @@ namespace abacor {
 
 // The calculator program: loads the settings, runs the window until it
 // closes, keeps nothing.
-class RunCalculator {
-public:
-    int InitInstance(int argc, char* argv[]);
-};
+int RunCalculator(int argc, char* argv[]);
 
 }  // namespace abacor

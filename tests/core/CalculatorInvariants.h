@@ -58,18 +58,20 @@ inline int SignificantDigits(const QString& text)
 
 inline std::string CheckState(const CalculatorState& s, const CalculatorSettings& settings)
 {
-    if (s.displayText == u"ERROR") {
+    if (s.error != (s.displayText == u"ERROR"))
+        return "the error flag and the display disagree";
+    if (s.error) {
         if (s.accumulator != 0.0 || s.entryValue != 0.0)
             return "the error state keeps a value";
-        if (s.pendingOperator != 0 || !s.operatorText.isEmpty() || s.resultText != u"0")
+        if (s.pendingOperator != Operator::None || !s.operatorText.isEmpty() || s.resultText != u"0")
             return "the error state keeps a calculation";
     } else {
         const std::string display = CheckNumberText(s.displayText, FlagOn(settings.CommaFormatFlg));
         if (!display.empty())
             return "display: " + display;
-        if (s.entryState == StateTyping && CountDigits(s.displayText) > 12)
+        if (s.entryState == EntryState::Typing && CountDigits(s.displayText) > 12)
             return "more than 12 typed digits: " + s.displayText.toStdString();
-        if (s.entryState != StateTyping && SignificantDigits(s.displayText) > 12)
+        if (s.entryState != EntryState::Typing && SignificantDigits(s.displayText) > 12)
             return "more than 12 significant digits: " + s.displayText.toStdString();
     }
     for (const QString* text : {&s.resultText, &s.memoryText}) {
@@ -80,8 +82,8 @@ inline std::string CheckState(const CalculatorState& s, const CalculatorSettings
     if (!s.operatorText.isEmpty() && s.operatorText != u"＋" && s.operatorText != u"－" && s.operatorText != u"×" &&
         s.operatorText != u"÷")
         return "operator sign '" + s.operatorText.toStdString() + "'";
-    if (s.entryState < StateTyping || s.entryState > StateOperand)
-        return "entry state " + std::to_string(s.entryState);
+    if (s.entryState < EntryState::Typing || s.entryState > EntryState::Operand)
+        return "entry state " + std::to_string(static_cast<int>(s.entryState));
     return {};
 }
 

@@ -73,8 +73,8 @@ TEST(FunctionCommandState, PercentEndsTheCalculationLikeEquals)
     run.Keys("2 0 0 + 1 0 %");
     EXPECT_EQ(run.state().lastAnswer, 220.0);
     EXPECT_EQ(run.state().lastAnswerText, QStringLiteral("220"));
-    EXPECT_EQ(run.state().pendingOperator, 0);
-    EXPECT_EQ(run.state().entryState, StateResult);
+    EXPECT_EQ(run.state().pendingOperator, Operator::None);
+    EXPECT_EQ(run.state().entryState, EntryState::Result);
     EXPECT_EQ(run.state().accumulator, 220.0);
 }
 
@@ -86,10 +86,10 @@ TEST(FunctionCommandState, FunctionsOnTheEntryLeaveTheCalculationAlone)
         KeyRun again;
         again.Keys(std::string("7 * 6 = 5 + 3 ") + command);
         EXPECT_EQ(again.state().accumulator, 5.0) << command;
-        EXPECT_EQ(again.state().pendingOperator, 1) << command;
+        EXPECT_EQ(again.state().pendingOperator, Operator::Add) << command;
         EXPECT_EQ(again.state().resultText, QStringLiteral("5")) << command;
         EXPECT_EQ(again.state().lastAnswer, 42.0) << command;
-        EXPECT_EQ(again.state().entryState, StateOperand) << command;
+        EXPECT_EQ(again.state().entryState, EntryState::Operand) << command;
     }
 }
 
@@ -109,8 +109,8 @@ TEST(FunctionCommandState, ErrorResetKeepsMemoryAndLastAnswer)
     EXPECT_EQ(run.state().displayText, QStringLiteral("ERROR"));
     EXPECT_EQ(run.state().accumulator, 0.0);
     EXPECT_EQ(run.state().entryValue, 0.0);
-    EXPECT_EQ(run.state().pendingOperator, 0);
-    EXPECT_EQ(run.state().entryState, StateResult);
+    EXPECT_EQ(run.state().pendingOperator, Operator::None);
+    EXPECT_EQ(run.state().entryState, EntryState::Result);
     EXPECT_EQ(run.state().memoryValue, 4.0);
     EXPECT_EQ(run.state().lastAnswer, 42.0);
     EXPECT_EQ(run.state().lastAnswerText, QStringLiteral("42"));

@@ -43,6 +43,8 @@ INSTANTIATE_TEST_SUITE_P(LeftToRight, KeySequence, testing::Values(
     Shown{"5 + 3 CE =", "5", "5", "0", ""},
     Shown{"5 + 3 CE 4 =", "9", "9", "0", ""},
     Shown{"5 + 3 CE", "0", "5", "0", "＋"},
+    Shown{"5 * 3 CE * 2 =", "10", "10", "0", ""},
+    Shown{"1 / 0 = CE 5 + 1 =", "6", "6", "0", ""},
     Shown{"7 * 8 = CE + 1 =", "57", "57", "0", ""},
     Shown{"6 ÷ 4 × 2 － 1 ＋ 1 0 =", "12", "12", "0", ""},
     Shown{"set:CommaFormatFlg=0 1 2 3 4 * 1 0 0 0 =", "1234000", "1,234,000", "0", ""},

@@ -57,7 +57,7 @@ TEST_F(Window, StartsWithZeroAndTheSoftKeys)
     EXPECT_TRUE(AppIcon().availableSizes().contains(QSize(32, 32)));
     EXPECT_EQ(display(), QStringLiteral("0"));
     EXPECT_EQ(state().resultText, QStringLiteral("0"));
-    EXPECT_EQ(state().entryState, StateResult);
+    EXPECT_EQ(state().entryState, EntryState::Result);
     EXPECT_EQ(dlg().softKeyBar()->KeyText(0), QStringLiteral("クリア"));
     EXPECT_EQ(dlg().softKeyBar()->KeyText(1), QStringLiteral("メニュー"));
     EXPECT_EQ(dlg().ClientRect(), (Rect{0, 0, 480, 588}));
