@@ -3,6 +3,7 @@
 
 #include <QApplication>
 
+#include "calculator/core/CommandTable.h"
 #include "calculator/display/KeyFaceStrip.h"
 #include "calculator/display/WindowPainter.h"
 #include "calculator/window/CalculatorWindow.h"
@@ -67,11 +68,13 @@ void BM_PaintWindowFull(benchmark::State& state)
                                static_cast<int>(state.range(2))};
     const Window window(screen, KeyStyle(state.range(3)));
     const KeyFaceStrip faces(window.layout, window.settings, window.corners);
+    const KeyFaces keyFaces = KeyFacesFor(window.settings);
     DrawSurface surface(window.client.Width(), window.client.Height());
     const DisplayTexts texts{QStringLiteral("1,234,567.89"), QStringLiteral("1,234,567.89"), QStringLiteral("0"),
                              QStringLiteral("×")};
     for (auto _ : state) {
-        PaintWindow(surface, {window.layout, window.resources, window.settings, faces}, texts, window.client, true);
+        PaintWindow(surface, {window.layout, window.resources, window.settings, faces, keyFaces}, texts, window.client,
+                    true);
         benchmark::DoNotOptimize(surface.Image().constBits());
     }
     state.SetLabel(KeyStyleName(state.range(3)));

@@ -41,10 +41,10 @@ void PaintWindow(DrawSurface& surface, const PaintContext& context, const Displa
         // Keys of a client area too small for the keypad are degenerate: not drawn.
         if ((IsAdditional(key) && rect.IsNull()) || rect.Width() <= 0 || rect.Height() <= 0 || !Intersects(rect, dirty))
             continue;
-        const KeyGroup group = Key(key).group;
+        const KeyFace& face = context.keys[static_cast<std::size_t>(Index(key))];
+        const KeyGroup group = face.group;
         const KeyStyle style = key == KeyId::Equals && layout.landscape ? KeyStyle::TallEquals : StyleOf(group);
-        context.faces.DrawKey(surface, rect, Caption(KeyCaption(key, settings)), KeyGroupColours(settings, group).text,
-                              style);
+        context.faces.DrawKey(surface, rect, Caption(face.caption), KeyGroupColours(settings, group).text, style);
     }
 
     surface.SelectFont(resources.captionFont);

@@ -23,6 +23,7 @@ struct PaintContext {
     const DisplayResources& resources;
     const CalculatorSettings& settings;
     const KeyFaceStrip& faces;
+    const KeyFaces& keys;  // caption and group of every key
 };
 
 // PaintWindow: redraws every key, caption, box and text that meets the dirty

@@ -9,7 +9,6 @@
 #include <algorithm>
 
 #include "calculator/core/CommandTable.h"
-#include "calculator/core/KeyPress.h"
 #include "calculator/engine/ScaledArithmetic.h"
 #include "calculator/window/CalculatorMenus.h"
 #include "platform/input/InputMethod.h"
@@ -190,18 +189,19 @@ std::vector<PaintedPart> CalculatorWindow::AccessibleParts() const
             part.description = texts.op;  // the pending operator's sign
         parts.push_back(std::move(part));
     }
-    for (const KeyDefinition& key : kKeys) {
-        const Rect& rect = layout_.KeyRect(key.key);
+    for (int index = 0; index < kKeyCount; ++index) {
+        const KeyId key = static_cast<KeyId>(index);
+        const Rect& rect = layout_.KeyRect(key);
         if (rect.IsNull() || rect.Width() <= 0)
             continue;
-        const std::u16string_view caption = KeyCaption(key.key, settings_);
+        const std::u16string_view caption = KeyCaption(key, settings_);
         auto* self = const_cast<CalculatorWindow*>(this);
         parts.push_back({QAccessible::Button,
                          QString::fromUtf16(caption.data(), qsizetype(caption.size())),
                          {},
                          {},
                          Logical(rect),
-                         [self, id = key.key] { self->PressFromAssistive(id); }});
+                         [self, key] { self->PressFromAssistive(key); }});
     }
     return parts;
 }
@@ -239,7 +239,8 @@ void CalculatorWindow::PaintDirty()
     }
     if (dirty_.empty() || !faces_)
         return;
-    const PaintContext context{layout_, resources_, settings_, *faces_};
+    const KeyFaces keyFaces = KeyFacesFor(settings_);
+    const PaintContext context{layout_, resources_, settings_, *faces_, keyFaces};
     const DisplayTexts texts = Texts();
     for (const Rect& rect : dirty_)
         PaintWindow(*framebuffer_, context, texts, rect, eraseAll_);

@@ -1,5 +1,6 @@
 #include "calculator/window/DesktopKeys.h"
 
+#include "calculator/core/CommandTable.h"
 #include "platform/input/VirtualKeys.h"
 
 namespace abacor {
@@ -32,7 +33,8 @@ std::optional<KeyId> DesktopKey(std::uint32_t code, QStringView text, std::uint3
     if (text.size() != 1)
         return std::nullopt;
     for (const KeyId key : kSymbolKeys)
-        if (Key(key).token.size() == 1 && text.front() == QChar::fromLatin1(Key(key).token.front()))
+        if (const std::string_view token = CommandOfKey(key).token;
+            token.size() == 1 && text.front() == QChar::fromLatin1(token.front()))
             return key;
     return std::nullopt;
 }

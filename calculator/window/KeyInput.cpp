@@ -3,7 +3,7 @@
 #include <array>
 
 #include "calculator/core/Calculator.h"
-#include "calculator/core/KeyPress.h"
+#include "calculator/core/CommandTable.h"
 #include "calculator/window/DesktopKeys.h"
 
 namespace abacor {

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "calculator/core/CommandTable.h"
 #include "calculator/display/WindowLayout.h"
 
 namespace abacor {
@@ -119,7 +120,7 @@ std::string Grid(const WindowLayout& l, int rows, int columns)
             std::string cell = "_";
             for (int key = 0; key < kKeyCount; ++key)
                 if (l.keys[key].Contains(x, y))
-                    cell = QString::fromUtf16(kKeys[key].caption.data(), qsizetype(kKeys[key].caption.size()))
+                    cell = QString::fromUtf16(kCommands[key].caption.data(), qsizetype(kCommands[key].caption.size()))
                                .toStdString();
             grid += cell + (column + 1 < columns ? " " : "\n");
         }

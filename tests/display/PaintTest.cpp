@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "calculator/core/CommandTable.h"
 #include "calculator/display/KeyFaceStrip.h"
 #include "calculator/display/PressFeedback.h"
 #include "calculator/display/WindowPainter.h"
@@ -19,7 +20,7 @@ struct Painted {
           layout(LayoutWindow(screen, client, resources, settings)), faces(layout, settings, corners),
           surface(client.Width(), client.Height())
     {
-        PaintWindow(surface, {layout, resources, settings, faces}, texts, client, true);
+        PaintWindow(surface, {layout, resources, settings, faces, KeyFacesFor(settings)}, texts, client, true);
     }
     ColorRef At(int x, int y) const { return surface.PixelAt(x, y); }
 
@@ -83,7 +84,8 @@ TEST(Paint, TextsTooWideForTheirBoxShrinkInsteadOfBeingCutOff)
     Painted p(DefaultSettings());
     const QString longest = QStringLiteral("-123,456,789,012");
     p.texts = {longest, longest, longest, QString()};
-    PaintWindow(p.surface, {p.layout, p.resources, p.settings, p.faces}, p.texts, p.client, true);
+    PaintWindow(p.surface, {p.layout, p.resources, p.settings, p.faces, KeyFacesFor(p.settings)}, p.texts, p.client,
+                true);
     for (const Rect* box : {&p.layout.displayTextRect, &p.layout.resultTextRect, &p.layout.memoryTextRect}) {
         // Inside the box's frame.
         const Rect inside{box->left + 3, box->top + 3, box->right, box->bottom - 3};
@@ -154,7 +156,7 @@ TEST(Paint, TheTallEqualsIsOneFace)
     const WindowLayout layout = LayoutWindow({640, 480, 192}, {0, 0, 640, 428}, resources, settings);
     const KeyFaceStrip faces(layout, settings, corners);
     DrawSurface surface(640, 428);
-    PaintWindow(surface, {layout, resources, settings, faces}, {}, {0, 0, 640, 428}, true);
+    PaintWindow(surface, {layout, resources, settings, faces, KeyFacesFor(settings)}, {}, {0, 0, 640, 428}, true);
     const Rect equals = layout.KeyRect(KeyId::Equals);
     // Across the row gap in its middle there is face, not background or an edge.
     const int gapRow = equals.top + layout.rowHeight + 1;
@@ -197,7 +199,8 @@ TEST(Paint, RepaintingADirtyBoxChangesOnlyThatBox)
     Painted p(DefaultSettings());
     const QImage before = p.surface.Image().copy();
     p.texts.display = QStringLiteral("123");
-    PaintWindow(p.surface, {p.layout, p.resources, p.settings, p.faces}, p.texts, p.layout.displayBox, false);
+    PaintWindow(p.surface, {p.layout, p.resources, p.settings, p.faces, KeyFacesFor(p.settings)}, p.texts,
+                p.layout.displayBox, false);
     const QImage after = p.surface.Image();
     bool changedInside = false;
     for (int y = 0; y < after.height(); ++y) {

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "calculator/core/CommandTable.h"
 #include "calculator/core/KeyTokens.h"
 #include "calculator/window/CalculatorWindow.h"
 #include "editor/ColourDialog.h"
@@ -117,11 +118,12 @@ int main(int argc, char* argv[])
 
     if (!options->press.isEmpty()) {
         bool found = false;
-        for (const abacor::KeyDefinition& face : abacor::kKeys) {
-            const std::u16string_view caption = abacor::KeyCaption(face.key, dialog.settings());
+        for (int index = 0; index < abacor::kKeyCount; ++index) {
+            const auto key = static_cast<abacor::KeyId>(index);
+            const std::u16string_view caption = abacor::KeyCaption(key, dialog.settings());
             if (QString::fromUtf16(caption.data(), qsizetype(caption.size())) == options->press &&
-                !dialog.layout().KeyRect(face.key).IsNull()) {
-                dialog.PressFeedbackOn(abacor::PressFeedback::Press, face.key);
+                !dialog.layout().KeyRect(key).IsNull()) {
+                dialog.PressFeedbackOn(abacor::PressFeedback::Press, key);
                 found = true;
             }
         }
