@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/drawing/MulDiv.h"
+#include "look/CalculatorLook.h"
 
 namespace abacor {
 
@@ -11,9 +11,8 @@ int EditorDivisor(const ScreenMetrics& screen) { return ClassifyScreen(screen).k
 PreviewFontHeights ComputePreviewFontHeights(const ScreenMetrics& screen)
 {
     const ScreenClass screenClass = ClassifyScreen(screen);
-    const int dpi = screen.dpiY > 0 ? screen.dpiY : 192;
-    const auto height = [&](double n) { return MulDiv(static_cast<int>(screenClass.S * n), dpi, 720); };
-    return {height(220.0), height(120.0), height(40.0)};
+    const auto height = [&](FontSize size) { return FontCellHeight(screenClass, screen.dpiY, size); };
+    return {height(FontSize::Display), height(FontSize::KeyCaption), height(FontSize::Label)};
 }
 
 PreviewLayout LayoutPreview(const ScreenMetrics& screen, const PreviewFontHeights& heights)

@@ -1,8 +1,6 @@
 #include "editor/PreviewPainter.h"
 
-#include "platform/drawing/Fonts.h"
-#include "platform/drawing/KeyFace.h"
-#include "platform/drawing/RoundCorners.h"
+#include "look/CalculatorLook.h"
 
 namespace abacor {
 
@@ -27,8 +25,7 @@ constexpr SampleKeyFace kSampleKeys[] = {
 PreviewFonts CreatePreviewFonts(const ScreenMetrics& screen, const CalculatorSettings& settings)
 {
     const PreviewFontHeights heights = ComputePreviewFontHeights(screen);
-    const FontQuality quality = FlagOn(settings.ClearTypeFlg) ? FontQuality::ClearType : FontQuality::Default;
-    return {MakeFont(heights.large, quality), MakeFont(heights.medium, quality), MakeFont(heights.small, quality)};
+    return {LookFont(heights.large, settings), LookFont(heights.medium, settings), LookFont(heights.small, settings)};
 }
 
 QString SampleDisplayText(const CalculatorSettings& settings)
@@ -39,45 +36,40 @@ QString SampleDisplayText(const CalculatorSettings& settings)
 void DrawSampleKey(DrawSurface& surface, const Rect& rect, const QString& caption, ColorRef text, ColorRef background,
                    ColorRef gradation, const CalculatorSettings& settings)
 {
-    const RoundCorners corners(settings.DialogBackColor, settings.ButtonLineColor, FlagOn(settings.RoundButtonFlg));
-    DrawKeyFace(surface, rect, background, gradation,
-                {FlagOn(settings.GradationFlg), settings.ButtonLineColor, &corners});
-    surface.SetTextColor(text);
-    surface.DrawText(caption, rect, TextAlign::Center);
+    const RoundCorners corners = KeyCorners(settings);
+    DrawKeyFace(surface, rect, background, gradation, KeyLook(settings, corners));
+    DrawKeyCaption(surface, rect, caption, text);
 }
 
 void DrawPreview(DrawSurface& surface, const PreviewLayout& layout, const PreviewFonts& fonts,
                  const CalculatorSettings& settings)
 {
     // The background with the default pen: black, one pixel.
-    const Pen previousPen = surface.SelectPen(Pen::Solid(1, 0x000000));
-    const Brush previousBrush = surface.SelectBrush(Brush::Solid(settings.DialogBackColor));
-    surface.Rectangle(layout.background);
-    surface.SelectBrush(previousBrush);
-    surface.SelectPen(previousPen);
+    {
+        ScopedSelection background(surface);
+        background.Select(Pen::Solid(1, 0x000000)).Select(Brush::Solid(settings.DialogBackColor));
+        surface.Rectangle(layout.background);
+    }
 
-    const QFont previousFont = surface.SelectFont(fonts.medium);
+    ScopedSelection selection(surface);
+    selection.Select(fonts.medium);
     surface.SetBackgroundMode(BackgroundMode::Transparent);
     for (const SampleKeyFace& key : kSampleKeys) {
         const std::u16string_view caption =
-            key.key == SampleKey::Clear && FlagOn(settings.ShiftKeyFlg) ? u"⇒" : key.caption;
+            key.key == SampleKey::Clear && FlagOn(settings.ShiftKeyFlg) ? kDigitDropCaption : key.caption;
         const KeyColours colours = KeyGroupColours(settings, key.group);
         DrawSampleKey(surface, layout.Key(key.key),
                       QString::fromUtf16(caption.data(), static_cast<qsizetype>(caption.size())), colours.text,
                       colours.background, colours.gradation, settings);
     }
 
-    surface.SelectFont(fonts.small);
+    selection.Select(fonts.small);
     surface.SetTextColor(settings.LabelTextColor);
     surface.SetBackgroundColor(settings.DialogBackColor);
-    surface.DrawText(QStringLiteral("M E M O R Y"), layout.caption, TextAlign::Left);
-    surface.SelectFont(previousFont);
+    surface.DrawText(kMemoryLabel.toString(), layout.caption, TextAlign::Left);
 
-    const Pen framePen = surface.SelectPen(Pen::Solid(4 / layout.divisor, settings.StaticLineColor));
-    const Brush noBrush = surface.SelectBrush(Brush::Hollow());
+    selection.Select(Pen::Solid(4 / layout.divisor, settings.StaticLineColor)).Select(Brush::Hollow());
     surface.Rectangle(layout.display);
-    surface.SelectPen(framePen);
-    surface.SelectBrush(noBrush);
 }
 
 }  // namespace abacor

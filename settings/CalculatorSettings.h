@@ -111,6 +111,9 @@ enum class AddButtonType : std::uint32_t {
 // Readers treat any nonzero flag value as on.
 constexpr bool FlagOn(std::uint32_t value) { return value != 0; }
 
+// The caption of "CE" with ShiftKeyFlg on: the digit drop.
+inline constexpr std::u16string_view kDigitDropCaption = u"⇒";
+
 CalculatorSettings DefaultSettings();
 
 // The table entry of a value name, or null.

@@ -133,9 +133,6 @@ static_assert(
     }(),
     "keys first in KeyId order, every menu id once");
 
-// "CE" reads "⇒" with ShiftKeyFlg on: the digit drop.
-inline constexpr std::u16string_view kDigitDropCaption = u"⇒";
-
 constexpr const Command& CommandOfKey(KeyId key) { return kCommands[static_cast<std::size_t>(Index(key))]; }
 const Command* CommandOfMenuId(int id);
 // A command by its token or by its key's caption.

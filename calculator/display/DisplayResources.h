@@ -8,7 +8,7 @@
 
 namespace abacor {
 
-// Cell heights of the four fonts: MulDiv(trunc(S x N), dpi, 720).
+// Cell heights of the four fonts (FontCellHeight); a dpi of 0 counts as 192.
 struct FontHeights {
     int display = 0;  // N 220
     int small = 0;    // N 105

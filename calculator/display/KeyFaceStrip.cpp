@@ -28,7 +28,7 @@ KeyFaceStrip::KeyFaceStrip(const WindowLayout& layout, const CalculatorSettings&
     if (columnWidth_ <= 0 || rowHeight_ <= 0)
         return;  // a client area too small for keys: nothing to draw
 
-    const KeyFaceLook look{FlagOn(settings.GradationFlg), settings.ButtonLineColor, &corners};
+    const KeyFaceLook look = KeyLook(settings, corners);
     for (const auto& [style, group] : kStyles) {
         const KeyColours colours = KeyGroupColours(settings, group);
         DrawKeyFace(strip_, Band(style), colours.background, colours.gradation, look);
@@ -47,8 +47,7 @@ void KeyFaceStrip::DrawKey(DrawSurface& surface, const Rect& key, const QString&
                            KeyStyle style) const
 {
     surface.BitBlt(key.left, key.top, key.Width(), key.Height(), strip_, 0, (static_cast<int>(style) - 1) * rowHeight_);
-    surface.SetTextColor(captionColor);
-    surface.DrawText(caption, key, TextAlign::Center);
+    DrawKeyCaption(surface, key, caption, captionColor);
 }
 
 }  // namespace abacor

@@ -5,16 +5,11 @@
 #include "calculator/display/DisplayResources.h"
 #include "calculator/display/WindowLayout.h"
 #include "calculator/keys/Keys.h"
+#include "look/CalculatorLook.h"
 #include "platform/drawing/DrawSurface.h"
 #include "platform/drawing/RoundCorners.h"
 
 namespace abacor {
-
-// The calculator's key corners for its settings.
-inline RoundCorners KeyCorners(const CalculatorSettings& settings)
-{
-    return RoundCorners(settings.DialogBackColor, settings.ButtonLineColor, FlagOn(settings.RoundButtonFlg));
-}
 
 // One face each in the key-face strip: a key group's, or 5, the tall "＝" of
 // the landscape grid.

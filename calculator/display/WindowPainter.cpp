@@ -19,11 +19,6 @@ QString Caption(std::u16string_view text)
 
 }  // namespace
 
-bool Intersects(const Rect& a, const Rect& b)
-{
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
 void PaintWindow(DrawSurface& surface, const PaintContext& context, const DisplayTexts& texts, const Rect& dirty,
                  bool erase)
 {
@@ -33,13 +28,14 @@ void PaintWindow(DrawSurface& surface, const PaintContext& context, const Displa
 
     if (erase)
         surface.FillRect(dirty, resources.dialogBackColor);
-    const QFont previousFont = surface.SelectFont(resources.keyFont);
+    ScopedSelection selection(surface);
+    selection.Select(resources.keyFont);
     surface.SetBackgroundMode(BackgroundMode::Transparent);
 
     for (const KeyId key : kPaintOrder) {
         const Rect& rect = layout.KeyRect(key);
         // Keys of a client area too small for the keypad are degenerate: not drawn.
-        if ((IsAdditional(key) && rect.IsNull()) || rect.Width() <= 0 || rect.Height() <= 0 || !Intersects(rect, dirty))
+        if ((IsAdditional(key) && rect.IsNull()) || rect.Width() <= 0 || rect.Height() <= 0 || !rect.Intersects(dirty))
             continue;
         const KeyFace& face = context.keys[static_cast<std::size_t>(Index(key))];
         const KeyGroup group = face.group;
@@ -47,35 +43,34 @@ void PaintWindow(DrawSurface& surface, const PaintContext& context, const Displa
         context.faces.DrawKey(surface, rect, Caption(face.caption), KeyGroupColours(settings, group).text, style);
     }
 
-    surface.SelectFont(resources.captionFont);
+    selection.Select(resources.captionFont);
     surface.SetTextColor(settings.LabelTextColor);
     surface.SetBackgroundColor(resources.dialogBackColor);
-    if (Intersects(layout.memoryCaptionRect, dirty))
-        surface.DrawText(QStringLiteral("M E M O R Y"), layout.memoryCaptionRect, TextAlign::Left);
-    if (Intersects(layout.resultCaptionRect, dirty))
-        surface.DrawText(QStringLiteral("R E S U L T"), layout.resultCaptionRect, TextAlign::Left);
+    if (layout.memoryCaptionRect.Intersects(dirty))
+        surface.DrawText(kMemoryLabel.toString(), layout.memoryCaptionRect, TextAlign::Left);
+    if (layout.resultCaptionRect.Intersects(dirty))
+        surface.DrawText(kResultLabel.toString(), layout.resultCaptionRect, TextAlign::Left);
 
-    const Brush previousBrush = surface.SelectBrush(resources.staticBackBrush);
-    const Pen previousPen = surface.SelectPen(resources.boxFramePen);
-    for (const Rect* box : {&layout.displayBox, &layout.memoryBox, &layout.resultBox})
-        if (Intersects(*box, dirty))
-            surface.Rectangle(*box);
-    surface.SelectBrush(previousBrush);
-    surface.SelectPen(previousPen);
+    {
+        ScopedSelection frames(surface);
+        frames.Select(resources.staticBackBrush).Select(resources.boxFramePen);
+        for (const Rect* box : {&layout.displayBox, &layout.memoryBox, &layout.resultBox})
+            if (box->Intersects(dirty))
+                surface.Rectangle(*box);
+    }
 
     surface.SetTextColor(settings.StaticTextColor);
     surface.SetBackgroundColor(settings.StaticBackColor);
-    surface.SelectFont(resources.displayFont);
-    if (Intersects(layout.displayBox, dirty))
+    selection.Select(resources.displayFont);
+    if (layout.displayBox.Intersects(dirty))
         surface.DrawText(texts.display, layout.displayTextRect, TextAlign::Right, TextFit::Shrink);
-    surface.SelectFont(resources.smallFont);
-    if (Intersects(layout.resultBox, dirty))
+    selection.Select(resources.smallFont);
+    if (layout.resultBox.Intersects(dirty))
         surface.DrawText(texts.result, layout.resultTextRect, TextAlign::Right, TextFit::Shrink);
-    if (Intersects(layout.memoryBox, dirty))
+    if (layout.memoryBox.Intersects(dirty))
         surface.DrawText(texts.memory, layout.memoryTextRect, TextAlign::Right, TextFit::Shrink);
-    if (Intersects(layout.displayBox, dirty))
+    if (layout.displayBox.Intersects(dirty))
         surface.DrawText(texts.op, layout.operatorRect, TextAlign::Left);
-    surface.SelectFont(previousFont);
 }
 
 }  // namespace abacor

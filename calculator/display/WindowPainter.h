@@ -32,6 +32,4 @@ struct PaintContext {
 void PaintWindow(DrawSurface& surface, const PaintContext& context, const DisplayTexts& texts, const Rect& dirty,
                  bool erase);
 
-bool Intersects(const Rect& a, const Rect& b);
-
 }  // namespace abacor

@@ -22,6 +22,40 @@ Brush DrawSurface::SelectBrush(const Brush& brush) { return std::exchange(brush_
 
 QFont DrawSurface::SelectFont(const QFont& font) { return std::exchange(font_, font); }
 
+ScopedSelection::~ScopedSelection()
+{
+    if (pen_)
+        surface_.SelectPen(*pen_);
+    if (brush_)
+        surface_.SelectBrush(*brush_);
+    if (font_)
+        surface_.SelectFont(*font_);
+}
+
+ScopedSelection& ScopedSelection::Select(const Pen& pen)
+{
+    const Pen previous = surface_.SelectPen(pen);
+    if (!pen_)
+        pen_ = previous;
+    return *this;
+}
+
+ScopedSelection& ScopedSelection::Select(const Brush& brush)
+{
+    const Brush previous = surface_.SelectBrush(brush);
+    if (!brush_)
+        brush_ = previous;
+    return *this;
+}
+
+ScopedSelection& ScopedSelection::Select(const QFont& font)
+{
+    QFont previous = surface_.SelectFont(font);
+    if (!font_)
+        font_ = std::move(previous);
+    return *this;
+}
+
 void DrawSurface::SetPixel(int x, int y, ColorRef color)
 {
     if (x >= 0 && y >= 0 && x < Width() && y < Height())

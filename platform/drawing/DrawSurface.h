@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QString>
 
+#include <optional>
+
 #include "platform/drawing/Color.h"
 #include "platform/drawing/MonoBitmap.h"
 #include "platform/drawing/Rect.h"
@@ -109,6 +111,26 @@ private:
     BackgroundMode backgroundMode_ = BackgroundMode::Opaque;
     int currentX_ = 0;
     int currentY_ = 0;
+};
+
+// Selects pens, brushes and fonts for a scope; at its end the surface has
+// again those it had before.
+class ScopedSelection {
+public:
+    explicit ScopedSelection(DrawSurface& surface) : surface_(surface) {}
+    ~ScopedSelection();
+    ScopedSelection(const ScopedSelection&) = delete;
+    ScopedSelection& operator=(const ScopedSelection&) = delete;
+
+    ScopedSelection& Select(const Pen& pen);
+    ScopedSelection& Select(const Brush& brush);
+    ScopedSelection& Select(const QFont& font);
+
+private:
+    DrawSurface& surface_;
+    std::optional<Pen> pen_;
+    std::optional<Brush> brush_;
+    std::optional<QFont> font_;
 };
 
 }  // namespace abacor

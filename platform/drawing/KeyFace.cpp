@@ -7,8 +7,8 @@ void DrawKeyFace(DrawSurface& surface, const Rect& r, ColorRef background, Color
     const bool round = look.corners != nullptr && look.corners->Enabled();
     const Pen linePen = Pen::Solid(1, look.line);
     const Pen whitePen = Pen::Solid(1, 0xFFFFFF);
-    const Brush previousBrush = surface.SelectBrush(Brush::Solid(background));
-    const Pen previousPen = surface.SelectPen(linePen);
+    ScopedSelection selection(surface);
+    selection.Select(Brush::Solid(background)).Select(linePen);
     if (look.gradation) {
         surface.GradientFillVertical(r, gradation, background);
         if (round) {
@@ -17,21 +17,19 @@ void DrawKeyFace(DrawSurface& surface, const Rect& r, ColorRef background, Color
             surface.MoveTo(r.left, r.bottom - 1);
             surface.LineTo(r.right - 1, r.bottom - 1);
             surface.LineTo(r.right - 1, r.top);
-            surface.SelectPen(whitePen);
+            selection.Select(whitePen);
             surface.LineTo(r.left, r.top);
             surface.LineTo(r.left, r.bottom);
         }
     } else if (round) {
-        surface.RoundRect(r, 10, 10);
+        surface.RoundRect(r, RoundCorners::kEllipse, RoundCorners::kEllipse);
     } else {
         surface.Rectangle(r);
-        surface.SelectPen(whitePen);
+        selection.Select(whitePen);
         surface.MoveTo(r.right, r.top);
         surface.LineTo(r.left, r.top);
         surface.LineTo(r.left, r.bottom);
     }
-    surface.SelectPen(previousPen);
-    surface.SelectBrush(previousBrush);
 }
 
 }  // namespace abacor

@@ -15,6 +15,11 @@ struct Rect {
     constexpr bool IsNull() const { return left == 0 && top == 0 && right == 0 && bottom == 0; }
     // Left and top edges inside, right and bottom edges outside.
     constexpr bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
+    // Sharing at least one pixel.
+    constexpr bool Intersects(const Rect& other) const
+    {
+        return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
+    }
 
     friend constexpr bool operator==(const Rect&, const Rect&) = default;
 };

@@ -10,8 +10,7 @@ constexpr std::array<std::uint8_t, 32> kCornerMask{
     0xFF, 0xC0, 0xF3, 0xC0, 0xC0, 0xC0, 0xC0, 0xC0, 0x80, 0x40, 0x80, 0x40, 0xC0, 0xC0, 0xC0, 0xC0,
     0xF3, 0xC0, 0xFF, 0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
 };
-constexpr int kCorner = 5;
-constexpr int kEllipse = 10;
+constexpr int kCorner = RoundCorners::kEllipse / 2;
 }  // namespace
 
 RoundCorners::RoundCorners(ColorRef background, ColorRef line, bool enabled)
@@ -32,11 +31,9 @@ void RoundCorners::Draw(DrawSurface& surface, const Rect& key) const
     surface.MaskBlt(key.right - kCorner, key.top, kCorner, kCorner, image_, kCorner, 0, mask_, kCorner, 0);
     surface.MaskBlt(key.right - kCorner, key.bottom - kCorner, kCorner, kCorner, image_, kCorner, kCorner, mask_,
                     kCorner, kCorner);
-    const Pen pen = surface.SelectPen(Pen::Solid(1, line_));
-    const Brush brush = surface.SelectBrush(Brush::Hollow());
+    ScopedSelection outline(surface);
+    outline.Select(Pen::Solid(1, line_)).Select(Brush::Hollow());
     surface.RoundRect(key, kEllipse, kEllipse);
-    surface.SelectPen(pen);
-    surface.SelectBrush(brush);
 }
 
 }  // namespace abacor

@@ -9,6 +9,9 @@ namespace abacor {
 // a mask that copies the background outside the disc.
 class RoundCorners {
 public:
+    // The width and height of the corners' ellipse.
+    static constexpr int kEllipse = 10;
+
     // Disabled corners draw nothing (square keys).
     RoundCorners(ColorRef background, ColorRef line, bool enabled);
 
