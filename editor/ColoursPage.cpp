@@ -7,7 +7,6 @@
 
 #include "editor/ColourDialog.h"
 #include "editor/EditorMenus.h"
-#include "editor/SettingsSheet.h"
 #include "platform/shell/MessageBox.h"
 
 namespace abacor {
@@ -51,7 +50,8 @@ int NextColourEntry(int selected, const PreviewLayout& layout, int x, int y)
     return selected;
 }
 
-ColoursPage::ColoursPage(SettingsSheet* sheet) : SamplePage(kPage1Template, sheet)
+ColoursPage::ColoursPage(SettingsRecord& record, const ScreenMetrics& screen)
+    : SamplePage(kPage1Template, record, screen)
 {
     QComboBox* list = controls_->Combo(IdcColorList);
     for (const ColourListEntry& entry : kColourList)
@@ -90,11 +90,11 @@ void ColoursPage::OnChooseColor()
     if (index < 0 || index >= kColourListCount)
         return;
     const auto field = kColourList[static_cast<std::size_t>(index)].field;
-    ColourDialog dialog(sheet_->screen(), this);
-    dialog.SetColor(sheet_->m_settings.*field);
+    ColourDialog dialog(screen_, this);
+    dialog.SetColor(record_.settings().*field);
     if (runColorDialog_(dialog) != QDialog::Accepted)
         return;
-    sheet_->SetValue(field, dialog.GetColor());
+    record_.SetValue(field, dialog.GetColor());
     InvalidatePage();
 }
 
@@ -109,8 +109,8 @@ void ColoursPage::mousePressEvent(QMouseEvent* event)
 
 bool ColoursPage::OnApply()
 {
-    if (sheet_->m_bModified &&
-        ShowMessageBox(sheet_, QString::fromUtf16(kAskExitUnsaved), StyleYesNo | StyleSecondDefault) != AnswerYes)
+    if (record_.modified() &&
+        ShowMessageBox(window(), QString::fromUtf16(kAskExitUnsaved), StyleYesNo | StyleSecondDefault) != AnswerYes)
         return false;
     return true;
 }

@@ -13,7 +13,7 @@ class ColourDialog;
 class ColoursPage : public SamplePage {
     Q_OBJECT
 public:
-    explicit ColoursPage(SettingsSheet* sheet);
+    ColoursPage(SettingsRecord& record, const ScreenMetrics& screen);
 
     void Refresh() override;
     void OnChooseColor();

@@ -1,7 +1,5 @@
 #include "editor/DisplayPage.h"
 
-#include "editor/SettingsSheet.h"
-
 namespace abacor {
 
 namespace {
@@ -13,7 +11,11 @@ constexpr FlagBox kFlagBoxes[] = {
 };
 }  // namespace
 
-DisplayPage::DisplayPage(SettingsSheet* sheet) : SamplePage(kPage2Template, sheet) { BindFlagBoxes(kFlagBoxes); }
+DisplayPage::DisplayPage(SettingsRecord& record, const ScreenMetrics& screen)
+    : SamplePage(kPage2Template, record, screen)
+{
+    BindFlagBoxes(kFlagBoxes);
+}
 
 void DisplayPage::OnInitDialog()
 {

@@ -9,7 +9,7 @@ namespace abacor {
 class DisplayPage : public SamplePage {
     Q_OBJECT
 public:
-    explicit DisplayPage(SettingsSheet* sheet);
+    DisplayPage(SettingsRecord& record, const ScreenMetrics& screen);
 
     void Refresh() override;
 

@@ -6,7 +6,6 @@
 #include <QSlider>
 
 #include "editor/PreviewLayout.h"
-#include "editor/SettingsSheet.h"
 
 namespace abacor {
 
@@ -36,7 +35,7 @@ constexpr int kTaxSliderMaximum = 2000;
 
 QString TaxRateText(std::uint32_t rate) { return QString::asprintf("%02u.%02u%%", rate / 100, rate % 100); }
 
-KeysPage::KeysPage(SettingsSheet* sheet) : SettingsPage(kPage3Template, sheet)
+KeysPage::KeysPage(SettingsRecord& record, const ScreenMetrics& screen) : SettingsPage(kPage3Template, record, screen)
 {
     BindFlagBoxes(kFlagBoxes);
     for (const Binding& list : kKeyLists) {
@@ -56,13 +55,13 @@ void KeysPage::OnInitDialog()
     slider->setRange(0, kTaxSliderMaximum);
     slider->setPageStep(1);
     for (const Binding& list : kKeyLists)
-        DialogControls::SetListHeight(controls_->Combo(list.control), 40 / EditorDivisor(sheet_->screen()));
+        DialogControls::SetListHeight(controls_->Combo(list.control), 40 / EditorDivisor(screen_));
     Refresh();
 }
 
 void KeysPage::Refresh()
 {
-    const CalculatorSettings& settings = sheet_->m_settings;
+    const CalculatorSettings& settings = record_.settings();
     {
         QSlider* slider = controls_->Slider(IdcTaxSlider);
         const QSignalBlocker quiet(slider);
@@ -89,16 +88,16 @@ void KeysPage::OnListChanged(int controlId)
 {
     for (const Binding& list : kKeyLists) {
         if (list.control == controlId)
-            sheet_->SetValue(list.value, static_cast<std::uint32_t>(controls_->Combo(controlId)->currentIndex()));
+            record_.SetValue(list.value, static_cast<std::uint32_t>(controls_->Combo(controlId)->currentIndex()));
     }
 }
 
 void KeysPage::OnHScroll()
 {
     // The slider's new place, before its value follows.
-    sheet_->SetValue(&CalculatorSettings::TaxPercent,
+    record_.SetValue(&CalculatorSettings::TaxPercent,
                      static_cast<std::uint32_t>(controls_->Slider(IdcTaxSlider)->sliderPosition()));
-    ShowTaxRate(sheet_->m_settings.TaxPercent);
+    ShowTaxRate(record_.settings().TaxPercent);
 }
 
 }  // namespace abacor

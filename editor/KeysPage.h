@@ -9,7 +9,7 @@ namespace abacor {
 class KeysPage : public SettingsPage {
     Q_OBJECT
 public:
-    explicit KeysPage(SettingsSheet* sheet);
+    KeysPage(SettingsRecord& record, const ScreenMetrics& screen);
 
     void Refresh() override;
     void ShowTaxRate(std::uint32_t rate);

@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "editor/SettingsSheet.h"
+
 #include "platform/shell/ApplicationSetup.h"
 
 namespace abacor {

@@ -2,32 +2,39 @@
 
 #include <QPainter>
 
-#include "editor/SettingsSheet.h"
-
 namespace abacor {
 
-SamplePage::SamplePage(const DialogTemplate& dialog, SettingsSheet* sheet) : SettingsPage(dialog, sheet)
+SamplePage::SamplePage(const DialogTemplate& dialog, SettingsRecord& record, const ScreenMetrics& screen)
+    : SettingsPage(dialog, record, screen)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     CreatePreviewFonts();
     SampleDisplay()->setAutoFillBackground(true);
+    // Smooth fonts change the sample's fonts, not only its colours.
+    connect(&record_, &SettingsRecord::changed, this, [this](SettingField field) {
+        if (field != &CalculatorSettings::ClearTypeFlg || !IsInitialised())
+            return;
+        CreatePreviewFonts();
+        ApplyDisplayFont();
+        update();
+    });
 }
 
-int SamplePage::EditorDivisor() const { return abacor::EditorDivisor(sheet_->screen()); }
+int SamplePage::EditorDivisor() const { return abacor::EditorDivisor(screen_); }
 
 QLabel* SamplePage::SampleDisplay() const { return controls_->Label(IdcSampleDisplay); }
 
 void SamplePage::CreatePreviewFonts()
 {
-    fontsScreen_ = sheet_->screen();
-    fonts_ = abacor::CreatePreviewFonts(fontsScreen_, sheet_->m_settings);
+    fontsScreen_ = screen_;
+    fonts_ = abacor::CreatePreviewFonts(fontsScreen_, record_.settings());
 }
 
 void SamplePage::ApplyDisplayFont() { SampleDisplay()->setFont(fonts_.large); }
 
 void SamplePage::LayoutPreview()
 {
-    const ScreenMetrics& screen = sheet_->screen();
+    const ScreenMetrics& screen = screen_;
     if (ClassifyScreen(screen).k != ClassifyScreen(fontsScreen_).k) {
         CreatePreviewFonts();
         ApplyDisplayFont();
@@ -40,7 +47,7 @@ void SamplePage::LayoutPreview()
 
 void SamplePage::ApplyDisplayColours()
 {
-    const CalculatorSettings& settings = sheet_->m_settings;
+    const CalculatorSettings& settings = record_.settings();
     QLabel* display = SampleDisplay();
     QPalette colours = display->palette();
     colours.setColor(QPalette::WindowText, QColor::fromRgb(ToPixel(settings.StaticTextColor)));
@@ -57,7 +64,7 @@ void SamplePage::paintEvent(QPaintEvent*)
     ApplyDisplayColours();
     DrawSurface surface(width(), height());
     surface.FillRect({0, 0, width(), height()}, FromPixel(palette().color(QPalette::Window).rgb()));
-    DrawPreview(surface, layout_, fonts_, sheet_->m_settings);
+    DrawPreview(surface, layout_, fonts_, record_.settings());
     QPainter painter(this);
     painter.drawImage(0, 0, surface.Image());
 }

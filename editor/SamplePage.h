@@ -15,7 +15,7 @@ namespace abacor {
 class SamplePage : public SettingsPage, public PaintedPartsSource {
     Q_OBJECT
 public:
-    SamplePage(const DialogTemplate& dialog, SettingsSheet* sheet);
+    SamplePage(const DialogTemplate& dialog, SettingsRecord& record, const ScreenMetrics& screen);
 
     int EditorDivisor() const;
     const PreviewLayout& layout() const { return layout_; }

@@ -2,13 +2,11 @@
 
 #include <QCheckBox>
 
-#include "editor/SettingsSheet.h"
-
 namespace abacor {
 
-SettingsPage::SettingsPage(const DialogTemplate& dialog, SettingsSheet* sheet)
-    : sheet_(sheet),
-      controls_(std::make_unique<DialogControls>(dialog, this, sheet->screen().dpiY, sheet->screen().width))
+SettingsPage::SettingsPage(const DialogTemplate& dialog, SettingsRecord& record, const ScreenMetrics& screen)
+    : record_(record), screen_(screen),
+      controls_(std::make_unique<DialogControls>(dialog, this, screen.dpiY, screen.width))
 {
     setObjectName(QString::fromUtf16(dialog.caption.data(), qsizetype(dialog.caption.size())));
 }
@@ -18,7 +16,7 @@ void SettingsPage::BindFlagBoxes(std::span<const FlagBox> boxes)
     for (const FlagBox& box : boxes) {
         QCheckBox* check = controls_->Check(box.control);
         connect(check, &QCheckBox::clicked, this, [this, box](bool checked) {
-            sheet_->SetValue(box.value, checked ? 1 : 0);
+            record_.SetValue(box.value, checked ? 1 : 0);
             InvalidatePage();
         });
     }
@@ -27,7 +25,7 @@ void SettingsPage::BindFlagBoxes(std::span<const FlagBox> boxes)
 void SettingsPage::ShowFlagBoxes(std::span<const FlagBox> boxes)
 {
     for (const FlagBox& box : boxes)
-        controls_->Check(box.control)->setChecked(FlagOn(sheet_->m_settings.*box.value));
+        controls_->Check(box.control)->setChecked(FlagOn(record_.settings().*box.value));
 }
 
 void SettingsPage::EnsureInitialised()

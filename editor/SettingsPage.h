@@ -8,11 +8,11 @@
 
 #include "editor/DialogControls.h"
 #include "editor/DialogTemplates.h"
+#include "editor/SettingsRecord.h"
+#include "platform/screen/ScreenMetrics.h"
 #include "settings/CalculatorSettings.h"
 
 namespace abacor {
-
-class SettingsSheet;
 
 // A check box of a page that edits one flag of the sheet's copy.
 struct FlagBox {
@@ -25,7 +25,8 @@ struct FlagBox {
 class SettingsPage : public QWidget {
     Q_OBJECT
 public:
-    SettingsPage(const DialogTemplate& dialog, SettingsSheet* sheet);
+    // The page edits the record; the screen is the sheet's, which outlives it.
+    SettingsPage(const DialogTemplate& dialog, SettingsRecord& record, const ScreenMetrics& screen);
 
     const DialogControls& controls() const { return *controls_; }
     bool IsInitialised() const { return initialised_; }
@@ -43,7 +44,8 @@ protected:
     void BindFlagBoxes(std::span<const FlagBox> boxes);
     void ShowFlagBoxes(std::span<const FlagBox> boxes);
 
-    SettingsSheet* sheet_;
+    SettingsRecord& record_;
+    const ScreenMetrics& screen_;
     std::unique_ptr<DialogControls> controls_;
 
 private:

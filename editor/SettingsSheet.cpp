@@ -19,17 +19,18 @@ SettingsSheet::SettingsSheet(const ScreenMetrics& screen, QWidget* parent)
 }
 
 SettingsSheet::SettingsSheet(const ScreenMetrics& screen, const CalculatorSettings& initial, QWidget* parent)
-    : QDialog(parent), m_settings(initial), screen_(screen)
+    : QDialog(parent), record_(initial), screen_(screen)
 {
     setWindowTitle(QString::fromUtf16(kSheetCaption));
     resize(screen.width, screen.height);
+    connect(&record_, &SettingsRecord::changed, this, &SettingsSheet::changed);
     tabs_ = new QTabWidget(this);
     tabs_->setTabPosition(QTabWidget::South);
     // No frame around the pages: they fill the window's width, as on the phone.
     tabs_->setDocumentMode(true);
-    page1_ = new ColoursPage(this);
-    page2_ = new DisplayPage(this);
-    page3_ = new KeysPage(this);
+    page1_ = new ColoursPage(record_, screen_);
+    page2_ = new DisplayPage(record_, screen_);
+    page3_ = new KeysPage(record_, screen_);
     for (SettingsPage* page : Pages())
         tabs_->addTab(page, page->objectName());
     connect(tabs_, &QTabWidget::currentChanged, this, &SettingsSheet::SetActivePage);
@@ -46,25 +47,10 @@ SettingsSheet::~SettingsSheet() = default;
 void SettingsSheet::OnInitDialog()
 {
     SetActivePage(0);
-    m_bModified = false;
+    record_.SetModified(false);
 }
 
 std::array<SettingsPage*, 3> SettingsSheet::Pages() const { return {page1_, page2_, page3_}; }
-
-void SettingsSheet::SetValue(std::uint32_t CalculatorSettings::*field, std::uint32_t value)
-{
-    m_settings.*field = value;
-    m_bModified = true;
-    if (field != &CalculatorSettings::ClearTypeFlg)
-        return;
-    for (SamplePage* page : {static_cast<SamplePage*>(page1_), static_cast<SamplePage*>(page2_)}) {
-        if (!page->IsInitialised())
-            continue;
-        page->CreatePreviewFonts();
-        page->ApplyDisplayFont();
-        page->update();
-    }
-}
 
 void SettingsSheet::PlaceChildren()
 {
@@ -107,14 +93,14 @@ void SettingsSheet::OnCommand(int id)
 
 void SettingsSheet::SaveSettings()
 {
-    const bool modified = m_bModified;
-    m_bModified = false;
-    if (abacor::SaveSettings(m_settings)) {
+    const bool modified = record_.modified();
+    record_.SetModified(false);
+    if (abacor::SaveSettings(record_.settings())) {
         ShowMessageBox(this, QString::fromUtf16(kSaved), StyleOk);
         return;
     }
     // Never report a save that did not happen; the changes stay unsaved.
-    m_bModified = modified;
+    record_.SetModified(modified);
     ShowMessageBox(this, QString::fromUtf16(kSaveFailed), StyleOk);
 }
 
@@ -132,11 +118,10 @@ void SettingsSheet::DeleteSettings()
 
 void SettingsSheet::RevertSettings()
 {
-    m_settings = LoadSettings();
+    record_.Replace(LoadSettings());
     for (SettingsPage* page : Pages())
         if (page->IsInitialised())
             page->Refresh();
-    m_bModified = false;
     update();
 }
 

@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "editor/SettingsRecord.h"
 #include "platform/screen/ScreenMetrics.h"
 #include "settings/CalculatorSettings.h"
 
@@ -29,13 +30,11 @@ public:
     SettingsSheet(const ScreenMetrics& screen, const CalculatorSettings& initial, QWidget* parent = nullptr);
     ~SettingsSheet() override;
 
-    // The copy the pages edit; every change goes through SetValue.
-    CalculatorSettings m_settings;
-    bool m_bModified = false;
-
-    // Changes one value of the copy and marks it unsaved; new smooth-font
-    // setting also remakes the samples' fonts.
-    void SetValue(std::uint32_t CalculatorSettings::*field, std::uint32_t value);
+    // The copy the pages edit, and whether it holds unsaved changes.
+    const CalculatorSettings& settings() const { return record_.settings(); }
+    bool modified() const { return record_.modified(); }
+    // Changes one value of the copy and marks it unsaved.
+    void SetValue(std::uint32_t CalculatorSettings::*field, std::uint32_t value) { record_.SetValue(field, value); }
 
     const ScreenMetrics& screen() const { return screen_; }
     ColoursPage* page1() const { return page1_; }
@@ -54,6 +53,10 @@ public:
     // Every way of closing asks the pages first.
     void done(int result) override;
 
+signals:
+    // One value of the copy was set.
+    void changed(abacor::SettingField field);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
@@ -62,6 +65,7 @@ private:
     void PlaceChildren();
     std::array<SettingsPage*, 3> Pages() const;
 
+    SettingsRecord record_;
     ScreenMetrics screen_;
     QTabWidget* tabs_ = nullptr;
     ColoursPage* page1_ = nullptr;

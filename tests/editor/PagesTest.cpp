@@ -1,4 +1,5 @@
 #include <QAbstractItemView>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "editor/ColorPalette.h"
@@ -163,10 +164,10 @@ TEST_F(Preview, Page2ChangesTheSampleAtOnce)
         for (int x = clear.left; x < clear.right; ++x)
             captionChanged = captionChanged || before.pixel(x, y) != after.pixel(x, y);
     EXPECT_TRUE(captionChanged) << "CE became ⇒";
-    EXPECT_EQ(s.m_bModified, 1);
+    EXPECT_EQ(s.modified(), 1);
 
     Click(p2.controls().Check(IdcClearType));
-    EXPECT_EQ(s.m_settings.ClearTypeFlg, 1u);
+    EXPECT_EQ(s.settings().ClearTypeFlg, 1u);
     EXPECT_TRUE(page1().fonts().large.styleStrategy() & QFont::PreferAntialias) << "page 1's fonts too";
     EXPECT_TRUE(p2.SampleDisplay()->font().styleStrategy() & QFont::PreferAntialias);
     EXPECT_TRUE(page1().SampleDisplay()->font().styleStrategy() & QFont::PreferAntialias);
@@ -193,12 +194,12 @@ TEST_F(Page3, ListsEditTheirValuesInScreenOrder)
     QComboBox* landscape = p3.controls().Combo(IdcAddButton3);
     landscape->setCurrentIndex(6);
     emit landscape->activated(6);
-    EXPECT_EQ(s.m_settings.AddButton3Type, 6u) << "税抜 under 横";
+    EXPECT_EQ(s.settings().AddButton3Type, 6u) << "税抜 under 横";
     QComboBox* upperRight = p3.controls().Combo(IdcAddButton4);
     upperRight->setCurrentIndex(4);
     emit upperRight->activated(4);
-    EXPECT_EQ(s.m_settings.AddButton4Type, 4u) << "√ under 縦(右上)";
-    EXPECT_EQ(s.m_bModified, 1);
+    EXPECT_EQ(s.settings().AddButton4Type, 4u) << "√ under 縦(右上)";
+    EXPECT_EQ(s.modified(), 1);
     EXPECT_EQ(landscape->itemText(2), QStringLiteral("ＣＡ"));
     EXPECT_EQ(landscape->count(), 7);
     // On screen: 1019, 1020, 1024, 1021 from left to right.
@@ -218,14 +219,14 @@ TEST_F(Page3, TheSliderStepsInHundredthsAndEveryScrollCounts)
     QSlider* slider = p3.controls().Slider(IdcTaxSlider);
     EXPECT_EQ(slider->minimum(), 0);
     EXPECT_EQ(slider->maximum(), 2000);
-    EXPECT_EQ(s.m_bModified, 0);
+    EXPECT_EQ(s.modified(), 0);
     slider->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(s.m_settings.TaxPercent, 501u);
+    EXPECT_EQ(s.settings().TaxPercent, 501u);
     EXPECT_EQ(p3.controls().Label(IdcTaxRate)->text(), QStringLiteral("05.01%"));
-    s.m_bModified = 0;
+    QSignalSpy changes(&s, &SettingsSheet::changed);
     slider->triggerAction(QAbstractSlider::SliderNoAction);
-    EXPECT_EQ(s.m_bModified, 1) << "a scroll that moves nothing still counts";
-    EXPECT_EQ(s.m_settings.TaxPercent, 501u);
+    EXPECT_EQ(changes.count(), 1) << "a scroll that moves nothing still counts";
+    EXPECT_EQ(s.settings().TaxPercent, 501u);
 }
 
 TEST_F(Page3, StoredValuesBeyondTheControlsStayInTheCopy)
@@ -241,8 +242,8 @@ TEST_F(Page3, StoredValuesBeyondTheControlsStayInTheCopy)
     EXPECT_EQ(p3.controls().Label(IdcTaxRate)->text(), QStringLiteral("25.00%"));
     EXPECT_EQ(p3.controls().Combo(IdcAddButton1)->currentIndex(), -1);
     EXPECT_TRUE(p3.controls().Check(IdcClearMenu)->isChecked());
-    EXPECT_EQ(s.m_settings, stored) << "untouched controls change nothing";
-    EXPECT_EQ(s.m_bModified, 0);
+    EXPECT_EQ(s.settings(), stored) << "untouched controls change nothing";
+    EXPECT_EQ(s.modified(), 0);
 }
 
 using ColorDialog = Editor;

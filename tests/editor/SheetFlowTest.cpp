@@ -16,8 +16,8 @@ TEST_F(SheetFlow, FirstRunShowsDefaultsAndExitsWithoutAQuestion)
 {
     SettingsSheet& s = Open();
     EXPECT_EQ(s.windowTitle(), QStringLiteral("Abacorの設定"));
-    EXPECT_EQ(s.m_settings, DefaultSettings());
-    EXPECT_EQ(s.m_bModified, 0);
+    EXPECT_EQ(s.settings(), DefaultSettings());
+    EXPECT_EQ(s.modified(), 0);
     EXPECT_TRUE(s.page1()->IsInitialised());
     EXPECT_FALSE(s.page2()->IsInitialised());
     EXPECT_FALSE(s.page3()->IsInitialised());
@@ -31,12 +31,12 @@ TEST_F(SheetFlow, UnsavedChangesAskBeforeExit)
     SettingsSheet& s = Open();
     s.SetActivePage(1);
     Click(page2().controls().Check(IdcCommaFormat));
-    EXPECT_EQ(s.m_bModified, 1);
+    EXPECT_EQ(s.modified(), 1);
     answers = {AnswerNo};
     EXPECT_FALSE(Exit()) << "いいえ keeps the sheet open";
     EXPECT_EQ(asked, std::vector<Asked>{kAskExit});
-    EXPECT_EQ(s.m_settings.CommaFormatFlg, 1u) << "and the change in the copy";
-    EXPECT_EQ(s.m_bModified, 1);
+    EXPECT_EQ(s.settings().CommaFormatFlg, 1u) << "and the change in the copy";
+    EXPECT_EQ(s.modified(), 1);
     answers = {AnswerYes};
     EXPECT_TRUE(Exit()) << "はい closes";
     EXPECT_EQ(asked.size(), 2u);
@@ -62,7 +62,7 @@ TEST_F(SheetFlow, SaveThenExitAsksNothingAndTheStoreHoldsTheCopy)
     Click(page2().controls().Check(IdcRoundButton));
     s.OnCommand(IdSave);
     EXPECT_EQ(asked, std::vector<Asked>{kSavedOk});
-    EXPECT_EQ(s.m_bModified, 0);
+    EXPECT_EQ(s.modified(), 0);
     EXPECT_TRUE(Exit());
     EXPECT_EQ(asked.size(), 1u);
     CalculatorSettings expected = DefaultSettings();
@@ -91,7 +91,7 @@ TEST_F(SheetFlow, AFailedSaveSaysSoAndKeepsTheChangesUnsaved)
     Click(page1().controls().Check(IdcGradation));
     s.OnCommand(IdSave);
     EXPECT_EQ(asked, (std::vector<Asked>{{"設定を保存できませんでした。", 0}}));
-    EXPECT_EQ(s.m_bModified, 1);
+    EXPECT_EQ(s.modified(), 1);
     answers = {AnswerNo};
     EXPECT_FALSE(Exit()) << "the unsaved changes still ask before exit";
 }
@@ -110,10 +110,10 @@ TEST_F(SheetFlow, RevertShowsTheStoredValuesOnEveryShownPage)
     Click(page1().controls().Check(IdcGradation));
     Click(page2().controls().Check(IdcShiftKey));
     p3.controls().Slider(IdcTaxSlider)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(s.m_settings.TaxPercent, 801u);
+    EXPECT_EQ(s.settings().TaxPercent, 801u);
     s.OnCommand(IdRevert);
-    EXPECT_EQ(s.m_settings, stored);
-    EXPECT_EQ(s.m_bModified, 0);
+    EXPECT_EQ(s.settings(), stored);
+    EXPECT_EQ(s.modified(), 0);
     EXPECT_TRUE(page1().controls().Check(IdcGradation)->isChecked());
     EXPECT_TRUE(page2().controls().Check(IdcShiftKey)->isChecked());
     EXPECT_EQ(p3.controls().Slider(IdcTaxSlider)->value(), 800);
@@ -148,16 +148,16 @@ TEST_F(SheetFlow, DeleteAnsweredNoChangesNothingYesRestoresTheDefaults)
     s.OnCommand(IdDelete);
     EXPECT_EQ(asked, (std::vector<Asked>{{"設定を削除しますか？", 4}}));
     EXPECT_TRUE(QFile::exists(StoreFile()));
-    EXPECT_EQ(s.m_bModified, 1) << "No keeps the flag as it was";
-    EXPECT_EQ(s.m_settings.GradationFlg, 1u);
+    EXPECT_EQ(s.modified(), 1) << "No keeps the flag as it was";
+    EXPECT_EQ(s.settings().GradationFlg, 1u);
 
     asked.clear();
     answers = {AnswerYes, AnswerOk};
     s.OnCommand(IdDelete);
     EXPECT_EQ(asked, (std::vector<Asked>{{"設定を削除しますか？", 4}, {"設定を削除しました。", 0}}));
     EXPECT_FALSE(QFile::exists(StoreFile()));
-    EXPECT_EQ(s.m_settings, DefaultSettings());
-    EXPECT_EQ(s.m_bModified, 0);
+    EXPECT_EQ(s.settings(), DefaultSettings());
+    EXPECT_EQ(s.modified(), 0);
     EXPECT_FALSE(page1().controls().Check(IdcGradation)->isChecked());
 }
 
@@ -169,8 +169,8 @@ TEST_F(SheetFlow, AFailedDeleteSaysSoAndRevertsNothing)
     answers = {AnswerYes};
     s.OnCommand(IdDelete);
     EXPECT_EQ(asked, (std::vector<Asked>{{"設定を削除しますか？", 4}, {"設定を削除できませんでした。", 0}}));
-    EXPECT_EQ(s.m_settings.GradationFlg, 1u);
-    EXPECT_EQ(s.m_bModified, 1);
+    EXPECT_EQ(s.settings().GradationFlg, 1u);
+    EXPECT_EQ(s.modified(), 1);
 }
 
 TEST_F(SheetFlow, ListMovesTapsAndACancelledColourDialogLeaveNoChanges)
@@ -188,8 +188,8 @@ TEST_F(SheetFlow, ListMovesTapsAndACancelledColourDialogLeaveNoChanges)
     p1.OnChooseColor();
     s.SetActivePage(1);
     s.SetActivePage(0);
-    EXPECT_EQ(s.m_settings, DefaultSettings());
-    EXPECT_EQ(s.m_bModified, 0);
+    EXPECT_EQ(s.settings(), DefaultSettings());
+    EXPECT_EQ(s.modified(), 0);
     EXPECT_TRUE(Exit());
     EXPECT_TRUE(asked.empty());
 }
@@ -205,11 +205,11 @@ TEST_F(SheetFlow, AnAcceptedColourGoesToTheSelectedEntrysValue)
         dialog.SetColor(0x669933);
         return int(QDialog::Accepted);
     });
-    s.m_settings.ButtonTextColor1 = 0x0000AA;
+    s.SetValue(&CalculatorSettings::ButtonTextColor1, 0x0000AA);
     p1.OnChooseColor();
     EXPECT_EQ(offered, 0x0000AAu) << "the dialog starts from ButtonTextColor1";
-    EXPECT_EQ(s.m_settings.ButtonTextColor1, 0x669933u);
-    EXPECT_EQ(s.m_bModified, 1);
+    EXPECT_EQ(s.settings().ButtonTextColor1, 0x669933u);
+    EXPECT_EQ(s.modified(), 1);
 }
 
 }  // namespace

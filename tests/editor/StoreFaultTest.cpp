@@ -53,7 +53,8 @@ TEST_F(StoreFaults, AReaderInAnotherProcessSeesWholeRecordsWhileTheEditorSaves)
     ASSERT_TRUE(reader.waitForStarted());
     int saves = 0;
     while (reader.state() != QProcess::NotRunning) {
-        s.m_settings = saves % 2 ? first : second;
+        for (const SettingDescriptor& value : kSettingsTable)
+            s.SetValue(value.field, (saves % 2 ? first : second).*value.field);
         s.OnCommand(IdSave);
         ++saves;
         reader.waitForFinished(0);
@@ -85,7 +86,7 @@ TEST_F(StoreFaults, AStoreThatCannotBeWrittenAnyMoreKeepsTheCopyUnsaved)
     ASSERT_TRUE(SaveSettings(Distinct(1)));
     SettingsSheet& s = Open();
     Click(page1().controls().Check(IdcGradation));
-    const CalculatorSettings copy = s.m_settings;
+    const CalculatorSettings copy = s.settings();
     // Writes fail from here on: a read-only folder for a user, a file-size
     // limit for root, who may write anywhere.
     ASSERT_TRUE(
@@ -98,8 +99,8 @@ TEST_F(StoreFaults, AStoreThatCannotBeWrittenAnyMoreKeepsTheCopyUnsaved)
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
     EXPECT_EQ(asked.back().text, "設定を保存できませんでした。");
-    EXPECT_EQ(s.m_bModified, 1);
-    EXPECT_EQ(s.m_settings, copy);
+    EXPECT_EQ(s.modified(), 1);
+    EXPECT_EQ(s.settings(), copy);
     EXPECT_EQ(LoadSettings(), Distinct(1)) << "the stored record is intact";
 }
 
@@ -165,7 +166,7 @@ TEST_F(StoreFaults, PathsThatAreNoKeyFileLoadDefaultsAndAreNeverReplaced)
         Click(page1().controls().Check(IdcGradation));
         s.OnCommand(IdSave);
         EXPECT_EQ(asked.back().text, "設定を保存できませんでした。");
-        EXPECT_EQ(s.m_bModified, 1);
+        EXPECT_EQ(s.modified(), 1);
         EXPECT_EQ(Kind(file), c.kind);
         EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
         if (c.kind == "file") {
@@ -191,7 +192,7 @@ TEST_F(StoreFaults, AHandEditedFileKeepsEveryReadableValueThroughASave)
     ASSERT_EQ(LoadSettings(), expected);
 
     SettingsSheet& s = Open();
-    EXPECT_EQ(s.m_settings, expected);
+    EXPECT_EQ(s.settings(), expected);
     Click(page1().controls().Check(IdcGradation));
     s.OnCommand(IdSave);
     ASSERT_EQ(asked.back().text, "設定を保存しました。");
