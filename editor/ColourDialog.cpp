@@ -51,7 +51,6 @@ ColourDialog::ColourDialog(const ScreenMetrics& screen, QWidget* parent)
     bar_ = new SoftKeyBar(kColorDialogMenu, this);
     bar_->SetBarHeight(SoftKeyBar::kHeight / divisor_);
     connect(bar_, &SoftKeyBar::commandChosen, this, &ColourDialog::OnCommand);
-    bar_->setGeometry(0, height() - bar_->height(), width(), bar_->height());
 }
 
 ColourDialog::~ColourDialog() = default;
@@ -155,8 +154,6 @@ void ColourDialog::resizeEvent(QResizeEvent* event)
     QDialog::resizeEvent(event);
     screen_.width = width();
     screen_.height = height();
-    if (bar_)
-        bar_->setGeometry(0, height() - bar_->height(), width(), bar_->height());
 }
 
 }  // namespace abacor

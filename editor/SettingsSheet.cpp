@@ -54,7 +54,6 @@ std::array<SettingsPage*, 3> SettingsSheet::Pages() const { return {page1_, page
 
 void SettingsSheet::PlaceChildren()
 {
-    bar_->setGeometry(0, height() - bar_->height(), width(), bar_->height());
     tabs_->setGeometry(0, 0, width(), height() - bar_->height());
 }
 

@@ -61,7 +61,6 @@ void CalculatorWindow::OnInitDialog()
     bar_->SetBarHeight(Nearest(SoftKeyBar::kHeight / resources_.screenClass.k / ratio_));
     connect(bar_, &SoftKeyBar::commandChosen, this, &CalculatorWindow::OnCommand);
     connect(bar_, &SoftKeyBar::popupAboutToShow, this, &CalculatorWindow::OnInitMenuPopup);
-    bar_->setGeometry(0, height() - bar_->height(), width(), bar_->height());
     LayoutWindow();
 }
 
@@ -95,7 +94,6 @@ void CalculatorWindow::FollowPixelRatio()
     ratio_ = ratio;
     resources_ = CreateDisplayResources(DeviceScreen(), settings_);
     bar_->SetBarHeight(Nearest(SoftKeyBar::kHeight / resources_.screenClass.k / ratio_));
-    bar_->setGeometry(0, height() - bar_->height(), width(), bar_->height());
 }
 
 PopupMenu* CalculatorWindow::clearMenu() const
@@ -108,7 +106,7 @@ void CalculatorWindow::SetScreen(const ScreenMetrics& screen)
     // Laid out at once: a hidden window gets its resize event only when shown.
     screen_ = screen;
     resize(screen.width, screen.height);
-    bar_->setGeometry(0, height() - bar_->height(), width(), bar_->height());
+    bar_->Dock();
     OnSettingChange();
 }
 
@@ -276,10 +274,8 @@ void CalculatorWindow::resizeEvent(QResizeEvent* event)
         return;
     screen_.width = width();
     screen_.height = height();
-    if (bar_) {
-        bar_->setGeometry(0, height() - bar_->height(), width(), bar_->height());
+    if (bar_)
         OnSettingChange();
-    }
 }
 
 void CalculatorWindow::PressFeedbackOn(int mode, KeyId key)

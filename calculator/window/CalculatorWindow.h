@@ -40,10 +40,6 @@ public:
     CalculatorSettings& settings() { return settings_; }
     const WindowLayout& layout() const { return layout_; }
     const DisplayResources& resources() const { return resources_; }
-    // The screen in the window's logical pixels, and in its device pixels,
-    // which are the phone's: layout, fonts and framebuffer work in these.
-    const ScreenMetrics& screen() const { return screen_; }
-    ScreenMetrics DeviceScreen() const;
     const Rect& pressedKeyRect() const { return feedback_.PressedKeyRect(); }
     // The wait of a keyboard key's 20 ms flash.
     void SetFlashPause(PressFeedback::Pause pause) { feedback_.SetPause(std::move(pause)); }
@@ -57,24 +53,15 @@ public:
     // Turns the phone: a new screen size (and the window's), then a new layout.
     void SetScreen(const ScreenMetrics& screen);
 
+    // The seams the tools and tests drive: a hardware key by its virtual-key
+    // code, a tap in device pixels and its release, a menu command.
     void OnKeyDown(std::uint32_t code, QStringView text = {});
-    void OnKeyUp(std::uint32_t code);
     void PressAt(int x, int y);
     void ReleasePress();
-    void OnInitMenuPopup();
     void OnCommand(int id);
-    void OnOK();
-    void OnCopyToClipboard();
-    // Ctrl+V: a number from the clipboard, as PasteNumber takes it.
-    void OnPaste();
-    void OnVersion();
-    void OnExit();
     void OnActivate(bool active);
     void OnSettingChange();
     void PressFeedbackOn(int mode, KeyId key);
-    // A key pressed by assistive technology: as a tap, the key shown pressed
-    // for a moment.
-    void PressFromAssistive(KeyId key);
     // The display boxes as texts, then every placed key as a button.
     std::vector<PaintedPart> AccessibleParts() const override;
 
@@ -88,6 +75,20 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // The screen in the window's device pixels, which are the phone's:
+    // layout, fonts and framebuffer work in these.
+    ScreenMetrics DeviceScreen() const;
+    void OnKeyUp(std::uint32_t code);
+    void OnInitMenuPopup();
+    void OnOK();
+    void OnCopyToClipboard();
+    // Ctrl+V: a number from the clipboard, as PasteNumber takes it.
+    void OnPaste();
+    void OnVersion();
+    void OnExit();
+    // A key pressed by assistive technology: as a tap, the key shown pressed
+    // for a moment.
+    void PressFromAssistive(KeyId key);
     void Invalidate(DisplayRegion region) override;
     void InvalidateRect(const Rect& rect, bool erase);
     // Device pixels to the smallest logical rectangle that holds them.

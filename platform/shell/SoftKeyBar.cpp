@@ -34,6 +34,29 @@ SoftKeyBar::SoftKeyBar(MenuDescription menu, QWidget* window) : QWidget(window),
     auto* f2 = new QShortcut(QKeySequence(Qt::Key_F2), window);
     f2->setContext(Qt::WindowShortcut);
     connect(f2, &QShortcut::activated, this, &SoftKeyBar::PressRight);
+
+    window->installEventFilter(this);
+    Dock();
+}
+
+void SoftKeyBar::SetBarHeight(int height)
+{
+    setFixedHeight(height);
+    Dock();
+}
+
+void SoftKeyBar::Dock()
+{
+    const QWidget* window = parentWidget();
+    setGeometry(0, window->height() - height(), window->width(), height());
+}
+
+bool SoftKeyBar::eventFilter(QObject* watched, QEvent* event)
+{
+    // Before the window's own resize handler, which may lay out above the bar.
+    if (watched == parentWidget() && event->type() == QEvent::Resize)
+        Dock();
+    return false;
 }
 
 QRect SoftKeyBar::KeyRect(int key) const

@@ -12,7 +12,8 @@ class PopupMenu;
 
 // The phone's two-soft-key menu bar at the bottom of a window, built from a
 // menu description: a left and a right soft key, each a command or a popup.
-// F1 presses the left key and F2 the right one anywhere in the window.
+// F1 presses the left key and F2 the right one anywhere in the window. The
+// bar keeps itself docked at the bottom of its window, the window's width.
 class SoftKeyBar : public QWidget, public PaintedPartsSource {
     Q_OBJECT
 public:
@@ -30,7 +31,10 @@ public:
     PopupMenu* OpenPopup() const;
     QString KeyText(int key) const;
 
-    void SetBarHeight(int height) { setFixedHeight(height); }
+    void SetBarHeight(int height);
+    // Docks at the bottom of the window now; a resize of the window docks it
+    // by itself, but a hidden window hears of its new size only when shown.
+    void Dock();
     // The rectangle of a soft key (0 left, 1 right) within the bar.
     QRect KeyRect(int key) const;
     // The two soft keys, as buttons named by their labels.
@@ -39,6 +43,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     void commandChosen(int commandId);

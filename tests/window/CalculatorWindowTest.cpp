@@ -330,7 +330,7 @@ TEST_F(Window, CopyPlacesTheDisplayAsShown)
         Open(settings);
         for (std::uint32_t code : c.keys) {
             if (code == 0x0D)
-                dlg().OnOK();
+                dlg().OnCommand(IdOK);
             else
                 dlg().OnKeyDown(code);
         }
@@ -372,7 +372,7 @@ TEST_F(Window, TurningToLandscapeKeepsTheCalculation)
     EXPECT_EQ(dlg().resources().screenClass.k, 1);
     EXPECT_EQ(display(), QStringLiteral("3"));
     EXPECT_EQ(state().operatorText, QStringLiteral("＋"));
-    dlg().OnOK();
+    dlg().OnCommand(IdOK);
     EXPECT_EQ(display(), QStringLiteral("15"));
     dlg().resize(480, 640);
     EXPECT_FALSE(dlg().layout().landscape);
