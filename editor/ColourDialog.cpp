@@ -33,8 +33,7 @@ constexpr Channel kChannels[] = {
 ColourDialog::ColourDialog(const ScreenMetrics& screen, QWidget* parent)
     : QDialog(parent), screen_(screen), divisor_(EditorDivisor(screen))
 {
-    setWindowTitle(
-        QString::fromUtf16(kColorDialogTemplate.caption.data(), qsizetype(kColorDialogTemplate.caption.size())));
+    setWindowTitle(QStringView(kColorDialogTemplate.caption).toString());
     resize(screen.width, screen.height);
     controls_ = std::make_unique<DialogControls>(kColorDialogTemplate, this, screen.dpiY, screen.width);
     for (const Channel& channel : kChannels) {

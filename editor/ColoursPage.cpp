@@ -55,7 +55,7 @@ ColoursPage::ColoursPage(SettingsRecord& record, const ScreenMetrics& screen)
 {
     QComboBox* list = controls_->Combo(IdcColorList);
     for (const ColourListEntry& entry : kColourList)
-        list->addItem(QString::fromUtf16(entry.text.data(), qsizetype(entry.text.size())));
+        list->addItem(QStringView(entry.text).toString());
     connect(controls_->Button(IdcChooseColor), &QPushButton::clicked, this, &ColoursPage::OnChooseColor);
     BindFlagBoxes(kFlagBoxes);
     runColorDialog_ = [](ColourDialog& dialog) { return dialog.exec(); };

@@ -15,15 +15,13 @@ namespace abacor {
 
 namespace {
 
-QString Text(std::u16string_view text) { return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())); }
-
 QWidget* MakeControl(const ControlTemplate& control, QWidget* parent)
 {
     switch (control.kind) {
     case ControlKind::Static:
     case ControlKind::StaticRight:
     case ControlKind::StaticRightCentred: {
-        auto* label = new QLabel(Text(control.text), parent);
+        auto* label = new QLabel(QStringView(control.text).toString(), parent);
         const Qt::Alignment vertical =
             control.kind == ControlKind::StaticRightCentred ? Qt::AlignVCenter : Qt::AlignTop;
         label->setAlignment((control.kind == ControlKind::Static ? Qt::AlignLeft : Qt::AlignRight) | vertical);
@@ -34,14 +32,14 @@ QWidget* MakeControl(const ControlTemplate& control, QWidget* parent)
         combo->setEditable(false);
         return combo;
     }
-    case ControlKind::PushButton: return new QPushButton(Text(control.text), parent);
-    case ControlKind::CheckBox: return new QCheckBox(Text(control.text), parent);
+    case ControlKind::PushButton: return new QPushButton(QStringView(control.text).toString(), parent);
+    case ControlKind::CheckBox: return new QCheckBox(QStringView(control.text).toString(), parent);
     case ControlKind::Slider: {
         auto* slider = new QSlider(Qt::Horizontal, parent);
         slider->setTickPosition(QSlider::NoTicks);
         return slider;
     }
-    case ControlKind::GroupBox: return new QGroupBox(Text(control.text), parent);
+    case ControlKind::GroupBox: return new QGroupBox(QStringView(control.text).toString(), parent);
     }
     return nullptr;
 }
@@ -134,7 +132,7 @@ DialogControls::DialogControls(const DialogTemplate& dialog, QWidget* parent, in
         // Lists and sliders are named by their label, not by their value.
         if (control.kind == ControlKind::DropDownList || control.kind == ControlKind::Slider) {
             if (const ControlTemplate* label = LabelOf(control, dialog.controls)) {
-                QString name = QString::fromUtf16(label->text.data(), qsizetype(label->text.size()));
+                QString name = QStringView(label->text).toString();
                 while (name.endsWith(u'：') || name.endsWith(u':'))
                     name.chop(1);
                 widget->setAccessibleName(name);

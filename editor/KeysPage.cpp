@@ -41,7 +41,7 @@ KeysPage::KeysPage(SettingsRecord& record, const ScreenMetrics& screen) : Settin
     for (const Binding& list : kKeyLists) {
         QComboBox* combo = controls_->Combo(list.control);
         for (const std::u16string_view entry : kAddButtonEntries)
-            combo->addItem(QString::fromUtf16(entry.data(), qsizetype(entry.size())));
+            combo->addItem(QStringView(entry).toString());
         const int id = list.control;
         // A choice by the user, not a refresh from the record.
         connect(combo, &QComboBox::activated, this, [this, id] { OnListChanged(id); });

@@ -58,9 +58,8 @@ void DrawPreview(DrawSurface& surface, const PreviewLayout& layout, const Previe
         const std::u16string_view caption =
             key.key == SampleKey::Clear && FlagOn(settings.ShiftKeyFlg) ? kDigitDropCaption : key.caption;
         const KeyColours colours = KeyGroupColours(settings, key.group);
-        DrawSampleKey(surface, layout.Key(key.key),
-                      QString::fromUtf16(caption.data(), static_cast<qsizetype>(caption.size())), colours.text,
-                      colours.background, colours.gradation, settings);
+        DrawSampleKey(surface, layout.Key(key.key), QStringView(caption).toString(), colours.text, colours.background,
+                      colours.gradation, settings);
     }
 
     selection.Select(fonts.small);

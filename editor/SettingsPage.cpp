@@ -8,7 +8,7 @@ SettingsPage::SettingsPage(const DialogTemplate& dialog, SettingsRecord& record,
     : record_(record), screen_(screen),
       controls_(std::make_unique<DialogControls>(dialog, this, screen.dpiY, screen.width))
 {
-    setObjectName(QString::fromUtf16(dialog.caption.data(), qsizetype(dialog.caption.size())));
+    setObjectName(QStringView(dialog.caption).toString());
 }
 
 void SettingsPage::BindFlagBoxes(std::span<const FlagBox> boxes)

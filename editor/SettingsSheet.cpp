@@ -52,10 +52,7 @@ void SettingsSheet::OnInitDialog()
 
 std::array<SettingsPage*, 3> SettingsSheet::Pages() const { return {page1_, page2_, page3_}; }
 
-void SettingsSheet::PlaceChildren()
-{
-    tabs_->setGeometry(0, 0, width(), height() - bar_->height());
-}
+void SettingsSheet::PlaceChildren() { tabs_->setGeometry(0, 0, width(), height() - bar_->height()); }
 
 void SettingsSheet::resizeEvent(QResizeEvent* event)
 {

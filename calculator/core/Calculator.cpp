@@ -5,10 +5,6 @@
 
 namespace abacor {
 
-namespace {
-constexpr int kMaxTypedDigits = 12;
-}
-
 Calculator::Calculator(const CalculatorSettings& settings, RepaintSink* sink) : settings_(&settings), sink_(sink) {}
 
 QString Calculator::Grouped(const QString& plain, GroupingMode mode) const
@@ -86,7 +82,7 @@ void Calculator::EnterDigit(QStringView key)
     switch (state_.entryState) {
     case EntryState::Typing: {
         const bool hasPoint = text.contains(u'.');
-        const qsizetype limit = kMaxTypedDigits + (text.contains(u'-') ? 1 : 0) + (hasPoint ? 1 : 0);
+        const qsizetype limit = kMaxDigits + (text.contains(u'-') ? 1 : 0) + (hasPoint ? 1 : 0);
         if ((key == u"." && hasPoint) || text.size() >= limit) {
             // Ignored silently: the same text again, nothing repainted.
             state_.displayText = Grouped(text, GroupingMode::Display);

@@ -33,7 +33,7 @@ void PressFeedback::Apply(int mode, const Rect& rect, DrawSurface& framebuffer, 
             return;
         Invert(rect, framebuffer, corners);
         if (pause_)
-            pause_(20);
+            pause_(kFlashMilliseconds);
         Invert(rect, framebuffer, corners);
         break;
     default: break;

@@ -13,6 +13,8 @@ namespace abacor {
 class PressFeedback {
 public:
     enum Mode { Press = 1, Release = 2, Flash = 3 };
+    // How long a keyboard key's flash shows the key pressed.
+    static constexpr int kFlashMilliseconds = 20;
     using Flush = std::function<void(const Rect&)>;
     using Pause = std::function<void(int milliseconds)>;
 

@@ -12,11 +12,6 @@ constexpr KeyId kPaintOrder[] = {
     KeyId::SquareRoot, KeyId::ClearEntry, KeyId::AllClear, KeyId::Clear,  KeyId::TaxIncluded, KeyId::TaxExcluded,
 };
 
-QString Caption(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 void PaintWindow(DrawSurface& surface, const PaintContext& context, const DisplayTexts& texts, const Rect& dirty,
@@ -40,7 +35,8 @@ void PaintWindow(DrawSurface& surface, const PaintContext& context, const Displa
         const KeyFace& face = context.keys[static_cast<std::size_t>(Index(key))];
         const KeyGroup group = face.group;
         const KeyStyle style = key == KeyId::Equals && layout.landscape ? KeyStyle::TallEquals : StyleOf(group);
-        context.faces.DrawKey(surface, rect, Caption(face.caption), KeyGroupColours(settings, group).text, style);
+        context.faces.DrawKey(surface, rect, QStringView(face.caption).toString(),
+                              KeyGroupColours(settings, group).text, style);
     }
 
     selection.Select(resources.captionFont);

@@ -86,7 +86,7 @@ std::optional<QString> PastedNumber(QStringView text)
         else
             return std::nullopt;
     }
-    if (digits == 0 || digits > 12 || points > 1)
+    if (digits == 0 || digits > kMaxDigits || points > 1)
         return std::nullopt;
     // As typing shows it: no leading zeros, and "0." before a bare point.
     const qsizetype point = number.indexOf(u'.');
@@ -107,24 +107,29 @@ int DecimalPlaces(QStringView text)
     return static_cast<int>(text.size() - point - 1);
 }
 
+namespace {
+// 10^kMaxDigits: the smallest magnitude the display cannot show.
+constexpr double kOverflow = 1e12;
+}  // namespace
+
 bool FormatResult(double value, QString& text)
 {
     const double magnitude = fabs(value);
     const double integerPart = floor(magnitude);
     // Written so that NaN counts as an overflow too.
-    if (!(integerPart < 1000000000000.0))
+    if (!(integerPart < kOverflow))
         return true;
 
     int integerDigits = 1;
     if (integerPart != 0.0)
         integerDigits = static_cast<int>(floor(log10(integerPart))) + 1;
-    integerDigits = integerDigits < 1 ? 1 : (integerDigits > 12 ? 12 : integerDigits);
+    integerDigits = integerDigits < 1 ? 1 : (integerDigits > kMaxDigits ? kMaxDigits : integerDigits);
 
     // The shortest decimal form, rounded half away from zero at 12 - c
     // decimals: the digits a person reads, not the binary value's.
     char buffer[400];  // the longest fixed form below 10^12 is a subnormal's
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-    char* end = RoundHalfAway(buffer, result.ptr, 12 - integerDigits);
+    char* end = RoundHalfAway(buffer, result.ptr, kMaxDigits - integerDigits);
     std::string_view digits(buffer, static_cast<std::size_t>(end - buffer));
 
     if (digits.find('.') != std::string_view::npos) {
@@ -133,6 +138,7 @@ bool FormatResult(double value, QString& text)
         if (digits.back() == '.')
             digits.remove_suffix(1);
     }
+    // A carry to a 13th integer digit.
     if (digits.find("1000000000000") != std::string_view::npos)
         return true;
 

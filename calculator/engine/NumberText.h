@@ -7,8 +7,11 @@
 
 namespace abacor {
 
-// The display text of the error state; only ever the display text.
+// The display text of the error state.
 inline constexpr QStringView kErrorText = u"ERROR";
+
+// The digits a number may have, typed or shown.
+inline constexpr int kMaxDigits = 12;
 
 // The value of a number text as the C library's string-to-double conversion
 // reads it (the longest leading number, 0.0 when there is none), but exact

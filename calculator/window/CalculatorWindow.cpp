@@ -23,6 +23,8 @@ namespace abacor {
 
 namespace {
 constexpr char16_t kPhoneStatusKey[] = u"\\Software\\Sharp\\PhoneStatus";
+// How long a key pressed by assistive technology shows pressed.
+constexpr int kAssistivePressMilliseconds = 150;
 
 // Logical and device pixels of the window, never negative here; rounded
 // without the C library, which a start would otherwise page in for this.
@@ -114,8 +116,7 @@ void CalculatorWindow::LayoutWindow()
 {
     // A key held down through a new layout would be inverted back at the old
     // place later; restore it now, while the picture still matches.
-    if (framebuffer_ && corners_)
-        feedback_.Apply(PressFeedback::Release, {}, *framebuffer_, *corners_);
+    ReleaseHeldKey();
 
     const Rect client = ClientRect();
     laidOutClient_ = client;
@@ -194,12 +195,9 @@ std::vector<PaintedPart> CalculatorWindow::AccessibleParts() const
             continue;
         const std::u16string_view caption = KeyCaption(key, settings_);
         auto* self = const_cast<CalculatorWindow*>(this);
-        parts.push_back({QAccessible::Button,
-                         QString::fromUtf16(caption.data(), qsizetype(caption.size())),
-                         {},
-                         {},
-                         Logical(rect),
-                         [self, key] { self->PressFromAssistive(key); }});
+        parts.push_back({QAccessible::Button, QStringView(caption).toString(), {}, {}, Logical(rect), [self, key] {
+                             self->PressFromAssistive(key);
+                         }});
     }
     return parts;
 }
@@ -208,10 +206,7 @@ void CalculatorWindow::PressFromAssistive(KeyId key)
 {
     PressKey(key, calculator_);
     PressFeedbackOn(PressFeedback::Press, key);
-    QTimer::singleShot(150, this, [this] {
-        if (framebuffer_ && corners_)
-            feedback_.Apply(PressFeedback::Release, {}, *framebuffer_, *corners_);
-    });
+    QTimer::singleShot(kAssistivePressMilliseconds, this, &CalculatorWindow::ReleaseHeldKey);
 }
 
 void CalculatorWindow::InvalidateRect(const Rect& rect, bool erase)
@@ -278,6 +273,12 @@ void CalculatorWindow::resizeEvent(QResizeEvent* event)
         OnSettingChange();
 }
 
+void CalculatorWindow::ReleaseHeldKey()
+{
+    if (framebuffer_ && corners_)
+        feedback_.Apply(PressFeedback::Release, {}, *framebuffer_, *corners_);
+}
+
 void CalculatorWindow::PressFeedbackOn(int mode, KeyId key)
 {
     PaintDirty();
@@ -309,8 +310,7 @@ void CalculatorWindow::PressAt(int x, int y)
 
 void CalculatorWindow::ReleasePress()
 {
-    if (framebuffer_ && corners_)
-        feedback_.Apply(PressFeedback::Release, {}, *framebuffer_, *corners_);
+    ReleaseHeldKey();
     releaseMouse();
 }
 

@@ -89,6 +89,8 @@ private:
     // A key pressed by assistive technology: as a tap, the key shown pressed
     // for a moment.
     void PressFromAssistive(KeyId key);
+    // The key shown pressed, if any, as it was.
+    void ReleaseHeldKey();
     void Invalidate(DisplayRegion region) override;
     void InvalidateRect(const Rect& rect, bool erase);
     // Device pixels to the smallest logical rectangle that holds them.

@@ -5,42 +5,43 @@
 #include "calculator/core/Calculator.h"
 #include "calculator/core/CommandTable.h"
 #include "calculator/window/DesktopKeys.h"
+#include "platform/input/VirtualKeys.h"
 
 namespace abacor {
 
 namespace {
 
-constexpr std::uint32_t kShift = 0x10;
-constexpr std::uint32_t kDigit3 = 0x33;
-constexpr std::uint32_t kMultiply = 0x6A;
-constexpr std::uint32_t kOem7 = 0xDE;
+constexpr std::uint32_t kShift = VkShift;
+constexpr std::uint32_t kDigit3 = VkDigit(3);
+constexpr std::uint32_t kMultiply = VkMultiply;
+constexpr std::uint32_t kOem7 = VkOem7;
 
 struct KeyBinding {
     std::uint32_t code;
     KeyId key;
 };
 
-// Hardware keys and the on-screen key each stands for. 0x33 is handled apart:
+// Hardware keys and the on-screen key each stands for. The 3 key is handled apart:
 // it is the digit 3 only when Shift did not come right before it.
 // clang-format off
 constexpr std::array kKeyBindings{
-    KeyBinding{0x30, KeyId::Digit0}, KeyBinding{0xBF, KeyId::Digit0},
-    KeyBinding{0x31, KeyId::Digit1}, KeyBinding{0x59, KeyId::Digit1},
-    KeyBinding{0x32, KeyId::Digit2}, KeyBinding{0x55, KeyId::Digit2},
-    KeyBinding{0x49, KeyId::Digit3},
-    KeyBinding{0x34, KeyId::Digit4}, KeyBinding{0x48, KeyId::Digit4},
-    KeyBinding{0x35, KeyId::Digit5}, KeyBinding{0x4A, KeyId::Digit5},
-    KeyBinding{0x36, KeyId::Digit6}, KeyBinding{0x4B, KeyId::Digit6},
-    KeyBinding{0x37, KeyId::Digit7}, KeyBinding{0x42, KeyId::Digit7},
-    KeyBinding{0x38, KeyId::Digit8}, KeyBinding{0x4E, KeyId::Digit8},
-    KeyBinding{0x39, KeyId::Digit9}, KeyBinding{0x4D, KeyId::Digit9},
-    KeyBinding{0xBE, KeyId::Point},
-    KeyBinding{0x4C, KeyId::Sign},
-    KeyBinding{0x26, KeyId::Add},
-    KeyBinding{0x28, KeyId::Subtract},
-    KeyBinding{0x25, KeyId::Multiply},
-    KeyBinding{0x27, KeyId::Divide},
-    KeyBinding{0x08, KeyId::ClearEntry},
+    KeyBinding{VkDigit(0), KeyId::Digit0}, KeyBinding{VkOem2, KeyId::Digit0},
+    KeyBinding{VkDigit(1), KeyId::Digit1}, KeyBinding{VkLetter('Y'), KeyId::Digit1},
+    KeyBinding{VkDigit(2), KeyId::Digit2}, KeyBinding{VkLetter('U'), KeyId::Digit2},
+    KeyBinding{VkLetter('I'), KeyId::Digit3},
+    KeyBinding{VkDigit(4), KeyId::Digit4}, KeyBinding{VkLetter('H'), KeyId::Digit4},
+    KeyBinding{VkDigit(5), KeyId::Digit5}, KeyBinding{VkLetter('J'), KeyId::Digit5},
+    KeyBinding{VkDigit(6), KeyId::Digit6}, KeyBinding{VkLetter('K'), KeyId::Digit6},
+    KeyBinding{VkDigit(7), KeyId::Digit7}, KeyBinding{VkLetter('B'), KeyId::Digit7},
+    KeyBinding{VkDigit(8), KeyId::Digit8}, KeyBinding{VkLetter('N'), KeyId::Digit8},
+    KeyBinding{VkDigit(9), KeyId::Digit9}, KeyBinding{VkLetter('M'), KeyId::Digit9},
+    KeyBinding{VkOemPeriod, KeyId::Point},
+    KeyBinding{VkLetter('L'), KeyId::Sign},
+    KeyBinding{VkUp, KeyId::Add},
+    KeyBinding{VkDown, KeyId::Subtract},
+    KeyBinding{VkLeft, KeyId::Multiply},
+    KeyBinding{VkRight, KeyId::Divide},
+    KeyBinding{VkBack, KeyId::ClearEntry},
 };
 // clang-format on
 

@@ -17,15 +17,15 @@ struct KeyBinding {
 // X11 keycodes of the US keyboard's physical keys.
 // clang-format off
 constexpr std::array kX11Keys{
-    KeyBinding{10, 0x31}, KeyBinding{11, 0x32}, KeyBinding{12, 0x33}, KeyBinding{13, 0x34},
-    KeyBinding{14, 0x35}, KeyBinding{15, 0x36}, KeyBinding{16, 0x37}, KeyBinding{17, 0x38},
-    KeyBinding{18, 0x39}, KeyBinding{19, 0x30},
-    KeyBinding{24, 'Q'}, KeyBinding{25, 'W'}, KeyBinding{26, 'E'}, KeyBinding{27, 'R'}, KeyBinding{28, 'T'},
-    KeyBinding{29, 'Y'}, KeyBinding{30, 'U'}, KeyBinding{31, 'I'}, KeyBinding{32, 'O'}, KeyBinding{33, 'P'},
-    KeyBinding{38, 'A'}, KeyBinding{39, 'S'}, KeyBinding{40, 'D'}, KeyBinding{41, 'F'}, KeyBinding{42, 'G'},
-    KeyBinding{43, 'H'}, KeyBinding{44, 'J'}, KeyBinding{45, 'K'}, KeyBinding{46, 'L'},
-    KeyBinding{52, 'Z'}, KeyBinding{53, 'X'}, KeyBinding{54, 'C'}, KeyBinding{55, 'V'}, KeyBinding{56, 'B'},
-    KeyBinding{57, 'N'}, KeyBinding{58, 'M'},
+    KeyBinding{10, VkDigit(1)}, KeyBinding{11, VkDigit(2)}, KeyBinding{12, VkDigit(3)}, KeyBinding{13, VkDigit(4)},
+    KeyBinding{14, VkDigit(5)}, KeyBinding{15, VkDigit(6)}, KeyBinding{16, VkDigit(7)}, KeyBinding{17, VkDigit(8)},
+    KeyBinding{18, VkDigit(9)}, KeyBinding{19, VkDigit(0)},
+    KeyBinding{24, VkLetter('Q')}, KeyBinding{25, VkLetter('W')}, KeyBinding{26, VkLetter('E')}, KeyBinding{27, VkLetter('R')}, KeyBinding{28, VkLetter('T')},
+    KeyBinding{29, VkLetter('Y')}, KeyBinding{30, VkLetter('U')}, KeyBinding{31, VkLetter('I')}, KeyBinding{32, VkLetter('O')}, KeyBinding{33, VkLetter('P')},
+    KeyBinding{38, VkLetter('A')}, KeyBinding{39, VkLetter('S')}, KeyBinding{40, VkLetter('D')}, KeyBinding{41, VkLetter('F')}, KeyBinding{42, VkLetter('G')},
+    KeyBinding{43, VkLetter('H')}, KeyBinding{44, VkLetter('J')}, KeyBinding{45, VkLetter('K')}, KeyBinding{46, VkLetter('L')},
+    KeyBinding{52, VkLetter('Z')}, KeyBinding{53, VkLetter('X')}, KeyBinding{54, VkLetter('C')}, KeyBinding{55, VkLetter('V')}, KeyBinding{56, VkLetter('B')},
+    KeyBinding{57, VkLetter('N')}, KeyBinding{58, VkLetter('M')},
     KeyBinding{48, VkOem7}, KeyBinding{60, VkOemPeriod}, KeyBinding{61, VkOem2},
     KeyBinding{63, VkMultiply}, KeyBinding{86, VkAdd}, KeyBinding{82, VkSubtract}, KeyBinding{106, VkDivide},
     KeyBinding{91, VkDecimal}, KeyBinding{9, VkEscape}, KeyBinding{119, VkDelete},
@@ -39,10 +39,10 @@ constexpr std::array kX11Keys{
 // Qt keys of the US layout; shifted symbols name the key they are printed on.
 // clang-format off
 constexpr std::array kQtKeys{
-    KeyBinding{Qt::Key_Exclam, 0x31}, KeyBinding{Qt::Key_At, 0x32}, KeyBinding{Qt::Key_NumberSign, 0x33},
-    KeyBinding{Qt::Key_Dollar, 0x34}, KeyBinding{Qt::Key_Percent, 0x35}, KeyBinding{Qt::Key_AsciiCircum, 0x36},
-    KeyBinding{Qt::Key_Ampersand, 0x37}, KeyBinding{Qt::Key_Asterisk, 0x38}, KeyBinding{Qt::Key_ParenLeft, 0x39},
-    KeyBinding{Qt::Key_ParenRight, 0x30},
+    KeyBinding{Qt::Key_Exclam, VkDigit(1)}, KeyBinding{Qt::Key_At, VkDigit(2)}, KeyBinding{Qt::Key_NumberSign, VkDigit(3)},
+    KeyBinding{Qt::Key_Dollar, VkDigit(4)}, KeyBinding{Qt::Key_Percent, VkDigit(5)}, KeyBinding{Qt::Key_AsciiCircum, VkDigit(6)},
+    KeyBinding{Qt::Key_Ampersand, VkDigit(7)}, KeyBinding{Qt::Key_Asterisk, VkDigit(8)}, KeyBinding{Qt::Key_ParenLeft, VkDigit(9)},
+    KeyBinding{Qt::Key_ParenRight, VkDigit(0)},
     KeyBinding{Qt::Key_Slash, VkOem2}, KeyBinding{Qt::Key_Question, VkOem2},
     KeyBinding{Qt::Key_Period, VkOemPeriod}, KeyBinding{Qt::Key_Greater, VkOemPeriod},
     KeyBinding{Qt::Key_Apostrophe, VkOem7}, KeyBinding{Qt::Key_QuoteDbl, VkOem7},
@@ -77,16 +77,16 @@ std::uint32_t VirtualKeyFromX11Keycode(std::uint32_t keycode)
 {
     // The keypad's digits and point are physical keys of their own.
     switch (keycode) {
-    case 90: return 0x30;
-    case 87: return 0x31;
-    case 88: return 0x32;
-    case 89: return 0x33;
-    case 83: return 0x34;
-    case 84: return 0x35;
-    case 85: return 0x36;
-    case 79: return 0x37;
-    case 80: return 0x38;
-    case 81: return 0x39;
+    case 90: return VkDigit(0);
+    case 87: return VkDigit(1);
+    case 88: return VkDigit(2);
+    case 89: return VkDigit(3);
+    case 83: return VkDigit(4);
+    case 84: return VkDigit(5);
+    case 85: return VkDigit(6);
+    case 79: return VkDigit(7);
+    case 80: return VkDigit(8);
+    case 81: return VkDigit(9);
     default: return Find(kX11Keys, keycode);
     }
 }
@@ -98,9 +98,9 @@ std::uint32_t VirtualKeyFromQtKey(int key, bool keypad)
             return code;
     }
     if (key >= Qt::Key_0 && key <= Qt::Key_9)
-        return static_cast<std::uint32_t>(0x30 + key - Qt::Key_0);
+        return VkDigit(key - Qt::Key_0);
     if (key >= Qt::Key_A && key <= Qt::Key_Z)
-        return static_cast<std::uint32_t>(0x41 + key - Qt::Key_A);
+        return VkLetter(static_cast<char>('A' + (key - Qt::Key_A)));
     return Find(kQtKeys, static_cast<std::uint32_t>(key));
 }
 
@@ -110,8 +110,8 @@ std::uint32_t VirtualKeyFromEvent(const QKeyEvent& event)
 #ifdef Q_OS_WIN
     if (const std::uint32_t native = event.nativeVirtualKey(); native != 0) {
         // Keypad digits count as the digit row's, as under X11.
-        if (native >= 0x60 && native <= 0x69)
-            return native - 0x30;
+        if (native >= VkNumpad0 && native <= VkNumpad0 + 9)
+            return VkDigit(static_cast<int>(native - VkNumpad0));
         return native;
     }
 #endif

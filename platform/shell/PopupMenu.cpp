@@ -4,14 +4,10 @@
 
 namespace abacor {
 
-namespace {
-QString Text(std::u16string_view text) { return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())); }
-}  // namespace
-
 PopupMenu::PopupMenu(MenuDescription menu, int popup, QWidget* parent) : QMenu(parent)
 {
     if (popup >= 0)
-        setTitle(Text(menu[static_cast<std::size_t>(popup)].text));
+        setTitle(QStringView(menu[static_cast<std::size_t>(popup)].text).toString());
     AddItems(this, menu, popup);
 }
 
@@ -21,11 +17,11 @@ void PopupMenu::AddItems(QMenu* into, MenuDescription menu, int popup)
         const MenuEntry& entry = menu[static_cast<std::size_t>(index)];
         if (entry.commandId == 0) {
             // The text's "(&N)" after the tab is the accelerator the menu reacts to.
-            QMenu* submenu = into->addMenu(Text(entry.text));
+            QMenu* submenu = into->addMenu(QStringView(entry.text).toString());
             AddItems(submenu, menu, index);
             return;
         }
-        QAction* action = into->addAction(Text(entry.text));
+        QAction* action = into->addAction(QStringView(entry.text).toString());
         const int id = entry.commandId;
         connect(action, &QAction::triggered, this, [this, id] { emit commandChosen(id); });
     });

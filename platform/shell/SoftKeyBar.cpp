@@ -25,7 +25,7 @@ SoftKeyBar::SoftKeyBar(MenuDescription menu, QWidget* window) : QWidget(window),
         if (entries_[i] < 0)
             continue;
         const std::u16string_view text = menu_[static_cast<std::size_t>(entries_[i])].text;
-        texts_[i] = QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+        texts_[i] = QStringView(text).toString();
     }
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), window);

@@ -120,8 +120,7 @@ std::string Grid(const WindowLayout& l, int rows, int columns)
             std::string cell = "_";
             for (int key = 0; key < kKeyCount; ++key)
                 if (l.keys[key].Contains(x, y))
-                    cell = QString::fromUtf16(kCommands[key].caption.data(), qsizetype(kCommands[key].caption.size()))
-                               .toStdString();
+                    cell = QStringView(kCommands[key].caption).toString().toStdString();
             grid += cell + (column + 1 < columns ? " " : "\n");
         }
     }

@@ -50,8 +50,7 @@ TEST(ColourList, InterleavesPerKeyGroup)
 {
     ASSERT_EQ(kColourList.size(), 18u);
     EXPECT_EQ(kColourList[0].field, &CalculatorSettings::DialogBackColor);
-    EXPECT_EQ(QString::fromUtf16(kColourList[5].text.data(), qsizetype(kColourList[5].text.size())),
-              QStringLiteral("数字キーの文字色"));
+    EXPECT_EQ(QStringView(kColourList[5].text).toString(), QStringLiteral("数字キーの文字色"));
     EXPECT_EQ(kColourList[5].field, &CalculatorSettings::ButtonTextColor1);
     EXPECT_EQ(kColourList[6].field, &CalculatorSettings::ButtonGradColor1);
     EXPECT_EQ(kColourList[15].field, &CalculatorSettings::ButtonGradColor4);

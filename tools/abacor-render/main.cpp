@@ -121,8 +121,7 @@ int main(int argc, char* argv[])
         for (int index = 0; index < abacor::kKeyCount; ++index) {
             const auto key = static_cast<abacor::KeyId>(index);
             const std::u16string_view caption = abacor::KeyCaption(key, dialog.settings());
-            if (QString::fromUtf16(caption.data(), qsizetype(caption.size())) == options->press &&
-                !dialog.layout().KeyRect(key).IsNull()) {
+            if (QStringView(caption).toString() == options->press && !dialog.layout().KeyRect(key).IsNull()) {
                 dialog.PressFeedbackOn(abacor::PressFeedback::Press, key);
                 found = true;
             }
