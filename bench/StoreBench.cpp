@@ -25,7 +25,10 @@ struct Store {
 void BM_LoadSaved(benchmark::State& state)
 {
     Store store;
-    abacor::SaveSettings(abacor::DefaultSettings());
+    if (!abacor::SaveSettings(abacor::DefaultSettings())) {
+        state.SkipWithError("the settings could not be saved");
+        return;
+    }
     for (auto _ : state)
         benchmark::DoNotOptimize(abacor::LoadSettings());
 }

@@ -21,13 +21,23 @@ struct TapWalk {
     int shared;     // where the walk goes after the group
 };
 
+using S = CalculatorSettings;
+
+// A key group's background, caption and gradation colours, then the key outline.
+constexpr TapWalk KeyWalk(SampleKey key, std::uint32_t S::*background, std::uint32_t S::*gradation)
+{
+    return {key, ColourEntryOf(background), ColourEntryOf(gradation), ColourEntryOf(&S::ButtonLineColor)};
+}
+
 constexpr TapWalk kKeyWalks[] = {
-    {SampleKey::Tax, 13, 15, 16},
-    {SampleKey::Clear, 10, 12, 16},
-    {SampleKey::Calculation, 7, 9, 16},
-    {SampleKey::Digit, 4, 6, 16},
+    KeyWalk(SampleKey::Tax, &S::ButtonBackColor4, &S::ButtonGradColor4),
+    KeyWalk(SampleKey::Clear, &S::ButtonBackColor3, &S::ButtonGradColor3),
+    KeyWalk(SampleKey::Calculation, &S::ButtonBackColor2, &S::ButtonGradColor2),
+    KeyWalk(SampleKey::Digit, &S::ButtonBackColor1, &S::ButtonGradColor1),
 };
-constexpr TapWalk kBackgroundWalk{SampleKey::Tax, 0, 3, 17};
+// The window's and the display's colours, then the labels'.
+constexpr TapWalk kBackgroundWalk{SampleKey::Tax, ColourEntryOf(&S::DialogBackColor),
+                                  ColourEntryOf(&S::StaticLineColor), ColourEntryOf(&S::LabelTextColor)};
 
 constexpr FlagBox kFlagBoxes[] = {{IdcGradation, &CalculatorSettings::GradationFlg}};
 

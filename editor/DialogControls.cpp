@@ -144,6 +144,7 @@ DialogControls::DialogControls(const DialogTemplate& dialog, QWidget* parent, in
 QWidget* DialogControls::Control(int id) const
 {
     const auto found = controls_.find(id);
+    Q_ASSERT_X(found != controls_.end(), "DialogControls::Control", "no control of that id in the template");
     return found == controls_.end() ? nullptr : found->second;
 }
 

@@ -1,5 +1,7 @@
 #include "settings/CalculatorSettings.h"
 
+#include <cassert>
+
 namespace abacor {
 
 CalculatorSettings DefaultSettings()
@@ -33,7 +35,9 @@ KeyColours KeyGroupColours(const CalculatorSettings& settings, KeyGroup group)
         {&S::ButtonBackColor3, &S::ButtonGradColor3, &S::ButtonTextColor3},
         {&S::ButtonBackColor4, &S::ButtonGradColor4, &S::ButtonTextColor4},
     };
-    const Fields& fields = kGroups[static_cast<int>(group) - 1];
+    const int index = static_cast<int>(group) - 1;
+    assert(index >= 0 && index < 4 && "a key group is 1 to 4");
+    const Fields& fields = kGroups[index];
     return {settings.*fields.background, settings.*fields.gradation, settings.*fields.text};
 }
 

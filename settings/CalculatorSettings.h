@@ -152,4 +152,13 @@ inline constexpr std::array<ColourListEntry, kColourListCount> kColourList{{
     {u"ラベルの文字色", &CalculatorSettings::LabelTextColor},
 }};
 
+// The place of a colour in the editor's list.
+constexpr int ColourEntryOf(std::uint32_t CalculatorSettings::*field)
+{
+    for (int i = 0; i < kColourListCount; ++i)
+        if (kColourList[static_cast<std::size_t>(i)].field == field)
+            return i;
+    return -1;
+}
+
 }  // namespace abacor

@@ -13,9 +13,9 @@ CalculatorSettings LoadSettings();
 
 // Writes all 30 values in table order as one atomic update. False when the
 // store could not be written; the record stored before is then intact.
-bool SaveSettings(const CalculatorSettings& settings);
+[[nodiscard]] bool SaveSettings(const CalculatorSettings& settings);
 
 // Deletes the key. False when it is still there.
-bool DeleteSettings();
+[[nodiscard]] bool DeleteSettings();
 
 }  // namespace abacor

@@ -353,7 +353,8 @@ void CalculatorWindow::ShowClearMenu()
 void CalculatorWindow::OnCopyToClipboard()
 {
     // Exactly as shown: grouped when the display is, "ERROR" in the error state.
-    PlaceClipboardText(calculator_.state().displayText);
+    // A clipboard that refuses it has lost nothing of the calculator's.
+    static_cast<void>(PlaceClipboardText(calculator_.state().displayText));
 }
 
 void CalculatorWindow::OnPaste() { calculator_.PasteNumber(ClipboardText()); }
@@ -376,7 +377,8 @@ void CalculatorWindow::OnActivate(bool active)
     if (UserStoreKey::OpenForRead(kPhoneStatusKey)) {
         if (auto key = UserStoreKey::CreateOrOpen(kPhoneStatusKey)) {
             key->SetValue(u"Status22", 7);
-            key->Close();
+            // A courtesy to the phone's shell; the calculator works without it.
+            static_cast<void>(key->Close());
         }
     }
 }

@@ -16,7 +16,6 @@ public:
     RoundCorners(ColorRef background, ColorRef line, bool enabled);
 
     const DrawSurface& Image() const { return image_; }
-    const MonoBitmap& Mask() const { return mask_; }
     bool Enabled() const { return enabled_; }
 
     // Gives one key rectangle its rounded corners and outline: the corners

@@ -5,7 +5,7 @@
 namespace abacor {
 
 // Places Unicode text on the system clipboard; false when it did not arrive.
-bool PlaceClipboardText(const QString& text);
+[[nodiscard]] bool PlaceClipboardText(const QString& text);
 // The clipboard's text; empty when there is none.
 QString ClipboardText();
 

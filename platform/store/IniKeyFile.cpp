@@ -134,13 +134,12 @@ void SyncFolder(const std::string& folder)
 // so that a file the user named alike is never taken for one.
 const char kTemporarySuffix[] = ".saving-XXXXXX";
 
-// The temporary files of interrupted saves of this key, and the lock file
-// that earlier versions left beside it.
+// The temporary files of interrupted saves of this key.
 void RemoveLeftovers(const QString& folder, const QString& name)
 {
     const QDir dir(folder);
-    const QStringList found = dir.entryList({name + QStringLiteral(".saving-??????"), name + QStringLiteral(".lock")},
-                                            QDir::Files | QDir::Hidden | QDir::System);
+    const QStringList found =
+        dir.entryList({name + QStringLiteral(".saving-??????")}, QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& leftover : found)
         QFile::remove(dir.filePath(leftover));
 }

@@ -21,7 +21,7 @@ struct KeyValues {
 
 QString KeyLocation(QStringView path);
 KeyValues ReadKey(QStringView path);
-bool WriteKey(QStringView path, const QList<QPair<QString, std::uint32_t>>& values);
-bool RemoveKey(QStringView path);
+[[nodiscard]] bool WriteKey(QStringView path, const QList<QPair<QString, std::uint32_t>>& values);
+[[nodiscard]] bool RemoveKey(QStringView path);
 
 }  // namespace abacor::store

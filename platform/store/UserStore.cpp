@@ -30,10 +30,6 @@ bool UserStoreKey::DeleteKey(QStringView path) { return store::RemoveKey(path); 
 
 std::optional<QString> UserStoreKey::QueryText(QStringView name) const
 {
-    for (auto value = pending_.crbegin(); value != pending_.crend(); ++value) {
-        if (name.compare(value->first, Qt::CaseInsensitive) == 0)
-            return QString::number(value->second);
-    }
     if (const auto stored = stored_.find(name.toString().toLower()); stored != stored_.end())
         return *stored;
     return std::nullopt;

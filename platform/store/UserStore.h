@@ -26,7 +26,7 @@ public:
     static std::optional<UserStoreKey> CreateOrOpen(QStringView path);
     // Deletes the key (not its parent). True when it is gone, also when it
     // never existed.
-    static bool DeleteKey(QStringView path);
+    [[nodiscard]] static bool DeleteKey(QStringView path);
 
     // Where a key lives on this system: a file path, or a registry path on
     // Windows. Empty when there is no configuration directory.
@@ -40,7 +40,7 @@ public:
     // Writes what was set, atomically, keeping every other value and line of
     // the key; false when it could not be made durable or when the stored key
     // could not be read whole. A failed write leaves the key as it was.
-    bool Close();
+    [[nodiscard]] bool Close();
 
 private:
     explicit UserStoreKey(QString path) : path_(std::move(path)) {}

@@ -252,7 +252,9 @@ TEST_F(StoreFaults, LeftoversOfAnInterruptedSaveAreCleared)
     }
     ASSERT_TRUE(SaveSettings(Distinct(4)));
     EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden),
-              (QStringList{QStringLiteral("Abacor.conf"), QStringLiteral("Abacor.conf.backup")}));
+              (QStringList{QStringLiteral("Abacor.conf"), QStringLiteral("Abacor.conf.backup"),
+                           QStringLiteral("Abacor.conf.lock")}))
+        << "a lock file is no file of ours";
 }
 
 TEST_F(StoreFaults, ConfigurationFoldersThatAreNotAbsoluteAreIgnored)
