@@ -16,9 +16,11 @@ configure: deps
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-# Every test, headless.
+# Every test, headless: the fast ones first, then those that start real
+# programs under Xvfb or build the package (label slow).
 test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -LE slow
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -L slow
 
 # Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 SANITIZE_BUILD ?= build-sanitize

@@ -9,10 +9,10 @@ namespace {
 
 TEST(VirtualKeys, X11KeycodesArePhysicalKeys)
 {
+    // clang-format off
     const struct {
         std::uint32_t keycode;
         std::uint32_t vk;
-        // clang-format off
     } cases[] = {
         {19, 0x30}, {10, 0x31}, {12, 0x33}, {18, 0x39}, {29, 'Y'}, {30, 'U'}, {31, 'I'}, {43, 'H'},
         {44, 'J'},  {45, 'K'},  {56, 'B'},  {57, 'N'},  {58, 'M'}, {46, 'L'}, {61, 0xBF}, {60, 0xBE},

@@ -19,19 +19,6 @@ struct DriverRun {
     int status = -1;
 };
 
-TEST(CalcDriver, PrintsTokenAndFourTextsAfterEachToken)
-{
-    DriverRun run("1 + 2 * 3 =");
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out.str(), "1\t1\t0\t0\t\n"
-                             "+\t1\t1\t0\t＋\n"
-                             "2\t2\t1\t0\t＋\n"
-                             "*\t3\t3\t0\t×\n"
-                             "3\t3\t3\t0\t×\n"
-                             "=\t9\t9\t0\t\n");
-    EXPECT_EQ(run.err.str(), "");
-}
-
 TEST(CalcDriver, AcceptsAnyWhitespaceAndTheKeysOwnSigns)
 {
     DriverRun run("\t1\n\n＋  2\r\n÷ 4 －\t1 × 3 ＝＝");

@@ -12,6 +12,7 @@
 
 #include "calculator/core/CommandTable.h"
 #include "calculator/window/CalculatorWindow.h"
+#include "calculator/window/Version.h"
 #include "platform/shell/AppIcon.h"
 #include "platform/shell/MessageBox.h"
 #include "platform/shell/PopupMenu.h"
@@ -352,7 +353,7 @@ TEST_F(Window, VersionBoxAndExit)
         });
         dlg().OnCommand(IdVersion);
     }
-    EXPECT_EQ(shown, QStringLiteral("Abacor  Version 2.0.2.0"));
+    EXPECT_EQ(shown, QStringLiteral("Abacor  Version ") + QString::fromUtf16(ABACOR_VERSION_TEXT));
     EXPECT_EQ(style, 0u);
     dlg().OnCommand(IdExit);
     EXPECT_TRUE(dlg().isVisible()) << "posted, not at once";
