@@ -74,7 +74,7 @@ ColoursPage::ColoursPage(SettingsRecord& record, const ScreenMetrics& screen)
     list->setAccessibleName(list->itemText(0));
 }
 
-void ColoursPage::OnInitDialog()
+void ColoursPage::Initialise()
 {
     ApplyDisplayFont();
     QComboBox* list = controls_->Combo(IdcColorList);

@@ -27,7 +27,7 @@ public:
     void SetColorDialogRunner(ColorDialogRunner runner) { runColorDialog_ = std::move(runner); }
 
 protected:
-    void OnInitDialog() override;
+    void Initialise() override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:

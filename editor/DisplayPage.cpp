@@ -17,7 +17,7 @@ DisplayPage::DisplayPage(SettingsRecord& record, const ScreenMetrics& screen)
     BindFlagBoxes(kFlagBoxes);
 }
 
-void DisplayPage::OnInitDialog()
+void DisplayPage::Initialise()
 {
     ApplyDisplayFont();
     Refresh();

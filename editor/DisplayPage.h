@@ -14,7 +14,7 @@ public:
     void Refresh() override;
 
 protected:
-    void OnInitDialog() override;
+    void Initialise() override;
 };
 
 }  // namespace abacor

@@ -49,7 +49,7 @@ KeysPage::KeysPage(SettingsRecord& record, const ScreenMetrics& screen) : Settin
     connect(controls_->Slider(IdcTaxSlider), &QSlider::actionTriggered, this, [this] { OnHScroll(); });
 }
 
-void KeysPage::OnInitDialog()
+void KeysPage::Initialise()
 {
     QSlider* slider = controls_->Slider(IdcTaxSlider);
     slider->setRange(0, kTaxSliderMaximum);

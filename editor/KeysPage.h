@@ -17,7 +17,7 @@ public:
     void OnHScroll();
 
 protected:
-    void OnInitDialog() override;
+    void Initialise() override;
 };
 
 // "%02d.%02d%%" of the rate in hundredths of a percent: 500 is "05.00%".

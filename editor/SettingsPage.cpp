@@ -33,7 +33,7 @@ void SettingsPage::EnsureInitialised()
     if (initialised_)
         return;
     initialised_ = true;
-    OnInitDialog();
+    Initialise();
 }
 
 }  // namespace abacor

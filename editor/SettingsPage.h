@@ -37,7 +37,7 @@ public:
     virtual void Refresh() {}
 
 protected:
-    virtual void OnInitDialog() {}
+    virtual void Initialise() {}
     // Repaint without erasing: the page paints all of itself.
     void InvalidatePage() { update(); }
 

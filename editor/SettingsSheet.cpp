@@ -39,12 +39,12 @@ SettingsSheet::SettingsSheet(const ScreenMetrics& screen, const CalculatorSettin
     bar_->SetBarHeight(SoftKeyBar::kHeight / EditorDivisor(screen));
     connect(bar_, &SoftKeyBar::commandChosen, this, &SettingsSheet::OnCommand);
     PlaceChildren();
-    OnInitDialog();
+    Initialise();
 }
 
 SettingsSheet::~SettingsSheet() = default;
 
-void SettingsSheet::OnInitDialog()
+void SettingsSheet::Initialise()
 {
     SetActivePage(0);
     record_.SetModified(false);

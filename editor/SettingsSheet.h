@@ -61,7 +61,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void OnInitDialog();
+    void Initialise();
     void PlaceChildren();
     std::array<SettingsPage*, 3> Pages() const;
 

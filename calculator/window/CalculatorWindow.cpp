@@ -50,12 +50,12 @@ CalculatorWindow::CalculatorWindow(const CalculatorSettings& settings, const Scr
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                    Qt::WindowCloseButtonHint);
     resize(screen_.width, screen_.height);
-    OnInitDialog();
+    Initialise();
 }
 
 CalculatorWindow::~CalculatorWindow() = default;
 
-void CalculatorWindow::OnInitDialog()
+void CalculatorWindow::Initialise()
 {
     calculator_.ResetCalculator(false);
     corners_.emplace(KeyCorners(settings_));

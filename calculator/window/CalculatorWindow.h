@@ -97,7 +97,7 @@ private:
     QRect Logical(const Rect& rect) const;
     // Follows a new device pixel ratio: fonts and sizes are made anew.
     void FollowPixelRatio();
-    void OnInitDialog();
+    void Initialise();
     void LayoutWindow();
     void PaintDirty();
     void ShowClearMenu();
