@@ -30,11 +30,11 @@ CalculatorSettings LoadSettings()
     return settings;
 }
 
-bool SaveSettings(const CalculatorSettings& settings)
+StoreResult SaveSettings(const CalculatorSettings& settings)
 {
     auto key = UserStoreKey::CreateOrOpen(kSettingsKeyPath);
     if (!key)
-        return false;
+        return {StoreFailure::Failed};
     for (const SettingDescriptor& entry : kSettingsTable)
         key->SetValue(ValueName(entry), settings.*entry.field);
     return key->Close();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/store/UserStore.h"
 #include "settings/CalculatorSettings.h"
 
 namespace abacor {
@@ -13,7 +14,7 @@ CalculatorSettings LoadSettings();
 
 // Writes all 30 values in table order as one atomic update. False when the
 // store could not be written; the record stored before is then intact.
-[[nodiscard]] bool SaveSettings(const CalculatorSettings& settings);
+StoreResult SaveSettings(const CalculatorSettings& settings);
 
 // Deletes the key. False when it is still there.
 [[nodiscard]] bool DeleteSettings();

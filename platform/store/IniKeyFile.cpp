@@ -1,14 +1,17 @@
 // The store on systems without a registry: one INI file per key. Nothing
 // here blocks on, follows into, or reads more than a key's file can be.
-#include <QDir>
+// Paths stay the bytes the environment gives: a folder name that is no
+// UTF-8 must still name the user's own folder.
 #include <QFile>
-#include <QFileInfo>
 
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
+#include <memory>
 #include <string>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -21,6 +24,8 @@ namespace {
 
 // A key of 32-bit values is a small file; anything bigger is not one of ours.
 constexpr off_t kMaxKeyFileSize = 1024 * 1024;
+// Folders the store creates are the user's alone.
+constexpr mode_t kFolderMode = 0700;
 
 class FileDescriptor {
 public:
@@ -47,14 +52,14 @@ private:
 
 // XDG_CONFIG_HOME when absolute (a relative one is ignored), else
 // $HOME/.config; nothing when neither gives an absolute folder.
-QString ConfigDirectory()
+std::string ConfigDirectory()
 {
     const QByteArray config = qgetenv("XDG_CONFIG_HOME");
     if (config.startsWith('/'))
-        return QFile::decodeName(config);
+        return config.toStdString();
     const QByteArray home = qgetenv("HOME");
     if (home.startsWith('/'))
-        return QFile::decodeName(home) + QStringLiteral("/.config");
+        return home.toStdString() + "/.config";
     return {};
 }
 
@@ -70,10 +75,24 @@ QString RelativeKeyPath(QStringView path)
     return relative;
 }
 
+// The key's file as bytes; empty when there is no configuration directory.
+std::string KeyFile(QStringView path)
+{
+    const std::string folder = ConfigDirectory();
+    if (folder.empty())
+        return {};
+    return folder + '/' + QFile::encodeName(RelativeKeyPath(path) + QStringLiteral(".conf")).toStdString();
+}
+
+std::string FolderOf(const std::string& file) { return file.substr(0, file.rfind('/')); }
+std::string NameOf(const std::string& file) { return file.substr(file.rfind('/') + 1); }
+
 struct FileText {
     KeyStatus status = KeyStatus::Missing;
     std::string text;
     mode_t mode = 0600;
+    uid_t owner = 0;
+    gid_t group = 0;
 };
 
 // A regular file's text, read without blocking and never beyond the limit.
@@ -90,7 +109,7 @@ FileText ReadKeyFile(const std::string& path)
     // The path may have changed since the stat.
     if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
         return {KeyStatus::Unreadable, {}};
-    FileText file{KeyStatus::Read, {}, static_cast<mode_t>(info.st_mode & 07777)};
+    FileText file{KeyStatus::Read, {}, static_cast<mode_t>(info.st_mode & 07777), info.st_uid, info.st_gid};
     file.text.resize(static_cast<std::size_t>(kMaxKeyFileSize) + 1);
     std::size_t length = 0;
     while (length < file.text.size()) {
@@ -123,25 +142,97 @@ bool WriteAll(int fd, const std::string& text)
     return true;
 }
 
-void SyncFolder(const std::string& folder)
+bool SyncFolder(const std::string& folder)
 {
     FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.get() >= 0)
-        ::fsync(fd.get());
+    return fd.get() >= 0 && ::fsync(fd.get()) == 0;
 }
 
-// A save's new file until it replaces the key's; the name says whose it is,
-// so that a file the user named alike is never taken for one.
-const char kTemporarySuffix[] = ".saving-XXXXXX";
-
-// The temporary files of interrupted saves of this key.
-void RemoveLeftovers(const QString& folder, const QString& name)
+// The folder and those above it, each one made that is missing; an existing
+// folder's mode is left alone.
+bool MakeFolders(const std::string& folder)
 {
-    const QDir dir(folder);
-    const QStringList found =
-        dir.entryList({name + QStringLiteral(".saving-??????")}, QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& leftover : found)
-        QFile::remove(dir.filePath(leftover));
+    for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
+        const std::string part = folder.substr(0, slash);
+        if (::mkdir(part.c_str(), kFolderMode) != 0 && errno != EEXIST)
+            return false;
+        if (slash == std::string::npos)
+            break;
+    }
+    struct stat info {};
+    return ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// A save's new file until it replaces the key's: the key's file name, this
+// infix, the saving process's id, "-" and mkostemp's six characters, a name
+// no person gives a file by chance. A save holds an exclusive lock on it from
+// its making until the rename, so such a file that can be locked is a dead
+// save's.
+constexpr std::string_view kTemporaryInfix = ".saving-";
+constexpr std::size_t kTemporaryRandom = 6;
+
+bool IsTemporaryOf(std::string_view entry, std::string_view name)
+{
+    if (!entry.starts_with(name))
+        return false;
+    entry.remove_prefix(name.size());
+    if (!entry.starts_with(kTemporaryInfix))
+        return false;
+    entry.remove_prefix(kTemporaryInfix.size());
+    const std::size_t dash = entry.find('-');
+    if (dash == 0 || dash == std::string_view::npos || dash > 10 || entry.size() != dash + 1 + kTemporaryRandom)
+        return false;
+    for (std::size_t i = 0; i < entry.size(); ++i) {
+        const char ch = entry[i];
+        const bool digit = ch >= '0' && ch <= '9';
+        const bool letter = (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z');
+        if (i < dash ? !digit : i > dash && !digit && !letter)
+            return false;
+    }
+    return true;
+}
+
+// The temporary files that saves of this file left when they were killed;
+// a live save's file and anything else stay.
+void RemoveLeftovers(const std::string& folder, const std::string& name)
+{
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
+    if (!dir)
+        return;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        if (!IsTemporaryOf(entry->d_name, name))
+            continue;
+        const std::string path = folder + '/' + entry->d_name;
+        FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        struct stat opened {
+        }, named{};
+        if (fd.get() < 0 || ::fstat(fd.get(), &opened) != 0 || !S_ISREG(opened.st_mode) ||
+            ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0)
+            continue;
+        // Still the file that was locked: a save that made it gave up its lock.
+        if (::lstat(path.c_str(), &named) == 0 && named.st_ino == opened.st_ino && named.st_dev == opened.st_dev)
+            ::unlink(path.c_str());
+    }
+}
+
+// A new temporary file beside target, locked for this save.
+int MakeTemporary(const std::string& target, std::string& temporary)
+{
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        temporary = target + std::string(kTemporaryInfix) + std::to_string(::getpid()) + '-' +
+                    std::string(kTemporaryRandom, 'X');
+        const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+        if (fd < 0)
+            return -1;
+        // A cleaner may have taken it in the moment before the lock: then anew.
+        struct stat opened {
+        }, named{};
+        if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &opened) == 0 && ::lstat(temporary.c_str(), &named) == 0 &&
+            named.st_ino == opened.st_ino && named.st_dev == opened.st_dev)
+            return fd;
+        ::close(fd);
+    }
+    return -1;
 }
 
 // The file a save must replace: the key's file, or the target of a link to it.
@@ -159,22 +250,31 @@ std::string SaveTarget(const std::string& location)
     return resolved;
 }
 
+// The new file gets the old one's mode, owner and group: a save by another
+// user (root through sudo) must not leave a file its owner cannot write.
+StoreFailure KeepOwnership(int fd, const FileText& old)
+{
+    if (::fchmod(fd, old.mode) != 0)
+        return StoreFailure::Failed;
+    if (old.status != KeyStatus::Read)
+        return StoreFailure::None;
+    if (old.owner != ::geteuid())
+        return ::fchown(fd, old.owner, old.group) == 0 ? StoreFailure::None : StoreFailure::NotOwner;
+    // Only a member of the group can keep it; the owner keeps the file anyway.
+    static_cast<void>(::fchown(fd, static_cast<uid_t>(-1), old.group));
+    return StoreFailure::None;
+}
+
 }  // namespace
 
-QString KeyLocation(QStringView path)
-{
-    const QString folder = ConfigDirectory();
-    if (folder.isEmpty())
-        return {};
-    return folder + u'/' + RelativeKeyPath(path) + QStringLiteral(".conf");
-}
+QString KeyLocation(QStringView path) { return QFile::decodeName(QByteArray::fromStdString(KeyFile(path))); }
 
 KeyValues ReadKey(QStringView path)
 {
-    const QString location = KeyLocation(path);
-    if (location.isEmpty())
+    const std::string location = KeyFile(path);
+    if (location.empty())
         return {};
-    const FileText file = ReadKeyFile(QFile::encodeName(location).toStdString());
+    const FileText file = ReadKeyFile(location);
     KeyValues key{file.status, {}};
     for (const auto& [name, text] : ReadIniValues(file.text))
         key.texts.insert(QString::fromStdString(name), QString::fromStdString(text));
@@ -183,56 +283,63 @@ KeyValues ReadKey(QStringView path)
 
 // The whole key goes to a new file beside the one it replaces, which it then
 // replaces in one rename; a link to the key's file stays a link.
-bool WriteKey(QStringView path, const QList<QPair<QString, std::uint32_t>>& values)
+StoreFailure WriteKey(QStringView path, const QList<QPair<QString, std::uint32_t>>& values)
 {
-    const QString location = KeyLocation(path);
-    if (location.isEmpty())
-        return false;
-    const std::string target = SaveTarget(QFile::encodeName(location).toStdString());
+    const std::string location = KeyFile(path);
+    if (location.empty())
+        return StoreFailure::Failed;
+    const std::string target = SaveTarget(location);
     if (target.empty())
-        return false;
-    const QFileInfo targetInfo(QFile::decodeName(QByteArray::fromStdString(target)));
-    if (!QDir().mkpath(targetInfo.absolutePath()))
-        return false;
+        return StoreFailure::Failed;
+    const std::string folder = FolderOf(target);
+    if (!MakeFolders(folder))
+        return StoreFailure::Failed;
 
     // Never replace what could not be read whole: it would be lost.
     const FileText old = ReadKeyFile(target);
     if (old.status == KeyStatus::Unreadable)
-        return false;
+        return StoreFailure::Failed;
+    if (old.status == KeyStatus::Read && (old.mode & S_IWUSR) == 0)
+        return StoreFailure::ReadOnly;
     std::vector<std::pair<std::string, std::uint32_t>> update;
     for (const auto& [name, value] : values)
         update.emplace_back(name.toStdString(), value);
     const std::string text = WriteIniValues(old.text, update);
     // A file the next load would refuse must not be reported as saved.
     if (text.size() > static_cast<std::size_t>(kMaxKeyFileSize))
-        return false;
+        return StoreFailure::Failed;
 
-    RemoveLeftovers(targetInfo.absolutePath(), targetInfo.fileName());
-    std::string temporary = target + kTemporarySuffix;
-    FileDescriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
+    RemoveLeftovers(folder, NameOf(target));
+    std::string temporary;
+    FileDescriptor fd(MakeTemporary(target, temporary));
     if (fd.get() < 0)
-        return false;
-    const bool durable = ::fchmod(fd.get(), old.mode) == 0 && WriteAll(fd.get(), text) && ::fsync(fd.get()) == 0 &&
-                         fd.Close() && ::rename(temporary.c_str(), target.c_str()) == 0;
-    if (!durable) {
+        return StoreFailure::Failed;
+    StoreFailure failure = KeepOwnership(fd.get(), old);
+    if (failure == StoreFailure::None &&
+        !(WriteAll(fd.get(), text) && ::fsync(fd.get()) == 0 && ::rename(temporary.c_str(), target.c_str()) == 0))
+        failure = StoreFailure::Failed;
+    if (failure != StoreFailure::None) {
         ::unlink(temporary.c_str());
-        return false;
+        return failure;
     }
-    SyncFolder(QFile::encodeName(targetInfo.absolutePath()).toStdString());
-    return true;
+    // The lock goes with the descriptor, after the rename.
+    if (!fd.Close())
+        return StoreFailure::Failed;
+    // Renamed but not durable: a crash now could bring the old file back.
+    return SyncFolder(folder) ? StoreFailure::None : StoreFailure::Failed;
 }
 
 bool RemoveKey(QStringView path)
 {
-    const QString location = KeyLocation(path);
-    if (location.isEmpty())
+    const std::string location = KeyFile(path);
+    if (location.empty())
         return true;
-    const QFileInfo file(location);
-    if (!file.exists() && !file.isSymLink())
-        return true;
-    if (file.isDir() && !file.isSymLink())
+    struct stat info {};
+    if (::lstat(location.c_str(), &info) != 0)
+        return errno == ENOENT;
+    if (S_ISDIR(info.st_mode))
         return false;
-    return QFile::remove(file.absoluteFilePath());
+    return ::unlink(location.c_str()) == 0 || errno == ENOENT;
 }
 
 }  // namespace abacor::store

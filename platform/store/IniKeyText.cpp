@@ -56,20 +56,32 @@ IniLine Classify(std::string_view line)
 
 bool IsKeySection(std::string_view name) { return Lower(name) == "general"; }
 
-// Calls visit(line, classified, inKeySection) for each line, with its end of line.
+// Editors on Windows begin a file with one; it belongs to no line.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// The length of the line end at the start of text: CR LF, LF or CR; 0 for none.
+std::size_t LineEndAt(std::string_view text)
+{
+    if (text.starts_with("\r\n"))
+        return 2;
+    return !text.empty() && (text.front() == '\n' || text.front() == '\r') ? 1 : 0;
+}
+
+// Calls visit(line, end, classified, inKeySection) for each line of text
+// (without a byte-order mark), end being the line's own line end.
 template <typename Visit>
 void ForEachLine(std::string_view text, Visit visit)
 {
     bool inKeySection = true;  // lines before any section are the key's
     while (!text.empty()) {
-        const auto newline = text.find('\n');
-        const std::size_t length = newline == std::string_view::npos ? text.size() : newline + 1;
+        const std::size_t length = std::min(text.find_first_of("\r\n"), text.size());
         const std::string_view line = text.substr(0, length);
-        text.remove_prefix(length);
-        const IniLine classified = Classify(line.substr(0, line.size() - (line.back() == '\n' ? 1 : 0)));
+        const std::string_view end = text.substr(length, LineEndAt(text.substr(length)));
+        text.remove_prefix(length + end.size());
+        const IniLine classified = Classify(line);
         if (classified.kind == IniLine::Section)
             inKeySection = IsKeySection(classified.name);
-        visit(line, classified, inKeySection);
+        visit(line, end, classified, inKeySection);
     }
 }
 
@@ -78,7 +90,9 @@ void ForEachLine(std::string_view text, Visit visit)
 std::map<std::string, std::string> ReadIniValues(std::string_view text)
 {
     std::map<std::string, std::string> values;
-    ForEachLine(text, [&](std::string_view, const IniLine& line, bool inKeySection) {
+    if (text.starts_with(kByteOrderMark))
+        text.remove_prefix(kByteOrderMark.size());
+    ForEachLine(text, [&](std::string_view, std::string_view, const IniLine& line, bool inKeySection) {
         if (line.kind == IniLine::Value && inKeySection)
             values.emplace(Lower(line.name), std::string(line.value));
     });
@@ -87,25 +101,36 @@ std::map<std::string, std::string> ReadIniValues(std::string_view text)
 
 std::string WriteIniValues(std::string_view text, const std::vector<std::pair<std::string, std::uint32_t>>& values)
 {
-    std::map<std::string, std::string> lines;  // lower-case name -> its new line
-    for (const auto& [name, value] : values)
-        lines[Lower(name)] = name + '=' + std::to_string(value) + '\n';
+    const bool mark = text.starts_with(kByteOrderMark);
+    if (mark)
+        text.remove_prefix(kByteOrderMark.size());
+    // New lines end as the file's first line does.
+    const std::size_t firstEnd = text.find_first_of("\r\n");
+    const std::string newline = firstEnd == std::string_view::npos
+                                    ? "\n"
+                                    : std::string(text.substr(firstEnd, LineEndAt(text.substr(firstEnd))));
 
-    std::string written;
+    std::map<std::string, std::string> lines;  // lower-case name -> its new line, without its end
+    for (const auto& [name, value] : values)
+        lines[Lower(name)] = name + '=' + std::to_string(value);
+
+    std::string written(mark ? kByteOrderMark : std::string_view());
     written.reserve(text.size() + 40 * values.size());
+    const std::size_t start = written.size();
     std::size_t sectionEnd = std::string::npos;  // where the key's section ends so far
-    ForEachLine(text, [&](std::string_view line, const IniLine& classified, bool inKeySection) {
+    ForEachLine(text, [&](std::string_view line, std::string_view end, const IniLine& classified, bool inKeySection) {
         if (classified.kind == IniLine::Value && inKeySection) {
             if (const auto replaced = lines.find(Lower(classified.name)); replaced != lines.end()) {
-                written += replaced->second;
-                replaced->second.clear();  // written; a later line of the same name goes too
+                // In place, with the line's own end; a later line of the same name goes.
+                if (!replaced->second.empty())
+                    written += replaced->second + std::string(end.empty() ? std::string_view(newline) : end);
+                replaced->second.clear();
                 sectionEnd = written.size();
                 return;
             }
         }
         written += line;
-        if (!written.empty() && written.back() != '\n')
-            written += '\n';
+        written += end.empty() ? std::string_view(newline) : end;
         if (inKeySection && (classified.kind != IniLine::Other || sectionEnd != std::string::npos))
             sectionEnd = written.size();
     });
@@ -113,13 +138,16 @@ std::string WriteIniValues(std::string_view text, const std::vector<std::pair<st
     std::string added;
     for (const auto& [name, value] : values) {
         auto& line = lines[Lower(name)];
-        added += line;
+        if (!line.empty())
+            added += line + newline;
         line.clear();
     }
     if (added.empty())
         return written;
-    if (sectionEnd == std::string::npos)
-        return "[General]\n" + added + written;
+    if (sectionEnd == std::string::npos) {
+        written.insert(start, "[General]" + newline + added);
+        return written;
+    }
     written.insert(sectionEnd, added);
     return written;
 }

@@ -10,6 +10,8 @@
 
 #include <cstdint>
 
+#include "platform/store/UserStore.h"
+
 namespace abacor::store {
 
 enum class KeyStatus { Missing, Unreadable, Read };
@@ -21,7 +23,7 @@ struct KeyValues {
 
 QString KeyLocation(QStringView path);
 KeyValues ReadKey(QStringView path);
-[[nodiscard]] bool WriteKey(QStringView path, const QList<QPair<QString, std::uint32_t>>& values);
+[[nodiscard]] StoreFailure WriteKey(QStringView path, const QList<QPair<QString, std::uint32_t>>& values);
 [[nodiscard]] bool RemoveKey(QStringView path);
 
 }  // namespace abacor::store

@@ -43,15 +43,15 @@ KeyValues ReadKey(QStringView path)
 }
 
 // The registry replaces each value atomically and keeps no cache of ours.
-bool WriteKey(QStringView path, const QList<QPair<QString, std::uint32_t>>& values)
+StoreFailure WriteKey(QStringView path, const QList<QPair<QString, std::uint32_t>>& values)
 {
     QSettings key(KeyLocation(path), QSettings::NativeFormat);
     if (!key.isWritable())
-        return false;
+        return StoreFailure::Failed;
     for (const auto& [name, value] : values)
         key.setValue(name, static_cast<uint>(value));
     key.sync();
-    return key.status() == QSettings::NoError;
+    return key.status() == QSettings::NoError ? StoreFailure::None : StoreFailure::Failed;
 }
 
 bool RemoveKey(QStringView path)

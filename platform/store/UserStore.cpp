@@ -30,7 +30,12 @@ bool UserStoreKey::DeleteKey(QStringView path) { return store::RemoveKey(path); 
 
 std::optional<QString> UserStoreKey::QueryText(QStringView name) const
 {
-    if (const auto stored = stored_.find(name.toString().toLower()); stored != stored_.end())
+    // Folded as the reader folds the file's names: ASCII letters only.
+    QString folded = name.toString();
+    for (QChar& ch : folded)
+        if (ch >= u'A' && ch <= u'Z')
+            ch = QChar(ch.unicode() + 32);
+    if (const auto stored = stored_.find(folded); stored != stored_.end())
         return *stored;
     return std::nullopt;
 }
@@ -41,12 +46,12 @@ void UserStoreKey::SetValue(QStringView name, std::uint32_t value)
     dirty_ = true;
 }
 
-bool UserStoreKey::Close()
+StoreResult UserStoreKey::Close()
 {
     if (!dirty_)
-        return true;
+        return {};
     dirty_ = false;
-    const bool written = store::WriteKey(path_, pending_);
+    const StoreResult written{store::WriteKey(path_, pending_)};
     pending_.clear();
     return written;
 }

@@ -11,6 +11,20 @@
 
 namespace abacor {
 
+// Why a write did not happen.
+enum class StoreFailure {
+    None,
+    Failed,    // no place for it, an unreadable file, a disk that refused
+    ReadOnly,  // the file is read-only for its owner
+    NotOwner,  // the file is another user's, and keeping its owner failed
+};
+
+// A write's outcome: true when it happened and is durable.
+struct [[nodiscard]] StoreResult {
+    StoreFailure failure = StoreFailure::None;
+    explicit operator bool() const { return failure == StoreFailure::None; }
+};
+
 // The per-user store, registry-like: keys named by backslash paths such as
 // "\Software\Korvel\Abacor", each holding named 32-bit values. On Windows it
 // is the current user's registry; elsewhere one INI file per key under the
@@ -40,7 +54,7 @@ public:
     // Writes what was set, atomically, keeping every other value and line of
     // the key; false when it could not be made durable or when the stored key
     // could not be read whole. A failed write leaves the key as it was.
-    [[nodiscard]] bool Close();
+    StoreResult Close();
 
 private:
     explicit UserStoreKey(QString path) : path_(std::move(path)) {}

@@ -8,14 +8,18 @@
 
 #include <csignal>
 #include <cstring>
+#include <fcntl.h>
 #include <functional>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "platform/store/UserStore.h"
+#include "settings/SettingsStore.h"
 #include "tests/editor/EditorFixture.h"
 
 namespace abacor::test {
@@ -242,19 +246,124 @@ TEST_F(StoreFaults, ASaveThatWouldOutgrowTheLoadLimitFailsAndKeepsTheFile)
     EXPECT_EQ(ReadStoreFile(), notes);
 }
 
-TEST_F(StoreFaults, LeftoversOfAnInterruptedSaveAreCleared)
+TEST_F(StoreFaults, LeftoversOfAnInterruptedSaveAreClearedAndNothingElse)
 {
     WriteStoreFile("[General]\n");
     const QString folder = ConfigDir() + QStringLiteral("/Korvel/");
-    for (const char* name : {"Abacor.conf.saving-a1B2c3", "Abacor.conf.lock", "Abacor.conf.backup"}) {
+    for (const char* name :
+         {"Abacor.conf.saving-4242-a1B2c3", "Abacor.conf.saving-4243-Zz9999", "Abacor.conf.lock", "Abacor.conf.backup",
+          "Abacor.conf.saving-backup", "Abacor.conf.saving-42-a1B2c", "xAbacor.conf.saving-1-abcdef"}) {
         QFile file(folder + QLatin1String(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
+    // A save in progress elsewhere holds its file locked.
+    const QByteArray live = QFile::encodeName(folder + QStringLiteral("Abacor.conf.saving-4243-Zz9999"));
+    const int liveFd = ::open(live.constData(), O_RDONLY);
+    ASSERT_GE(liveFd, 0);
+    ASSERT_EQ(::flock(liveFd, LOCK_EX), 0);
     ASSERT_TRUE(SaveSettings(Distinct(4)));
-    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden),
-              (QStringList{QStringLiteral("Abacor.conf"), QStringLiteral("Abacor.conf.backup"),
-                           QStringLiteral("Abacor.conf.lock")}))
-        << "a lock file is no file of ours";
+    ::close(liveFd);
+    EXPECT_EQ(
+        QDir(folder).entryList(QDir::Files | QDir::Hidden),
+        (QStringList{QStringLiteral("Abacor.conf"), QStringLiteral("Abacor.conf.backup"),
+                     QStringLiteral("Abacor.conf.lock"), QStringLiteral("Abacor.conf.saving-42-a1B2c"),
+                     QStringLiteral("Abacor.conf.saving-4243-Zz9999"), QStringLiteral("Abacor.conf.saving-backup"),
+                     QStringLiteral("xAbacor.conf.saving-1-abcdef")}));
+
+    // A link to a name with wildcards: only that name's leftovers are its own.
+    const QString other = ConfigDir() + QStringLiteral("/other/");
+    ASSERT_TRUE(QDir().mkpath(other));
+    for (const char* name : {"a*.conf", "abc.conf.lock", "aQ.conf.saving-1-123456", "[ab].conf", "a.conf.lock"}) {
+        QFile file(other + QLatin1String(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    ASSERT_TRUE(QFile::remove(StoreFile()));
+    Link(QStringLiteral("../other/a*.conf"), StoreFile());
+    ASSERT_TRUE(SaveSettings(Distinct(5)));
+    EXPECT_EQ(QDir(other).entryList(QDir::Files | QDir::Hidden).size(), 5);
+}
+
+TEST_F(StoreFaults, TwoSavesAtOnceBothSucceed)
+{
+    const pid_t other = fork();
+    ASSERT_GE(other, 0);
+    int failures = 0;
+    for (int round = 0; round < 200; ++round)
+        failures += SaveSettings(Distinct(other == 0 ? 10 : 20)) ? 0 : 1;
+    if (other == 0)
+        _exit(failures == 0 ? 0 : 1);
+    int status = 0;
+    waitpid(other, &status, 0);
+    EXPECT_EQ(failures, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the other saver failed";
+    EXPECT_EQ(QDir(ConfigDir() + QStringLiteral("/Korvel")).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("Abacor.conf")});
+}
+
+// Hand-written files: after a save of TaxPercent=900 the file loads it, has
+// one TaxPercent line, and keeps the rest of its bytes as they were.
+TEST_F(StoreFaults, HandWrittenFilesSaveBackAsTheyRead)
+{
+    const struct {
+        const char* file;
+        const char* after;
+    } cases[] = {
+        {"\xEF\xBB\xBFTaxPercent=800\n", "\xEF\xBB\xBFTaxPercent=900\n"},
+        {"\xEF\xBB\xBF[General]\r\nMine=keep\r\n", "\xEF\xBB\xBF[General]\r\nMine=keep\r\nTaxPercent=900\r\n"},
+        {"TaxPercent=800\rMine=keep\r", "TaxPercent=900\rMine=keep\r"},
+        {"[General]\r\nTaxPercent=800\r\nMine=keep", "[General]\r\nTaxPercent=900\r\nMine=keep\r\n"},
+        {"Mine=keep\r\rTaxPercent=7\n", "Mine=keep\r\rTaxPercent=900\n"},
+    };
+    for (const auto& c : cases) {
+        WriteStoreFile(c.file);
+        auto key = UserStoreKey::CreateOrOpen(kSettingsKeyPath);
+        ASSERT_TRUE(key.has_value());
+        key->SetValue(u"TaxPercent", 900);
+        ASSERT_TRUE(key->Close()) << c.file;
+        EXPECT_EQ(ReadStoreFile(), QByteArray(c.after)) << c.file;
+        EXPECT_EQ(LoadSettings().TaxPercent, 900u) << c.file;
+    }
+    // Names fold alike on both sides, letters beyond ASCII as they stand.
+    WriteStoreFile("\xC3\x84"
+                   "B=7\n");
+    EXPECT_EQ(UserStoreKey::OpenForRead(kSettingsKeyPath)->QueryText(u"ÄB"), QStringLiteral("7"));
+    EXPECT_EQ(UserStoreKey::OpenForRead(kSettingsKeyPath)->QueryText(u"Äb"), QStringLiteral("7"));
+}
+
+TEST_F(StoreFaults, AReadOnlyFileIsNotReplacedAndSaysWhy)
+{
+    WriteStoreFile("[General]\nTaxPercent=800\n");
+    ASSERT_EQ(::chmod(QFile::encodeName(StoreFile()).constData(), 0444), 0);
+    EXPECT_EQ(SaveSettings(Distinct(3)).failure, StoreFailure::ReadOnly);
+    EXPECT_EQ(ReadStoreFile(), QByteArray("[General]\nTaxPercent=800\n"));
+}
+
+TEST_F(StoreFaults, AnotherUsersFileKeepsItsOwner)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root can save another user's file";
+    WriteStoreFile("[General]\nTaxPercent=800\n");
+    const QByteArray path = QFile::encodeName(StoreFile());
+    ASSERT_EQ(::chown(path.constData(), 65534, 65534), 0);
+    ASSERT_TRUE(SaveSettings(Distinct(3)));
+    struct stat info {};
+    ASSERT_EQ(::stat(path.constData(), &info), 0);
+    EXPECT_EQ(info.st_uid, 65534u);
+    EXPECT_EQ(info.st_gid, 65534u);
+}
+
+TEST_F(StoreFaults, AFolderNameThatIsNoUtf8IsKeptAsItsBytes)
+{
+    const QByteArray latin = QFile::encodeName(ConfigDir()) + "/lat\xe9n";
+    qputenv("XDG_CONFIG_HOME", latin);
+    ASSERT_TRUE(SaveSettings(Distinct(6)));
+    struct stat info {};
+    EXPECT_EQ(::stat((latin + "/Korvel/Abacor.conf").constData(), &info), 0);
+    EXPECT_EQ(LoadSettings(), Distinct(6));
+    EXPECT_NE(::stat((QFile::encodeName(ConfigDir()) + "/lat\xef\xbf\xbdn").constData(), &info), 0)
+        << "no stray folder";
+    ASSERT_EQ(::stat((latin + "/Korvel").constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u) << "folders the store makes are the user's alone";
 }
 
 TEST_F(StoreFaults, ConfigurationFoldersThatAreNotAbsoluteAreIgnored)

@@ -117,7 +117,7 @@ TEST_F(SettingsStore, ASaveThatCannotReachTheDiskFailsAndKeepsThePreviousRecord)
     bool saved = true;
     {
         const ScopedFileSizeLimit limit;
-        saved = SaveSettings(Distinct(200));
+        saved = static_cast<bool>(SaveSettings(Distinct(200)));
     }
 
     EXPECT_FALSE(saved);
