@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include <optional>
+
 #include "editor/SettingsSheet.h"
 
 #include "platform/shell/ApplicationSetup.h"
@@ -10,7 +12,9 @@ namespace abacor {
 
 int RunSettingsEditor(int argc, char* argv[])
 {
+    std::optional<DisplayStartGuard> guard(std::in_place, "AbacorSet");
     QApplication application(argc, argv);
+    guard.reset();
     SetUpApplication(QStringLiteral("AbacorSet"));
     SettingsSheet sheet(ScreenMetrics{});
     sheet.exec();

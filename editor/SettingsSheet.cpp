@@ -91,13 +91,17 @@ void SettingsSheet::SaveSettings()
 {
     const bool modified = record_.modified();
     record_.SetModified(false);
-    if (abacor::SaveSettings(record_.settings())) {
+    const StoreResult saved = abacor::SaveSettings(record_.settings());
+    if (saved) {
         ShowMessageBox(this, QString::fromUtf16(kSaved), StyleOk);
         return;
     }
     // Never report a save that did not happen; the changes stay unsaved.
     record_.SetModified(modified);
-    ShowMessageBox(this, QString::fromUtf16(kSaveFailed), StyleOk);
+    const char16_t* why = saved.failure == StoreFailure::ReadOnly   ? kSaveReadOnly
+                          : saved.failure == StoreFailure::NotOwner ? kSaveNotOwner
+                                                                    : kSaveFailed;
+    ShowMessageBox(this, QString::fromUtf16(why), StyleOk);
 }
 
 void SettingsSheet::DeleteSettings()

@@ -14,8 +14,19 @@ CalculatorSettings DefaultSettings()
 
 const SettingDescriptor* FindSetting(std::string_view name)
 {
+    // Without regard to case, as the store matches names.
+    const auto same = [](std::string_view a, std::string_view b) {
+        if (a.size() != b.size())
+            return false;
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            const auto fold = [](char ch) { return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch + 32) : ch; };
+            if (fold(a[i]) != fold(b[i]))
+                return false;
+        }
+        return true;
+    };
     for (const SettingDescriptor& entry : kSettingsTable) {
-        if (entry.name == name)
+        if (same(entry.name, name))
             return &entry;
     }
     return nullptr;

@@ -1,19 +1,46 @@
 #include "platform/drawing/Fonts.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QStringList>
 
 #include <algorithm>
+#include <cstdio>
+
+#include "platform/shell/ConsoleText.h"
 
 namespace abacor {
 
 namespace {
 
+// The calculator's faces; where none is installed, any face that has the
+// Japanese captions (fontconfig knows), and where there is none, one word on
+// the terminal instead of a window of empty boxes.
+const QStringList& Families()
+{
+    static const QStringList families = [] {
+        QStringList faces{QStringLiteral("MS UI Gothic"), QStringLiteral("IPAPGothic"),
+                          QStringLiteral("Noto Sans CJK JP")};
+        const QStringList installed = QFontDatabase::families();
+        if (std::any_of(faces.begin(), faces.end(), [&](const QString& face) { return installed.contains(face); }))
+            return faces;
+        const QStringList japanese = QFontDatabase::families(QFontDatabase::Japanese);
+        if (!japanese.isEmpty())
+            return faces << japanese.front();
+        std::fprintf(
+            stderr, "%s\n",
+            InUsersLanguage("日本語を表示できるフォントがありません。fonts-ipafont-gothic などを入れてください。",
+                            "No installed font has Japanese characters; the captions cannot be shown. "
+                            "Install fonts-ipafont-gothic or fonts-noto-cjk."));
+        return faces;
+    }();
+    return families;
+}
+
 QFont BaseFont(FontQuality quality)
 {
     QFont font;
-    font.setFamilies(
-        {QStringLiteral("MS UI Gothic"), QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
+    font.setFamilies(Families());
     font.setWeight(QFont::Normal);
     font.setItalic(false);
     font.setUnderline(false);

@@ -2,7 +2,12 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
 #include "platform/shell/AppIcon.h"
+#include "platform/shell/ConsoleText.h"
 #include "platform/shell/PaintedParts.h"
 
 namespace abacor {
@@ -14,6 +19,53 @@ void SetUpApplication(const QString& name)
     QApplication::setApplicationName(name);
     QApplication::setWindowIcon(AppIcon());
     InstallPaintedPartsAccessibility();
+}
+
+namespace {
+
+const char* startingProgram = nullptr;
+QtMessageHandler previousHandler = nullptr;
+struct HeldMessage {
+    QtMsgType type;
+    QString text;
+};
+std::vector<HeldMessage> heldMessages;
+
+[[noreturn]] void NoDisplay()
+{
+    std::fprintf(stderr, "%s: %s\n", startingProgram,
+                 InUsersLanguage("画面（ディスプレイ）に接続できないため起動できません。DISPLAY または "
+                                 "WAYLAND_DISPLAY を確かめてください。",
+                                 "cannot start: no display to connect to (check DISPLAY or WAYLAND_DISPLAY)."));
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+void HoldStartMessage(QtMsgType type, const QMessageLogContext&, const QString& text)
+{
+    // A platform plugin that cannot start ends in a fatal message.
+    if (type == QtFatalMsg)
+        NoDisplay();
+    heldMessages.push_back({type, text});
+}
+
+}  // namespace
+
+DisplayStartGuard::DisplayStartGuard(const char* program)
+{
+    startingProgram = program;
+    const bool platformChosen = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+    if (!platformChosen && qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        NoDisplay();
+    previousHandler = qInstallMessageHandler(HoldStartMessage);
+}
+
+DisplayStartGuard::~DisplayStartGuard()
+{
+    qInstallMessageHandler(previousHandler);
+    for (const HeldMessage& message : heldMessages)
+        qt_message_output(message.type, QMessageLogContext(), message.text);
+    heldMessages.clear();
 }
 
 }  // namespace abacor

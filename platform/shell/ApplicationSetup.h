@@ -10,4 +10,17 @@ namespace abacor {
 // title), the icon, and the accessibility of painted parts.
 void SetUpApplication(const QString& name);
 
+// Lives while a program makes its application object: when there is no
+// display to show it on (none named, or one that refuses the connection) the
+// program says so in one line and ends with status 1, instead of an abort.
+// Qt's own start-up messages are held back and shown only if the start
+// succeeds.
+class DisplayStartGuard {
+public:
+    explicit DisplayStartGuard(const char* program);
+    ~DisplayStartGuard();
+    DisplayStartGuard(const DisplayStartGuard&) = delete;
+    DisplayStartGuard& operator=(const DisplayStartGuard&) = delete;
+};
+
 }  // namespace abacor

@@ -2,6 +2,8 @@
 #include <QFile>
 #include <QTest>
 
+#include <sys/stat.h>
+
 #include "tests/editor/EditorFixture.h"
 
 namespace abacor::test {
@@ -94,6 +96,17 @@ TEST_F(SheetFlow, AFailedSaveSaysSoAndKeepsTheChangesUnsaved)
     EXPECT_EQ(s.modified(), 1);
     answers = {AnswerNo};
     EXPECT_FALSE(Exit()) << "the unsaved changes still ask before exit";
+}
+
+TEST_F(SheetFlow, AReadOnlyFileSaysSo)
+{
+    WriteStoreFile("[General]\n");
+    ASSERT_EQ(::chmod(QFile::encodeName(StoreFile()).constData(), 0444), 0);
+    SettingsSheet& s = Open();
+    Click(page1().controls().Check(IdcGradation));
+    s.OnCommand(IdSave);
+    EXPECT_EQ(asked, (std::vector<Asked>{{"設定ファイルが読み取り専用のため、設定を保存できませんでした。", 0}}));
+    EXPECT_EQ(s.modified(), 1);
 }
 
 TEST_F(SheetFlow, RevertShowsTheStoredValuesOnEveryShownPage)

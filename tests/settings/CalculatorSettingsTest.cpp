@@ -64,10 +64,13 @@ TEST(SettingValueText, AssignmentChangesOneValueOnly)
     CalculatorSettings expected = DefaultSettings();
     expected.TaxPercent = 800;
     EXPECT_EQ(settings, expected);
-    for (const char* bad : {"TaxPercent", "Nope=1", "TaxPercent=", "=5", "taxpercent=1", "TaxPercent=x"}) {
+    for (const char* bad : {"TaxPercent", "Nope=1", "TaxPercent=", "=5", "TaxPercent=x"}) {
         EXPECT_FALSE(ApplySettingAssignment(settings, bad)) << bad;
         EXPECT_EQ(settings, expected) << bad;
     }
+    // Names match without regard to case, as in the store.
+    ASSERT_TRUE(ApplySettingAssignment(settings, "taxpercent=900"));
+    EXPECT_EQ(settings.TaxPercent, 900u);
 }
 
 }  // namespace

@@ -1,23 +1,71 @@
 // abacor-calc: runs key tokens through the headless calculator.
 #include <iostream>
 #include <sstream>
+#include <string_view>
 
 #include "tools/abacor-calc/CalcDriver.h"
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: abacor-calc [--help] [--] [TOKEN...]\n"
+    "\n"
+    "Feeds key tokens to a freshly started calculator (every setting at its\n"
+    "default) and prints, after each token, one line of five TAB-separated\n"
+    "fields: the token, the display, the result line, the memory line and the\n"
+    "operator sign. Tokens come from the arguments, or from standard input\n"
+    "when there are none, separated by whitespace.\n"
+    "\n"
+    "tokens:\n"
+    "  0-9 .                 digits and the point\n"
+    "  + - * / (or + - x /)  the operators, also as the keys show them\n"
+    "  =  +/-                equals, change sign\n"
+    "  CE  C  CA             clear entry (the digit drop with ShiftKeyFlg), clear, all clear\n"
+    "  %  sq  cube  sqrt     percent, square, cube, square root\n"
+    "  tax+  tax-            tax-inclusive and tax-exclusive amount\n"
+    "  M+  M-  MR  MC  ANS   memory plus, minus, recall, clear; last answer\n"
+    "  #N                    command id N through the window's command table\n"
+    "  set:Name=Value        one setting (decimal or 0x hexadecimal; names in any case)\n"
+    "  load                  the settings stored for the current user\n"
+    "\n"
+    "options:\n"
+    "  -h, --help            this text\n"
+    "  --                    what follows are tokens, even if they begin with \"--\"\n"
+    "\n"
+    "exit status: 0 when every token was applied, 2 at the first unknown token\n"
+    "or malformed set: (after a message on standard error), or for a bad option.\n";
+
+}  // namespace
 
 int main(int argc, char* argv[])
 {
     std::ios::sync_with_stdio(false);
+    int first = 1;
+    for (; first < argc; ++first) {
+        const std::string_view argument = argv[first];
+        if (argument == "--") {
+            ++first;
+            break;
+        }
+        if (argument == "-h" || argument == "--help") {
+            std::cout << kUsage;
+            return 0;
+        }
+        // "-" alone and "-..." are tokens (minus); options begin with "--".
+        if (!argument.starts_with("--"))
+            break;
+        std::cerr << "abacor-calc: unknown option " << argument << "\n" << kUsage;
+        return 2;
+    }
+
     abacor::CalcDriver driver(std::cout, std::cerr);
-    int status = 0;
-    if (argc > 1) {
+    if (first < argc) {
         std::string joined;
-        for (int i = 1; i < argc; ++i)
+        for (int i = first; i < argc; ++i)
             joined.append(argv[i]).append(1, ' ');
         std::istringstream arguments(joined);
-        status = driver.Run(arguments);
-    } else {
-        std::cin.tie(&std::cout);
-        status = driver.Run(std::cin);
+        return driver.Run(arguments);
     }
-    return status;
+    std::cin.tie(&std::cout);
+    return driver.Run(std::cin);
 }
