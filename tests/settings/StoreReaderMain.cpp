@@ -1,12 +1,16 @@
 // Helper of the store tests: loads the settings N times and prints each
-// record read as one line of its 30 values.
+// record read as one line of its 30 values; with "save", saves the defaults
+// once and ends with status 3 when the save reports failure.
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 #include "settings/SettingsStore.h"
 
 int main(int argc, char* argv[])
 {
+    if (argc > 1 && std::string_view(argv[1]) == "save")
+        return abacor::SaveSettings(abacor::DefaultSettings()) ? 0 : 3;
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 1;
     for (int round = 0; round < rounds; ++round) {
         const abacor::CalculatorSettings settings = abacor::LoadSettings();
