@@ -39,6 +39,12 @@ struct CalculatorSettings {
     std::uint32_t AddButton3Type;
     std::uint32_t AddButton4Type;
     std::uint32_t TaxPercent;
+    // The desk functions; their defaults keep the phone's behaviour.
+    std::uint32_t RoundSelector;
+    std::uint32_t DecimalSelector;
+    std::uint32_t GrandTotalFlg;
+    std::uint32_t DeskTaxFlg;
+    std::uint32_t TaxPercent2;
 
     friend bool operator==(const CalculatorSettings&, const CalculatorSettings&) = default;
 };
@@ -47,9 +53,11 @@ struct SettingDescriptor {
     std::string_view name;
     std::uint32_t CalculatorSettings::*field;
     std::uint32_t defaultValue;
+    // A stored value above this loads as the default.
+    std::uint32_t maximum = 0xFFFFFFFFu;
 };
 
-inline constexpr int kSettingCount = 30;
+inline constexpr int kSettingCount = 35;
 
 // Table order is load and save order.
 inline constexpr std::array<SettingDescriptor, kSettingCount> kSettingsTable{{
@@ -83,6 +91,11 @@ inline constexpr std::array<SettingDescriptor, kSettingCount> kSettingsTable{{
     {"AddButton3Type", &CalculatorSettings::AddButton3Type, 0},
     {"AddButton4Type", &CalculatorSettings::AddButton4Type, 0},
     {"TaxPercent", &CalculatorSettings::TaxPercent, 500},
+    {"RoundSelector", &CalculatorSettings::RoundSelector, 0, 3},
+    {"DecimalSelector", &CalculatorSettings::DecimalSelector, 2, 5},
+    {"GrandTotalFlg", &CalculatorSettings::GrandTotalFlg, 0, 1},
+    {"DeskTaxFlg", &CalculatorSettings::DeskTaxFlg, 0, 1},
+    {"TaxPercent2", &CalculatorSettings::TaxPercent2, 800, 2000},
 }};
 
 // The key groups the editor colours separately.
@@ -97,7 +110,7 @@ struct KeyColours {
 };
 KeyColours KeyGroupColours(const CalculatorSettings& settings, KeyGroup group);
 
-// Index of the editor's drop-down list; stored values outside 1..6 place no key.
+// Index of the editor's drop-down list; stored values outside 1..9 place no key.
 enum class AddButtonType : std::uint32_t {
     None = 0,
     Percent = 1,
@@ -106,6 +119,9 @@ enum class AddButtonType : std::uint32_t {
     SquareRoot = 4,
     TaxIncluded = 5,
     TaxExcluded = 6,
+    GrandTotal = 7,
+    RateSwitch = 8,
+    DoubleZero = 9,
 };
 
 // Readers treat any nonzero flag value as on.

@@ -28,7 +28,7 @@ bool ApplySettingAssignment(CalculatorSettings& settings, std::string_view assig
         return false;
     const SettingDescriptor* entry = FindSetting(assignment.substr(0, equals));
     const auto value = ParseSettingValue(assignment.substr(equals + 1));
-    if (entry == nullptr || !value)
+    if (entry == nullptr || !value || *value > entry->maximum)
         return false;
     settings.*entry->field = *value;
     return true;

@@ -24,7 +24,7 @@ CalculatorSettings LoadSettings()
         const auto text = key->QueryText(ValueName(entry));
         if (!text)
             continue;
-        if (const auto value = ParseSettingValue(text->toStdString()))
+        if (const auto value = ParseSettingValue(text->toStdString()); value && *value <= entry.maximum)
             settings.*entry.field = *value;
     }
     return settings;

@@ -12,7 +12,7 @@ inline constexpr char16_t kSettingsKeyPath[] = u"\\Software\\Korvel\\Abacor";
 // or unreadable; all defaults, and nothing created, when there is no key.
 CalculatorSettings LoadSettings();
 
-// Writes all 30 values in table order as one atomic update. False when the
+// Writes every value in table order as one atomic update. False when the
 // store could not be written; the record stored before is then intact.
 StoreResult SaveSettings(const CalculatorSettings& settings);
 

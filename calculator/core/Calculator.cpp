@@ -1,5 +1,6 @@
 #include "calculator/core/Calculator.h"
 
+#include "calculator/engine/FunctionMath.h"
 #include "calculator/engine/NumberText.h"
 #include "calculator/engine/ScaledArithmetic.h"
 
@@ -16,6 +17,42 @@ void Calculator::Repaint(DisplayRegion region)
 {
     if (sink_ != nullptr)
         sink_->Invalidate(region);
+}
+
+RoundMode Calculator::Rounding() const
+{
+    return settings_->RoundSelector <= 3 ? static_cast<RoundMode>(settings_->RoundSelector) : RoundMode::Off;
+}
+
+int Calculator::RoundedPlaces() const { return SelectorPlaces(settings_->DecimalSelector); }
+
+bool Calculator::Add2() const { return Rounding() != RoundMode::Off && settings_->DecimalSelector == kAdd2; }
+
+std::optional<RoundedValue> Calculator::Finished(double value) const
+{
+    if (Rounding() != RoundMode::Off)
+        return RoundResult(value, Rounding(), RoundedPlaces());
+    QString plain;
+    if (FormatResult(value, plain))
+        return std::nullopt;
+    return RoundedValue{value, plain};
+}
+
+void Calculator::StartKey()
+{
+    previousKey_ = currentKey_;
+    currentKey_ = LastKey::Other;
+    if (state_.taxAmountShown) {
+        state_.taxAmountShown = false;
+        Repaint(DisplayRegion::DisplayBox);
+    }
+}
+
+void Calculator::ShowEntryText(double value, const QString& plain)
+{
+    state_.entryValue = value;
+    state_.displayText = Grouped(plain, GroupingMode::Display);
+    Repaint(DisplayRegion::DisplayBox);
 }
 
 std::optional<QString> Calculator::ShowEntry(double value)
@@ -61,6 +98,7 @@ void Calculator::ResetCalculator(bool showError)
 
 bool Calculator::PasteNumber(QStringView text)
 {
+    StartKey();
     if (InErrorState())
         return false;
     const std::optional<QString> plain = PastedNumber(text);
@@ -112,6 +150,11 @@ void Calculator::EnterDigit(QStringView key)
 
 void Calculator::ApplyOperatorKey(Operator op, QStringView symbol)
 {
+    Calculate(op, symbol, op == Operator::None ? Finish::Equals : Finish::Chain);
+}
+
+void Calculator::Calculate(Operator op, QStringView symbol, Finish finish)
+{
     if (InErrorState())
         return;
     state_.operatorText = symbol.toString();
@@ -123,23 +166,63 @@ void Calculator::ApplyOperatorKey(Operator op, QStringView symbol)
     }
 
     state_.displayText = StripGrouping(state_.displayText);
-    const int places = DecimalPlaces(state_.displayText);
-    Complete(abacor::ApplyOperator(state_.pendingOperator, state_.accumulator, state_.entryValue, places), op);
+    // ADD2: a whole number typed for a sum or a difference is in hundredths.
+    const auto addsOrSubtracts = [](Operator o) { return o == Operator::Add || o == Operator::Subtract; };
+    if (Add2() && state_.entryState == EntryState::Typing && !state_.displayText.contains(u'.') &&
+        (addsOrSubtracts(state_.pendingOperator) ||
+         (state_.pendingOperator == Operator::None && (addsOrSubtracts(op) || finish == Finish::Memory)))) {
+        const double hundredths = Hundredths(state_.entryValue);
+        QString plain;
+        FormatResult(hundredths, plain);
+        state_.entryValue = hundredths;
+        state_.displayText = plain;
+    }
+    Complete(abacor::ApplyOperator(state_.pendingOperator, state_.accumulator, state_.entryValue), op, finish);
 }
 
-void Calculator::Complete(std::optional<double> accumulator, Operator next)
+void Calculator::Complete(std::optional<double> accumulator, Operator next, Finish finish)
 {
     if (!accumulator) {
         ResetCalculator(true);
         return;
     }
-    if (!ShowResult(*accumulator))
+    if (finish != Finish::Chain && Rounding() != RoundMode::Off) {
+        const std::optional<RoundedValue> rounded = RoundResult(*accumulator, Rounding(), RoundedPlaces());
+        if (!rounded) {
+            ResetCalculator(true);
+            return;
+        }
+        ShowEntryText(rounded->value, rounded->text);
+        state_.accumulator = rounded->value;
+        state_.resultText = Grouped(rounded->text, GroupingMode::Always);
+        Repaint(DisplayRegion::ResultBox);
+        state_.entryState = EntryState::Result;
+    } else if (!ShowResult(*accumulator)) {
         return;
+    }
+    const bool endsCalculation = state_.pendingOperator != Operator::None;
     state_.pendingOperator = next;
     if (next == Operator::None) {
         state_.lastAnswerText = state_.displayText;
         state_.lastAnswer = state_.entryValue;
     }
+    if ((finish == Finish::Equals && endsCalculation) || finish == Finish::Percent)
+        AddToGrandTotal(state_.entryValue);
+}
+
+void Calculator::AddToGrandTotal(double value)
+{
+    if (!FlagOn(settings_->GrandTotalFlg))
+        return;
+    const double total = DecimalSum(state_.grandTotal, value);
+    QString shown;
+    if (!(total > -1e12 && total < 1e12) || FormatResult(total, shown)) {
+        state_.grandTotal = 0.0;
+        ResetCalculator(true);
+        return;
+    }
+    state_.grandTotal = total;
+    Repaint(DisplayRegion::DisplayBox);
 }
 
 void Calculator::ChangeSign()
@@ -206,8 +289,80 @@ void Calculator::OnAllClear()
 {
     ResetCalculator(false);
     OnMemoryClear();
+    state_.grandTotal = 0.0;
 }
 
 void Calculator::OnOK() { ApplyOperatorKey(Operator::None, {}); }
+
+void Calculator::EnterDoubleZero()
+{
+    EnterDigit(u"0");
+    EnterDigit(u"0");
+}
+
+std::uint32_t Calculator::ActiveTaxRate() const
+{
+    return state_.secondRate ? settings_->TaxPercent2 : settings_->TaxPercent;
+}
+
+void Calculator::OnRateSwitch()
+{
+    if (InErrorState())
+        return;
+    state_.secondRate = !state_.secondRate;
+    Repaint(DisplayRegion::DisplayBox);
+}
+
+void Calculator::OnGrandTotal()
+{
+    if (InErrorState())
+        return;
+    const bool again = previousKey_ == LastKey::GrandTotal;
+    currentKey_ = LastKey::GrandTotal;
+    if (again) {
+        state_.grandTotal = 0.0;
+        Repaint(DisplayRegion::DisplayBox);
+        return;
+    }
+    // Like memory recall: the entry, the pending operator kept.
+    ShowFinishedEntry(FlagOn(settings_->GrandTotalFlg) ? state_.grandTotal : 0.0);
+}
+
+void Calculator::ShowFinishedEntry(double value)
+{
+    const std::optional<RoundedValue> shown = Finished(value);
+    if (!shown) {
+        ResetCalculator(true);
+        return;
+    }
+    ShowEntryText(shown->value, shown->text);
+    state_.entryState = EntryState::Operand;
+}
+
+QStringList Calculator::Annunciators(bool withSelector) const
+{
+    QStringList lit;
+    if (withSelector && Rounding() != RoundMode::Off) {
+        static constexpr const char* kModes[] = {"", "CUT", "UP", "5/4"};
+        const QString places =
+            settings_->DecimalSelector == kAdd2 ? QStringLiteral("ADD2") : QString::number(RoundedPlaces());
+        lit << QString::fromLatin1(kModes[static_cast<int>(Rounding())]) + u' ' + places;
+    }
+    if (state_.secondRate) {
+        // Hundredths of a percent, shown without trailing zeros: 8, 7.5, 10.
+        QString rate = QString::number(settings_->TaxPercent2 / 100) + u'.' +
+                       QStringLiteral("%1").arg(settings_->TaxPercent2 % 100, 2, 10, QChar(u'0'));
+        while (rate.endsWith(u'0'))
+            rate.chop(1);
+        if (rate.endsWith(u'.'))
+            rate.chop(1);
+        lit << QStringLiteral("税") + rate + u'%';
+    }
+    if (state_.grandTotal != 0.0)
+        lit << QStringLiteral("GT");
+    if (state_.taxAmountShown)
+        lit << QStringLiteral("税額");
+    return lit;
+}
 
 }  // namespace abacor

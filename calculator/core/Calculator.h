@@ -3,11 +3,13 @@
 #include <optional>
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include "calculator/core/CalculatorState.h"
 #include "calculator/engine/Grouping.h"
 #include "calculator/engine/NumberText.h"
+#include "calculator/engine/Rounding.h"
 #include "settings/CalculatorSettings.h"
 
 namespace abacor {
@@ -21,6 +23,9 @@ public:
 
     const CalculatorState& state() const { return state_; }
     bool InErrorState() const { return state_.error; }
+
+    // Every key, before it acts: what was lit for one key only goes out.
+    void StartKey();
 
     void ResetCalculator(bool showError);
     void EnterDigit(QStringView key);
@@ -53,9 +58,38 @@ public:
     void OnMemoryRecall();
     void OnMemoryClear();
     void OnLastAnswer();
+    // The desk functions.
+    void OnGrandTotal();
+    void OnRateSwitch();
+    void EnterDoubleZero();
+
+    // The lit annunciators: the selector (when asked for), the second rate
+    // ("税8%"), "GT" and "税額".
+    QStringList Annunciators(bool withSelector) const;
+    // The tax rate the tax keys use, in hundredths of a percent.
+    std::uint32_t ActiveTaxRate() const;
 
 private:
+    // What the last key was, for the keys that act anew when pressed twice.
+    enum class LastKey { Other, GrandTotal, TaxIncluded, TaxExcluded };
+    enum class Finish {
+        Chain,    // an operator key: the running result
+        Equals,   // "=": rounded; into GT when it ends a calculation
+        Percent,  // rounded; always into GT
+        Memory,   // the "=" of M+ and M-: rounded, never into GT
+    };
+
     QString Grouped(const QString& plain, GroupingMode mode) const;
+    RoundMode Rounding() const;
+    int RoundedPlaces() const;
+    bool Add2() const;
+    // A value as a finished result shows it: rounded with the selector on.
+    std::optional<RoundedValue> Finished(double value) const;
+    void Calculate(Operator op, QStringView symbol, Finish finish);
+    void AddToGrandTotal(double value);
+    void DeskTax(LastKey key);
+    // Shows a finished value as the entry, a function's result.
+    void ShowFinishedEntry(double value);
     void Repaint(DisplayRegion region);
     // Makes a computed value the accumulator, the entry and both lines;
     // false after an overflow.
@@ -63,13 +97,21 @@ private:
     // Makes a value the entry and shows it; its plain text, or empty after
     // an overflow (the calculator is then in its error state).
     std::optional<QString> ShowEntry(double value);
+    // The same with the plain text it shows (a rounded result's).
+    void ShowEntryText(double value, const QString& plain);
     void AddToMemory(bool subtract);
     // A calculation completed with accumulator (empty: a division by zero,
     // which is the error state): shown, then next waits; "=" and percent
     // (next none) also keep the answer.
-    void Complete(std::optional<double> accumulator, Operator next);
+    void Complete(std::optional<double> accumulator, Operator next, Finish finish);
 
     CalculatorState state_;
+    LastKey previousKey_ = LastKey::Other;
+    LastKey currentKey_ = LastKey::Other;
+    // The two numbers a desk tax key shows in turn.
+    double taxPrice_ = 0.0;
+    double taxAmount_ = 0.0;
+    bool taxShowingAmount_ = false;
     const CalculatorSettings* settings_;
     RepaintSink* sink_;
 };

@@ -30,6 +30,11 @@ struct CalculatorState {
     QString memoryText = QStringLiteral("0");
     double lastAnswer = 0.0;
     QString lastAnswerText = QStringLiteral("0");
+    // The desk functions: the grand total, the second tax rate chosen, the
+    // tax amount of a second tax key shown ("税額", out at the next key).
+    double grandTotal = 0.0;
+    bool secondRate = false;
+    bool taxAmountShown = false;
 };
 
 // The display regions an operation asks to have repainted.

@@ -69,6 +69,7 @@ CommandOutcome RunCommand(Calculator& calculator, const Command& command)
 {
     if (command.handler == nullptr)
         return CommandOutcome::ForWindow;
+    calculator.StartKey();
     return command.handler(calculator, command);
 }
 

@@ -30,6 +30,8 @@ enum CommandId : int {
     IdSquareRoot = 32802,
     IdTaxIncluded = 32806,
     IdTaxExcluded = 32807,
+    IdGrandTotal = 32810,
+    IdRateSwitch = 32811,
 };
 
 enum class CommandOutcome {
@@ -106,6 +108,9 @@ inline constexpr std::array kCommands{
     Command{KeyId::SquareRoot, IdSquareRoot, "sqrt", u"√", KeyGroup::Calculation, commands::Call<&Calculator::OnSquareRoot>},
     Command{KeyId::TaxIncluded, IdTaxIncluded, "tax+", u"税込", KeyGroup::Tax, commands::Call<&Calculator::OnTaxIncluded>},
     Command{KeyId::TaxExcluded, IdTaxExcluded, "tax-", u"税抜", KeyGroup::Tax, commands::Call<&Calculator::OnTaxExcluded>},
+    Command{KeyId::GrandTotal, IdGrandTotal, "GT", u"GT", KeyGroup::Calculation, commands::Call<&Calculator::OnGrandTotal>},
+    Command{KeyId::RateSwitch, IdRateSwitch, "rate", u"税率", KeyGroup::Tax, commands::Call<&Calculator::OnRateSwitch>},
+    Command{KeyId::DoubleZero, 0, "00", u"００", KeyGroup::Digit, commands::Call<&Calculator::EnterDoubleZero>},
     Command{{}, IdSquare, "sq", {}, {}, commands::Call<&Calculator::OnSquare>},
     Command{{}, IdCube, "cube", {}, {}, commands::Call<&Calculator::OnCube>},
     Command{{}, IdMemoryPlus, "M+", {}, {}, commands::Call<&Calculator::OnMemoryPlus>},

@@ -16,8 +16,8 @@ void Calculator::OnPercent()
     Repaint(DisplayRegion::OperatorRect);
 
     state_.displayText = StripGrouping(state_.displayText);
-    const double s = ScaleFactor(DecimalPlaces(state_.displayText));
-    Complete(PercentValue(state_.pendingOperator, state_.accumulator, state_.entryValue, s), Operator::None);
+    Complete(PercentValue(state_.pendingOperator, state_.accumulator, state_.entryValue), Operator::None,
+             Finish::Percent);
 }
 
 void Calculator::OnSquare() { RaisePower(2); }
@@ -49,37 +49,71 @@ void Calculator::OnTaxIncluded()
 {
     if (InErrorState())
         return;
-    if (ShowEntry(TaxIncludedValue(state_.entryValue, settings_->TaxPercent)))
-        state_.entryState = EntryState::Operand;
+    if (FlagOn(settings_->DeskTaxFlg))
+        DeskTax(LastKey::TaxIncluded);
+    else
+        ShowFinishedEntry(TaxIncludedValue(state_.entryValue, ActiveTaxRate()));
 }
 
 void Calculator::OnTaxExcluded()
 {
     if (InErrorState())
         return;
-    if (ShowEntry(TaxExcludedValue(state_.entryValue, settings_->TaxPercent)))
-        state_.entryState = EntryState::Operand;
+    if (FlagOn(settings_->DeskTaxFlg))
+        DeskTax(LastKey::TaxExcluded);
+    else
+        ShowFinishedEntry(TaxExcludedValue(state_.entryValue, ActiveTaxRate()));
+}
+
+// The price first; the same key again shows the tax in it, then the price.
+void Calculator::DeskTax(LastKey key)
+{
+    const bool again = previousKey_ == key;
+    currentKey_ = key;
+    if (again) {
+        taxShowingAmount_ = !taxShowingAmount_;
+        ShowFinishedEntry(taxShowingAmount_ ? taxAmount_ : taxPrice_);
+        state_.taxAmountShown = taxShowingAmount_ && !InErrorState();
+        return;
+    }
+    taxShowingAmount_ = false;
+    const double price = state_.entryValue;
+    const bool included = key == LastKey::TaxIncluded;
+    double tax = included ? TaxOnNetValue(price, ActiveTaxRate()) : TaxInGrossValue(price, ActiveTaxRate());
+    if (Rounding() != RoundMode::Off) {
+        const std::optional<RoundedValue> rounded = RoundResult(tax, Rounding(), RoundedPlaces());
+        if (!rounded) {
+            ResetCalculator(true);
+            return;
+        }
+        tax = rounded->value;
+    }
+    taxAmount_ = tax;
+    taxPrice_ = included ? DecimalSum(price, tax) : DecimalDifference(price, tax);
+    ShowFinishedEntry(taxPrice_);
+    if (!InErrorState())
+        taxPrice_ = state_.entryValue;
 }
 
 void Calculator::AddToMemory(bool subtract)
 {
     if (InErrorState())
         return;
-    ApplyOperatorKey(Operator::None, {});
+    Calculate(Operator::None, {}, Finish::Memory);
     if (InErrorState()) {
         OnMemoryClear();
         return;
     }
     const double memory = subtract ? MemoryMinusValue(state_.memoryValue, state_.entryValue)
                                    : MemoryPlusValue(state_.memoryValue, state_.entryValue);
-    QString plain;
-    if (FormatResult(memory, plain)) {
+    const std::optional<RoundedValue> shown = Finished(memory);
+    if (!shown) {
         OnMemoryClear();
         ResetCalculator(true);
         return;
     }
-    state_.memoryValue = memory;
-    state_.memoryText = GroupDigits(plain, GroupingMode::Always, true);
+    state_.memoryValue = shown->value;
+    state_.memoryText = GroupDigits(shown->text, GroupingMode::Always, true);
     Repaint(DisplayRegion::MemoryBox);
 }
 

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstring>
 #include <limits>
+#include <string>
 
 // The call-by-value build, with the rounding mode and the flags passed to
 // each call rather than held in globals.
@@ -84,6 +85,33 @@ ExactDecimal operator*(const ExactDecimal& a, const ExactDecimal& b)
     ExactDecimal product;
     Store(bid128_mul(Load(a.words_), Load(b.words_), BID_ROUNDING_TO_NEAREST, &flags), product.words_);
     return product;
+}
+
+ExactDecimal operator/(const ExactDecimal& a, const ExactDecimal& b)
+{
+    _IDEC_flags flags = 0;
+    ExactDecimal quotient;
+    Store(bid128_div(Load(a.words_), Load(b.words_), BID_ROUNDING_TO_NEAREST, &flags), quotient.words_);
+    return quotient;
+}
+
+ExactDecimal ExactDecimal::RoundedTo(int places, Rounding rounding) const
+{
+    char unit[16];
+    const auto written = std::to_chars(unit, unit + sizeof unit - 1, -places);
+    *written.ptr = '\0';
+    std::string exponent = std::string("1E") + unit;
+    _IDEC_flags flags = 0;
+    const BID_UINT128 value = Load(words_);
+    const bool negative = bid128_isSigned(value) != 0;
+    const int mode = rounding == Rounding::TowardZero         ? BID_ROUNDING_TO_ZERO
+                     : rounding == Rounding::HalfAwayFromZero ? BID_ROUNDING_TIES_AWAY
+                     : negative                               ? BID_ROUNDING_DOWN
+                                                              : BID_ROUNDING_UP;
+    ExactDecimal rounded;
+    const BID_UINT128 quantum = bid128_from_string(exponent.data(), BID_ROUNDING_TO_NEAREST, &flags);
+    Store(bid128_quantize(value, quantum, mode, &flags), rounded.words_);
+    return rounded;
 }
 
 }  // namespace abacor

@@ -18,6 +18,13 @@ public:
     friend ExactDecimal operator+(const ExactDecimal& a, const ExactDecimal& b);
     friend ExactDecimal operator-(const ExactDecimal& a, const ExactDecimal& b);
     friend ExactDecimal operator*(const ExactDecimal& a, const ExactDecimal& b);
+    // To 34 digits, ties to even; b must not be zero.
+    friend ExactDecimal operator/(const ExactDecimal& a, const ExactDecimal& b);
+
+    // How a rounding treats the digits it drops.
+    enum class Rounding { TowardZero, AwayFromZero, HalfAwayFromZero };
+    // The number with at most places decimals (0 or more).
+    ExactDecimal RoundedTo(int places, Rounding rounding) const;
 
 private:
     ExactDecimal() = default;

@@ -1,5 +1,7 @@
 #include "calculator/engine/FunctionMath.h"
 
+#include <cmath>
+
 #include "calculator/engine/ExactDecimal.h"
 #include "calculator/engine/ScaledArithmetic.h"
 
@@ -10,7 +12,7 @@ namespace {
 ExactDecimal PercentOf(double x, double a) { return (ExactDecimal(x) * ExactDecimal(a)) * ExactDecimal(0.01); }
 }  // namespace
 
-std::optional<double> PercentValue(Operator op, double accumulator, double entry, double s)
+std::optional<double> PercentValue(Operator op, double accumulator, double entry)
 {
     switch (op) {
     case Operator::Add: return (ExactDecimal(accumulator) + PercentOf(entry, accumulator)).ToDouble();
@@ -19,8 +21,7 @@ std::optional<double> PercentValue(Operator op, double accumulator, double entry
     case Operator::Divide: {
         if (entry == 0.0)
             return std::nullopt;
-        const double p = s / (entry * s);
-        return (p * accumulator) * 100.0;
+        return ((ExactDecimal(accumulator) * ExactDecimal(100.0)) / ExactDecimal(entry)).ToDouble();
     }
     default: return 0.0;
     }
@@ -47,10 +48,34 @@ double TaxIncludedValue(double entry, std::uint32_t taxPercent)
     return ((ExactDecimal(entry) * ExactDecimal(TaxFactor(taxPercent))) * ExactDecimal(0.0001)).ToDouble();
 }
 
-double TaxExcludedValue(double entry, std::uint32_t taxPercent) { return (entry / TaxFactor(taxPercent)) * 10000.0; }
+double TaxExcludedValue(double entry, std::uint32_t taxPercent)
+{
+    const double factor = TaxFactor(taxPercent);
+    // A rate that wraps to a factor of 0 divides by zero: beyond any display.
+    if (factor == 0.0)
+        return entry < 0.0 ? -HUGE_VAL : HUGE_VAL;
+    return ((ExactDecimal(entry) * ExactDecimal(10000.0)) / ExactDecimal(factor)).ToDouble();
+}
 
-double MemoryPlusValue(double memory, double entry) { return (ExactDecimal(memory) + ExactDecimal(entry)).ToDouble(); }
+double MemoryPlusValue(double memory, double entry) { return DecimalSum(memory, entry); }
 
-double MemoryMinusValue(double memory, double entry) { return (ExactDecimal(memory) - ExactDecimal(entry)).ToDouble(); }
+double MemoryMinusValue(double memory, double entry) { return DecimalDifference(memory, entry); }
+
+double TaxOnNetValue(double entry, std::uint32_t rate)
+{
+    return ((ExactDecimal(entry) * ExactDecimal(static_cast<double>(rate))) * ExactDecimal(0.0001)).ToDouble();
+}
+
+double TaxInGrossValue(double entry, std::uint32_t rate)
+{
+    const double rateValue = static_cast<double>(rate);
+    return ((ExactDecimal(entry) * ExactDecimal(rateValue)) / ExactDecimal(10000.0 + rateValue)).ToDouble();
+}
+
+double DecimalSum(double a, double b) { return (ExactDecimal(a) + ExactDecimal(b)).ToDouble(); }
+
+double DecimalDifference(double a, double b) { return (ExactDecimal(a) - ExactDecimal(b)).ToDouble(); }
+
+double Hundredths(double entry) { return (ExactDecimal(entry) * ExactDecimal(0.01)).ToDouble(); }
 
 }  // namespace abacor

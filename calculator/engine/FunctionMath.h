@@ -7,12 +7,11 @@
 
 namespace abacor {
 
-// The numeric cores of the function commands. Sums and products are exact
-// on the decimals shown and rounded once; the divisions are doubles, s being
-// the ScaleFactor of the decimals of the number shown.
+// The numeric cores of the function commands, on the decimals shown: sums
+// and products exact, quotients to 34 digits, each rounded once to a double.
 
 // Percent by the pending operator; empty when dividing by an entry of zero.
-std::optional<double> PercentValue(Operator op, double accumulator, double entry, double s);
+std::optional<double> PercentValue(Operator op, double accumulator, double entry);
 
 // entry to the power n (2 or 3).
 double RaisedPower(double entry, int n);
@@ -23,5 +22,16 @@ double TaxExcludedValue(double entry, std::uint32_t taxPercent);
 
 double MemoryPlusValue(double memory, double entry);
 double MemoryMinusValue(double memory, double entry);
+
+// The desk tax keys' tax at rate hundredths of a percent: on a price without
+// tax, entry x rate / 10000; in a price with tax, entry x rate / (10000 + rate).
+double TaxOnNetValue(double entry, std::uint32_t rate);
+double TaxInGrossValue(double entry, std::uint32_t rate);
+
+// a + b and a - b, exact on the decimals shown.
+double DecimalSum(double a, double b);
+double DecimalDifference(double a, double b);
+// A whole number typed under ADD2, read in hundredths.
+double Hundredths(double entry);
 
 }  // namespace abacor

@@ -1,17 +1,10 @@
 #include "calculator/engine/ScaledArithmetic.h"
 
-#include <math.h>
-
 #include "calculator/engine/ExactDecimal.h"
 
 namespace abacor {
 
-double ScaleFactor(int places) { return pow(10.0, static_cast<double>(places)); }
-
-// Sums, differences and products are exact on the operands as the user
-// sees them, then rounded once. Division keeps the scaled doubles, one double
-// operation per step in this order: the order decides the low bits.
-std::optional<double> ApplyOperator(Operator op, double accumulator, double entry, int places)
+std::optional<double> ApplyOperator(Operator op, double accumulator, double entry)
 {
     switch (op) {
     case Operator::Add: return (ExactDecimal(accumulator) + ExactDecimal(entry)).ToDouble();
@@ -20,10 +13,7 @@ std::optional<double> ApplyOperator(Operator op, double accumulator, double entr
     case Operator::Divide: {
         if (entry == 0.0)
             return std::nullopt;
-        const double s = ScaleFactor(places);
-        double p = entry * s;
-        p = s / p;
-        return p * accumulator;
+        return (ExactDecimal(accumulator) / ExactDecimal(entry)).ToDouble();
     }
     default: return entry;
     }

@@ -13,12 +13,10 @@ enum class Operator : int {
     Divide = 4,
 };
 
-// 10 raised to places, as the C library's pow computes it.
-double ScaleFactor(int places);
-
 // The new accumulator for op; empty on division by zero (negative zero
-// included). places are the decimals of the second operand as shown; only
-// division scales by them, the other operations are exact decimals.
-std::optional<double> ApplyOperator(Operator op, double accumulator, double entry, int places);
+// included). Every operation works on the operands' shortest decimal forms,
+// exactly for sums, differences and products, to 34 digits for quotients,
+// and is rounded once to the nearest double.
+std::optional<double> ApplyOperator(Operator op, double accumulator, double entry);
 
 }  // namespace abacor

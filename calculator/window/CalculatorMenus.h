@@ -10,8 +10,8 @@
 namespace abacor {
 
 // Menu 154, the soft-key bar: "クリア" on the left, "メニュー" on the right.
-// The top level skips the accelerator 7; the powers use 2 and 3.
-inline constexpr std::array<MenuEntry, 19> kSoftKeyMenu{{
+// The desk functions take the top level's 7; the powers use 2 and 3.
+inline constexpr std::array<MenuEntry, 22> kSoftKeyMenu{{
     {0, u"クリア", IdLeftSoftKey},
     {0, u"メニュー", 0},
     {1, u"メモリー\t(&1)", 0},
@@ -28,6 +28,9 @@ inline constexpr std::array<MenuEntry, 19> kSoftKeyMenu{{
     {1, u"税計算\t(&6)", 0},
     {2, u"税込\t(&1)", IdTaxIncluded},
     {2, u"税抜\t(&2)", IdTaxExcluded},
+    {2, u"税率切替\t(&3)", IdRateSwitch},
+    {1, u"卓上機能\t(&7)", 0},
+    {2, u"グランドトータル\t(&1)", IdGrandTotal},
     {1, u"クリップボードへコピー\t(&8)", IdCopyToClipboard},
     {1, u"バージョン情報\t(&9)", IdVersion},
     {1, u"終了\t(&0)", IdExit},

@@ -318,7 +318,7 @@ void CalculatorWindow::OnInitMenuPopup() { ReleasePress(); }
 
 void CalculatorWindow::OnOK()
 {
-    calculator_.OnOK();
+    PressKey(KeyId::Equals, calculator_);
     PressFeedbackOn(PressFeedback::Flash, KeyId::Equals);
 }
 

@@ -47,10 +47,11 @@ constexpr std::array kKeyBindings{
 
 // The order taps are tested in: the first rectangle containing the point wins.
 constexpr KeyId kHitOrder[] = {
-    KeyId::Digit0,   KeyId::Digit1,   KeyId::Digit2,     KeyId::Digit3,     KeyId::Digit4,      KeyId::Digit5,
-    KeyId::Digit6,   KeyId::Digit7,   KeyId::Digit8,     KeyId::Digit9,     KeyId::Add,         KeyId::Subtract,
-    KeyId::Multiply, KeyId::Divide,   KeyId::ClearEntry, KeyId::Equals,     KeyId::Point,       KeyId::Sign,
-    KeyId::Percent,  KeyId::AllClear, KeyId::Clear,      KeyId::SquareRoot, KeyId::TaxIncluded, KeyId::TaxExcluded,
+    KeyId::Digit0,     KeyId::Digit1,     KeyId::Digit2,     KeyId::Digit3,     KeyId::Digit4,      KeyId::Digit5,
+    KeyId::Digit6,     KeyId::Digit7,     KeyId::Digit8,     KeyId::Digit9,     KeyId::Add,         KeyId::Subtract,
+    KeyId::Multiply,   KeyId::Divide,     KeyId::ClearEntry, KeyId::Equals,     KeyId::Point,       KeyId::Sign,
+    KeyId::Percent,    KeyId::AllClear,   KeyId::Clear,      KeyId::SquareRoot, KeyId::TaxIncluded, KeyId::TaxExcluded,
+    KeyId::GrandTotal, KeyId::RateSwitch, KeyId::DoubleZero,
 };
 
 }  // namespace

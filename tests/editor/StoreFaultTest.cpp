@@ -28,8 +28,11 @@ namespace {
 CalculatorSettings Distinct(std::uint32_t base)
 {
     CalculatorSettings settings = DefaultSettings();
-    for (const SettingDescriptor& entry : kSettingsTable)
-        settings.*entry.field = entry.defaultValue + ++base;
+    // Within each value's range, which loads it back.
+    for (const SettingDescriptor& entry : kSettingsTable) {
+        ++base;
+        settings.*entry.field = entry.maximum == 0xFFFFFFFFu ? entry.defaultValue + base : base % (entry.maximum + 1);
+    }
     return settings;
 }
 

@@ -14,8 +14,11 @@ CalculatorSettings Distinct(std::uint32_t base)
 {
     CalculatorSettings settings = DefaultSettings();
     std::uint32_t n = base;
-    for (const SettingDescriptor& entry : kSettingsTable)
-        settings.*entry.field = entry.defaultValue + ++n;
+    // Within each value's range, which loads it back.
+    for (const SettingDescriptor& entry : kSettingsTable) {
+        ++n;
+        settings.*entry.field = entry.maximum == 0xFFFFFFFFu ? entry.defaultValue + n : n % (entry.maximum + 1);
+    }
     return settings;
 }
 
@@ -32,7 +35,7 @@ TEST_F(SettingsStore, SaveThenLoadReturnsExactlyWhatWasSaved)
     const CalculatorSettings saved = Distinct(1000);
     ASSERT_TRUE(SaveSettings(saved));
     EXPECT_EQ(LoadSettings(), saved);
-    // All 30 are written even when none differs from its default.
+    // Every value is written even when none differs from its default.
     ASSERT_TRUE(SaveSettings(DefaultSettings()));
     const QByteArray text = ReadStoreFile();
     for (const SettingDescriptor& entry : kSettingsTable)

@@ -1,5 +1,5 @@
 // Helper of the store tests: loads the settings N times and prints each
-// record read as one line of its 30 values; with "save", saves the defaults
+// record read as one line of its values; with "save", saves the defaults
 // once and ends with status 3 when the save reports failure.
 #include <cstdio>
 #include <cstdlib>
