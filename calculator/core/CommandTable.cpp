@@ -40,6 +40,9 @@ const Command* CommandOfToken(std::u16string_view text)
             return &command;
     if (text == kDigitDropCaption)
         return &CommandOfKey(KeyId::ClearEntry);
+    // The minus sign as text writes it.
+    if (text == u"−")
+        return &CommandOfKey(KeyId::Subtract);
     return nullptr;
 }
 

@@ -18,7 +18,10 @@ enum class RoundMode : std::uint32_t {
 // DecimalSelector: 0 to 4 places, or ADD2 (2 places, and typed whole numbers
 // added or subtracted count in hundredths).
 inline constexpr std::uint32_t kAdd2 = 5;
-constexpr int SelectorPlaces(std::uint32_t decimalSelector) { return decimalSelector >= 4 ? (decimalSelector == 4 ? 4 : 2) : static_cast<int>(decimalSelector); }
+constexpr int SelectorPlaces(std::uint32_t decimalSelector)
+{
+    return decimalSelector >= 4 ? (decimalSelector == 4 ? 4 : 2) : static_cast<int>(decimalSelector);
+}
 
 // A rounded result: its value and its text with exactly its places of
 // decimals ("2.50"; no point with none), no grouping, never "-0".

@@ -103,7 +103,110 @@ INSTANTIATE_TEST_SUITE_P(DigitDrop, KeySequence, testing::Values(
     Shown{"set:ShiftKeyFlg=1 0 . 5 ⇒ ⇒ ⇒", "0", "0", "0", ""},
     Shown{"set:ShiftKeyFlg=1 set:CommaFormatFlg=1 1 2 3 4 5 ⇒", "1,234", "0", "0", ""},
     Shown{"set:ShiftKeyFlg=1 1 + 2 3 CE =", "3", "3", "0", ""}));
+
+// Quotients are one decimal division rounded once.
+INSTANTIATE_TEST_SUITE_P(Quotients, KeySequence, testing::Values(
+    Shown{"8 1 9 8 5 4 1 8 0 4 . 2 1 / 6 =", "1366423634.04", "1,366,423,634.04", "0", ""},
+    Shown{"1 0 0 / 3 * 3 - 1 0 0 =", "0", "0", "0", ""},
+    Shown{"1 2 3 4 5 6 7 tax+ tax- - 1 2 3 4 5 6 7 =", "0", "0", "0", ""},
+    Shown{"5 0 / 2 0 0 %", "25", "25", "0", ""}));
+
+#define R5(d) "set:RoundSelector=3 set:DecimalSelector=" #d " "
+#define DESK "set:DeskTaxFlg=1 "
+#define GT_ON "set:GrandTotalFlg=1 "
+INSTANTIATE_TEST_SUITE_P(DeskFunctions, KeySequence, testing::Values(
+    // Rounding and decimal selectors.
+    Shown{R5(2) "2 . 3 4 9 =", "2.35", "2.35", "0", ""},
+    Shown{"set:RoundSelector=1 set:DecimalSelector=1 2 . 3 9 =", "2.3", "2.3", "0", ""},
+    Shown{"set:RoundSelector=2 set:DecimalSelector=1 2 . 3 3 =", "2.4", "2.4", "0", ""},
+    Shown{"set:RoundSelector=1 set:DecimalSelector=1 2 . 3 5 +/- =", "-2.3", "-2.3", "0", ""},
+    Shown{"set:RoundSelector=2 set:DecimalSelector=1 2 . 3 1 +/- =", "-2.4", "-2.4", "0", ""},
+    Shown{R5(2) "0 . 0 0 4 +/- =", "0.00", "0.00", "0", ""},
+    Shown{R5(4) "1 / 7 =", "0.1429", "0.1429", "0", ""},
+    Shown{R5(3) "1 / 7 =", "0.143", "0.143", "0", ""},
+    Shown{R5(2) "1 / 7 =", "0.14", "0.14", "0", ""},
+    Shown{R5(1) "1 / 7 =", "0.1", "0.1", "0", ""},
+    Shown{R5(0) "1 / 7 =", "0", "0", "0", ""},
+    Shown{R5(2) "1 0 / 3 = * 3 =", "9.99", "9.99", "0", ""},
+    Shown{R5(2) "2 . 5 =", "2.50", "2.50", "0", ""},
+    Shown{R5(2) "2 . 5 *", "2.5", "2.5", "0", "×"},
+    Shown{R5(2) "set:CommaFormatFlg=1 1 2 3 4 . 5 =", "1,234.50", "1,234.50", "0", ""},
+    Shown{R5(4) "1 2 3 4 5 6 7 8 9 0 . 1 2 =", "1234567890.12", "1,234,567,890.12", "0", ""},
+    Shown{R5(4) "9 9 9 9 9 9 9 9 9 9 9 . 9 =", "99999999999.9", "99,999,999,999.9", "0", ""},
+    Shown{R5(4) "9 9 9 9 9 9 9 9 9 9 9 9 + . 6 =", "ERROR", "0", "0", ""},
+    Shown{R5(2) "2 . 3 4 9 M+", "2.35", "2.35", "2.35", ""},
+    Shown{R5(2) "1 0 / 4 = sqrt", "1.58113883008", "2.50", "0", ""},
+    // ADD2.
+    Shown{R5(5) "1 4 5 + 4 5 0 0 =", "46.45", "46.45", "0", ""},
+    Shown{R5(5) "1 4 5 +", "1.45", "1.45", "0", "＋"},
+    Shown{R5(5) "1 4 5 * 2 =", "290.00", "290.00", "0", ""},
+    Shown{R5(5) "2 . 5 + 1 =", "2.51", "2.51", "0", ""},
+    Shown{R5(5) "2 0 0 + 1 0 %", "2.20", "2.20", "0", ""},
+    Shown{R5(5) "1 2 3 M+", "1.23", "1.23", "1.23", ""},
+    Shown{"set:RoundSelector=0 set:DecimalSelector=5 1 4 5 + 4 5 0 0 =", "4645", "4,645", "0", ""},
+    // Grand total.
+    Shown{GT_ON "1 0 0 * 3 = 5 0 * 5 = 2 0 0 * 4 = 1 5 0 * 9 = GT", "2700", "1,350", "0", ""},
+    Shown{GT_ON "1 0 0 * 3 = 5 0 * 5 = 2 0 0 * 4 = 1 5 0 * 9 = GT * 0 . 0 5 = GT", "2835", "135", "0", ""},
+    Shown{GT_ON "2 + 3 = GT GT GT", "5", "5", "0", ""},
+    Shown{GT_ON "2 + 3 = 5 = = GT", "5", "5", "0", ""},
+    Shown{GT_ON "2 + 3 = 4 M+ GT", "5", "4", "4", ""},
+    Shown{GT_ON "2 + 3 = C CE GT", "5", "0", "0", ""},
+    Shown{GT_ON "2 + 3 = CA GT", "0", "0", "0", ""},
+    Shown{GT_ON "2 + 3 = 2 0 0 + 1 0 % GT", "225", "220", "0", ""},
+    Shown{GT_ON "9 9 9 9 9 9 9 9 9 9 9 9 + 0 = 1 + 0 = GT", "ERROR", "0", "0", ""},
+    Shown{"2 + 3 = GT", "0", "5", "0", ""},
+    Shown{GT_ON "1 / 0 = GT", "ERROR", "0", "0", ""},
+    Shown{GT_ON R5(2) "1 / 3 = GT", "0.33", "0.33", "0", ""},
+    // Tax keys, the second rate, 00.
+    Shown{DESK "set:TaxPercent=1000 2 0 0 0 tax+", "2200", "0", "0", ""},
+    Shown{DESK "set:TaxPercent=1000 2 0 0 0 tax+ tax+", "200", "0", "0", ""},
+    Shown{DESK "set:TaxPercent=1000 2 0 0 0 tax+ tax+ tax+", "2200", "0", "0", ""},
+    Shown{DESK "set:TaxPercent=800 2 1 6 0 tax- tax-", "160", "0", "0", ""},
+    Shown{DESK "set:TaxPercent=1000 set:RoundSelector=1 set:DecimalSelector=0 1 2 3 tax-", "112", "0", "0", ""},
+    Shown{DESK "set:TaxPercent=1000 set:RoundSelector=1 set:DecimalSelector=0 1 2 3 tax- tax-", "11", "0", "0", ""},
+    Shown{DESK "set:TaxPercent=1000 set:RoundSelector=1 set:DecimalSelector=0 9 9 tax+", "108", "0", "0", ""},
+    Shown{DESK "set:TaxPercent=1000 2 0 0 0 tax+ tax- tax-", "200", "0", "0", ""},
+    Shown{DESK "set:TaxPercent=1000 2 0 0 0 tax+ + 1 =", "2201", "2,201", "0", ""},
+    Shown{DESK "set:TaxPercent=1000 2 0 0 0 +/- tax+", "-2200", "0", "0", ""},
+    Shown{"set:TaxPercent2=1000 rate 2 0 0 tax+", "220", "0", "0", ""},
+    Shown{"set:TaxPercent2=1000 rate rate 2 0 0 tax+", "210", "0", "0", ""},
+    Shown{"set:RoundSelector=3 set:DecimalSelector=0 3 3 tax+", "35", "0", "0", ""},
+    Shown{"1 00 00", "10000", "0", "0", ""},
+    Shown{"9 9 9 9 9 9 9 9 9 9 9 00", "999999999990", "0", "0", ""},
+    Shown{"00 . 00 5", "0.005", "0", "0", ""}));
+#undef R5
+#undef DESK
+#undef GT_ON
 // clang-format on
+
+// The annunciators lit after a key sequence, as the display shows them.
+TEST(Annunciators, LightWhatIsOn)
+{
+    const struct {
+        const char* keys;
+        const char* lit;
+    } cases[] = {
+        {"1 + 2 =", ""},
+        {"set:RoundSelector=1 set:DecimalSelector=2", "CUT 2"},
+        {"set:RoundSelector=2 set:DecimalSelector=0", "UP 0"},
+        {"set:RoundSelector=3 set:DecimalSelector=5", "5/4 ADD2"},
+        {"set:RoundSelector=0 set:DecimalSelector=3", ""},
+        {"rate", "税8%"},
+        {"set:TaxPercent2=750 rate", "税7.5%"},
+        {"set:TaxPercent2=1000 rate", "税10%"},
+        {"rate rate", ""},
+        {"set:GrandTotalFlg=1 2 + 3 =", "GT"},
+        {"set:GrandTotalFlg=1 2 + 3 = GT GT", ""},
+        {"set:DeskTaxFlg=1 rate 2 0 0 tax+ tax+", "税8% 税額"},
+        {"set:DeskTaxFlg=1 2 0 0 tax+ tax+ 5", ""},
+        {"1 / 0 = rate", ""},
+    };
+    for (const auto& c : cases) {
+        KeyRun run;
+        run.Keys(c.keys);
+        EXPECT_EQ(run.calculator.Annunciators(true).join(u' ').toStdString(), c.lit) << c.keys;
+    }
+}
 
 }  // namespace
 }  // namespace abacor::test

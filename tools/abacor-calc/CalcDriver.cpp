@@ -107,7 +107,10 @@ void CalcDriver::PrintLine(const std::string& token)
 {
     const CalculatorState& state = calculator_.state();
     out_ << token << '\t' << state.displayText.toStdString() << '\t' << state.resultText.toStdString() << '\t'
-         << state.memoryText.toStdString() << '\t' << state.operatorText.toStdString() << '\n';
+         << state.memoryText.toStdString() << '\t' << state.operatorText.toStdString();
+    if (annunciators_)
+        out_ << '\t' << calculator_.Annunciators(false).join(u' ').toStdString();
+    out_ << '\n';
 }
 
 int CalcDriver::Run(std::istream& in)

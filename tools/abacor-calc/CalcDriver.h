@@ -15,6 +15,9 @@ class CalcDriver {
 public:
     explicit CalcDriver(std::ostream& out, std::ostream& err);
 
+    // Each line gains a sixth field: the lit annunciators (rate, "GT", "税額").
+    void ShowAnnunciators() { annunciators_ = true; }
+
     // False, after a message on err, when the token is not understood.
     bool Apply(const std::string& token);
 
@@ -30,6 +33,7 @@ private:
     std::ostream& err_;
     CalculatorSettings settings_;
     Calculator calculator_;
+    bool annunciators_ = false;
 };
 
 }  // namespace abacor

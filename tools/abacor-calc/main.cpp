@@ -8,7 +8,7 @@
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: abacor-calc [--help] [--] [TOKEN...]\n"
+    "usage: abacor-calc [-a] [--help] [--] [TOKEN...]\n"
     "\n"
     "Feeds key tokens to a freshly started calculator (every setting at its\n"
     "default) and prints, after each token, one line of five TAB-separated\n"
@@ -24,11 +24,13 @@ constexpr std::string_view kUsage =
     "  %  sq  cube  sqrt     percent, square, cube, square root\n"
     "  tax+  tax-            tax-inclusive and tax-exclusive amount\n"
     "  M+  M-  MR  MC  ANS   memory plus, minus, recall, clear; last answer\n"
+    "  GT  rate  00          grand total, tax rate switch, double zero\n"
     "  #N                    command id N through the window's command table\n"
     "  set:Name=Value        one setting (decimal or 0x hexadecimal; names in any case)\n"
     "  load                  the settings stored for the current user\n"
     "\n"
     "options:\n"
+    "  -a                    a sixth field: the lit annunciators (rate, GT, 税額)\n"
     "  -h, --help            this text\n"
     "  --                    what follows are tokens, even if they begin with \"--\"\n"
     "\n"
@@ -40,12 +42,17 @@ constexpr std::string_view kUsage =
 int main(int argc, char* argv[])
 {
     std::ios::sync_with_stdio(false);
+    bool annunciators = false;
     int first = 1;
     for (; first < argc; ++first) {
         const std::string_view argument = argv[first];
         if (argument == "--") {
             ++first;
             break;
+        }
+        if (argument == "-a") {
+            annunciators = true;
+            continue;
         }
         if (argument == "-h" || argument == "--help") {
             std::cout << kUsage;
@@ -59,6 +66,8 @@ int main(int argc, char* argv[])
     }
 
     abacor::CalcDriver driver(std::cout, std::cerr);
+    if (annunciators)
+        driver.ShowAnnunciators();
     if (first < argc) {
         std::string joined;
         for (int i = first; i < argc; ++i)
