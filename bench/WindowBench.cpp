@@ -71,7 +71,7 @@ void BM_PaintWindowFull(benchmark::State& state)
     const KeyFaces keyFaces = KeyFacesFor(window.settings);
     DrawSurface surface(window.client.Width(), window.client.Height());
     const DisplayTexts texts{QStringLiteral("1,234,567.89"), QStringLiteral("1,234,567.89"), QStringLiteral("0"),
-                             QStringLiteral("×")};
+                             QStringLiteral("×"), QString()};
     for (auto _ : state) {
         PaintWindow(surface, {window.layout, window.resources, window.settings, faces, keyFaces}, texts, window.client,
                     true);

@@ -1,5 +1,9 @@
 #include "calculator/display/WindowPainter.h"
 
+#include <QFontMetrics>
+
+#include <algorithm>
+
 namespace abacor {
 
 namespace {
@@ -58,9 +62,22 @@ void PaintWindow(DrawSurface& surface, const PaintContext& context, const Displa
 
     surface.SetTextColor(settings.StaticTextColor);
     surface.SetBackgroundColor(settings.StaticBackColor);
+    // Annunciators stand small at the lower left of the display; the number
+    // keeps to their right, shrinking before it would reach them.
+    Rect numberRect = layout.displayTextRect;
+    if (!texts.annunciators.isEmpty() && layout.displayBox.Intersects(dirty)) {
+        selection.Select(resources.captionFont);
+        const int width = QFontMetrics(resources.captionFont).horizontalAdvance(texts.annunciators);
+        const int margin = layout.operatorRect.left - layout.displayBox.left + 2;
+        const Rect lit{layout.operatorRect.left + 2, layout.operatorRect.bottom,
+                       std::min(layout.operatorRect.left + 2 + width, layout.displayTextRect.right),
+                       layout.displayBox.bottom - 2};
+        surface.DrawText(texts.annunciators, lit, TextAlign::Left);
+        numberRect.left = std::min(lit.right + margin, numberRect.right);
+    }
     selection.Select(resources.displayFont);
     if (layout.displayBox.Intersects(dirty))
-        surface.DrawText(texts.display, layout.displayTextRect, TextAlign::Right, TextFit::Shrink);
+        surface.DrawText(texts.display, numberRect, TextAlign::Right, TextFit::Shrink);
     selection.Select(resources.smallFont);
     if (layout.resultBox.Intersects(dirty))
         surface.DrawText(texts.result, layout.resultTextRect, TextAlign::Right, TextFit::Shrink);

@@ -16,6 +16,8 @@ struct DisplayTexts {
     QString result;
     QString memory;
     QString op;
+    // The desk functions' lit annunciators, or nothing.
+    QString annunciators;
 };
 
 struct PaintContext {

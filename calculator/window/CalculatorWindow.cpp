@@ -140,7 +140,8 @@ void CalculatorWindow::OnSettingChange() { LayoutWindow(); }
 DisplayTexts CalculatorWindow::Texts() const
 {
     const CalculatorState& state = calculator_.state();
-    return {state.displayText, state.resultText, state.memoryText, state.operatorText};
+    return {state.displayText, state.resultText, state.memoryText, state.operatorText,
+            calculator_.Annunciators(true).join(u' ')};
 }
 
 void CalculatorWindow::Invalidate(DisplayRegion region)
@@ -170,7 +171,8 @@ void CalculatorWindow::AnnounceTexts()
     const QString* before[] = {&announced_.display, &announced_.memory, &announced_.result};
     const QString* after[] = {&now.display, &now.memory, &now.result};
     for (int box = 0; box < 3; ++box)
-        if (*before[box] != *after[box] || (box == 0 && announced_.op != now.op))
+        if (*before[box] != *after[box] ||
+            (box == 0 && (announced_.op != now.op || announced_.annunciators != now.annunciators)))
             NotifyPartTextChanged(this, box, *before[box], *after[box]);
     announced_ = now;
 }
@@ -185,7 +187,7 @@ std::vector<PaintedPart> CalculatorWindow::AccessibleParts() const
         PaintedPart part{
             QAccessible::StaticText, QString::fromUtf16(kBoxNames[box]), {}, *shown[box], Logical(*boxes[box]), {}};
         if (box == 0)
-            part.description = texts.op;  // the pending operator's sign
+            part.description = (texts.op + u' ' + texts.annunciators).trimmed();  // sign, then annunciators
         parts.push_back(std::move(part));
     }
     for (int index = 0; index < kKeyCount; ++index) {

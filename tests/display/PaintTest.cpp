@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -31,7 +32,7 @@ struct Painted {
     WindowLayout layout;
     KeyFaceStrip faces;
     DrawSurface surface;
-    DisplayTexts texts{QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), QString()};
+    DisplayTexts texts{QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), QString(), QString()};
 };
 
 TEST(Paint, TheDefaultLook)
@@ -83,7 +84,7 @@ TEST(Paint, TextsTooWideForTheirBoxShrinkInsteadOfBeingCutOff)
 {
     Painted p(DefaultSettings());
     const QString longest = QStringLiteral("-123,456,789,012");
-    p.texts = {longest, longest, longest, QString()};
+    p.texts = {longest, longest, longest, QString(), QString()};
     PaintWindow(p.surface, {p.layout, p.resources, p.settings, p.faces, KeyFacesFor(p.settings)}, p.texts, p.client,
                 true);
     for (const Rect* box : {&p.layout.displayTextRect, &p.layout.resultTextRect, &p.layout.memoryTextRect}) {
@@ -93,6 +94,40 @@ TEST(Paint, TextsTooWideForTheirBoxShrinkInsteadOfBeingCutOff)
         ASSERT_EQ(glyphs.size(), 16u) << "every character shows";
         EXPECT_EQ(glyphs[1], glyphs[14]) << "the first 1 is whole";
     }
+}
+
+TEST(Paint, AnnunciatorsNeverStandUnderTheNumber)
+{
+    Painted lit(DefaultSettings());
+    const QString longest = QStringLiteral("-123,456,789,012");
+    const auto paint = [&](const QString& number, const QString& annunciators) {
+        lit.texts = {number, QStringLiteral("0"), QStringLiteral("0"), QString(), annunciators};
+        PaintWindow(lit.surface, {lit.layout, lit.resources, lit.settings, lit.faces, KeyFacesFor(lit.settings)},
+                    lit.texts, lit.client, true);
+        return lit.surface.Image().copy();
+    };
+    const QImage plain = paint(longest, {});
+    const QImage alone = paint({}, QStringLiteral("5/4 ADD2 税8% GT 税額"));
+    const QImage both = paint(longest, QStringLiteral("5/4 ADD2 税8% GT 税額"));
+    EXPECT_EQ(paint(longest, {}), plain) << "no annunciator: the same picture";
+    const Rect box = lit.layout.displayBox;
+    int annunciatorInk = 0;
+    int annunciatorsEnd = box.left;
+    for (int y = box.top + 2; y < box.bottom - 2; ++y) {
+        for (int x = box.left + 2; x < box.right - 2; ++x) {
+            if (alone.pixel(x, y) == plain.pixel(box.left + 4, box.top + 4))
+                continue;  // no annunciator here
+            ++annunciatorInk;
+            annunciatorsEnd = std::max(annunciatorsEnd, x + 1);
+            ASSERT_EQ(both.pixel(x, y), alone.pixel(x, y)) << "the number covers the annunciators at " << x << "," << y;
+        }
+    }
+    EXPECT_GT(annunciatorInk, 50);
+    // The whole number still shows.
+    const Rect inside{box.left + 3, box.top + 3, box.right - 3, box.bottom - 3};
+    lit.surface.Image() = both;
+    EXPECT_EQ(GlyphWidths(lit.surface, {annunciatorsEnd, inside.top, inside.right, inside.bottom}, 0x000000).size(),
+              16u);
 }
 
 TEST(Paint, BoxFramesAreOnePixelOnTheSmallScreen)

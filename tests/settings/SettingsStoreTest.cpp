@@ -86,6 +86,29 @@ TEST_F(SettingsStore, MissingAndUnreadableValuesTakeTheirOwnDefaults)
     EXPECT_EQ(LoadSettings(), expected);
 }
 
+TEST_F(SettingsStore, DeskSettingsLoadWithinTheirRangesAndSaveBackUnchanged)
+{
+    WriteStoreFile("[General]\nRoundSelector=3\nDecimalSelector=6\nGrandTotalFlg=1\nDeskTaxFlg=2\nTaxPercent2=2001\n");
+    CalculatorSettings expected = DefaultSettings();
+    expected.RoundSelector = 3;
+    expected.GrandTotalFlg = 1;
+    EXPECT_EQ(LoadSettings(), expected) << "out of range: the default";
+
+    QByteArray file = "[General]\n";
+    CalculatorSettings stored = DefaultSettings();
+    stored.RoundSelector = 1;
+    stored.DecimalSelector = 5;
+    stored.DeskTaxFlg = 1;
+    stored.TaxPercent2 = 1000;
+    for (const SettingDescriptor& entry : kSettingsTable)
+        file += QByteArray(entry.name.data(), qsizetype(entry.name.size())) + '=' +
+                QByteArray::number(stored.*entry.field) + '\n';
+    WriteStoreFile(file);
+    ASSERT_EQ(LoadSettings(), stored);
+    ASSERT_TRUE(SaveSettings(LoadSettings()));
+    EXPECT_EQ(ReadStoreFile(), file);
+}
+
 TEST_F(SettingsStore, GarbageFilesLoadDefaultsWithoutCrashing)
 {
     QByteArray garbage;
