@@ -120,8 +120,10 @@ DialogControls::DialogControls(const DialogTemplate& dialog, QWidget* parent, in
     : units_(DialogUnits::DialogFont(9, dpiY))
 {
     parent->setFont(DialogUnits::DialogFont(9, dpiY));
+    std::map<const ControlTemplate*, QWidget*> made;
     for (const ControlTemplate& control : dialog.controls) {
         QWidget* widget = MakeControl(control, parent);
+        made[&control] = widget;
         const Rect r = units_.ToPixels(control.x, control.y, control.w, control.h);
         widget->setGeometry(r.left, r.top, r.Width(), r.Height());
         FitText(widget, control.kind, r, std::min(units_.ToPixelsX(dialog.width), maxRight));
@@ -138,6 +140,15 @@ DialogControls::DialogControls(const DialogTemplate& dialog, QWidget* parent, in
                 widget->setAccessibleName(name);
             }
         }
+    }
+    // Screen readers find a list's name through its label (labelled-by),
+    // where the accessible name alone is not read.
+    for (const ControlTemplate& control : dialog.controls) {
+        if (control.kind != ControlKind::DropDownList && control.kind != ControlKind::Slider)
+            continue;
+        if (const ControlTemplate* label = LabelOf(control, dialog.controls))
+            if (auto* text = qobject_cast<QLabel*>(made[label]))
+                text->setBuddy(made[&control]);
     }
 }
 

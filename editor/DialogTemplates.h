@@ -45,6 +45,8 @@ enum ControlId : int {
     IdcClearType = 1031, IdcGradation = 1032,
     IdcRedSlider = 1033, IdcGreenSlider = 1034, IdcBlueSlider = 1035,
     IdcChooseColor = 1036,
+    IdcRoundSelector = 1040, IdcDecimalSelector = 1041, IdcGrandTotal = 1042, IdcDeskTax = 1043,
+    IdcTaxSlider2 = 1044, IdcTaxRate2 = 1045,
 };
 // clang-format on
 
@@ -80,6 +82,18 @@ inline constexpr std::array<ControlTemplate, 14> kPage3Controls{{
     {IdcTaxRate, ControlKind::Static, u"99.99%", 115, 88, 21, 14},
 }};
 
+inline constexpr std::array<ControlTemplate, 9> kPage4Controls{{
+    {0, ControlKind::Static, u"ラウンドセレクター：", 4, 8, 62, 12},
+    {IdcRoundSelector, ControlKind::DropDownList, u"", 68, 6, 66, 60},
+    {0, ControlKind::Static, u"小数点セレクター：", 4, 26, 62, 12},
+    {IdcDecimalSelector, ControlKind::DropDownList, u"", 68, 24, 66, 80},
+    {IdcGrandTotal, ControlKind::CheckBox, u"GT（グランドトータル）を使う", 4, 44, 128, 10},
+    {IdcDeskTax, ControlKind::CheckBox, u"税キーを卓上電卓式にする（続けて押すと税額）", 4, 58, 132, 10},
+    {0, ControlKind::Static, u"税率２：", 3, 76, 32, 12},
+    {IdcTaxSlider2, ControlKind::Slider, u"", 36, 74, 78, 13},
+    {IdcTaxRate2, ControlKind::Static, u"99.99%", 115, 76, 21, 14},
+}};
+
 inline constexpr std::array<ControlTemplate, 9> kColorDialogControls{{
     {IdcRedSlider, ControlKind::Slider, u"", 35, 5, 85, 15},
     {IdcGreenSlider, ControlKind::Slider, u"", 35, 21, 85, 15},
@@ -95,10 +109,16 @@ inline constexpr std::array<ControlTemplate, 9> kColorDialogControls{{
 inline constexpr DialogTemplate kPage1Template{131, u"ページ１", 139, 191, kPage1Controls};
 inline constexpr DialogTemplate kPage2Template{132, u"ページ２", 139, 191, kPage2Controls};
 inline constexpr DialogTemplate kPage3Template{133, u"ページ３", 139, 191, kPage3Controls};
+inline constexpr DialogTemplate kPage4Template{136, u"ページ４", 139, 191, kPage4Controls};
 inline constexpr DialogTemplate kColorDialogTemplate{134, u"Abacorの設定", 138, 191, kColorDialogControls};
 
 // The entries of the four additional-key lists, in AddButtonType order.
-inline constexpr std::array<std::u16string_view, 7> kAddButtonEntries{u"無効", u"％",   u"ＣＡ", u"Ｃ",
-                                                                      u"√",    u"税込", u"税抜"};
+inline constexpr std::array<std::u16string_view, 10> kAddButtonEntries{u"無効", u"％",   u"ＣＡ", u"Ｃ",   u"√",
+                                                                       u"税込", u"税抜", u"GT",   u"税率", u"００"};
+
+// The desk page's lists, in the order of the stored values.
+inline constexpr std::array<std::u16string_view, 4> kRoundSelectorEntries{u"F", u"CUT（切り捨て）", u"UP（切り上げ）",
+                                                                          u"5/4（四捨五入）"};
+inline constexpr std::array<std::u16string_view, 6> kDecimalSelectorEntries{u"0", u"1", u"2", u"3", u"4", u"ADD2"};
 
 }  // namespace abacor

@@ -3,6 +3,7 @@
 #include <QTabWidget>
 
 #include "editor/ColoursPage.h"
+#include "editor/DeskPage.h"
 #include "editor/DisplayPage.h"
 #include "editor/EditorMenus.h"
 #include "editor/KeysPage.h"
@@ -31,6 +32,7 @@ SettingsSheet::SettingsSheet(const ScreenMetrics& screen, const CalculatorSettin
     page1_ = new ColoursPage(record_, screen_);
     page2_ = new DisplayPage(record_, screen_);
     page3_ = new KeysPage(record_, screen_);
+    page4_ = new DeskPage(record_, screen_);
     for (SettingsPage* page : Pages())
         tabs_->addTab(page, page->objectName());
     connect(tabs_, &QTabWidget::currentChanged, this, &SettingsSheet::SetActivePage);
@@ -50,7 +52,7 @@ void SettingsSheet::Initialise()
     record_.SetModified(false);
 }
 
-std::array<SettingsPage*, 3> SettingsSheet::Pages() const { return {page1_, page2_, page3_}; }
+std::array<SettingsPage*, 4> SettingsSheet::Pages() const { return {page1_, page2_, page3_, page4_}; }
 
 void SettingsSheet::PlaceChildren() { tabs_->setGeometry(0, 0, width(), height() - bar_->height()); }
 

@@ -16,9 +16,10 @@ class SettingsPage;
 class ColoursPage;
 class DisplayPage;
 class KeysPage;
+class DeskPage;
 class SoftKeyBar;
 
-// The editor's sheet "Abacorの設定": three pages as tabs at the bottom, above
+// The editor's sheet "Abacorの設定": four pages as tabs at the bottom, above
 // the soft-key bar "保存" / "その他". It owns the one editable copy of the
 // settings; nothing reaches the store until "保存".
 class SettingsSheet : public QDialog {
@@ -40,8 +41,9 @@ public:
     ColoursPage* page1() const { return page1_; }
     DisplayPage* page2() const { return page2_; }
     KeysPage* page3() const { return page3_; }
+    DeskPage* page4() const { return page4_; }
     SoftKeyBar* softKeyBar() const { return bar_; }
-    // Shows a page (0, 1 or 2), initialising it the first time.
+    // Shows a page (0 to 3), initialising it the first time.
     void SetActivePage(int index);
 
     void OnCommand(int id);
@@ -63,7 +65,7 @@ protected:
 private:
     void Initialise();
     void PlaceChildren();
-    std::array<SettingsPage*, 3> Pages() const;
+    std::array<SettingsPage*, 4> Pages() const;
 
     SettingsRecord record_;
     ScreenMetrics screen_;
@@ -71,6 +73,7 @@ private:
     ColoursPage* page1_ = nullptr;
     DisplayPage* page2_ = nullptr;
     KeysPage* page3_ = nullptr;
+    DeskPage* page4_ = nullptr;
     SoftKeyBar* bar_ = nullptr;
 };
 

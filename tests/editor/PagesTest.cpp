@@ -1,9 +1,11 @@
 #include <QAbstractItemView>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "editor/ColorPalette.h"
 #include "editor/ColourDialog.h"
+#include "editor/DeskPage.h"
 #include "tests/editor/EditorFixture.h"
 
 namespace abacor::test {
@@ -201,7 +203,9 @@ TEST_F(Page3, ListsEditTheirValuesInScreenOrder)
     EXPECT_EQ(s.settings().AddButton4Type, 4u) << "√ under 縦(右上)";
     EXPECT_EQ(s.modified(), 1);
     EXPECT_EQ(landscape->itemText(2), QStringLiteral("ＣＡ"));
-    EXPECT_EQ(landscape->count(), 7);
+    EXPECT_EQ(landscape->count(), 10);
+    EXPECT_EQ(landscape->itemText(7), QStringLiteral("GT"));
+    EXPECT_EQ(landscape->itemText(9), QStringLiteral("００"));
     // On screen: 1019, 1020, 1024, 1021 from left to right.
     EXPECT_LT(p3.controls().Combo(IdcAddButton2)->x(), upperRight->x());
     EXPECT_LT(upperRight->x(), landscape->x());
@@ -233,7 +237,7 @@ TEST_F(Page3, StoredValuesBeyondTheControlsStayInTheCopy)
 {
     CalculatorSettings stored = DefaultSettings();
     stored.TaxPercent = 2500;
-    stored.AddButton1Type = 9;
+    stored.AddButton1Type = 10;
     stored.ClearMenuFlg = 7;
     ASSERT_TRUE(SaveSettings(stored));
     SettingsSheet& s = Open();
@@ -244,6 +248,44 @@ TEST_F(Page3, StoredValuesBeyondTheControlsStayInTheCopy)
     EXPECT_TRUE(p3.controls().Check(IdcClearMenu)->isChecked());
     EXPECT_EQ(s.settings(), stored) << "untouched controls change nothing";
     EXPECT_EQ(s.modified(), 0);
+}
+
+using Page4 = Editor;
+
+TEST_F(Page4, TheDeskControlsWriteTheRecord)
+{
+    SettingsSheet& s = Open();
+    s.SetActivePage(3);
+    DeskPage& p4 = *s.page4();
+    QComboBox* round = p4.controls().Combo(IdcRoundSelector);
+    QComboBox* places = p4.controls().Combo(IdcDecimalSelector);
+    EXPECT_EQ(round->currentText(), QStringLiteral("F"));
+    EXPECT_EQ(places->currentText(), QStringLiteral("2"));
+    round->setCurrentIndex(3);
+    emit round->activated(3);
+    places->setCurrentIndex(5);
+    emit places->activated(5);
+    Click(p4.controls().Check(IdcGrandTotal));
+    Click(p4.controls().Check(IdcDeskTax));
+    QSlider* rate = p4.controls().Slider(IdcTaxSlider2);
+    EXPECT_EQ(p4.controls().Label(IdcTaxRate2)->text(), QStringLiteral("08.00%"));
+    rate->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(p4.controls().Label(IdcTaxRate2)->text(), QStringLiteral("08.01%"));
+    const CalculatorSettings& edited = s.settings();
+    EXPECT_EQ(edited.RoundSelector, 3u);
+    EXPECT_EQ(edited.DecimalSelector, 5u);
+    EXPECT_EQ(edited.GrandTotalFlg, 1u);
+    EXPECT_EQ(edited.DeskTaxFlg, 1u);
+    EXPECT_EQ(edited.TaxPercent2, 801u);
+    // Named through their labels.
+    for (QWidget* control :
+         {static_cast<QWidget*>(round), static_cast<QWidget*>(places), static_cast<QWidget*>(rate)}) {
+        bool labelled = false;
+        for (QLabel* label : p4.findChildren<QLabel*>())
+            labelled = labelled || label->buddy() == control;
+        EXPECT_TRUE(labelled) << control->accessibleName().toStdString();
+    }
+    EXPECT_EQ(round->accessibleName(), QStringLiteral("ラウンドセレクター"));
 }
 
 using ColorDialog = Editor;

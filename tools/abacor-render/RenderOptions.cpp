@@ -59,8 +59,8 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& arguments, QS
         } else if (name == u"--press") {
             options.press = *given;
         } else if (name == u"--editor") {
-            if (*given != u"1" && *given != u"2" && *given != u"3" && *given != u"color") {
-                *error = QStringLiteral("--editor wants 1, 2, 3 or color, not ") + *given;
+            if (*given != u"1" && *given != u"2" && *given != u"3" && *given != u"4" && *given != u"color") {
+                *error = QStringLiteral("--editor wants 1, 2, 3, 4 or color, not ") + *given;
                 return std::nullopt;
             }
             options.editor = *given;

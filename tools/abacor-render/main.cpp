@@ -25,7 +25,7 @@ void Usage(std::FILE* to)
     std::fprintf(to,
                  "usage: abacor-render --size WxH --dpi N [--set Name=Value]... [--keys \"TOKENS\"] "
                  "[--press KEY] --out FILE.png\n"
-                 "       abacor-render --editor 1|2|3|color --size WxH --dpi N [--set Name=Value]... "
+                 "       abacor-render --editor 1|2|3|4|color --size WxH --dpi N [--set Name=Value]... "
                  "--out FILE.png\n"
                  "Width and height from %d to %d pixels, dots per inch from %d to %d.\n",
                  abacor::kRenderLimits.minSide, abacor::kRenderLimits.maxSide, abacor::kRenderLimits.minDpi,

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "editor/SettingsPage.h"
+
+namespace abacor {
+
+// "ページ４": the desk functions: the rounding and decimal selectors, the
+// grand total, desk-style tax keys and the second tax rate.
+class DeskPage : public SettingsPage {
+    Q_OBJECT
+public:
+    DeskPage(SettingsRecord& record, const ScreenMetrics& screen);
+
+    void Refresh() override;
+
+protected:
+    void Initialise() override;
+
+private:
+    void OnSlider();
+};
+
+}  // namespace abacor
