@@ -1,7 +1,8 @@
 #!/bin/sh
 # Uses the settings editor as a person would, in a real X server: page 2,
-# ticks "ボタンの角を丸くする" and "桁を区切る", "保存", OK, "その他" > "終了";
-# then the calculator's own load reads the grouping back. Exit 77 (skipped)
+# ticks "ボタンの角を丸くする" and "桁を区切る", page 4, ticks the grand total,
+# "保存", OK, "その他" > "終了"; then the calculator's own load reads the
+# grouping and the grand total back. Exit 77 (skipped)
 # when the X tools are not installed.
 set -u
 EDITOR_BIN=$1
@@ -19,6 +20,8 @@ fi
 click 108 573   # the tab "ページ２"
 click 22 209    # "ボタンの角を丸くする"
 click 293 209   # "桁を区切る"
+click 251 573   # the tab "ページ４"
+click 20 158    # "GT（グランドトータル）を使う"
 xdotool key F1  # "保存"
 sleep 0.5
 xdotool key Return  # "設定を保存しました。" OK
@@ -40,5 +43,11 @@ if [ "$shown" != "1,234,567" ]; then
 fi
 if ! grep -q '^RoundButtonFlg=1$' "$work/config/Korvel/Abacor.conf"; then
     echo "FAIL: RoundButtonFlg was not saved"; exit 1
+fi
+total=$(echo 'load 2 + 3 = GT' | "$CALC" -a | tail -n 1 | cut -f2,6)
+if [ "$total" != "$(printf '5\tGT')" ]; then
+    echo "FAIL: the grand total after saving page 4: '$total'"
+    cat "$work/config/Korvel/Abacor.conf"
+    exit 1
 fi
 echo "PASS: the editor saved, the calculator shows '$shown'"
