@@ -9,6 +9,7 @@
 #include "calculator/core/KeyTokens.h"
 #include "calculator/engine/Grouping.h"
 #include "calculator/engine/NumberText.h"
+#include "calculator/engine/Rounding.h"
 
 namespace {
 
@@ -35,10 +36,23 @@ void BM_GroupAndStrip(benchmark::State& state)
 }
 BENCHMARK(BM_GroupAndStrip);
 
+// A result as the selectors round it and show it (5/4, 2 places).
+void BM_RoundResult(benchmark::State& state)
+{
+    const double values[] = {1.0 / 3.0, 123456.789, -0.5, 99999999999.0, 42.0, 1e-7};
+    std::size_t i = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(abacor::RoundResult(values[i++ % 6], abacor::RoundMode::HalfUp, 2));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_RoundResult);
+
+// Keys with the desk functions: argument 0 plain, 1 with 5/4 ADD2, GT and desk tax keys.
 void BM_RandomKeys(benchmark::State& state)
 {
-    const std::vector<std::string> tokens = {"0", "1", "2", "3", "4",   "5",  "6", "7",  "8",  "9",  ".",   "+",
-                                             "-", "*", "/", "=", "+/-", "CE", "%", "sq", "M+", "MR", "ANS", "C"};
+    const std::vector<std::string> tokens = {"0",  "1",  "2",   "3", "4",    "5",    "6",   "7",  "8", "9",
+                                             ".",  "+",  "-",   "*", "/",    "=",    "+/-", "CE", "%", "sq",
+                                             "M+", "MR", "ANS", "C", "tax+", "tax-", "GT",  "00"};
     std::mt19937 random(7);
     std::vector<const std::string*> sequence;
     for (int i = 0; i < 1000; ++i)
@@ -46,6 +60,12 @@ void BM_RandomKeys(benchmark::State& state)
 
     abacor::CalculatorSettings settings = abacor::DefaultSettings();
     settings.CommaFormatFlg = 1;
+    if (state.range(0) == 1) {
+        settings.RoundSelector = 3;
+        settings.DecimalSelector = abacor::kAdd2;
+        settings.GrandTotalFlg = 1;
+        settings.DeskTaxFlg = 1;
+    }
     for (auto _ : state) {
         abacor::Calculator calculator(settings);
         calculator.ResetCalculator(false);
@@ -55,6 +75,6 @@ void BM_RandomKeys(benchmark::State& state)
     }
     state.SetItemsProcessed(state.iterations() * 1000);
 }
-BENCHMARK(BM_RandomKeys);
+BENCHMARK(BM_RandomKeys)->Arg(0)->Arg(1);
 
 }  // namespace
