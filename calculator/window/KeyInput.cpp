@@ -64,8 +64,57 @@ std::optional<KeyId> HitTest(const WindowLayout& layout, int x, int y)
     return std::nullopt;
 }
 
+namespace {
+
+// The key a typed character means on every layout: digits, the point (also
+// ","), the four operators, "=" and "%".
+std::optional<KeyId> TypedKey(QStringView text)
+{
+    if (text.size() != 1)
+        return std::nullopt;
+    const char16_t ch = text.front().unicode();
+    if (ch >= u'0' && ch <= u'9')
+        return DigitKey(ch - u'0');
+    switch (ch) {
+    case u'.':
+    case u',': return KeyId::Point;
+    case u'+': return KeyId::Add;
+    case u'-': return KeyId::Subtract;
+    case u'*': return KeyId::Multiply;
+    case u'/': return KeyId::Divide;
+    case u'=': return KeyId::Equals;
+    case u'%': return KeyId::Percent;
+    default: return std::nullopt;
+    }
+}
+
+}  // namespace
+
 std::optional<KeyId> KeyInput::OnKeyDown(std::uint32_t code, Calculator& calculator, QStringView text)
 {
+    std::optional<KeyId> key = PhysicalKey(code, text);
+    if (key)
+        PressKey(*key, calculator);
+    prevKeyDown_ = lastKeyDown_;
+    lastKeyDown_ = code;
+    return key;
+}
+
+std::optional<KeyId> KeyInput::PhysicalKey(std::uint32_t code, QStringView text)
+{
+    lastTyped_ = false;
+    // The keypad's point whatever it types; Shift with the keypad's × stays
+    // the phone's sign, given at the release of Shift.
+    if (code == VkDecimal)
+        return KeyId::Point;
+    if (code == kMultiply && lastKeyDown_ == kShift)
+        return std::nullopt;
+    // A symbol typed on a desktop keyboard means that symbol, on every layout.
+    if (const auto typed = TypedKey(text)) {
+        lastTyped_ = true;
+        return typed;
+    }
+
     std::optional<KeyId> key;
     bool bound = code == kDigit3 || code == kShift || code == kOem7;
     if (code == kDigit3) {
@@ -80,11 +129,7 @@ std::optional<KeyId> KeyInput::OnKeyDown(std::uint32_t code, Calculator& calcula
         }
     }
     if (!bound)
-        key = DesktopKey(code, text, lastKeyDown_);
-    if (key)
-        PressKey(*key, calculator);
-    prevKeyDown_ = lastKeyDown_;
-    lastKeyDown_ = code;
+        key = DesktopKey(code);
     return key;
 }
 
@@ -93,7 +138,8 @@ std::optional<KeyId> KeyInput::OnKeyUp(std::uint32_t code, Calculator& calculato
     if (code != kShift)
         return std::nullopt;
     std::optional<KeyId> key;
-    if (prevKeyDown_ == kShift) {
+    // Only a chord that typed no calculator symbol is the phone's.
+    if (prevKeyDown_ == kShift && !lastTyped_) {
         if (lastKeyDown_ == kDigit3)
             key = KeyId::Point;
         else if (lastKeyDown_ == kMultiply || lastKeyDown_ == kOem7)

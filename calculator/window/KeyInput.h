@@ -12,21 +12,25 @@ namespace abacor {
 
 class Calculator;
 
-// The phone's hardware keys: a virtual-key code chooses an operation and the
-// on-screen key that flashes for it. Letter keys form a second numeric pad;
-// Shift followed by "3" gives the point, followed by 0x6A or 0xDE the sign,
-// each on the release of Shift.
+// Keyboard keys: a key that types a calculator symbol in the current layout
+// (digits, "." or ",", + - * / = %) means that symbol; any other key keeps
+// the phone's meaning by its place, a virtual-key code: letter keys form a
+// second numeric pad, arrows are the operators, and Shift followed by "3"
+// gives the point, followed by the keypad's × or 0xDE the sign, each on the
+// release of Shift. Returns the on-screen key that flashes for it.
 class KeyInput {
 public:
     // OnKeyDown: runs the key's operation; returns the key to flash, if any.
-    // A code the phone leaves unbound may act as a desktop key (DesktopKey)
-    // by its code or by text, what it types in the current layout.
+    // text is what the key types in the current layout with the modifiers held.
     std::optional<KeyId> OnKeyDown(std::uint32_t code, Calculator& calculator, QStringView text = {});
     // OnKeyUp: the Shift sequences; returns the key to flash, if any.
     std::optional<KeyId> OnKeyUp(std::uint32_t code, Calculator& calculator);
 
 private:
+    std::optional<KeyId> PhysicalKey(std::uint32_t code, QStringView text);
+
     std::uint32_t lastKeyDown_ = 0;
+    bool lastTyped_ = false;  // the last key went by the symbol it typed
     std::uint32_t prevKeyDown_ = 0;
 };
 

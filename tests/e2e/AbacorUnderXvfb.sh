@@ -1,8 +1,8 @@
 #!/bin/sh
 # Uses Abacor as a person would: in a real X server, clicking keys at their
 # centres, copying the display through the right soft-key menu, and reading
-# the clipboard; then typing on US, Japanese, French and German keyboards,
-# pasting, and clearing with Escape. Exit 77 (skipped) when the X tools are
+# the clipboard; then typing on US, Japanese, French and German keyboards
+# (a symbol typed means that symbol), pasting, and clearing with Escape. Exit 77 (skipped) when the X tools are
 # not installed.
 set -u
 ABACOR=$1
@@ -70,9 +70,9 @@ printf '1,234.5' | xclip -selection clipboard
 xdotool key --delay 60 Escape ctrl+v
 expect 1234.5 "Ctrl+V of 1,234.5"
 
-# Other layouts: the phone's keys stay where they are, "+" works where it is
-# typed, and symbols of keys the phone does not bind type nothing.
-for layout in "jp asciicircum at" "fr parenright ugrave" "de numbersign adiaeresis"; do
+# Every layout: a symbol typed means that symbol; keys that type nothing of
+# the calculator's do nothing, or keep the phone's meaning by their place.
+for layout in "us" "jp asciicircum at" "fr parenright ugrave" "de numbersign adiaeresis"; do
     set -- $layout
     setxkbmap "$1"
     name=$1
@@ -82,6 +82,18 @@ for layout in "jp asciicircum at" "fr parenright ugrave" "de numbersign adiaeres
     xdotool type --delay 60 '12+4'
     xdotool key --delay 60 Return "$@"
     expect 16 "on the $name layout, 12+4 Enter then $*"
+    for row in '9*3=:27' '9/3=:3' '200+5%:210' '1234567890:1234567890'; do
+        xdotool key --delay 60 Escape
+        xdotool type --delay 60 "${row%%:*}"
+        expect "${row#*:}" "on the $name layout, typing ${row%%:*}"
+    done
+    xdotool key --delay 60 Escape 1 KP_Decimal 5 KP_Multiply 2 KP_Enter
+    expect 3 "on the $name layout, the keypad's point and times"
 done
 setxkbmap us
+# The phone's Shift chords where they type no calculator symbol.
+xdotool key --delay 60 Escape 1 shift+3 5 shift+KP_Multiply
+expect -1.5 "us: 1, Shift+3 (the point), 5, Shift with the keypad's × (the sign)"
+xdotool key --delay 60 Escape 1 shift+3 5 KP_Multiply 2 Return
+expect 3 "us: 1, Shift+3, 5, keypad ×, 2, Enter"
 echo "PASS: 123 × 45 = copied as '$copied'; typing, keypad, paste and Escape on us, jp, fr and de"
