@@ -22,6 +22,10 @@ FontHeights ComputeFontHeights(const ScreenClass& screenClass, int dpiY);
 // screen and the settings (CreateDisplayResources).
 struct DisplayResources {
     ScreenClass screenClass;
+    // Device pixels per pixel of the design: the device pixel ratio, times the
+    // growth of a window larger than the design. Fonts, margins and frames
+    // are this many times their size on the phone.
+    double scale = 1.0;
     FontHeights heights;
     QFont displayFont;
     QFont smallFont;
@@ -32,6 +36,10 @@ struct DisplayResources {
     Pen boxFramePen;  // StaticLineColor, 2 / k pixels wide
 };
 
-DisplayResources CreateDisplayResources(const ScreenMetrics& screen, const CalculatorSettings& settings);
+DisplayResources CreateDisplayResources(const ScreenMetrics& screen, const CalculatorSettings& settings,
+                                        double scale = 1.0);
+
+// A length of the design (already divided by the class's k) at the scale.
+inline int Scaled(double designPixels, double scale) { return static_cast<int>(designPixels * scale + 0.5); }
 
 }  // namespace abacor

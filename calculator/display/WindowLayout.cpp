@@ -104,25 +104,27 @@ WindowLayout LayoutWindow(const ScreenMetrics& screen, const Rect& client, const
 {
     WindowLayout layout;
     const int k = resources.screenClass.k;
+    // The design's lengths, each at the scale of the device.
+    const auto d = [&](int designPixels) { return Scaled(designPixels, resources.scale); };
     const int W = screen.width;
     const int Hd = resources.heights.display;
     const int Hs = resources.heights.small;
     const int Hc = resources.heights.caption;
 
-    const int M = 16 / k;
-    const int T = 14 / k;
-    const int G = 3 / k;
-    const int P = (M + 2) / k;
+    const int M = d(16 / k);
+    const int T = d(14 / k);
+    const int G = d(3 / k);
+    const int P = d((16 / k + 2) / k);
     layout.margin = M;
     layout.topMargin = T;
     layout.gap = G;
 
-    layout.displayBox = Box(P, T + 2 / k, W - (2 * (M + 2)) / k, Hd);
-    const int lineY = T + Hd + Hc + 8 / k;
-    const int lineWidth = W / 2 - (M + 8) / k;
+    layout.displayBox = Box(P, T + d(2 / k), W - d((2 * (16 / k + 2)) / k), Hd);
+    const int lineY = T + Hd + Hc + d(8 / k);
+    const int lineWidth = W / 2 - d((16 / k + 8) / k);
     layout.memoryBox = Box(P, lineY, lineWidth, Hs);
-    layout.resultBox = Box(W / 2 + 6 / k, lineY, lineWidth, Hs);
-    layout.operatorRect = {P, T + 2 / k, P + 36 / k, T + 2 / k + Hs};
+    layout.resultBox = Box(W / 2 + d(6 / k), lineY, lineWidth, Hs);
+    layout.operatorRect = {P, T + d(2 / k), P + d(36 / k), T + d(2 / k) + Hs};
     layout.displayTextRect = TextRect(layout.displayBox);
     layout.memoryTextRect = TextRect(layout.memoryBox);
     layout.resultTextRect = TextRect(layout.resultBox);
@@ -131,17 +133,17 @@ WindowLayout LayoutWindow(const ScreenMetrics& screen, const Rect& client, const
     layout.resultCaptionRect = {layout.resultBox.left, layout.displayBox.bottom, layout.resultBox.right,
                                 layout.resultBox.top};
 
-    layout.keypadTop = 14 / k + 8 / k + Hc + Hs + Hd + T;
+    layout.keypadTop = d(14 / k) + d(8 / k) + Hc + Hs + Hd + T;
     const int Y0 = layout.keypadTop;
     layout.landscape = screen.IsLandscape();
     if (layout.landscape) {
-        layout.rowHeight = (client.bottom - 3 * G - 8 / k - client.top - Y0) / 4;
+        layout.rowHeight = (client.bottom - 3 * G - d(8 / k) - client.top - Y0) / 4;
         layout.columnWidth = (client.right - 2 * (M + 2 * G) - client.left) / 5;
         PlaceKeys(layout, kLandscape, std::span(kLandscapeAdditionalOrder), settings);
         Rect& equals = layout.KeyRect(KeyId::Equals);
         equals.bottom = equals.top + 2 * layout.rowHeight + G;
     } else {
-        layout.rowHeight = (client.bottom - 6 * G - 8 / k - client.top - Y0) / 7;
+        layout.rowHeight = (client.bottom - 6 * G - d(8 / k) - client.top - Y0) / 7;
         layout.columnWidth = (client.right - 2 * (G + M) - client.left) / 3;
         PlaceKeys(layout, kPortrait, std::span(kPortraitAdditionalOrder), settings);
     }

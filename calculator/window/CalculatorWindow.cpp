@@ -26,6 +26,10 @@ constexpr char16_t kPhoneStatusKey[] = u"\\Software\\Sharp\\PhoneStatus";
 // How long a key pressed by assistive technology shows pressed.
 constexpr int kAssistivePressMilliseconds = 150;
 
+// The phone's screen the design was drawn for, in logical pixels.
+constexpr double kDesignLonger = 640.0;
+constexpr double kDesignShorter = 480.0;
+
 // Logical and device pixels of the window, never negative here; rounded
 // without the C library, which a start would otherwise page in for this.
 int Nearest(double pixels) { return static_cast<int>(pixels + 0.5); }
@@ -39,7 +43,7 @@ int Up(double pixels)
 
 CalculatorWindow::CalculatorWindow(const CalculatorSettings& settings, const ScreenMetrics& screen, QWidget* parent)
     : QWidget(parent), settings_(settings), screen_(screen), ratio_(devicePixelRatioF()), calculator_(settings_, this),
-      resources_(CreateDisplayResources(DeviceScreen(), settings_)),
+      resources_(CreateDisplayResources(DeviceScreen(), settings_, Scale())),
       feedback_([this](const Rect& r) { repaint(Logical(r)); },
                 [](int milliseconds) { QThread::msleep(static_cast<unsigned long>(milliseconds)); })
 {
@@ -60,7 +64,7 @@ void CalculatorWindow::Initialise()
     calculator_.ResetCalculator(false);
     corners_.emplace(KeyCorners(settings_));
     bar_ = new SoftKeyBar(kSoftKeyMenu, this);
-    bar_->SetBarHeight(Nearest(SoftKeyBar::kHeight / resources_.screenClass.k / ratio_));
+    SizeBar();
     connect(bar_, &SoftKeyBar::commandChosen, this, &CalculatorWindow::OnCommand);
     connect(bar_, &SoftKeyBar::popupAboutToShow, this, &CalculatorWindow::OnInitMenuPopup);
     LayoutWindow();
@@ -70,6 +74,20 @@ ScreenMetrics CalculatorWindow::DeviceScreen() const
 {
     const auto device = [this](int logical) { return Nearest(logical * ratio_); };
     return {device(screen_.width), device(screen_.height), device(screen_.dpiY)};
+}
+
+double CalculatorWindow::Scale() const
+{
+    // A window larger than the design both ways grows its text with its keys.
+    const double longer = std::max(screen_.width, screen_.height);
+    const double shorter = std::min(screen_.width, screen_.height);
+    return ratio_ * std::max(1.0, std::min(longer / kDesignLonger, shorter / kDesignShorter));
+}
+
+void CalculatorWindow::SizeBar()
+{
+    // Logical pixels: Qt draws the bar at the device pixel ratio itself.
+    bar_->SetBarHeight(Nearest(SoftKeyBar::kHeight / resources_.screenClass.k * Scale() / ratio_));
 }
 
 Rect CalculatorWindow::ClientRect() const
@@ -94,8 +112,8 @@ void CalculatorWindow::FollowPixelRatio()
     if (ratio == ratio_)
         return;
     ratio_ = ratio;
-    resources_ = CreateDisplayResources(DeviceScreen(), settings_);
-    bar_->SetBarHeight(Nearest(SoftKeyBar::kHeight / resources_.screenClass.k / ratio_));
+    resources_ = CreateDisplayResources(DeviceScreen(), settings_, Scale());
+    SizeBar();
 }
 
 PopupMenu* CalculatorWindow::clearMenu() const
@@ -118,9 +136,16 @@ void CalculatorWindow::LayoutWindow()
     // place later; restore it now, while the picture still matches.
     ReleaseHeldKey();
 
-    const Rect client = ClientRect();
+    Rect client = ClientRect();
     laidOutClient_ = client;
-    layout_ = abacor::LayoutWindow(DeviceScreen(), client, resources_, settings_);
+    const ScreenMetrics device = DeviceScreen();
+    if (Scale() != resources_.scale) {
+        resources_ = CreateDisplayResources(device, settings_, Scale());
+        SizeBar();
+        client = ClientRect();
+        laidOutClient_ = client;
+    }
+    layout_ = abacor::LayoutWindow(device, client, resources_, settings_);
     faces_.emplace(layout_, settings_, *corners_);
 
     // The framebuffer itself is made by the next paint, so that a run of
@@ -251,6 +276,11 @@ const QImage& CalculatorWindow::Framebuffer()
 
 void CalculatorWindow::paintEvent(QPaintEvent* event)
 {
+    // Moved to a screen of another pixel ratio: laid out anew for it.
+    if (devicePixelRatioF() != ratio_) {
+        FollowPixelRatio();
+        LayoutWindow();
+    }
     PaintDirty();
     QPainter painter(this);
     // The framebuffer is in device pixels: copied 1:1, never scaled.

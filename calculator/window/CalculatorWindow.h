@@ -78,6 +78,9 @@ private:
     // The screen in the window's device pixels, which are the phone's:
     // layout, fonts and framebuffer work in these.
     ScreenMetrics DeviceScreen() const;
+    // Device pixels per pixel of the design (DisplayResources::scale).
+    double Scale() const;
+    void SizeBar();
     void OnKeyUp(std::uint32_t code);
     void OnInitMenuPopup();
     void OnOK();
