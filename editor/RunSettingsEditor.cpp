@@ -16,6 +16,7 @@ int RunSettingsEditor(int argc, char* argv[])
     QApplication application(argc, argv);
     guard.reset();
     SetUpApplication(QStringLiteral("AbacorSet"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("jp.korvel.AbacorSet"));
     SettingsSheet sheet(ScreenMetrics{});
     sheet.exec();
     return 0;

@@ -1,14 +1,21 @@
 #include "calculator/window/RunCalculator.h"
 
 #include <QApplication>
+#include <QScreen>
 
 #include <optional>
 
 #include "calculator/window/CalculatorWindow.h"
+#include "calculator/window/WindowPlacement.h"
 #include "platform/shell/ApplicationSetup.h"
 #include "settings/SettingsStore.h"
 
 namespace abacor {
+
+namespace {
+constexpr int kMinimumWidth = 240;
+constexpr int kMinimumHeight = 320;
+}  // namespace
 
 int RunCalculator(int argc, char* argv[])
 {
@@ -16,10 +23,25 @@ int RunCalculator(int argc, char* argv[])
     QApplication application(argc, argv);
     guard.reset();
     SetUpApplication(QStringLiteral("Abacor"));
+    // The installed desktop entry's id: shells match windows to it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("jp.korvel.Abacor"));
     // An ordinary top-level window; the program ends when it closes.
     CalculatorWindow window(LoadSettings(), ScreenMetrics{});
+    // The smallest phone's screen: every key and caption still usable.
+    window.setMinimumSize(kMinimumWidth, kMinimumHeight);
+    const std::optional<WindowPlacement> placement = LoadPlacement();
+    if (!placement || !window.restoreGeometry(placement->geometry)) {
+        // The first start: the design's size where it fits, placed by the
+        // window manager.
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            window.resize(FittingSize(window.size(), screen->availableGeometry()));
+    }
     window.show();
-    return application.exec();
+    const int status = application.exec();
+    // Where it was, for the next start; a state folder that cannot be
+    // written costs only that.
+    static_cast<void>(SavePlacement({window.saveGeometry(), false}));
+    return status;
 }
 
 }  // namespace abacor

@@ -96,4 +96,31 @@ xdotool key --delay 60 Escape 1 shift+3 5 shift+KP_Multiply
 expect -1.5 "us: 1, Shift+3 (the point), 5, Shift with the keypad's × (the sign)"
 xdotool key --delay 60 Escape 1 shift+3 5 KP_Multiply 2 Return
 expect 3 "us: 1, Shift+3, 5, keypad ×, 2, Enter"
-echo "PASS: 123 × 45 = copied as '$copied'; typing, keypad, paste and Escape on us, jp, fr and de"
+
+# A minimum size, the window's place kept across a restart, and a first
+# window that fits a screen of twice the pixel ratio.
+if ! xprop -id "$window" WM_NORMAL_HINTS | grep -q 'minimum size: 240 by 320'; then
+    echo "FAIL: no minimum size: $(xprop -id "$window" WM_NORMAL_HINTS)"; exit 1
+fi
+xdotool windowsize --sync "$window" 500 700
+xdotool windowmove --sync "$window" 100 50
+sleep 0.3
+xdotool key --clearmodifiers ctrl+q
+for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$app" 2>/dev/null; then echo "FAIL: Ctrl+Q did not end the program"; exit 1; fi
+if [ "$(stat -c %a "$work/state/Korvel")" != 700 ]; then
+    echo "FAIL: the state folder is not the user's alone"; exit 1
+fi
+start_program '^Abacor$' "$ABACOR"
+placed=$(xdotool getwindowgeometry "$window" | tr -d ' ' | grep -E 'Position|Geometry' | tr '\n' ' ')
+case "$placed" in
+    *Position:100,50*Geometry:500x700*) ;;
+    *) echo "FAIL: the window came back at '$placed', not 100,50 500x700"; exit 1 ;;
+esac
+kill "$app"; wait "$app" 2>/dev/null
+start_program '^Abacor$' env XDG_STATE_HOME="$work/state-2x" QT_SCALE_FACTOR=2 "$ABACOR"
+height=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p')
+if [ "$height" -gt 768 ]; then
+    echo "FAIL: at twice the pixel ratio the first window is $height pixels high, taller than the screen"; exit 1
+fi
+echo "PASS: 123 × 45 = copied as '$copied'; typing, keypad, paste and Escape on us, jp, fr and de; minimum size, place kept, fits at 2x"

@@ -31,9 +31,9 @@ if [ ! -s "$work/display" ]; then
 fi
 export DISPLAY=":$(head -n 1 "$work/display")"
 
-mkdir -p "$work/config" "$work/runtime"
+mkdir -p "$work/config" "$work/runtime" "$work/state"
 chmod 700 "$work/runtime"
-export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
+export XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
 
 # Clicks at a point of a window, then lets the program answer.
 click() {

@@ -1,0 +1,81 @@
+#include "calculator/window/WindowPlacement.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace abacor {
+
+namespace {
+// Room left for the window's frame and title bar.
+constexpr int kFrameAllowance = 48;
+constexpr char kOnTop[] = "on-top";
+
+// $XDG_STATE_HOME when absolute, else ~/.local/state.
+QString StateFolder()
+{
+    const QByteArray state = qgetenv("XDG_STATE_HOME");
+    if (state.startsWith('/'))
+        return QFile::decodeName(state);
+    const QByteArray home = qgetenv("HOME");
+    return home.startsWith('/') ? QFile::decodeName(home) + QStringLiteral("/.local/state") : QString();
+}
+
+// The folder and those above it; the ones made here are the user's alone.
+bool MakeFolder(const QString& folder)
+{
+    if (QDir(folder).exists())
+        return true;
+    const QString parent = QFileInfo(folder).absolutePath();
+    if (parent != folder && !MakeFolder(parent))
+        return false;
+    return QDir().mkdir(folder) &&
+           QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+}  // namespace
+
+QString PlacementFile()
+{
+    const QString folder = StateFolder();
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/Korvel/Abacor/window");
+}
+
+std::optional<WindowPlacement> LoadPlacement()
+{
+    QFile file(PlacementFile());
+    if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QList<QByteArray> lines = file.read(64 * 1024).split('\n');
+    WindowPlacement placement;
+    placement.geometry = QByteArray::fromBase64(lines.value(0));
+    placement.onTop = lines.value(1).trimmed() == kOnTop;
+    return placement;
+}
+
+bool SavePlacement(const WindowPlacement& placement)
+{
+    const QString path = PlacementFile();
+    if (path.isEmpty() || !MakeFolder(QFileInfo(path).absolutePath()))
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(placement.geometry.toBase64() + '\n' + (placement.onTop ? QByteArray(kOnTop) : QByteArray()) + '\n');
+    return file.commit();
+}
+
+QSize FittingSize(QSize design, const QRect& available)
+{
+    if (available.isEmpty())
+        return design;
+    const double room = std::min(double(available.width()) / design.width(),
+                                 double(available.height() - kFrameAllowance) / design.height());
+    if (room >= 1.0)
+        return design;
+    return {std::max(1, int(design.width() * room)), std::max(1, int(design.height() * room))};
+}
+
+}  // namespace abacor
