@@ -61,22 +61,64 @@ char* RoundHalfAway(char* begin, char* end, int places)
 
 std::optional<QString> PastedNumber(QStringView text)
 {
+    // A whole clipboard of text is no number; nor is a pasted column.
+    if (text.size() > kMaxPastedLength)
+        return std::nullopt;
+    text = text.trimmed();
+    if (text.contains(u'\n') || text.contains(u'\r'))
+        return std::nullopt;
+
     QString plain;
-    for (const QChar ch : text.trimmed()) {
+    for (const QChar ch : text) {
         const char16_t c = ch.unicode();
-        if (c == u',' || ch.isSpace())
-            continue;
+        if (ch.isSpace())
+            continue;  // grouping, thin spaces included
         if (c >= u'０' && c <= u'９')
             plain += QChar(u'0' + (c - u'０'));
         else if (c == u'．')
             plain += u'.';
-        else if (c == u'－')
+        else if (c == u'，')
+            plain += u',';
+        else if (c == u'－' || c == u'−')
             plain += u'-';
+        else if (c == u'＋')
+            plain += u'+';
         else
             plain += ch;
     }
-    const bool negative = plain.startsWith(u'-');
-    const QStringView number = QStringView(plain).mid(negative ? 1 : 0);
+    // A sign and a yen mark in front, in either order; "円" after.
+    bool negative = false;
+    for (bool sign = false, yen = false;;) {
+        if (!sign && (plain.startsWith(u'-') || plain.startsWith(u'+'))) {
+            negative = plain.startsWith(u'-');
+            plain.remove(0, 1);
+            sign = true;
+        } else if (!yen && (plain.startsWith(u'¥') || plain.startsWith(u'￥'))) {
+            plain.remove(0, 1);
+            yen = true;
+        } else {
+            break;
+        }
+    }
+    if (plain.endsWith(u'円'))
+        plain.chop(1);
+
+    // The decimal separator: of "." and ",", the later; a lone "," is one
+    // unless exactly three digits follow it. The other is grouping.
+    const qsizetype lastPoint = plain.lastIndexOf(u'.');
+    const qsizetype lastComma = plain.lastIndexOf(u',');
+    if (lastComma >= 0) {
+        const bool commaIsDecimal =
+            lastPoint >= 0 ? lastComma > lastPoint
+                           : plain.count(u',') == 1 && !(plain.size() - lastComma - 1 == 3);
+        if (commaIsDecimal) {
+            plain.remove(u'.');
+            plain.replace(u',', u'.');
+        } else {
+            plain.remove(u',');
+        }
+    }
+    const QStringView number(plain);
     int digits = 0, points = 0;
     for (const QChar ch : number) {
         if (ch == u'.')

@@ -22,10 +22,16 @@ double TextToValue(QStringView text);
 // Characters after the first "."; 0 without one. Grouping does not matter.
 int DecimalPlaces(QStringView text);
 
+// The longest text a paste looks at.
+inline constexpr qsizetype kMaxPastedLength = 1024;
+
 // The number a pasted text means, as the plain text typing it would show:
-// trimmed, "," and spaces removed, full-width digits, point and minus read as
-// ASCII; an optional "-", 1 to 12 digits and at most one ".". Empty for
-// anything else.
+// trimmed; spaces (thin ones too) are grouping; full-width digits, point and
+// signs, and the minus sign, read as ASCII; a sign and "¥" in front, "円"
+// after; of "." and "," the later is the decimal separator and the other
+// grouping, and a lone "," is the decimal separator unless exactly three
+// digits follow it. Then an optional "-", 1 to 12 digits and at most one
+// ".". Empty for anything else: several lines, more than kMaxPastedLength.
 std::optional<QString> PastedNumber(QStringView text);
 
 // Writes the display form of value (at most 12 significant digits, trailing

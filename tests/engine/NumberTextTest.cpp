@@ -100,7 +100,13 @@ TEST(PastedNumber, TakesNumbersAsTypingShowsThem)
         {u".5", "0.5"}, {u"-.5", "-0.5"}, {u"007", "7"}, {u"12.", "12."}, {u"1 000", "1000"},
         {u"123456789012", "123456789012"}, {u"0.00000000001", "0.00000000001"},
         {u"1234567890123", nullptr}, {u"1.2.3", nullptr}, {u"--1", nullptr}, {u"1-", nullptr}, {u"", nullptr},
-        {u"-", nullptr}, {u".", nullptr}, {u"1e5", nullptr}, {u"abc", nullptr}, {u"+5", nullptr}, {u"ERROR", nullptr},
+        {u"-", nullptr}, {u".", nullptr}, {u"1e5", nullptr}, {u"abc", nullptr}, {u"ERROR", nullptr},
+        // What spreadsheets and shops write.
+        {u"+5", "5"}, {u"−3", "-3"}, {u"¥1,980", "1980"}, {u"￥1,980", "1980"}, {u"1980円", "1980"},
+        {u"-¥500", "-500"}, {u"¥-500", "-500"}, {u"1\u2009234\u202F567", "1234567"}, {u"1,5", "1.5"},
+        {u"1.234,56", "1234.56"}, {u"1,234", "1234"}, {u"1,234,567", "1234567"}, {u"1,234.5", "1234.5"},
+        {u"0,05", "0.05"}, {u"12\n34", nullptr}, {u"12\r\n34", nullptr}, {u"¥¥5", nullptr},
+        {u"5円円", nullptr}, {u"+-5", nullptr},
     };
     for (const auto& c : cases) {
         const auto plain = PastedNumber(c.pasted);
@@ -109,6 +115,12 @@ TEST(PastedNumber, TakesNumbersAsTypingShowsThem)
         else
             EXPECT_EQ(plain.value_or(QStringLiteral("(none)")).toStdString(), c.plain);
     }
+}
+
+TEST(PastedNumber, LooksAtOneKibibyteAtMost)
+{
+    EXPECT_FALSE(PastedNumber(QString(kMaxPastedLength + 1, u' ') + u'5').has_value());
+    EXPECT_FALSE(PastedNumber(QString(100 * 1024 * 1024, u'1')).has_value());
 }
 
 TEST(FormatResult, NeverWritesAnExponent)
