@@ -109,8 +109,7 @@ std::optional<QString> PastedNumber(QStringView text)
     const qsizetype lastComma = plain.lastIndexOf(u',');
     if (lastComma >= 0) {
         const bool commaIsDecimal =
-            lastPoint >= 0 ? lastComma > lastPoint
-                           : plain.count(u',') == 1 && !(plain.size() - lastComma - 1 == 3);
+            lastPoint >= 0 ? lastComma > lastPoint : plain.count(u',') == 1 && !(plain.size() - lastComma - 1 == 3);
         if (commaIsDecimal) {
             plain.remove(u'.');
             plain.replace(u',', u'.');

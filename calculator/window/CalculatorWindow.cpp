@@ -1,6 +1,9 @@
 #include "calculator/window/CalculatorWindow.h"
 
+#include <QAccessible>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QThread>
@@ -9,6 +12,7 @@
 #include <algorithm>
 
 #include "calculator/core/CommandTable.h"
+#include "calculator/engine/Grouping.h"
 #include "calculator/engine/ScaledArithmetic.h"
 #include "calculator/window/CalculatorMenus.h"
 #include "platform/input/InputMethod.h"
@@ -389,7 +393,47 @@ void CalculatorWindow::OnCopyToClipboard()
     static_cast<void>(PlaceClipboardText(calculator_.state().displayText));
 }
 
-void CalculatorWindow::OnPaste() { calculator_.PasteNumber(ClipboardText()); }
+void CalculatorWindow::OnCopyNumber()
+{
+    // The number without its grouping, as a spreadsheet reads it.
+    static_cast<void>(PlaceClipboardText(StripGrouping(calculator_.state().displayText)));
+}
+
+void CalculatorWindow::OnPaste()
+{
+    if (calculator_.PasteNumber(ClipboardText()))
+        return;
+    // Refused, with nothing changed: the display flashes once, as a key does,
+    // and screen readers are told why.
+    PaintDirty();
+    const Rect box = layout_.displayBox;
+    for (int flash = 0; flash < 2; ++flash) {
+        framebuffer_->InvertRect(box);
+        repaint(Logical(box));
+        if (flash == 0)
+            QThread::msleep(PressFeedback::kFlashMilliseconds);
+    }
+    setAccessibleDescription(QStringLiteral("貼り付けられません。クリップボードの内容が数値ではありません。"));
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+}
+
+void CalculatorWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    const QPoint device(static_cast<int>(event->pos().x() * ratio_), static_cast<int>(event->pos().y() * ratio_));
+    const bool onDisplay = layout_.displayBox.Contains(device.x(), device.y());
+    if (event->reason() == QContextMenuEvent::Mouse && !onDisplay)
+        return;
+    QMenu menu(this);
+    connect(menu.addAction(QStringLiteral("コピー")), &QAction::triggered, this, &CalculatorWindow::OnCopyToClipboard);
+    connect(menu.addAction(QStringLiteral("数値のみコピー")), &QAction::triggered, this,
+            &CalculatorWindow::OnCopyNumber);
+    connect(menu.addAction(QStringLiteral("貼り付け")), &QAction::triggered, this, &CalculatorWindow::OnPaste);
+    // From the keyboard, at the display.
+    const QPoint at = event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
+                                                                  : mapToGlobal(Logical(layout_.displayBox).center());
+    menu.exec(at);
+}
 
 void CalculatorWindow::OnVersion()
 {
@@ -420,13 +464,19 @@ void CalculatorWindow::keyPressEvent(QKeyEvent* event)
     // With Ctrl or Alt a key is a desktop shortcut, never a calculator key.
     const Qt::KeyboardModifiers modifiers =
         event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
     if (modifiers == Qt::ControlModifier) {
         switch (event->key()) {
-        case Qt::Key_C: OnCopyToClipboard(); return;
+        case Qt::Key_C: shift ? OnCopyNumber() : OnCopyToClipboard(); return;
+        case Qt::Key_Insert: OnCopyToClipboard(); return;
         case Qt::Key_V: OnPaste(); return;
         case Qt::Key_Q: OnExit(); return;
         default: break;
         }
+    }
+    if (modifiers == Qt::NoModifier && shift && event->key() == Qt::Key_Insert) {
+        OnPaste();
+        return;
     }
     if (modifiers != Qt::NoModifier) {
         event->ignore();

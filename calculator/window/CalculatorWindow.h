@@ -73,6 +73,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // The display's menu: copy, copy the number only, paste.
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     // The screen in the window's device pixels, which are the phone's:
@@ -85,7 +87,10 @@ private:
     void OnInitMenuPopup();
     void OnOK();
     void OnCopyToClipboard();
-    // Ctrl+V: a number from the clipboard, as PasteNumber takes it.
+    // Ctrl+Shift+C: the number without grouping.
+    void OnCopyNumber();
+    // Ctrl+V: a number from the clipboard, as PasteNumber takes it; a
+    // refused one flashes the display.
     void OnPaste();
     void OnVersion();
     void OnExit();

@@ -340,6 +340,27 @@ TEST_F(Window, CopyPlacesTheDisplayAsShown)
     }
 }
 
+TEST_F(Window, CopyAndPasteLikeADesktopProgram)
+{
+    CalculatorSettings settings = DefaultSettings();
+    settings.CommaFormatFlg = 1;
+    Open(settings);
+    for (std::uint32_t code : {0x31, 0x32, 0x33, 0x34, 0x35})
+        dlg().OnKeyDown(code);
+    QTest::keyClick(&dlg(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("12345")) << "the number only";
+    QTest::keyClick(&dlg(), Qt::Key_Insert, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("12,345")) << "as shown";
+    QGuiApplication::clipboard()->setText(QStringLiteral("¥1.980,50"));
+    QTest::keyClick(&dlg(), Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(state().displayText, QStringLiteral("1,980.50"));
+    // A pasted column is refused: nothing changes, and screen readers hear why.
+    QGuiApplication::clipboard()->setText(QStringLiteral("12\n34"));
+    QTest::keyClick(&dlg(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(state().displayText, QStringLiteral("1,980.50"));
+    EXPECT_TRUE(dlg().accessibleDescription().contains(QStringLiteral("貼り付けられません")));
+}
+
 TEST_F(Window, VersionBoxAndExit)
 {
     Open();
