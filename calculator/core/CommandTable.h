@@ -32,6 +32,7 @@ enum CommandId : int {
     IdTaxExcluded = 32807,
     IdGrandTotal = 32810,
     IdRateSwitch = 32811,
+    IdStayOnTop = 32812,
 };
 
 enum class CommandOutcome {
@@ -122,6 +123,7 @@ inline constexpr std::array kCommands{
     Command{{}, IdCopyToClipboard, {}, {}, {}, nullptr},
     Command{{}, IdVersion, {}, {}, {}, nullptr},
     Command{{}, IdExit, {}, {}, {}, nullptr},
+    Command{{}, IdStayOnTop, {}, {}, {}, nullptr},
 };
 // clang-format on
 

@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -71,6 +72,8 @@ void CalculatorWindow::Initialise()
     SizeBar();
     connect(bar_, &SoftKeyBar::commandChosen, this, &CalculatorWindow::OnCommand);
     connect(bar_, &SoftKeyBar::popupAboutToShow, this, &CalculatorWindow::OnInitMenuPopup);
+    if (!StayOnTopPossible())
+        bar_->HideItem(IdStayOnTop);
     LayoutWindow();
 }
 
@@ -371,6 +374,7 @@ void CalculatorWindow::OnCommand(int id)
     case IdCopyToClipboard: OnCopyToClipboard(); break;
     case IdVersion: OnVersion(); break;
     case IdExit: OnExit(); break;
+    case IdStayOnTop: SetStayOnTop(!StaysOnTop()); break;
     default: break;
     }
 }
@@ -391,6 +395,26 @@ void CalculatorWindow::OnCopyToClipboard()
     // Exactly as shown: grouped when the display is, "ERROR" in the error state.
     // A clipboard that refuses it has lost nothing of the calculator's.
     static_cast<void>(PlaceClipboardText(calculator_.state().displayText));
+}
+
+bool CalculatorWindow::StayOnTopPossible()
+{
+    // Wayland leaves stacking to the compositor.
+    return !QGuiApplication::platformName().startsWith(u"wayland");
+}
+
+bool CalculatorWindow::StaysOnTop() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
+
+void CalculatorWindow::SetStayOnTop(bool onTop)
+{
+    if (!StayOnTopPossible() || onTop == StaysOnTop())
+        return;
+    const bool shown = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    // A new flag hides a shown window.
+    if (shown)
+        show();
+    bar_->SetChecked(IdStayOnTop, onTop);
 }
 
 void CalculatorWindow::OnCopyNumber()

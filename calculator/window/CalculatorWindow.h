@@ -62,6 +62,10 @@ public:
     void OnActivate(bool active);
     void OnSettingChange();
     void PressFeedbackOn(int mode, KeyId key);
+    // "常に手前に表示": above other windows, where the platform allows it.
+    bool StaysOnTop() const;
+    void SetStayOnTop(bool onTop);
+    static bool StayOnTopPossible();
     // The display boxes as texts, then every placed key as a button.
     std::vector<PaintedPart> AccessibleParts() const override;
 

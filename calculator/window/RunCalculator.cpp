@@ -36,11 +36,12 @@ int RunCalculator(int argc, char* argv[])
         if (const QScreen* screen = QGuiApplication::primaryScreen())
             window.resize(FittingSize(window.size(), screen->availableGeometry()));
     }
+    window.SetStayOnTop(placement && placement->onTop);
     window.show();
     const int status = application.exec();
     // Where it was, for the next start; a state folder that cannot be
     // written costs only that.
-    static_cast<void>(SavePlacement({window.saveGeometry(), false}));
+    static_cast<void>(SavePlacement({window.saveGeometry(), window.StaysOnTop()}));
     return status;
 }
 

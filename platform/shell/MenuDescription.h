@@ -13,6 +13,7 @@ struct MenuEntry {
     int level;
     std::u16string_view text;
     int commandId;
+    bool checkable = false;  // an on/off item; its state comes from its owner
 };
 
 using MenuDescription = std::span<const MenuEntry>;

@@ -23,8 +23,24 @@ void PopupMenu::AddItems(QMenu* into, MenuDescription menu, int popup)
         }
         QAction* action = into->addAction(QStringView(entry.text).toString());
         const int id = entry.commandId;
+        action->setCheckable(entry.checkable);
+        action->setData(id);
         connect(action, &QAction::triggered, this, [this, id] { emit commandChosen(id); });
     });
+}
+
+void PopupMenu::SetChecked(int commandId, bool checked)
+{
+    for (QAction* action : findChildren<QAction*>())
+        if (action->data().toInt() == commandId && action->isCheckable())
+            action->setChecked(checked);
+}
+
+void PopupMenu::Hide(int commandId)
+{
+    for (QAction* action : findChildren<QAction*>())
+        if (action->data().toInt() == commandId)
+            action->setVisible(false);
 }
 
 void PopupMenu::PopupAboveLeft(const QPoint& bottomLeft)

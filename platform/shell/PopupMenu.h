@@ -18,6 +18,10 @@ public:
     // Shows the menu with its bottom-left corner at bottomLeft (global
     // coordinates): bottom-aligned, left-aligned.
     void PopupAboveLeft(const QPoint& bottomLeft);
+    // Shows a checkable item as on or off.
+    void SetChecked(int commandId, bool checked);
+    // Leaves an item out.
+    void Hide(int commandId);
 
 signals:
     void commandChosen(int commandId);

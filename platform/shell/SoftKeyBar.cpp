@@ -39,6 +39,15 @@ SoftKeyBar::SoftKeyBar(MenuDescription menu, QWidget* window) : QWidget(window),
     Dock();
 }
 
+void SoftKeyBar::SetChecked(int commandId, bool checked)
+{
+    checked_.removeAll(commandId);
+    if (checked)
+        checked_.append(commandId);
+    if (popup_)
+        popup_->SetChecked(commandId, checked);
+}
+
 void SoftKeyBar::SetBarHeight(int height)
 {
     setFixedHeight(height);
@@ -127,6 +136,10 @@ void SoftKeyBar::Press(int key)
     if (popup_)
         popup_->deleteLater();
     popup_ = new PopupMenu(menu_, index, this);
+    for (const int id : checked_)
+        popup_->SetChecked(id, true);
+    for (const int id : hidden_)
+        popup_->Hide(id);
     connect(popup_, &PopupMenu::commandChosen, this, &SoftKeyBar::commandChosen);
     connect(popup_, &QMenu::aboutToShow, this, &SoftKeyBar::popupAboutToShow);
     // Above the bar, against the side of the key that opened it.

@@ -32,6 +32,10 @@ public:
     QString KeyText(int key) const;
 
     void SetBarHeight(int height);
+    // The state its menus show for a checkable item.
+    void SetChecked(int commandId, bool checked);
+    // Leaves an item out of its menus, where the platform cannot do it.
+    void HideItem(int commandId) { hidden_.append(commandId); }
     // Docks at the bottom of the window now; a resize of the window docks it
     // by itself, but a hidden window hears of its new size only when shown.
     void Dock();
@@ -57,6 +61,8 @@ private:
     int entries_[2] = {-1, -1};
     QString texts_[2];
     QPointer<PopupMenu> popup_;
+    QList<int> checked_;
+    QList<int> hidden_;
 };
 
 }  // namespace abacor

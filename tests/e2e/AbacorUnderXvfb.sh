@@ -105,6 +105,14 @@ fi
 xdotool windowsize --sync "$window" 500 700
 xdotool windowmove --sync "$window" 100 50
 sleep 0.3
+# "メニュー" > "卓上機能" > "常に手前に表示".
+xdotool key --delay 150 F2 7 4
+sleep 0.5
+window=$(xdotool search --onlyvisible --name '^Abacor$' | head -n 1)
+if ! xprop -id "$window" _NET_WM_STATE | grep -q '_NET_WM_STATE_ABOVE'; then
+    echo "FAIL: not kept above: $(xprop -id "$window" _NET_WM_STATE)"; exit 1
+fi
+xdotool windowfocus --sync "$window" 2>/dev/null || true
 xdotool key --clearmodifiers ctrl+q
 for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$app" 2>/dev/null; then echo "FAIL: Ctrl+Q did not end the program"; exit 1; fi
@@ -117,10 +125,16 @@ case "$placed" in
     *Position:100,50*Geometry:500x700*) ;;
     *) echo "FAIL: the window came back at '$placed', not 100,50 500x700"; exit 1 ;;
 esac
+if ! xprop -id "$window" _NET_WM_STATE | grep -q '_NET_WM_STATE_ABOVE'; then
+    echo "FAIL: staying on top was not kept across a restart"; exit 1
+fi
+if ! xprop -id "$window" WM_CLASS | grep -q '"Abacor"'; then
+    echo "FAIL: WM_CLASS $(xprop -id "$window" WM_CLASS)"; exit 1
+fi
 kill "$app"; wait "$app" 2>/dev/null
 start_program '^Abacor$' env XDG_STATE_HOME="$work/state-2x" QT_SCALE_FACTOR=2 "$ABACOR"
 height=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p')
 if [ "$height" -gt 768 ]; then
     echo "FAIL: at twice the pixel ratio the first window is $height pixels high, taller than the screen"; exit 1
 fi
-echo "PASS: 123 × 45 = copied as '$copied'; typing, keypad, paste and Escape on us, jp, fr and de; minimum size, place kept, fits at 2x"
+echo "PASS: 123 × 45 = copied as '$copied'; typing, keypad, paste and Escape on us, jp, fr and de; minimum size, place and staying on top kept, fits at 2x"
