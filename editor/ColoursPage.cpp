@@ -8,6 +8,7 @@
 #include "editor/ColourDialog.h"
 #include "editor/EditorMenus.h"
 #include "platform/shell/MessageBox.h"
+#include "settings/ColourPresets.h"
 
 namespace abacor {
 
@@ -68,6 +69,11 @@ ColoursPage::ColoursPage(SettingsRecord& record, const ScreenMetrics& screen)
         list->addItem(QStringView(entry.text).toString());
     connect(controls_->Button(IdcChooseColor), &QPushButton::clicked, this, &ColoursPage::OnChooseColor);
     BindFlagBoxes(kFlagBoxes);
+    QComboBox* presets = controls_->Combo(IdcPreset);
+    for (const ColourPreset& preset : kColourPresets)
+        presets->addItem(QStringView(preset.name).toString());
+    presets->setCurrentIndex(-1);
+    connect(presets, &QComboBox::activated, this, &ColoursPage::ApplyPreset);
     runColorDialog_ = [](ColourDialog& dialog) { return dialog.exec(); };
     sampleDescription_ = QStringLiteral("キーや背景をタップすると、その部分の色の項目を一覧から順に選びます。");
     // No label stands beside the list; it is named after its first entry.
@@ -87,6 +93,17 @@ void ColoursPage::Initialise()
 void ColoursPage::Refresh()
 {
     ShowFlagBoxes(kFlagBoxes);
+    InvalidatePage();
+}
+
+void ColoursPage::ApplyPreset(int index)
+{
+    if (index < 0 || index >= static_cast<int>(kColourPresets.size()))
+        return;
+    const ColourPreset& preset = kColourPresets[static_cast<std::size_t>(index)];
+    for (std::size_t i = 0; i < kColourList.size(); ++i)
+        record_.SetValue(kColourList[i].field, preset.colours[i]);
+    ApplyDisplayColours();
     InvalidatePage();
 }
 

@@ -17,6 +17,8 @@ public:
 
     void Refresh() override;
     void OnChooseColor();
+    // Fills all 18 colours from the preset of that place in the list.
+    void ApplyPreset(int index);
     void PressAt(int x, int y);
     bool OnApply() override;
     int SelectedEntry() const;

@@ -46,15 +46,17 @@ enum ControlId : int {
     IdcRedSlider = 1033, IdcGreenSlider = 1034, IdcBlueSlider = 1035,
     IdcChooseColor = 1036,
     IdcRoundSelector = 1040, IdcDecimalSelector = 1041, IdcGrandTotal = 1042, IdcDeskTax = 1043,
-    IdcTaxSlider2 = 1044, IdcTaxRate2 = 1045,
+    IdcTaxSlider2 = 1044, IdcTaxRate2 = 1045, IdcPreset = 1046,
 };
 // clang-format on
 
-inline constexpr std::array<ControlTemplate, 4> kPage1Controls{{
+inline constexpr std::array<ControlTemplate, 6> kPage1Controls{{
     {IdcSampleDisplay, ControlKind::StaticRightCentred, u"19800", 5, 7, 128, 21},
     {IdcColorList, ControlKind::DropDownList, u"", 4, 53, 101, 92},
     {IdcChooseColor, ControlKind::PushButton, u"色設定", 107, 52, 27, 21},
     {IdcGradation, ControlKind::CheckBox, u"各種キーをグラデーション表示する", 4, 90, 125, 10},
+    {0, ControlKind::Static, u"プリセット：", 4, 108, 40, 12},
+    {IdcPreset, ControlKind::DropDownList, u"", 46, 106, 88, 60},
 }};
 
 inline constexpr std::array<ControlTemplate, 5> kPage2Controls{{

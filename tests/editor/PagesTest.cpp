@@ -250,6 +250,25 @@ TEST_F(Page3, StoredValuesBeyondTheControlsStayInTheCopy)
     EXPECT_EQ(s.modified(), 0);
 }
 
+TEST_F(Page3, PresetsFillEveryColourAndSingleColoursStayEditable)
+{
+    SettingsSheet& s = Open();
+    QComboBox* presets = page1().controls().Combo(IdcPreset);
+    ASSERT_EQ(presets->count(), 3);
+    EXPECT_EQ(presets->itemText(2), QStringLiteral("ハイコントラスト"));
+    EXPECT_EQ(presets->accessibleName(), QStringLiteral("プリセット"));
+    presets->setCurrentIndex(2);
+    emit presets->activated(2);
+    EXPECT_EQ(s.settings().DialogBackColor, 0x000000u);
+    EXPECT_EQ(s.settings().ButtonTextColor2, 0x00FFFFu);
+    EXPECT_EQ(s.settings().LabelTextColor, 0xFFFFFFu);
+    EXPECT_EQ(s.modified(), 1);
+    presets->setCurrentIndex(0);
+    emit presets->activated(0);
+    for (const ColourListEntry& entry : kColourList)
+        EXPECT_EQ(s.settings().*entry.field, DefaultSettings().*entry.field);
+}
+
 using Page4 = Editor;
 
 TEST_F(Page4, TheDeskControlsWriteTheRecord)

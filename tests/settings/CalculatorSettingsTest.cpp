@@ -3,11 +3,13 @@
 #include <QString>
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "settings/CalculatorSettings.h"
+#include "settings/ColourPresets.h"
 #include "settings/SettingValueText.h"
 
 namespace abacor {
@@ -55,6 +57,49 @@ TEST(SettingValueText, ParsesDecimalAndHexadecimal32Bit)
     EXPECT_EQ(ParseSettingValue("0Xff"), 255u);
     for (const char* bad : {"", "4294967296", "-1", "+1", "0x", "12a", "0x1FFFFFFFF", " 1", "1.5", "0xg"})
         EXPECT_FALSE(ParseSettingValue(bad).has_value()) << bad;
+}
+
+// WCAG 2 contrast ratio of two colours 0x00BBGGRR.
+double Contrast(std::uint32_t a, std::uint32_t b)
+{
+    const auto luminance = [](std::uint32_t c) {
+        const auto channel = [](std::uint32_t v) {
+            const double s = v / 255.0;
+            return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c & 0xFF) + 0.7152 * channel((c >> 8) & 0xFF) + 0.0722 * channel((c >> 16) & 0xFF);
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST(ColourPresets, EveryTextStandsOutFromItsBackground)
+{
+    using S = CalculatorSettings;
+    ASSERT_EQ(kColourPresets.size(), 3u);
+    const double needed[] = {0.0, 4.5, 7.0};  // 標準 is the design's own
+    for (std::size_t p = 1; p < kColourPresets.size(); ++p) {
+        CalculatorSettings c = DefaultSettings();
+        for (std::size_t i = 0; i < kColourList.size(); ++i)
+            c.*kColourList[i].field = kColourPresets[p].colours[i];
+        const struct {
+            std::uint32_t S::*text;
+            std::uint32_t S::*background;
+        } pairs[] = {
+            {&S::StaticTextColor, &S::StaticBackColor},   {&S::LabelTextColor, &S::DialogBackColor},
+            {&S::ButtonTextColor1, &S::ButtonBackColor1}, {&S::ButtonTextColor1, &S::ButtonGradColor1},
+            {&S::ButtonTextColor2, &S::ButtonBackColor2}, {&S::ButtonTextColor2, &S::ButtonGradColor2},
+            {&S::ButtonTextColor3, &S::ButtonBackColor3}, {&S::ButtonTextColor3, &S::ButtonGradColor3},
+            {&S::ButtonTextColor4, &S::ButtonBackColor4}, {&S::ButtonTextColor4, &S::ButtonGradColor4},
+        };
+        for (const auto& pair : pairs)
+            EXPECT_GE(Contrast(c.*pair.text, c.*pair.background), needed[p])
+                << QStringView(kColourPresets[p].name).toString().toStdString() << " " << std::hex << c.*pair.text
+                << " on " << c.*pair.background;
+    }
+    // 標準 is every colour's default.
+    for (std::size_t i = 0; i < kColourList.size(); ++i)
+        EXPECT_EQ(kColourPresets[0].colours[i], DefaultSettings().*kColourList[i].field) << i;
 }
 
 TEST(SettingValueText, AssignmentChangesOneValueOnly)
