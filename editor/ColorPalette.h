@@ -29,7 +29,8 @@ inline constexpr int kPaletteRows = 10;
 struct PaletteGeometry {
     Rect palette;
     Rect swatch;
-    int rows = kPaletteRows;  // 5 in landscape
+    int rows = kPaletteRows;        // 5 in landscape
+    int columns = kPaletteColumns;  // 16 in landscape: every colour is shown
     int cellWidth = 0;
     int cellHeight = 0;
 
@@ -38,6 +39,9 @@ struct PaletteGeometry {
     std::optional<int> EntryAt(int x, int y) const;
     // The cell of an entry as painted, one pixel smaller than its pitch.
     Rect Cell(int column, int row) const;
+    // The palette entry shown at a cell: in landscape each column of ten
+    // stands as two columns of five.
+    int Entry(int column, int row) const;
 };
 
 PaletteGeometry ComputePaletteGeometry(const ScreenMetrics& screen, int divisor);

@@ -98,10 +98,10 @@ std::vector<PaintedPart> ColourDialog::AccessibleParts() const
 {
     const PaletteGeometry geometry = Geometry();
     std::vector<PaintedPart> parts;
-    for (int column = 0; column < kPaletteColumns; ++column) {
+    for (int column = 0; column < geometry.columns; ++column) {
         for (int row = 0; row < geometry.rows; ++row) {
             const Rect cell = geometry.Cell(column, row);
-            const ColorRef colour = kPalette[static_cast<std::size_t>(column * kPaletteRows + row)];
+            const ColorRef colour = kPalette[static_cast<std::size_t>(geometry.Entry(column, row))];
             auto* self = const_cast<ColourDialog*>(this);
             parts.push_back({QAccessible::Button,
                              QColor::fromRgb(ToPixel(colour)).name(QColor::HexRgb).toUpper(),
@@ -127,9 +127,9 @@ void ColourDialog::paintEvent(QPaintEvent*)
     const PaletteGeometry g = Geometry();
     DrawSurface surface(width(), height());
     surface.FillRect({0, 0, width(), height()}, FromPixel(palette().color(QPalette::Window).rgb()));
-    for (int column = 0; column < kPaletteColumns; ++column)
+    for (int column = 0; column < g.columns; ++column)
         for (int row = 0; row < g.rows; ++row)
-            surface.FillRect(g.Cell(column, row), kPalette[static_cast<std::size_t>(column * kPaletteRows + row)]);
+            surface.FillRect(g.Cell(column, row), kPalette[static_cast<std::size_t>(g.Entry(column, row))]);
     surface.FillRect(g.swatch, color_);
     surface.SelectPen(Pen::Solid(1, 0x000000));
     surface.MoveTo(g.swatch.left, g.swatch.top);

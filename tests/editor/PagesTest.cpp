@@ -1,7 +1,9 @@
 #include <QAbstractItemView>
 #include <QLabel>
 #include <QSignalSpy>
+
 #include <QTest>
+#include <set>
 
 #include "editor/ColorPalette.h"
 #include "editor/ColourDialog.h"
@@ -351,7 +353,7 @@ TEST_F(ColorDialog, PaletteSlidersLabelsAndSwatch)
     EXPECT_NE(FromPixel(shown.pixel(cell.right, cell.top + 3)), 0x669933u) << "a seam between cells";
 }
 
-TEST_F(ColorDialog, LandscapeShowsFiveRowsAndOnlyWholeCellsPick)
+TEST_F(ColorDialog, LandscapeShowsEveryColourAndOnlyWholeCellsPick)
 {
     ColourDialog dialog({640, 480, 192});
     const PaletteGeometry g = dialog.Geometry();
@@ -359,6 +361,15 @@ TEST_F(ColorDialog, LandscapeShowsFiveRowsAndOnlyWholeCellsPick)
     dialog.SetColor(0x123456);
     dialog.PressAt(g.palette.left + 3, g.palette.top + 4 * g.cellHeight + 3);
     EXPECT_EQ(dialog.GetColor(), kPalette[4]);
+    // Every one of the 80 colours has a cell.
+    std::set<int> reachable;
+    for (int column = 0; column < g.columns; ++column)
+        for (int row = 0; row < g.rows; ++row)
+            if (const auto entry = g.EntryAt(g.Cell(column, row).left + 2, g.Cell(column, row).top + 2))
+                reachable.insert(*entry);
+    EXPECT_EQ(reachable.size(), kPalette.size());
+    dialog.PressAt(g.palette.left + 15 * g.cellWidth + 3, g.palette.top + 4 * g.cellHeight + 3);
+    EXPECT_EQ(dialog.GetColor(), kPalette[79]);
     // The palette is 448 / 8 = 56 wide per cell exactly; make one that is not.
     const PaletteGeometry odd = ComputePaletteGeometry({480, 655, 192}, 1);
     EXPECT_EQ(odd.palette.Height(), 375);
