@@ -6,7 +6,6 @@
 
 #include <span>
 
-#include "editor/KeysPage.h"
 #include "editor/PreviewLayout.h"
 
 namespace abacor {
@@ -29,7 +28,7 @@ const ListBinding kLists[] = {
     {IdcDecimalSelector, &CalculatorSettings::DecimalSelector, kDecimalSelectorEntries},
 };
 
-constexpr int kTaxSliderMaximum = 2000;
+constexpr RateSlider kSecondRate{IdcTaxSlider2, IdcTaxRate2, &CalculatorSettings::TaxPercent2};
 
 }  // namespace
 
@@ -43,14 +42,12 @@ DeskPage::DeskPage(SettingsRecord& record, const ScreenMetrics& screen) : Settin
         connect(combo, &QComboBox::activated, this,
                 [this, list](int index) { record_.SetValue(list.value, static_cast<std::uint32_t>(index)); });
     }
-    connect(controls_->Slider(IdcTaxSlider2), &QSlider::actionTriggered, this, [this] { OnSlider(); });
+    BindRateSlider(kSecondRate);
 }
 
 void DeskPage::Initialise()
 {
-    QSlider* slider = controls_->Slider(IdcTaxSlider2);
-    slider->setRange(0, kTaxSliderMaximum);
-    slider->setPageStep(1);
+    SetUpRateSlider(kSecondRate);
     for (const ListBinding& list : kLists)
         DialogControls::SetListHeight(controls_->Combo(list.control), 40 / EditorDivisor(screen_));
     Refresh();
@@ -59,26 +56,12 @@ void DeskPage::Initialise()
 void DeskPage::Refresh()
 {
     const CalculatorSettings& settings = record_.settings();
-    {
-        QSlider* slider = controls_->Slider(IdcTaxSlider2);
-        const QSignalBlocker quiet(slider);
-        slider->setValue(static_cast<int>(std::min<std::uint32_t>(settings.TaxPercent2, kTaxSliderMaximum)));
-    }
-    controls_->Label(IdcTaxRate2)->setText(TaxRateText(settings.TaxPercent2));
+    ShowRateSlider(kSecondRate);
     for (const ListBinding& list : kLists) {
         const std::uint32_t value = settings.*list.value;
         controls_->Combo(list.control)->setCurrentIndex(value < list.entries.size() ? static_cast<int>(value) : -1);
     }
     ShowFlagBoxes(kFlagBoxes);
-}
-
-void DeskPage::OnSlider()
-{
-    // The slider's new place, before its value follows.
-    record_.SetValue(&CalculatorSettings::TaxPercent2,
-                     static_cast<std::uint32_t>(controls_->Slider(IdcTaxSlider2)->sliderPosition()));
-    controls_->Label(IdcTaxRate2)->setText(TaxRateText(record_.settings().TaxPercent2));
-    InvalidatePage();
 }
 
 }  // namespace abacor

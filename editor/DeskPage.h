@@ -15,9 +15,6 @@ public:
 
 protected:
     void Initialise() override;
-
-private:
-    void OnSlider();
 };
 
 }  // namespace abacor

@@ -29,11 +29,9 @@ constexpr Binding kKeyLists[] = {
     {IdcAddButton4, &CalculatorSettings::AddButton4Type},
 };
 
-constexpr int kTaxSliderMaximum = 2000;
+constexpr RateSlider kTaxRate{IdcTaxSlider, IdcTaxRate, &CalculatorSettings::TaxPercent};
 
 }  // namespace
-
-QString TaxRateText(std::uint32_t rate) { return QString::asprintf("%02u.%02u%%", rate / 100, rate % 100); }
 
 KeysPage::KeysPage(SettingsRecord& record, const ScreenMetrics& screen) : SettingsPage(kPage3Template, record, screen)
 {
@@ -46,14 +44,12 @@ KeysPage::KeysPage(SettingsRecord& record, const ScreenMetrics& screen) : Settin
         // A choice by the user, not a refresh from the record.
         connect(combo, &QComboBox::activated, this, [this, id] { OnListChanged(id); });
     }
-    connect(controls_->Slider(IdcTaxSlider), &QSlider::actionTriggered, this, [this] { OnHScroll(); });
+    BindRateSlider(kTaxRate);
 }
 
 void KeysPage::Initialise()
 {
-    QSlider* slider = controls_->Slider(IdcTaxSlider);
-    slider->setRange(0, kTaxSliderMaximum);
-    slider->setPageStep(1);
+    SetUpRateSlider(kTaxRate);
     for (const Binding& list : kKeyLists)
         DialogControls::SetListHeight(controls_->Combo(list.control), 40 / EditorDivisor(screen_));
     Refresh();
@@ -62,13 +58,7 @@ void KeysPage::Initialise()
 void KeysPage::Refresh()
 {
     const CalculatorSettings& settings = record_.settings();
-    {
-        QSlider* slider = controls_->Slider(IdcTaxSlider);
-        const QSignalBlocker quiet(slider);
-        // A rate beyond the slider leaves it at its end; the copy keeps the rate.
-        slider->setValue(static_cast<int>(std::min<std::uint32_t>(settings.TaxPercent, kTaxSliderMaximum)));
-    }
-    ShowTaxRate(settings.TaxPercent);
+    ShowRateSlider(kTaxRate);
     for (const Binding& list : kKeyLists) {
         const std::uint32_t value = settings.*list.value;
         // A kind outside the list shows no selection.
@@ -76,12 +66,6 @@ void KeysPage::Refresh()
             ->setCurrentIndex(value < kAddButtonEntries.size() ? static_cast<int>(value) : -1);
     }
     ShowFlagBoxes(kFlagBoxes);
-}
-
-void KeysPage::ShowTaxRate(std::uint32_t rate)
-{
-    controls_->Label(IdcTaxRate)->setText(TaxRateText(rate));
-    InvalidatePage();
 }
 
 void KeysPage::OnListChanged(int controlId)
@@ -92,12 +76,6 @@ void KeysPage::OnListChanged(int controlId)
     }
 }
 
-void KeysPage::OnHScroll()
-{
-    // The slider's new place, before its value follows.
-    record_.SetValue(&CalculatorSettings::TaxPercent,
-                     static_cast<std::uint32_t>(controls_->Slider(IdcTaxSlider)->sliderPosition()));
-    ShowTaxRate(record_.settings().TaxPercent);
-}
+void KeysPage::OnHScroll() { OnRateScrolled(kTaxRate); }
 
 }  // namespace abacor

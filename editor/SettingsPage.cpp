@@ -1,6 +1,10 @@
 #include "editor/SettingsPage.h"
 
 #include <QCheckBox>
+#include <QLabel>
+#include <QSlider>
+
+#include <algorithm>
 
 namespace abacor {
 
@@ -26,6 +30,44 @@ void SettingsPage::ShowFlagBoxes(std::span<const FlagBox> boxes)
 {
     for (const FlagBox& box : boxes)
         controls_->Check(box.control)->setChecked(FlagOn(record_.settings().*box.value));
+}
+
+QString TaxRateText(std::uint32_t rate) { return QString::asprintf("%02u.%02u%%", rate / 100, rate % 100); }
+
+namespace {
+constexpr int kTaxSliderMaximum = 2000;
+}
+
+void SettingsPage::BindRateSlider(const RateSlider& rate)
+{
+    connect(controls_->Slider(rate.slider), &QSlider::actionTriggered, this, [this, rate] { OnRateScrolled(rate); });
+}
+
+void SettingsPage::SetUpRateSlider(const RateSlider& rate)
+{
+    QSlider* slider = controls_->Slider(rate.slider);
+    slider->setRange(0, kTaxSliderMaximum);
+    slider->setPageStep(1);
+}
+
+void SettingsPage::ShowRateSlider(const RateSlider& rate)
+{
+    const std::uint32_t value = record_.settings().*rate.value;
+    {
+        QSlider* slider = controls_->Slider(rate.slider);
+        const QSignalBlocker quiet(slider);
+        // A rate beyond the slider leaves it at its end; the copy keeps the rate.
+        slider->setValue(static_cast<int>(std::min<std::uint32_t>(value, kTaxSliderMaximum)));
+    }
+    controls_->Label(rate.text)->setText(TaxRateText(value));
+    InvalidatePage();
+}
+
+void SettingsPage::OnRateScrolled(const RateSlider& rate)
+{
+    record_.SetValue(rate.value, static_cast<std::uint32_t>(controls_->Slider(rate.slider)->sliderPosition()));
+    controls_->Label(rate.text)->setText(TaxRateText(record_.settings().*rate.value));
+    InvalidatePage();
 }
 
 void SettingsPage::EnsureInitialised()

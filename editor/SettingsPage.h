@@ -20,6 +20,17 @@ struct FlagBox {
     std::uint32_t CalculatorSettings::*value;
 };
 
+// A tax-rate slider (hundredths of a percent, 0 to 20 %, a step of 0.01 %)
+// and the text beside it that shows the rate.
+struct RateSlider {
+    int slider;
+    int text;
+    std::uint32_t CalculatorSettings::*value;
+};
+
+// "%02d.%02d%%" of the rate in hundredths of a percent: 500 is "05.00%".
+QString TaxRateText(std::uint32_t rate);
+
 // A page of the editor's sheet, built on its dialog template. Its dialog
 // initialisation runs once, when the page is first shown.
 class SettingsPage : public QWidget {
@@ -43,6 +54,12 @@ protected:
 
     void BindFlagBoxes(std::span<const FlagBox> boxes);
     void ShowFlagBoxes(std::span<const FlagBox> boxes);
+    // Every scroll of the slider sets its rate, even one that moves nothing.
+    void BindRateSlider(const RateSlider& rate);
+    void SetUpRateSlider(const RateSlider& rate);
+    void ShowRateSlider(const RateSlider& rate);
+    // The slider's new place, before its value follows.
+    void OnRateScrolled(const RateSlider& rate);
 
     SettingsRecord& record_;
     const ScreenMetrics& screen_;
