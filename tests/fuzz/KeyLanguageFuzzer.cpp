@@ -15,13 +15,14 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 61> kTokens{
-    "0",      "1",      "2",      "3",      "4",      "5",      "6",      "7",      "8",      "9",      ".",
-    "+",      "-",      "*",      "/",      "＋",     "－",     "×",      "÷",      "=",      "+/-",    "CE",
-    "⇒",      "C",      "CA",     "%",      "％",     "sq",     "cube",   "sqrt",   "√",      "tax+",   "税込",
-    "tax-",   "税抜",   "M+",     "M-",     "MR",     "MC",     "ANS",    "#1",     "#32772", "#32774", "#32776",
-    "#32778", "#32781", "#32787", "#32788", "#32790", "#32792", "#32795", "#32796", "#32799", "#32800", "#32801",
-    "#32802", "#32806", "#32807", "#0",     "#-1",    "#99999"};
+constexpr std::array<std::string_view, 67> kTokens{
+    "0",      "1",      "2",      "3",      "4",      "5",      "6",      "7",      "8",      "9",
+    ".",      "+",      "-",      "*",      "/",      "＋",     "－",     "×",      "÷",      "=",
+    "+/-",    "CE",     "⇒",      "C",      "CA",     "%",      "％",     "sq",     "cube",   "sqrt",
+    "√",      "tax+",   "税込",   "tax-",   "税抜",   "M+",     "M-",     "MR",     "MC",     "ANS",
+    "#1",     "#32772", "#32774", "#32776", "#32778", "#32781", "#32787", "#32788", "#32790", "#32792",
+    "#32795", "#32796", "#32799", "#32800", "#32801", "#32802", "#32806", "#32807", "#0",     "#-1",
+    "#99999", "GT",     "rate",   "00",     "#32810", "#32811", "#32812"};
 
 // Values worth trying for every setting, beside an arbitrary one.
 constexpr std::array<std::uint32_t, 9> kInteresting{0, 1, 2, 5, 6, 7, 500, 2000, 0xFFFFFFFFu};
@@ -64,7 +65,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const std::string token = "set:" + std::string(entry.name) + "=" + value;
             keys.append(token).append(" ");
             const abacor::CalculatorSettings previous = settings;
-            const auto parsed = abacor::ParseSettingValue(value);
+            auto parsed = abacor::ParseSettingValue(value);
+            if (parsed && *parsed > entry.maximum)
+                parsed.reset();  // out of the value's range: refused like a malformed one
             const bool applied = abacor::ApplyKeyToken(calculator, settings, token) == abacor::TokenOutcome::Applied;
             if (applied != parsed.has_value())
                 Fail("set: accepted what the value reader refuses, or the other way round", keys);
