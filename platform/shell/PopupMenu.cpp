@@ -4,10 +4,18 @@
 
 namespace abacor {
 
+namespace {
+
+// A menu as screen readers meet it: named by its title without the accelerator.
+void MakeSpoken(QMenu* menu) { menu->setAccessibleName(menu->title().section(u'\t', 0, 0)); }
+
+}  // namespace
+
 PopupMenu::PopupMenu(MenuDescription menu, int popup, QWidget* parent) : QMenu(parent)
 {
     if (popup >= 0)
         setTitle(QStringView(menu[static_cast<std::size_t>(popup)].text).toString());
+    MakeSpoken(this);
     AddItems(this, menu, popup);
 }
 
@@ -18,6 +26,7 @@ void PopupMenu::AddItems(QMenu* into, MenuDescription menu, int popup)
         if (entry.commandId == 0) {
             // The text's "(&N)" after the tab is the accelerator the menu reacts to.
             QMenu* submenu = into->addMenu(QStringView(entry.text).toString());
+            MakeSpoken(submenu);
             AddItems(submenu, menu, index);
             return;
         }

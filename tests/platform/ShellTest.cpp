@@ -69,6 +69,7 @@ TEST_F(SoftKeys, DigitsChooseItemsOfTheRightKeysPopup)
     QTest::keyClick(&window_, Qt::Key_F2);
     PopupMenu* popup = bar_->OpenPopup();
     ASSERT_NE(popup, nullptr) << "F2 opens the right soft key's popup";
+    EXPECT_EQ(popup->accessibleName(), QStringLiteral("メニュー")) << "named for screen readers";
     EXPECT_LE(popup->geometry().bottom(), bar_->mapToGlobal(QPoint(0, 0)).y()) << "above the bar";
     QTest::keyClick(popup, Qt::Key_0);
     ASSERT_EQ(chosen.count(), 1);
