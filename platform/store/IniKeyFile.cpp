@@ -3,6 +3,7 @@
 // Paths stay the bytes the environment gives: a folder name that is no
 // UTF-8 must still name the user's own folder.
 #include <QFile>
+#include <QStringDecoder>
 
 #include <cerrno>
 #include <climits>
@@ -82,6 +83,15 @@ std::string KeyFile(QStringView path)
     if (folder.empty())
         return {};
     return folder + '/' + QFile::encodeName(RelativeKeyPath(path) + QStringLiteral(".conf")).toStdString();
+}
+
+// Bytes of the file as text, a byte-order mark kept: a name that begins with
+// one, on a line of its own, is not the name without it (the writer agrees).
+QString TextOf(const std::string& bytes)
+{
+    QStringDecoder decode(QStringDecoder::Utf8,
+                          QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
+    return decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
 std::string FolderOf(const std::string& file) { return file.substr(0, file.rfind('/')); }
@@ -277,7 +287,7 @@ KeyValues ReadKey(QStringView path)
     const FileText file = ReadKeyFile(location);
     KeyValues key{file.status, {}};
     for (const auto& [name, text] : ReadIniValues(file.text))
-        key.texts.insert(QString::fromStdString(name), QString::fromStdString(text));
+        key.texts.insert(TextOf(name), TextOf(text));
     return key;
 }
 

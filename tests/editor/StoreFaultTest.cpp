@@ -316,6 +316,8 @@ TEST_F(StoreFaults, HandWrittenFilesSaveBackAsTheyRead)
         {"TaxPercent=800\rMine=keep\r", "TaxPercent=900\rMine=keep\r"},
         {"[General]\r\nTaxPercent=800\r\nMine=keep", "[General]\r\nTaxPercent=900\r\nMine=keep\r\n"},
         {"Mine=keep\r\rTaxPercent=7\n", "Mine=keep\r\rTaxPercent=900\n"},
+        // A mark inside the file belongs to its line's name: that line is no TaxPercent.
+        {"a\r\xEF\xBB\xBFTaxPercent=+800\n", "a\r\xEF\xBB\xBFTaxPercent=+800\nTaxPercent=900\r"},
     };
     for (const auto& c : cases) {
         WriteStoreFile(c.file);
