@@ -28,14 +28,19 @@ int Calculator::RoundedPlaces() const { return SelectorPlaces(settings_->Decimal
 
 bool Calculator::Add2() const { return Rounding() != RoundMode::Off && settings_->DecimalSelector == kAdd2; }
 
-std::optional<RoundedValue> Calculator::Finished(double value) const
+std::optional<RoundedValue> Calculator::Shown(double value)
 {
-    if (Rounding() != RoundMode::Off)
-        return RoundResult(value, Rounding(), RoundedPlaces());
     QString plain;
     if (FormatResult(value, plain))
         return std::nullopt;
     return RoundedValue{value, plain};
+}
+
+std::optional<RoundedValue> Calculator::Finished(double value) const
+{
+    if (Rounding() != RoundMode::Off)
+        return RoundResult(value, Rounding(), RoundedPlaces());
+    return Shown(value);
 }
 
 void Calculator::StartKey()
@@ -55,27 +60,23 @@ void Calculator::ShowEntryText(double value, const QString& plain)
     Repaint(DisplayRegion::DisplayBox);
 }
 
-std::optional<QString> Calculator::ShowEntry(double value)
+bool Calculator::ShowEntry(const std::optional<RoundedValue>& shown)
 {
-    QString plain;
-    if (FormatResult(value, plain)) {
+    if (!shown) {
         ResetCalculator(true);
-        return std::nullopt;
+        return false;
     }
-    state_.entryValue = value;
-    state_.displayText = Grouped(plain, GroupingMode::Display);
-    Repaint(DisplayRegion::DisplayBox);
-    return plain;
+    ShowEntryText(shown->value, shown->text);
+    return true;
 }
 
-bool Calculator::ShowResult(double accumulator)
+bool Calculator::ShowResult(const std::optional<RoundedValue>& shown)
 {
-    const std::optional<QString> plain = ShowEntry(accumulator);
-    if (!plain)
+    if (!ShowEntry(shown))
         return false;
     // Both lines show the same digits; only the display follows CommaFormatFlg.
-    state_.accumulator = accumulator;
-    state_.resultText = Grouped(*plain, GroupingMode::Always);
+    state_.accumulator = shown->value;
+    state_.resultText = Grouped(shown->text, GroupingMode::Always);
     Repaint(DisplayRegion::ResultBox);
     state_.entryState = EntryState::Result;
     return true;
@@ -186,20 +187,9 @@ void Calculator::Complete(std::optional<double> accumulator, Operator next, Fini
         ResetCalculator(true);
         return;
     }
-    if (finish != Finish::Chain && Rounding() != RoundMode::Off) {
-        const std::optional<RoundedValue> rounded = RoundResult(*accumulator, Rounding(), RoundedPlaces());
-        if (!rounded) {
-            ResetCalculator(true);
-            return;
-        }
-        ShowEntryText(rounded->value, rounded->text);
-        state_.accumulator = rounded->value;
-        state_.resultText = Grouped(rounded->text, GroupingMode::Always);
-        Repaint(DisplayRegion::ResultBox);
-        state_.entryState = EntryState::Result;
-    } else if (!ShowResult(*accumulator)) {
+    // The running result of a chain is never rounded.
+    if (!ShowResult(finish == Finish::Chain ? Shown(*accumulator) : Finished(*accumulator)))
         return;
-    }
     const bool endsCalculation = state_.pendingOperator != Operator::None;
     state_.pendingOperator = next;
     if (next == Operator::None) {
@@ -215,8 +205,7 @@ void Calculator::AddToGrandTotal(double value)
     if (!FlagOn(settings_->GrandTotalFlg))
         return;
     const double total = DecimalSum(state_.grandTotal, value);
-    QString shown;
-    if (!(total > -1e12 && total < 1e12) || FormatResult(total, shown)) {
+    if (!Shown(total)) {
         state_.grandTotal = 0.0;
         ResetCalculator(true);
         return;
@@ -330,13 +319,8 @@ void Calculator::OnGrandTotal()
 
 void Calculator::ShowFinishedEntry(double value)
 {
-    const std::optional<RoundedValue> shown = Finished(value);
-    if (!shown) {
-        ResetCalculator(true);
-        return;
-    }
-    ShowEntryText(shown->value, shown->text);
-    state_.entryState = EntryState::Operand;
+    if (ShowEntry(Finished(value)))
+        state_.entryState = EntryState::Operand;
 }
 
 QStringList Calculator::Annunciators(bool withSelector) const

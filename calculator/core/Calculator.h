@@ -83,6 +83,8 @@ private:
     RoundMode Rounding() const;
     int RoundedPlaces() const;
     bool Add2() const;
+    // A value as the display shows it; empty on overflow.
+    static std::optional<RoundedValue> Shown(double value);
     // A value as a finished result shows it: rounded with the selector on.
     std::optional<RoundedValue> Finished(double value) const;
     void Calculate(Operator op, QStringView symbol, Finish finish);
@@ -91,13 +93,11 @@ private:
     // Shows a finished value as the entry, a function's result.
     void ShowFinishedEntry(double value);
     void Repaint(DisplayRegion region);
-    // Makes a computed value the accumulator, the entry and both lines;
-    // false after an overflow.
-    bool ShowResult(double accumulator);
-    // Makes a value the entry and shows it; its plain text, or empty after
-    // an overflow (the calculator is then in its error state).
-    std::optional<QString> ShowEntry(double value);
-    // The same with the plain text it shows (a rounded result's).
+    // Makes a shown value the accumulator, the entry and both lines; false,
+    // in the error state, when there is none (an overflow).
+    bool ShowResult(const std::optional<RoundedValue>& shown);
+    // Makes a shown value the entry; false, in the error state, on overflow.
+    bool ShowEntry(const std::optional<RoundedValue>& shown);
     void ShowEntryText(double value, const QString& plain);
     void AddToMemory(bool subtract);
     // A calculation completed with accumulator (empty: a division by zero,

@@ -29,7 +29,7 @@ void Calculator::RaisePower(int n)
     if (InErrorState())
         return;
     state_.displayText = StripGrouping(state_.displayText);
-    if (ShowEntry(RaisedPower(state_.entryValue, n)))
+    if (ShowEntry(Shown(RaisedPower(state_.entryValue, n))))
         state_.entryState = EntryState::Operand;
 }
 
@@ -41,7 +41,7 @@ void Calculator::OnSquareRoot()
         ResetCalculator(true);
         return;
     }
-    if (ShowEntry(sqrt(state_.entryValue)))
+    if (ShowEntry(Shown(sqrt(state_.entryValue))))
         state_.entryState = EntryState::Operand;
 }
 
