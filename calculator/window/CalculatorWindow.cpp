@@ -74,7 +74,11 @@ void CalculatorWindow::Initialise()
     connect(bar_, &SoftKeyBar::popupAboutToShow, this, &CalculatorWindow::OnInitMenuPopup);
     if (!StayOnTopPossible())
         bar_->HideItem(IdStayOnTop);
+    // The window takes the focus itself, so that the display can be the
+    // focused object a screen reader reads.
+    setFocusPolicy(Qt::StrongFocus);
     LayoutWindow();
+    announced_ = Texts();
 }
 
 ScreenMetrics CalculatorWindow::DeviceScreen() const
@@ -194,6 +198,9 @@ namespace {
 // The display boxes as assistive technology names them: after the label
 // drawn above each; the main display has none.
 constexpr const char16_t* kBoxNames[] = {u"表示", u"MEMORY", u"RESULT"};
+// Keys are parts from this id on, so that a key keeps its identity when a
+// relayout places other keys.
+constexpr int kFirstKeyPart = 100;
 }  // namespace
 
 void CalculatorWindow::AnnounceTexts()
@@ -202,11 +209,24 @@ void CalculatorWindow::AnnounceTexts()
     const DisplayTexts now = Texts();
     const QString* before[] = {&announced_.display, &announced_.memory, &announced_.result};
     const QString* after[] = {&now.display, &now.memory, &now.result};
-    for (int box = 0; box < 3; ++box)
-        if (*before[box] != *after[box] ||
-            (box == 0 && (announced_.op != now.op || announced_.annunciators != now.annunciators)))
+    for (int box = 1; box < 3; ++box)
+        if (*before[box] != *after[box])
             NotifyPartTextChanged(this, box, *before[box], *after[box]);
+    const bool typing = calculator_.state().entryState == EntryState::Typing && !calculator_.state().error;
+    const DisplaySpeech speech = SpeakDisplay(announced_, now, typing);
     announced_ = now;
+    if (speech.text != speech_.text)
+        Speak(speech);
+}
+
+void CalculatorWindow::Speak(const DisplaySpeech& speech)
+{
+    // Screen readers (Orca 43 at least) present neither name nor description
+    // changes from Qt 6.4, but do speak a text inserted into the focused
+    // object when it is the selection: so news is the selected display text.
+    const QString previous = speech_.text.isEmpty() ? announced_.display : speech_.text;
+    speech_ = speech;
+    NotifyPartTextChanged(this, 0, previous, speech.text);
 }
 
 std::vector<PaintedPart> CalculatorWindow::AccessibleParts() const
@@ -218,8 +238,18 @@ std::vector<PaintedPart> CalculatorWindow::AccessibleParts() const
     for (int box = 0; box < 3; ++box) {
         PaintedPart part{
             QAccessible::StaticText, QString::fromUtf16(kBoxNames[box]), {}, *shown[box], Logical(*boxes[box]), {}};
-        if (box == 0)
-            part.description = (texts.op + u' ' + texts.annunciators).trimmed();  // sign, then annunciators
+        part.id = box;
+        if (box == 0) {
+            // The window's focus: a read-only text, as screen readers expect
+            // of a calculator's display.
+            part.role = QAccessible::EditableText;
+            part.name = DisplayName(texts);
+            if (speech_.value == texts.display) {
+                part.text = speech_.text;
+                part.selected = speech_.spoken;
+            }
+            part.focusable = true;
+        }
         parts.push_back(std::move(part));
     }
     for (int index = 0; index < kKeyCount; ++index) {
@@ -229,9 +259,14 @@ std::vector<PaintedPart> CalculatorWindow::AccessibleParts() const
             continue;
         const std::u16string_view caption = KeyCaption(key, settings_);
         auto* self = const_cast<CalculatorWindow*>(this);
-        parts.push_back({QAccessible::Button, QStringView(caption).toString(), {}, {}, Logical(rect), [self, key] {
-                             self->PressFromAssistive(key);
-                         }});
+        parts.push_back({QAccessible::Button,
+                         QStringView(caption).toString(),
+                         {},
+                         {},
+                         Logical(rect),
+                         [self, key] { self->PressFromAssistive(key); },
+                         kFirstKeyPart + index,
+                         KeyboardKeyName(key)});
     }
     return parts;
 }
@@ -437,9 +472,8 @@ void CalculatorWindow::OnPaste()
         if (flash == 0)
             QThread::msleep(PressFeedback::kFlashMilliseconds);
     }
-    setAccessibleDescription(QStringLiteral("貼り付けられません。クリップボードの内容が数値ではありません。"));
-    QAccessibleEvent alert(this, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
+    const QString& value = calculator_.state().displayText;
+    Speak({value, value + QStringLiteral(" 貼り付けられません。クリップボードの内容が数値ではありません。"), true});
 }
 
 void CalculatorWindow::contextMenuEvent(QContextMenuEvent* event)
@@ -472,6 +506,10 @@ void CalculatorWindow::OnActivate(bool active)
 {
     if (!active)
         return;
+    // After Qt's own focus event for the window, so that the reader lands
+    // on the display.
+    QMetaObject::invokeMethod(
+        this, [this] { NotifyPartFocused(this, 0); }, Qt::QueuedConnection);
     SwitchToAlphanumericInput(*this);
     // The phone's status value is set only where the phone keeps one.
     if (UserStoreKey::OpenForRead(kPhoneStatusKey)) {

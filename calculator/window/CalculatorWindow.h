@@ -11,6 +11,7 @@
 #include "calculator/display/DisplayResources.h"
 #include "calculator/display/KeyFaceStrip.h"
 #include "calculator/display/PressFeedback.h"
+#include "calculator/display/SpokenChange.h"
 #include "calculator/display/WindowLayout.h"
 #include "calculator/display/WindowPainter.h"
 #include "calculator/window/KeyInput.h"
@@ -114,8 +115,10 @@ private:
     void PaintDirty();
     void ShowClearMenu();
     DisplayTexts Texts() const;
-    // Tells assistive technology of every shown text that changed.
+    // Tells assistive technology of every shown text that changed, and has
+    // the screen reader say what a user needs to hear of it.
     void AnnounceTexts();
+    void Speak(const DisplaySpeech& speech);
 
     CalculatorSettings settings_;
     ScreenMetrics screen_;
@@ -135,6 +138,7 @@ private:
     SoftKeyBar* bar_ = nullptr;
     QPointer<PopupMenu> clearMenu_;
     DisplayTexts announced_;
+    DisplaySpeech speech_;
     bool announcePending_ = false;
 };
 

@@ -54,7 +54,31 @@ constexpr KeyId kHitOrder[] = {
     KeyId::GrandTotal, KeyId::RateSwitch, KeyId::DoubleZero,
 };
 
+// The one keyboard key a reader names for each on-screen key: the phone's
+// bindings where they are plain keys, else the typed symbol.
+struct KeyboardName {
+    KeyId key;
+    const char16_t* name;
+};
+constexpr KeyboardName kKeyboardNames[] = {
+    {KeyId::Digit0, u"0"},     {KeyId::Digit1, u"1"},      {KeyId::Digit2, u"2"},
+    {KeyId::Digit3, u"3"},     {KeyId::Digit4, u"4"},      {KeyId::Digit5, u"5"},
+    {KeyId::Digit6, u"6"},     {KeyId::Digit7, u"7"},      {KeyId::Digit8, u"8"},
+    {KeyId::Digit9, u"9"},     {KeyId::Point, u"."},       {KeyId::Sign, u"L"},
+    {KeyId::Add, u"Up"},       {KeyId::Subtract, u"Down"}, {KeyId::Multiply, u"Left"},
+    {KeyId::Divide, u"Right"}, {KeyId::Equals, u"Return"}, {KeyId::ClearEntry, u"BackSpace"},
+    {KeyId::Clear, u"Escape"}, {KeyId::Percent, u"%"},
+};
+
 }  // namespace
+
+QString KeyboardKeyName(KeyId key)
+{
+    for (const KeyboardName& entry : kKeyboardNames)
+        if (entry.key == key)
+            return QString::fromUtf16(entry.name);
+    return {};
+}
 
 std::optional<KeyId> HitTest(const WindowLayout& layout, int x, int y)
 {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 
+#include <QString>
 #include <QStringView>
 
 #include "calculator/display/WindowLayout.h"
@@ -33,6 +34,10 @@ private:
     bool lastTyped_ = false;  // the last key went by the symbol it typed
     std::uint32_t prevKeyDown_ = 0;
 };
+
+// The keyboard key that presses an on-screen key, as assistive technology
+// names it ("1", "Up", "Escape"); empty for keys only a tap reaches.
+QString KeyboardKeyName(KeyId key);
 
 // The key under a tap, testing the rectangles in the hit order; none for the
 // display, the gaps and empty cells.

@@ -1,10 +1,14 @@
 #include "platform/shell/PaintedParts.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
+#include <QMenu>
 #include <QPointer>
 #include <QWidget>
 
+#include <map>
 #include <memory>
+#include <optional>
 
 namespace abacor {
 
@@ -16,7 +20,7 @@ class PartsAccessible;
 // parts may change between two.
 class PartAccessible : public QAccessibleInterface, public QAccessibleActionInterface, public QAccessibleTextInterface {
 public:
-    PartAccessible(PartsAccessible* owner, int index) : owner_(owner), index_(index) {}
+    PartAccessible(PartsAccessible* owner, int key) : owner_(owner), key_(key) {}
 
     bool isValid() const override;
     QObject* object() const override { return nullptr; }
@@ -41,11 +45,16 @@ public:
     // QAccessibleActionInterface
     QStringList actionNames() const override;
     void doAction(const QString& actionName) override;
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+    QStringList keyBindingsForAction(const QString& actionName) const override;
 
     // QAccessibleTextInterface: the static text, read only.
-    void selection(int, int* start, int* end) const override { *start = *end = 0; }
-    int selectionCount() const override { return 0; }
+    void selection(int, int* start, int* end) const override
+    {
+        const PaintedPart part = Part();
+        *start = 0;
+        *end = part.selected ? static_cast<int>(part.text.size()) : 0;
+    }
+    int selectionCount() const override { return Part().selected ? 1 : 0; }
     void addSelection(int, int) override {}
     void removeSelection(int) override {}
     void setSelection(int, int, int) override {}
@@ -63,12 +72,18 @@ public:
         return {};
     }
 
+    // Kept valid while its removal is reported.
+    void Retire(const PaintedPart& last) { retired_ = last; }
+
 private:
     PaintedPart Part() const;
 
     PartsAccessible* owner_;
-    int index_;
+    int key_;
+    std::optional<PaintedPart> retired_;
 };
+
+int KeyOf(const PaintedPart& part, std::size_t index) { return part.id >= 0 ? part.id : static_cast<int>(index); }
 
 // A widget with painted parts: its child widgets, then one child per part.
 class PartsAccessible : public QAccessibleWidget {
@@ -76,31 +91,39 @@ public:
     PartsAccessible(QWidget* widget, const PaintedPartsSource* source) : QAccessibleWidget(widget), source_(source) {}
     ~PartsAccessible() override
     {
-        for (const QAccessible::Id id : ids_)
-            if (id != 0)
-                QAccessible::deleteAccessibleInterface(id);
+        for (const auto& [key, id] : ids_)
+            QAccessible::deleteAccessibleInterface(id);
     }
 
     std::vector<PaintedPart> Parts() const { return source_->AccessibleParts(); }
     QWidget* Widget() const { return widget(); }
     int WidgetChildCount() const { return QAccessibleWidget::childCount(); }
 
+    // A window of its own is a frame to assistive technology, not a filler.
+    QAccessible::Role role() const override
+    {
+        return widget()->isWindow() ? QAccessible::Window : QAccessibleWidget::role();
+    }
     int childCount() const override { return WidgetChildCount() + static_cast<int>(Parts().size()); }
     QAccessibleInterface* child(int index) const override
     {
         const int widgets = WidgetChildCount();
         if (index < widgets)
             return QAccessibleWidget::child(index);
+        const std::vector<PaintedPart> parts = Parts();
         const int part = index - widgets;
-        if (part < 0 || part >= static_cast<int>(Parts().size()))
+        if (part < 0 || part >= static_cast<int>(parts.size()))
             return nullptr;
-        return Part(part);
+        return Part(KeyOf(parts[static_cast<std::size_t>(part)], static_cast<std::size_t>(part)));
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
-        for (std::size_t i = 0; i < ids_.size(); ++i)
-            if (ids_[i] != 0 && QAccessible::accessibleInterface(ids_[i]) == child)
+        const std::vector<PaintedPart> parts = Parts();
+        for (std::size_t i = 0; i < parts.size(); ++i) {
+            const auto found = ids_.find(KeyOf(parts[i], i));
+            if (found != ids_.end() && QAccessible::accessibleInterface(found->second) == child)
                 return WidgetChildCount() + static_cast<int>(i);
+        }
         return QAccessibleWidget::indexOfChild(child);
     }
     QAccessibleInterface* childAt(int x, int y) const override
@@ -109,33 +132,97 @@ public:
         const QPoint local = widget()->mapFromGlobal(QPoint(x, y));
         for (std::size_t i = 0; i < parts.size(); ++i)
             if (parts[i].rect.contains(local))
-                return Part(static_cast<int>(i));
+                return Part(KeyOf(parts[i], i));
         return QAccessibleWidget::childAt(x, y);
+    }
+    QAccessibleInterface* focusChild() const override
+    {
+        if (widget()->hasFocus()) {
+            const std::vector<PaintedPart> parts = Parts();
+            for (std::size_t i = 0; i < parts.size(); ++i)
+                if (parts[i].focusable)
+                    return Part(KeyOf(parts[i], i));
+        }
+        return QAccessibleWidget::focusChild();
     }
 
     // The part's interface, made and registered the first time it is asked for.
-    QAccessibleInterface* Part(int index) const
+    QAccessibleInterface* Part(int key) const
     {
-        if (static_cast<std::size_t>(index) >= ids_.size())
-            ids_.resize(static_cast<std::size_t>(index) + 1, 0);
-        QAccessible::Id& id = ids_[static_cast<std::size_t>(index)];
-        if (id == 0)
-            id =
-                QAccessible::registerAccessibleInterface(new PartAccessible(const_cast<PartsAccessible*>(this), index));
-        return QAccessible::accessibleInterface(id);
+        auto found = ids_.find(key);
+        if (found == ids_.end())
+            found = ids_.emplace(key, QAccessible::registerAccessibleInterface(
+                                          new PartAccessible(const_cast<PartsAccessible*>(this), key)))
+                        .first;
+        return QAccessible::accessibleInterface(found->second);
+    }
+    QAccessibleInterface* PartAt(int index) const
+    {
+        const std::vector<PaintedPart> parts = Parts();
+        if (index < 0 || index >= static_cast<int>(parts.size()))
+            return nullptr;
+        return Part(KeyOf(parts[static_cast<std::size_t>(index)], static_cast<std::size_t>(index)));
+    }
+
+    // Reports the parts handed out before that are gone now (and forgets
+    // them, so that a client holding one finds it defunct) and the new ones.
+    void Relaid()
+    {
+        const std::vector<PaintedPart> parts = Parts();
+        std::map<int, const PaintedPart*> now;
+        for (std::size_t i = 0; i < parts.size(); ++i)
+            now.emplace(KeyOf(parts[i], i), &parts[i]);
+        for (auto it = ids_.begin(); it != ids_.end();) {
+            if (now.count(it->first) != 0) {
+                ++it;
+                continue;
+            }
+            auto* part = static_cast<PartAccessible*>(QAccessible::accessibleInterface(it->second));
+            part->Retire(known_[it->first]);
+            QAccessibleEvent removed(part, QAccessible::ObjectDestroyed);
+            QAccessible::updateAccessibility(&removed);
+            QAccessible::deleteAccessibleInterface(it->second);
+            known_.erase(it->first);
+            it = ids_.erase(it);
+        }
+        for (const auto& [key, part] : now) {
+            const bool added = known_.count(key) == 0 && !known_.empty();
+            known_[key] = *part;
+            if (added) {
+                QAccessibleEvent created(Part(key), QAccessible::ObjectCreated);
+                QAccessible::updateAccessibility(&created);
+            }
+        }
     }
 
 private:
     const PaintedPartsSource* source_;
-    mutable std::vector<QAccessible::Id> ids_;
+    mutable std::map<int, QAccessible::Id> ids_;
+    std::map<int, PaintedPart> known_;  // the parts of the last layout
 };
 
-bool PartAccessible::isValid() const { return owner_->isValid() && index_ < static_cast<int>(owner_->Parts().size()); }
+bool PartAccessible::isValid() const
+{
+    if (retired_)
+        return true;
+    if (!owner_->isValid())
+        return false;
+    const std::vector<PaintedPart> parts = owner_->Parts();
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        if (KeyOf(parts[i], i) == key_)
+            return true;
+    return false;
+}
 
 PaintedPart PartAccessible::Part() const
 {
+    if (retired_)
+        return *retired_;
     const std::vector<PaintedPart> parts = owner_->Parts();
-    return index_ < static_cast<int>(parts.size()) ? parts[static_cast<std::size_t>(index_)] : PaintedPart{};
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        if (KeyOf(parts[i], i) == key_)
+            return parts[i];
+    return {};
 }
 
 QWindow* PartAccessible::window() const { return owner_->window(); }
@@ -162,19 +249,32 @@ QRect PartAccessible::rect() const
 
 QAccessible::State PartAccessible::state() const
 {
+    const PaintedPart part = Part();
     QAccessible::State state;
     state.invisible = !owner_->Widget()->isVisible();
-    state.readOnly = Part().role == QAccessible::StaticText;
+    state.readOnly = part.role == QAccessible::StaticText || part.role == QAccessible::EditableText;
+    state.focusable = part.focusable;
+    state.focused = part.focusable && owner_->Widget()->hasFocus();
     return state;
 }
 
 void* PartAccessible::interface_cast(QAccessible::InterfaceType type)
 {
-    if (type == QAccessible::ActionInterface && Part().press)
+    const PaintedPart part = Part();
+    if (type == QAccessible::ActionInterface && part.press)
         return static_cast<QAccessibleActionInterface*>(this);
-    if (type == QAccessible::TextInterface && Part().role == QAccessible::StaticText)
+    if (type == QAccessible::TextInterface &&
+        (part.role == QAccessible::StaticText || part.role == QAccessible::EditableText))
         return static_cast<QAccessibleTextInterface*>(this);
     return nullptr;
+}
+
+QStringList PartAccessible::keyBindingsForAction(const QString& actionName) const
+{
+    const PaintedPart part = Part();
+    if (actionName == pressAction() && !part.keyBinding.isEmpty())
+        return {part.keyBinding};
+    return {};
 }
 
 QStringList PartAccessible::actionNames() const { return Part().press ? QStringList{pressAction()} : QStringList{}; }
@@ -187,8 +287,46 @@ void PartAccessible::doAction(const QString& actionName)
     }
 }
 
+// The application as assistive technology sees it, open popup menus among
+// its windows: Qt reports a popup's parent as the application but leaves it
+// out of the children, and a reader takes a menu without a place for a dead
+// one and does not say its name.
+class ApplicationAccessible : public QAccessibleApplication {
+public:
+    int childCount() const override { return QAccessibleApplication::childCount() + static_cast<int>(Popups().size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        const int windows = QAccessibleApplication::childCount();
+        if (index < windows)
+            return QAccessibleApplication::child(index);
+        const QList<QMenu*> popups = Popups();
+        return index - windows < popups.size() ? QAccessible::queryAccessibleInterface(popups[index - windows])
+                                               : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        const int index = QAccessibleApplication::indexOfChild(child);
+        if (index >= 0 || child == nullptr)
+            return index;
+        const int popup = static_cast<int>(Popups().indexOf(qobject_cast<QMenu*>(child->object())));
+        return popup >= 0 ? QAccessibleApplication::childCount() + popup : -1;
+    }
+
+private:
+    static QList<QMenu*> Popups()
+    {
+        QList<QMenu*> open;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* menu = qobject_cast<QMenu*>(widget); menu != nullptr && menu->isVisible())
+                open.append(menu);
+        return open;
+    }
+};
+
 QAccessibleInterface* Factory(const QString&, QObject* object)
 {
+    if (object == QCoreApplication::instance() && qobject_cast<QApplication*>(object) != nullptr)
+        return new ApplicationAccessible;
     auto* widget = qobject_cast<QWidget*>(object);
     if (widget == nullptr)
         return nullptr;
@@ -207,26 +345,60 @@ void InstallPaintedPartsAccessibility()
     installed = true;
 }
 
-void NotifyPartTextChanged(QWidget* widget, int index, const QString& previous, const QString& text)
+namespace {
+
+PartsAccessible* PartsOf(QWidget* widget)
 {
     if (!QAccessible::isActive())
-        return;
-    auto* parts = dynamic_cast<PartsAccessible*>(QAccessible::queryAccessibleInterface(widget));
-    if (parts == nullptr)
-        return;
-    QAccessibleInterface* part = parts->Part(index);
-    QAccessibleTextUpdateEvent update(part, 0, previous, text);
-    QAccessible::updateAccessibility(&update);
-    QAccessibleEvent changed(part, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
+        return nullptr;
+    return dynamic_cast<PartsAccessible*>(QAccessible::queryAccessibleInterface(widget));
+}
+
+}  // namespace
+
+void NotifyPartTextChanged(QWidget* widget, int index, const QString& previous, const QString& text)
+{
+    if (PartsAccessible* parts = PartsOf(widget))
+        if (QAccessibleInterface* part = parts->PartAt(index)) {
+            // The new text is inserted before the old one goes: a reader then
+            // weighs the removal against the new selection, and does not say
+            // "selection deleted" when a selected result gives way.
+            if (!text.isEmpty()) {
+                QAccessibleTextInsertEvent inserted(part, 0, text);
+                QAccessible::updateAccessibility(&inserted);
+            }
+            if (!previous.isEmpty()) {
+                QAccessibleTextRemoveEvent removed(part, static_cast<int>(text.size()), previous);
+                QAccessible::updateAccessibility(&removed);
+            }
+        }
+}
+
+void NotifyPartDescriptionChanged(QWidget* widget, int index)
+{
+    if (PartsAccessible* parts = PartsOf(widget))
+        if (QAccessibleInterface* part = parts->PartAt(index)) {
+            QAccessibleEvent changed(part, QAccessible::DescriptionChanged);
+            QAccessible::updateAccessibility(&changed);
+        }
+}
+
+void NotifyPartFocused(QWidget* widget, int index)
+{
+    if (PartsAccessible* parts = PartsOf(widget))
+        if (QAccessibleInterface* part = parts->PartAt(index)) {
+            QAccessibleEvent focus(part, QAccessible::Focus);
+            QAccessible::updateAccessibility(&focus);
+        }
 }
 
 void NotifyPartsChanged(QWidget* widget)
 {
-    if (!QAccessible::isActive())
-        return;
-    QAccessibleEvent reorder(widget, QAccessible::ObjectReorder);
-    QAccessible::updateAccessibility(&reorder);
+    // Not Qt's reorder event: on Linux it reaches clients as a signal of a
+    // shape they reject. Parts handed out are retired even with no reader
+    // active: whoever asked holds them.
+    if (auto* parts = dynamic_cast<PartsAccessible*>(QAccessible::queryAccessibleInterface(widget)))
+        parts->Relaid();
 }
 
 }  // namespace abacor

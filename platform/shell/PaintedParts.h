@@ -20,6 +20,12 @@ struct PaintedPart {
     QString text;                 // what a static text shows
     QRect rect;                   // in the widget's (logical) coordinates
     std::function<void()> press;  // the "press" action; none when empty
+    // The part's identity across layouts: a client holding the part keeps
+    // the same key or finds it gone. -1: its place in the list.
+    int id = -1;
+    QString keyBinding{};    // the keyboard key that does what "press" does
+    bool focusable = false;  // the window's focus, as a read-only text
+    bool selected = false;   // the whole text is selected
 };
 
 // A widget that paints parts of itself lists them here; its accessible
@@ -35,8 +41,15 @@ public:
 void InstallPaintedPartsAccessibility();
 
 // Tells assistive technology that part index of widget now shows text
-// instead of previous; and that the widget's parts were laid out anew.
+// instead of previous.
 void NotifyPartTextChanged(QWidget* widget, int index, const QString& previous, const QString& text);
+// The part's description changed: a screen reader speaks it when the part
+// has the focus.
+void NotifyPartDescriptionChanged(QWidget* widget, int index);
+// The focusable part index has the focus now.
+void NotifyPartFocused(QWidget* widget, int index);
+// The widget's parts were laid out anew: parts that are gone are reported
+// removed (a client holding one finds it defunct), new ones added.
 void NotifyPartsChanged(QWidget* widget);
 
 }  // namespace abacor

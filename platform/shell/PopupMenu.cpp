@@ -1,6 +1,9 @@
 #include "platform/shell/PopupMenu.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QTimer>
 
 namespace abacor {
 
@@ -56,6 +59,21 @@ void PopupMenu::PopupAboveLeft(const QPoint& bottomLeft)
 {
     ensurePolished();
     popup(QPoint(bottomLeft.x(), bottomLeft.y() - sizeHint().height()));
+    // After the window system has settled the focus: a screen reader hears
+    // that as the calculator's window becoming active, and the item must be
+    // the last thing it hears.
+    QTimer::singleShot(kSettleMilliseconds, this, &PopupMenu::ActivateFirst);
+}
+
+void PopupMenu::ActivateFirst()
+{
+    // The first item active, as the Down key makes it, so that a screen
+    // reader speaks the menu and the item at once; setActiveAction would
+    // open a first submenu at once and take the digits from this menu.
+    if (isVisible() && activeAction() == nullptr) {
+        QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+        QCoreApplication::sendEvent(this, &down);
+    }
 }
 
 }  // namespace abacor

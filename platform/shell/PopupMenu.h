@@ -27,6 +27,10 @@ signals:
     void commandChosen(int commandId);
 
 private:
+    void ActivateFirst();
+
+    static constexpr int kSettleMilliseconds = 150;
+
     void AddItems(QMenu* into, MenuDescription menu, int popup);
 };
 

@@ -110,7 +110,14 @@ std::vector<PaintedPart> SoftKeyBar::AccessibleParts() const
             QMetaObject::invokeMethod(
                 bar, [bar, key] { bar->Press(key); }, Qt::QueuedConnection);
         };
-        parts.push_back({QAccessible::Button, texts_[key], {}, {}, KeyRect(key), press});
+        parts.push_back({QAccessible::Button,
+                         texts_[key],
+                         {},
+                         {},
+                         KeyRect(key),
+                         press,
+                         -1,
+                         key == 0 ? QStringLiteral("F1") : QStringLiteral("F2")});
     }
     return parts;
 }

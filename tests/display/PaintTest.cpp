@@ -7,8 +7,11 @@
 #include "calculator/core/CommandTable.h"
 #include "calculator/display/KeyFaceStrip.h"
 #include "calculator/display/PressFeedback.h"
+#include "calculator/display/SpokenChange.h"
 #include "calculator/display/WindowPainter.h"
 #include "platform/drawing/RoundCorners.h"
+
+using namespace Qt::StringLiterals;
 
 namespace abacor {
 namespace {
@@ -272,6 +275,34 @@ TEST(Paint, AFlashInvertsAndRestoresAfterItsPause)
     feedback.Apply(PressFeedback::Press, Rect{}, p.surface, p.corners);
     feedback.Apply(PressFeedback::Release, Rect{}, p.surface, p.corners);
     EXPECT_EQ(p.surface.Image(), before) << "an empty rectangle and nothing pressed change nothing";
+}
+
+// What a screen reader hears after a key: the display when it is news, with
+// whatever else the key changed after it.
+TEST(Spoken, NewsFollowsTheDisplay)
+{
+    struct Row {
+        DisplayTexts before, after;
+        bool typing;
+        const char16_t* text;
+        bool spoken;
+    };
+    const DisplayTexts twelve{u"12"_s, u"0"_s, u"0"_s, {}, {}};
+    const Row rows[] = {
+        {{u"1"_s, u"0"_s, u"0"_s, {}, {}}, twelve, true, u"12", false},  // the reader echoes typed digits
+        {twelve, {u"12"_s, u"12"_s, u"0"_s, u"＋"_s, {}}, false, u"12 ＋", true},
+        {{u"3"_s, u"12"_s, u"0"_s, u"＋"_s, {}}, {u"15"_s, u"15"_s, u"0"_s, {}, {}}, false, u"15", true},
+        {{u"15"_s, u"15"_s, u"0"_s, {}, {}}, {u"15"_s, u"15"_s, u"15"_s, {}, {}}, false, u"15 メモリー 15", true},
+        {{u"5"_s, u"5"_s, u"0"_s, {}, {}}, {u"5"_s, u"5"_s, u"0"_s, {}, u"GT"_s}, false, u"5 GT", true},
+        {{u"0"_s, u"1"_s, u"0"_s, u"÷"_s, {}}, {u"ERROR"_s, u"0"_s, u"0"_s, {}, {}}, false, u"ERROR", true},
+    };
+    for (const Row& row : rows) {
+        const DisplaySpeech speech = SpeakDisplay(row.before, row.after, row.typing);
+        EXPECT_EQ(speech.text, QString::fromUtf16(row.text));
+        EXPECT_EQ(speech.spoken, row.spoken) << speech.text.toStdString();
+        EXPECT_EQ(speech.value, row.after.display);
+    }
+    EXPECT_EQ(DisplayName({u"3"_s, {}, {}, u"＋"_s, u"税8% GT"_s}), u"表示 ＋ 税8% GT"_s);
 }
 
 }  // namespace
