@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -61,6 +62,10 @@ int NextColourEntry(int selected, const PreviewLayout& layout, int x, int y)
     return selected;
 }
 
+namespace {
+constexpr char16_t kColourListName[] = u"色の設定項目";
+}  // namespace
+
 ColoursPage::ColoursPage(SettingsRecord& record, const ScreenMetrics& screen)
     : SamplePage(kPage1Template, record, screen)
 {
@@ -76,8 +81,12 @@ ColoursPage::ColoursPage(SettingsRecord& record, const ScreenMetrics& screen)
     connect(presets, &QComboBox::activated, this, &ColoursPage::ApplyPreset);
     runColorDialog_ = [](ColourDialog& dialog) { return dialog.exec(); };
     sampleDescription_ = QStringLiteral("キーや背景をタップすると、その部分の色の項目を一覧から順に選びます。");
-    // No label stands beside the list; it is named after its first entry.
-    list->setAccessibleName(list->itemText(0));
+    // No label stands beside the list; an unseen one names it, since screen
+    // readers on Linux take a list's name from its label only.
+    list->setAccessibleName(QString::fromUtf16(kColourListName));
+    auto* name = new QLabel(QString::fromUtf16(kColourListName), this);
+    name->setBuddy(list);
+    name->hide();
 }
 
 void ColoursPage::Initialise()

@@ -10,6 +10,9 @@
 #include <QSlider>
 
 #include <algorithm>
+#include <cstdlib>
+
+#include "platform/shell/PaintedParts.h"
 
 namespace abacor {
 
@@ -35,7 +38,7 @@ QWidget* MakeControl(const ControlTemplate& control, QWidget* parent)
     case ControlKind::PushButton: return new QPushButton(QStringView(control.text).toString(), parent);
     case ControlKind::CheckBox: return new QCheckBox(QStringView(control.text).toString(), parent);
     case ControlKind::Slider: {
-        auto* slider = new QSlider(Qt::Horizontal, parent);
+        auto* slider = new AccessibleSlider(parent);
         slider->setTickPosition(QSlider::NoTicks);
         return slider;
     }
@@ -104,7 +107,7 @@ const ControlTemplate* LabelOf(const ControlTemplate& control, std::span<const C
         if (sameRow && label.x < control.x)
             distance = control.x - label.x;
         else if (sameColumn && label.y < control.y)
-            distance = 1000 + control.y - label.y;
+            distance = 1000 + control.y - label.y + std::abs(label.x - control.x);  // the best aligned
         else
             continue;
         if (best == nullptr || distance < bestDistance) {

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include "platform/shell/PaintedParts.h"
+
 namespace abacor {
 
 SettingsPage::SettingsPage(const DialogTemplate& dialog, SettingsRecord& record, const ScreenMetrics& screen)
@@ -46,8 +48,12 @@ void SettingsPage::BindRateSlider(const RateSlider& rate)
 void SettingsPage::SetUpRateSlider(const RateSlider& rate)
 {
     QSlider* slider = controls_->Slider(rate.slider);
+    if (auto* spoken = qobject_cast<AccessibleSlider*>(slider))
+        spoken->ReadInHundredths();
     slider->setRange(0, kTaxSliderMaximum);
-    slider->setPageStep(1);
+    // The arrows move 0.01 %, PageUp and PageDown a whole percent.
+    slider->setSingleStep(1);
+    slider->setPageStep(100);
 }
 
 void SettingsPage::ShowRateSlider(const RateSlider& rate)

@@ -33,8 +33,10 @@ SettingsSheet::SettingsSheet(const ScreenMetrics& screen, const CalculatorSettin
     page2_ = new DisplayPage(record_, screen_);
     page3_ = new KeysPage(record_, screen_);
     page4_ = new DeskPage(record_, screen_);
-    for (SettingsPage* page : Pages())
+    for (SettingsPage* page : Pages()) {
         tabs_->addTab(page, page->objectName());
+        page->setAccessibleName(page->objectName());  // a reader says the page's title
+    }
     connect(tabs_, &QTabWidget::currentChanged, this, &SettingsSheet::SetActivePage);
 
     bar_ = new SoftKeyBar(kEditorMenu, this);

@@ -1,7 +1,8 @@
 #include "platform/shell/MessageBox.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 namespace abacor {
@@ -22,12 +23,16 @@ ScopedMessageBoxAnswerer::ScopedMessageBoxAnswerer(Answerer answerer)
 ScopedMessageBoxAnswerer::~ScopedMessageBoxAnswerer() { CurrentAnswerer() = std::move(previous_); }
 
 namespace {
-// The box's owner takes the keyboard back, also where no window manager does it.
-int Answered(QWidget* parent, int answer)
+// The box's owner takes the keyboard back, also where no window manager does
+// it, and the control that had the focus has it again.
+int Answered(QWidget* parent, const QPointer<QWidget>& hadFocus, int answer)
 {
     if (parent != nullptr) {
         parent->activateWindow();
-        parent->setFocus();
+        if (hadFocus != nullptr && hadFocus->window() == parent->window())
+            hadFocus->setFocus();
+        else
+            parent->setFocus();
     }
     return answer;
 }
@@ -39,8 +44,9 @@ int ShowMessageBox(QWidget* parent, const QString& text, unsigned style)
     if (const auto& answerer = CurrentAnswerer())
         return answerer(text, style);
 
+    const QPointer<QWidget> hadFocus = QApplication::focusWidget();
     QMessageBox box(parent);
-    box.setWindowTitle(QGuiApplication::applicationDisplayName());
+    box.setWindowTitle(QApplication::applicationDisplayName());
     box.setText(text);
     box.setIcon(QMessageBox::NoIcon);
     if (!yesNo) {
@@ -48,14 +54,14 @@ int ShowMessageBox(QWidget* parent, const QString& text, unsigned style)
         box.setDefaultButton(ok);
         box.setEscapeButton(ok);
         box.exec();
-        return Answered(parent, AnswerOk);
+        return Answered(parent, hadFocus, AnswerOk);
     }
     QPushButton* yes = box.addButton(QStringLiteral("はい"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("いいえ"), QMessageBox::NoRole);
     box.setDefaultButton((style & StyleSecondDefault) ? no : yes);
     box.setEscapeButton(no);
     box.exec();
-    return Answered(parent, box.clickedButton() == yes ? AnswerYes : AnswerNo);
+    return Answered(parent, hadFocus, box.clickedButton() == yes ? AnswerYes : AnswerNo);
 }
 
 }  // namespace abacor

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QPointer>
+#include <QSlider>
 #include <QWidget>
 
 #include <map>
@@ -323,8 +324,45 @@ private:
     }
 };
 
+// Asked for its scale at every question: the interface is made when the
+// slider is first named, before its owner says what its value counts.
+class SliderAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit SliderAccessible(AccessibleSlider* slider) : QAccessibleWidget(slider, QAccessible::Slider) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Value)
+            return QAccessibleWidget::text(t);
+        return Slider()->ReadsInHundredths() ? QString::asprintf("%.2f%%", Slider()->value() / 100.0)
+                                             : QString::number(Slider()->value());
+    }
+    QVariant currentValue() const override { return Slider()->value() / Scale(); }
+    // As a user's move: the slider's owner follows actionTriggered.
+    void setCurrentValue(const QVariant& value) override
+    {
+        Slider()->setSliderPosition(qRound(value.toDouble() * Scale()));
+        Slider()->triggerAction(QAbstractSlider::SliderMove);
+    }
+    QVariant maximumValue() const override { return Slider()->maximum() / Scale(); }
+    QVariant minimumValue() const override { return Slider()->minimum() / Scale(); }
+    QVariant minimumStepSize() const override { return Slider()->singleStep() / Scale(); }
+
+private:
+    AccessibleSlider* Slider() const { return static_cast<AccessibleSlider*>(widget()); }
+    double Scale() const { return Slider()->ReadsInHundredths() ? 100.0 : 1.0; }
+};
+
 QAccessibleInterface* Factory(const QString&, QObject* object)
 {
+    if (auto* slider = qobject_cast<AccessibleSlider*>(object))
+        return new SliderAccessible(slider);
     if (object == QCoreApplication::instance() && qobject_cast<QApplication*>(object) != nullptr)
         return new ApplicationAccessible;
     auto* widget = qobject_cast<QWidget*>(object);

@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QRect>
+#include <QSlider>
 #include <QString>
 
 #include <functional>
@@ -34,6 +35,21 @@ class PaintedPartsSource {
 public:
     virtual ~PaintedPartsSource() = default;
     virtual std::vector<PaintedPart> AccessibleParts() const = 0;
+};
+
+// A slider assistive technology may read in other units than its steps; a
+// class of its own, since Qt's own interface for QSlider takes precedence.
+class AccessibleSlider : public QSlider {
+    Q_OBJECT
+public:
+    explicit AccessibleSlider(QWidget* parent) : QSlider(Qt::Horizontal, parent) {}
+    // The value counts hundredths (a rate): read and set as the number
+    // shown, 5.00 for 500.
+    void ReadInHundredths() { hundredths_ = true; }
+    bool ReadsInHundredths() const { return hundredths_; }
+
+private:
+    bool hundredths_ = false;
 };
 
 // Makes Qt's accessibility see the parts of every PaintedPartsSource widget.

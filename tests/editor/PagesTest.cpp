@@ -1,4 +1,5 @@
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QLabel>
 #include <QSignalSpy>
 
@@ -226,6 +227,15 @@ TEST_F(Page3, TheSliderStepsInHundredthsAndEveryScrollCounts)
     EXPECT_EQ(slider->minimum(), 0);
     EXPECT_EQ(slider->maximum(), 2000);
     EXPECT_EQ(s.modified(), 0);
+    // A screen reader reads the rate as shown and sets it as a user would.
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(slider);
+    ASSERT_NE(spoken->valueInterface(), nullptr);
+    EXPECT_DOUBLE_EQ(spoken->valueInterface()->currentValue().toDouble(), 5.0);
+    EXPECT_EQ(spoken->text(QAccessible::Value), QStringLiteral("5.00%"));
+    slider->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(s.settings().TaxPercent, 600u) << "PageUp: a whole percent";
+    spoken->valueInterface()->setCurrentValue(5.0);
+    EXPECT_EQ(s.settings().TaxPercent, 500u);
     slider->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     EXPECT_EQ(s.settings().TaxPercent, 501u);
     EXPECT_EQ(p3.controls().Label(IdcTaxRate)->text(), QStringLiteral("05.01%"));
