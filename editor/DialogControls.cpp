@@ -94,6 +94,8 @@ void DialogControls::SetListHeight(QComboBox* list, int height)
 namespace {
 // The label beside a list or a slider: the nearest static text to its left
 // on the same row, else the nearest one above it in the same column.
+constexpr int kFieldHeight = 14;  // dialog units
+
 const ControlTemplate* LabelOf(const ControlTemplate& control, std::span<const ControlTemplate> controls)
 {
     const ControlTemplate* best = nullptr;
@@ -101,7 +103,12 @@ const ControlTemplate* LabelOf(const ControlTemplate& control, std::span<const C
     for (const ControlTemplate& label : controls) {
         if (label.kind != ControlKind::Static || label.text.empty())
             continue;
-        const bool sameRow = label.y < control.y + control.h && control.y < label.y + label.h;
+        // A label beside a control shares at least half its height with the
+        // control's field (a drop-down list's height is its opened list's); a
+        // label above a row of lists may touch their tops, and is not beside.
+        const int field = std::min(control.h, kFieldHeight);
+        const int overlap = std::min(label.y + label.h, control.y + field) - std::max(label.y, control.y);
+        const bool sameRow = 2 * overlap >= label.h;
         const bool sameColumn = label.x < control.x + control.w && control.x < label.x + label.w;
         int distance = 0;
         if (sameRow && label.x < control.x)

@@ -78,6 +78,10 @@ void SettingsSheet::SetActivePage(int index)
         tabs_->setCurrentIndex(index);  // comes back here through currentChanged
     if (auto* page = qobject_cast<SettingsPage*>(tabs_->widget(index)))
         page->EnsureInitialised();
+    // The tab widget's stack of pages carries the page's title, so that a
+    // reader entering a page says "ページ３", not an unnamed "layered pane".
+    if (auto* stack = tabs_->findChild<QWidget*>(QStringLiteral("qt_tabwidget_stackedwidget")))
+        stack->setAccessibleName(tabs_->tabText(tabs_->currentIndex()));
 }
 
 void SettingsSheet::OnCommand(int id)
