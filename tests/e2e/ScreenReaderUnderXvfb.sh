@@ -1,0 +1,122 @@
+#!/bin/sh
+# What a blind user hears: both programs under the Orca screen reader, keys
+# sent with xdotool, and Orca's speech caught by a speech-dispatcher module
+# that writes each utterance to a file instead of a sound card. Exit 77
+# (skipped) when Orca or speech-dispatcher is not installed.
+set -u
+ABACOR=$1
+EDITOR_BIN=$2
+
+X_TOOLS="Xvfb xdotool dbus-run-session orca speech-dispatcher"
+for file in /usr/libexec/at-spi-bus-launcher /usr/lib/speech-dispatcher-modules/sd_generic; do
+    if [ ! -x "$file" ]; then
+        echo "SKIPPED: $file is missing (scripts/install-deps installs it)"; exit 77
+    fi
+done
+if [ -z "${DBUS_SESSION_BUS_ADDRESS_PRIVATE:-}" ]; then
+    DBUS_SESSION_BUS_ADDRESS_PRIVATE=1 exec dbus-run-session -- sh "$0" "$@"
+fi
+. "$(dirname "$0")/xvfb-session.sh"
+
+# A speech-dispatcher of our own: one module, which appends what it is given
+# to a file, and sound to ALSA's null device.
+export ABACOR_SPOKEN="$work/spoken.txt"
+: >"$ABACOR_SPOKEN"
+mkdir -p "$work/config/speech-dispatcher/modules" "$work/orca"
+cat >"$work/config/speech-dispatcher/speechd.conf" <<CONF
+AddModule "capture" "sd_generic" "capture.conf"
+DefaultModule capture
+LanguageDefaultModule "en" "capture"
+LanguageDefaultModule "ja" "capture"
+AudioOutputMethod "alsa"
+AudioALSADevice "null"
+LogDir "$work"
+CONF
+cat >"$work/config/speech-dispatcher/modules/capture.conf" <<'CONF'
+GenericExecuteSynth "echo \'$DATA\' >> \"$ABACOR_SPOKEN\""
+AddVoice "en" "MALE1" "x"
+AddVoice "ja" "MALE1" "x"
+GenericLanguage "en" "en" "utf-8"
+GenericLanguage "ja" "ja" "utf-8"
+CONF
+
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/atspi.log" 2>&1 &
+launcher=$!
+speech-dispatcher -s -t 0 >"$work/speechd.log" 2>&1 &
+speechd=$!
+trap 'kill $orca $speechd $launcher 2>/dev/null; cleanup' EXIT
+orca=""
+sleep 1
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
+orca --replace -u "$work/orca" --debug-file="$work/orca.debug" >"$work/orca.log" 2>&1 &
+orca=$!
+# Orca greets once its speech works.
+for _ in $(seq 100); do
+    grep -q . "$ABACOR_SPOKEN" && break
+    sleep 0.1
+done
+
+failures=0
+mark=0
+# Keys (xdotool key arguments), then the line a listener must hear within
+# five seconds after them: exactly (=) or as a part of a line (~).
+say() {
+    mark=$(wc -l <"$ABACOR_SPOKEN")
+    xdotool key --delay 400 "$@"
+}
+hears() {
+    how=$1
+    words=$2
+    exact=""
+    [ "$how" = "=" ] && exact=-x
+    for _ in $(seq 50); do
+        if tail -n +"$((mark + 1))" "$ABACOR_SPOKEN" | grep -q $exact -F "$words"; then
+            echo "heard: $words"
+            return 0
+        fi
+        sleep 0.1
+    done
+    echo "FAIL: did not hear '$words'; heard:"
+    tail -n +"$((mark + 1))" "$ABACOR_SPOKEN" | sed 's/^/    /'
+    failures=$((failures + 1))
+}
+
+start_program '^Abacor$' "$ABACOR"
+hears "~" "表示"
+say 1 2 plus 3 Return
+hears "=" "15"
+say KP_Enter
+hears "~" "15 selected"
+say F2
+hears "~" "メモリー"
+say 1
+hears "~" "プラス"
+say 1
+hears "=" "15 メモリー 15"
+say 1 Right 0 Return
+hears "=" "ERROR"
+kill "$app"; wait "$app" 2>/dev/null
+
+start_program 'Abacorの設定' "$EDITOR_BIN"
+hears "~" "ページ1"
+say Right Right Tab
+hears "=" "ページ3"
+say Tab Tab
+hears "~" "縦(左上)"
+say Tab
+hears "~" "縦(右下)"
+say Tab
+hears "~" "縦(右上)"
+say Tab
+hears "~" "横"
+say Tab
+hears "~" "税率設定: slider 5.00"
+say Page_Up
+hears "=" "6.00"
+
+if [ "$failures" -ne 0 ]; then
+    echo "FAIL: $failures lines were not spoken; Orca said:"
+    tail -n 20 "$work/orca.log"
+    exit 1
+fi
+echo "PASS: results, errors, menus, lists and the slider are spoken"
