@@ -28,7 +28,7 @@ sleep 0.5
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
 
 start_program '^Abacor$' "$ABACOR"
-/usr/bin/python3 "$(dirname "$0")/accessibility.py" calculator || exit 1
+/usr/bin/python3 "$(dirname "$0")/accessibility.py" calculator "$window" || exit 1
 kill "$app"; wait "$app" 2>/dev/null
 
 start_program 'Abacorの設定' "$EDITOR_BIN"

@@ -1,9 +1,10 @@
 #!/usr/bin/python3
 """Walks a program's accessibility tree over AT-SPI as a screen reader does.
 
-usage: accessibility.py calculator|editor
+usage: accessibility.py calculator WINDOW | editor
 Prints the tree it saw; exits 1 with a FAIL line when something is missing.
 """
+import subprocess
 import sys
 import time
 
@@ -109,8 +110,25 @@ def calculator():
     items = [node.name for menu in menus for _, node in walk(menu) if node.getRoleName() == "menu item"]
     if not any("クリップボードへコピー" in name for name in items):
         fail("the menu's items are not visible: %s" % items)
+    # A key held by a client keeps its meaning after the window turns to
+    # landscape, or is gone: never another key in its place.
+    held = [(node.name, node) for _, node in walk(app) if node.getRoleName() == "push button"]
+    subprocess.run(["xdotool", "windowsize", "--sync", sys.argv[2], "800", "480"], check=True)
+    time.sleep(1)
+    kept = 0
+    for name, node in held:
+        try:
+            now = node.name
+        except Exception:
+            now = None
+        if now not in (None, "", name):
+            fail("the object held as %s is now '%s'" % (name, now))
+        kept += now == name
+    if find(app, "Abacor", "frame") is None:
+        fail("the window is not a frame")
     dump(app, 30)
-    print("PASS: 18 keys by name, １ ＋ ２ ＝ reads 3, a text-changed event, the menu's items: %s" % items)
+    print("PASS: 18 keys by name, １ ＋ ２ ＝ reads 3, a text-changed event, the menu's items: %s; "
+          "%d of %d held keys still themselves after the turn, the rest gone" % (items, kept, len(held)))
 
 
 def editor():
@@ -130,6 +148,18 @@ def editor():
     for name in ["保存", "その他"]:
         if find(app, name, "push button") is None:
             fail("no soft key '%s'" % name)
+    # Page 3's lists are labelled by the labels above them (labelled-by).
+    labels = []
+    for _, node in walk(app):
+        if node.getRoleName() == "combo box":
+            for relation in node.getRelationSet():
+                if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
+                    labels.append(relation.getTarget(0).name)
+    for label in ["縦(左上)：", "縦(右下)：", "縦(右上)：", "横："]:
+        if label not in labels:
+            fail("no list labelled by '%s': %s" % (label, labels))
+    if find(app, "Abacorの設定", "dialog") is None:
+        fail("the editor is not a dialog")
     dump(app, 30)
     print("PASS: the slider by its label, the soft keys by theirs")
 
