@@ -1,9 +1,12 @@
 #include "editor/ColourDialog.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSlider>
+
+#include <algorithm>
 
 #include "editor/EditorMenus.h"
 #include "editor/PreviewLayout.h"
@@ -50,6 +53,43 @@ ColourDialog::ColourDialog(const ScreenMetrics& screen, QWidget* parent)
     bar_ = new SoftKeyBar(kColorDialogMenu, this);
     bar_->SetBarHeight(SoftKeyBar::kHeight / divisor_);
     connect(bar_, &SoftKeyBar::commandChosen, this, &ColourDialog::OnCommand);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void ColourDialog::SetItemName(const QString& name) { setAccessibleName(windowTitle() + u' ' + name); }
+
+void ColourDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    setFocus();  // the palette first, before the sliders
+}
+
+void ColourDialog::focusInEvent(QFocusEvent* event)
+{
+    QDialog::focusInEvent(event);
+    NotifyPartFocused(this, CellPart());
+}
+
+void ColourDialog::keyPressEvent(QKeyEvent* event)
+{
+    const PaletteGeometry g = Geometry();
+    int column = cellColumn_;
+    int row = cellRow_;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: accept(); return;
+    case Qt::Key_Left: --column; break;
+    case Qt::Key_Right: ++column; break;
+    case Qt::Key_Up: --row; break;
+    case Qt::Key_Down: ++row; break;
+    default: QDialog::keyPressEvent(event); return;
+    }
+    cellColumn_ = std::clamp(column, 0, g.columns - 1);
+    cellRow_ = std::clamp(row, 0, g.rows - 1);
+    keyboardUsed_ = true;
+    color_ = kPalette[static_cast<std::size_t>(g.Entry(cellColumn_, cellRow_))];
+    UpdateColorControls();
+    NotifyPartFocused(this, CellPart());
 }
 
 ColourDialog::~ColourDialog() = default;
@@ -57,7 +97,21 @@ ColourDialog::~ColourDialog() = default;
 void ColourDialog::SetColor(ColorRef color)
 {
     color_ = color & 0xFFFFFF;
+    FollowColour();
     UpdateColorControls();
+}
+
+void ColourDialog::FollowColour()
+{
+    // The keyboard's cell goes where the colour is in the palette, if it is.
+    const PaletteGeometry g = Geometry();
+    for (int column = 0; column < g.columns; ++column)
+        for (int row = 0; row < g.rows; ++row)
+            if (kPalette[static_cast<std::size_t>(g.Entry(column, row))] == color_) {
+                cellColumn_ = column;
+                cellRow_ = row;
+                return;
+            }
 }
 
 PaletteGeometry ColourDialog::Geometry() const { return ComputePaletteGeometry(screen_, divisor_); }
@@ -90,6 +144,7 @@ void ColourDialog::PressAt(int x, int y)
 {
     if (const auto entry = Geometry().EntryAt(x, y)) {
         color_ = kPalette[static_cast<std::size_t>(*entry)];
+        FollowColour();
         UpdateColorControls();
     }
 }
@@ -103,12 +158,14 @@ std::vector<PaintedPart> ColourDialog::AccessibleParts() const
             const Rect cell = geometry.Cell(column, row);
             const ColorRef colour = kPalette[static_cast<std::size_t>(geometry.Entry(column, row))];
             auto* self = const_cast<ColourDialog*>(this);
-            parts.push_back({QAccessible::Button,
+            PaintedPart part{QAccessible::Button,
                              QColor::fromRgb(ToPixel(colour)).name(QColor::HexRgb).toUpper(),
                              {},
                              {},
                              QRect(cell.left, cell.top, cell.Width(), cell.Height()),
-                             [self, cell] { self->PressAt(cell.left + 1, cell.top + 1); }});
+                             [self, cell] { self->PressAt(cell.left + 1, cell.top + 1); }};
+            part.focusable = column == cellColumn_ && row == cellRow_;
+            parts.push_back(std::move(part));
         }
     }
     return parts;
@@ -132,11 +189,18 @@ void ColourDialog::paintEvent(QPaintEvent*)
             surface.FillRect(g.Cell(column, row), kPalette[static_cast<std::size_t>(g.Entry(column, row))]);
     surface.FillRect(g.swatch, color_);
     surface.SelectPen(Pen::Solid(1, 0x000000));
-    surface.MoveTo(g.swatch.left, g.swatch.top);
-    surface.LineTo(g.swatch.left, g.swatch.bottom);
-    surface.LineTo(g.swatch.right, g.swatch.bottom);
-    surface.LineTo(g.swatch.right, g.swatch.top);
-    surface.LineTo(g.swatch.left, g.swatch.top);
+    const auto frame = [&surface](const Rect& r) {
+        surface.MoveTo(r.left, r.top);
+        surface.LineTo(r.left, r.bottom);
+        surface.LineTo(r.right, r.bottom);
+        surface.LineTo(r.right, r.top);
+        surface.LineTo(r.left, r.top);
+    };
+    frame(g.swatch);
+    if (keyboardUsed_ && hasFocus()) {
+        const Rect cell = g.Cell(cellColumn_, cellRow_);
+        frame({cell.left - 1, cell.top - 1, cell.right, cell.bottom});
+    }
     QPainter painter(this);
     painter.drawImage(0, 0, surface.Image());
 }

@@ -26,6 +26,9 @@ public:
 
     void SetColor(ColorRef color);
     ColorRef GetColor() const { return color_; }
+    // The colour item being edited, which assistive technology hears with
+    // the dialog's title.
+    void SetItemName(const QString& name);
 
     const DialogControls& controls() const { return *controls_; }
     SoftKeyBar* softKeyBar() const { return bar_; }
@@ -40,12 +43,24 @@ public:
     std::vector<PaintedPart> AccessibleParts() const override;
 
 protected:
+    // The palette is a grid for the keyboard: the arrows move among the
+    // cells and pick the colour; Return is OK, Escape cancels.
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void FollowColour();
+    // The part index of a cell: the parts are the cells, column by column.
+    int CellPart() const { return cellColumn_ * Geometry().rows + cellRow_; }
+
     ScreenMetrics screen_;
+    int cellColumn_ = 0;  // the keyboard's cell
+    int cellRow_ = 0;
+    bool keyboardUsed_ = false;  // the keyboard's cell is drawn once used
     int divisor_;
     ColorRef color_ = 0;
     std::unique_ptr<DialogControls> controls_;

@@ -128,7 +128,11 @@ void ColoursPage::OnChooseColor()
     const auto field = kColourList[static_cast<std::size_t>(index)].field;
     ColourDialog dialog(screen_, this);
     dialog.SetColor(record_.settings().*field);
-    if (runColorDialog_(dialog) != QDialog::Accepted)
+    dialog.SetItemName(QStringView(kColourList[static_cast<std::size_t>(index)].text).toString());
+    const int answer = runColorDialog_(dialog);
+    // The sheet takes the keyboard back, also where no window manager does.
+    window()->activateWindow();
+    if (answer != QDialog::Accepted)
         return;
     record_.SetValue(field, dialog.GetColor());
     InvalidatePage();

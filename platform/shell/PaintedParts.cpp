@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QDialog>
 #include <QMenu>
 #include <QPointer>
 #include <QSlider>
@@ -100,10 +101,13 @@ public:
     QWidget* Widget() const { return widget(); }
     int WidgetChildCount() const { return QAccessibleWidget::childCount(); }
 
-    // A window of its own is a frame to assistive technology, not a filler.
+    // A window of its own is a frame or a dialog to assistive technology,
+    // not a filler.
     QAccessible::Role role() const override
     {
-        return widget()->isWindow() ? QAccessible::Window : QAccessibleWidget::role();
+        if (!widget()->isWindow())
+            return QAccessibleWidget::role();
+        return qobject_cast<QDialog*>(widget()) != nullptr ? QAccessible::Dialog : QAccessible::Window;
     }
     int childCount() const override { return WidgetChildCount() + static_cast<int>(Parts().size()); }
     QAccessibleInterface* child(int index) const override

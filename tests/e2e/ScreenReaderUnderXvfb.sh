@@ -99,6 +99,17 @@ kill "$app"; wait "$app" 2>/dev/null
 
 start_program 'Abacorの設定' "$EDITOR_BIN"
 hears "~" "ページ1"
+# The colour dialog says which item it edits; its palette is a grid the
+# arrows walk, each cell named by its colour; Escape leaves it.
+say Tab
+hears "=" "色の設定項目 combo box."
+say Tab space
+hears "=" "Abacorの設定 アプリケーションの背景色 dialog."
+say Right
+hears "~" "push button"
+say Escape
+hears "~" "色設定"
+say shift+Tab shift+Tab
 say Right Right Tab
 hears "=" "ページ3"
 say Tab Tab

@@ -325,6 +325,7 @@ TEST_F(ColorDialog, PaletteSlidersLabelsAndSwatch)
 {
     ColourDialog dialog({480, 640, 192});
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Abacorの設定"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&dialog)->role(), QAccessible::Dialog);
     EXPECT_EQ(dialog.softKeyBar()->KeyText(0), QStringLiteral("OK"));
     EXPECT_EQ(dialog.softKeyBar()->KeyText(1), QStringLiteral("キャンセル"));
     // For assistive technology: sliders by their labels, cells by their colour.
@@ -340,6 +341,22 @@ TEST_F(ColorDialog, PaletteSlidersLabelsAndSwatch)
     EXPECT_EQ(g.cellHeight, 36);
 
     const Rect cell = g.Cell(3, 2);
+    dialog.PressAt(cell.left + 3, cell.top + 3);
+    EXPECT_EQ(dialog.GetColor(), 0x669933u);
+    // The keyboard's grid: arrows pick and go no further than the edges;
+    // Return is OK and Escape cancels.
+    dialog.show();
+    dialog.setFocus();
+    for (int up = 0; up < 6; ++up)
+        QTest::keyClick(&dialog, Qt::Key_Up);
+    QTest::keyClick(&dialog, Qt::Key_Left);
+    EXPECT_EQ(dialog.GetColor(), kPalette[static_cast<std::size_t>(g.Entry(2, 0))]) << "from the pressed cell (3, 2)";
+    EXPECT_TRUE(dialog.AccessibleParts()[static_cast<std::size_t>(2 * g.rows + 0)].focusable);
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    dialog.show();
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
     dialog.PressAt(cell.left + 3, cell.top + 3);
     EXPECT_EQ(dialog.GetColor(), 0x669933u);
     EXPECT_EQ(dialog.controls().Label(IdcRedValue)->text(), QStringLiteral("51"));

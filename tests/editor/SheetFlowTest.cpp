@@ -213,14 +213,17 @@ TEST_F(SheetFlow, AnAcceptedColourGoesToTheSelectedEntrysValue)
     ColoursPage& p1 = page1();
     p1.SelectEntry(5);
     ColorRef offered = 0xFFFFFFFF;
+    QString heard;
     p1.SetColorDialogRunner([&](ColourDialog& dialog) {
         offered = dialog.GetColor();
+        heard = dialog.accessibleName();
         dialog.SetColor(0x669933);
         return int(QDialog::Accepted);
     });
     s.SetValue(&CalculatorSettings::ButtonTextColor1, 0x0000AA);
     p1.OnChooseColor();
     EXPECT_EQ(offered, 0x0000AAu) << "the dialog starts from ButtonTextColor1";
+    EXPECT_TRUE(heard.endsWith(QStringLiteral("数字キーの文字色"))) << "a reader hears which item";
     EXPECT_EQ(s.settings().ButtonTextColor1, 0x669933u);
     EXPECT_EQ(s.modified(), 1);
 }
