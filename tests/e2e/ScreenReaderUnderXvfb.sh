@@ -124,6 +124,11 @@ say Tab
 hears "~" "税率設定: slider 5.00"
 say Page_Up
 hears "=" "6.00"
+# A question, answered いいえ: the focus is back on the slider.
+say F2 0
+hears "~" "保存せずに終了しますか"
+say Return
+hears "~" "税率設定"
 
 if [ "$failures" -ne 0 ]; then
     echo "FAIL: $failures lines were not spoken; Orca said:"
