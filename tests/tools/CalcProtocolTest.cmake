@@ -108,3 +108,23 @@ execute_process(COMMAND "${CALC}" set:RoundSelector=3 set:DecimalSelector=5 1 4 
 if(NOT out MATCHES "=${TAB}46.45${TAB}46.45${TAB}0${TAB}\n$")
   message(FATAL_ERROR "ADD2: [${out}]")
 endif()
+
+# The tape: a correction re-runs the calculation, 検算 says OK, --tape prints
+# the steps; a refused correction stops with status 2 and says why.
+execute_process(COMMAND "${CALC}" --tape 1 2 3 + 4 5 6 + 7 8 9 = correct:2=457
+  OUTPUT_VARIABLE out RESULT_VARIABLE status)
+expect_output("correction status" "0" "${status}")
+if(NOT out MATCHES "correct:2=457${TAB}1369${TAB}1,369${TAB}0${TAB}\nTAPE${TAB}1${TAB}123${TAB}＋\nTAPE${TAB}2${TAB}457${TAB}＋\nTAPE${TAB}3${TAB}789${TAB}＝\nTAPE${TAB}${TAB}1,369${TAB}\\*\n$")
+  message(FATAL_ERROR "correction and tape: [${out}]")
+endif()
+execute_process(COMMAND "${CALC}" -a 4 8 0 × 5 = check 4 8 0 × 5 =
+  OUTPUT_VARIABLE out RESULT_VARIABLE status)
+if(NOT out MATCHES "=${TAB}2400${TAB}2,400${TAB}0${TAB}${TAB}OK\n$")
+  message(FATAL_ERROR "check: [${out}]")
+endif()
+execute_process(COMMAND "${CALC}" 1 + 2 = correct:3=5 6
+  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+expect_output("refused correction status" "2" "${status}")
+if(NOT err MATCHES "no step 3" OR out MATCHES "\n6")
+  message(FATAL_ERROR "refused correction: [${out}] [${err}]")
+endif()

@@ -1,8 +1,11 @@
 #include "tools/abacor-calc/CalcDriver.h"
 
+#include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <string_view>
 
+#include "calculator/core/CommandTable.h"
 #include "calculator/core/KeyTokens.h"
 #include "settings/SettingsStore.h"
 
@@ -85,16 +88,35 @@ std::string Quoted(std::string_view token)
 }  // namespace
 
 CalcDriver::CalcDriver(std::ostream& out, std::ostream& err)
-    : out_(out), err_(err), settings_(DefaultSettings()), calculator_(settings_)
+    : out_(out), err_(err), settings_(DefaultSettings()), calculator_(settings_),
+      // As the window's initialisation does, before the tape's segment begins.
+      session_((calculator_.ResetCalculator(false), calculator_))
 {
-    // As the window's initialisation does.
-    calculator_.ResetCalculator(false);
 }
+
+namespace {
+constexpr std::string_view kCorrectPrefix = "correct:";
+}  // namespace
 
 bool CalcDriver::Apply(const std::string& token)
 {
+    // The commands go through the tape, which keeps the steps they make.
+    const Command* command = CommandOfToken(std::string_view(token));
+    if (command == nullptr && token.size() > 1 && token.front() == '#') {
+        int id = 0;
+        const auto [end, error] = std::from_chars(token.data() + 1, token.data() + token.size(), id);
+        if (error == std::errc{} && end == token.data() + token.size())
+            command = CommandOfMenuId(id);
+    }
     if (token == "load") {
         settings_ = LoadSettings();
+    } else if (token == "check") {
+        static_cast<void>(session_.Check());
+    } else if (token.starts_with(kCorrectPrefix)) {
+        if (!ApplyCorrection(std::string_view(token).substr(kCorrectPrefix.size())))
+            return false;
+    } else if (command != nullptr) {
+        session_.Run(*command);
     } else if (ApplyKeyToken(calculator_, settings_, token) != TokenOutcome::Applied) {
         err_ << "abacor-calc: unknown or malformed token: " << Quoted(token) << '\n';
         return false;
@@ -103,14 +125,51 @@ bool CalcDriver::Apply(const std::string& token)
     return true;
 }
 
+bool CalcDriver::ApplyCorrection(std::string_view assignment)
+{
+    const std::size_t equals = assignment.find('=');
+    int step = 0;
+    const auto [end, error] =
+        std::from_chars(assignment.data(), assignment.data() + std::min(equals, assignment.size()), step);
+    if (equals == std::string_view::npos || error != std::errc{} || end != assignment.data() + equals) {
+        err_ << "abacor-calc: correct: wants STEP=NUMBER: " << Quoted(assignment) << '\n';
+        return false;
+    }
+    switch (session_.Correct(step, assignment.substr(equals + 1))) {
+    case CorrectionOutcome::Corrected: return true;
+    case CorrectionOutcome::NoSuchStep:
+        err_ << "abacor-calc: correct: no step " << step << " in the current segment\n";
+        return false;
+    case CorrectionOutcome::NotANumber:
+        err_ << "abacor-calc: correct: not a number of at most 12 digits: " << Quoted(assignment.substr(equals + 1))
+             << '\n';
+        return false;
+    }
+    return false;
+}
+
 void CalcDriver::PrintLine(const std::string& token)
 {
     const CalculatorState& state = calculator_.state();
     out_ << token << '\t' << state.displayText.toStdString() << '\t' << state.resultText.toStdString() << '\t'
          << state.memoryText.toStdString() << '\t' << state.operatorText.toStdString();
-    if (annunciators_)
-        out_ << '\t' << calculator_.Annunciators(false).join(u' ').toStdString();
+    if (annunciators_) {
+        QStringList lit = calculator_.Annunciators(false);
+        if (const QString check = session_.CheckAnnunciator(); !check.isEmpty())
+            lit << check;
+        out_ << '\t' << lit.join(u' ').toStdString();
+    }
     out_ << '\n';
+}
+
+void CalcDriver::PrintTape()
+{
+    for (const TapeLine& line : session_.Lines()) {
+        out_ << "TAPE\t";
+        if (line.step > 0 && line.segment == session_.Segment())
+            out_ << line.step;
+        out_ << '\t' << line.number.toStdString() << '\t' << line.mark.toStdString() << '\n';
+    }
 }
 
 int CalcDriver::Run(std::istream& in)
@@ -129,6 +188,8 @@ int CalcDriver::Run(std::istream& in)
         if (!out_)
             break;
     }
+    if (tape_)
+        PrintTape();
     out_.flush();
     if (!out_) {
         err_ << "abacor-calc: cannot write the output\n";

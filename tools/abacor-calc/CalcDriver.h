@@ -5,6 +5,7 @@
 #include <string>
 
 #include "calculator/core/Calculator.h"
+#include "calculator/tape/TapeSession.h"
 #include "settings/CalculatorSettings.h"
 
 namespace abacor {
@@ -15,8 +16,12 @@ class CalcDriver {
 public:
     explicit CalcDriver(std::ostream& out, std::ostream& err);
 
-    // Each line gains a sixth field: the lit annunciators (rate, "GT", "税額").
+    // Each line gains a sixth field: the lit annunciators (rate, "GT", "税額",
+    // then the check's "検算", "OK", "NG2").
     void ShowAnnunciators() { annunciators_ = true; }
+    // After the lines of the tokens, the tape of the run, a line each:
+    // "TAPE", the step number (empty for other lines), the number, the mark.
+    void ShowTape() { tape_ = true; }
 
     // False, after a message on err, when the token is not understood.
     bool Apply(const std::string& token);
@@ -28,12 +33,17 @@ public:
 
 private:
     void PrintLine(const std::string& token);
+    // "correct:K=N": false, after a message, when K or N is refused.
+    bool ApplyCorrection(std::string_view assignment);
+    void PrintTape();
 
     std::ostream& out_;
     std::ostream& err_;
     CalculatorSettings settings_;
     Calculator calculator_;
+    TapeSession session_;
     bool annunciators_ = false;
+    bool tape_ = false;
 };
 
 }  // namespace abacor

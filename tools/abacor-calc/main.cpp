@@ -8,7 +8,7 @@
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: abacor-calc [-a] [--help] [--] [TOKEN...]\n"
+    "usage: abacor-calc [-a] [--tape] [--help] [--] [TOKEN...]\n"
     "\n"
     "Feeds key tokens to a freshly started calculator (every setting at its\n"
     "default) and prints, after each token, one line of five TAB-separated\n"
@@ -28,14 +28,18 @@ constexpr std::string_view kUsage =
     "  #N                    command id N through the window's command table\n"
     "  set:Name=Value        one setting (decimal or 0x hexadecimal; names in any case)\n"
     "  load                  the settings stored for the current user\n"
+    "  check                 検算: the next calculation is checked against the last\n"
+    "  correct:K=N           step K of the current segment becomes the number N\n"
     "\n"
     "options:\n"
-    "  -a                    a sixth field: the lit annunciators (rate, GT, 税額)\n"
+    "  -a                    a sixth field: the lit annunciators (rate, GT, 税額, 検算)\n"
+    "  --tape                then the tape, a line each: TAPE, step, number, mark\n"
     "  -h, --help            this text\n"
     "  --                    what follows are tokens, even if they begin with \"--\"\n"
     "\n"
-    "exit status: 0 when every token was applied, 2 at the first unknown token\n"
-    "or malformed set: (after a message on standard error), or for a bad option.\n";
+    "exit status: 0 when every token was applied, 2 at the first unknown token,\n"
+    "malformed set: or refused correction (after a message on standard error),\n"
+    "or for a bad option.\n";
 
 }  // namespace
 
@@ -43,6 +47,7 @@ int main(int argc, char* argv[])
 {
     std::ios::sync_with_stdio(false);
     bool annunciators = false;
+    bool tape = false;
     int first = 1;
     for (; first < argc; ++first) {
         const std::string_view argument = argv[first];
@@ -52,6 +57,10 @@ int main(int argc, char* argv[])
         }
         if (argument == "-a") {
             annunciators = true;
+            continue;
+        }
+        if (argument == "--tape") {
+            tape = true;
             continue;
         }
         if (argument == "-h" || argument == "--help") {
@@ -68,6 +77,8 @@ int main(int argc, char* argv[])
     abacor::CalcDriver driver(std::cout, std::cerr);
     if (annunciators)
         driver.ShowAnnunciators();
+    if (tape)
+        driver.ShowTape();
     if (first < argc) {
         std::string joined;
         for (int i = first; i < argc; ++i)

@@ -1,0 +1,272 @@
+#include "calculator/tape/TapeSession.h"
+
+#include <algorithm>
+
+#include "calculator/engine/Grouping.h"
+#include "calculator/engine/NumberText.h"
+
+namespace abacor {
+
+namespace {
+
+// What a command means to the tape: whether it consumes a typed number (and
+// so makes a step), finalises a calculation, and prints a result line; and
+// the mark it prints with.
+struct TapeRole {
+    std::string_view token;
+    bool consumes;
+    bool finalises;
+    bool result;
+    const char16_t* mark;
+};
+
+// clang-format off
+constexpr TapeRole kTapeRoles[] = {
+    {"+", true, false, false, u"＋"},     {"-", true, false, false, u"－"},
+    {"*", true, false, false, u"×"},      {"/", true, false, false, u"÷"},
+    {"=", true, true, true, u"＝"},       {"%", true, true, true, u"％"},
+    {"M+", true, true, true, u"M+"},      {"M-", true, true, true, u"M-"},
+    {"sq", true, false, true, u"x²"},     {"cube", true, false, true, u"x³"},
+    {"sqrt", true, false, true, u"√"},    {"tax+", true, false, true, u"税込"},
+    {"tax-", true, false, true, u"税抜"},
+};
+// clang-format on
+
+// The mark of a result line, as printing calculators print a total.
+constexpr char16_t kResultMark[] = u"*";
+
+const TapeRole* RoleOf(const Command* command)
+{
+    if (command == nullptr)
+        return nullptr;
+    for (const TapeRole& role : kTapeRoles)
+        if (role.token == command->token)
+            return &role;
+    return nullptr;
+}
+
+// A number as the tape prints it: grouped as the RESULT line groups.
+QString TapeNumber(const QString& shown) { return GroupDigits(StripGrouping(shown), GroupingMode::Always, false); }
+
+bool IsKey(const Command* command, KeyId key) { return command != nullptr && command->key == key; }
+
+// A key that types a number: it may begin one.
+bool BeginsNumber(const Command* command)
+{
+    if (command == nullptr || !command->key)
+        return false;
+    const KeyId key = *command->key;
+    return (key >= KeyId::Digit0 && key <= KeyId::Digit9) || key == KeyId::Point || key == KeyId::DoubleZero;
+}
+
+// A key that is part of a number being typed.
+bool PartOfNumber(const Command* command)
+{
+    return BeginsNumber(command) || IsKey(command, KeyId::Sign) || IsKey(command, KeyId::ClearEntry);
+}
+
+// A correction's number: at most 12 digits, an optional leading "-", at
+// most one ".".
+bool IsNumber(std::string_view text)
+{
+    if (!text.empty() && text.front() == '-')
+        text.remove_prefix(1);
+    const auto digits = std::count_if(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    const auto points = std::count(text.begin(), text.end(), '.');
+    return digits >= 1 && digits <= kMaxDigits && points <= 1 && digits + points == static_cast<long>(text.size());
+}
+
+}  // namespace
+
+TapeSession::TapeSession(Calculator& calculator) : calculator_(calculator), start_(calculator) {}
+
+CommandOutcome TapeSession::Run(const Command& command)
+{
+    if (checkWordGoes_) {
+        checkWord_.clear();
+        checkWordGoes_ = false;
+    }
+    log_.push_back({&command, {}});
+    const CalculatorState before = calculator_.state();
+    const CommandOutcome outcome = RunCommand(calculator_, command);
+    Observe(log_.size() - 1, before);
+    if (IsKey(&command, KeyId::AllClear))
+        StartSegment();
+    return outcome;
+}
+
+bool TapeSession::Paste(QStringView text)
+{
+    log_.push_back({nullptr, text.toString()});
+    const CalculatorState before = calculator_.state();
+    if (!calculator_.PasteNumber(text)) {
+        log_.pop_back();
+        return false;
+    }
+    Observe(log_.size() - 1, before);
+    return true;
+}
+
+void TapeSession::Apply(std::size_t index)
+{
+    const CalculatorState before = calculator_.state();
+    if (const Command* command = log_[index].command)
+        RunCommand(calculator_, *command);
+    else
+        static_cast<void>(calculator_.PasteNumber(log_[index].paste));
+    Observe(index, before);
+}
+
+void TapeSession::Observe(std::size_t index, const CalculatorState& before)
+{
+    const CalculatorState& after = calculator_.state();
+    const Command* command = log_[index].command;
+    const TapeRole* role = RoleOf(command);
+
+    if (BeginsNumber(command) && before.entryState != EntryState::Typing && after.entryState == EntryState::Typing)
+        typingFrom_ = index;
+    if (role != nullptr && role->consumes && before.entryState == EntryState::Typing && !before.error && typingFrom_)
+        AddStep({before.entryValue, command, *typingFrom_, index}, before.displayText);
+    if (after.entryState != EntryState::Typing)
+        typingFrom_.reset();
+
+    if (after.error && !before.error) {
+        lines_.push_back({0, segment_, {}, QStringLiteral("ERROR"), {}});
+    } else if (role != nullptr && role->result && !after.error && !before.error) {
+        if (command->token == "M+" || command->token == "M-")
+            lines_.push_back({0, segment_, TapeNumber(after.memoryText), QStringLiteral("M"), {}});
+        else
+            lines_.push_back({0, segment_, TapeNumber(after.displayText), QString::fromUtf16(kResultMark), {}});
+    } else if (IsKey(command, KeyId::GrandTotal) && !after.error) {
+        lines_.push_back({0, segment_, TapeNumber(after.displayText), QStringLiteral("GT"), {}});
+    } else if (IsKey(command, KeyId::Clear) || IsKey(command, KeyId::AllClear)) {
+        lines_.push_back({0, segment_, {}, QStringView(command->caption).toString(), {}});
+    }
+    if (after.taxAmountShown && !before.taxAmountShown)
+        lines_.push_back({0, segment_, TapeNumber(after.displayText), QStringLiteral("税額"), {}});
+
+    if (role != nullptr && role->finalises && !before.error) {
+        lastCalculation_.assign(steps_.begin() + static_cast<std::ptrdiff_t>(calculationStart_), steps_.end());
+        calculationStart_ = steps_.size();
+        if (checking_)
+            FinishCheck();
+    } else if (IsKey(command, KeyId::Clear) || IsKey(command, KeyId::AllClear)) {
+        calculationStart_ = steps_.size();
+        checking_ = false;
+        checkWord_.clear();
+    }
+}
+
+void TapeSession::AddStep(TapeStep step, const QString& shown)
+{
+    steps_.push_back(step);
+    const int number = static_cast<int>(steps_.size());
+    QString was;
+    for (const auto& [corrected, earlier] : corrections_)
+        if (corrected == number)
+            was = earlier;
+    lines_.push_back({number, segment_, TapeNumber(shown), QString::fromUtf16(RoleOf(step.key)->mark), was});
+    if (checking_)
+        CheckStep(steps_.size() - 1);
+}
+
+void TapeSession::StartSegment()
+{
+    ++segment_;
+    start_ = calculator_;
+    log_.clear();
+    steps_.clear();
+    segmentLines_ = lines_.size();
+    typingFrom_.reset();
+    calculationStart_ = 0;
+    lastCalculation_.clear();
+    corrections_.clear();
+    checking_ = false;
+    checkWord_.clear();
+}
+
+CorrectionOutcome TapeSession::Correct(int step, std::string_view number)
+{
+    if (!IsNumber(number))
+        return CorrectionOutcome::NotANumber;
+    if (step < 1 || step > static_cast<int>(steps_.size()))
+        return CorrectionOutcome::NoSuchStep;
+    const TapeStep corrected = steps_[static_cast<std::size_t>(step - 1)];
+
+    // The new number's keys take the place of the old number's; any other
+    // command given while it was typed stays where it was.
+    std::vector<Entry> log(log_.begin(), log_.begin() + static_cast<std::ptrdiff_t>(corrected.from));
+    const bool negative = number.front() == '-';
+    for (const char c : negative ? number.substr(1) : number)
+        log.push_back({CommandOfToken(std::string_view(&c, 1)), {}});
+    if (negative)
+        log.push_back({&CommandOfKey(KeyId::Sign), {}});
+    for (std::size_t i = corrected.from; i < corrected.to; ++i)
+        if (!PartOfNumber(log_[i].command))
+            log.push_back(log_[i]);
+    log.insert(log.end(), log_.begin() + static_cast<std::ptrdiff_t>(corrected.to), log_.end());
+
+    QString earlier;
+    for (std::size_t i = segmentLines_; i < lines_.size(); ++i)
+        if (lines_[i].step == step)
+            earlier = lines_[i].was.isEmpty() ? lines_[i].number : lines_[i].was;
+    std::erase_if(corrections_, [step](const auto& c) { return c.first == step; });
+    corrections_.emplace_back(step, earlier);
+
+    // The segment again from its start, as if the new number had been typed.
+    calculator_ = start_;
+    lines_.resize(segmentLines_);
+    steps_.clear();
+    typingFrom_.reset();
+    calculationStart_ = 0;
+    lastCalculation_.clear();
+    checking_ = false;
+    checkWord_.clear();
+    log_ = std::move(log);
+    for (std::size_t i = 0; i < log_.size(); ++i)
+        Apply(i);
+    return CorrectionOutcome::Corrected;
+}
+
+bool TapeSession::Check()
+{
+    // 検算 is a key too: it ends a check under way and puts out the last word.
+    checking_ = false;
+    checkWord_.clear();
+    checkWordGoes_ = false;
+    if (calculator_.state().entryState == EntryState::Typing || lastCalculation_.empty())
+        return false;
+    checking_ = true;
+    reference_ = lastCalculation_;
+    checkFrom_ = steps_.size();
+    firstDifference_.reset();
+    checkWord_ = QStringLiteral("検算");
+    return true;
+}
+
+void TapeSession::CheckStep(std::size_t index)
+{
+    if (firstDifference_)
+        return;
+    const std::size_t place = index - checkFrom_;
+    if (place >= reference_.size() || reference_[place].value != steps_[index].value ||
+        reference_[place].key != steps_[index].key) {
+        firstDifference_ = place;
+        checkWord_ = QStringLiteral("NG") + QString::number(place + 1);
+    }
+}
+
+void TapeSession::FinishCheck()
+{
+    const std::size_t count = steps_.size() - checkFrom_;
+    if (!firstDifference_ && count == reference_.size()) {
+        checkWord_ = QStringLiteral("OK");
+    } else {
+        const std::size_t place = firstDifference_ ? *firstDifference_ : std::min(count, reference_.size());
+        checkWord_ = QStringLiteral("NG") + QString::number(place + 1);
+    }
+    checking_ = false;
+    checkWordGoes_ = true;
+}
+
+}  // namespace abacor

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "calculator/core/Calculator.h"
+#include "calculator/core/CommandTable.h"
+
+namespace abacor {
+
+// One line of the tape, as a printing calculator's paper shows it.
+struct TapeLine {
+    int step = 0;     // the step's number; 0 for a line that is no step
+    int segment = 0;  // steps show their number only in the current segment
+    QString number;   // as the display shows it, or empty ("C", "CA")
+    QString mark;     // the key's mark, or what the line is ("C", "ERROR")
+    QString was;      // a corrected step's earlier number
+
+    bool operator==(const TapeLine&) const = default;
+};
+
+// A typed number and the key that consumed it.
+struct TapeStep {
+    double value = 0.0;
+    const Command* key = nullptr;
+    std::size_t from = 0;  // the commands of its number in the segment's log
+    std::size_t to = 0;    // the consuming key's place in the log
+};
+
+enum class CorrectionOutcome { Corrected, NoSuchStep, NotANumber };
+
+// The calculator with its tape: every command goes through Run, which keeps
+// the commands of the current segment (since the start or the last "CA"), the
+// steps and lines they made, and the 検算 of a finalised calculation. A step
+// corrected re-runs the segment from its start with the new number typed in
+// place of the old.
+class TapeSession {
+public:
+    explicit TapeSession(Calculator& calculator);
+
+    CommandOutcome Run(const Command& command);
+    // A pasted number: no typed number, but part of the segment.
+    bool Paste(QStringView text);
+
+    // Step (1-based, in the current segment) given a new number: at most 12
+    // digits, an optional leading "-", at most one ".". Anything else, or no
+    // such step, changes nothing.
+    CorrectionOutcome Correct(int step, std::string_view number);
+    // 検算: arms the check of the last finalised calculation; false (nothing
+    // armed) while a number is typed or before any calculation was finalised.
+    bool Check();
+
+    const std::vector<TapeLine>& Lines() const { return lines_; }
+    int Segment() const { return segment_; }
+    // "検算" while armed, "NG2" from the first difference, "OK" / "NG…" at
+    // the finalising key; out at the next key.
+    QString CheckAnnunciator() const { return checkWord_; }
+
+private:
+    struct Entry {
+        const Command* command = nullptr;  // else a paste
+        QString paste;
+    };
+
+    // Runs the segment's command at index, then observes it.
+    void Apply(std::size_t index);
+    // What the command at index did, given the state before it.
+    void Observe(std::size_t index, const CalculatorState& before);
+    void AddStep(TapeStep step, const QString& shown);
+    void StartSegment();
+    void CheckStep(std::size_t place);
+    void FinishCheck();
+
+    Calculator& calculator_;
+    Calculator start_;  // the calculator as the segment began
+    std::vector<Entry> log_;
+    std::vector<TapeStep> steps_;
+    std::vector<TapeLine> lines_;
+    std::size_t segmentLines_ = 0;  // where the current segment's lines begin
+    int segment_ = 1;
+    std::optional<std::size_t> typingFrom_;
+    std::size_t calculationStart_ = 0;  // the first step of the calculation under way
+    std::vector<TapeStep> lastCalculation_;
+    std::vector<std::pair<int, QString>> corrections_;  // step, earlier number
+
+    // 検算
+    bool checking_ = false;
+    std::vector<TapeStep> reference_;
+    std::size_t checkFrom_ = 0;  // the re-keyed calculation's first step
+    std::optional<std::size_t> firstDifference_;
+    QString checkWord_;
+    bool checkWordGoes_ = false;  // "OK" / "NG…" go out at the next key
+};
+
+}  // namespace abacor
