@@ -6,10 +6,12 @@
 #include <vector>
 
 #include "calculator/core/Calculator.h"
+#include "calculator/core/CommandTable.h"
 #include "calculator/core/KeyTokens.h"
 #include "calculator/engine/Grouping.h"
 #include "calculator/engine/NumberText.h"
 #include "calculator/engine/Rounding.h"
+#include "calculator/tape/TapeSession.h"
 
 namespace {
 
@@ -76,5 +78,51 @@ void BM_RandomKeys(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * 1000);
 }
 BENCHMARK(BM_RandomKeys)->Arg(0)->Arg(1);
+
+// A segment of steps as an adding machine's user keys them: "12.34 +" again
+// and again, then "=". Its commands through the tape.
+std::vector<const abacor::Command*> AddingSegment(int steps)
+{
+    std::vector<const abacor::Command*> commands;
+    for (int i = 0; i < steps; ++i) {
+        for (const char* token : {"1", "2", ".", "3", "4", i + 1 == steps ? "=" : "+"})
+            commands.push_back(abacor::CommandOfToken(std::string_view(token)));
+    }
+    return commands;
+}
+
+// Keys through the calculator with the tape recording them.
+void BM_KeysWithTape(benchmark::State& state)
+{
+    const std::vector<const abacor::Command*> commands = AddingSegment(1000);
+    const abacor::CalculatorSettings settings = abacor::DefaultSettings();
+    for (auto _ : state) {
+        abacor::Calculator calculator(settings);
+        calculator.ResetCalculator(false);
+        abacor::TapeSession tape(calculator);
+        for (const abacor::Command* command : commands)
+            tape.Run(*command);
+        benchmark::DoNotOptimize(calculator.state().displayText);
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(commands.size()));
+}
+BENCHMARK(BM_KeysWithTape);
+
+// A correction of the first step of a 10 000-step segment: the whole
+// segment runs again.
+void BM_CorrectionIn10000Steps(benchmark::State& state)
+{
+    const abacor::CalculatorSettings settings = abacor::DefaultSettings();
+    abacor::Calculator calculator(settings);
+    calculator.ResetCalculator(false);
+    abacor::TapeSession tape(calculator);
+    for (const abacor::Command* command : AddingSegment(10000))
+        tape.Run(*command);
+    int turn = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tape.Correct(1, ++turn % 2 == 0 ? "5" : "6"));
+    state.counters["lines"] = static_cast<double>(tape.Lines().size());
+}
+BENCHMARK(BM_CorrectionIn10000Steps)->Unit(benchmark::kMillisecond);
 
 }  // namespace

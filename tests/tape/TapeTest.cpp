@@ -27,7 +27,8 @@ namespace {
 
 // A calculator with its tape, as the window starts them, driven by tokens.
 struct TapeRun {
-    TapeRun() : settings(DefaultSettings()), calculator(settings), session((calculator.ResetCalculator(false), calculator))
+    TapeRun()
+        : settings(DefaultSettings()), calculator(settings), session((calculator.ResetCalculator(false), calculator))
     {
     }
 
@@ -74,9 +75,9 @@ TEST(Tape, CheckSaysOkOrWhereTheStepsDiffer)
         {"1 2 M+ check 1 2 M+", u"OK"},
         {"1 2 M- check 1 3 M-", u"NG1"},
         {"4 8 0 × 5 = check 4 8 0 × 5 = 1", u""},  // out at the next key
-        {"4 8 0 × 5 = check 4 8 C", u""},           // C ends the check
-        {"1 2 = 3 check", u""},                      // refused while typing
-        {"check", u""},                              // nothing finalised yet
+        {"4 8 0 × 5 = check 4 8 C", u""},          // C ends the check
+        {"1 2 = 3 check", u""},                    // refused while typing
+        {"check", u""},                            // nothing finalised yet
     };
     for (const Row& row : rows) {
         TapeRun run;
@@ -113,8 +114,8 @@ TEST(Tape, ACorrectionReRunsTheSegmentAndABadOneChangesNothing)
 // consuming key that ends it. Each is the range of its tokens.
 std::vector<std::pair<std::size_t, std::size_t>> Steps(const std::vector<std::string>& tokens)
 {
-    static const std::set<std::string> consuming = {"+",    "-",  "*",    "/",    "=",  "%", "M+",
-                                                    "M-",   "sq", "cube", "sqrt", "tax+", "tax-"};
+    static const std::set<std::string> consuming = {"+",  "-",  "*",    "/",    "=",    "%",   "M+",
+                                                    "M-", "sq", "cube", "sqrt", "tax+", "tax-"};
     CalculatorSettings settings = DefaultSettings();
     Calculator calculator(settings);
     calculator.ResetCalculator(false);
@@ -125,8 +126,8 @@ std::vector<std::pair<std::size_t, std::size_t>> Steps(const std::vector<std::st
         const CalculatorState before = calculator.state();
         static_cast<void>(ApplyKeyToken(calculator, settings, tokens[i]));
         const CalculatorState& after = calculator.state();
-        const bool begins = (tokens[i].size() == 1 && (std::isdigit(tokens[i][0]) || tokens[i] == ".")) ||
-                            tokens[i] == "00";
+        const bool begins =
+            (tokens[i].size() == 1 && (std::isdigit(tokens[i][0]) || tokens[i] == ".")) || tokens[i] == "00";
         if (begins && before.entryState != EntryState::Typing && after.entryState == EntryState::Typing)
             from = i;
         if (consuming.count(tokens[i]) && before.entryState == EntryState::Typing && !before.error && from != kNone)
@@ -139,8 +140,8 @@ std::vector<std::pair<std::size_t, std::size_t>> Steps(const std::vector<std::st
 
 TEST(Tape, ACorrectionIsAFreshRunOfTheEditedKeys)
 {
-    const std::vector<std::string> keys = {"0",  "1", "2",  "3",  "4",  "5",    "6",  "7",    "8",    "9",  ".",
-                                           "00", "+", "-",  "*",  "/",  "=",    "%",  "+/-",  "CE",   "M+", "M-",
+    const std::vector<std::string> keys = {"0",  "1", "2",  "3",   "4",    "5",  "6",    "7",    "8",    "9",  ".",
+                                           "00", "+", "-",  "*",   "/",    "=",  "%",    "+/-",  "CE",   "M+", "M-",
                                            "MR", "C", "GT", "ANS", "sqrt", "sq", "tax+", "tax-", "rate", "MC"};
     std::mt19937 random(2026);
     int corrected = 0;
@@ -175,7 +176,8 @@ TEST(Tape, ACorrectionIsAFreshRunOfTheEditedKeys)
             edited.emplace_back("+/-");
         for (std::size_t i = steps[k].first; i < steps[k].second; ++i) {
             const std::string& t = tokens[i];
-            const bool part = (t.size() == 1 && (std::isdigit(t[0]) || t == ".")) || t == "00" || t == "+/-" || t == "CE";
+            const bool part =
+                (t.size() == 1 && (std::isdigit(t[0]) || t == ".")) || t == "00" || t == "+/-" || t == "CE";
             if (!part)
                 edited.push_back(t);
         }
