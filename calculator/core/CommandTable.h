@@ -33,6 +33,7 @@ enum CommandId : int {
     IdGrandTotal = 32810,
     IdRateSwitch = 32811,
     IdStayOnTop = 32812,
+    IdCheck = 32813,
 };
 
 enum class CommandOutcome {
@@ -124,6 +125,7 @@ inline constexpr std::array kCommands{
     Command{{}, IdVersion, {}, {}, {}, nullptr},
     Command{{}, IdExit, {}, {}, {}, nullptr},
     Command{{}, IdStayOnTop, {}, {}, {}, nullptr},
+    Command{{}, IdCheck, {}, {}, {}, nullptr},  // 検算: the tape's, not the calculator's
 };
 // clang-format on
 

@@ -67,6 +67,8 @@ CalculatorWindow::~CalculatorWindow() = default;
 void CalculatorWindow::Initialise()
 {
     calculator_.ResetCalculator(false);
+    tape_.emplace(calculator_);
+    keyInput_.SetPress([this](KeyId key) { Run(CommandOfKey(key)); });
     corners_.emplace(KeyCorners(settings_));
     bar_ = new SoftKeyBar(kSoftKeyMenu, this);
     SizeBar();
@@ -177,7 +179,7 @@ DisplayTexts CalculatorWindow::Texts() const
 {
     const CalculatorState& state = calculator_.state();
     return {state.displayText, state.resultText, state.memoryText, state.operatorText,
-            calculator_.Annunciators(true).join(u' ')};
+            (calculator_.Annunciators(true) << tape_->CheckAnnunciator()).join(u' ').trimmed()};
 }
 
 void CalculatorWindow::Invalidate(DisplayRegion region)
@@ -273,7 +275,7 @@ std::vector<PaintedPart> CalculatorWindow::AccessibleParts() const
 
 void CalculatorWindow::PressFromAssistive(KeyId key)
 {
-    PressKey(key, calculator_);
+    Run(CommandOfKey(key));
     PressFeedbackOn(PressFeedback::Press, key);
     QTimer::singleShot(kAssistivePressMilliseconds, this, &CalculatorWindow::ReleaseHeldKey);
 }
@@ -374,7 +376,7 @@ void CalculatorWindow::OnKeyUp(std::uint32_t code)
 void CalculatorWindow::PressAt(int x, int y)
 {
     if (const auto key = HitTest(layout_, x, y)) {
-        PressKey(*key, calculator_);
+        Run(CommandOfKey(*key));
         PressFeedbackOn(PressFeedback::Press, *key);
     } else {
         feedback_.Forget();
@@ -392,7 +394,7 @@ void CalculatorWindow::OnInitMenuPopup() { ReleasePress(); }
 
 void CalculatorWindow::OnOK()
 {
-    PressKey(KeyId::Equals, calculator_);
+    Run(CommandOfKey(KeyId::Equals));
     PressFeedbackOn(PressFeedback::Flash, KeyId::Equals);
 }
 
@@ -402,16 +404,30 @@ void CalculatorWindow::OnCommand(int id)
         OnOK();
         return;
     }
-    if (DispatchCommand(calculator_, id) != CommandOutcome::ForWindow)
-        return;
+    if (const Command* command = CommandOfMenuId(id); command != nullptr && command->handler != nullptr)
+        if (Run(*command) != CommandOutcome::ForWindow)
+            return;
     switch (id) {
     case IdLeftSoftKey: ShowClearMenu(); break;
     case IdCopyToClipboard: OnCopyToClipboard(); break;
     case IdVersion: OnVersion(); break;
     case IdExit: OnExit(); break;
     case IdStayOnTop: SetStayOnTop(!StaysOnTop()); break;
+    case IdCheck:
+        static_cast<void>(tape_->Check());
+        Invalidate(DisplayRegion::DisplayBox);
+        break;
     default: break;
     }
+}
+
+CommandOutcome CalculatorWindow::Run(const Command& command)
+{
+    const QString check = tape_->CheckAnnunciator();
+    const CommandOutcome outcome = tape_->Run(command);
+    if (tape_->CheckAnnunciator() != check)
+        Invalidate(DisplayRegion::DisplayBox);
+    return outcome;
 }
 
 void CalculatorWindow::ShowClearMenu()
@@ -460,7 +476,7 @@ void CalculatorWindow::OnCopyNumber()
 
 void CalculatorWindow::OnPaste()
 {
-    if (calculator_.PasteNumber(ClipboardText()))
+    if (tape_->Paste(ClipboardText()))
         return;
     // Refused, with nothing changed: the display flashes once, as a key does,
     // and screen readers are told why.

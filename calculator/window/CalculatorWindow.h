@@ -14,6 +14,7 @@
 #include "calculator/display/SpokenChange.h"
 #include "calculator/display/WindowLayout.h"
 #include "calculator/display/WindowPainter.h"
+#include "calculator/tape/TapeSession.h"
 #include "calculator/window/KeyInput.h"
 #include "platform/drawing/DrawSurface.h"
 #include "platform/drawing/RoundCorners.h"
@@ -38,6 +39,8 @@ public:
     ~CalculatorWindow() override;
 
     Calculator& calculator() { return calculator_; }
+    // The tape of this run: every command goes through it.
+    TapeSession& tape() { return *tape_; }
     CalculatorSettings& settings() { return settings_; }
     const WindowLayout& layout() const { return layout_; }
     const DisplayResources& resources() const { return resources_; }
@@ -102,6 +105,8 @@ private:
     // A key pressed by assistive technology: as a tap, the key shown pressed
     // for a moment.
     void PressFromAssistive(KeyId key);
+    // A command through the tape; the check's annunciator repainted when it changed.
+    CommandOutcome Run(const Command& command);
     // The key shown pressed, if any, as it was.
     void ReleaseHeldKey();
     void Invalidate(DisplayRegion region) override;
@@ -124,6 +129,7 @@ private:
     ScreenMetrics screen_;
     double ratio_ = 1.0;  // device pixels per logical pixel
     Calculator calculator_;
+    std::optional<TapeSession> tape_;
     KeyInput keyInput_;
     DisplayResources resources_;
     std::optional<RoundCorners> corners_;

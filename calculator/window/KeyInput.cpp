@@ -114,11 +114,19 @@ std::optional<KeyId> TypedKey(QStringView text)
 
 }  // namespace
 
+void KeyInput::Press(KeyId key, Calculator& calculator)
+{
+    if (press_)
+        press_(key);
+    else
+        PressKey(key, calculator);
+}
+
 std::optional<KeyId> KeyInput::OnKeyDown(std::uint32_t code, Calculator& calculator, QStringView text)
 {
     std::optional<KeyId> key = PhysicalKey(code, text);
     if (key)
-        PressKey(*key, calculator);
+        Press(*key, calculator);
     prevKeyDown_ = lastKeyDown_;
     lastKeyDown_ = code;
     return key;
@@ -169,7 +177,7 @@ std::optional<KeyId> KeyInput::OnKeyUp(std::uint32_t code, Calculator& calculato
         else if (lastKeyDown_ == kMultiply || lastKeyDown_ == kOem7)
             key = KeyId::Sign;
         if (key)
-            PressKey(*key, calculator);
+            Press(*key, calculator);
     }
     prevKeyDown_ = lastKeyDown_;
     lastKeyDown_ = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include <QString>
@@ -21,6 +22,9 @@ class Calculator;
 // release of Shift. Returns the on-screen key that flashes for it.
 class KeyInput {
 public:
+    // How a key is pressed; PressKey on the calculator when none is set.
+    void SetPress(std::function<void(KeyId)> press) { press_ = std::move(press); }
+
     // OnKeyDown: runs the key's operation; returns the key to flash, if any.
     // text is what the key types in the current layout with the modifiers held.
     std::optional<KeyId> OnKeyDown(std::uint32_t code, Calculator& calculator, QStringView text = {});
@@ -30,6 +34,9 @@ public:
 private:
     std::optional<KeyId> PhysicalKey(std::uint32_t code, QStringView text);
 
+    void Press(KeyId key, Calculator& calculator);
+
+    std::function<void(KeyId)> press_;
     std::uint32_t lastKeyDown_ = 0;
     bool lastTyped_ = false;  // the last key went by the symbol it typed
     std::uint32_t prevKeyDown_ = 0;

@@ -376,6 +376,28 @@ TEST_F(Window, CopyAndPasteLikeADesktopProgram)
     EXPECT_TRUE(display->text(QAccessible::Value).contains(QStringLiteral("貼り付けられません")));
 }
 
+TEST_F(Window, CheckFromTheMenuLightsItsAnnunciator)
+{
+    Open(DefaultSettings());
+    const auto keys = [this] {
+        for (const char16_t* typed : {u"4", u"8", u"0", u"*", u"5"})
+            dlg().OnKeyDown(0, QStringView(typed));
+        dlg().OnCommand(IdOK);
+    };
+    const auto name = [this] {
+        for (const auto& [shown, child] : AccessibleChildren(&dlg()))
+            if (shown.startsWith(QStringLiteral("表示")))
+                return shown;
+        return QString();
+    };
+    keys();
+    dlg().OnCommand(IdCheck);
+    EXPECT_TRUE(name().endsWith(QStringLiteral("検算"))) << name().toStdString();
+    keys();
+    EXPECT_TRUE(name().endsWith(QStringLiteral("OK"))) << name().toStdString();
+    EXPECT_EQ(dlg().tape().Lines().size(), 6u) << "two calculations of two steps and a total each";
+}
+
 TEST_F(Window, VersionBoxAndExit)
 {
     Open();
