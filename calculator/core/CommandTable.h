@@ -34,6 +34,7 @@ enum CommandId : int {
     IdRateSwitch = 32811,
     IdStayOnTop = 32812,
     IdCheck = 32813,
+    IdTape = 32814,
 };
 
 enum class CommandOutcome {
@@ -126,6 +127,7 @@ inline constexpr std::array kCommands{
     Command{{}, IdExit, {}, {}, {}, nullptr},
     Command{{}, IdStayOnTop, {}, {}, {}, nullptr},
     Command{{}, IdCheck, {}, {}, {}, nullptr},  // 検算: the tape's, not the calculator's
+    Command{{}, IdTape, {}, {}, {}, nullptr},
 };
 // clang-format on
 

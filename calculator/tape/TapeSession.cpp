@@ -1,5 +1,7 @@
 #include "calculator/tape/TapeSession.h"
 
+#include <QDateTime>
+
 #include <algorithm>
 
 #include "calculator/engine/Grouping.h"
@@ -78,7 +80,24 @@ bool IsNumber(std::string_view text)
 
 }  // namespace
 
+QString TapeLine::Text(int currentSegment) const
+{
+    QString text = number.isEmpty() ? mark : number + u' ' + mark;
+    if (step > 0 && segment == currentSegment)
+        text += QStringLiteral("  #") + QString::number(step);
+    if (!was.isEmpty())
+        text += QStringLiteral("  (訂正前 ") + was + u')';
+    return text;
+}
+
 TapeSession::TapeSession(Calculator& calculator) : calculator_(calculator), start_(calculator) {}
+
+void TapeSession::Clear()
+{
+    lines_.clear();
+    StartSegment();
+    segmentLines_ = 0;
+}
 
 CommandOutcome TapeSession::Run(const Command& command)
 {
@@ -86,7 +105,7 @@ CommandOutcome TapeSession::Run(const Command& command)
         checkWord_.clear();
         checkWordGoes_ = false;
     }
-    log_.push_back({&command, {}});
+    log_.push_back({&command, {}, QDateTime::currentMSecsSinceEpoch()});
     const CalculatorState before = calculator_.state();
     const CommandOutcome outcome = RunCommand(calculator_, command);
     Observe(log_.size() - 1, before);
@@ -97,7 +116,7 @@ CommandOutcome TapeSession::Run(const Command& command)
 
 bool TapeSession::Paste(QStringView text)
 {
-    log_.push_back({nullptr, text.toString()});
+    log_.push_back({nullptr, text.toString(), QDateTime::currentMSecsSinceEpoch()});
     const CalculatorState before = calculator_.state();
     if (!calculator_.PasteNumber(text)) {
         log_.pop_back();
@@ -122,28 +141,29 @@ void TapeSession::Observe(std::size_t index, const CalculatorState& before)
     const CalculatorState& after = calculator_.state();
     const Command* command = log_[index].command;
     const TapeRole* role = RoleOf(command);
+    const qint64 time = log_[index].time;
 
     if (BeginsNumber(command) && before.entryState != EntryState::Typing && after.entryState == EntryState::Typing)
         typingFrom_ = index;
     if (role != nullptr && role->consumes && before.entryState == EntryState::Typing && !before.error && typingFrom_)
-        AddStep({before.entryValue, command, *typingFrom_, index}, before.displayText);
+        AddStep({before.entryValue, command, *typingFrom_, index, time}, before.displayText);
     if (after.entryState != EntryState::Typing)
         typingFrom_.reset();
 
     if (after.error && !before.error) {
-        lines_.push_back({0, segment_, {}, QStringLiteral("ERROR"), {}});
+        lines_.push_back({0, segment_, {}, QStringLiteral("ERROR"), {}, time});
     } else if (role != nullptr && role->result && !after.error && !before.error) {
         if (command->token == "M+" || command->token == "M-")
-            lines_.push_back({0, segment_, TapeNumber(after.memoryText), QStringLiteral("M"), {}});
+            lines_.push_back({0, segment_, TapeNumber(after.memoryText), QStringLiteral("M"), {}, time});
         else
-            lines_.push_back({0, segment_, TapeNumber(after.displayText), QString::fromUtf16(kResultMark), {}});
+            lines_.push_back({0, segment_, TapeNumber(after.displayText), QString::fromUtf16(kResultMark), {}, time});
     } else if (IsKey(command, KeyId::GrandTotal) && !after.error) {
-        lines_.push_back({0, segment_, TapeNumber(after.displayText), QStringLiteral("GT"), {}});
+        lines_.push_back({0, segment_, TapeNumber(after.displayText), QStringLiteral("GT"), {}, time});
     } else if (IsKey(command, KeyId::Clear) || IsKey(command, KeyId::AllClear)) {
-        lines_.push_back({0, segment_, {}, QStringView(command->caption).toString(), {}});
+        lines_.push_back({0, segment_, {}, QStringView(command->caption).toString(), {}, time});
     }
     if (after.taxAmountShown && !before.taxAmountShown)
-        lines_.push_back({0, segment_, TapeNumber(after.displayText), QStringLiteral("税額"), {}});
+        lines_.push_back({0, segment_, TapeNumber(after.displayText), QStringLiteral("税額"), {}, time});
 
     if (role != nullptr && role->finalises && !before.error) {
         lastCalculation_.assign(steps_.begin() + static_cast<std::ptrdiff_t>(calculationStart_), steps_.end());
@@ -165,7 +185,7 @@ void TapeSession::AddStep(TapeStep step, const QString& shown)
     for (const auto& [corrected, earlier] : corrections_)
         if (corrected == number)
             was = earlier;
-    lines_.push_back({number, segment_, TapeNumber(shown), QString::fromUtf16(RoleOf(step.key)->mark), was});
+    lines_.push_back({number, segment_, TapeNumber(shown), QString::fromUtf16(RoleOf(step.key)->mark), was, step.time});
     if (checking_)
         CheckStep(steps_.size() - 1);
 }
@@ -198,9 +218,9 @@ CorrectionOutcome TapeSession::Correct(int step, std::string_view number)
     std::vector<Entry> log(log_.begin(), log_.begin() + static_cast<std::ptrdiff_t>(corrected.from));
     const bool negative = number.front() == '-';
     for (const char c : negative ? number.substr(1) : number)
-        log.push_back({CommandOfToken(std::string_view(&c, 1)), {}});
+        log.push_back({CommandOfToken(std::string_view(&c, 1)), {}, corrected.time});
     if (negative)
-        log.push_back({&CommandOfKey(KeyId::Sign), {}});
+        log.push_back({&CommandOfKey(KeyId::Sign), {}, corrected.time});
     for (std::size_t i = corrected.from; i < corrected.to; ++i)
         if (!PartOfNumber(log_[i].command))
             log.push_back(log_[i]);

@@ -19,8 +19,16 @@ struct TapeLine {
     QString number;   // as the display shows it, or empty ("C", "CA")
     QString mark;     // the key's mark, or what the line is ("C", "ERROR")
     QString was;      // a corrected step's earlier number
+    qint64 time = 0;  // when its key was pressed, ms since the epoch (UTC)
 
-    bool operator==(const TapeLine&) const = default;
+    // The same line, whenever it was keyed.
+    bool operator==(const TapeLine& other) const
+    {
+        return step == other.step && segment == other.segment && number == other.number && mark == other.mark &&
+               was == other.was;
+    }
+    // The line as text: the number, the mark, and the step's number.
+    QString Text(int currentSegment) const;
 };
 
 // A typed number and the key that consumed it.
@@ -29,6 +37,7 @@ struct TapeStep {
     const Command* key = nullptr;
     std::size_t from = 0;  // the commands of its number in the segment's log
     std::size_t to = 0;    // the consuming key's place in the log
+    qint64 time = 0;       // when the consuming key was pressed
 };
 
 enum class CorrectionOutcome { Corrected, NoSuchStep, NotANumber };
@@ -45,6 +54,8 @@ public:
     CommandOutcome Run(const Command& command);
     // A pasted number: no typed number, but part of the segment.
     bool Paste(QStringView text);
+    // テープ消去: no lines, and a new segment from the calculator as it is.
+    void Clear();
 
     // Step (1-based, in the current segment) given a new number: at most 12
     // digits, an optional leading "-", at most one ".". Anything else, or no
@@ -64,6 +75,7 @@ private:
     struct Entry {
         const Command* command = nullptr;  // else a paste
         QString paste;
+        qint64 time = 0;
     };
 
     // Runs the segment's command at index, then observes it.

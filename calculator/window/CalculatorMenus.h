@@ -11,7 +11,7 @@ namespace abacor {
 
 // Menu 154, the soft-key bar: "クリア" on the left, "メニュー" on the right.
 // The desk functions take the top level's 7; the powers use 2 and 3.
-inline constexpr std::array<MenuEntry, 24> kSoftKeyMenu{{
+inline constexpr std::array<MenuEntry, 25> kSoftKeyMenu{{
     {0, u"クリア", IdLeftSoftKey},
     {0, u"メニュー", 0},
     {1, u"メモリー\t(&1)", 0},
@@ -31,6 +31,7 @@ inline constexpr std::array<MenuEntry, 24> kSoftKeyMenu{{
     {2, u"税率切替\t(&3)", IdRateSwitch},
     {1, u"卓上機能\t(&7)", 0},
     {2, u"グランドトータル\t(&1)", IdGrandTotal},
+    {2, u"テープ\t(&2)", IdTape},
     {2, u"検算\t(&3)", IdCheck},
     {2, u"常に手前に表示\t(&4)", IdStayOnTop, true},
     {1, u"クリップボードへコピー\t(&8)", IdCopyToClipboard},

@@ -16,6 +16,7 @@
 #include "calculator/engine/Grouping.h"
 #include "calculator/engine/ScaledArithmetic.h"
 #include "calculator/window/CalculatorMenus.h"
+#include "calculator/window/TapeWindow.h"
 #include "platform/input/InputMethod.h"
 #include "platform/input/VirtualKeys.h"
 #include "platform/shell/Clipboard.h"
@@ -417,6 +418,7 @@ void CalculatorWindow::OnCommand(int id)
         static_cast<void>(tape_->Check());
         Invalidate(DisplayRegion::DisplayBox);
         break;
+    case IdTape: ToggleTape(); break;
     default: break;
     }
 }
@@ -427,7 +429,28 @@ CommandOutcome CalculatorWindow::Run(const Command& command)
     const CommandOutcome outcome = tape_->Run(command);
     if (tape_->CheckAnnunciator() != check)
         Invalidate(DisplayRegion::DisplayBox);
+    if (tapeWindow_ && tapeWindow_->isVisible())
+        tapeWindow_->Follow();
     return outcome;
+}
+
+TapeWindow* CalculatorWindow::tapeWindow() const { return tapeWindow_.data(); }
+
+void CalculatorWindow::ToggleTape()
+{
+    if (tapeWindow_ && tapeWindow_->isVisible()) {
+        tapeWindow_->close();
+        return;
+    }
+    if (!tapeWindow_) {
+        tapeWindow_ = new TapeWindow(*tape_, settings_, this);
+        // A correction re-ran the calculator: everything is shown anew.
+        connect(tapeWindow_, &TapeWindow::corrected, this, [this] { InvalidateRect(ClientRect(), true); });
+    }
+    tapeWindow_->Follow();
+    tapeWindow_->show();
+    tapeWindow_->raise();
+    tapeWindow_->activateWindow();
 }
 
 void CalculatorWindow::ShowClearMenu()
@@ -476,8 +499,11 @@ void CalculatorWindow::OnCopyNumber()
 
 void CalculatorWindow::OnPaste()
 {
-    if (tape_->Paste(ClipboardText()))
+    if (tape_->Paste(ClipboardText())) {
+        if (tapeWindow_ && tapeWindow_->isVisible())
+            tapeWindow_->Follow();
         return;
+    }
     // Refused, with nothing changed: the display flashes once, as a key does,
     // and screen readers are told why.
     PaintDirty();
@@ -551,6 +577,10 @@ void CalculatorWindow::keyPressEvent(QKeyEvent* event)
         case Qt::Key_Q: OnExit(); return;
         default: break;
         }
+    }
+    if (modifiers == Qt::NoModifier && !shift && event->key() == Qt::Key_F3) {
+        ToggleTape();
+        return;
     }
     if (modifiers == Qt::NoModifier && shift && event->key() == Qt::Key_Insert) {
         OnPaste();

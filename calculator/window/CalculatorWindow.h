@@ -26,6 +26,7 @@ namespace abacor {
 
 class PopupMenu;
 class SoftKeyBar;
+class TapeWindow;
 
 // The calculator's one window, "Abacor": owns the calculator, the settings it
 // was started with, the layout and drawing resources, and a framebuffer into
@@ -41,6 +42,9 @@ public:
     Calculator& calculator() { return calculator_; }
     // The tape of this run: every command goes through it.
     TapeSession& tape() { return *tape_; }
+    // F3 and "テープ": the tape window opened, or closed when it is open.
+    void ToggleTape();
+    TapeWindow* tapeWindow() const;
     CalculatorSettings& settings() { return settings_; }
     const WindowLayout& layout() const { return layout_; }
     const DisplayResources& resources() const { return resources_; }
@@ -143,6 +147,7 @@ private:
     PressFeedback feedback_;
     SoftKeyBar* bar_ = nullptr;
     QPointer<PopupMenu> clearMenu_;
+    QPointer<TapeWindow> tapeWindow_;
     DisplayTexts announced_;
     DisplaySpeech speech_;
     bool announcePending_ = false;

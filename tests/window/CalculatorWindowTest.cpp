@@ -2,6 +2,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QItemSelectionModel>
+#include <QListView>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -12,6 +16,7 @@
 
 #include "calculator/core/CommandTable.h"
 #include "calculator/window/CalculatorWindow.h"
+#include "calculator/window/TapeWindow.h"
 #include "calculator/window/Version.h"
 #include "platform/shell/AppIcon.h"
 #include "platform/shell/MessageBox.h"
@@ -396,6 +401,53 @@ TEST_F(Window, CheckFromTheMenuLightsItsAnnunciator)
     keys();
     EXPECT_TRUE(name().endsWith(QStringLiteral("OK"))) << name().toStdString();
     EXPECT_EQ(dlg().tape().Lines().size(), 6u) << "two calculations of two steps and a total each";
+}
+
+TEST_F(Window, TheTapeWindowShowsCorrectsCopiesAndExports)
+{
+    Open(DefaultSettings());
+    for (const char16_t* typed : {u"1", u"2", u"3", u"+", u"4", u"5", u"6", u"+", u"7", u"8", u"9"})
+        dlg().OnKeyDown(0, QStringView(typed));
+    dlg().OnCommand(IdOK);
+    QTest::keyClick(&dlg(), Qt::Key_F3);
+    TapeWindow* tape = dlg().tapeWindow();
+    ASSERT_NE(tape, nullptr);
+    EXPECT_TRUE(tape->isVisible());
+    EXPECT_EQ(tape->model().rowCount(), 4) << "three steps and the total";
+    EXPECT_EQ(dlg().ClientRect(), (Rect{0, 0, 480, 588})) << "the calculator keeps its layout";
+
+    QStringList said;
+    ScopedMessageBoxAnswerer answerer([&](const QString& text, unsigned) {
+        said << text;
+        return int(AnswerOk);
+    });
+    const QModelIndex second = tape->model().index(1);
+    EXPECT_FALSE(tape->model().setData(second, QStringLiteral("1.2.3")));
+    ASSERT_EQ(said.size(), 1);
+    EXPECT_TRUE(said[0].startsWith(QStringLiteral("訂正できません")));
+    EXPECT_EQ(state().displayText, QStringLiteral("1368"));
+    EXPECT_TRUE(tape->model().setData(second, QStringLiteral("457")));
+    EXPECT_EQ(state().displayText, QStringLiteral("1369"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(tape->model().index(3).data().toString(), QStringLiteral("1,369 *"));
+    EXPECT_FALSE(tape->model().flags(tape->model().index(3)) & Qt::ItemIsEditable) << "only steps are corrected";
+
+    tape->view()->selectionModel()->select(QItemSelection(tape->model().index(0), second), QItemSelectionModel::Select);
+    EXPECT_EQ(tape->SelectedText(), QStringLiteral("123 ＋  #1\n457 ＋  #2  (訂正前 456)"));
+
+    const QString csv = QDir::temp().filePath(QStringLiteral("abacor-tape-test.csv"));
+    ASSERT_TRUE(tape->ExportTo(csv));
+    QFile written(csv);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QByteArray bytes = written.readAll();
+    written.remove();
+    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF番号,数値,記号,日時\r\n1,123,＋,"));
+    EXPECT_TRUE(bytes.contains("\r\n,1369,*,")) << "numbers without grouping";
+    EXPECT_FALSE(tape->ExportTo(QStringLiteral("/nonexistent-folder/tape.csv")));
+    EXPECT_TRUE(said.last().startsWith(QStringLiteral("エクスポートできませんでした。"))) << "never silent";
+
+    QTest::keyClick(&dlg(), Qt::Key_F3);
+    EXPECT_FALSE(tape->isVisible());
 }
 
 TEST_F(Window, VersionBoxAndExit)

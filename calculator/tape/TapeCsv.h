@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <vector>
+
+#include "calculator/tape/TapeSession.h"
+
+namespace abacor {
+
+// The tape as CSV for spreadsheets: UTF-8 with a byte-order mark (so that
+// programs in Japanese locales read it as UTF-8), CRLF line ends, the
+// columns 番号, 数値, 記号, 日時; numbers without grouping, the step number
+// only for the current segment's steps, the time local as yyyy-MM-dd HH:mm:ss.
+QByteArray TapeCsv(const std::vector<TapeLine>& lines, int currentSegment);
+
+}  // namespace abacor

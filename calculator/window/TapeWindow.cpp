@@ -1,0 +1,203 @@
+#include "calculator/window/TapeWindow.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListView>
+#include <QSaveFile>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "calculator/engine/Grouping.h"
+#include "calculator/tape/TapeCsv.h"
+#include "platform/drawing/Color.h"
+#include "platform/shell/Clipboard.h"
+#include "platform/shell/MessageBox.h"
+
+namespace abacor {
+
+namespace {
+constexpr char16_t kTapeTitle[] = u"Abacorのテープ";
+constexpr char16_t kAskClear[] = u"テープを消去しますか？";
+constexpr char16_t kExportFailed[] = u"エクスポートできませんでした。";
+}  // namespace
+
+TapeModel::TapeModel(TapeSession& session, QObject* parent)
+    : QAbstractListModel(parent), session_(session), rows_(static_cast<int>(session.Lines().size()))
+{
+}
+
+int TapeModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
+
+QVariant TapeModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= static_cast<int>(session_.Lines().size()))
+        return {};
+    const TapeLine& line = session_.Lines()[static_cast<std::size_t>(index.row())];
+    switch (role) {
+    case Qt::DisplayRole: return line.Text(session_.Segment());
+    case Qt::EditRole: return StripGrouping(line.number);
+    case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    default: return {};
+    }
+}
+
+Qt::ItemFlags TapeModel::flags(const QModelIndex& index) const
+{
+    Qt::ItemFlags flags = QAbstractListModel::flags(index);
+    if (index.isValid() && index.row() < static_cast<int>(session_.Lines().size())) {
+        const TapeLine& line = session_.Lines()[static_cast<std::size_t>(index.row())];
+        if (line.step > 0 && line.segment == session_.Segment())
+            flags |= Qt::ItemIsEditable;
+    }
+    return flags;
+}
+
+bool TapeModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
+        return false;
+    const int step = session_.Lines()[static_cast<std::size_t>(index.row())].step;
+    switch (session_.Correct(step, value.toString().trimmed().toStdString())) {
+    case CorrectionOutcome::Corrected:
+        // The lines are new after the editor has closed, not under it.
+        QMetaObject::invokeMethod(this, &TapeModel::Reset, Qt::QueuedConnection);
+        return true;
+    case CorrectionOutcome::NotANumber:
+        emit refused(QStringLiteral("訂正できません。数値は12桁まで、「-」と「.」はひとつまでです。"));
+        return false;
+    case CorrectionOutcome::NoSuchStep: emit refused(QStringLiteral("訂正できません。その番号の行はありません。")); return false;
+    }
+    return false;
+}
+
+void TapeModel::Follow()
+{
+    const int now = static_cast<int>(session_.Lines().size());
+    if (now < rows_) {
+        Reset();
+        return;
+    }
+    if (now == rows_)
+        return;
+    beginInsertRows({}, rows_, now - 1);
+    rows_ = now;
+    endInsertRows();
+}
+
+void TapeModel::Reset()
+{
+    beginResetModel();
+    rows_ = static_cast<int>(session_.Lines().size());
+    endResetModel();
+}
+
+TapeWindow::TapeWindow(TapeSession& session, const CalculatorSettings& settings, QWidget* calculator)
+    : QWidget(calculator, Qt::Window), session_(session)
+{
+    setWindowTitle(QString::fromUtf16(kTapeTitle));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    model_ = new TapeModel(session, this);
+    view_ = new QListView(this);
+    view_->setModel(model_);
+    view_->setUniformItemSizes(true);
+    view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    view_->setAccessibleName(QString::fromUtf16(kTapeTitle));
+    view_->installEventFilter(this);
+    // The calculator's display colours.
+    QPalette colours = view_->palette();
+    colours.setColor(QPalette::Base, QColor::fromRgb(ToPixel(settings.StaticBackColor)));
+    colours.setColor(QPalette::Text, QColor::fromRgb(ToPixel(settings.StaticTextColor)));
+    view_->setPalette(colours);
+
+    auto* bar = new QToolBar(this);
+    bar->addAction(QStringLiteral("エクスポート…"), this, &TapeWindow::OnExport);
+    bar->addAction(QStringLiteral("テープ消去"), this, &TapeWindow::ClearTape);
+    auto* copy = new QAction(this);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(copy, &QAction::triggered, this, &TapeWindow::CopySelection);
+    view_->addAction(copy);
+    auto* close = new QAction(this);
+    close->setShortcut(Qt::Key_F3);
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    addAction(close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(bar);
+    layout->addWidget(view_);
+
+    connect(model_, &TapeModel::refused, this, [this](const QString& why) { ShowMessageBox(this, why, StyleOk); });
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        view_->scrollToBottom();
+        emit corrected();
+    });
+    resize(320, calculator->height());
+    move(calculator->frameGeometry().topRight() + QPoint(8, 0));
+    view_->scrollToBottom();
+}
+
+void TapeWindow::Follow()
+{
+    model_->Follow();
+    view_->scrollToBottom();
+}
+
+bool TapeWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // Enter on a step starts its correction, with the number to edit.
+    if (watched == view_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // (While a number is edited its keys go to the editor, not here.)
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            (model_->flags(view_->currentIndex()) & Qt::ItemIsEditable)) {
+            view_->edit(view_->currentIndex());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+QString TapeWindow::SelectedText() const
+{
+    QModelIndexList rows = view_->selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end());
+    QStringList lines;
+    for (const QModelIndex& row : rows)
+        lines << row.data(Qt::DisplayRole).toString();
+    return lines.join(u'\n');
+}
+
+void TapeWindow::CopySelection() { static_cast<void>(PlaceClipboardText(SelectedText())); }
+
+bool TapeWindow::ExportTo(const QString& path)
+{
+    QSaveFile file(path);
+    const QByteArray csv = TapeCsv(session_.Lines(), session_.Segment());
+    if (file.open(QIODevice::WriteOnly) && file.write(csv) == csv.size() && file.commit())
+        return true;
+    ShowMessageBox(this, QString::fromUtf16(kExportFailed) + u'\n' + file.errorString(), StyleOk);
+    return false;
+}
+
+void TapeWindow::OnExport()
+{
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("エクスポート"), QStringLiteral("tape.csv"),
+                                                      QStringLiteral("CSV (*.csv)"));
+    if (!path.isEmpty())
+        static_cast<void>(ExportTo(path));
+}
+
+void TapeWindow::ClearTape()
+{
+    if (ShowMessageBox(this, QString::fromUtf16(kAskClear), StyleYesNo | StyleSecondDefault) != AnswerYes)
+        return;
+    session_.Clear();
+    model_->Reset();
+}
+
+}  // namespace abacor

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QWidget>
+
+#include "calculator/tape/TapeSession.h"
+#include "settings/CalculatorSettings.h"
+
+class QListView;
+
+namespace abacor {
+
+// The tape's lines for a view and for screen readers: each item is its whole
+// line; a step of the current segment is edited to correct it.
+class TapeModel : public QAbstractListModel {
+    Q_OBJECT
+public:
+    TapeModel(TapeSession& session, QObject* parent);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
+    // The session's lines changed: new lines are appended; after a
+    // correction or a clearing every line is read anew.
+    void Follow();
+    void Reset();
+
+signals:
+    void refused(const QString& why);
+
+private:
+    TapeSession& session_;
+    int rows_ = 0;
+};
+
+// The tape window, "Abacorのテープ": beside the calculator, in its display's
+// colours, the newest line in view. Enter on a step corrects it, Ctrl+C
+// copies the selected lines; "エクスポート…" writes CSV, "テープ消去" clears.
+class TapeWindow : public QWidget {
+    Q_OBJECT
+public:
+    TapeWindow(TapeSession& session, const CalculatorSettings& settings, QWidget* calculator);
+
+    TapeModel& model() { return *model_; }
+    QListView* view() const { return view_; }
+    // The lines as copied: one a line, as shown.
+    QString SelectedText() const;
+    // Writes the tape as CSV; false (and the user told) when it could not.
+    bool ExportTo(const QString& path);
+    void ClearTape();
+    // After a key: the new lines, scrolled into view.
+    void Follow();
+
+signals:
+    // The calculator's state was re-run by a correction.
+    void corrected();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void OnExport();
+    void CopySelection();
+
+    TapeSession& session_;
+    TapeModel* model_ = nullptr;
+    QListView* view_ = nullptr;
+};
+
+}  // namespace abacor
