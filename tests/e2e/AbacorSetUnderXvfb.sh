@@ -27,7 +27,7 @@ sleep 0.5
 xdotool key Return  # "設定を保存しました。" OK
 sleep 0.3
 xdotool key F2  # "その他"
-sleep 0.3
+sleep 1         # the menu open, also on a busy machine
 xdotool key 0   # "終了"
 sleep 0.5
 
