@@ -26,9 +26,9 @@ QByteArray TapeCsv(const std::vector<TapeLine>& lines, int currentSegment)
     QString csv = QStringLiteral("番号,数値,記号,日時\r\n");
     for (const TapeLine& line : lines) {
         const QString step = line.step > 0 && line.segment == currentSegment ? QString::number(line.step) : QString();
-        const QString when = line.time == 0 ? QString()
-                                            : QDateTime::fromMSecsSinceEpoch(line.time).toString(
-                                                  QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        const QString when =
+            line.time == 0 ? QString()
+                           : QDateTime::fromMSecsSinceEpoch(line.time).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
         csv += QStringList{step, Field(StripGrouping(line.number)), Field(line.mark), when}.join(u',') +
                QStringLiteral("\r\n");
     }

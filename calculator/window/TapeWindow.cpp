@@ -67,7 +67,9 @@ bool TapeModel::setData(const QModelIndex& index, const QVariant& value, int rol
     case CorrectionOutcome::NotANumber:
         emit refused(QStringLiteral("訂正できません。数値は12桁まで、「-」と「.」はひとつまでです。"));
         return false;
-    case CorrectionOutcome::NoSuchStep: emit refused(QStringLiteral("訂正できません。その番号の行はありません。")); return false;
+    case CorrectionOutcome::NoSuchStep:
+        emit refused(QStringLiteral("訂正できません。その番号の行はありません。"));
+        return false;
     }
     return false;
 }
@@ -133,17 +135,25 @@ TapeWindow::TapeWindow(TapeSession& session, const CalculatorSettings& settings,
 
     connect(model_, &TapeModel::refused, this, [this](const QString& why) { ShowMessageBox(this, why, StyleOk); });
     connect(model_, &QAbstractItemModel::modelReset, this, [this] {
-        view_->scrollToBottom();
+        ShowNewest();
         emit corrected();
     });
     resize(320, calculator->height());
     move(calculator->frameGeometry().topRight() + QPoint(8, 0));
-    view_->scrollToBottom();
+    ShowNewest();
 }
 
 void TapeWindow::Follow()
 {
     model_->Follow();
+    ShowNewest();
+}
+
+void TapeWindow::ShowNewest()
+{
+    // The keyboard starts from the newest line, as the eye does.
+    if (const int rows = model_->rowCount(); rows > 0)
+        view_->setCurrentIndex(model_->index(rows - 1));
     view_->scrollToBottom();
 }
 

@@ -63,6 +63,7 @@ protected:
 private:
     void OnExport();
     void CopySelection();
+    void ShowNewest();
 
     TapeSession& session_;
     TapeModel* model_ = nullptr;

@@ -31,5 +31,9 @@ start_program '^Abacor$' "$ABACOR"
 /usr/bin/python3 "$(dirname "$0")/accessibility.py" calculator "$window" || exit 1
 kill "$app"; wait "$app" 2>/dev/null
 
+start_program '^Abacor$' "$ABACOR"
+/usr/bin/python3 "$(dirname "$0")/accessibility.py" tape || exit 1
+kill "$app"; wait "$app" 2>/dev/null
+
 start_program 'Abacorの設定' "$EDITOR_BIN"
 /usr/bin/python3 "$(dirname "$0")/accessibility.py" editor || exit 1
