@@ -432,7 +432,8 @@ TEST_F(Window, TheTapeWindowShowsCorrectsCopiesAndExports)
     EXPECT_EQ(tape->model().index(3).data().toString(), QStringLiteral("1,369 *"));
     EXPECT_FALSE(tape->model().flags(tape->model().index(3)) & Qt::ItemIsEditable) << "only steps are corrected";
 
-    tape->view()->selectionModel()->select(QItemSelection(tape->model().index(0), second), QItemSelectionModel::Select);
+    tape->view()->selectionModel()->select(QItemSelection(tape->model().index(0), second),
+                                           QItemSelectionModel::ClearAndSelect);
     EXPECT_EQ(tape->SelectedText(), QStringLiteral("123 ＋  #1\n457 ＋  #2  (訂正前 456)"));
 
     const QString csv = QDir::temp().filePath(QStringLiteral("abacor-tape-test.csv"));
