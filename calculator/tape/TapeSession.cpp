@@ -94,6 +94,7 @@ TapeSession::TapeSession(Calculator& calculator) : calculator_(calculator), star
 
 void TapeSession::Clear()
 {
+    changedFrom_ = 0;
     lines_.clear();
     StartSegment();
     segmentLines_ = 0;
@@ -105,6 +106,7 @@ CommandOutcome TapeSession::Run(const Command& command)
         checkWord_.clear();
         checkWordGoes_ = false;
     }
+    changedFrom_ = std::min(changedFrom_, lines_.size());
     log_.push_back({&command, {}, QDateTime::currentMSecsSinceEpoch()});
     const CalculatorState before = calculator_.state();
     const CommandOutcome outcome = RunCommand(calculator_, command);
@@ -116,6 +118,7 @@ CommandOutcome TapeSession::Run(const Command& command)
 
 bool TapeSession::Paste(QStringView text)
 {
+    changedFrom_ = std::min(changedFrom_, lines_.size());
     log_.push_back({nullptr, text.toString(), QDateTime::currentMSecsSinceEpoch()});
     const CalculatorState before = calculator_.state();
     if (!calculator_.PasteNumber(text)) {
@@ -234,6 +237,7 @@ CorrectionOutcome TapeSession::Correct(int step, std::string_view number)
     corrections_.emplace_back(step, earlier);
 
     // The segment again from its start, as if the new number had been typed.
+    changedFrom_ = std::min(changedFrom_, segmentLines_);
     calculator_ = start_;
     lines_.resize(segmentLines_);
     steps_.clear();

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "calculator/core/Calculator.h"
@@ -66,6 +67,9 @@ public:
     bool Check();
 
     const std::vector<TapeLine>& Lines() const { return lines_; }
+    // The first line changed since the last call (lines from there on are
+    // new or rewritten); Lines().size() when none was.
+    std::size_t TakeChangedFrom() { return std::exchange(changedFrom_, lines_.size()); }
     int Segment() const { return segment_; }
     // "検算" while armed, "NG2" from the first difference, "OK" / "NG…" at
     // the finalising key; out at the next key.
@@ -93,6 +97,7 @@ private:
     std::vector<TapeStep> steps_;
     std::vector<TapeLine> lines_;
     std::size_t segmentLines_ = 0;  // where the current segment's lines begin
+    std::size_t changedFrom_ = 0;
     int segment_ = 1;
     std::optional<std::size_t> typingFrom_;
     std::size_t calculationStart_ = 0;  // the first step of the calculation under way

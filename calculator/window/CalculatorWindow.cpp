@@ -28,6 +28,11 @@
 namespace abacor {
 
 namespace {
+// Lines go to the disk at most this long after their key.
+constexpr int kTapeWriteMilliseconds = 200;
+}  // namespace
+
+namespace {
 constexpr char16_t kPhoneStatusKey[] = u"\\Software\\Sharp\\PhoneStatus";
 // How long a key pressed by assistive technology shows pressed.
 constexpr int kAssistivePressMilliseconds = 150;
@@ -63,13 +68,37 @@ CalculatorWindow::CalculatorWindow(const CalculatorSettings& settings, const Scr
     Initialise();
 }
 
-CalculatorWindow::~CalculatorWindow() = default;
+CalculatorWindow::~CalculatorWindow() { WriteTapeNow(); }
+
+void CalculatorWindow::OpenTapeStore(const QString& path)
+{
+    TapeStore::Opened opened = TapeStore::Open(path);
+    tapeProblem_ = opened.problem;
+    if (opened.store)
+        tapeWriter_ = std::make_unique<TapeWriter>(std::move(opened.store));
+    WriteTapeNow();
+}
+
+void CalculatorWindow::WriteTapeNow()
+{
+    if (!tapeWriter_ || !tape_)
+        return;
+    const std::size_t from = tape_->TakeChangedFrom();
+    const std::vector<TapeLine>& lines = tape_->Lines();
+    if (from < lines.size())
+        tapeWriter_->Submit(from,
+                            std::vector<TapeLine>(lines.begin() + static_cast<std::ptrdiff_t>(from), lines.end()));
+}
 
 void CalculatorWindow::Initialise()
 {
     calculator_.ResetCalculator(false);
     tape_.emplace(calculator_);
     keyInput_.SetPress([this](KeyId key) { Run(CommandOfKey(key)); });
+    tapeWrite_ = new QTimer(this);
+    tapeWrite_->setSingleShot(true);
+    tapeWrite_->setInterval(kTapeWriteMilliseconds);
+    connect(tapeWrite_, &QTimer::timeout, this, &CalculatorWindow::WriteTapeNow);
     corners_.emplace(KeyCorners(settings_));
     bar_ = new SoftKeyBar(kSoftKeyMenu, this);
     SizeBar();
@@ -431,6 +460,8 @@ CommandOutcome CalculatorWindow::Run(const Command& command)
         Invalidate(DisplayRegion::DisplayBox);
     if (tapeWindow_ && tapeWindow_->isVisible())
         tapeWindow_->Follow();
+    if (tapeWriter_ && !tapeWrite_->isActive())
+        tapeWrite_->start();
     return outcome;
 }
 
@@ -443,9 +474,17 @@ void CalculatorWindow::ToggleTape()
         return;
     }
     if (!tapeWindow_) {
-        tapeWindow_ = new TapeWindow(*tape_, settings_, this);
+        tapeWindow_ = new TapeWindow(*tape_, tapeWriter_ ? tapeWriter_->store().History() : std::vector<TapeLine>{},
+                                     tapeProblem_, settings_, this);
         // A correction re-ran the calculator: everything is shown anew.
-        connect(tapeWindow_, &TapeWindow::corrected, this, [this] { InvalidateRect(ClientRect(), true); });
+        connect(tapeWindow_, &TapeWindow::corrected, this, [this] {
+            InvalidateRect(ClientRect(), true);
+            WriteTapeNow();
+        });
+        connect(tapeWindow_, &TapeWindow::cleared, this, [this] {
+            if (tapeWriter_)
+                tapeWriter_->ClearAll();
+        });
     }
     tapeWindow_->Follow();
     tapeWindow_->show();
@@ -502,6 +541,8 @@ void CalculatorWindow::OnPaste()
     if (tape_->Paste(ClipboardText())) {
         if (tapeWindow_ && tapeWindow_->isVisible())
             tapeWindow_->Follow();
+        if (tapeWriter_ && !tapeWrite_->isActive())
+            tapeWrite_->start();
         return;
     }
     // Refused, with nothing changed: the display flashes once, as a key does,

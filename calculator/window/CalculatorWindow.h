@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 #include <memory>
@@ -15,6 +16,7 @@
 #include "calculator/display/WindowLayout.h"
 #include "calculator/display/WindowPainter.h"
 #include "calculator/tape/TapeSession.h"
+#include "calculator/tape/TapeStore.h"
 #include "calculator/window/KeyInput.h"
 #include "platform/drawing/DrawSurface.h"
 #include "platform/drawing/RoundCorners.h"
@@ -45,6 +47,10 @@ public:
     // F3 and "テープ": the tape window opened, or closed when it is open.
     void ToggleTape();
     TapeWindow* tapeWindow() const;
+    // The tape kept across runs: opened after the first frame; what is
+    // pending written now (the writer's thread ends with the window).
+    void OpenTapeStore(const QString& path);
+    void WriteTapeNow();
     CalculatorSettings& settings() { return settings_; }
     const WindowLayout& layout() const { return layout_; }
     const DisplayResources& resources() const { return resources_; }
@@ -148,6 +154,9 @@ private:
     SoftKeyBar* bar_ = nullptr;
     QPointer<PopupMenu> clearMenu_;
     QPointer<TapeWindow> tapeWindow_;
+    std::unique_ptr<TapeWriter> tapeWriter_;
+    QString tapeProblem_;
+    QTimer* tapeWrite_ = nullptr;  // lines go to the disk in batches
     DisplayTexts announced_;
     DisplaySpeech speech_;
     bool announcePending_ = false;

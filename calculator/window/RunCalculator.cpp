@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
 
 #include <optional>
 
@@ -38,6 +39,11 @@ int RunCalculator(int argc, char* argv[])
     }
     window.SetStayOnTop(placement && placement->onTop);
     window.show();
+    // The kept tape after the first frame: start-up waits for no disk.
+    QTimer::singleShot(0, &window, [&window] {
+        if (const QString tape = TapeFile(); !tape.isEmpty())
+            window.OpenTapeStore(tape);
+    });
     const int status = application.exec();
     // Where it was, for the next start; a state folder that cannot be
     // written costs only that.

@@ -23,18 +23,30 @@ constexpr char16_t kAskClear[] = u"テープを消去しますか？";
 constexpr char16_t kExportFailed[] = u"エクスポートできませんでした。";
 }  // namespace
 
-TapeModel::TapeModel(TapeSession& session, QObject* parent)
-    : QAbstractListModel(parent), session_(session), rows_(static_cast<int>(session.Lines().size()))
+TapeModel::TapeModel(TapeSession& session, std::vector<TapeLine> history, QObject* parent)
+    : QAbstractListModel(parent), session_(session), history_(std::move(history)),
+      rows_(static_cast<int>(history_.size() + session.Lines().size()))
 {
 }
 
 int TapeModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
 
+const TapeLine* TapeModel::LineAt(int row) const
+{
+    if (row < 0)
+        return nullptr;
+    const auto at = static_cast<std::size_t>(row);
+    if (at < history_.size())
+        return &history_[at];
+    return at - history_.size() < session_.Lines().size() ? &session_.Lines()[at - history_.size()] : nullptr;
+}
+
 QVariant TapeModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= static_cast<int>(session_.Lines().size()))
+    const TapeLine* found = index.isValid() ? LineAt(index.row()) : nullptr;
+    if (found == nullptr)
         return {};
-    const TapeLine& line = session_.Lines()[static_cast<std::size_t>(index.row())];
+    const TapeLine& line = *found;
     switch (role) {
     case Qt::DisplayRole: return line.Text(session_.Segment());
     case Qt::EditRole: return StripGrouping(line.number);
@@ -46,11 +58,11 @@ QVariant TapeModel::data(const QModelIndex& index, int role) const
 Qt::ItemFlags TapeModel::flags(const QModelIndex& index) const
 {
     Qt::ItemFlags flags = QAbstractListModel::flags(index);
-    if (index.isValid() && index.row() < static_cast<int>(session_.Lines().size())) {
-        const TapeLine& line = session_.Lines()[static_cast<std::size_t>(index.row())];
-        if (line.step > 0 && line.segment == session_.Segment())
-            flags |= Qt::ItemIsEditable;
-    }
+    // Only this run's steps of the current segment: earlier runs are read-only.
+    if (const TapeLine* line =
+            index.isValid() && index.row() >= static_cast<int>(history_.size()) ? LineAt(index.row()) : nullptr;
+        line != nullptr && line->step > 0 && line->segment == session_.Segment())
+        flags |= Qt::ItemIsEditable;
     return flags;
 }
 
@@ -58,7 +70,7 @@ bool TapeModel::setData(const QModelIndex& index, const QVariant& value, int rol
 {
     if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
         return false;
-    const int step = session_.Lines()[static_cast<std::size_t>(index.row())].step;
+    const int step = LineAt(index.row())->step;
     switch (session_.Correct(step, value.toString().trimmed().toStdString())) {
     case CorrectionOutcome::Corrected:
         // The lines are new after the editor has closed, not under it.
@@ -76,7 +88,7 @@ bool TapeModel::setData(const QModelIndex& index, const QVariant& value, int rol
 
 void TapeModel::Follow()
 {
-    const int now = static_cast<int>(session_.Lines().size());
+    const int now = static_cast<int>(history_.size() + session_.Lines().size());
     if (now < rows_) {
         Reset();
         return;
@@ -91,16 +103,30 @@ void TapeModel::Follow()
 void TapeModel::Reset()
 {
     beginResetModel();
-    rows_ = static_cast<int>(session_.Lines().size());
+    rows_ = static_cast<int>(history_.size() + session_.Lines().size());
     endResetModel();
 }
 
-TapeWindow::TapeWindow(TapeSession& session, const CalculatorSettings& settings, QWidget* calculator)
+std::vector<TapeLine> TapeModel::AllLines() const
+{
+    std::vector<TapeLine> lines = history_;
+    lines.insert(lines.end(), session_.Lines().begin(), session_.Lines().end());
+    return lines;
+}
+
+void TapeModel::ClearHistory()
+{
+    history_.clear();
+    Reset();
+}
+
+TapeWindow::TapeWindow(TapeSession& session, std::vector<TapeLine> history, const QString& problem,
+                       const CalculatorSettings& settings, QWidget* calculator)
     : QWidget(calculator, Qt::Window), session_(session)
 {
     setWindowTitle(QString::fromUtf16(kTapeTitle));
     setAttribute(Qt::WA_QuitOnClose, false);
-    model_ = new TapeModel(session, this);
+    model_ = new TapeModel(session, std::move(history), this);
     view_ = new QListView(this);
     view_->setModel(model_);
     view_->setUniformItemSizes(true);
@@ -131,6 +157,11 @@ TapeWindow::TapeWindow(TapeSession& session, const CalculatorSettings& settings,
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(bar);
+    if (!problem.isEmpty()) {
+        auto* told = new QLabel(problem, this);
+        told->setWordWrap(true);
+        layout->addWidget(told);
+    }
     layout->addWidget(view_);
 
     connect(model_, &TapeModel::refused, this, [this](const QString& why) { ShowMessageBox(this, why, StyleOk); });
@@ -187,7 +218,7 @@ void TapeWindow::CopySelection() { static_cast<void>(PlaceClipboardText(Selected
 bool TapeWindow::ExportTo(const QString& path)
 {
     QSaveFile file(path);
-    const QByteArray csv = TapeCsv(session_.Lines(), session_.Segment());
+    const QByteArray csv = TapeCsv(model_->AllLines(), session_.Segment());
     if (file.open(QIODevice::WriteOnly) && file.write(csv) == csv.size() && file.commit())
         return true;
     ShowMessageBox(this, QString::fromUtf16(kExportFailed) + u'\n' + file.errorString(), StyleOk);
@@ -207,7 +238,8 @@ void TapeWindow::ClearTape()
     if (ShowMessageBox(this, QString::fromUtf16(kAskClear), StyleYesNo | StyleSecondDefault) != AnswerYes)
         return;
     session_.Clear();
-    model_->Reset();
+    model_->ClearHistory();
+    emit cleared();
 }
 
 }  // namespace abacor

@@ -3,6 +3,8 @@
 #include <QAbstractListModel>
 #include <QWidget>
 
+#include <vector>
+
 #include "calculator/tape/TapeSession.h"
 #include "settings/CalculatorSettings.h"
 
@@ -15,7 +17,8 @@ namespace abacor {
 class TapeModel : public QAbstractListModel {
     Q_OBJECT
 public:
-    TapeModel(TapeSession& session, QObject* parent);
+    // history: the earlier runs' lines, read-only, above this run's.
+    TapeModel(TapeSession& session, std::vector<TapeLine> history, QObject* parent);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -26,12 +29,19 @@ public:
     // correction or a clearing every line is read anew.
     void Follow();
     void Reset();
+    void ClearHistory();
+    // Every line shown, earlier runs' first.
+    std::vector<TapeLine> AllLines() const;
 
 signals:
     void refused(const QString& why);
 
 private:
+    // The line at a row: history first, then the session's; null past them.
+    const TapeLine* LineAt(int row) const;
+
     TapeSession& session_;
+    std::vector<TapeLine> history_;
     int rows_ = 0;
 };
 
@@ -41,7 +51,9 @@ private:
 class TapeWindow : public QWidget {
     Q_OBJECT
 public:
-    TapeWindow(TapeSession& session, const CalculatorSettings& settings, QWidget* calculator);
+    // problem: why the tape is not kept, or what happened to its file.
+    TapeWindow(TapeSession& session, std::vector<TapeLine> history, const QString& problem,
+               const CalculatorSettings& settings, QWidget* calculator);
 
     TapeModel& model() { return *model_; }
     QListView* view() const { return view_; }
@@ -56,6 +68,8 @@ public:
 signals:
     // The calculator's state was re-run by a correction.
     void corrected();
+    // テープ消去 was confirmed: the kept tape goes too.
+    void cleared();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -43,6 +43,16 @@ QString PlacementFile()
     return folder.isEmpty() ? QString() : folder + QStringLiteral("/Korvel/Abacor/window");
 }
 
+QString TapeFile()
+{
+    const QString folder = StateFolder();
+    if (folder.isEmpty())
+        return {};
+    // A folder that cannot be made is the store's to report, at its open.
+    static_cast<void>(MakeFolder(folder + QStringLiteral("/Korvel/Abacor")));
+    return folder + QStringLiteral("/Korvel/Abacor/tape.db");
+}
+
 std::optional<WindowPlacement> LoadPlacement()
 {
     QFile file(PlacementFile());

@@ -19,6 +19,8 @@ struct WindowPlacement {
 
 // The file it lives in; empty when there is no state folder.
 QString PlacementFile();
+// The tape's database beside it, its folder made; empty when there is none.
+QString TapeFile();
 std::optional<WindowPlacement> LoadPlacement();
 // False when it could not be written; the calculator works all the same.
 [[nodiscard]] bool SavePlacement(const WindowPlacement& placement);

@@ -1,0 +1,269 @@
+#include "calculator/tape/TapeStore.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <chrono>
+
+namespace abacor {
+
+namespace {
+
+constexpr char kSchema[] =
+    "CREATE TABLE IF NOT EXISTS runs(run INTEGER PRIMARY KEY AUTOINCREMENT, started INTEGER NOT NULL);"
+    "CREATE TABLE IF NOT EXISTS lines(id INTEGER PRIMARY KEY AUTOINCREMENT, run INTEGER NOT NULL,"
+    " seq INTEGER NOT NULL, segment INTEGER, step INTEGER, number TEXT, mark TEXT, was TEXT, time INTEGER,"
+    " UNIQUE(run, seq));";
+
+// The mark of the line between two runs of the program.
+constexpr char16_t kRunMark[] = u"――――";
+
+struct StatementDeleter {
+    void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
+};
+using Statement = std::unique_ptr<sqlite3_stmt, StatementDeleter>;
+
+Statement Prepare(sqlite3* db, const char* sql)
+{
+    sqlite3_stmt* statement = nullptr;
+    sqlite3_prepare_v2(db, sql, -1, &statement, nullptr);
+    return Statement(statement);
+}
+
+void BindText(sqlite3_stmt* statement, int at, const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    sqlite3_bind_text(statement, at, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
+}
+
+QString ColumnText(sqlite3_stmt* statement, int at)
+{
+    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, at)),
+                             sqlite3_column_bytes(statement, at));
+}
+
+// Opens the file as a database and checks it; null when it is none or broken.
+sqlite3* OpenChecked(const QByteArray& path, bool* broken)
+{
+    *broken = false;
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX,
+                        nullptr) != SQLITE_OK) {
+        sqlite3_close_v2(db);
+        return nullptr;
+    }
+    sqlite3_busy_timeout(db, 2000);
+    sqlite3_stmt* check = nullptr;
+    const bool readable = sqlite3_prepare_v2(db, "PRAGMA quick_check", -1, &check, nullptr) == SQLITE_OK &&
+                          sqlite3_step(check) == SQLITE_ROW &&
+                          std::string_view(reinterpret_cast<const char*>(sqlite3_column_text(check, 0))) == "ok";
+    sqlite3_finalize(check);
+    if (!readable || sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;", nullptr, nullptr,
+                                  nullptr) != SQLITE_OK ||
+        sqlite3_exec(db, kSchema, nullptr, nullptr, nullptr) != SQLITE_OK) {
+        const int code = sqlite3_extended_errcode(db) & 0xFF;
+        *broken = !readable || code == SQLITE_NOTADB || code == SQLITE_CORRUPT;
+        sqlite3_close_v2(db);
+        return nullptr;
+    }
+    return db;
+}
+
+}  // namespace
+
+TapeStore::TapeStore(sqlite3* db) : db_(db)
+{
+    const Statement start = Prepare(db_, "INSERT INTO runs(started) VALUES(?)");
+    sqlite3_bind_int64(start.get(), 1, QDateTime::currentMSecsSinceEpoch());
+    sqlite3_step(start.get());
+    run_ = sqlite3_last_insert_rowid(db_);
+}
+
+TapeStore::~TapeStore() { sqlite3_close_v2(db_); }
+
+TapeStore::Opened TapeStore::Open(const QString& path)
+{
+    const QByteArray file = QFile::encodeName(path);
+    bool broken = false;
+    if (sqlite3* db = OpenChecked(file, &broken))
+        return {std::unique_ptr<TapeStore>(new TapeStore(db)), {}};
+    if (!broken)
+        return {nullptr, QStringLiteral("テープのファイルを開けません（%1）。テープはこの実行の間だけ残ります。").arg(path)};
+
+    // Kept aside, never deleted: the user may want what it held.
+    const QString aside =
+        path + QStringLiteral(".broken-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    for (const char* suffix : {"-wal", "-shm"})
+        QFile::rename(path + QLatin1String(suffix), aside + QLatin1String(suffix));
+    if (!QFile::rename(path, aside))
+        return {nullptr, QStringLiteral("テープのファイルが壊れていて、別名にできません（%1）。テープはこの実行の間だけ残ります。")
+                             .arg(path)};
+    const QString problem =
+        QStringLiteral("テープのファイルが壊れていたため %1 として残し、新しいテープを始めました。").arg(aside);
+    if (sqlite3* db = OpenChecked(file, &broken))
+        return {std::unique_ptr<TapeStore>(new TapeStore(db)), problem};
+    return {nullptr, problem};
+}
+
+bool TapeStore::Exec(const char* sql) const { return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
+
+std::vector<TapeLine> TapeStore::History(int limit) const
+{
+    const std::lock_guard lock(mutex_);
+    const Statement select = Prepare(db_,
+                                     "SELECT run, step, number, mark, was, time FROM lines WHERE run < ?"
+                                     " ORDER BY run DESC, seq DESC LIMIT ?");
+    sqlite3_bind_int64(select.get(), 1, run_);
+    sqlite3_bind_int(select.get(), 2, limit);
+    std::vector<TapeLine> lines;
+    long long run = -1;
+    while (sqlite3_step(select.get()) == SQLITE_ROW) {
+        const long long lineRun = sqlite3_column_int64(select.get(), 0);
+        if (run != -1 && lineRun != run)
+            lines.push_back({0, 0, {}, QString::fromUtf16(kRunMark), {}, 0});
+        run = lineRun;
+        lines.push_back({sqlite3_column_int(select.get(), 1), 0, ColumnText(select.get(), 2),
+                         ColumnText(select.get(), 3), ColumnText(select.get(), 4),
+                         sqlite3_column_int64(select.get(), 5)});
+    }
+    std::reverse(lines.begin(), lines.end());
+    if (run != -1)
+        lines.push_back({0, 0, {}, QString::fromUtf16(kRunMark), {}, 0});  // this run begins
+    return lines;
+}
+
+bool TapeStore::Write(std::size_t from, const std::vector<TapeLine>& lines)
+{
+    const std::lock_guard lock(mutex_);
+    if (!Exec("BEGIN IMMEDIATE"))
+        return false;
+    const Statement drop = Prepare(db_, "DELETE FROM lines WHERE run = ? AND seq >= ?");
+    sqlite3_bind_int64(drop.get(), 1, run_);
+    sqlite3_bind_int64(drop.get(), 2, static_cast<sqlite3_int64>(from));
+    bool ok = sqlite3_step(drop.get()) == SQLITE_DONE;
+    const Statement insert = Prepare(
+        db_, "INSERT INTO lines(run, seq, segment, step, number, mark, was, time) VALUES(?, ?, ?, ?, ?, ?, ?, ?)");
+    for (std::size_t i = 0; ok && i < lines.size(); ++i) {
+        const TapeLine& line = lines[i];
+        sqlite3_reset(insert.get());
+        sqlite3_bind_int64(insert.get(), 1, run_);
+        sqlite3_bind_int64(insert.get(), 2, static_cast<sqlite3_int64>(from + i));
+        sqlite3_bind_int(insert.get(), 3, line.segment);
+        sqlite3_bind_int(insert.get(), 4, line.step);
+        BindText(insert.get(), 5, line.number);
+        BindText(insert.get(), 6, line.mark);
+        BindText(insert.get(), 7, line.was);
+        sqlite3_bind_int64(insert.get(), 8, line.time);
+        ok = sqlite3_step(insert.get()) == SQLITE_DONE;
+    }
+    // The newest lines are kept, the oldest dropped.
+    const Statement trim = Prepare(db_, "DELETE FROM lines WHERE id <= (SELECT MAX(id) FROM lines) - ?");
+    sqlite3_bind_int(trim.get(), 1, kKeptLines);
+    ok = ok && sqlite3_step(trim.get()) == SQLITE_DONE;
+    if (!ok) {
+        Exec("ROLLBACK");
+        return false;
+    }
+    return Exec("COMMIT");
+}
+
+bool TapeStore::ClearAll()
+{
+    const std::lock_guard lock(mutex_);
+    return Exec("DELETE FROM lines");
+}
+
+TapeWriter::TapeWriter(std::unique_ptr<TapeStore> store) : store_(std::move(store)), thread_([this] { Loop(); }) {}
+
+TapeWriter::~TapeWriter()
+{
+    {
+        const std::lock_guard lock(mutex_);
+        stop_ = true;
+    }
+    wake_.notify_one();
+    thread_.join();
+}
+
+void TapeWriter::Submit(std::size_t from, std::vector<TapeLine> lines)
+{
+    {
+        const std::lock_guard lock(mutex_);
+        if (pending_ && from > from_ && from - from_ <= lines_.size()) {
+            // What is still pending before from stays; from on, the new lines.
+            lines_.resize(from - from_);
+            lines_.insert(lines_.end(), std::make_move_iterator(lines.begin()), std::make_move_iterator(lines.end()));
+        } else {
+            from_ = from;
+            lines_ = std::move(lines);
+        }
+        pending_ = true;
+    }
+    wake_.notify_one();
+}
+
+void TapeWriter::ClearAll()
+{
+    {
+        const std::lock_guard lock(mutex_);
+        clear_ = true;
+        pending_ = true;
+        from_ = 0;
+        lines_.clear();
+    }
+    wake_.notify_one();
+}
+
+void TapeWriter::Flush()
+{
+    std::unique_lock lock(mutex_);
+    idle_.wait(lock, [this] { return !pending_ && !writing_; });
+}
+
+void TapeWriter::Loop()
+{
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        wake_.wait(lock, [this] { return pending_ || stop_; });
+        if (!pending_ && stop_)
+            return;
+        const bool clear = std::exchange(clear_, false);
+        const std::size_t from = from_;
+        std::vector<TapeLine> lines = std::move(lines_);
+        lines_.clear();
+        pending_ = false;
+        writing_ = true;
+        lock.unlock();
+        if (clear)
+            static_cast<void>(store_->ClearAll());
+        const bool written = store_->Write(from, lines);
+        lock.lock();
+        writing_ = false;
+        if (!written && !stop_) {
+            // Tried again a little later (another program may hold the
+            // database), with whatever came in meanwhile.
+            if (!pending_ || from_ >= from + lines.size()) {
+                if (pending_)
+                    lines.insert(lines.end(), std::make_move_iterator(lines_.begin()),
+                                 std::make_move_iterator(lines_.end()));
+                from_ = from;
+                lines_ = std::move(lines);
+            } else if (from_ > from) {
+                lines.resize(from_ - from);
+                lines.insert(lines.end(), std::make_move_iterator(lines_.begin()), std::make_move_iterator(lines_.end()));
+                from_ = from;
+                lines_ = std::move(lines);
+            }
+            pending_ = true;
+            wake_.wait_for(lock, std::chrono::milliseconds(500), [this] { return stop_; });
+            continue;
+        }
+        idle_.notify_all();
+    }
+}
+
+}  // namespace abacor

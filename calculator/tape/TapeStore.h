@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QString>
+
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "calculator/tape/TapeSession.h"
+
+struct sqlite3;
+
+namespace abacor {
+
+// The tape kept in an SQLite database (WAL): every run of the program is a
+// run of lines; the newest 100 000 lines are kept. Safe to use from two
+// threads, and from two programs at once (each has a run of its own).
+class TapeStore {
+public:
+    static constexpr int kKeptLines = 100000;
+
+    struct Opened {
+        std::unique_ptr<TapeStore> store;  // none: the tape lives in memory only
+        QString problem;                   // what went wrong, for the tape window
+    };
+    // Opens or makes the database at path and starts a run. A file that is
+    // no database, or a corrupt one, is kept aside under a new name (never
+    // deleted) and a new one made.
+    static Opened Open(const QString& path);
+    ~TapeStore();
+    TapeStore(const TapeStore&) = delete;
+    TapeStore& operator=(const TapeStore&) = delete;
+
+    // The lines of the earlier runs, oldest first, the newest limit of them,
+    // a separator line between runs; read-only lines of no segment.
+    std::vector<TapeLine> History(int limit = kKeptLines) const;
+    // This run's lines from place from on are these.
+    bool Write(std::size_t from, const std::vector<TapeLine>& lines);
+    // テープ消去: every line of every run.
+    bool ClearAll();
+
+private:
+    explicit TapeStore(sqlite3* db);
+    bool Exec(const char* sql) const;
+
+    sqlite3* db_;
+    long long run_ = 0;
+    mutable std::mutex mutex_;
+};
+
+// Writes a store's lines behind the keys: Submit returns at once, a thread of
+// its own writes the newest pending lines in one transaction.
+class TapeWriter {
+public:
+    explicit TapeWriter(std::unique_ptr<TapeStore> store);
+    // Writes what is pending, then ends its thread.
+    ~TapeWriter();
+    TapeWriter(const TapeWriter&) = delete;
+    TapeWriter& operator=(const TapeWriter&) = delete;
+
+    // This run's lines from place from on; an earlier submission not yet
+    // written is merged into this one.
+    void Submit(std::size_t from, std::vector<TapeLine> lines);
+    void ClearAll();
+    TapeStore& store() { return *store_; }
+    // Waits until everything submitted is written (for tests and the end).
+    void Flush();
+
+private:
+    void Loop();
+
+    std::unique_ptr<TapeStore> store_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::condition_variable idle_;
+    bool pending_ = false;
+    bool clear_ = false;
+    bool writing_ = false;
+    bool stop_ = false;
+    std::size_t from_ = 0;
+    std::vector<TapeLine> lines_;  // from from_ on
+    std::thread thread_;
+};
+
+}  // namespace abacor
