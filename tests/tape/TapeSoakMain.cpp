@@ -1,0 +1,48 @@
+// Keys an adding machine's steps into a kept tape as fast as a person might,
+// writing them as the calculator window does (in batches behind the keys),
+// and says after each key how many lines it has and when (ms since the epoch, as date +%s%N
+// tells it), until it is killed. For tests/tape/KillSoak.sh.
+#include <QElapsedTimer>
+#include <QString>
+
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
+#include "calculator/core/CommandTable.h"
+#include "calculator/tape/TapeStore.h"
+
+int main(int argc, char* argv[])
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: abacor_tape_soak DATABASE\n");
+        return 2;
+    }
+    abacor::TapeStore::Opened opened = abacor::TapeStore::Open(QString::fromLocal8Bit(argv[1]));
+    if (!opened.store) {
+        std::fprintf(stderr, "%s\n", opened.problem.toLocal8Bit().constData());
+        return 1;
+    }
+    abacor::TapeWriter writer(std::move(opened.store));
+    const abacor::CalculatorSettings settings = abacor::DefaultSettings();
+    abacor::Calculator calculator(settings);
+    calculator.ResetCalculator(false);
+    abacor::TapeSession session(calculator);
+    QElapsedTimer sinceWrite;
+    sinceWrite.start();
+    for (long key = 0;; ++key) {
+        static const char* const kKeys[] = {"1", "2", "+"};
+        session.Run(*abacor::CommandOfToken(std::string_view(kKeys[key % 3])));
+        if (sinceWrite.elapsed() >= 200) {
+            const std::size_t from = session.TakeChangedFrom();
+            const auto& lines = session.Lines();
+            writer.Submit(from, std::vector<abacor::TapeLine>(lines.begin() + static_cast<std::ptrdiff_t>(from), lines.end()));
+            sinceWrite.restart();
+        }
+        const auto now = std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::system_clock::now().time_since_epoch());
+        std::printf("%zu %lld\n", session.Lines().size(), static_cast<long long>(now.count()));
+        std::fflush(stdout);
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+}
