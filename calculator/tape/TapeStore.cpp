@@ -62,8 +62,9 @@ sqlite3* OpenChecked(const QByteArray& path, bool* broken)
                           sqlite3_step(check) == SQLITE_ROW &&
                           std::string_view(reinterpret_cast<const char*>(sqlite3_column_text(check, 0))) == "ok";
     sqlite3_finalize(check);
-    if (!readable || sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;", nullptr, nullptr,
-                                  nullptr) != SQLITE_OK ||
+    if (!readable ||
+        sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;", nullptr, nullptr, nullptr) !=
+            SQLITE_OK ||
         sqlite3_exec(db, kSchema, nullptr, nullptr, nullptr) != SQLITE_OK) {
         const int code = sqlite3_extended_errcode(db) & 0xFF;
         *broken = !readable || code == SQLITE_NOTADB || code == SQLITE_CORRUPT;
@@ -92,7 +93,8 @@ TapeStore::Opened TapeStore::Open(const QString& path)
     if (sqlite3* db = OpenChecked(file, &broken))
         return {std::unique_ptr<TapeStore>(new TapeStore(db)), {}};
     if (!broken)
-        return {nullptr, QStringLiteral("テープのファイルを開けません（%1）。テープはこの実行の間だけ残ります。").arg(path)};
+        return {nullptr,
+                QStringLiteral("テープのファイルを開けません（%1）。テープはこの実行の間だけ残ります。").arg(path)};
 
     // Kept aside, never deleted: the user may want what it held.
     const QString aside =
@@ -100,7 +102,8 @@ TapeStore::Opened TapeStore::Open(const QString& path)
     for (const char* suffix : {"-wal", "-shm"})
         QFile::rename(path + QLatin1String(suffix), aside + QLatin1String(suffix));
     if (!QFile::rename(path, aside))
-        return {nullptr, QStringLiteral("テープのファイルが壊れていて、別名にできません（%1）。テープはこの実行の間だけ残ります。")
+        return {nullptr, QStringLiteral(
+                             "テープのファイルが壊れていて、別名にできません（%1）。テープはこの実行の間だけ残ります。")
                              .arg(path)};
     const QString problem =
         QStringLiteral("テープのファイルが壊れていたため %1 として残し、新しいテープを始めました。").arg(aside);
@@ -114,9 +117,8 @@ bool TapeStore::Exec(const char* sql) const { return sqlite3_exec(db_, sql, null
 std::vector<TapeLine> TapeStore::History(int limit) const
 {
     const std::lock_guard lock(mutex_);
-    const Statement select = Prepare(db_,
-                                     "SELECT run, step, number, mark, was, time FROM lines WHERE run < ?"
-                                     " ORDER BY run DESC, seq DESC LIMIT ?");
+    const Statement select = Prepare(db_, "SELECT run, step, number, mark, was, time FROM lines WHERE run < ?"
+                                          " ORDER BY run DESC, seq DESC LIMIT ?");
     sqlite3_bind_int64(select.get(), 1, run_);
     sqlite3_bind_int(select.get(), 2, limit);
     std::vector<TapeLine> lines;
@@ -254,7 +256,8 @@ void TapeWriter::Loop()
                 lines_ = std::move(lines);
             } else if (from_ > from) {
                 lines.resize(from_ - from);
-                lines.insert(lines.end(), std::make_move_iterator(lines_.begin()), std::make_move_iterator(lines_.end()));
+                lines.insert(lines.end(), std::make_move_iterator(lines_.begin()),
+                             std::make_move_iterator(lines_.end()));
                 from_ = from;
                 lines_ = std::move(lines);
             }

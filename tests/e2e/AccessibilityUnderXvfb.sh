@@ -33,6 +33,14 @@ kill "$app"; wait "$app" 2>/dev/null
 
 start_program '^Abacor$' "$ABACOR"
 /usr/bin/python3 "$(dirname "$0")/accessibility.py" tape || exit 1
+xdotool windowfocus --sync "$window"
+xdotool key ctrl+q
+for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$app" 2>/dev/null; then
+    echo "FAIL: Ctrl+Q did not end the calculator"; exit 1
+fi
+start_program '^Abacor$' "$ABACOR"
+/usr/bin/python3 "$(dirname "$0")/accessibility.py" tape-again || exit 1
 kill "$app"; wait "$app" 2>/dev/null
 
 start_program 'Abacorの設定' "$EDITOR_BIN"

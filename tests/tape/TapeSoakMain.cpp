@@ -36,11 +36,12 @@ int main(int argc, char* argv[])
         if (sinceWrite.elapsed() >= 200) {
             const std::size_t from = session.TakeChangedFrom();
             const auto& lines = session.Lines();
-            writer.Submit(from, std::vector<abacor::TapeLine>(lines.begin() + static_cast<std::ptrdiff_t>(from), lines.end()));
+            writer.Submit(
+                from, std::vector<abacor::TapeLine>(lines.begin() + static_cast<std::ptrdiff_t>(from), lines.end()));
             sinceWrite.restart();
         }
-        const auto now = std::chrono::duration_cast<std::chrono::milliseconds>(
-            std::chrono::system_clock::now().time_since_epoch());
+        const auto now =
+            std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::system_clock::now().time_since_epoch());
         std::printf("%zu %lld\n", session.Lines().size(), static_cast<long long>(now.count()));
         std::fflush(stdout);
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
