@@ -499,6 +499,8 @@ void CalculatorWindow::ShowClearMenu()
     clearMenu_ = new PopupMenu(kClearMenu, 0, this);
     connect(clearMenu_, &PopupMenu::commandChosen, this, &CalculatorWindow::OnCommand);
     connect(clearMenu_, &QMenu::aboutToShow, this, &CalculatorWindow::OnInitMenuPopup);
+    connect(clearMenu_, &QMenu::aboutToHide, bar_, [this] { bar_->AnnounceOpener(-1); });
+    bar_->AnnounceOpener(0);
     // Bottom-aligned on the top of the soft-key bar, at the left edge.
     clearMenu_->PopupAboveLeft(mapToGlobal(QPoint(0, bar_->geometry().top())));
 }

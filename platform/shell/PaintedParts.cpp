@@ -259,7 +259,7 @@ QAccessible::State PartAccessible::state() const
     state.invisible = !owner_->Widget()->isVisible();
     state.readOnly = part.role == QAccessible::StaticText || part.role == QAccessible::EditableText;
     state.focusable = part.focusable;
-    state.focused = part.focusable && owner_->Widget()->hasFocus();
+    state.focused = part.focusable && (part.focused || owner_->Widget()->hasFocus());
     return state;
 }
 

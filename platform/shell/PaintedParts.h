@@ -27,6 +27,7 @@ struct PaintedPart {
     QString keyBinding{};    // the keyboard key that does what "press" does
     bool focusable = false;  // the window's focus, as a read-only text
     bool selected = false;   // the whole text is selected
+    bool focused = false;    // focusable and the focus, whoever has the widget's
 };
 
 // A widget that paints parts of itself lists them here; its accessible

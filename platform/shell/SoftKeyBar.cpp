@@ -111,14 +111,10 @@ std::vector<PaintedPart> SoftKeyBar::AccessibleParts() const
             QMetaObject::invokeMethod(
                 bar, [bar, key] { bar->Press(key); }, Qt::QueuedConnection);
         };
-        parts.push_back({QAccessible::Button,
-                         texts_[key],
-                         {},
-                         {},
-                         KeyRect(key),
-                         press,
-                         -1,
-                         key == 0 ? QStringLiteral("F1") : QStringLiteral("F2")});
+        PaintedPart part{QAccessible::Button, texts_[key], {}, {},
+                         KeyRect(key),        press,       -1, key == 0 ? QStringLiteral("F1") : QStringLiteral("F2")};
+        part.focusable = part.focused = key == opener_;
+        parts.push_back(std::move(part));
     }
     return parts;
 }
@@ -128,6 +124,13 @@ void SoftKeyBar::PressLeft() { Press(0); }
 void SoftKeyBar::PressRight() { Press(1); }
 
 QString SoftKeyBar::KeyText(int key) const { return key >= 0 && key < 2 ? texts_[key] : QString(); }
+
+void SoftKeyBar::AnnounceOpener(int key)
+{
+    opener_ = key;
+    if (key >= 0)
+        NotifyPartFocused(this, key);
+}
 
 PopupMenu* SoftKeyBar::OpenPopup() const { return popup_ && popup_->isVisible() ? popup_ : nullptr; }
 
@@ -150,10 +153,12 @@ void SoftKeyBar::Press(int key)
         popup_->Hide(id);
     connect(popup_, &PopupMenu::commandChosen, this, &SoftKeyBar::commandChosen);
     connect(popup_, &QMenu::aboutToShow, this, &SoftKeyBar::popupAboutToShow);
+    connect(popup_, &QMenu::aboutToHide, this, [this] { AnnounceOpener(-1); });
     // Above the bar, against the side of the key that opened it.
     popup_->ensurePolished();
     const QPoint corner =
         key == 0 ? mapToGlobal(QPoint(0, 0)) : mapToGlobal(QPoint(width() - popup_->sizeHint().width(), 0));
+    AnnounceOpener(key);
     popup_->PopupAboveLeft(corner);
 }
 

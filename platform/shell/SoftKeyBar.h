@@ -29,6 +29,9 @@ public:
     void PressRight();
     // The popup a soft key opened last, while it is open; null otherwise.
     PopupMenu* OpenPopup() const;
+    // The soft key (0, 1) that opens a menu takes the focus until the menu
+    // closes, so that a screen reader says whose menu it is; -1: none.
+    void AnnounceOpener(int key);
     QString KeyText(int key) const;
 
     void SetBarHeight(int height);
@@ -61,6 +64,7 @@ private:
     int entries_[2] = {-1, -1};
     QString texts_[2];
     QPointer<PopupMenu> popup_;
+    int opener_ = -1;
     QList<int> checked_;
     QList<int> hidden_;
 };

@@ -88,6 +88,7 @@ hears "=" "15"
 say KP_Enter
 hears "~" "15 selected"
 say F2
+hears "~" "メニュー"
 hears "~" "メモリー"
 say 1
 hears "~" "プラス"
