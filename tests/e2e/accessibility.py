@@ -169,10 +169,8 @@ def keys(*names):
     time.sleep(0.5)
 
 
-def tape():
-    """The tape window read and corrected from the keyboard, as a blind user would."""
-    app = application("Abacor")
-    keys("1", "2", "3", "plus", "4", "5", "6", "plus", "7", "8", "9", "Return", "F3")
+def tape_items(app):
+    """The tape list's item names, once F3 has opened it."""
     listing = None
     end = time.time() + 10
     while listing is None and time.time() < end:
@@ -181,7 +179,14 @@ def tape():
     if listing is None:
         dump(app, 60)
         fail("F3 opened no tape list")
-    items = [node.name for node in listing]
+    return [node.name for node in listing]
+
+
+def tape():
+    """The tape window read and corrected from the keyboard, as a blind user would."""
+    app = application("Abacor")
+    keys("1", "2", "3", "plus", "4", "5", "6", "plus", "7", "8", "9", "Return", "F3")
+    items = tape_items(app)
     # This run's lines last, below the earlier runs'.
     if items[-4:] != ["123 ＋  #1", "456 ＋  #2", "789 ＝  #3", "1,368 *"]:
         fail("the tape's items read %s" % items)
@@ -203,14 +208,7 @@ def tape_again():
     """After Ctrl+Q and a new start, the tape still holds the last run's lines."""
     app = application("Abacor")
     keys("F3")
-    listing = None
-    end = time.time() + 10
-    while listing is None and time.time() < end:
-        listing = find(app, "Abacorのテープ", "list")
-        time.sleep(0.2)
-    if listing is None:
-        fail("F3 opened no tape list after the restart")
-    items = [node.name for node in listing]
+    items = tape_items(app)
     if items[-5:] != ["123 ＋", "457 ＋  (訂正前 456)", "789 ＝", "1,369 *", "――――"]:
         fail("after the restart the tape reads %s" % items)
     print("PASS: after Ctrl+Q and a new start the tape reads %s" % items)
