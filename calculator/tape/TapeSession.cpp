@@ -108,9 +108,7 @@ CommandOutcome TapeSession::Run(const Command& command)
     }
     changedFrom_ = std::min(changedFrom_, lines_.size());
     log_.push_back({&command, {}, QDateTime::currentMSecsSinceEpoch()});
-    const CalculatorState before = calculator_.state();
-    const CommandOutcome outcome = RunCommand(calculator_, command);
-    Observe(log_.size() - 1, before);
+    const CommandOutcome outcome = Apply(log_.size() - 1);
     if (IsKey(&command, KeyId::AllClear))
         StartSegment();
     return outcome;
@@ -129,14 +127,16 @@ bool TapeSession::Paste(QStringView text)
     return true;
 }
 
-void TapeSession::Apply(std::size_t index)
+CommandOutcome TapeSession::Apply(std::size_t index)
 {
     const CalculatorState before = calculator_.state();
+    CommandOutcome outcome = CommandOutcome::Calculated;
     if (const Command* command = log_[index].command)
-        RunCommand(calculator_, *command);
+        outcome = RunCommand(calculator_, *command);
     else
         static_cast<void>(calculator_.PasteNumber(log_[index].paste));
     Observe(index, before);
+    return outcome;
 }
 
 void TapeSession::Observe(std::size_t index, const CalculatorState& before)

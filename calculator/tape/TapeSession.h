@@ -83,7 +83,7 @@ private:
     };
 
     // Runs the segment's command at index, then observes it.
-    void Apply(std::size_t index);
+    CommandOutcome Apply(std::size_t index);
     // What the command at index did, given the state before it.
     void Observe(std::size_t index, const CalculatorState& before);
     void AddStep(TapeStep step, const QString& shown);

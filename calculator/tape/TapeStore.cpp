@@ -208,6 +208,14 @@ void TapeWriter::Submit(std::size_t from, std::vector<TapeLine> lines)
     wake_.notify_one();
 }
 
+void TapeWriter::SubmitChangesOf(TapeSession& session)
+{
+    const std::size_t from = session.TakeChangedFrom();
+    const std::vector<TapeLine>& lines = session.Lines();
+    if (from < lines.size())
+        Submit(from, std::vector<TapeLine>(lines.begin() + static_cast<std::ptrdiff_t>(from), lines.end()));
+}
+
 void TapeWriter::ClearAll()
 {
     {

@@ -63,6 +63,8 @@ public:
     // This run's lines from place from on; an earlier submission not yet
     // written is merged into this one.
     void Submit(std::size_t from, std::vector<TapeLine> lines);
+    // The session's lines changed since the last call.
+    void SubmitChangesOf(TapeSession& session);
     void ClearAll();
     TapeStore& store() { return *store_; }
     // Waits until everything submitted is written (for tests and the end).

@@ -30,9 +30,6 @@ namespace abacor {
 namespace {
 // Lines go to the disk at most this long after their key.
 constexpr int kTapeWriteMilliseconds = 200;
-}  // namespace
-
-namespace {
 constexpr char16_t kPhoneStatusKey[] = u"\\Software\\Sharp\\PhoneStatus";
 // How long a key pressed by assistive technology shows pressed.
 constexpr int kAssistivePressMilliseconds = 150;
@@ -81,13 +78,16 @@ void CalculatorWindow::OpenTapeStore(const QString& path)
 
 void CalculatorWindow::WriteTapeNow()
 {
-    if (!tapeWriter_ || !tape_)
-        return;
-    const std::size_t from = tape_->TakeChangedFrom();
-    const std::vector<TapeLine>& lines = tape_->Lines();
-    if (from < lines.size())
-        tapeWriter_->Submit(from,
-                            std::vector<TapeLine>(lines.begin() + static_cast<std::ptrdiff_t>(from), lines.end()));
+    if (tapeWriter_ && tape_)
+        tapeWriter_->SubmitChangesOf(*tape_);
+}
+
+void CalculatorWindow::FollowTape()
+{
+    if (tapeWindow_ && tapeWindow_->isVisible())
+        tapeWindow_->Follow();
+    if (tapeWriter_ && !tapeWrite_->isActive())
+        tapeWrite_->start();
 }
 
 void CalculatorWindow::Initialise()
@@ -208,8 +208,10 @@ void CalculatorWindow::OnSettingChange() { LayoutWindow(); }
 DisplayTexts CalculatorWindow::Texts() const
 {
     const CalculatorState& state = calculator_.state();
-    return {state.displayText, state.resultText, state.memoryText, state.operatorText,
-            (calculator_.Annunciators(true) << tape_->CheckAnnunciator()).join(u' ').trimmed()};
+    QStringList lit = calculator_.Annunciators(true);
+    if (const QString check = tape_->CheckAnnunciator(); !check.isEmpty())
+        lit << check;
+    return {state.displayText, state.resultText, state.memoryText, state.operatorText, lit.join(u' ')};
 }
 
 void CalculatorWindow::Invalidate(DisplayRegion region)
@@ -458,10 +460,7 @@ CommandOutcome CalculatorWindow::Run(const Command& command)
     const CommandOutcome outcome = tape_->Run(command);
     if (tape_->CheckAnnunciator() != check)
         Invalidate(DisplayRegion::DisplayBox);
-    if (tapeWindow_ && tapeWindow_->isVisible())
-        tapeWindow_->Follow();
-    if (tapeWriter_ && !tapeWrite_->isActive())
-        tapeWrite_->start();
+    FollowTape();
     return outcome;
 }
 
@@ -541,10 +540,7 @@ void CalculatorWindow::OnCopyNumber()
 void CalculatorWindow::OnPaste()
 {
     if (tape_->Paste(ClipboardText())) {
-        if (tapeWindow_ && tapeWindow_->isVisible())
-            tapeWindow_->Follow();
-        if (tapeWriter_ && !tapeWrite_->isActive())
-            tapeWrite_->start();
+        FollowTape();
         return;
     }
     // Refused, with nothing changed: the display flashes once, as a key does,

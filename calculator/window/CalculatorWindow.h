@@ -117,6 +117,8 @@ private:
     void PressFromAssistive(KeyId key);
     // A command through the tape; the check's annunciator repainted when it changed.
     CommandOutcome Run(const Command& command);
+    // After the tape changed: the tape window follows, a write is due.
+    void FollowTape();
     // The key shown pressed, if any, as it was.
     void ReleaseHeldKey();
     void Invalidate(DisplayRegion region) override;

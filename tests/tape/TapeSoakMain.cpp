@@ -34,10 +34,7 @@ int main(int argc, char* argv[])
         static const char* const kKeys[] = {"1", "2", "+"};
         session.Run(*abacor::CommandOfToken(std::string_view(kKeys[key % 3])));
         if (sinceWrite.elapsed() >= 200) {
-            const std::size_t from = session.TakeChangedFrom();
-            const auto& lines = session.Lines();
-            writer.Submit(
-                from, std::vector<abacor::TapeLine>(lines.begin() + static_cast<std::ptrdiff_t>(from), lines.end()));
+            writer.SubmitChangesOf(session);
             sinceWrite.restart();
         }
         const auto now =
