@@ -15,6 +15,8 @@ namespace {
 constexpr FlagBox kFlagBoxes[] = {
     {IdcGrandTotal, &CalculatorSettings::GrandTotalFlg},
     {IdcDeskTax, &CalculatorSettings::DeskTaxFlg},
+    {IdcTapeKeep, &CalculatorSettings::TapeKeepFlg},
+    {IdcKeepState, &CalculatorSettings::KeepStateFlg},
 };
 
 struct ListBinding {

@@ -46,7 +46,7 @@ enum ControlId : int {
     IdcRedSlider = 1033, IdcGreenSlider = 1034, IdcBlueSlider = 1035,
     IdcChooseColor = 1036,
     IdcRoundSelector = 1040, IdcDecimalSelector = 1041, IdcGrandTotal = 1042, IdcDeskTax = 1043,
-    IdcTaxSlider2 = 1044, IdcTaxRate2 = 1045, IdcPreset = 1046,
+    IdcTaxSlider2 = 1044, IdcTaxRate2 = 1045, IdcPreset = 1046, IdcTapeKeep = 1047, IdcKeepState = 1048,
 };
 // clang-format on
 
@@ -84,7 +84,7 @@ inline constexpr std::array<ControlTemplate, 14> kPage3Controls{{
     {IdcTaxRate, ControlKind::Static, u"99.99%", 115, 88, 21, 14},
 }};
 
-inline constexpr std::array<ControlTemplate, 9> kPage4Controls{{
+inline constexpr std::array<ControlTemplate, 11> kPage4Controls{{
     {0, ControlKind::Static, u"ラウンドセレクター：", 4, 8, 62, 12},
     {IdcRoundSelector, ControlKind::DropDownList, u"", 68, 6, 66, 60},
     {0, ControlKind::Static, u"小数点セレクター：", 4, 26, 62, 12},
@@ -94,6 +94,8 @@ inline constexpr std::array<ControlTemplate, 9> kPage4Controls{{
     {0, ControlKind::Static, u"税率２：", 3, 76, 32, 12},
     {IdcTaxSlider2, ControlKind::Slider, u"", 36, 74, 78, 13},
     {IdcTaxRate2, ControlKind::Static, u"99.99%", 115, 76, 21, 14},
+    {IdcTapeKeep, ControlKind::CheckBox, u"テープを終了後も残す", 4, 96, 128, 10},
+    {IdcKeepState, ControlKind::CheckBox, u"メモリー・GT・税率を次回に引き継ぐ", 4, 110, 132, 10},
 }};
 
 inline constexpr std::array<ControlTemplate, 9> kColorDialogControls{{

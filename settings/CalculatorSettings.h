@@ -45,6 +45,9 @@ struct CalculatorSettings {
     std::uint32_t GrandTotalFlg;
     std::uint32_t DeskTaxFlg;
     std::uint32_t TaxPercent2;
+    // The tape: kept across runs, and the calculator's state with it.
+    std::uint32_t TapeKeepFlg;
+    std::uint32_t KeepStateFlg;
 
     friend bool operator==(const CalculatorSettings&, const CalculatorSettings&) = default;
 };
@@ -57,7 +60,7 @@ struct SettingDescriptor {
     std::uint32_t maximum = 0xFFFFFFFFu;
 };
 
-inline constexpr int kSettingCount = 35;
+inline constexpr int kSettingCount = 37;
 
 // Table order is load and save order.
 inline constexpr std::array<SettingDescriptor, kSettingCount> kSettingsTable{{
@@ -96,6 +99,8 @@ inline constexpr std::array<SettingDescriptor, kSettingCount> kSettingsTable{{
     {"GrandTotalFlg", &CalculatorSettings::GrandTotalFlg, 0, 1},
     {"DeskTaxFlg", &CalculatorSettings::DeskTaxFlg, 0, 1},
     {"TaxPercent2", &CalculatorSettings::TaxPercent2, 800, 2000},
+    {"TapeKeepFlg", &CalculatorSettings::TapeKeepFlg, 1, 1},
+    {"KeepStateFlg", &CalculatorSettings::KeepStateFlg, 0, 1},
 }};
 
 // The key groups the editor colours separately.

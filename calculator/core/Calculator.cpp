@@ -323,6 +323,33 @@ void Calculator::ShowFinishedEntry(double value)
         state_.entryState = EntryState::Operand;
 }
 
+KeptState Calculator::Kept() const
+{
+    return {state_.memoryValue, StripGrouping(state_.memoryText),
+            state_.lastAnswer,  StripGrouping(state_.lastAnswerText),
+            state_.grandTotal,  state_.secondRate};
+}
+
+void Calculator::Restore(const KeptState& kept)
+{
+    // The text as kept when it is the value's, else the value as shown.
+    const auto shown = [](double value, const QString& plain) -> std::optional<RoundedValue> {
+        if (PastedNumber(plain) == plain && TextToValue(plain) == value)
+            return RoundedValue{value, plain};
+        return Shown(value);
+    };
+    const std::optional<RoundedValue> memory = shown(kept.memory, kept.memoryText);
+    state_.memoryValue = memory ? memory->value : 0.0;
+    state_.memoryText = GroupDigits(memory ? memory->text : QStringLiteral("0"), GroupingMode::Always, true);
+    const std::optional<RoundedValue> answer = shown(kept.lastAnswer, kept.lastAnswerText);
+    state_.lastAnswer = answer ? answer->value : 0.0;
+    state_.lastAnswerText = Grouped(answer ? answer->text : QStringLiteral("0"), GroupingMode::Display);
+    state_.grandTotal = Shown(kept.grandTotal) ? kept.grandTotal : 0.0;
+    state_.secondRate = kept.secondRate;
+    Repaint(DisplayRegion::MemoryBox);
+    Repaint(DisplayRegion::DisplayBox);
+}
+
 QStringList Calculator::Annunciators(bool withSelector) const
 {
     QStringList lit;

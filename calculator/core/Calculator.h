@@ -63,6 +63,12 @@ public:
     void OnRateSwitch();
     void EnterDoubleZero();
 
+    // What a next run may start from.
+    KeptState Kept() const;
+    // Starts from a kept state; a value the display could not show (a file
+    // edited by hand, a damaged one) starts afresh instead.
+    void Restore(const KeptState& kept);
+
     // The lit annunciators: the selector (when asked for), the second rate
     // ("税8%"), "GT" and "税額".
     QStringList Annunciators(bool withSelector) const;

@@ -37,6 +37,19 @@ struct CalculatorState {
     bool taxAmountShown = false;
 };
 
+// What may be kept from one run to the next: memory, last answer, grand
+// total and the rate chosen. Texts are plain (no grouping).
+struct KeptState {
+    double memory = 0.0;
+    QString memoryText = QStringLiteral("0");
+    double lastAnswer = 0.0;
+    QString lastAnswerText = QStringLiteral("0");
+    double grandTotal = 0.0;
+    bool secondRate = false;
+
+    friend bool operator==(const KeptState&, const KeptState&) = default;
+};
+
 // The display regions an operation asks to have repainted.
 enum class DisplayRegion { DisplayBox, ResultBox, MemoryBox, OperatorRect };
 

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <optional>
 
 namespace abacor {
 
@@ -17,7 +18,9 @@ constexpr char kSchema[] =
     "CREATE TABLE IF NOT EXISTS runs(run INTEGER PRIMARY KEY AUTOINCREMENT, started INTEGER NOT NULL);"
     "CREATE TABLE IF NOT EXISTS lines(id INTEGER PRIMARY KEY AUTOINCREMENT, run INTEGER NOT NULL,"
     " seq INTEGER NOT NULL, segment INTEGER, step INTEGER, number TEXT, mark TEXT, was TEXT, time INTEGER,"
-    " UNIQUE(run, seq));";
+    " UNIQUE(run, seq));"
+    "CREATE TABLE IF NOT EXISTS kept(id INTEGER PRIMARY KEY CHECK(id = 1), memory REAL, memory_text TEXT,"
+    " last_answer REAL, last_answer_text TEXT, grand_total REAL, second_rate INTEGER);";
 
 // The mark of the line between two runs of the program.
 constexpr char16_t kRunMark[] = u"――――";
@@ -173,6 +176,33 @@ bool TapeStore::Write(std::size_t from, const std::vector<TapeLine>& lines)
     return Exec("COMMIT");
 }
 
+std::optional<KeptState> TapeStore::LoadState() const
+{
+    const std::lock_guard lock(mutex_);
+    const Statement select =
+        Prepare(db_, "SELECT memory, memory_text, last_answer, last_answer_text, grand_total, second_rate FROM kept");
+    if (sqlite3_step(select.get()) != SQLITE_ROW)
+        return std::nullopt;
+    return KeptState{sqlite3_column_double(select.get(), 0), ColumnText(select.get(), 1),
+                     sqlite3_column_double(select.get(), 2), ColumnText(select.get(), 3),
+                     sqlite3_column_double(select.get(), 4), sqlite3_column_int(select.get(), 5) != 0};
+}
+
+bool TapeStore::SaveState(const KeptState& state)
+{
+    const std::lock_guard lock(mutex_);
+    const Statement save =
+        Prepare(db_, "INSERT OR REPLACE INTO kept(id, memory, memory_text, last_answer, last_answer_text,"
+                     " grand_total, second_rate) VALUES(1, ?, ?, ?, ?, ?, ?)");
+    sqlite3_bind_double(save.get(), 1, state.memory);
+    BindText(save.get(), 2, state.memoryText);
+    sqlite3_bind_double(save.get(), 3, state.lastAnswer);
+    BindText(save.get(), 4, state.lastAnswerText);
+    sqlite3_bind_double(save.get(), 5, state.grandTotal);
+    sqlite3_bind_int(save.get(), 6, state.secondRate ? 1 : 0);
+    return sqlite3_step(save.get()) == SQLITE_DONE;
+}
+
 bool TapeStore::ClearAll()
 {
     const std::lock_guard lock(mutex_);
@@ -204,6 +234,7 @@ void TapeWriter::Submit(std::size_t from, std::vector<TapeLine> lines)
             lines_ = std::move(lines);
         }
         pending_ = true;
+        haveLines_ = true;
     }
     wake_.notify_one();
 }
@@ -214,6 +245,18 @@ void TapeWriter::SubmitChangesOf(TapeSession& session)
     const std::vector<TapeLine>& lines = session.Lines();
     if (from < lines.size())
         Submit(from, std::vector<TapeLine>(lines.begin() + static_cast<std::ptrdiff_t>(from), lines.end()));
+}
+
+void TapeWriter::SubmitState(const KeptState& state)
+{
+    {
+        const std::lock_guard lock(mutex_);
+        if (state == savedState_ && !state_)
+            return;
+        state_ = state;
+        pending_ = true;
+    }
+    wake_.notify_one();
 }
 
 void TapeWriter::ClearAll()
@@ -242,22 +285,34 @@ void TapeWriter::Loop()
         if (!pending_ && stop_)
             return;
         const bool clear = std::exchange(clear_, false);
+        const bool haveLines = std::exchange(haveLines_, false);
         const std::size_t from = from_;
         std::vector<TapeLine> lines = std::move(lines_);
         lines_.clear();
+        const std::optional<KeptState> state = std::exchange(state_, std::nullopt);
         pending_ = false;
         writing_ = true;
         lock.unlock();
         if (clear)
             static_cast<void>(store_->ClearAll());
-        const bool written = store_->Write(from, lines);
+        const bool written = !haveLines || store_->Write(from, lines);
+        const bool stateSaved = !state || store_->SaveState(*state);
         lock.lock();
         writing_ = false;
+        if (state && stateSaved)
+            savedState_ = *state;
+        else if (state && !state_ && !stop_)
+            state_ = state;  // tried again below, unless a newer one came
+        if (written && !stateSaved && !stop_) {
+            pending_ = true;
+            wake_.wait_for(lock, std::chrono::milliseconds(500), [this] { return stop_; });
+            continue;
+        }
         if (!written && !stop_) {
             // Tried again a little later (another program may hold the
             // database), with whatever came in meanwhile.
-            if (!pending_ || from_ >= from + lines.size()) {
-                if (pending_)
+            if (!haveLines_ || from_ >= from + lines.size()) {
+                if (haveLines_)
                     lines.insert(lines.end(), std::make_move_iterator(lines_.begin()),
                                  std::make_move_iterator(lines_.end()));
                 from_ = from;
@@ -270,6 +325,7 @@ void TapeWriter::Loop()
                 lines_ = std::move(lines);
             }
             pending_ = true;
+            haveLines_ = true;
             wake_.wait_for(lock, std::chrono::milliseconds(500), [this] { return stop_; });
             continue;
         }

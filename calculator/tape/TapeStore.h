@@ -5,6 +5,7 @@
 #include <condition_variable>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -40,6 +41,9 @@ public:
     bool Write(std::size_t from, const std::vector<TapeLine>& lines);
     // テープ消去: every line of every run.
     bool ClearAll();
+    // The calculator's state kept for the next run; none before the first.
+    std::optional<KeptState> LoadState() const;
+    bool SaveState(const KeptState& state);
 
 private:
     explicit TapeStore(sqlite3* db);
@@ -65,6 +69,8 @@ public:
     void Submit(std::size_t from, std::vector<TapeLine> lines);
     // The session's lines changed since the last call.
     void SubmitChangesOf(TapeSession& session);
+    // The state to keep; written with the next batch unless unchanged.
+    void SubmitState(const KeptState& state);
     void ClearAll();
     TapeStore& store() { return *store_; }
     // Waits until everything submitted is written (for tests and the end).
@@ -78,11 +84,14 @@ private:
     std::condition_variable wake_;
     std::condition_variable idle_;
     bool pending_ = false;
+    bool haveLines_ = false;  // lines_ from from_ on are to be written
     bool clear_ = false;
     bool writing_ = false;
     bool stop_ = false;
     std::size_t from_ = 0;
     std::vector<TapeLine> lines_;  // from from_ on
+    std::optional<KeptState> state_;
+    std::optional<KeptState> savedState_;  // as the database holds it
     std::thread thread_;
 };
 

@@ -69,17 +69,36 @@ CalculatorWindow::~CalculatorWindow() { WriteTapeNow(); }
 
 void CalculatorWindow::OpenTapeStore(const QString& path)
 {
+    const bool keepTape = FlagOn(settings_.TapeKeepFlg);
+    const bool keepState = FlagOn(settings_.KeepStateFlg);
+    if (!keepTape)
+        tapeProblem_ = QStringLiteral("テープを終了後も残さない設定です。テープはこの実行の間だけ残ります。");
+    if (!keepTape && !keepState)
+        return;
     TapeStore::Opened opened = TapeStore::Open(path);
-    tapeProblem_ = opened.problem;
-    if (opened.store)
-        tapeWriter_ = std::make_unique<TapeWriter>(std::move(opened.store));
+    if (!opened.problem.isEmpty())
+        tapeProblem_ = opened.problem;
+    if (!opened.store)
+        return;
+    // Only a calculator nothing was keyed into yet starts from a kept state.
+    if (keepState && tape_->Lines().empty())
+        if (const std::optional<KeptState> kept = opened.store->LoadState()) {
+            calculator_.Restore(*kept);
+            tape_.emplace(calculator_);
+            InvalidateRect(ClientRect(), true);
+        }
+    tapeWriter_ = std::make_unique<TapeWriter>(std::move(opened.store));
     WriteTapeNow();
 }
 
 void CalculatorWindow::WriteTapeNow()
 {
-    if (tapeWriter_ && tape_)
+    if (!tapeWriter_ || !tape_)
+        return;
+    if (FlagOn(settings_.TapeKeepFlg))
         tapeWriter_->SubmitChangesOf(*tape_);
+    if (FlagOn(settings_.KeepStateFlg))
+        tapeWriter_->SubmitState(calculator_.Kept());
 }
 
 void CalculatorWindow::FollowTape()
@@ -473,7 +492,8 @@ void CalculatorWindow::ToggleTape()
         return;
     }
     if (!tapeWindow_) {
-        tapeWindow_ = new TapeWindow(*tape_, tapeWriter_ ? tapeWriter_->store().History() : std::vector<TapeLine>{},
+        const bool kept = tapeWriter_ && FlagOn(settings_.TapeKeepFlg);
+        tapeWindow_ = new TapeWindow(*tape_, kept ? tapeWriter_->store().History() : std::vector<TapeLine>{},
                                      tapeProblem_, settings_, this);
         // A correction re-ran the calculator: everything is shown anew.
         connect(tapeWindow_, &TapeWindow::corrected, this, [this] {
@@ -481,7 +501,7 @@ void CalculatorWindow::ToggleTape()
             WriteTapeNow();
         });
         connect(tapeWindow_, &TapeWindow::cleared, this, [this] {
-            if (tapeWriter_)
+            if (tapeWriter_ && FlagOn(settings_.TapeKeepFlg))
                 tapeWriter_->ClearAll();
         });
     }

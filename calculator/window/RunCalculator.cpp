@@ -38,12 +38,18 @@ int RunCalculator(int argc, char* argv[])
             window.resize(FittingSize(window.size(), screen->availableGeometry()));
     }
     window.SetStayOnTop(placement && placement->onTop);
-    window.show();
-    // The kept tape after the first frame: start-up waits for no disk.
-    QTimer::singleShot(0, &window, [&window] {
+    // A kept state is shown in the first frame; the tape alone comes after
+    // it, so that start-up waits for no disk.
+    const auto openTape = [&window] {
         if (const QString tape = TapeFile(); !tape.isEmpty())
             window.OpenTapeStore(tape);
-    });
+    };
+    const bool keepState = FlagOn(window.settings().KeepStateFlg);
+    if (keepState)
+        openTape();
+    window.show();
+    if (!keepState)
+        QTimer::singleShot(0, &window, openTape);
     const int status = application.exec();
     // Where it was, for the next start; a state folder that cannot be
     // written costs only that.

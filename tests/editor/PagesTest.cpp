@@ -298,6 +298,9 @@ TEST_F(Page4, TheDeskControlsWriteTheRecord)
     emit places->activated(5);
     Click(p4.controls().Check(IdcGrandTotal));
     Click(p4.controls().Check(IdcDeskTax));
+    EXPECT_TRUE(p4.controls().Check(IdcTapeKeep)->isChecked()) << "the tape is kept by default";
+    Click(p4.controls().Check(IdcTapeKeep));
+    Click(p4.controls().Check(IdcKeepState));
     QSlider* rate = p4.controls().Slider(IdcTaxSlider2);
     EXPECT_EQ(p4.controls().Label(IdcTaxRate2)->text(), QStringLiteral("08.00%"));
     rate->triggerAction(QAbstractSlider::SliderSingleStepAdd);
@@ -308,6 +311,8 @@ TEST_F(Page4, TheDeskControlsWriteTheRecord)
     EXPECT_EQ(edited.GrandTotalFlg, 1u);
     EXPECT_EQ(edited.DeskTaxFlg, 1u);
     EXPECT_EQ(edited.TaxPercent2, 801u);
+    EXPECT_EQ(edited.TapeKeepFlg, 0u);
+    EXPECT_EQ(edited.KeepStateFlg, 1u);
     // Named through their labels.
     for (QWidget* control :
          {static_cast<QWidget*>(round), static_cast<QWidget*>(places), static_cast<QWidget*>(rate)}) {

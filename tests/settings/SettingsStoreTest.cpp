@@ -88,10 +88,12 @@ TEST_F(SettingsStore, MissingAndUnreadableValuesTakeTheirOwnDefaults)
 
 TEST_F(SettingsStore, DeskSettingsLoadWithinTheirRangesAndSaveBackUnchanged)
 {
-    WriteStoreFile("[General]\nRoundSelector=3\nDecimalSelector=6\nGrandTotalFlg=1\nDeskTaxFlg=2\nTaxPercent2=2001\n");
+    WriteStoreFile("[General]\nRoundSelector=3\nDecimalSelector=6\nGrandTotalFlg=1\nDeskTaxFlg=2\nTaxPercent2=2001\n"
+                   "TapeKeepFlg=0\nKeepStateFlg=2\n");
     CalculatorSettings expected = DefaultSettings();
     expected.RoundSelector = 3;
     expected.GrandTotalFlg = 1;
+    expected.TapeKeepFlg = 0;
     EXPECT_EQ(LoadSettings(), expected) << "out of range: the default";
 
     QByteArray file = "[General]\n";
@@ -100,6 +102,7 @@ TEST_F(SettingsStore, DeskSettingsLoadWithinTheirRangesAndSaveBackUnchanged)
     stored.DecimalSelector = 5;
     stored.DeskTaxFlg = 1;
     stored.TaxPercent2 = 1000;
+    stored.KeepStateFlg = 1;
     for (const SettingDescriptor& entry : kSettingsTable)
         file += QByteArray(entry.name.data(), qsizetype(entry.name.size())) + '=' +
                 QByteArray::number(stored.*entry.field) + '\n';

@@ -8,6 +8,8 @@
 
 #include "calculator/tape/TapeStore.h"
 
+#include <cmath>
+
 namespace abacor::test {
 namespace {
 
@@ -82,6 +84,31 @@ TEST(TapeStore, ABrokenFileIsKeptAsideAndAFolderThatCannotHoldItLeavesTheTapeInM
     TapeStore::Opened nowhere = TapeStore::Open(QStringLiteral("/dev/null/tape.db"));
     EXPECT_FALSE(nowhere.store);
     EXPECT_FALSE(nowhere.problem.isEmpty());
+}
+
+TEST(TapeStore, TheKeptStateComesBackAndWhatCannotBeShownStartsAfresh)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("tape.db"));
+    const KeptState kept{-1234.5, QStringLiteral("-1234.50"), 0.1, QStringLiteral("0.1"), 99.99, true};
+    {
+        TapeStore::Opened opened = TapeStore::Open(path);
+        EXPECT_FALSE(opened.store->LoadState()) << "nothing kept yet";
+        TapeWriter writer(std::move(opened.store));
+        writer.SubmitState(KeptState{});
+        writer.SubmitState(kept);
+    }
+    EXPECT_EQ(TapeStore::Open(path).store->LoadState(), kept);
+
+    const CalculatorSettings settings = DefaultSettings();
+    Calculator calculator(settings);
+    calculator.Restore(kept);
+    EXPECT_EQ(calculator.Kept(), kept);
+    EXPECT_EQ(calculator.state().memoryText, QStringLiteral("-1,234.50"));
+    // A damaged or hand-edited file: texts that are not the value's, values
+    // the display cannot show.
+    calculator.Restore({2.5, QStringLiteral("ERROR"), 1e13, QStringLiteral("1e13"), std::nan(""), false});
+    EXPECT_EQ(calculator.Kept(), (KeptState{2.5, QStringLiteral("2.5"), 0.0, QStringLiteral("0"), 0.0, false}));
 }
 
 }  // namespace

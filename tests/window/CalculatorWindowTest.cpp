@@ -7,6 +7,7 @@
 #include <QItemSelectionModel>
 #include <QListView>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <QAccessible>
@@ -449,6 +450,49 @@ TEST_F(Window, TheTapeWindowShowsCorrectsCopiesAndExports)
 
     QTest::keyClick(&dlg(), Qt::Key_F3);
     EXPECT_FALSE(tape->isVisible());
+}
+
+TEST_F(Window, KeptStateAndTapeFollowTheirSettings)
+{
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("tape.db"));
+    CalculatorSettings settings = DefaultSettings();
+    settings.KeepStateFlg = 1;
+    settings.GrandTotalFlg = 1;
+    settings.CommaFormatFlg = 1;
+    Open(settings);
+    dlg().OpenTapeStore(path);
+    for (const char16_t* typed : {u"1", u"2", u"3", u"4", u"*", u"2"})
+        dlg().OnKeyDown(0, QStringView(typed));
+    dlg().OnCommand(IdOK);
+    dlg().OnCommand(IdMemoryPlus);
+    dlg().OnCommand(IdRateSwitch);
+    const KeptState kept = dlg().calculator().Kept();
+    dialog_.reset();  // written at the end
+
+    settings.TapeKeepFlg = 0;
+    Open(settings);
+    dlg().OpenTapeStore(path);
+    EXPECT_EQ(dlg().calculator().Kept(), kept);
+    EXPECT_EQ(state().memoryText, QStringLiteral("2,468"));
+    EXPECT_EQ(state().lastAnswerText, QStringLiteral("2,468"));
+    EXPECT_EQ(display(), QStringLiteral("0")) << "only what is kept comes back";
+    dlg().OnCommand(IdMemoryClear);
+    dialog_.reset();
+
+    settings.KeepStateFlg = 0;
+    settings.TapeKeepFlg = 1;
+    Open(settings);
+    dlg().OpenTapeStore(path);
+    EXPECT_EQ(state().memoryText, QStringLiteral("0")) << "afresh, as designed";
+    dlg().ToggleTape();
+    EXPECT_EQ(dlg().tapeWindow()->model().rowCount(), 4 + 1) << "the first run's lines, none of the second's";
+    dialog_.reset();
+    settings.KeepStateFlg = 1;
+    Open(settings);
+    dlg().OpenTapeStore(path);
+    EXPECT_EQ(state().memoryText, QStringLiteral("0")) << "a memory cleared is kept cleared";
+    EXPECT_EQ(state().grandTotal, kept.grandTotal);
 }
 
 TEST_F(Window, VersionBoxAndExit)
