@@ -8,14 +8,15 @@ set(allowed_look "look;settings;platform")
 set(allowed_calculator/display "calculator/display;calculator/keys;look;settings;platform")
 set(allowed_calculator/core "calculator/core;calculator/keys;calculator/engine;settings")
 set(allowed_calculator/tape "calculator/tape;calculator/core;calculator/keys;calculator/engine;settings")
-set(allowed_calculator/window "calculator/window;calculator/tape;calculator/core;calculator/display;look;calculator/keys;calculator/engine;settings;platform")
+set(allowed_calculator/printing "calculator/printing")
+set(allowed_calculator/window "calculator/window;calculator/printing;calculator/tape;calculator/core;calculator/display;look;calculator/keys;calculator/engine;settings;platform")
 set(allowed_editor "editor;look;settings;platform")
 set(allowed_tools/abacor-calc "tools/abacor-calc;calculator/tape;calculator/core;calculator/keys;calculator/engine;settings;platform/store")
 set(allowed_tools/abacor-render "tools/abacor-render;calculator;editor;look;settings;platform")
 set(allowed_tools/embed-icon "tools/embed-icon")
 
 set(faults "")
-foreach(folder calculator/engine platform settings look calculator/keys calculator/display calculator/core calculator/tape calculator/window editor
+foreach(folder calculator/engine platform settings look calculator/keys calculator/display calculator/core calculator/tape calculator/printing calculator/window editor
                tools/abacor-calc tools/abacor-render tools/embed-icon)
   file(GLOB_RECURSE sources "${SOURCE}/${folder}/*.h" "${SOURCE}/${folder}/*.cpp")
   foreach(source ${sources})

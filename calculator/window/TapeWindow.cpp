@@ -11,6 +11,7 @@
 
 #include "calculator/engine/Grouping.h"
 #include "calculator/tape/TapeCsv.h"
+#include "calculator/window/TapePrinter.h"
 #include "platform/drawing/Color.h"
 #include "platform/shell/Clipboard.h"
 #include "platform/shell/MessageBox.h"
@@ -142,6 +143,7 @@ TapeWindow::TapeWindow(TapeSession& session, std::vector<TapeLine> history, cons
 
     auto* bar = new QToolBar(this);
     bar->addAction(QStringLiteral("エクスポート…"), this, &TapeWindow::OnExport);
+    bar->addAction(QStringLiteral("印刷…"), this, [this] { static_cast<void>(Print()); });
     bar->addAction(QStringLiteral("テープ消去"), this, &TapeWindow::ClearTape);
     auto* copy = new QAction(this);
     copy->setShortcut(QKeySequence::Copy);
@@ -231,6 +233,15 @@ void TapeWindow::OnExport()
                                                       QStringLiteral("CSV (*.csv)"));
     if (!path.isEmpty())
         static_cast<void>(ExportTo(path));
+}
+
+bool TapeWindow::Print(const QString& pdfPath)
+{
+    QString error;
+    if (PrintTape(this, model_->AllLines(), session_.Segment(), pdfPath, &error) != PrintOutcome::Failed)
+        return true;
+    ShowMessageBox(this, QStringLiteral("印刷できませんでした。\n") + error, StyleOk);
+    return false;
 }
 
 void TapeWindow::ClearTape()

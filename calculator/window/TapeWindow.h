@@ -47,7 +47,8 @@ private:
 
 // The tape window, "Abacorのテープ": beside the calculator, in its display's
 // colours, the newest line in view. Enter on a step corrects it, Ctrl+C
-// copies the selected lines; "エクスポート…" writes CSV, "テープ消去" clears.
+// copies the selected lines; "エクスポート…" writes CSV, "印刷…" prints,
+// "テープ消去" clears.
 class TapeWindow : public QWidget {
     Q_OBJECT
 public:
@@ -61,6 +62,9 @@ public:
     QString SelectedText() const;
     // Writes the tape as CSV; false (and the user told) when it could not.
     bool ExportTo(const QString& path);
+    // Prints the tape: to pdfPath without a dialog, or (empty) through the
+    // print dialog; false (and the user told) when it failed.
+    bool Print(const QString& pdfPath = {});
     void ClearTape();
     // After a key: the new lines, scrolled into view.
     void Follow();

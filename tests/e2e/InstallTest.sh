@@ -24,6 +24,9 @@ for file in bin/Abacor bin/AbacorSet bin/abacor-calc bin/abacor-render \
             share/doc/abacor/copyright; do
     [ -e "$usr/$file" ] || fail "not installed: $file"
 done
+# The print module, where the programs look for it: bin/../<libdir>/abacor.
+module=$(cd "$usr" && find lib* -name libabacor-print.so)
+case "$module" in lib*/abacor/libabacor-print.so) ;; *) fail "print module not installed: '$module'" ;; esac
 desktop-file-validate "$usr"/share/applications/*.desktop || fail "desktop-file-validate"
 appstreamcli validate --no-net "$usr"/share/metainfo/*.xml || fail "appstreamcli validate"
 

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QItemSelectionModel>
 #include <QListView>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -447,6 +448,21 @@ TEST_F(Window, TheTapeWindowShowsCorrectsCopiesAndExports)
     EXPECT_TRUE(bytes.contains("\r\n,1369,*,")) << "numbers without grouping";
     EXPECT_FALSE(tape->ExportTo(QStringLiteral("/nonexistent-folder/tape.csv")));
     EXPECT_TRUE(said.last().startsWith(QStringLiteral("エクスポートできませんでした。"))) << "never silent";
+
+    const QString pdf = QDir::temp().filePath(QStringLiteral("abacor-tape-test.pdf"));
+    ASSERT_TRUE(tape->Print(pdf)) << said.last().toStdString();
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(pdftotext.waitForFinished(20000));
+    QFile::remove(pdf);
+    QStringList printed;
+    for (const QString& line : QString::fromUtf8(pdftotext.readAllStandardOutput()).split(u'\n'))
+        printed << line.simplified();
+    EXPECT_TRUE(printed.contains(QStringLiteral("#2 457 ＋"))) << printed.join(u'|').toStdString();
+    EXPECT_TRUE(printed.contains(QStringLiteral("(訂正前 456)")));
+    EXPECT_TRUE(printed.contains(QStringLiteral("1,369 *")));
+    EXPECT_FALSE(tape->Print(QStringLiteral("/nonexistent-folder/tape.pdf")));
+    EXPECT_TRUE(said.last().startsWith(QStringLiteral("印刷できませんでした。")));
 
     QTest::keyClick(&dlg(), Qt::Key_F3);
     EXPECT_FALSE(tape->isVisible());

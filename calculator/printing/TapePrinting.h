@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class QWidget;
+
+namespace abacor {
+
+// One line of the printed roll, its columns as the tape window shows them.
+struct PrintedLine {
+    QString step;    // "#2" in the current segment, else empty
+    QString number;  // grouped as shown
+    QString mark;
+    QString was;     // a corrected step's earlier number
+};
+
+enum class PrintOutcome : int { Printed = 1, Cancelled = 0, Failed = -1 };
+
+// The print module's one entry point, looked up by name when the tape is
+// first printed, so that Qt's print support never loads at start-up: prints
+// the lines with a heading, to pdfPath when it is not empty (no dialog), else
+// through the print dialog (a printer or a PDF file). error says why it failed.
+inline constexpr char kPrintTapeSymbol[] = "abacor_print_tape";
+using PrintTapeFunction = PrintOutcome (*)(QWidget* parent, const QList<PrintedLine>& lines, const QString& heading,
+                                           const QString& pdfPath, QString* error);
+
+// The module's name as the loader looks for it (libabacor-print.so,
+// abacor-print.dll).
+inline constexpr char kPrintModuleName[] = "abacor-print";
+
+}  // namespace abacor

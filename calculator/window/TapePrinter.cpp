@@ -1,0 +1,48 @@
+#include "calculator/window/TapePrinter.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QLibrary>
+
+namespace abacor {
+
+namespace {
+
+PrintTapeFunction LoadPrintModule()
+{
+    static PrintTapeFunction function = [] {
+        const QString besideProgram = QCoreApplication::applicationDirPath() + u'/';
+        for (const QString& candidate :
+             {besideProgram + QLatin1String(kPrintModuleName),
+              besideProgram + QStringLiteral(ABACOR_MODULE_DIR_FROM_BIN "/") + QLatin1String(kPrintModuleName)}) {
+            QLibrary module(candidate);
+            // Kept loaded for the rest of the run: the function lives in it.
+            if (auto found = reinterpret_cast<PrintTapeFunction>(module.resolve(kPrintTapeSymbol)))
+                return found;
+        }
+        return PrintTapeFunction{};
+    }();
+    return function;
+}
+
+}  // namespace
+
+PrintOutcome PrintTape(QWidget* parent, const std::vector<TapeLine>& lines, int currentSegment,
+                       const QString& pdfPath, QString* error)
+{
+    const PrintTapeFunction print = LoadPrintModule();
+    if (print == nullptr) {
+        *error = QStringLiteral("印刷の部品（%1）が見つかりません。").arg(QLatin1String(kPrintModuleName));
+        return PrintOutcome::Failed;
+    }
+    QList<PrintedLine> printed;
+    printed.reserve(static_cast<qsizetype>(lines.size()));
+    for (const TapeLine& line : lines)
+        printed.append({line.step > 0 && line.segment == currentSegment ? u'#' + QString::number(line.step) : QString(),
+                        line.number, line.mark, line.was});
+    const QString heading = QStringLiteral("Abacor  ") +
+                            QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+    return print(parent, printed, heading, pdfPath, error);
+}
+
+}  // namespace abacor
