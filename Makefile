@@ -72,6 +72,7 @@ bench: build
 	$(BUILD)/bench/abacor_bench_engine
 	sh bench/calc_end_to_end.sh $(BUILD)/tools/abacor-calc/abacor-calc
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/abacor_bench_window
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/abacor_bench_tape
 	$(BUILD)/bench/abacor_bench_store
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/abacor_layout_soak 10000
 	sh bench/startup.sh $(BUILD)

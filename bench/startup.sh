@@ -23,9 +23,9 @@ export XDG_RUNTIME_DIR="$work/runtime"
 
 for round in 0 1 2 3 4 5 6 7; do
     for program in bare abacor; do
-        rm -rf "$work/config"; mkdir "$work/config"
+        rm -rf "$work/config" "$work/state"; mkdir "$work/config" "$work/state"
         if [ "$program" = bare ]; then binary=$bare; else binary=$abacor; fi
-        result=$(XDG_CONFIG_HOME="$work/config" "$waiter" 2 "$binary")
+        result=$(XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state" "$waiter" 2 "$binary")
         [ "$round" -gt 0 ] && echo "$program $result" >>"$work/results"
     done
 done

@@ -385,6 +385,8 @@ void CalculatorWindow::paintEvent(QPaintEvent* event)
     const QRect area = device.intersected(QRect(0, 0, framebuffer_->Width(), framebuffer_->Height()));
     painter.drawImage(QRectF(area.left() / ratio_, area.top() / ratio_, area.width() / ratio_, area.height() / ratio_),
                       framebuffer_->Image(), area);
+    if (afterFirstFrame_)
+        QTimer::singleShot(0, this, std::exchange(afterFirstFrame_, {}));
 }
 
 void CalculatorWindow::resizeEvent(QResizeEvent* event)

@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -50,6 +51,8 @@ public:
     // The tape kept across runs: opened after the first frame; what is
     // pending written now (the writer's thread ends with the window).
     void OpenTapeStore(const QString& path);
+    // Runs once, after the first frame has been painted.
+    void AfterFirstFrame(std::function<void()> run) { afterFirstFrame_ = std::move(run); }
     void WriteTapeNow();
     CalculatorSettings& settings() { return settings_; }
     const WindowLayout& layout() const { return layout_; }
@@ -158,6 +161,7 @@ private:
     QPointer<TapeWindow> tapeWindow_;
     std::unique_ptr<TapeWriter> tapeWriter_;
     QString tapeProblem_;
+    std::function<void()> afterFirstFrame_;
     QTimer* tapeWrite_ = nullptr;  // lines go to the disk in batches
     DisplayTexts announced_;
     DisplaySpeech speech_;

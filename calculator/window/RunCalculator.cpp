@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QScreen>
-#include <QTimer>
 
 #include <optional>
 
@@ -47,9 +46,9 @@ int RunCalculator(int argc, char* argv[])
     const bool keepState = FlagOn(window.settings().KeepStateFlg);
     if (keepState)
         openTape();
+    else
+        window.AfterFirstFrame(openTape);
     window.show();
-    if (!keepState)
-        QTimer::singleShot(0, &window, openTape);
     const int status = application.exec();
     // Where it was, for the next start; a state folder that cannot be
     // written costs only that.

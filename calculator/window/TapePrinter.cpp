@@ -27,8 +27,8 @@ PrintTapeFunction LoadPrintModule()
 
 }  // namespace
 
-PrintOutcome PrintTape(QWidget* parent, const std::vector<TapeLine>& lines, int currentSegment,
-                       const QString& pdfPath, QString* error)
+PrintOutcome PrintTape(QWidget* parent, const std::vector<TapeLine>& lines, int currentSegment, const QString& pdfPath,
+                       QString* error)
 {
     const PrintTapeFunction print = LoadPrintModule();
     if (print == nullptr) {
@@ -40,8 +40,8 @@ PrintOutcome PrintTape(QWidget* parent, const std::vector<TapeLine>& lines, int 
     for (const TapeLine& line : lines)
         printed.append({line.step > 0 && line.segment == currentSegment ? u'#' + QString::number(line.step) : QString(),
                         line.number, line.mark, line.was});
-    const QString heading = QStringLiteral("Abacor  ") +
-                            QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+    const QString heading =
+        QStringLiteral("Abacor  ") + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
     return print(parent, printed, heading, pdfPath, error);
 }
 

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QShortcut>
 
+#include "platform/drawing/Fonts.h"
 #include "platform/shell/PopupMenu.h"
 
 #include <algorithm>
@@ -81,8 +82,9 @@ void SoftKeyBar::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.fillRect(rect(), QColor(0x20, 0x20, 0x20));
     painter.fillRect(QRect(width() / 2, height() / 5, 1, height() * 3 / 5), QColor(0x80, 0x80, 0x80));
-    QFont font = painter.font();
-    font.setPixelSize(std::max(height() * 2 / 5, 8));
+    // The calculator's own face: a second Japanese font file would cost
+    // megabytes of memory for four words.
+    QFont font = MakeFontByEmHeight(std::max(height() * 2 / 5, 8), FontQuality::ClearType);
     painter.setFont(font);
     painter.setPen(Qt::white);
     for (int key = 0; key < 2; ++key)
