@@ -48,9 +48,11 @@ fuzz: deps
 	$(FUZZ_BUILD)/tests/fuzz/abacor_fuzz_store -max_total_time=$(FUZZ_SECONDS) -seed=$(FUZZ_SEED) -max_len=4096 \
 	  -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/store- $(FUZZ_BUILD)/store-corpus tests/fuzz/store-corpus
 
-# A Debian package of what cmake --install lays out, in $(BUILD).
-package: build
-	cd $(BUILD) && cpack -G DEB
+# The Debian package: the programs alone, built in $(PACKAGE_BUILD) for /usr with
+# Debian's hardening flags and dated by the last commit (the same .deb every time).
+PACKAGE_BUILD ?= build-package
+package: deps
+	JOBS=$(JOBS) scripts/build-package $(PACKAGE_BUILD)
 
 # The code in the project's style (.clang-format), and the check CI runs.
 SOURCES = $$(git ls-files '*.cpp' '*.h')
@@ -78,4 +80,4 @@ bench: build
 	sh bench/startup.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(PACKAGE_BUILD)

@@ -16,7 +16,7 @@ int RunSettingsEditor(int argc, char* argv[])
     QApplication application(argc, argv);
     guard.reset();
     SetUpApplication(QStringLiteral("AbacorSet"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("jp.korvel.AbacorSet"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("jp.korvel.Abacor.Settings"));
     SettingsSheet sheet(ScreenMetrics{});
     sheet.exec();
     return 0;

@@ -13,7 +13,7 @@ struct AppIconImage {
     int size;
 };
 
-// Every size of the icon the programs carry (generated from desktop/abacor.svg).
+// Every size of the icon the programs carry (generated from desktop/jp.korvel.Abacor.svg).
 std::span<const AppIconImage> AppIconImages();
 
 // The icon of both programs' windows, in all the sizes they carry.

@@ -270,8 +270,9 @@ StoreFailure KeepOwnership(int fd, const FileText& old)
         return StoreFailure::None;
     if (old.owner != ::geteuid())
         return ::fchown(fd, old.owner, old.group) == 0 ? StoreFailure::None : StoreFailure::NotOwner;
-    // Only a member of the group can keep it; the owner keeps the file anyway.
-    static_cast<void>(::fchown(fd, static_cast<uid_t>(-1), old.group));
+    // Only a member of the group can keep it; the owner keeps the file anyway,
+    // so a refusal is no failure.
+    [[maybe_unused]] const int groupKept = ::fchown(fd, static_cast<uid_t>(-1), old.group);
     return StoreFailure::None;
 }
 

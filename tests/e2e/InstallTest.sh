@@ -15,12 +15,14 @@ app=
 trap '[ -n "$app" ] && kill "$app" 2>/dev/null; rm -rf "$dest"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-DESTDIR="$dest/root" cmake --install "$BUILD" --prefix /usr >"$dest/install.log" 2>&1 || { cat "$dest/install.log"; fail "cmake --install"; }
-usr="$dest/root/usr"
+# At the prefix it was configured for: the menu entries name their programs by it.
+prefix=$(sed -n 's/^CMAKE_INSTALL_PREFIX:PATH=//p' "$BUILD/CMakeCache.txt")
+DESTDIR="$dest/root" cmake --install "$BUILD" >"$dest/install.log" 2>&1 || { cat "$dest/install.log"; fail "cmake --install"; }
+usr="$dest/root$prefix"
 for file in bin/Abacor bin/AbacorSet bin/abacor-calc bin/abacor-render \
-            share/applications/jp.korvel.Abacor.desktop share/applications/jp.korvel.AbacorSet.desktop \
-            share/metainfo/jp.korvel.Abacor.metainfo.xml share/icons/hicolor/scalable/apps/abacor.svg \
-            share/icons/hicolor/48x48/apps/abacor.png share/icons/hicolor/256x256/apps/abacor.png \
+            share/applications/jp.korvel.Abacor.desktop share/applications/jp.korvel.Abacor.Settings.desktop \
+            share/metainfo/jp.korvel.Abacor.metainfo.xml share/icons/hicolor/scalable/apps/jp.korvel.Abacor.svg \
+            share/icons/hicolor/48x48/apps/jp.korvel.Abacor.png share/icons/hicolor/256x256/apps/jp.korvel.Abacor.png \
             share/doc/abacor/copyright; do
     [ -e "$usr/$file" ] || fail "not installed: $file"
 done
@@ -29,6 +31,18 @@ module=$(cd "$usr" && find lib* -name libabacor-print.so)
 case "$module" in lib*/abacor/libabacor-print.so) ;; *) fail "print module not installed: '$module'" ;; esac
 desktop-file-validate "$usr"/share/applications/*.desktop || fail "desktop-file-validate"
 appstreamcli validate --no-net "$usr"/share/metainfo/*.xml || fail "appstreamcli validate"
+# Menu entries start the installed programs by their full path, and name the icon by the app id.
+for entry in "$usr"/share/applications/*.desktop; do
+    exec_path=$(sed -n 's/^Exec=//p' "$entry")
+    [ -x "$dest/root$exec_path" ] || fail "$(basename "$entry"): Exec=$exec_path is not the installed program"
+    grep -q '^Icon=jp.korvel.Abacor$' "$entry" || fail "$(basename "$entry"): icon not named by the app id"
+done
+# What a software centre shows: compose drops a partly translated description.
+appstreamcli compose --origin abacor --prefix "$prefix" --result-root="$dest/composed" "$dest/root" >"$dest/compose.log" 2>&1 ||
+    { cat "$dest/compose.log"; fail "appstreamcli compose"; }
+catalog=$(zcat "$dest/composed$prefix"/share/swcatalog/xml/abacor.xml.gz)
+echo "$catalog" | grep -q '<description xml:lang="ja">' || fail "compose dropped the Japanese description"
+echo "$catalog" | grep -q '<icon type="cached" width="64" height="64">jp.korvel.Abacor.png' || fail "compose found no icon"
 
 for program in Abacor AbacorSet abacor-calc abacor-render; do
     if readelf -d "$usr/bin/$program" | grep -E 'R(UN)?PATH' | grep -q "$BUILD"; then

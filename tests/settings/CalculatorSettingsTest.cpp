@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <fstream>
 #include <set>
 #include <string>
 #include <vector>
@@ -116,6 +118,30 @@ TEST(SettingValueText, AssignmentChangesOneValueOnly)
     // Names match without regard to case, as in the store.
     ASSERT_TRUE(ApplySettingAssignment(settings, "taxpercent=900"));
     EXPECT_EQ(settings.TaxPercent, 900u);
+}
+
+// The manual page of the settings file names every value with its default,
+// on one line (a numbered series once, as "ButtonBackColor1\-4").
+TEST(SettingsTable, TheManualPageDescribesEveryValueWithItsDefault)
+{
+    std::ifstream file(ABACOR_SOURCE_DIR "/docs/man/Abacor.conf.5");
+    ASSERT_TRUE(file) << "docs/man/Abacor.conf.5";
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(file, line);)
+        lines.push_back(line);
+    for (const SettingDescriptor& entry : kSettingsTable) {
+        std::string name(entry.name);
+        if (name.starts_with("Button") && std::isdigit(static_cast<unsigned char>(name.back())))
+            name = name.substr(0, name.size() - 1) + "1\\-";
+        char value[16];
+        std::snprintf(value, sizeof value, name.find("Color") != std::string::npos ? "(0x%06X" : "(%u",
+                      entry.defaultValue);
+        const bool described = std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
+            const std::size_t at = line.find(name);
+            return at != std::string::npos && line.find(value, at) != std::string::npos;
+        });
+        EXPECT_TRUE(described) << entry.name << " " << value;
+    }
 }
 
 }  // namespace
