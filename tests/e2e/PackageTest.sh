@@ -2,7 +2,8 @@
 # Builds the Debian package twice as `make package` does (programs only,
 # hardening flags, dated by the last commit) in two folders, checks that both
 # .deb files are the same byte for byte, then runs lintian --pedantic --info:
-# any tag fails. Exit 77 (skipped) when a packaging tool is missing.
+# any tag fails; then installs it into a minimal system (MinimalSystemTest.sh).
+# Exit 77 (skipped) when a packaging tool is missing.
 set -u
 SOURCE=$(cd "$(dirname "$0")/../.." && pwd)
 for tool in lintian dpkg-shlibdeps dpkg-buildflags cpack readelf git; do
@@ -45,3 +46,7 @@ if grep -qE '^[EWIPX]: ' "$out/lintian.log"; then
     fail "lintian --pedantic --info reports tags"
 fi
 echo "PASS: $(basename "$package") builds reproducibly, hardened, and lintian --pedantic --info says nothing"
+
+sh "$SOURCE/tests/e2e/MinimalSystemTest.sh" "$package"
+status=$?
+[ "$status" -eq 0 ] || [ "$status" -eq 77 ] || exit "$status"
