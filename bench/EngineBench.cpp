@@ -18,7 +18,7 @@ namespace {
 void BM_FormatResult(benchmark::State& state)
 {
     const double values[] = {1.0 / 3.0, 123456.789, -0.5, 999999999999.0, 42.0, 1e-7};
-    QString text;
+    std::u16string text;
     std::size_t i = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(abacor::FormatResult(values[i++ % 6], text));
@@ -30,9 +30,9 @@ BENCHMARK(BM_FormatResult);
 
 void BM_GroupAndStrip(benchmark::State& state)
 {
-    const QString plain = QStringLiteral("-123456789.125");
+    const std::u16string plain = u"-123456789.125";
     for (auto _ : state) {
-        const QString grouped = abacor::GroupDigits(plain, abacor::GroupingMode::Always, true);
+        const std::u16string grouped = abacor::GroupDigits(plain, abacor::GroupingMode::Always, true);
         benchmark::DoNotOptimize(abacor::StripGrouping(grouped));
     }
 }

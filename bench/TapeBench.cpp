@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
+#include "calculator/engine/NumberText.h"
 #include "calculator/tape/TapeStore.h"
 #include "calculator/window/CalculatorWindow.h"
 #include "calculator/window/TapeWindow.h"
@@ -13,7 +14,7 @@ namespace {
 
 using namespace abacor;
 
-TapeLine Step(int n) { return {n, 1, QString::number(n * 7), QStringLiteral("＋"), {}, 1700000000000 + n}; }
+TapeLine Step(int n) { return {n, 1, Widened(std::to_string(n * 7)), u"＋", {}, 1700000000000 + n}; }
 
 // A database holding a full tape, written by an earlier run.
 struct FullTape {
@@ -25,7 +26,7 @@ struct FullTape {
         TapeStore::Open(path).store->Write(0, lines);
     }
     QTemporaryDir folder;
-    QString path = folder.filePath(QStringLiteral("tape.db"));
+    std::string path = folder.filePath(QStringLiteral("tape.db")).toStdString();
 };
 
 // The start of a run on a full tape: the file checked, a run begun (after

@@ -8,7 +8,7 @@ namespace abacor {
 
 Calculator::Calculator(const CalculatorSettings& settings, RepaintSink* sink) : settings_(&settings), sink_(sink) {}
 
-QString Calculator::Grouped(const QString& plain, GroupingMode mode) const
+std::u16string Calculator::Grouped(const std::u16string& plain, GroupingMode mode) const
 {
     return GroupDigits(plain, mode, FlagOn(settings_->CommaFormatFlg));
 }
@@ -30,7 +30,7 @@ bool Calculator::Add2() const { return Rounding() != RoundMode::Off && settings_
 
 std::optional<RoundedValue> Calculator::Shown(double value)
 {
-    QString plain;
+    std::u16string plain;
     if (FormatResult(value, plain))
         return std::nullopt;
     return RoundedValue{value, plain};
@@ -53,7 +53,7 @@ void Calculator::StartKey()
     }
 }
 
-void Calculator::ShowEntryText(double value, const QString& plain)
+void Calculator::ShowEntryText(double value, const std::u16string& plain)
 {
     state_.entryValue = value;
     state_.displayText = Grouped(plain, GroupingMode::Display);
@@ -89,20 +89,20 @@ void Calculator::ResetCalculator(bool showError)
     state_.accumulator = 0.0;
     state_.entryValue = 0.0;
     state_.error = showError;
-    state_.displayText = showError ? kErrorText.toString() : QStringLiteral("0");
-    state_.resultText = QStringLiteral("0");
+    state_.displayText = showError ? kErrorText : u"0";
+    state_.resultText = u"0";
     state_.operatorText.clear();
     Repaint(DisplayRegion::DisplayBox);
     Repaint(DisplayRegion::ResultBox);
     Repaint(DisplayRegion::OperatorRect);
 }
 
-bool Calculator::PasteNumber(QStringView text)
+bool Calculator::PasteNumber(std::u16string_view text)
 {
     StartKey();
     if (InErrorState())
         return false;
-    const std::optional<QString> plain = PastedNumber(text);
+    const std::optional<std::u16string> plain = PastedNumber(text);
     if (!plain)
         return false;
     state_.entryValue = TextToValue(*plain);
@@ -112,25 +112,25 @@ bool Calculator::PasteNumber(QStringView text)
     return true;
 }
 
-void Calculator::EnterDigit(QStringView key)
+void Calculator::EnterDigit(std::u16string_view key)
 {
     if (InErrorState())
         return;
-    QString text = StripGrouping(state_.displayText);
+    std::u16string text = StripGrouping(state_.displayText);
 
     switch (state_.entryState) {
     case EntryState::Typing: {
-        const bool hasPoint = text.contains(u'.');
-        const qsizetype limit = kMaxDigits + (text.contains(u'-') ? 1 : 0) + (hasPoint ? 1 : 0);
+        const bool hasPoint = text.find(u'.') != std::u16string::npos;
+        const std::size_t limit = kMaxDigits + (text.find(u'-') != std::u16string::npos ? 1 : 0) + (hasPoint ? 1 : 0);
         if ((key == u"." && hasPoint) || text.size() >= limit) {
             // Ignored silently: the same text again, nothing repainted.
             state_.displayText = Grouped(text, GroupingMode::Display);
             return;
         }
         if (text == u"0" && key != u".")
-            text = key.toString();
+            text = key;
         else if (text == u"-0" && key != u".")
-            text = u'-' + key.toString();
+            text = u'-' + std::u16string(key);
         else
             text += key;
         state_.entryValue = TextToValue(text);
@@ -138,7 +138,7 @@ void Calculator::EnterDigit(QStringView key)
     }
     case EntryState::Result:
     case EntryState::Operand:
-        text = key == u"." ? QStringLiteral("0.") : key.toString();
+        text = key == u"." ? std::u16string(u"0.") : std::u16string(key);
         state_.entryValue = TextToValue(text);
         state_.entryState = EntryState::Typing;
         break;
@@ -149,16 +149,16 @@ void Calculator::EnterDigit(QStringView key)
     Repaint(DisplayRegion::DisplayBox);
 }
 
-void Calculator::ApplyOperatorKey(Operator op, QStringView symbol)
+void Calculator::ApplyOperatorKey(Operator op, std::u16string_view symbol)
 {
     Calculate(op, symbol, op == Operator::None ? Finish::Equals : Finish::Chain);
 }
 
-void Calculator::Calculate(Operator op, QStringView symbol, Finish finish)
+void Calculator::Calculate(Operator op, std::u16string_view symbol, Finish finish)
 {
     if (InErrorState())
         return;
-    state_.operatorText = symbol.toString();
+    state_.operatorText = symbol;
     Repaint(DisplayRegion::OperatorRect);
 
     if (state_.entryState == EntryState::Result && op != Operator::None) {
@@ -169,11 +169,11 @@ void Calculator::Calculate(Operator op, QStringView symbol, Finish finish)
     state_.displayText = StripGrouping(state_.displayText);
     // ADD2: a whole number typed for a sum or a difference is in hundredths.
     const auto addsOrSubtracts = [](Operator o) { return o == Operator::Add || o == Operator::Subtract; };
-    if (Add2() && state_.entryState == EntryState::Typing && !state_.displayText.contains(u'.') &&
+    if (Add2() && state_.entryState == EntryState::Typing && state_.displayText.find(u'.') == std::u16string::npos &&
         (addsOrSubtracts(state_.pendingOperator) ||
          (state_.pendingOperator == Operator::None && (addsOrSubtracts(op) || finish == Finish::Memory)))) {
         const double hundredths = Hundredths(state_.entryValue);
-        QString plain;
+        std::u16string plain;
         FormatResult(hundredths, plain);
         state_.entryValue = hundredths;
         state_.displayText = plain;
@@ -219,10 +219,10 @@ void Calculator::ChangeSign()
     if (InErrorState())
         return;
     // On the text as shown, grouping included.
-    if (state_.displayText.startsWith(u'-'))
-        state_.displayText.remove(0, 1);
+    if (state_.displayText.starts_with(u'-'))
+        state_.displayText.erase(0, 1);
     else
-        state_.displayText.prepend(u'-');
+        state_.displayText.insert(0, 1, u'-');
     state_.entryValue = state_.entryValue * -1.0;
 
     if (state_.entryState == EntryState::Result) {
@@ -230,7 +230,7 @@ void Calculator::ChangeSign()
             state_.entryState = EntryState::Operand;
         } else {
             state_.accumulator = state_.accumulator * -1.0;
-            const QString plain = StripGrouping(state_.displayText);
+            const std::u16string plain = StripGrouping(state_.displayText);
             state_.resultText = Grouped(plain, GroupingMode::Always);
             state_.displayText = Grouped(plain, GroupingMode::Display);
         }
@@ -245,7 +245,7 @@ void Calculator::ClearEntry()
         // Also the way out of the error state.
         state_.error = false;
         state_.entryValue = 0.0;
-        state_.displayText = QStringLiteral("0");
+        state_.displayText = u"0";
         state_.entryState = EntryState::Result;
         Repaint(DisplayRegion::DisplayBox);
         return;
@@ -254,10 +254,11 @@ void Calculator::ClearEntry()
     // The digit drop.
     if (InErrorState())
         return;
-    QString text = StripGrouping(state_.displayText);
-    text.chop(1);
-    if (text.isEmpty() || text == u"-")
-        text = QStringLiteral("0");
+    std::u16string text = StripGrouping(state_.displayText);
+    if (!text.empty())
+        text.pop_back();
+    if (text.empty() || text == u"-")
+        text = u"0";
     state_.entryValue = TextToValue(text);
     state_.displayText = Grouped(text, GroupingMode::Display);
     state_.entryState = EntryState::Typing;
@@ -333,46 +334,47 @@ KeptState Calculator::Kept() const
 void Calculator::Restore(const KeptState& kept)
 {
     // The text as kept when it is the value's, else the value as shown.
-    const auto shown = [](double value, const QString& plain) -> std::optional<RoundedValue> {
+    const auto shown = [](double value, const std::u16string& plain) -> std::optional<RoundedValue> {
         if (PastedNumber(plain) == plain && TextToValue(plain) == value)
             return RoundedValue{value, plain};
         return Shown(value);
     };
     const std::optional<RoundedValue> memory = shown(kept.memory, kept.memoryText);
     state_.memoryValue = memory ? memory->value : 0.0;
-    state_.memoryText = GroupDigits(memory ? memory->text : QStringLiteral("0"), GroupingMode::Always, true);
+    state_.memoryText = GroupDigits(memory ? memory->text : u"0", GroupingMode::Always, true);
     const std::optional<RoundedValue> answer = shown(kept.lastAnswer, kept.lastAnswerText);
     state_.lastAnswer = answer ? answer->value : 0.0;
-    state_.lastAnswerText = Grouped(answer ? answer->text : QStringLiteral("0"), GroupingMode::Display);
+    state_.lastAnswerText = Grouped(answer ? answer->text : u"0", GroupingMode::Display);
     state_.grandTotal = Shown(kept.grandTotal) ? kept.grandTotal : 0.0;
     state_.secondRate = kept.secondRate;
     Repaint(DisplayRegion::MemoryBox);
     Repaint(DisplayRegion::DisplayBox);
 }
 
-QStringList Calculator::Annunciators(bool withSelector) const
+std::vector<std::u16string> Calculator::Annunciators(bool withSelector) const
 {
-    QStringList lit;
+    std::vector<std::u16string> lit;
     if (withSelector && Rounding() != RoundMode::Off) {
         static constexpr const char* kModes[] = {"", "CUT", "UP", "5/4"};
-        const QString places =
-            settings_->DecimalSelector == kAdd2 ? QStringLiteral("ADD2") : QString::number(RoundedPlaces());
-        lit << QString::fromLatin1(kModes[static_cast<int>(Rounding())]) + u' ' + places;
+        const std::string places =
+            settings_->DecimalSelector == kAdd2 ? std::string("ADD2") : std::to_string(RoundedPlaces());
+        lit.push_back(Widened(std::string(kModes[static_cast<int>(Rounding())]) + ' ' + places));
     }
     if (state_.secondRate) {
         // Hundredths of a percent, shown without trailing zeros: 8, 7.5, 10.
-        QString rate = QString::number(settings_->TaxPercent2 / 100) + u'.' +
-                       QStringLiteral("%1").arg(settings_->TaxPercent2 % 100, 2, 10, QChar(u'0'));
-        while (rate.endsWith(u'0'))
-            rate.chop(1);
-        if (rate.endsWith(u'.'))
-            rate.chop(1);
-        lit << QStringLiteral("税") + rate + u'%';
+        const std::uint32_t hundredths = settings_->TaxPercent2 % 100;
+        std::string rate = std::to_string(settings_->TaxPercent2 / 100) + '.' + char('0' + hundredths / 10) +
+                           char('0' + hundredths % 10);
+        while (rate.ends_with('0'))
+            rate.pop_back();
+        if (rate.ends_with('.'))
+            rate.pop_back();
+        lit.push_back(u"税" + Widened(rate) + u'%');
     }
     if (state_.grandTotal != 0.0)
-        lit << QStringLiteral("GT");
+        lit.push_back(u"GT");
     if (state_.taxAmountShown)
-        lit << QStringLiteral("税額");
+        lit.push_back(u"税額");
     return lit;
 }
 

@@ -1,10 +1,9 @@
 #pragma once
 
 #include <optional>
-
-#include <QString>
-#include <QStringList>
-#include <QStringView>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "calculator/core/CalculatorState.h"
 #include "calculator/engine/Grouping.h"
@@ -28,12 +27,12 @@ public:
     void StartKey();
 
     void ResetCalculator(bool showError);
-    void EnterDigit(QStringView key);
+    void EnterDigit(std::u16string_view key);
     // A pasted number, entered as if typed after a fresh entry; the pending
     // operator stays. False, with nothing changed, for a text that is no
     // number (PastedNumber) and in the error state.
-    bool PasteNumber(QStringView text);
-    void ApplyOperatorKey(Operator op, QStringView symbol);
+    bool PasteNumber(std::u16string_view text);
+    void ApplyOperatorKey(Operator op, std::u16string_view symbol);
     void ChangeSign();
     void ClearEntry();
 
@@ -71,7 +70,7 @@ public:
 
     // The lit annunciators: the selector (when asked for), the second rate
     // ("税8%"), "GT" and "税額".
-    QStringList Annunciators(bool withSelector) const;
+    std::vector<std::u16string> Annunciators(bool withSelector) const;
     // The tax rate the tax keys use, in hundredths of a percent.
     std::uint32_t ActiveTaxRate() const;
 
@@ -85,7 +84,7 @@ private:
         Memory,   // the "=" of M+ and M-: rounded, never into GT
     };
 
-    QString Grouped(const QString& plain, GroupingMode mode) const;
+    std::u16string Grouped(const std::u16string& plain, GroupingMode mode) const;
     RoundMode Rounding() const;
     int RoundedPlaces() const;
     bool Add2() const;
@@ -93,7 +92,7 @@ private:
     static std::optional<RoundedValue> Shown(double value);
     // A value as a finished result shows it: rounded with the selector on.
     std::optional<RoundedValue> Finished(double value) const;
-    void Calculate(Operator op, QStringView symbol, Finish finish);
+    void Calculate(Operator op, std::u16string_view symbol, Finish finish);
     void AddToGrandTotal(double value);
     void DeskTax(LastKey key);
     // Shows a finished value as the entry, a function's result.
@@ -104,7 +103,7 @@ private:
     bool ShowResult(const std::optional<RoundedValue>& shown);
     // Makes a shown value the entry; false, in the error state, on overflow.
     bool ShowEntry(const std::optional<RoundedValue>& shown);
-    void ShowEntryText(double value, const QString& plain);
+    void ShowEntryText(double value, const std::u16string& plain);
     void AddToMemory(bool subtract);
     // A calculation completed with accumulator (empty: a division by zero,
     // which is the error state): shown, then next waits; "=" and percent

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <string>
 
 #include "calculator/engine/ScaledArithmetic.h"
 
@@ -16,7 +16,7 @@ enum class EntryState : int {
 
 // The desk calculator's state, as the window keeps it.
 struct CalculatorState {
-    QString displayText;
+    std::u16string displayText;
     double entryValue = 0.0;
     double accumulator = 0.0;
     Operator pendingOperator = Operator::None;
@@ -24,12 +24,12 @@ struct CalculatorState {
     // The error state: the display shows kErrorText and every key but the
     // clears is ignored.
     bool error = false;
-    QString operatorText;
-    QString resultText;
+    std::u16string operatorText;
+    std::u16string resultText;
     double memoryValue = 0.0;
-    QString memoryText = QStringLiteral("0");
+    std::u16string memoryText = u"0";
     double lastAnswer = 0.0;
-    QString lastAnswerText = QStringLiteral("0");
+    std::u16string lastAnswerText = u"0";
     // The desk functions: the grand total, the second tax rate chosen, the
     // tax amount of a second tax key shown ("税額", out at the next key).
     double grandTotal = 0.0;
@@ -41,9 +41,9 @@ struct CalculatorState {
 // total and the rate chosen. Texts are plain (no grouping).
 struct KeptState {
     double memory = 0.0;
-    QString memoryText = QStringLiteral("0");
+    std::u16string memoryText = u"0";
     double lastAnswer = 0.0;
-    QString lastAnswerText = QStringLiteral("0");
+    std::u16string lastAnswerText = u"0";
     double grandTotal = 0.0;
     bool secondRate = false;
 

@@ -1,6 +1,6 @@
 #include "calculator/core/CommandTable.h"
 
-#include <QString>
+#include "text/Utf.h"
 
 namespace abacor {
 
@@ -53,9 +53,7 @@ const Command* CommandOfToken(std::string_view utf8)
     for (const Command& command : kCommands)
         if (command.token == utf8)
             return &command;
-    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-    return CommandOfToken(
-        std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())));
+    return CommandOfToken(std::u16string_view(Utf16(utf8)));
 }
 
 KeyFaces KeyFacesFor(const CalculatorSettings& settings)

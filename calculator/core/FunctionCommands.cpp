@@ -133,7 +133,7 @@ void Calculator::OnMemoryRecall()
 
 void Calculator::OnMemoryClear()
 {
-    state_.memoryText = QStringLiteral("0");
+    state_.memoryText = u"0";
     state_.memoryValue = 0.0;
     Repaint(DisplayRegion::MemoryBox);
 }

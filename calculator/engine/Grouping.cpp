@@ -1,32 +1,30 @@
 #include "calculator/engine/Grouping.h"
 
+#include <algorithm>
+
 namespace abacor {
 
-QString GroupDigits(const QString& text, GroupingMode mode, bool commaFormat)
+std::u16string GroupDigits(const std::u16string& text, GroupingMode mode, bool commaFormat)
 {
     if (mode == GroupingMode::Display && !commaFormat)
         return text;
 
-    const bool negative = text.startsWith(u'-');
-    qsizetype integerDigits = text.indexOf(u'.');
-    if (integerDigits < 0)
-        integerDigits = text.size();
+    const bool negative = text.starts_with(u'-');
+    std::ptrdiff_t integerDigits = static_cast<std::ptrdiff_t>(std::min(text.find(u'.'), text.size()));
     if (negative)
         --integerDigits;
 
-    QString grouped = text;
+    std::u16string grouped = text;
     // From the right of the integer part leftwards, so earlier positions stay valid.
-    for (qsizetype k = integerDigits - 3; k > 0; k -= 3)
-        grouped.insert(negative ? k + 1 : k, u',');
+    for (std::ptrdiff_t k = integerDigits - 3; k > 0; k -= 3)
+        grouped.insert(static_cast<std::size_t>(negative ? k + 1 : k), 1, u',');
     return grouped;
 }
 
-QString StripGrouping(const QString& text)
+std::u16string StripGrouping(const std::u16string& text)
 {
-    if (!text.contains(u','))
-        return text;
-    QString stripped = text;
-    stripped.remove(u',');
+    std::u16string stripped = text;
+    std::erase(stripped, u',');
     return stripped;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QString>
-#include <QStringView>
+#include <string>
 
 namespace abacor {
 
@@ -12,9 +11,9 @@ enum class GroupingMode : int {
 
 // The copy of a number text (holding no ",") with "," between groups of three
 // integer digits. commaFormat is the calculator's CommaFormatFlg.
-QString GroupDigits(const QString& text, GroupingMode mode, bool commaFormat);
+std::u16string GroupDigits(const std::u16string& text, GroupingMode mode, bool commaFormat);
 
 // The text with every "," removed.
-QString StripGrouping(const QString& text);
+std::u16string StripGrouping(const std::u16string& text);
 
 }  // namespace abacor

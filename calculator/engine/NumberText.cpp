@@ -8,16 +8,18 @@
 
 namespace abacor {
 
-double TextToValue(QStringView text)
+std::u16string Widened(std::string_view ascii) { return std::u16string(ascii.begin(), ascii.end()); }
+
+double TextToValue(std::u16string_view text)
 {
     // Number texts are short; anything beyond the buffer cannot be part of
     // a 12-digit number anyway.
     char ascii[64];
-    qsizetype length = 0;
-    for (const QChar ch : text) {
-        if (length == qsizetype(sizeof ascii) || ch.unicode() > 0x7F)
+    std::size_t length = 0;
+    for (const char16_t ch : text) {
+        if (length == sizeof ascii || ch > 0x7F)
             break;
-        ascii[length++] = static_cast<char>(ch.unicode());
+        ascii[length++] = static_cast<char>(ch);
     }
     // Within 64 characters a fixed-notation number can neither overflow nor
     // underflow a double, so a failure means no number at all.
@@ -59,22 +61,45 @@ char* RoundHalfAway(char* begin, char* end, int places)
 }
 }  // namespace
 
-std::optional<QString> PastedNumber(QStringView text)
+namespace {
+
+// White space as a paste may hold it: ASCII, no-break, the thin and
+// ideographic spaces.
+bool IsSpace(char16_t c)
+{
+    return c == u' ' || (c >= u'\t' && c <= u'\r') || c == 0x85 || c == 0xA0 || c == 0x1680 ||
+           (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F ||
+           c == 0x3000;
+}
+
+std::u16string_view Trimmed(std::u16string_view text)
+{
+    while (!text.empty() && IsSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsSpace(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+void RemoveAll(std::u16string& text, char16_t c) { std::erase(text, c); }
+
+}  // namespace
+
+std::optional<std::u16string> PastedNumber(std::u16string_view text)
 {
     // A whole clipboard of text is no number; nor is a pasted column.
     if (text.size() > kMaxPastedLength)
         return std::nullopt;
-    text = text.trimmed();
-    if (text.contains(u'\n') || text.contains(u'\r'))
+    text = Trimmed(text);
+    if (text.find_first_of(u"\n\r") != std::u16string_view::npos)
         return std::nullopt;
 
-    QString plain;
-    for (const QChar ch : text) {
-        const char16_t c = ch.unicode();
-        if (ch.isSpace())
+    std::u16string plain;
+    for (const char16_t c : text) {
+        if (IsSpace(c))
             continue;  // grouping, thin spaces included
         if (c >= u'０' && c <= u'９')
-            plain += QChar(u'0' + (c - u'０'));
+            plain += static_cast<char16_t>(u'0' + (c - u'０'));
         else if (c == u'．')
             plain += u'.';
         else if (c == u'，')
@@ -84,42 +109,44 @@ std::optional<QString> PastedNumber(QStringView text)
         else if (c == u'＋')
             plain += u'+';
         else
-            plain += ch;
+            plain += c;
     }
     // A sign and a yen mark in front, in either order; "円" after.
     bool negative = false;
     for (bool sign = false, yen = false;;) {
-        if (!sign && (plain.startsWith(u'-') || plain.startsWith(u'+'))) {
-            negative = plain.startsWith(u'-');
-            plain.remove(0, 1);
+        if (!sign && (plain.starts_with(u'-') || plain.starts_with(u'+'))) {
+            negative = plain.starts_with(u'-');
+            plain.erase(0, 1);
             sign = true;
-        } else if (!yen && (plain.startsWith(u'¥') || plain.startsWith(u'￥'))) {
-            plain.remove(0, 1);
+        } else if (!yen && (plain.starts_with(u'¥') || plain.starts_with(u'￥'))) {
+            plain.erase(0, 1);
             yen = true;
         } else {
             break;
         }
     }
-    if (plain.endsWith(u'円'))
-        plain.chop(1);
+    if (plain.ends_with(u'円'))
+        plain.pop_back();
 
     // The decimal separator: of "." and ",", the later; a lone "," is one
     // unless exactly three digits follow it. The other is grouping.
-    const qsizetype lastPoint = plain.lastIndexOf(u'.');
-    const qsizetype lastComma = plain.lastIndexOf(u',');
-    if (lastComma >= 0) {
-        const bool commaIsDecimal =
-            lastPoint >= 0 ? lastComma > lastPoint : plain.count(u',') == 1 && !(plain.size() - lastComma - 1 == 3);
+    const std::size_t lastPoint = plain.rfind(u'.');
+    const std::size_t lastComma = plain.rfind(u',');
+    if (lastComma != std::u16string::npos) {
+        const bool commaIsDecimal = lastPoint != std::u16string::npos
+                                        ? lastComma > lastPoint
+                                        : std::count(plain.begin(), plain.end(), u',') == 1 &&
+                                              !(plain.size() - lastComma - 1 == 3);
         if (commaIsDecimal) {
-            plain.remove(u'.');
-            plain.replace(u',', u'.');
+            RemoveAll(plain, u'.');
+            std::replace(plain.begin(), plain.end(), u',', u'.');
         } else {
-            plain.remove(u',');
+            RemoveAll(plain, u',');
         }
     }
-    const QStringView number(plain);
+    const std::u16string_view number(plain);
     int digits = 0, points = 0;
-    for (const QChar ch : number) {
+    for (const char16_t ch : number) {
         if (ch == u'.')
             ++points;
         else if (ch >= u'0' && ch <= u'9')
@@ -130,20 +157,20 @@ std::optional<QString> PastedNumber(QStringView text)
     if (digits == 0 || digits > kMaxDigits || points > 1)
         return std::nullopt;
     // As typing shows it: no leading zeros, and "0." before a bare point.
-    const qsizetype point = number.indexOf(u'.');
-    QString integer = number.left(point < 0 ? number.size() : point).toString();
-    while (integer.size() > 1 && integer.startsWith(u'0'))
-        integer.remove(0, 1);
-    if (integer.isEmpty())
-        integer = QStringLiteral("0");
-    const QString shown = integer + (point < 0 ? QString() : number.mid(point).toString());
+    const std::size_t point = number.find(u'.');
+    std::u16string_view integer = number.substr(0, point);
+    while (integer.size() > 1 && integer.front() == u'0')
+        integer.remove_prefix(1);
+    std::u16string shown = integer.empty() ? std::u16string(u"0") : std::u16string(integer);
+    if (point != std::u16string_view::npos)
+        shown += number.substr(point);
     return negative ? u'-' + shown : shown;
 }
 
-int DecimalPlaces(QStringView text)
+int DecimalPlaces(std::u16string_view text)
 {
-    const qsizetype point = text.indexOf(u'.');
-    if (point < 0)
+    const std::size_t point = text.find(u'.');
+    if (point == std::u16string_view::npos)
         return 0;
     return static_cast<int>(text.size() - point - 1);
 }
@@ -153,7 +180,7 @@ namespace {
 constexpr double kOverflow = 1e12;
 }  // namespace
 
-bool FormatResult(double value, QString& text)
+bool FormatResult(double value, std::u16string& text)
 {
     const double magnitude = fabs(value);
     const double integerPart = floor(magnitude);
@@ -183,7 +210,7 @@ bool FormatResult(double value, QString& text)
     if (digits.find("1000000000000") != std::string_view::npos)
         return true;
 
-    text = QString::fromLatin1(digits.data(), static_cast<qsizetype>(digits.size()));
+    text = Widened(digits);
     return false;
 }
 

@@ -1,14 +1,14 @@
 #pragma once
 
-#include <QString>
-#include <QStringView>
-
+#include <cstddef>
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace abacor {
 
 // The display text of the error state.
-inline constexpr QStringView kErrorText = u"ERROR";
+inline constexpr std::u16string_view kErrorText = u"ERROR";
 
 // The digits a number may have, typed or shown.
 inline constexpr int kMaxDigits = 12;
@@ -17,13 +17,13 @@ inline constexpr int kMaxDigits = 12;
 // reads it (the longest leading number, 0.0 when there is none), but exact
 // and independent of the C locale. "-0" gives negative zero. The text must
 // hold no grouping: the conversion stops at a ",".
-double TextToValue(QStringView text);
+double TextToValue(std::u16string_view text);
 
 // Characters after the first "."; 0 without one. Grouping does not matter.
-int DecimalPlaces(QStringView text);
+int DecimalPlaces(std::u16string_view text);
 
 // The longest text a paste looks at.
-inline constexpr qsizetype kMaxPastedLength = 1024;
+inline constexpr std::size_t kMaxPastedLength = 1024;
 
 // The number a pasted text means, as the plain text typing it would show:
 // trimmed; spaces (thin ones too) are grouping; full-width digits, point and
@@ -32,12 +32,19 @@ inline constexpr qsizetype kMaxPastedLength = 1024;
 // grouping, and a lone "," is the decimal separator unless exactly three
 // digits follow it. Then an optional "-", 1 to 12 digits and at most one
 // ".". Empty for anything else: several lines, more than kMaxPastedLength.
-std::optional<QString> PastedNumber(QStringView text);
+std::optional<std::u16string> PastedNumber(std::u16string_view text);
 
 // Writes the display form of value (at most 12 significant digits, trailing
 // zeros dropped, never an exponent) into text. Returns true on overflow:
 // magnitude of 10^12 or more, a rounding carry to 13 integer digits, or NaN.
 // On overflow text holds nothing useful.
-bool FormatResult(double value, QString& text);
+bool FormatResult(double value, std::u16string& text);
+
+}  // namespace abacor
+
+namespace abacor {
+
+// The text of ASCII characters as a 16-bit string.
+std::u16string Widened(std::string_view ascii);
 
 }  // namespace abacor

@@ -28,7 +28,7 @@ ExactDecimal::Rounding RoundingOf(RoundMode mode)
 
 }  // namespace
 
-std::optional<QString> FixedText(double value, int places)
+std::optional<std::u16string> FixedText(double value, int places)
 {
     if (!std::isfinite(value) || std::fabs(value) >= 1e12)
         return std::nullopt;
@@ -40,7 +40,7 @@ std::optional<QString> FixedText(double value, int places)
     // A negative value that rounds away to zeros shows no sign either.
     if (digits.front() == '-' && digits.find_first_not_of("-0.") == std::string_view::npos)
         digits.remove_prefix(1);
-    return QString::fromLatin1(digits.data(), static_cast<qsizetype>(digits.size()));
+    return Widened(digits);
 }
 
 std::optional<RoundedValue> RoundResult(double value, RoundMode mode, int places)
@@ -56,7 +56,7 @@ std::optional<RoundedValue> RoundResult(double value, RoundMode mode, int places
         kept = kMaxDigits - IntegerDigits(rounded);
     if (rounded == 0.0)
         rounded = 0.0;
-    const std::optional<QString> text = FixedText(rounded, kept);
+    const std::optional<std::u16string> text = FixedText(rounded, kept);
     if (!text)
         return std::nullopt;
     return RoundedValue{rounded, *text};

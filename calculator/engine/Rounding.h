@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QString>
-
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace abacor {
 
@@ -27,7 +26,7 @@ constexpr int SelectorPlaces(std::uint32_t decimalSelector)
 // decimals ("2.50"; no point with none), no grouping, never "-0".
 struct RoundedValue {
     double value = 0.0;
-    QString text;
+    std::u16string text;
 };
 
 // value's shortest decimal form rounded to places decimals by mode (fewer
@@ -38,6 +37,6 @@ std::optional<RoundedValue> RoundResult(double value, RoundMode mode, int places
 
 // The value, which must hold at most places decimals, written with exactly
 // that many; empty when it cannot be shown in 12 digits.
-std::optional<QString> FixedText(double value, int places);
+std::optional<std::u16string> FixedText(double value, int places);
 
 }  // namespace abacor

@@ -1,38 +1,54 @@
 #include "calculator/tape/TapeCsv.h"
 
-#include <QDateTime>
-#include <QStringList>
+#include <ctime>
 
 #include "calculator/engine/Grouping.h"
+#include "text/Utf.h"
 
 namespace abacor {
 
 namespace {
 
 // A field quoted when it holds what CSV gives a meaning.
-QString Field(const QString& text)
+std::string Field(const std::u16string& text)
 {
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
-        return text;
-    QString quoted = text;
-    quoted.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
+    std::string field = Utf8(text);
+    if (field.find_first_of(",\"\n\r") == std::string::npos)
+        return field;
+    std::string quoted = "\"";
+    for (const char c : field)
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + '"';
+}
+
+// A key's time as the user's clock shows it.
+std::string LocalTime(std::int64_t msSinceEpoch)
+{
+    const std::time_t seconds = static_cast<std::time_t>(msSinceEpoch / 1000);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &seconds);
+#else
+    localtime_r(&seconds, &local);
+#endif
+    char text[32];
+    return std::string(text, std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local));
 }
 
 }  // namespace
 
-QByteArray TapeCsv(const std::vector<TapeLine>& lines, int currentSegment)
+std::string TapeCsv(const std::vector<TapeLine>& lines, int currentSegment)
 {
-    QString csv = QStringLiteral("番号,数値,記号,日時\r\n");
+    std::string csv = "\xEF\xBB\xBF" + Utf8(u"番号,数値,記号,日時") + "\r\n";
     for (const TapeLine& line : lines) {
-        const QString step = line.step > 0 && line.segment == currentSegment ? QString::number(line.step) : QString();
-        const QString when =
-            line.time == 0 ? QString()
-                           : QDateTime::fromMSecsSinceEpoch(line.time).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-        csv += QStringList{step, Field(StripGrouping(line.number)), Field(line.mark), when}.join(u',') +
-               QStringLiteral("\r\n");
+        if (line.step > 0 && line.segment == currentSegment)
+            csv += std::to_string(line.step);
+        csv += ',' + Field(StripGrouping(line.number)) + ',' + Field(line.mark) + ',';
+        if (line.time != 0)
+            csv += LocalTime(line.time);
+        csv += "\r\n";
     }
-    return QByteArrayLiteral("\xEF\xBB\xBF") + csv.toUtf8();
+    return csv;
 }
 
 }  // namespace abacor

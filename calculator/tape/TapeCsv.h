@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QByteArray>
+#include <string>
 
 #include <vector>
 
@@ -12,6 +12,6 @@ namespace abacor {
 // programs in Japanese locales read it as UTF-8), CRLF line ends, the
 // columns 番号, 数値, 記号, 日時; numbers without grouping, the step number
 // only for the current segment's steps, the time local as yyyy-MM-dd HH:mm:ss.
-QByteArray TapeCsv(const std::vector<TapeLine>& lines, int currentSegment);
+std::string TapeCsv(const std::vector<TapeLine>& lines, int currentSegment);
 
 }  // namespace abacor

@@ -1,8 +1,8 @@
 #include "calculator/tape/TapeSession.h"
 
-#include <QDateTime>
-
 #include <algorithm>
+#include <chrono>
+#include <string>
 
 #include "calculator/engine/Grouping.h"
 #include "calculator/engine/NumberText.h"
@@ -48,7 +48,17 @@ const TapeRole* RoleOf(const Command* command)
 }
 
 // A number as the tape prints it: grouped as the RESULT line groups.
-QString TapeNumber(const QString& shown) { return GroupDigits(StripGrouping(shown), GroupingMode::Always, false); }
+std::u16string TapeNumber(const std::u16string& shown)
+{
+    return GroupDigits(StripGrouping(shown), GroupingMode::Always, false);
+}
+
+// Now, in ms since the epoch (UTC).
+std::int64_t Now()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
 
 bool IsKey(const Command* command, KeyId key) { return command != nullptr && command->key == key; }
 
@@ -80,13 +90,13 @@ bool IsNumber(std::string_view text)
 
 }  // namespace
 
-QString TapeLine::Text(int currentSegment) const
+std::u16string TapeLine::Text(int currentSegment) const
 {
-    QString text = number.isEmpty() ? mark : number + u' ' + mark;
+    std::u16string text = number.empty() ? mark : number + u' ' + mark;
     if (step > 0 && segment == currentSegment)
-        text += QStringLiteral("  #") + QString::number(step);
-    if (!was.isEmpty())
-        text += QStringLiteral("  (訂正前 ") + was + u')';
+        text += u"  #" + Widened(std::to_string(step));
+    if (!was.empty())
+        text += u"  (訂正前 " + was + u')';
     return text;
 }
 
@@ -107,17 +117,17 @@ CommandOutcome TapeSession::Run(const Command& command)
         checkWordGoes_ = false;
     }
     changedFrom_ = std::min(changedFrom_, lines_.size());
-    log_.push_back({&command, {}, QDateTime::currentMSecsSinceEpoch()});
+    log_.push_back({&command, {}, Now()});
     const CommandOutcome outcome = Apply(log_.size() - 1);
     if (IsKey(&command, KeyId::AllClear))
         StartSegment();
     return outcome;
 }
 
-bool TapeSession::Paste(QStringView text)
+bool TapeSession::Paste(std::u16string_view text)
 {
     changedFrom_ = std::min(changedFrom_, lines_.size());
-    log_.push_back({nullptr, text.toString(), QDateTime::currentMSecsSinceEpoch()});
+    log_.push_back({nullptr, std::u16string(text), Now()});
     const CalculatorState before = calculator_.state();
     if (!calculator_.PasteNumber(text)) {
         log_.pop_back();
@@ -144,7 +154,7 @@ void TapeSession::Observe(std::size_t index, const CalculatorState& before)
     const CalculatorState& after = calculator_.state();
     const Command* command = log_[index].command;
     const TapeRole* role = RoleOf(command);
-    const qint64 time = log_[index].time;
+    const std::int64_t time = log_[index].time;
 
     if (BeginsNumber(command) && before.entryState != EntryState::Typing && after.entryState == EntryState::Typing)
         typingFrom_ = index;
@@ -154,19 +164,19 @@ void TapeSession::Observe(std::size_t index, const CalculatorState& before)
         typingFrom_.reset();
 
     if (after.error && !before.error) {
-        lines_.push_back({0, segment_, {}, QStringLiteral("ERROR"), {}, time});
+        lines_.push_back({0, segment_, {}, std::u16string(kErrorText), {}, time});
     } else if (role != nullptr && role->result && !after.error && !before.error) {
         if (command->token == "M+" || command->token == "M-")
-            lines_.push_back({0, segment_, TapeNumber(after.memoryText), QStringLiteral("M"), {}, time});
+            lines_.push_back({0, segment_, TapeNumber(after.memoryText), u"M", {}, time});
         else
-            lines_.push_back({0, segment_, TapeNumber(after.displayText), QString::fromUtf16(kResultMark), {}, time});
+            lines_.push_back({0, segment_, TapeNumber(after.displayText), kResultMark, {}, time});
     } else if (IsKey(command, KeyId::GrandTotal) && !after.error) {
-        lines_.push_back({0, segment_, TapeNumber(after.displayText), QStringLiteral("GT"), {}, time});
+        lines_.push_back({0, segment_, TapeNumber(after.displayText), u"GT", {}, time});
     } else if (IsKey(command, KeyId::Clear) || IsKey(command, KeyId::AllClear)) {
-        lines_.push_back({0, segment_, {}, QStringView(command->caption).toString(), {}, time});
+        lines_.push_back({0, segment_, {}, std::u16string(command->caption), {}, time});
     }
     if (after.taxAmountShown && !before.taxAmountShown)
-        lines_.push_back({0, segment_, TapeNumber(after.displayText), QStringLiteral("税額"), {}, time});
+        lines_.push_back({0, segment_, TapeNumber(after.displayText), u"税額", {}, time});
 
     if (role != nullptr && role->finalises && !before.error) {
         lastCalculation_.assign(steps_.begin() + static_cast<std::ptrdiff_t>(calculationStart_), steps_.end());
@@ -180,15 +190,15 @@ void TapeSession::Observe(std::size_t index, const CalculatorState& before)
     }
 }
 
-void TapeSession::AddStep(TapeStep step, const QString& shown)
+void TapeSession::AddStep(TapeStep step, const std::u16string& shown)
 {
     steps_.push_back(step);
     const int number = static_cast<int>(steps_.size());
-    QString was;
+    std::u16string was;
     for (const auto& [corrected, earlier] : corrections_)
         if (corrected == number)
             was = earlier;
-    lines_.push_back({number, segment_, TapeNumber(shown), QString::fromUtf16(RoleOf(step.key)->mark), was, step.time});
+    lines_.push_back({number, segment_, TapeNumber(shown), RoleOf(step.key)->mark, was, step.time});
     if (checking_)
         CheckStep(steps_.size() - 1);
 }
@@ -229,10 +239,10 @@ CorrectionOutcome TapeSession::Correct(int step, std::string_view number)
             log.push_back(log_[i]);
     log.insert(log.end(), log_.begin() + static_cast<std::ptrdiff_t>(corrected.to), log_.end());
 
-    QString earlier;
+    std::u16string earlier;
     for (std::size_t i = segmentLines_; i < lines_.size(); ++i)
         if (lines_[i].step == step)
-            earlier = lines_[i].was.isEmpty() ? lines_[i].number : lines_[i].was;
+            earlier = lines_[i].was.empty() ? lines_[i].number : lines_[i].was;
     std::erase_if(corrections_, [step](const auto& c) { return c.first == step; });
     corrections_.emplace_back(step, earlier);
 
@@ -264,7 +274,7 @@ bool TapeSession::Check()
     reference_ = lastCalculation_;
     checkFrom_ = steps_.size();
     firstDifference_.reset();
-    checkWord_ = QStringLiteral("検算");
+    checkWord_ = u"検算";
     return true;
 }
 
@@ -276,7 +286,7 @@ void TapeSession::CheckStep(std::size_t index)
     if (place >= reference_.size() || reference_[place].value != steps_[index].value ||
         reference_[place].key != steps_[index].key) {
         firstDifference_ = place;
-        checkWord_ = QStringLiteral("NG") + QString::number(place + 1);
+        checkWord_ = u"NG" + Widened(std::to_string(place + 1));
     }
 }
 
@@ -284,10 +294,10 @@ void TapeSession::FinishCheck()
 {
     const std::size_t count = steps_.size() - checkFrom_;
     if (!firstDifference_ && count == reference_.size()) {
-        checkWord_ = QStringLiteral("OK");
+        checkWord_ = u"OK";
     } else {
         const std::size_t place = firstDifference_ ? *firstDifference_ : std::min(count, reference_.size());
-        checkWord_ = QStringLiteral("NG") + QString::number(place + 1);
+        checkWord_ = u"NG" + Widened(std::to_string(place + 1));
     }
     checking_ = false;
     checkWordGoes_ = true;

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
-
+#include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -17,10 +16,10 @@ namespace abacor {
 struct TapeLine {
     int step = 0;     // the step's number; 0 for a line that is no step
     int segment = 0;  // steps show their number only in the current segment
-    QString number;   // as the display shows it, or empty ("C", "CA")
-    QString mark;     // the key's mark, or what the line is ("C", "ERROR")
-    QString was;      // a corrected step's earlier number
-    qint64 time = 0;  // when its key was pressed, ms since the epoch (UTC)
+    std::u16string number;   // as the display shows it, or empty ("C", "CA")
+    std::u16string mark;     // the key's mark, or what the line is ("C", "ERROR")
+    std::u16string was;      // a corrected step's earlier number
+    std::int64_t time = 0;  // when its key was pressed, ms since the epoch (UTC)
 
     // The same line, whenever it was keyed.
     bool operator==(const TapeLine& other) const
@@ -29,7 +28,7 @@ struct TapeLine {
                was == other.was;
     }
     // The line as text: the number, the mark, and the step's number.
-    QString Text(int currentSegment) const;
+    std::u16string Text(int currentSegment) const;
 };
 
 // A typed number and the key that consumed it.
@@ -38,7 +37,7 @@ struct TapeStep {
     const Command* key = nullptr;
     std::size_t from = 0;  // the commands of its number in the segment's log
     std::size_t to = 0;    // the consuming key's place in the log
-    qint64 time = 0;       // when the consuming key was pressed
+    std::int64_t time = 0;  // when the consuming key was pressed
 };
 
 enum class CorrectionOutcome { Corrected, NoSuchStep, NotANumber };
@@ -54,7 +53,7 @@ public:
 
     CommandOutcome Run(const Command& command);
     // A pasted number: no typed number, but part of the segment.
-    bool Paste(QStringView text);
+    bool Paste(std::u16string_view text);
     // テープ消去: no lines, and a new segment from the calculator as it is.
     void Clear();
 
@@ -73,20 +72,20 @@ public:
     int Segment() const { return segment_; }
     // "検算" while armed, "NG2" from the first difference, "OK" / "NG…" at
     // the finalising key; out at the next key.
-    QString CheckAnnunciator() const { return checkWord_; }
+    const std::u16string& CheckAnnunciator() const { return checkWord_; }
 
 private:
     struct Entry {
         const Command* command = nullptr;  // else a paste
-        QString paste;
-        qint64 time = 0;
+        std::u16string paste;
+        std::int64_t time = 0;
     };
 
     // Runs the segment's command at index, then observes it.
     CommandOutcome Apply(std::size_t index);
     // What the command at index did, given the state before it.
     void Observe(std::size_t index, const CalculatorState& before);
-    void AddStep(TapeStep step, const QString& shown);
+    void AddStep(TapeStep step, const std::u16string& shown);
     void StartSegment();
     void CheckStep(std::size_t place);
     void FinishCheck();
@@ -102,14 +101,14 @@ private:
     std::optional<std::size_t> typingFrom_;
     std::size_t calculationStart_ = 0;  // the first step of the calculation under way
     std::vector<TapeStep> lastCalculation_;
-    std::vector<std::pair<int, QString>> corrections_;  // step, earlier number
+    std::vector<std::pair<int, std::u16string>> corrections_;  // step, earlier number
 
     // 検算
     bool checking_ = false;
     std::vector<TapeStep> reference_;
     std::size_t checkFrom_ = 0;  // the re-keyed calculation's first step
     std::optional<std::size_t> firstDifference_;
-    QString checkWord_;
+    std::u16string checkWord_;
     bool checkWordGoes_ = false;  // "OK" / "NG…" go out at the next key
 };
 

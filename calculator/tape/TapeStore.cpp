@@ -1,13 +1,12 @@
 #include "calculator/tape/TapeStore.h"
 
-#include <QDateTime>
-#include <QFile>
-#include <QFileInfo>
-
 #include <sqlite3.h>
+
+#include "text/Utf.h"
 
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <optional>
 
 namespace abacor {
@@ -37,24 +36,54 @@ Statement Prepare(sqlite3* db, const char* sql)
     return Statement(statement);
 }
 
-void BindText(sqlite3_stmt* statement, int at, const QString& text)
+void BindText(sqlite3_stmt* statement, int at, const std::u16string& text)
 {
-    const QByteArray utf8 = text.toUtf8();
-    sqlite3_bind_text(statement, at, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
+    const std::string utf8 = Utf8(text);
+    sqlite3_bind_text(statement, at, utf8.data(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
 }
 
-QString ColumnText(sqlite3_stmt* statement, int at)
+std::u16string ColumnText(sqlite3_stmt* statement, int at)
 {
-    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, at)),
-                             sqlite3_column_bytes(statement, at));
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, at));
+    return text ? Utf16(std::string_view(text, static_cast<std::size_t>(sqlite3_column_bytes(statement, at))))
+                : std::u16string();
 }
+
+std::int64_t NowMs()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
+// The local time as a file name part: 20261207-193405.
+std::string FileTime()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    char text[32];
+    return std::string(text, std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local));
+}
+
+// The path as SQLite takes it: UTF-8 (on POSIX, the file name's own bytes).
+std::string Utf8Path(const std::filesystem::path& path)
+{
+    const std::u8string utf8 = path.u8string();
+    return std::string(utf8.begin(), utf8.end());
+}
+
+std::u16string Shown(const std::filesystem::path& path) { return Utf16(Utf8Path(path)); }
 
 // Opens the file as a database and checks it; null when it is none or broken.
-sqlite3* OpenChecked(const QByteArray& path, bool* broken)
+sqlite3* OpenChecked(const std::filesystem::path& path, bool* broken)
 {
     *broken = false;
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX,
+    if (sqlite3_open_v2(Utf8Path(path).c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX,
                         nullptr) != SQLITE_OK) {
         sqlite3_close_v2(db);
         return nullptr;
@@ -82,35 +111,37 @@ sqlite3* OpenChecked(const QByteArray& path, bool* broken)
 TapeStore::TapeStore(sqlite3* db) : db_(db)
 {
     const Statement start = Prepare(db_, "INSERT INTO runs(started) VALUES(?)");
-    sqlite3_bind_int64(start.get(), 1, QDateTime::currentMSecsSinceEpoch());
+    sqlite3_bind_int64(start.get(), 1, NowMs());
     sqlite3_step(start.get());
     run_ = sqlite3_last_insert_rowid(db_);
 }
 
 TapeStore::~TapeStore() { sqlite3_close_v2(db_); }
 
-TapeStore::Opened TapeStore::Open(const QString& path)
+TapeStore::Opened TapeStore::Open(const std::filesystem::path& path)
 {
-    const QByteArray file = QFile::encodeName(path);
     bool broken = false;
-    if (sqlite3* db = OpenChecked(file, &broken))
+    if (sqlite3* db = OpenChecked(path, &broken))
         return {std::unique_ptr<TapeStore>(new TapeStore(db)), {}};
     if (!broken)
-        return {nullptr,
-                QStringLiteral("テープのファイルを開けません（%1）。テープはこの実行の間だけ残ります。").arg(path)};
+        return {nullptr, u"テープのファイルを開けません（" + Shown(path) + u"）。テープはこの実行の間だけ残ります。"};
 
     // Kept aside, never deleted: the user may want what it held.
-    const QString aside =
-        path + QStringLiteral(".broken-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    for (const char* suffix : {"-wal", "-shm"})
-        QFile::rename(path + QLatin1String(suffix), aside + QLatin1String(suffix));
-    if (!QFile::rename(path, aside))
-        return {nullptr, QStringLiteral(
-                             "テープのファイルが壊れていて、別名にできません（%1）。テープはこの実行の間だけ残ります。")
-                             .arg(path)};
-    const QString problem =
-        QStringLiteral("テープのファイルが壊れていたため %1 として残し、新しいテープを始めました。").arg(aside);
-    if (sqlite3* db = OpenChecked(file, &broken))
+    std::filesystem::path aside = path;
+    aside += ".broken-" + FileTime();
+    std::error_code ignored;
+    for (const char* suffix : {"-wal", "-shm"}) {
+        std::filesystem::path from = path, to = aside;
+        std::filesystem::rename(from += suffix, to += suffix, ignored);
+    }
+    std::error_code failed;
+    std::filesystem::rename(path, aside, failed);
+    if (failed)
+        return {nullptr, u"テープのファイルが壊れていて、別名にできません（" + Shown(path) +
+                             u"）。テープはこの実行の間だけ残ります。"};
+    const std::u16string problem =
+        u"テープのファイルが壊れていたため " + Shown(aside) + u" として残し、新しいテープを始めました。";
+    if (sqlite3* db = OpenChecked(path, &broken))
         return {std::unique_ptr<TapeStore>(new TapeStore(db)), problem};
     return {nullptr, problem};
 }
@@ -129,7 +160,7 @@ std::vector<TapeLine> TapeStore::History(int limit) const
     while (sqlite3_step(select.get()) == SQLITE_ROW) {
         const long long lineRun = sqlite3_column_int64(select.get(), 0);
         if (run != -1 && lineRun != run)
-            lines.push_back({0, 0, {}, QString::fromUtf16(kRunMark), {}, 0});
+            lines.push_back({0, 0, {}, kRunMark, {}, 0});
         run = lineRun;
         lines.push_back({sqlite3_column_int(select.get(), 1), 0, ColumnText(select.get(), 2),
                          ColumnText(select.get(), 3), ColumnText(select.get(), 4),
@@ -137,7 +168,7 @@ std::vector<TapeLine> TapeStore::History(int limit) const
     }
     std::reverse(lines.begin(), lines.end());
     if (run != -1)
-        lines.push_back({0, 0, {}, QString::fromUtf16(kRunMark), {}, 0});  // this run begins
+        lines.push_back({0, 0, {}, kRunMark, {}, 0});  // this run begins
     return lines;
 }
 

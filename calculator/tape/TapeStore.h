@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QString>
-
 #include <condition_variable>
+#include <filesystem>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -24,12 +23,12 @@ public:
 
     struct Opened {
         std::unique_ptr<TapeStore> store;  // none: the tape lives in memory only
-        QString problem;                   // what went wrong, for the tape window
+        std::u16string problem;            // what went wrong, for the tape window
     };
     // Opens or makes the database at path and starts a run. A file that is
     // no database, or a corrupt one, is kept aside under a new name (never
     // deleted) and a new one made.
-    static Opened Open(const QString& path);
+    static Opened Open(const std::filesystem::path& path);
     ~TapeStore();
     TapeStore(const TapeStore&) = delete;
     TapeStore& operator=(const TapeStore&) = delete;

@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QContextMenuEvent>
+#include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -75,9 +76,9 @@ void CalculatorWindow::OpenTapeStore(const QString& path)
         tapeProblem_ = QStringLiteral("テープを終了後も残さない設定です。テープはこの実行の間だけ残ります。");
     if (!keepTape && !keepState)
         return;
-    TapeStore::Opened opened = TapeStore::Open(path);
-    if (!opened.problem.isEmpty())
-        tapeProblem_ = opened.problem;
+    TapeStore::Opened opened = TapeStore::Open(QFile::encodeName(path).toStdString());
+    if (!opened.problem.empty())
+        tapeProblem_ = QString::fromStdU16String(opened.problem);
     if (!opened.store)
         return;
     // Only a calculator nothing was keyed into yet starts from a kept state.
@@ -227,10 +228,14 @@ void CalculatorWindow::OnSettingChange() { LayoutWindow(); }
 DisplayTexts CalculatorWindow::Texts() const
 {
     const CalculatorState& state = calculator_.state();
-    QStringList lit = calculator_.Annunciators(true);
-    if (const QString check = tape_->CheckAnnunciator(); !check.isEmpty())
-        lit << check;
-    return {state.displayText, state.resultText, state.memoryText, state.operatorText, lit.join(u' ')};
+    QStringList lit;
+    for (const std::u16string& word : calculator_.Annunciators(true))
+        lit << QString::fromStdU16String(word);
+    if (!tape_->CheckAnnunciator().empty())
+        lit << QString::fromStdU16String(tape_->CheckAnnunciator());
+    return {QString::fromStdU16String(state.displayText), QString::fromStdU16String(state.resultText),
+            QString::fromStdU16String(state.memoryText), QString::fromStdU16String(state.operatorText),
+            lit.join(u' ')};
 }
 
 void CalculatorWindow::Invalidate(DisplayRegion region)
@@ -477,7 +482,7 @@ void CalculatorWindow::OnCommand(int id)
 
 CommandOutcome CalculatorWindow::Run(const Command& command)
 {
-    const QString check = tape_->CheckAnnunciator();
+    const std::u16string check = tape_->CheckAnnunciator();
     const CommandOutcome outcome = tape_->Run(command);
     if (tape_->CheckAnnunciator() != check)
         Invalidate(DisplayRegion::DisplayBox);
@@ -530,7 +535,7 @@ void CalculatorWindow::OnCopyToClipboard()
 {
     // Exactly as shown: grouped when the display is, "ERROR" in the error state.
     // A clipboard that refuses it has lost nothing of the calculator's.
-    static_cast<void>(PlaceClipboardText(calculator_.state().displayText));
+    static_cast<void>(PlaceClipboardText(QString::fromStdU16String(calculator_.state().displayText)));
 }
 
 bool CalculatorWindow::StayOnTopPossible()
@@ -556,12 +561,15 @@ void CalculatorWindow::SetStayOnTop(bool onTop)
 void CalculatorWindow::OnCopyNumber()
 {
     // The number without its grouping, as a spreadsheet reads it.
-    static_cast<void>(PlaceClipboardText(StripGrouping(calculator_.state().displayText)));
+    static_cast<void>(PlaceClipboardText(QString::fromStdU16String(StripGrouping(calculator_.state().displayText))));
 }
 
 void CalculatorWindow::OnPaste()
 {
-    if (tape_->Paste(ClipboardText())) {
+    // Looked at in place: a clipboard may hold megabytes.
+    const QString text = ClipboardText();
+    if (tape_->Paste(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
+                                         static_cast<std::size_t>(text.size())))) {
         FollowTape();
         return;
     }
@@ -575,7 +583,7 @@ void CalculatorWindow::OnPaste()
         if (flash == 0)
             QThread::msleep(PressFeedback::kFlashMilliseconds);
     }
-    const QString& value = calculator_.state().displayText;
+    const QString value = QString::fromStdU16String(calculator_.state().displayText);
     Speak({value, value + QStringLiteral(" 貼り付けられません。クリップボードの内容が数値ではありません。"), true});
 }
 

@@ -39,7 +39,8 @@ PrintOutcome PrintTape(QWidget* parent, const std::vector<TapeLine>& lines, int 
     printed.reserve(static_cast<qsizetype>(lines.size()));
     for (const TapeLine& line : lines)
         printed.append({line.step > 0 && line.segment == currentSegment ? u'#' + QString::number(line.step) : QString(),
-                        line.number, line.mark, line.was});
+                        QString::fromStdU16String(line.number), QString::fromStdU16String(line.mark),
+                        QString::fromStdU16String(line.was)});
     const QString heading =
         QStringLiteral("Abacor  ") + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
     return print(parent, printed, heading, pdfPath, error);

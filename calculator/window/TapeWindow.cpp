@@ -49,8 +49,8 @@ QVariant TapeModel::data(const QModelIndex& index, int role) const
         return {};
     const TapeLine& line = *found;
     switch (role) {
-    case Qt::DisplayRole: return line.Text(session_.Segment());
-    case Qt::EditRole: return StripGrouping(line.number);
+    case Qt::DisplayRole: return QString::fromStdU16String(line.Text(session_.Segment()));
+    case Qt::EditRole: return QString::fromStdU16String(StripGrouping(line.number));
     case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     default: return {};
     }
@@ -220,8 +220,9 @@ void TapeWindow::CopySelection() { static_cast<void>(PlaceClipboardText(Selected
 bool TapeWindow::ExportTo(const QString& path)
 {
     QSaveFile file(path);
-    const QByteArray csv = TapeCsv(model_->AllLines(), session_.Segment());
-    if (file.open(QIODevice::WriteOnly) && file.write(csv) == csv.size() && file.commit())
+    const std::string csv = TapeCsv(model_->AllLines(), session_.Segment());
+    if (file.open(QIODevice::WriteOnly) && file.write(csv.data(), static_cast<qint64>(csv.size())) == qint64(csv.size()) &&
+        file.commit())
         return true;
     ShowMessageBox(this, QString::fromUtf16(kExportFailed) + u'\n' + file.errorString(), StyleOk);
     return false;

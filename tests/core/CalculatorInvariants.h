@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QString>
-
 #include <string>
 
 #include "calculator/core/Calculator.h"
+#include "text/Utf.h"
 
 namespace abacor::test {
 
@@ -13,41 +12,42 @@ namespace abacor::test {
 
 // Optional "-", digits, optional "." and digits; "," only between groups of
 // three integer digits, and only when grouped.
-inline std::string CheckNumberText(const QString& text, bool grouped)
+inline std::string CheckNumberText(const std::u16string& text, bool grouped)
 {
-    qsizetype i = text.startsWith(u'-') ? 1 : 0;
-    const qsizetype point = text.indexOf(u'.');
-    const QString integer = text.mid(i, point < 0 ? -1 : point - i);
-    const QString fraction = point < 0 ? QString() : text.mid(point + 1);
-    if (integer.isEmpty())
-        return "no integer digits in '" + text.toStdString() + "'";
-    const QString plain = QString(integer).remove(u',');
-    for (const QChar ch : plain + fraction)
+    const std::size_t first = text.starts_with(u'-') ? 1 : 0;
+    const std::size_t point = text.find(u'.');
+    const std::u16string integer = text.substr(first, point == std::u16string::npos ? point : point - first);
+    const std::u16string fraction = point == std::u16string::npos ? std::u16string() : text.substr(point + 1);
+    if (integer.empty())
+        return "no integer digits in '" + Utf8(text) + "'";
+    std::u16string plain = integer;
+    std::erase(plain, u',');
+    for (const char16_t ch : plain + fraction)
         if (ch < u'0' || ch > u'9')
-            return "not a number text: '" + text.toStdString() + "'";
-    QString expected = plain;
+            return "not a number text: '" + Utf8(text) + "'";
+    std::u16string expected = plain;
     if (grouped)
-        for (qsizetype k = plain.size() - 3; k > 0; k -= 3)
-            expected.insert(k, u',');
+        for (std::ptrdiff_t k = static_cast<std::ptrdiff_t>(plain.size()) - 3; k > 0; k -= 3)
+            expected.insert(static_cast<std::size_t>(k), 1, u',');
     if (integer != expected)
-        return "grouped as '" + text.toStdString() + "', not '" + expected.toStdString() + "'";
+        return "grouped as '" + Utf8(text) + "', not '" + Utf8(expected) + "'";
     return {};
 }
 
-inline int CountDigits(const QString& text)
+inline int CountDigits(const std::u16string& text)
 {
     int digits = 0;
-    for (const QChar ch : text)
+    for (const char16_t ch : text)
         digits += ch >= u'0' && ch <= u'9' ? 1 : 0;
     return digits;
 }
 
 // Digits from the first nonzero one on.
-inline int SignificantDigits(const QString& text)
+inline int SignificantDigits(const std::u16string& text)
 {
     int digits = 0;
     bool started = false;
-    for (const QChar ch : text) {
+    for (const char16_t ch : text) {
         if (ch < u'0' || ch > u'9')
             continue;
         started = started || ch != u'0';
@@ -63,25 +63,25 @@ inline std::string CheckState(const CalculatorState& s, const CalculatorSettings
     if (s.error) {
         if (s.accumulator != 0.0 || s.entryValue != 0.0)
             return "the error state keeps a value";
-        if (s.pendingOperator != Operator::None || !s.operatorText.isEmpty() || s.resultText != u"0")
+        if (s.pendingOperator != Operator::None || !s.operatorText.empty() || s.resultText != u"0")
             return "the error state keeps a calculation";
     } else {
         const std::string display = CheckNumberText(s.displayText, FlagOn(settings.CommaFormatFlg));
         if (!display.empty())
             return "display: " + display;
         if (s.entryState == EntryState::Typing && CountDigits(s.displayText) > 12)
-            return "more than 12 typed digits: " + s.displayText.toStdString();
+            return "more than 12 typed digits: " + Utf8(s.displayText);
         if (s.entryState != EntryState::Typing && SignificantDigits(s.displayText) > 12)
-            return "more than 12 significant digits: " + s.displayText.toStdString();
+            return "more than 12 significant digits: " + Utf8(s.displayText);
     }
-    for (const QString* text : {&s.resultText, &s.memoryText}) {
+    for (const std::u16string* text : {&s.resultText, &s.memoryText}) {
         const std::string problem = CheckNumberText(*text, true);
         if (!problem.empty())
             return "result or memory: " + problem;
     }
-    if (!s.operatorText.isEmpty() && s.operatorText != u"＋" && s.operatorText != u"－" && s.operatorText != u"×" &&
+    if (!s.operatorText.empty() && s.operatorText != u"＋" && s.operatorText != u"－" && s.operatorText != u"×" &&
         s.operatorText != u"÷")
-        return "operator sign '" + s.operatorText.toStdString() + "'";
+        return "operator sign '" + Utf8(s.operatorText) + "'";
     if (s.entryState < EntryState::Typing || s.entryState > EntryState::Operand)
         return "entry state " + std::to_string(static_cast<int>(s.entryState));
     return {};

@@ -41,8 +41,8 @@ TEST(CommandTable, WindowCommandsChangeNothing)
         KeyRun run;
         run.Keys("1 + 2");
         EXPECT_EQ(DispatchCommand(run.calculator, id), CommandOutcome::ForWindow) << id;
-        EXPECT_EQ(run.state().displayText, QStringLiteral("2"));
-        EXPECT_EQ(run.state().operatorText, QStringLiteral("＋"));
+        EXPECT_EQ(run.state().displayText, u"2");
+        EXPECT_EQ(run.state().operatorText, u"＋");
     }
     KeyRun run;
     EXPECT_EQ(DispatchCommand(run.calculator, 12345), CommandOutcome::Unknown);
@@ -54,14 +54,14 @@ TEST(CommandTable, LeftSoftKeyReadsClearMenuFlgAtEachPress)
     run.Keys("1 + 2");
     run.settings.ClearMenuFlg = 2;
     EXPECT_EQ(DispatchCommand(run.calculator, IdLeftSoftKey), CommandOutcome::ForWindow);
-    EXPECT_EQ(run.state().displayText, QStringLiteral("2"));
+    EXPECT_EQ(run.state().displayText, u"2");
     // The clear menu's items arrive as their own commands.
     EXPECT_EQ(DispatchCommand(run.calculator, IdClear), CommandOutcome::Calculated);
-    EXPECT_EQ(run.state().displayText, QStringLiteral("0"));
+    EXPECT_EQ(run.state().displayText, u"0");
     run.Keys("5");
     run.settings.ClearMenuFlg = 0;
     EXPECT_EQ(DispatchCommand(run.calculator, IdLeftSoftKey), CommandOutcome::Calculated);
-    EXPECT_EQ(run.state().displayText, QStringLiteral("0"));
+    EXPECT_EQ(run.state().displayText, u"0");
 }
 
 }  // namespace

@@ -63,7 +63,7 @@ TEST(ExactSums, BalancesComeBackToWhatWasLeft)
 
         KeyRun run;
         run.Keys(keys);
-        ASSERT_EQ(run.state().displayText.toStdString(), Shown(small, 4)) << keys;
+        ASSERT_EQ(Utf8(run.state().displayText), Shown(small, 4)) << keys;
     }
 }
 
@@ -77,7 +77,7 @@ TEST(ExactSums, ProductsAreTheExactProduct)
         const std::string keys = Keys(a, 2) + "* " + Keys(b, 2) + "=";
         KeyRun run;
         run.Keys(keys);
-        ASSERT_EQ(run.state().displayText.toStdString(), Shown(a * b, 4)) << keys;
+        ASSERT_EQ(Utf8(run.state().displayText), Shown(a * b, 4)) << keys;
     }
 }
 

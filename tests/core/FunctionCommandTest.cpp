@@ -72,7 +72,7 @@ TEST(FunctionCommandState, PercentEndsTheCalculationLikeEquals)
     KeyRun run;
     run.Keys("2 0 0 + 1 0 %");
     EXPECT_EQ(run.state().lastAnswer, 220.0);
-    EXPECT_EQ(run.state().lastAnswerText, QStringLiteral("220"));
+    EXPECT_EQ(run.state().lastAnswerText, u"220");
     EXPECT_EQ(run.state().pendingOperator, Operator::None);
     EXPECT_EQ(run.state().entryState, EntryState::Result);
     EXPECT_EQ(run.state().accumulator, 220.0);
@@ -87,7 +87,7 @@ TEST(FunctionCommandState, FunctionsOnTheEntryLeaveTheCalculationAlone)
         again.Keys(std::string("7 * 6 = 5 + 3 ") + command);
         EXPECT_EQ(again.state().accumulator, 5.0) << command;
         EXPECT_EQ(again.state().pendingOperator, Operator::Add) << command;
-        EXPECT_EQ(again.state().resultText, QStringLiteral("5")) << command;
+        EXPECT_EQ(again.state().resultText, u"5") << command;
         EXPECT_EQ(again.state().lastAnswer, 42.0) << command;
         EXPECT_EQ(again.state().entryState, EntryState::Operand) << command;
     }
@@ -97,7 +97,7 @@ TEST(FunctionCommandState, TheAccumulatorKeepsTheFullQuotient)
 {
     KeyRun run;
     run.Keys("1 / 3 0 0 0 0 0 0 0 0 0 0 0 =");
-    EXPECT_EQ(run.state().displayText, QStringLiteral("0"));
+    EXPECT_EQ(run.state().displayText, u"0");
     EXPECT_GT(run.state().entryValue, 3.3e-12);
     EXPECT_EQ(run.state().entryValue, run.state().accumulator);
 }
@@ -106,14 +106,14 @@ TEST(FunctionCommandState, ErrorResetKeepsMemoryAndLastAnswer)
 {
     KeyRun run;
     run.Keys("4 M+ 7 * 6 = 1 / 0 =");
-    EXPECT_EQ(run.state().displayText, QStringLiteral("ERROR"));
+    EXPECT_EQ(run.state().displayText, u"ERROR");
     EXPECT_EQ(run.state().accumulator, 0.0);
     EXPECT_EQ(run.state().entryValue, 0.0);
     EXPECT_EQ(run.state().pendingOperator, Operator::None);
     EXPECT_EQ(run.state().entryState, EntryState::Result);
     EXPECT_EQ(run.state().memoryValue, 4.0);
     EXPECT_EQ(run.state().lastAnswer, 42.0);
-    EXPECT_EQ(run.state().lastAnswerText, QStringLiteral("42"));
+    EXPECT_EQ(run.state().lastAnswerText, u"42");
 }
 
 TEST(FunctionCommandState, ZeroDividedByATinyMemoryIsZero)
@@ -127,7 +127,7 @@ TEST(FunctionCommandState, ZeroDividedByATinyMemoryIsZero)
     ASSERT_NE(run.state().entryValue, 0.0);
     ASSERT_LT(std::fabs(run.state().entryValue), 1e-300);
     run.Keys("M+ C 0 / MR =");
-    EXPECT_EQ(run.state().displayText, QStringLiteral("0"));
+    EXPECT_EQ(run.state().displayText, u"0");
     // clang-format on
 }
 

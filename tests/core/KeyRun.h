@@ -8,6 +8,7 @@
 
 #include "calculator/core/Calculator.h"
 #include "calculator/core/KeyTokens.h"
+#include "text/Utf.h"
 
 namespace abacor::test {
 
@@ -41,6 +42,15 @@ struct Shown {
     const char* op;
 };
 
+// Words as one line, a space between them.
+inline std::string Joined(const std::vector<std::u16string>& words)
+{
+    std::string line;
+    for (const std::u16string& word : words)
+        line += (line.empty() ? "" : " ") + Utf8(word);
+    return line;
+}
+
 inline void PrintTo(const Shown& s, std::ostream* os) { *os << '"' << s.keys << '"'; }
 
 inline void ExpectShown(const Shown& c)
@@ -48,10 +58,10 @@ inline void ExpectShown(const Shown& c)
     KeyRun run;
     run.Keys(c.keys);
     const CalculatorState& s = run.state();
-    EXPECT_EQ(s.displayText.toStdString(), c.display) << "display after " << c.keys;
-    EXPECT_EQ(s.resultText.toStdString(), c.result) << "result after " << c.keys;
-    EXPECT_EQ(s.memoryText.toStdString(), c.memory) << "memory after " << c.keys;
-    EXPECT_EQ(s.operatorText.toStdString(), c.op) << "operator after " << c.keys;
+    EXPECT_EQ(Utf8(s.displayText), c.display) << "display after " << c.keys;
+    EXPECT_EQ(Utf8(s.resultText), c.result) << "result after " << c.keys;
+    EXPECT_EQ(Utf8(s.memoryText), c.memory) << "memory after " << c.keys;
+    EXPECT_EQ(Utf8(s.operatorText), c.op) << "operator after " << c.keys;
 }
 
 }  // namespace abacor::test

@@ -204,7 +204,7 @@ TEST(Annunciators, LightWhatIsOn)
     for (const auto& c : cases) {
         KeyRun run;
         run.Keys(c.keys);
-        EXPECT_EQ(run.calculator.Annunciators(true).join(u' ').toStdString(), c.lit) << c.keys;
+        EXPECT_EQ(Joined(run.calculator.Annunciators(true)), c.lit) << c.keys;
     }
 }
 

@@ -24,7 +24,7 @@ TEST_F(EditorToCalculator, TheCalculatorStartsWithWhatTheEditorSaved)
     EXPECT_EQ(calculator.settings(), s.settings());
     for (std::uint32_t code : {0x31u, 0x32u, 0x33u, 0x34u, 0x35u, 0x36u, 0x37u})
         calculator.OnKeyDown(code);
-    EXPECT_EQ(calculator.calculator().state().displayText, QStringLiteral("1,234,567"));
+    EXPECT_EQ(calculator.calculator().state().displayText, u"1,234,567");
     EXPECT_FALSE(calculator.layout().KeyRect(KeyId::AllClear).IsNull()) << "the CA key in the upper left";
     const Rect key = calculator.layout().KeyRect(KeyId::Digit5);
     EXPECT_EQ(FromPixel(calculator.Framebuffer().pixel(key.left, key.top)), s.settings().DialogBackColor)

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "calculator/engine/Grouping.h"
+#include "text/Utf.h"
 
 namespace abacor {
 namespace {
@@ -27,11 +28,9 @@ TEST(GroupDigits, GroupsIntegerDigitsByThree)
         {u"12345", u"12,345"},
     };
     for (const auto& c : cases) {
-        const QString plain = QString::fromUtf16(c.plain);
-        EXPECT_EQ(GroupDigits(plain, GroupingMode::Always, false), QString::fromUtf16(c.grouped))
-            << plain.toStdString();
-        EXPECT_EQ(GroupDigits(plain, GroupingMode::Display, true), QString::fromUtf16(c.grouped))
-            << plain.toStdString();
+        const std::u16string plain = c.plain;
+        EXPECT_EQ(GroupDigits(plain, GroupingMode::Always, false), c.grouped) << Utf8(plain);
+        EXPECT_EQ(GroupDigits(plain, GroupingMode::Display, true), c.grouped) << Utf8(plain);
         // Display mode with the setting off leaves the text alone.
         EXPECT_EQ(GroupDigits(plain, GroupingMode::Display, false), plain);
         // Grouping is presentation only.
@@ -41,9 +40,9 @@ TEST(GroupDigits, GroupsIntegerDigitsByThree)
 
 TEST(StripGrouping, RemovesEveryComma)
 {
-    EXPECT_EQ(StripGrouping(QStringLiteral("-1,234,567.5")), QStringLiteral("-1234567.5"));
-    EXPECT_EQ(StripGrouping(QStringLiteral("1,,2,")), QStringLiteral("12"));
-    EXPECT_EQ(StripGrouping(QStringLiteral("ERROR")), QStringLiteral("ERROR"));
+    EXPECT_EQ(StripGrouping(std::u16string(u"-1,234,567.5")), std::u16string(u"-1234567.5"));
+    EXPECT_EQ(StripGrouping(std::u16string(u"1,,2,")), std::u16string(u"12"));
+    EXPECT_EQ(StripGrouping(std::u16string(u"ERROR")), std::u16string(u"ERROR"));
 }
 
 }  // namespace

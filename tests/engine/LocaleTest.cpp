@@ -35,11 +35,11 @@ TEST_F(DecimalCommaLocale, ConversionsKeepThePoint)
 {
     EXPECT_EQ(TextToValue(u"0.5"), 0.5);
     EXPECT_EQ(TextToValue(u"1234.25"), 1234.25);
-    QString text;
+    std::u16string text;
     ASSERT_FALSE(FormatResult(0.5, text));
-    EXPECT_EQ(text, QStringLiteral("0.5"));
+    EXPECT_EQ(text, u"0.5");
     ASSERT_FALSE(FormatResult(-1234.125, text));
-    EXPECT_EQ(text, QStringLiteral("-1234.125"));
+    EXPECT_EQ(text, u"-1234.125");
 }
 
 TEST_F(DecimalCommaLocale, KeySequencesGiveTheSameTexts)
@@ -50,10 +50,10 @@ TEST_F(DecimalCommaLocale, KeySequencesGiveTheSameTexts)
     calculator.ResetCalculator(false);
     for (const char* token : {"1", "2", "3", "4", ".", "5", "/", "2", "="})
         ASSERT_EQ(ApplyKeyToken(calculator, settings, token), TokenOutcome::Applied);
-    EXPECT_EQ(calculator.state().displayText, QStringLiteral("617.25"));
+    EXPECT_EQ(calculator.state().displayText, u"617.25");
     for (const char* token : {"*", "1", "0", "0", "="})
         ASSERT_EQ(ApplyKeyToken(calculator, settings, token), TokenOutcome::Applied);
-    EXPECT_EQ(calculator.state().displayText, QStringLiteral("61,725"));
+    EXPECT_EQ(calculator.state().displayText, u"61,725");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "calculator/engine/NumberText.h"
+#include "text/Utf.h"
 
 namespace abacor {
 namespace {
@@ -53,13 +54,13 @@ class FormatResultTest : public testing::TestWithParam<FormatCase> {};
 TEST_P(FormatResultTest, GivesTheDisplayFormOrOverflow)
 {
     const FormatCase& c = GetParam();
-    QString text;
+    std::u16string text;
     const bool overflow = FormatResult(c.value, text);
     if (c.text == nullptr) {
-        EXPECT_TRUE(overflow) << "text " << text.toStdString();
+        EXPECT_TRUE(overflow) << "text " << Utf8(text);
     } else {
         ASSERT_FALSE(overflow);
-        EXPECT_EQ(text.toStdString(), QString::fromUtf16(c.text).toStdString());
+        EXPECT_EQ(Utf8(text), Utf8(c.text));
     }
 }
 
@@ -111,39 +112,38 @@ TEST(PastedNumber, TakesNumbersAsTypingShowsThem)
     for (const auto& c : cases) {
         const auto plain = PastedNumber(c.pasted);
         if (c.plain == nullptr)
-            EXPECT_FALSE(plain.has_value()) << QString::fromUtf16(c.pasted).toStdString();
+            EXPECT_FALSE(plain.has_value()) << Utf8(c.pasted);
         else
-            EXPECT_EQ(plain.value_or(QStringLiteral("(none)")).toStdString(), c.plain);
+            EXPECT_EQ(Utf8(plain.value_or(u"(none)")), c.plain);
     }
 }
 
 TEST(PastedNumber, LooksAtOneKibibyteAtMost)
 {
-    EXPECT_FALSE(PastedNumber(QString(kMaxPastedLength + 1, u' ') + u'5').has_value());
-    EXPECT_FALSE(PastedNumber(QString(100 * 1024 * 1024, u'1')).has_value());
+    EXPECT_FALSE(PastedNumber(std::u16string(kMaxPastedLength + 1, u' ') + u'5').has_value());
+    EXPECT_FALSE(PastedNumber(std::u16string(100 * 1024 * 1024, u'1')).has_value());
 }
 
 TEST(FormatResult, NeverWritesAnExponent)
 {
     for (double value = 1e-20; value < 1e12; value *= 7.3) {
-        QString text;
+        std::u16string text;
         ASSERT_FALSE(FormatResult(value, text));
-        EXPECT_FALSE(text.contains(u'e')) << text.toStdString();
-        EXPECT_FALSE(text.contains(u'E')) << text.toStdString();
+        EXPECT_EQ(text.find_first_of(u"eE"), std::u16string::npos) << Utf8(text);
     }
 }
 
 TEST(FormatResult, ShowsAtMostTwelveSignificantDigits)
 {
     for (double value = 0.000123456789123456; value < 1e12; value *= 3.1) {
-        QString text;
+        std::u16string text;
         ASSERT_FALSE(FormatResult(value, text));
         // clang-format on
-        QString digits = text;
-        digits.remove(u'.');
-        while (digits.startsWith(u'0') && digits.size() > 1)
-            digits.remove(0, 1);
-        EXPECT_LE(digits.size(), 12) << text.toStdString();
+        std::u16string digits = text;
+        std::erase(digits, u'.');
+        while (digits.starts_with(u'0') && digits.size() > 1)
+            digits.erase(0, 1);
+        EXPECT_LE(digits.size(), 12u) << Utf8(text);
     }
 }
 

@@ -2,8 +2,6 @@
 // writing them as the calculator window does (in batches behind the keys),
 // and says after each key how many lines it has and when (ms since the epoch, as date +%s%N
 // tells it), until it is killed. For tests/tape/KillSoak.sh.
-#include <QElapsedTimer>
-#include <QString>
 
 #include <chrono>
 #include <cstdio>
@@ -11,6 +9,7 @@
 
 #include "calculator/core/CommandTable.h"
 #include "calculator/tape/TapeStore.h"
+#include "text/Utf.h"
 
 int main(int argc, char* argv[])
 {
@@ -18,9 +17,9 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: abacor_tape_soak DATABASE\n");
         return 2;
     }
-    abacor::TapeStore::Opened opened = abacor::TapeStore::Open(QString::fromLocal8Bit(argv[1]));
+    abacor::TapeStore::Opened opened = abacor::TapeStore::Open(argv[1]);
     if (!opened.store) {
-        std::fprintf(stderr, "%s\n", opened.problem.toLocal8Bit().constData());
+        std::fprintf(stderr, "%s\n", abacor::Utf8(opened.problem).c_str());
         return 1;
     }
     abacor::TapeWriter writer(std::move(opened.store));
@@ -28,14 +27,13 @@ int main(int argc, char* argv[])
     abacor::Calculator calculator(settings);
     calculator.ResetCalculator(false);
     abacor::TapeSession session(calculator);
-    QElapsedTimer sinceWrite;
-    sinceWrite.start();
+    auto lastWrite = std::chrono::steady_clock::now();
     for (long key = 0;; ++key) {
         static const char* const kKeys[] = {"1", "2", "+"};
         session.Run(*abacor::CommandOfToken(std::string_view(kKeys[key % 3])));
-        if (sinceWrite.elapsed() >= 200) {
+        if (std::chrono::steady_clock::now() - lastWrite >= std::chrono::milliseconds(200)) {
             writer.SubmitChangesOf(session);
-            sinceWrite.restart();
+            lastWrite = std::chrono::steady_clock::now();
         }
         const auto now =
             std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::system_clock::now().time_since_epoch());

@@ -2,11 +2,13 @@
 // newest lines kept, a broken file kept aside, a folder that cannot hold it.
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
+#include <fstream>
+#include <iterator>
 
+#include "calculator/engine/NumberText.h"
 #include "calculator/tape/TapeStore.h"
+#include "tests/TempFolder.h"
+#include "text/Utf.h"
 
 #include <cmath>
 
@@ -17,18 +19,18 @@ std::vector<TapeLine> Numbered(int count, int first = 1)
 {
     std::vector<TapeLine> lines;
     for (int i = 0; i < count; ++i)
-        lines.push_back({first + i, 1, QString::number(first + i), QStringLiteral("＋"), {}, 1000 + i});
+        lines.push_back({first + i, 1, Widened(std::to_string(first + i)), u"＋", {}, 1000 + i});
     return lines;
 }
 
 TEST(TapeStore, RunsFollowOneAnotherAndARewriteReplacesTheTail)
 {
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("tape.db"));
+    const TempFolder folder;
+    const std::filesystem::path path = folder.File("tape.db");
     {
         TapeStore::Opened first = TapeStore::Open(path);
-        ASSERT_TRUE(first.store) << first.problem.toStdString();
-        EXPECT_TRUE(first.problem.isEmpty());
+        ASSERT_TRUE(first.store) << Utf8(first.problem);
+        EXPECT_TRUE(first.problem.empty());
         EXPECT_TRUE(first.store->History().empty());
         ASSERT_TRUE(first.store->Write(0, Numbered(5)));
         ASSERT_TRUE(first.store->Write(2, Numbered(1, 9)));  // a correction from the third line on
@@ -37,10 +39,10 @@ TEST(TapeStore, RunsFollowOneAnotherAndARewriteReplacesTheTail)
     ASSERT_TRUE(second.store);
     const std::vector<TapeLine> history = second.store->History();
     ASSERT_EQ(history.size(), 4u) << "three lines and the mark of this run's start";
-    EXPECT_EQ(history[2].number, QStringLiteral("9"));
+    EXPECT_EQ(history[2].number, u"9");
     EXPECT_EQ(history[2].segment, 0) << "earlier runs' steps are no longer numbered";
     EXPECT_EQ(history[2].time, 1000);
-    EXPECT_TRUE(history[3].number.isEmpty());
+    EXPECT_TRUE(history[3].number.empty());
 
     // Two programs at once: each writes its own run.
     TapeStore::Opened third = TapeStore::Open(path);
@@ -51,8 +53,8 @@ TEST(TapeStore, RunsFollowOneAnotherAndARewriteReplacesTheTail)
 
 TEST(TapeStore, TheNewestLinesAreKeptAndTheWriterWritesBehind)
 {
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("tape.db"));
+    const TempFolder folder;
+    const std::filesystem::path path = folder.File("tape.db");
     {
         TapeWriter writer(TapeStore::Open(path).store);
         writer.Submit(0, Numbered(TapeStore::kKeptLines));
@@ -60,37 +62,36 @@ TEST(TapeStore, TheNewestLinesAreKeptAndTheWriterWritesBehind)
     }  // the writer ends after writing what was submitted
     const std::vector<TapeLine> history = TapeStore::Open(path).store->History(TapeStore::kKeptLines + 100);
     ASSERT_EQ(history.size(), static_cast<std::size_t>(TapeStore::kKeptLines) + 1);
-    EXPECT_EQ(history.front().number, QStringLiteral("11")) << "the ten oldest dropped";
+    EXPECT_EQ(history.front().number, u"11") << "the ten oldest dropped";
 }
 
 TEST(TapeStore, ABrokenFileIsKeptAsideAndAFolderThatCannotHoldItLeavesTheTapeInMemory)
 {
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("tape.db"));
-    QFile broken(path);
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write(QByteArray(8192, 'x'));
-    broken.close();
+    const TempFolder folder;
+    const std::filesystem::path path = folder.File("tape.db");
+    std::ofstream(path, std::ios::binary) << std::string(8192, 'x');
     TapeStore::Opened opened = TapeStore::Open(path);
     ASSERT_TRUE(opened.store);
-    EXPECT_TRUE(opened.problem.contains(QStringLiteral("壊れて"))) << opened.problem.toStdString();
-    const QStringList aside = QDir(folder.path()).entryList({QStringLiteral("tape.db.broken-*")});
-    ASSERT_EQ(aside.size(), 1);
-    QFile kept(folder.filePath(aside[0]));
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), QByteArray(8192, 'x')) << "never deleted";
+    EXPECT_NE(opened.problem.find(u"壊れて"), std::u16string::npos) << Utf8(opened.problem);
+    std::vector<std::filesystem::path> aside;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+        if (entry.path().filename().string().starts_with("tape.db.broken-"))
+            aside.push_back(entry.path());
+    ASSERT_EQ(aside.size(), 1u);
+    std::ifstream kept(aside[0], std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), std::string(8192, 'x')) << "never deleted";
     EXPECT_TRUE(opened.store->Write(0, Numbered(1)));
 
-    TapeStore::Opened nowhere = TapeStore::Open(QStringLiteral("/dev/null/tape.db"));
+    TapeStore::Opened nowhere = TapeStore::Open("/dev/null/tape.db");
     EXPECT_FALSE(nowhere.store);
-    EXPECT_FALSE(nowhere.problem.isEmpty());
+    EXPECT_FALSE(nowhere.problem.empty());
 }
 
 TEST(TapeStore, TheKeptStateComesBackAndWhatCannotBeShownStartsAfresh)
 {
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("tape.db"));
-    const KeptState kept{-1234.5, QStringLiteral("-1234.50"), 0.1, QStringLiteral("0.1"), 99.99, true};
+    const TempFolder folder;
+    const std::filesystem::path path = folder.File("tape.db");
+    const KeptState kept{-1234.5, u"-1234.50", 0.1, u"0.1", 99.99, true};
     {
         TapeStore::Opened opened = TapeStore::Open(path);
         EXPECT_FALSE(opened.store->LoadState()) << "nothing kept yet";
@@ -104,11 +105,11 @@ TEST(TapeStore, TheKeptStateComesBackAndWhatCannotBeShownStartsAfresh)
     Calculator calculator(settings);
     calculator.Restore(kept);
     EXPECT_EQ(calculator.Kept(), kept);
-    EXPECT_EQ(calculator.state().memoryText, QStringLiteral("-1,234.50"));
+    EXPECT_EQ(calculator.state().memoryText, u"-1,234.50");
     // A damaged or hand-edited file: texts that are not the value's, values
     // the display cannot show.
-    calculator.Restore({2.5, QStringLiteral("ERROR"), 1e13, QStringLiteral("1e13"), std::nan(""), false});
-    EXPECT_EQ(calculator.Kept(), (KeptState{2.5, QStringLiteral("2.5"), 0.0, QStringLiteral("0"), 0.0, false}));
+    calculator.Restore({2.5, u"ERROR", 1e13, u"1e13", std::nan(""), false});
+    EXPECT_EQ(calculator.Kept(), (KeptState{2.5, u"2.5", 0.0, u"0", 0.0, false}));
 }
 
 }  // namespace

@@ -13,12 +13,13 @@
 #include "calculator/core/CommandTable.h"
 #include "calculator/core/KeyTokens.h"
 #include "calculator/tape/TapeSession.h"
+#include "text/Utf.h"
 
 namespace abacor {
 // A tape line as a failure shows it.
 inline void PrintTo(const TapeLine& line, std::ostream* os)
 {
-    *os << line.step << ' ' << line.number.toStdString() << ' ' << line.mark.toStdString();
+    *os << line.step << ' ' << Utf8(line.number) << ' ' << Utf8(line.mark);
 }
 }  // namespace abacor
 
@@ -82,7 +83,7 @@ TEST(Tape, CheckSaysOkOrWhereTheStepsDiffer)
     for (const Row& row : rows) {
         TapeRun run;
         run.Keys(row.keys);
-        EXPECT_EQ(run.session.CheckAnnunciator(), QString::fromUtf16(row.word)) << row.keys;
+        EXPECT_EQ(run.session.CheckAnnunciator(), row.word) << row.keys;
     }
 }
 
@@ -93,20 +94,20 @@ TEST(Tape, ACorrectionReRunsTheSegmentAndABadOneChangesNothing)
     for (const auto& [step, number] : std::vector<std::pair<int, std::string>>{
              {2, "1.2.3"}, {2, "1234567890123"}, {2, "-"}, {2, "12a"}, {2, ""}, {0, "5"}, {4, "5"}}) {
         EXPECT_NE(run.session.Correct(step, number), CorrectionOutcome::Corrected) << step << '=' << number;
-        EXPECT_EQ(run.calculator.state().displayText, QStringLiteral("1368"));
+        EXPECT_EQ(run.calculator.state().displayText, u"1368");
     }
     ASSERT_EQ(run.session.Correct(2, "457"), CorrectionOutcome::Corrected);
-    EXPECT_EQ(run.calculator.state().displayText, QStringLiteral("1369"));
+    EXPECT_EQ(run.calculator.state().displayText, u"1369");
     const TapeLine& corrected = run.session.Lines()[1];
-    EXPECT_EQ(corrected.number, QStringLiteral("457"));
-    EXPECT_EQ(corrected.was, QStringLiteral("456"));
+    EXPECT_EQ(corrected.number, u"457");
+    EXPECT_EQ(corrected.was, u"456");
     ASSERT_EQ(run.session.Correct(1, "-1,000"), CorrectionOutcome::NotANumber);
     ASSERT_EQ(run.session.Correct(1, "-0.5"), CorrectionOutcome::Corrected);
-    EXPECT_EQ(run.calculator.state().displayText, QStringLiteral("1245.5"));
+    EXPECT_EQ(run.calculator.state().displayText, u"1245.5");
     run.Keys("CA 7 +");
     EXPECT_EQ(run.session.Correct(2, "1"), CorrectionOutcome::NoSuchStep) << "steps count from CA";
     ASSERT_EQ(run.session.Correct(1, "8"), CorrectionOutcome::Corrected);
-    EXPECT_EQ(run.calculator.state().displayText, QStringLiteral("8"));
+    EXPECT_EQ(run.calculator.state().displayText, u"8");
 }
 
 // The steps of a token sequence by the definition, found with a bare

@@ -41,7 +41,7 @@ protected:
     }
     CalculatorWindow& dlg() { return *dialog_; }
     const CalculatorState& state() { return dialog_->calculator().state(); }
-    QString display() { return state().displayText; }
+    QString display() { return QString::fromStdU16String(state().displayText); }
 
     void Tap(KeyId key)
     {
@@ -64,7 +64,7 @@ TEST_F(Window, StartsWithZeroAndTheSoftKeys)
     EXPECT_TRUE(dlg().windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(AppIcon().availableSizes().contains(QSize(32, 32)));
     EXPECT_EQ(display(), QStringLiteral("0"));
-    EXPECT_EQ(state().resultText, QStringLiteral("0"));
+    EXPECT_EQ(state().resultText, u"0");
     EXPECT_EQ(state().entryState, EntryState::Result);
     EXPECT_EQ(dlg().softKeyBar()->KeyText(0), QStringLiteral("クリア"));
     EXPECT_EQ(dlg().softKeyBar()->KeyText(1), QStringLiteral("メニュー"));
@@ -172,11 +172,11 @@ TEST_F(Window, AdditionalClearKeysAndTheirMemory)
     dlg().calculator().OnMemoryClear();
     Tap(KeyId::Digit5);
     dlg().OnCommand(IdMemoryPlus);
-    ASSERT_EQ(state().memoryText, QStringLiteral("5"));
+    ASSERT_EQ(state().memoryText, u"5");
     Tap(KeyId::Clear);
-    EXPECT_EQ(state().memoryText, QStringLiteral("5")) << "C keeps the memory";
+    EXPECT_EQ(state().memoryText, u"5") << "C keeps the memory";
     Tap(KeyId::AllClear);
-    EXPECT_EQ(state().memoryText, QStringLiteral("0")) << "CA clears it";
+    EXPECT_EQ(state().memoryText, u"0") << "CA clears it";
 }
 
 TEST_F(Window, ATapHoldsTheKeyInvertedUntilTheStylusLifts)
@@ -325,7 +325,7 @@ TEST_F(Window, TheClearMenuOpensAboveTheBarAtTheLeft)
     EXPECT_EQ(menu->actions()[1]->text(), QStringLiteral("オールクリア\t(&2)"));
     QTest::keyClick(menu, Qt::Key_2);
     EXPECT_EQ(display(), QStringLiteral("0"));
-    EXPECT_EQ(state().memoryText, QStringLiteral("0")) << "オールクリア clears the memory";
+    EXPECT_EQ(state().memoryText, u"0") << "オールクリア clears the memory";
 
     dlg().OnKeyDown(0x36);
     dlg().softKeyBar()->PressLeft();
@@ -374,11 +374,11 @@ TEST_F(Window, CopyAndPasteLikeADesktopProgram)
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("12,345")) << "as shown";
     QGuiApplication::clipboard()->setText(QStringLiteral("¥1.980,50"));
     QTest::keyClick(&dlg(), Qt::Key_Insert, Qt::ShiftModifier);
-    EXPECT_EQ(state().displayText, QStringLiteral("1,980.50"));
+    EXPECT_EQ(state().displayText, u"1,980.50");
     // A pasted column is refused: nothing changes, and screen readers hear why.
     QGuiApplication::clipboard()->setText(QStringLiteral("12\n34"));
     QTest::keyClick(&dlg(), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(state().displayText, QStringLiteral("1,980.50"));
+    EXPECT_EQ(state().displayText, u"1,980.50");
     QAccessibleInterface* display = AccessibleChildren(&dlg()).at(QStringLiteral("表示"));
     EXPECT_TRUE(display->text(QAccessible::Value).contains(QStringLiteral("貼り付けられません")));
 }
@@ -427,9 +427,9 @@ TEST_F(Window, TheTapeWindowShowsCorrectsCopiesAndExports)
     EXPECT_FALSE(tape->model().setData(second, QStringLiteral("1.2.3")));
     ASSERT_EQ(said.size(), 1);
     EXPECT_TRUE(said[0].startsWith(QStringLiteral("訂正できません")));
-    EXPECT_EQ(state().displayText, QStringLiteral("1368"));
+    EXPECT_EQ(state().displayText, u"1368");
     EXPECT_TRUE(tape->model().setData(second, QStringLiteral("457")));
-    EXPECT_EQ(state().displayText, QStringLiteral("1369"));
+    EXPECT_EQ(state().displayText, u"1369");
     QCoreApplication::processEvents();
     EXPECT_EQ(tape->model().index(3).data().toString(), QStringLiteral("1,369 *"));
     EXPECT_FALSE(tape->model().flags(tape->model().index(3)) & Qt::ItemIsEditable) << "only steps are corrected";
@@ -490,8 +490,8 @@ TEST_F(Window, KeptStateAndTapeFollowTheirSettings)
     Open(settings);
     dlg().OpenTapeStore(path);
     EXPECT_EQ(dlg().calculator().Kept(), kept);
-    EXPECT_EQ(state().memoryText, QStringLiteral("2,468"));
-    EXPECT_EQ(state().lastAnswerText, QStringLiteral("2,468"));
+    EXPECT_EQ(state().memoryText, u"2,468");
+    EXPECT_EQ(state().lastAnswerText, u"2,468");
     EXPECT_EQ(display(), QStringLiteral("0")) << "only what is kept comes back";
     dlg().OnCommand(IdMemoryClear);
     dialog_.reset();
@@ -500,14 +500,14 @@ TEST_F(Window, KeptStateAndTapeFollowTheirSettings)
     settings.TapeKeepFlg = 1;
     Open(settings);
     dlg().OpenTapeStore(path);
-    EXPECT_EQ(state().memoryText, QStringLiteral("0")) << "afresh, as designed";
+    EXPECT_EQ(state().memoryText, u"0") << "afresh, as designed";
     dlg().ToggleTape();
     EXPECT_EQ(dlg().tapeWindow()->model().rowCount(), 4 + 1) << "the first run's lines, none of the second's";
     dialog_.reset();
     settings.KeepStateFlg = 1;
     Open(settings);
     dlg().OpenTapeStore(path);
-    EXPECT_EQ(state().memoryText, QStringLiteral("0")) << "a memory cleared is kept cleared";
+    EXPECT_EQ(state().memoryText, u"0") << "a memory cleared is kept cleared";
     EXPECT_EQ(state().grandTotal, kept.grandTotal);
 }
 
@@ -543,7 +543,7 @@ TEST_F(Window, TurningToLandscapeKeepsTheCalculation)
     EXPECT_EQ(dlg().Framebuffer().size(), QSize(640, 428));
     EXPECT_EQ(dlg().resources().screenClass.k, 1);
     EXPECT_EQ(display(), QStringLiteral("3"));
-    EXPECT_EQ(state().operatorText, QStringLiteral("＋"));
+    EXPECT_EQ(state().operatorText, u"＋");
     dlg().OnCommand(IdOK);
     EXPECT_EQ(display(), QStringLiteral("15"));
     dlg().resize(480, 640);

@@ -44,7 +44,7 @@ TEST_P(HardwareKeys, RunTheirOperationAndFlashTheirKey)
         if (key)
             flashed.push_back(*key);
     }
-    EXPECT_EQ(calculator.state().displayText.toStdString(), s.display);
+    EXPECT_EQ(QString::fromStdU16String(calculator.state().displayText).toStdString(), s.display);
     EXPECT_EQ(flashed, s.flashed);
 }
 

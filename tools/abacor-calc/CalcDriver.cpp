@@ -8,6 +8,7 @@
 #include "calculator/core/CommandTable.h"
 #include "calculator/core/KeyTokens.h"
 #include "settings/SettingsStore.h"
+#include "text/Utf.h"
 
 namespace abacor {
 
@@ -151,13 +152,15 @@ bool CalcDriver::ApplyCorrection(std::string_view assignment)
 void CalcDriver::PrintLine(const std::string& token)
 {
     const CalculatorState& state = calculator_.state();
-    out_ << token << '\t' << state.displayText.toStdString() << '\t' << state.resultText.toStdString() << '\t'
-         << state.memoryText.toStdString() << '\t' << state.operatorText.toStdString();
+    out_ << token << '\t' << Utf8(state.displayText) << '\t' << Utf8(state.resultText) << '\t'
+         << Utf8(state.memoryText) << '\t' << Utf8(state.operatorText);
     if (annunciators_) {
-        QStringList lit = calculator_.Annunciators(false);
-        if (const QString check = session_.CheckAnnunciator(); !check.isEmpty())
-            lit << check;
-        out_ << '\t' << lit.join(u' ').toStdString();
+        std::vector<std::u16string> lit = calculator_.Annunciators(false);
+        if (!session_.CheckAnnunciator().empty())
+            lit.push_back(session_.CheckAnnunciator());
+        out_ << '\t';
+        for (std::size_t i = 0; i < lit.size(); ++i)
+            out_ << (i > 0 ? " " : "") << Utf8(lit[i]);
     }
     out_ << '\n';
 }
@@ -168,7 +171,7 @@ void CalcDriver::PrintTape()
         out_ << "TAPE\t";
         if (line.step > 0 && line.segment == session_.Segment())
             out_ << line.step;
-        out_ << '\t' << line.number.toStdString() << '\t' << line.mark.toStdString() << '\n';
+        out_ << '\t' << Utf8(line.number) << '\t' << Utf8(line.mark) << '\n';
     }
 }
 
