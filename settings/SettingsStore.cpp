@@ -1,16 +1,15 @@
 #include "settings/SettingsStore.h"
 
-#include <QString>
-
 #include "platform/store/UserStore.h"
 #include "settings/SettingValueText.h"
+#include "text/Utf.h"
 
 namespace abacor {
 
 namespace {
-QString ValueName(const SettingDescriptor& entry)
+std::u16string ValueName(const SettingDescriptor& entry)
 {
-    return QString::fromLatin1(entry.name.data(), qsizetype(entry.name.size()));
+    return std::u16string(entry.name.begin(), entry.name.end());
 }
 }  // namespace
 
@@ -24,7 +23,7 @@ CalculatorSettings LoadSettings()
         const auto text = key->QueryText(ValueName(entry));
         if (!text)
             continue;
-        if (const auto value = ParseSettingValue(text->toStdString()); value && *value <= entry.maximum)
+        if (const auto value = ParseSettingValue(Utf8(*text)); value && *value <= entry.maximum)
             settings.*entry.field = *value;
     }
     return settings;

@@ -25,9 +25,11 @@ std::u16string Utf16(std::string_view utf8)
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
         const auto lead = static_cast<unsigned char>(utf8[i]);
-        const int length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2 : lead >= 0xE0 && lead < 0xF0 ? 3
-                                                                         : lead >= 0xF0 && lead < 0xF5 ? 4
-                                                                                                       : 0;
+        const int length = lead < 0x80                   ? 1
+                           : lead >= 0xC2 && lead < 0xE0 ? 2
+                           : lead >= 0xE0 && lead < 0xF0 ? 3
+                           : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                         : 0;
         char32_t c = length == 1 ? lead : length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
         int taken = 1;
         for (; length > 1 && taken < length && i + taken < utf8.size(); ++taken) {
@@ -37,7 +39,8 @@ std::u16string Utf16(std::string_view utf8)
             c = (c << 6) | (next & 0x3F);
         }
         // Short, overlong, surrogate or beyond U+10FFFF: one replacement.
-        const bool valid = length > 0 && taken == length && !(length == 3 && (c < 0x800 || (c >= 0xD800 && c < 0xE000))) &&
+        const bool valid = length > 0 && taken == length &&
+                           !(length == 3 && (c < 0x800 || (c >= 0xD800 && c < 0xE000))) &&
                            !(length == 4 && (c < 0x10000 || c > 0x10FFFF));
         Append16(out, valid ? c : kReplacement);
         i += static_cast<std::size_t>(valid ? length : taken);

@@ -68,8 +68,7 @@ namespace {
 bool IsSpace(char16_t c)
 {
     return c == u' ' || (c >= u'\t' && c <= u'\r') || c == 0x85 || c == 0xA0 || c == 0x1680 ||
-           (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F ||
-           c == 0x3000;
+           (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000;
 }
 
 std::u16string_view Trimmed(std::u16string_view text)
@@ -133,10 +132,10 @@ std::optional<std::u16string> PastedNumber(std::u16string_view text)
     const std::size_t lastPoint = plain.rfind(u'.');
     const std::size_t lastComma = plain.rfind(u',');
     if (lastComma != std::u16string::npos) {
-        const bool commaIsDecimal = lastPoint != std::u16string::npos
-                                        ? lastComma > lastPoint
-                                        : std::count(plain.begin(), plain.end(), u',') == 1 &&
-                                              !(plain.size() - lastComma - 1 == 3);
+        const bool commaIsDecimal =
+            lastPoint != std::u16string::npos
+                ? lastComma > lastPoint
+                : std::count(plain.begin(), plain.end(), u',') == 1 && !(plain.size() - lastComma - 1 == 3);
         if (commaIsDecimal) {
             RemoveAll(plain, u'.');
             std::replace(plain.begin(), plain.end(), u',', u'.');

@@ -14,11 +14,11 @@ namespace abacor {
 
 // One line of the tape, as a printing calculator's paper shows it.
 struct TapeLine {
-    int step = 0;     // the step's number; 0 for a line that is no step
-    int segment = 0;  // steps show their number only in the current segment
-    std::u16string number;   // as the display shows it, or empty ("C", "CA")
-    std::u16string mark;     // the key's mark, or what the line is ("C", "ERROR")
-    std::u16string was;      // a corrected step's earlier number
+    int step = 0;           // the step's number; 0 for a line that is no step
+    int segment = 0;        // steps show their number only in the current segment
+    std::u16string number;  // as the display shows it, or empty ("C", "CA")
+    std::u16string mark;    // the key's mark, or what the line is ("C", "ERROR")
+    std::u16string was;     // a corrected step's earlier number
     std::int64_t time = 0;  // when its key was pressed, ms since the epoch (UTC)
 
     // The same line, whenever it was keyed.
@@ -35,8 +35,8 @@ struct TapeLine {
 struct TapeStep {
     double value = 0.0;
     const Command* key = nullptr;
-    std::size_t from = 0;  // the commands of its number in the segment's log
-    std::size_t to = 0;    // the consuming key's place in the log
+    std::size_t from = 0;   // the commands of its number in the segment's log
+    std::size_t to = 0;     // the consuming key's place in the log
     std::int64_t time = 0;  // when the consuming key was pressed
 };
 

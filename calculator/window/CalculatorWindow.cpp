@@ -234,8 +234,7 @@ DisplayTexts CalculatorWindow::Texts() const
     if (!tape_->CheckAnnunciator().empty())
         lit << QString::fromStdU16String(tape_->CheckAnnunciator());
     return {QString::fromStdU16String(state.displayText), QString::fromStdU16String(state.resultText),
-            QString::fromStdU16String(state.memoryText), QString::fromStdU16String(state.operatorText),
-            lit.join(u' ')};
+            QString::fromStdU16String(state.memoryText), QString::fromStdU16String(state.operatorText), lit.join(u' ')};
 }
 
 void CalculatorWindow::Invalidate(DisplayRegion region)

@@ -221,8 +221,8 @@ bool TapeWindow::ExportTo(const QString& path)
 {
     QSaveFile file(path);
     const std::string csv = TapeCsv(model_->AllLines(), session_.Segment());
-    if (file.open(QIODevice::WriteOnly) && file.write(csv.data(), static_cast<qint64>(csv.size())) == qint64(csv.size()) &&
-        file.commit())
+    if (file.open(QIODevice::WriteOnly) &&
+        file.write(csv.data(), static_cast<qint64>(csv.size())) == qint64(csv.size()) && file.commit())
         return true;
     ShowMessageBox(this, QString::fromUtf16(kExportFailed) + u'\n' + file.errorString(), StyleOk);
     return false;

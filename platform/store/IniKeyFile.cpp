@@ -2,9 +2,8 @@
 // here blocks on, follows into, or reads more than a key's file can be.
 // Paths stay the bytes the environment gives: a folder name that is no
 // UTF-8 must still name the user's own folder.
-#include <QFile>
-#include <QStringDecoder>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -12,12 +11,14 @@
 #include <fcntl.h>
 #include <memory>
 #include <string>
+#include <strings.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/store/IniKeyText.h"
 #include "platform/store/KeyBackend.h"
+#include "text/Utf.h"
 
 namespace abacor::store {
 
@@ -55,44 +56,39 @@ private:
 // $HOME/.config; nothing when neither gives an absolute folder.
 std::string ConfigDirectory()
 {
-    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
-    if (config.startsWith('/'))
-        return config.toStdString();
-    const QByteArray home = qgetenv("HOME");
-    if (home.startsWith('/'))
-        return home.toStdString() + "/.config";
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    if (config != nullptr && config[0] == '/')
+        return config;
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && home[0] == '/')
+        return std::string(home) + "/.config";
     return {};
 }
 
 // "\Software\Korvel\Abacor" -> "Korvel/Abacor".
-QString RelativeKeyPath(QStringView path)
+std::string RelativeKeyPath(std::u16string_view path)
 {
-    QString relative = path.toString();
-    relative.replace(u'\\', u'/');
-    while (relative.startsWith(u'/'))
-        relative.remove(0, 1);
-    if (relative.startsWith(u"Software/", Qt::CaseInsensitive))
-        relative.remove(0, 9);
+    std::string relative = Utf8(path);
+    std::replace(relative.begin(), relative.end(), '\\', '/');
+    while (relative.starts_with('/'))
+        relative.erase(0, 1);
+    if (relative.size() >= 9 && strncasecmp(relative.c_str(), "Software/", 9) == 0)
+        relative.erase(0, 9);
     return relative;
 }
 
 // The key's file as bytes; empty when there is no configuration directory.
-std::string KeyFile(QStringView path)
+std::string KeyFile(std::u16string_view path)
 {
     const std::string folder = ConfigDirectory();
     if (folder.empty())
         return {};
-    return folder + '/' + QFile::encodeName(RelativeKeyPath(path) + QStringLiteral(".conf")).toStdString();
+    return folder + '/' + RelativeKeyPath(path) + ".conf";
 }
 
 // Bytes of the file as text, a byte-order mark kept: a name that begins with
 // one, on a line of its own, is not the name without it (the writer agrees).
-QString TextOf(const std::string& bytes)
-{
-    QStringDecoder decode(QStringDecoder::Utf8,
-                          QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
-    return decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-}
+std::u16string TextOf(const std::string& bytes) { return Utf16(bytes); }
 
 std::string FolderOf(const std::string& file) { return file.substr(0, file.rfind('/')); }
 std::string NameOf(const std::string& file) { return file.substr(file.rfind('/') + 1); }
@@ -278,9 +274,9 @@ StoreFailure KeepOwnership(int fd, const FileText& old)
 
 }  // namespace
 
-QString KeyLocation(QStringView path) { return QFile::decodeName(QByteArray::fromStdString(KeyFile(path))); }
+std::u16string KeyLocation(std::u16string_view path) { return Utf16(KeyFile(path)); }
 
-KeyValues ReadKey(QStringView path)
+KeyValues ReadKey(std::u16string_view path)
 {
     const std::string location = KeyFile(path);
     if (location.empty())
@@ -288,13 +284,13 @@ KeyValues ReadKey(QStringView path)
     const FileText file = ReadKeyFile(location);
     KeyValues key{file.status, {}};
     for (const auto& [name, text] : ReadIniValues(file.text))
-        key.texts.insert(TextOf(name), TextOf(text));
+        key.texts.emplace(TextOf(name), TextOf(text));
     return key;
 }
 
 // The whole key goes to a new file beside the one it replaces, which it then
 // replaces in one rename; a link to the key's file stays a link.
-StoreFailure WriteKey(QStringView path, const QList<QPair<QString, std::uint32_t>>& values)
+StoreFailure WriteKey(std::u16string_view path, const std::vector<std::pair<std::u16string, std::uint32_t>>& values)
 {
     const std::string location = KeyFile(path);
     if (location.empty())
@@ -314,7 +310,7 @@ StoreFailure WriteKey(QStringView path, const QList<QPair<QString, std::uint32_t
         return StoreFailure::ReadOnly;
     std::vector<std::pair<std::string, std::uint32_t>> update;
     for (const auto& [name, value] : values)
-        update.emplace_back(name.toStdString(), value);
+        update.emplace_back(Utf8(name), value);
     const std::string text = WriteIniValues(old.text, update);
     // A file the next load would refuse must not be reported as saved.
     if (text.size() > static_cast<std::size_t>(kMaxKeyFileSize))
@@ -340,7 +336,7 @@ StoreFailure WriteKey(QStringView path, const QList<QPair<QString, std::uint32_t
     return SyncFolder(folder) ? StoreFailure::None : StoreFailure::Failed;
 }
 
-bool RemoveKey(QStringView path)
+bool RemoveKey(std::u16string_view path)
 {
     const std::string location = KeyFile(path);
     if (location.empty())

@@ -2,13 +2,12 @@
 
 // What each platform's store provides under UserStoreKey: one file per
 // platform, chosen by the build.
-#include <QList>
-#include <QMap>
-#include <QPair>
-#include <QString>
-#include <QStringView>
-
 #include <cstdint>
+#include <map>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "platform/store/UserStore.h"
 
@@ -18,12 +17,13 @@ enum class KeyStatus { Missing, Unreadable, Read };
 
 struct KeyValues {
     KeyStatus status = KeyStatus::Missing;
-    QMap<QString, QString> texts;  // by lower-case name
+    std::map<std::u16string, std::u16string> texts;  // by lower-case name
 };
 
-QString KeyLocation(QStringView path);
-KeyValues ReadKey(QStringView path);
-[[nodiscard]] StoreFailure WriteKey(QStringView path, const QList<QPair<QString, std::uint32_t>>& values);
-[[nodiscard]] bool RemoveKey(QStringView path);
+std::u16string KeyLocation(std::u16string_view path);
+KeyValues ReadKey(std::u16string_view path);
+[[nodiscard]] StoreFailure WriteKey(std::u16string_view path,
+                                    const std::vector<std::pair<std::u16string, std::uint32_t>>& values);
+[[nodiscard]] bool RemoveKey(std::u16string_view path);
 
 }  // namespace abacor::store

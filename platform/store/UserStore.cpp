@@ -4,45 +4,45 @@
 
 namespace abacor {
 
-QString UserStoreKey::Location(QStringView path) { return store::KeyLocation(path); }
+std::u16string UserStoreKey::Location(std::u16string_view path) { return store::KeyLocation(path); }
 
-std::optional<UserStoreKey> UserStoreKey::OpenForRead(QStringView path)
+std::optional<UserStoreKey> UserStoreKey::OpenForRead(std::u16string_view path)
 {
     store::KeyValues read = store::ReadKey(path);
     if (read.status != store::KeyStatus::Read)
         return std::nullopt;
-    UserStoreKey key(path.toString());
+    UserStoreKey key{std::u16string(path)};
     key.stored_ = std::move(read.texts);
     return key;
 }
 
-std::optional<UserStoreKey> UserStoreKey::CreateOrOpen(QStringView path)
+std::optional<UserStoreKey> UserStoreKey::CreateOrOpen(std::u16string_view path)
 {
-    if (Location(path).isEmpty())
+    if (Location(path).empty())
         return std::nullopt;
-    UserStoreKey key(path.toString());
+    UserStoreKey key{std::u16string(path)};
     // A key exists once created, even before any value is written.
     key.dirty_ = true;
     return key;
 }
 
-bool UserStoreKey::DeleteKey(QStringView path) { return store::RemoveKey(path); }
+bool UserStoreKey::DeleteKey(std::u16string_view path) { return store::RemoveKey(path); }
 
-std::optional<QString> UserStoreKey::QueryText(QStringView name) const
+std::optional<std::u16string> UserStoreKey::QueryText(std::u16string_view name) const
 {
     // Folded as the reader folds the file's names: ASCII letters only.
-    QString folded = name.toString();
-    for (QChar& ch : folded)
+    std::u16string folded(name);
+    for (char16_t& ch : folded)
         if (ch >= u'A' && ch <= u'Z')
-            ch = QChar(ch.unicode() + 32);
+            ch = static_cast<char16_t>(ch + 32);
     if (const auto stored = stored_.find(folded); stored != stored_.end())
-        return *stored;
+        return stored->second;
     return std::nullopt;
 }
 
-void UserStoreKey::SetValue(QStringView name, std::uint32_t value)
+void UserStoreKey::SetValue(std::u16string_view name, std::uint32_t value)
 {
-    pending_.append({name.toString(), value});
+    pending_.emplace_back(std::u16string(name), value);
     dirty_ = true;
 }
 

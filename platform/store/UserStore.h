@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QList>
-#include <QMap>
-#include <QPair>
-#include <QString>
-#include <QStringView>
-
 #include <cstdint>
+#include <map>
 #include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace abacor {
 
@@ -34,34 +33,34 @@ class UserStoreKey {
 public:
     // Opens an existing, readable key for reading; empty when there is none.
     // Creates nothing.
-    static std::optional<UserStoreKey> OpenForRead(QStringView path);
+    static std::optional<UserStoreKey> OpenForRead(std::u16string_view path);
     // Opens a key for writing, created at Close() when needed. Empty when
     // this system has no place for it.
-    static std::optional<UserStoreKey> CreateOrOpen(QStringView path);
+    static std::optional<UserStoreKey> CreateOrOpen(std::u16string_view path);
     // Deletes the key (not its parent). True when it is gone, also when it
     // never existed.
-    [[nodiscard]] static bool DeleteKey(QStringView path);
+    [[nodiscard]] static bool DeleteKey(std::u16string_view path);
 
     // Where a key lives on this system: a file path, or a registry path on
     // Windows. Empty when there is no configuration directory.
-    static QString Location(QStringView path);
+    static std::u16string Location(std::u16string_view path);
 
     // The value's stored text, as written (a registry number in decimal);
     // empty when missing. What the text means is the reader's business.
-    std::optional<QString> QueryText(QStringView name) const;
+    std::optional<std::u16string> QueryText(std::u16string_view name) const;
     // Takes effect, all values of the key together, at Close().
-    void SetValue(QStringView name, std::uint32_t value);
+    void SetValue(std::u16string_view name, std::uint32_t value);
     // Writes what was set, atomically, keeping every other value and line of
     // the key; false when it could not be made durable or when the stored key
     // could not be read whole. A failed write leaves the key as it was.
     StoreResult Close();
 
 private:
-    explicit UserStoreKey(QString path) : path_(std::move(path)) {}
+    explicit UserStoreKey(std::u16string path) : path_(std::move(path)) {}
 
-    QString path_;
-    QMap<QString, QString> stored_;  // by lower-case name
-    QList<QPair<QString, std::uint32_t>> pending_;
+    std::u16string path_;
+    std::map<std::u16string, std::u16string> stored_;  // by lower-case name
+    std::vector<std::pair<std::u16string, std::uint32_t>> pending_;
     bool dirty_ = false;
 };
 

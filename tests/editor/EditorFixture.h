@@ -18,13 +18,13 @@
 #include "platform/shell/MessageBox.h"
 #include "platform/shell/SoftKeyBar.h"
 #include "settings/SettingsStore.h"
-#include "tests/settings/TempStore.h"
+#include "tests/settings/TempStoreQt.h"
 
 namespace abacor::test {
 
 // An editor on a temporary store, with every message box answered by the
 // test and recorded.
-class Editor : public TempStore {
+class Editor : public TempStoreQt {
 protected:
     void SetUp() override
     {

@@ -331,8 +331,8 @@ TEST_F(StoreFaults, HandWrittenFilesSaveBackAsTheyRead)
     // Names fold alike on both sides, letters beyond ASCII as they stand.
     WriteStoreFile("\xC3\x84"
                    "B=7\n");
-    EXPECT_EQ(UserStoreKey::OpenForRead(kSettingsKeyPath)->QueryText(u"ÄB"), QStringLiteral("7"));
-    EXPECT_EQ(UserStoreKey::OpenForRead(kSettingsKeyPath)->QueryText(u"Äb"), QStringLiteral("7"));
+    EXPECT_EQ(UserStoreKey::OpenForRead(kSettingsKeyPath)->QueryText(u"ÄB"), u"7");
+    EXPECT_EQ(UserStoreKey::OpenForRead(kSettingsKeyPath)->QueryText(u"Äb"), u"7");
 }
 
 TEST_F(StoreFaults, AReadOnlyFileIsNotReplacedAndSaysWhy)
@@ -376,10 +376,11 @@ TEST_F(StoreFaults, ConfigurationFoldersThatAreNotAbsoluteAreIgnored)
     const QByteArray home = qgetenv("HOME");
     qputenv("HOME", ConfigDir().toUtf8());
     qputenv("XDG_CONFIG_HOME", "relative/config");
-    EXPECT_EQ(UserStoreKey::Location(kSettingsKeyPath), ConfigDir() + QStringLiteral("/.config/Korvel/Abacor.conf"));
+    EXPECT_EQ(QString::fromStdU16String(UserStoreKey::Location(kSettingsKeyPath)),
+              ConfigDir() + QStringLiteral("/.config/Korvel/Abacor.conf"));
     qunsetenv("XDG_CONFIG_HOME");
     qunsetenv("HOME");
-    EXPECT_EQ(UserStoreKey::Location(kSettingsKeyPath), QString());
+    EXPECT_EQ(UserStoreKey::Location(kSettingsKeyPath), u"");
     EXPECT_EQ(LoadSettings(), DefaultSettings());
     EXPECT_FALSE(SaveSettings(Distinct(5)));
     qputenv("HOME", home);

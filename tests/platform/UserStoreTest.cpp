@@ -1,5 +1,6 @@
 #include "platform/store/UserStore.h"
 #include "tests/settings/TempStore.h"
+#include "text/Utf.h"
 
 namespace abacor::test {
 namespace {
@@ -8,10 +9,9 @@ using UserStore = TempStore;
 
 TEST_F(UserStore, KeysMapToFilesUnderTheConfigurationDirectory)
 {
-    EXPECT_EQ(UserStoreKey::Location(u"\\Software\\Korvel\\Abacor"),
-              ConfigDir() + QStringLiteral("/Korvel/Abacor.conf"));
+    EXPECT_EQ(UserStoreKey::Location(u"\\Software\\Korvel\\Abacor"), Utf16(ConfigDir() + "/Korvel/Abacor.conf"));
     EXPECT_EQ(UserStoreKey::Location(u"\\Software\\Sharp\\PhoneStatus"),
-              ConfigDir() + QStringLiteral("/Sharp/PhoneStatus.conf"));
+              Utf16(ConfigDir() + "/Sharp/PhoneStatus.conf"));
 }
 
 TEST_F(UserStore, OpeningAMissingKeyForReadingCreatesNothing)
@@ -31,8 +31,8 @@ TEST_F(UserStore, ValuesWrittenTogetherAreReadBack)
     }
     const auto key = UserStoreKey::OpenForRead(u"\\Software\\Sharp\\PhoneStatus");
     ASSERT_TRUE(key.has_value());
-    EXPECT_EQ(key->QueryText(u"status22"), QStringLiteral("7")) << "names match without regard to case";
-    EXPECT_EQ(key->QueryText(u"Other"), QStringLiteral("4294967295"));
+    EXPECT_EQ(key->QueryText(u"status22"), u"7") << "names match without regard to case";
+    EXPECT_EQ(key->QueryText(u"Other"), u"4294967295");
     EXPECT_EQ(key->QueryText(u"Missing"), std::nullopt);
 
     // Writing one value keeps the key's others.
@@ -44,8 +44,8 @@ TEST_F(UserStore, ValuesWrittenTogetherAreReadBack)
     }
     const auto reread = UserStoreKey::OpenForRead(u"\\Software\\Sharp\\PhoneStatus");
     ASSERT_TRUE(reread.has_value());
-    EXPECT_EQ(reread->QueryText(u"Status22"), QStringLiteral("8"));
-    EXPECT_EQ(reread->QueryText(u"Other"), QStringLiteral("4294967295"));
+    EXPECT_EQ(reread->QueryText(u"Status22"), u"8");
+    EXPECT_EQ(reread->QueryText(u"Other"), u"4294967295");
 }
 
 TEST_F(UserStore, AnEmptyCreatedKeyExists)

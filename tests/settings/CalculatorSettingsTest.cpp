@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QString>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -13,6 +11,7 @@
 #include "settings/CalculatorSettings.h"
 #include "settings/ColourPresets.h"
 #include "settings/SettingValueText.h"
+#include "text/Utf.h"
 
 namespace abacor {
 namespace {
@@ -96,8 +95,7 @@ TEST(ColourPresets, EveryTextStandsOutFromItsBackground)
         };
         for (const auto& pair : pairs)
             EXPECT_GE(Contrast(c.*pair.text, c.*pair.background), needed[p])
-                << QStringView(kColourPresets[p].name).toString().toStdString() << " " << std::hex << c.*pair.text
-                << " on " << c.*pair.background;
+                << Utf8(kColourPresets[p].name) << " " << std::hex << c.*pair.text << " on " << c.*pair.background;
     }
     // 標準 is every colour's default.
     for (std::size_t i = 0; i < kColourList.size(); ++i)

@@ -37,9 +37,9 @@ TEST_F(SettingsStore, SaveThenLoadReturnsExactlyWhatWasSaved)
     EXPECT_EQ(LoadSettings(), saved);
     // Every value is written even when none differs from its default.
     ASSERT_TRUE(SaveSettings(DefaultSettings()));
-    const QByteArray text = ReadStoreFile();
+    const std::string text = ReadStoreFile();
     for (const SettingDescriptor& entry : kSettingsTable)
-        EXPECT_TRUE(text.contains(QByteArray(entry.name.data(), qsizetype(entry.name.size())) + '=')) << entry.name;
+        EXPECT_NE(text.find(std::string(entry.name) + '='), std::string::npos) << entry.name;
     EXPECT_EQ(LoadSettings(), DefaultSettings());
 }
 
@@ -57,8 +57,8 @@ TEST_F(SettingsStore, DeleteThenLoadGivesDefaults)
 {
     ASSERT_TRUE(SaveSettings(Distinct(5)));
     ASSERT_TRUE(DeleteSettings());
-    EXPECT_FALSE(QFile::exists(StoreFile()));
-    EXPECT_TRUE(QDir(ConfigDir() + QStringLiteral("/Korvel")).exists()) << "the parent key stays";
+    EXPECT_FALSE(std::filesystem::exists(StoreFile()));
+    EXPECT_TRUE(std::filesystem::is_directory(ConfigDir() + "/Korvel")) << "the parent key stays";
     EXPECT_EQ(LoadSettings(), DefaultSettings());
     EXPECT_TRUE(DeleteSettings()) << "nothing to delete is not a failure";
 }
@@ -96,7 +96,7 @@ TEST_F(SettingsStore, DeskSettingsLoadWithinTheirRangesAndSaveBackUnchanged)
     expected.TapeKeepFlg = 0;
     EXPECT_EQ(LoadSettings(), expected) << "out of range: the default";
 
-    QByteArray file = "[General]\n";
+    std::string file = "[General]\n";
     CalculatorSettings stored = DefaultSettings();
     stored.RoundSelector = 1;
     stored.DecimalSelector = 5;
@@ -104,8 +104,7 @@ TEST_F(SettingsStore, DeskSettingsLoadWithinTheirRangesAndSaveBackUnchanged)
     stored.TaxPercent2 = 1000;
     stored.KeepStateFlg = 1;
     for (const SettingDescriptor& entry : kSettingsTable)
-        file += QByteArray(entry.name.data(), qsizetype(entry.name.size())) + '=' +
-                QByteArray::number(stored.*entry.field) + '\n';
+        file += std::string(entry.name) + '=' + std::to_string(stored.*entry.field) + '\n';
     WriteStoreFile(file);
     ASSERT_EQ(LoadSettings(), stored);
     ASSERT_TRUE(SaveSettings(LoadSettings()));
@@ -114,9 +113,9 @@ TEST_F(SettingsStore, DeskSettingsLoadWithinTheirRangesAndSaveBackUnchanged)
 
 TEST_F(SettingsStore, GarbageFilesLoadDefaultsWithoutCrashing)
 {
-    QByteArray garbage;
+    std::string garbage;
     for (int i = 0; i < 4096; ++i)
-        garbage.append(char((i * 7919) % 256));
+        garbage += char((i * 7919) % 256);
     WriteStoreFile(garbage);
     EXPECT_EQ(LoadSettings(), DefaultSettings());
 
@@ -131,7 +130,7 @@ TEST_F(SettingsStore, GarbageFilesLoadDefaultsWithoutCrashing)
 
 TEST_F(SettingsStore, AStoreFileThatIsADirectoryLoadsDefaultsAndCannotBeSaved)
 {
-    ASSERT_TRUE(QDir().mkpath(StoreFile()));
+    ASSERT_TRUE(std::filesystem::create_directories(StoreFile()));
     EXPECT_EQ(LoadSettings(), DefaultSettings());
     EXPECT_FALSE(SaveSettings(Distinct(3)));
     EXPECT_FALSE(DeleteSettings());
@@ -141,7 +140,7 @@ TEST_F(SettingsStore, ASaveThatCannotReachTheDiskFailsAndKeepsThePreviousRecord)
 {
     const CalculatorSettings before = Distinct(100);
     ASSERT_TRUE(SaveSettings(before));
-    const QByteArray fileBefore = ReadStoreFile();
+    const std::string fileBefore = ReadStoreFile();
 
     bool saved = true;
     {
@@ -152,19 +151,18 @@ TEST_F(SettingsStore, ASaveThatCannotReachTheDiskFailsAndKeepsThePreviousRecord)
     EXPECT_FALSE(saved);
     EXPECT_EQ(ReadStoreFile(), fileBefore);
     EXPECT_EQ(LoadSettings(), before) << "a failed save must not show through later loads";
-    EXPECT_EQ(QDir(ConfigDir() + QStringLiteral("/Korvel")).entryList(QDir::Files | QDir::Hidden),
-              QStringList{QStringLiteral("Abacor.conf")})
-        << "no half-written file is left behind";
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(ConfigDir() + "/Korvel"))
+        files.push_back(entry.path().filename().string());
+    EXPECT_EQ(files, std::vector<std::string>{"Abacor.conf"}) << "no half-written file is left behind";
 }
 
 TEST_F(SettingsStore, AConfigurationDirectoryThatCannotBeCreatedFailsTheSave)
 {
     // The configuration "directory" is a plain file.
-    const QString blocker = ConfigDir() + QStringLiteral("/blocked");
-    QFile file(blocker);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
-    qputenv("XDG_CONFIG_HOME", blocker.toUtf8());
+    const std::string blocker = ConfigDir() + "/blocked";
+    ASSERT_TRUE(std::ofstream(blocker));
+    setenv("XDG_CONFIG_HOME", blocker.c_str(), 1);
     EXPECT_FALSE(SaveSettings(Distinct(1)));
     EXPECT_EQ(LoadSettings(), DefaultSettings());
 }

@@ -2,13 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <QByteArray>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
 #include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <string_view>
 #include <sys/resource.h>
+
+#include "tests/TempFolder.h"
 
 namespace abacor::test {
 
@@ -38,37 +42,40 @@ class TempStore : public testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir_.isValid());
-        previous_ = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", dir_.path().toUtf8());
+        if (const char* previous = std::getenv("XDG_CONFIG_HOME"))
+            previous_ = previous;
+        setenv("XDG_CONFIG_HOME", folder_.path().c_str(), 1);
     }
-    void TearDown() override { qputenv("XDG_CONFIG_HOME", previous_); }
-
-    QString ConfigDir() const { return dir_.path(); }
-    QString StoreFile() const { return dir_.path() + QStringLiteral("/Korvel/Abacor.conf"); }
-
-    void WriteStoreFile(const QByteArray& content) const
+    void TearDown() override
     {
-        ASSERT_TRUE(QDir().mkpath(dir_.path() + QStringLiteral("/Korvel")));
-        QFile file(StoreFile());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(content);
+        if (previous_)
+            setenv("XDG_CONFIG_HOME", previous_->c_str(), 1);
+        else
+            unsetenv("XDG_CONFIG_HOME");
     }
 
-    QByteArray ReadStoreFile() const
+    std::string ConfigDir() const { return folder_.path().string(); }
+    std::string StoreFile() const { return ConfigDir() + "/Korvel/Abacor.conf"; }
+
+    void WriteStoreFile(std::string_view content) const
     {
-        QFile file(StoreFile());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        std::filesystem::create_directories(ConfigDir() + "/Korvel");
+        std::ofstream file(StoreFile(), std::ios::binary | std::ios::trunc);
+        ASSERT_TRUE(file);
+        file.write(content.data(), static_cast<std::streamsize>(content.size()));
     }
 
-    bool ConfigDirIsEmpty() const
+    std::string ReadStoreFile() const
     {
-        return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty();
+        std::ifstream file(StoreFile(), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
     }
+
+    bool ConfigDirIsEmpty() const { return std::filesystem::is_empty(folder_.path()); }
 
 private:
-    QTemporaryDir dir_;
-    QByteArray previous_;
+    TempFolder folder_;
+    std::optional<std::string> previous_;
 };
 
 }  // namespace abacor::test

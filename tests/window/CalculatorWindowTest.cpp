@@ -25,12 +25,12 @@
 #include "platform/shell/PopupMenu.h"
 #include "platform/shell/SoftKeyBar.h"
 #include "platform/store/UserStore.h"
-#include "tests/settings/TempStore.h"
+#include "tests/settings/TempStoreQt.h"
 
 namespace abacor::test {
 namespace {
 
-class Window : public TempStore {
+class Window : public TempStoreQt {
 protected:
     void Open(CalculatorSettings settings = DefaultSettings(), ScreenMetrics screen = {480, 640, 192})
     {
@@ -584,11 +584,9 @@ TEST_F(Window, ActivationSetsThePhoneStatusOnlyWhereItExists)
         ASSERT_TRUE(key->Close());
     }
     dlg().OnActivate(false);
-    EXPECT_EQ(UserStoreKey::OpenForRead(u"\\Software\\Sharp\\PhoneStatus")->QueryText(u"Status22"),
-              QStringLiteral("1"));
+    EXPECT_EQ(UserStoreKey::OpenForRead(u"\\Software\\Sharp\\PhoneStatus")->QueryText(u"Status22"), u"1");
     dlg().OnActivate(true);
-    EXPECT_EQ(UserStoreKey::OpenForRead(u"\\Software\\Sharp\\PhoneStatus")->QueryText(u"Status22"),
-              QStringLiteral("7"));
+    EXPECT_EQ(UserStoreKey::OpenForRead(u"\\Software\\Sharp\\PhoneStatus")->QueryText(u"Status22"), u"7");
 }
 
 }  // namespace

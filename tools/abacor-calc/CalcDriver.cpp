@@ -152,8 +152,8 @@ bool CalcDriver::ApplyCorrection(std::string_view assignment)
 void CalcDriver::PrintLine(const std::string& token)
 {
     const CalculatorState& state = calculator_.state();
-    out_ << token << '\t' << Utf8(state.displayText) << '\t' << Utf8(state.resultText) << '\t'
-         << Utf8(state.memoryText) << '\t' << Utf8(state.operatorText);
+    out_ << token << '\t' << Utf8(state.displayText) << '\t' << Utf8(state.resultText) << '\t' << Utf8(state.memoryText)
+         << '\t' << Utf8(state.operatorText);
     if (annunciators_) {
         std::vector<std::u16string> lit = calculator_.Annunciators(false);
         if (!session_.CheckAnnunciator().empty())
