@@ -1,65 +1,116 @@
-// The store on Windows: the current user's registry, through QSettings.
-#include <QSettings>
-#include <QStringList>
+// The store on Windows: the current user's registry, through its own API.
+// A read opens the key read-only and creates nothing; only REG_DWORD values
+// are values of the store (any other type reads as missing).
+#include <windows.h>
+
+#include <iterator>
+#include <string>
 
 #include "platform/store/KeyBackend.h"
 
 namespace abacor::store {
 
 namespace {
-QString ParentAndName(QStringView path, QString* name)
+
+// "\Software\Korvel\Abacor" under HKEY_CURRENT_USER, as the API takes it.
+std::wstring Relative(std::u16string_view path)
 {
-    QString relative = path.toString();
-    while (relative.startsWith(u'\\'))
-        relative.remove(0, 1);
-    const qsizetype slash = relative.lastIndexOf(u'\\');
-    *name = relative.mid(slash + 1);
-    return QStringLiteral("HKEY_CURRENT_USER\\") + relative.left(slash < 0 ? 0 : slash);
+    while (path.starts_with(u'\\'))
+        path.remove_prefix(1);
+    return std::wstring(path.begin(), path.end());
 }
+
+std::u16string Lower(const wchar_t* name)
+{
+    std::u16string lower;
+    for (; *name != 0; ++name)
+        lower += static_cast<char16_t>(*name >= L'A' && *name <= L'Z' ? *name + 32 : *name);
+    return lower;
+}
+
+std::u16string Decimal(DWORD value)
+{
+    const std::string digits = std::to_string(value);
+    return std::u16string(digits.begin(), digits.end());
+}
+
+class OpenKey {
+public:
+    OpenKey() = default;
+    ~OpenKey()
+    {
+        if (key_ != nullptr)
+            RegCloseKey(key_);
+    }
+    OpenKey(const OpenKey&) = delete;
+    OpenKey& operator=(const OpenKey&) = delete;
+    HKEY* out() { return &key_; }
+    HKEY get() const { return key_; }
+
+private:
+    HKEY key_ = nullptr;
+};
+
 }  // namespace
 
-QString KeyLocation(QStringView path)
+std::u16string KeyLocation(std::u16string_view path)
 {
-    return QStringLiteral("HKEY_CURRENT_USER\\") + path.mid(path.startsWith(u'\\') ? 1 : 0).toString();
+    const std::wstring relative = Relative(path);
+    return u"HKEY_CURRENT_USER\\" + std::u16string(relative.begin(), relative.end());
 }
 
-KeyValues ReadKey(QStringView path)
+KeyValues ReadKey(std::u16string_view path)
 {
-    // The parent lists the key among its child groups only when it exists.
-    QString name;
-    QSettings parent(ParentAndName(path, &name), QSettings::NativeFormat);
-    if (!parent.childGroups().contains(name, Qt::CaseInsensitive))
+    OpenKey key;
+    const LSTATUS opened = RegOpenKeyExW(HKEY_CURRENT_USER, Relative(path).c_str(), 0, KEY_QUERY_VALUE, key.out());
+    if (opened == ERROR_FILE_NOT_FOUND)
         return {};
-    QSettings key(KeyLocation(path), QSettings::NativeFormat);
+    if (opened != ERROR_SUCCESS)
+        return {KeyStatus::Unreadable, {}};
     KeyValues values{KeyStatus::Read, {}};
-    for (const QString& valueName : key.childKeys()) {
-        const QVariant value = key.value(valueName);
-        // A REG_DWORD arrives as a signed number; the store's values are unsigned.
-        const QString text =
-            value.typeId() == QMetaType::Int ? QString::number(static_cast<quint32>(value.toInt())) : value.toString();
-        values.texts.insert(valueName.toLower(), text);
+    for (DWORD index = 0;; ++index) {
+        wchar_t name[16384];
+        DWORD nameLength = static_cast<DWORD>(std::size(name));
+        DWORD type = REG_NONE;
+        DWORD data = 0;
+        DWORD size = sizeof data;
+        const LSTATUS read =
+            RegEnumValueW(key.get(), index, name, &nameLength, nullptr, &type, reinterpret_cast<BYTE*>(&data), &size);
+        if (read == ERROR_NO_MORE_ITEMS)
+            break;
+        // Longer than a DWORD, or of another type: not a value of the store.
+        if (read != ERROR_SUCCESS || type != REG_DWORD || size != sizeof data)
+            continue;
+        values.texts.emplace(Lower(name), Decimal(data));
     }
     return values;
 }
 
-// The registry replaces each value atomically and keeps no cache of ours.
-StoreFailure WriteKey(QStringView path, const QList<QPair<QString, std::uint32_t>>& values)
+// The registry replaces each value atomically; the flush makes them durable.
+StoreFailure WriteKey(std::u16string_view path, const std::vector<std::pair<std::u16string, std::uint32_t>>& values)
 {
-    QSettings key(KeyLocation(path), QSettings::NativeFormat);
-    if (!key.isWritable())
+    OpenKey key;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, Relative(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE,
+                        nullptr, key.out(), nullptr) != ERROR_SUCCESS)
         return StoreFailure::Failed;
-    for (const auto& [name, value] : values)
-        key.setValue(name, static_cast<uint>(value));
-    key.sync();
-    return key.status() == QSettings::NoError ? StoreFailure::None : StoreFailure::Failed;
+    for (const auto& [name, value] : values) {
+        const std::wstring wide(name.begin(), name.end());
+        const DWORD data = value;
+        if (RegSetValueExW(key.get(), wide.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof data) !=
+            ERROR_SUCCESS)
+            return StoreFailure::Failed;
+    }
+    return RegFlushKey(key.get()) == ERROR_SUCCESS ? StoreFailure::None : StoreFailure::Failed;
 }
 
-bool RemoveKey(QStringView path)
+bool RemoveKey(std::u16string_view path)
 {
-    QSettings key(KeyLocation(path), QSettings::NativeFormat);
-    key.clear();
-    key.sync();
-    return key.status() == QSettings::NoError;
+    const LSTATUS removed = RegDeleteTreeW(HKEY_CURRENT_USER, Relative(path).c_str());
+    if (removed != ERROR_SUCCESS && removed != ERROR_FILE_NOT_FOUND)
+        return false;
+    // RegDeleteTree empties the key; the key itself goes with RegDeleteKey.
+    const LSTATUS gone = RegDeleteKeyW(HKEY_CURRENT_USER, Relative(path).c_str());
+    return gone == ERROR_SUCCESS || gone == ERROR_FILE_NOT_FOUND;
 }
 
 }  // namespace abacor::store

@@ -1,27 +1,30 @@
-// libFuzzer target: any bytes as the store's file. The load must give 30
-// values, each one the file names or its default, and a save that reports
+// libFuzzer target: any bytes as the store's file. The load must give every
+// value, each one the file names or its default, and a save that reports
 // success must load back exactly what it saved.
-#include <QByteArray>
-#include <QDir>
-#include <QFile>
-
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
 #include <unistd.h>
 
 #include "settings/SettingsStore.h"
 
 namespace {
 
-QString StoreFolder()
+std::string StoreFolder()
 {
     // A memory-backed folder where there is one: the target saves on every run.
-    static const QString folder = [] {
-        const QString base = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
-        const QString config = base + QStringLiteral("/abacor-fuzz-store-") + QString::number(::getpid());
-        qputenv("XDG_CONFIG_HOME", config.toUtf8());
-        QDir().mkpath(config + QStringLiteral("/Korvel"));
-        return config + QStringLiteral("/Korvel");
+    static const std::string folder = [] {
+        const std::string base = std::filesystem::is_directory("/dev/shm")
+                                     ? std::string("/dev/shm")
+                                     : std::filesystem::temp_directory_path().string();
+        const std::string config = base + "/abacor-fuzz-store-" + std::to_string(::getpid());
+        setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+        std::filesystem::create_directories(config + "/Korvel");
+        return config + "/Korvel";
     }();
     return folder;
 }
@@ -32,25 +35,29 @@ QString StoreFolder()
     std::abort();
 }
 
+std::string Lower(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+    return text;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const QString path = StoreFolder() + QStringLiteral("/Abacor.conf");
-    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
     {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        std::ofstream file(StoreFolder() + "/Abacor.conf", std::ios::binary | std::ios::trunc);
+        if (!file.write(bytes.data(), static_cast<std::streamsize>(bytes.size())))
             Fail("cannot write the store file");
     }
     const abacor::CalculatorSettings loaded = abacor::LoadSettings();
     const abacor::CalculatorSettings defaults = abacor::DefaultSettings();
-    const QByteArray lower = bytes.toLower();
-    for (const abacor::SettingDescriptor& entry : abacor::kSettingsTable) {
-        const QByteArray name = QByteArray(entry.name.data(), qsizetype(entry.name.size())).toLower();
-        if (loaded.*entry.field != defaults.*entry.field && !lower.contains(name))
+    const std::string lower = Lower(bytes);
+    for (const abacor::SettingDescriptor& entry : abacor::kSettingsTable)
+        if (loaded.*entry.field != defaults.*entry.field &&
+            lower.find(Lower(std::string(entry.name))) == std::string::npos)
             Fail("a value the file does not name is not its default");
-    }
     abacor::CalculatorSettings changed = loaded;
     changed.TaxPercent += 1;
     changed.CommaFormatFlg ^= 1;

@@ -1,8 +1,11 @@
 // abacor-calc: runs key tokens through the headless calculator.
 #include <iostream>
 #include <sstream>
+#include <string>
 #include <string_view>
+#include <vector>
 
+#include "tools/abacor-calc/Arguments.h"
 #include "tools/abacor-calc/CalcDriver.h"
 
 namespace {
@@ -46,11 +49,13 @@ constexpr std::string_view kUsage =
 int main(int argc, char* argv[])
 {
     std::ios::sync_with_stdio(false);
+    const std::vector<std::string> args = abacor::Utf8Arguments(argc, argv);
+    const std::size_t count = args.size();
     bool annunciators = false;
     bool tape = false;
-    int first = 1;
-    for (; first < argc; ++first) {
-        const std::string_view argument = argv[first];
+    std::size_t first = 1;
+    for (; first < count; ++first) {
+        const std::string_view argument = args[first];
         if (argument == "--") {
             ++first;
             break;
@@ -79,10 +84,10 @@ int main(int argc, char* argv[])
         driver.ShowAnnunciators();
     if (tape)
         driver.ShowTape();
-    if (first < argc) {
+    if (first < count) {
         std::string joined;
-        for (int i = first; i < argc; ++i)
-            joined.append(argv[i]).append(1, ' ');
+        for (std::size_t i = first; i < count; ++i)
+            joined.append(args[i]).append(1, ' ');
         std::istringstream arguments(joined);
         return driver.Run(arguments);
     }
