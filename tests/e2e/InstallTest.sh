@@ -37,6 +37,11 @@ for entry in "$usr"/share/applications/*.desktop; do
     [ -x "$dest/root$exec_path" ] || fail "$(basename "$entry"): Exec=$exec_path is not the installed program"
     grep -q '^Icon=jp.korvel.Abacor$' "$entry" || fail "$(basename "$entry"): icon not named by the app id"
 done
+# Summaries a software centre shows whole: at most 35 characters, no full stop.
+sed -n 's|.*<summary[^>]*>\(.*\)</summary>.*|\1|p' "$usr"/share/metainfo/jp.korvel.Abacor.metainfo.xml | while IFS= read -r summary; do
+    [ "$(printf '%s' "$summary" | LC_ALL=C.UTF-8 wc -m)" -le 35 ] || fail "summary longer than 35 characters: $summary"
+    case "$summary" in *.|*。) fail "summary ends with a full stop: $summary" ;; esac
+done || exit 1
 # What a software centre shows: compose drops a partly translated description.
 appstreamcli compose --origin abacor --prefix "$prefix" --result-root="$dest/composed" "$dest/root" >"$dest/compose.log" 2>&1 ||
     { cat "$dest/compose.log"; fail "appstreamcli compose"; }
