@@ -91,6 +91,19 @@ std::uint32_t VirtualKeyFromX11Keycode(std::uint32_t keycode)
     }
 }
 
+std::uint32_t VirtualKeyFromWindowsScanCode(std::uint32_t scanCode)
+{
+    // A set-1 scan code is the evdev code, X11's keycode less 8; the keys
+    // Windows marks extended (E0) have codes of their own there.
+    static constexpr std::array kExtended{
+        KeyBinding{0x48, 111}, KeyBinding{0x50, 116}, KeyBinding{0x4B, 113}, KeyBinding{0x4D, 114},
+        KeyBinding{0x1C, 104}, KeyBinding{0x35, 106}, KeyBinding{0x53, 119},
+    };
+    if ((scanCode & 0x100) != 0)
+        return VirtualKeyFromX11Keycode(Find(kExtended, scanCode & 0xFF));
+    return scanCode < 0x80 ? VirtualKeyFromX11Keycode(scanCode + 8) : VkNone;
+}
+
 std::uint32_t VirtualKeyFromQtKey(int key, bool keypad)
 {
     if (keypad) {
@@ -108,6 +121,9 @@ std::uint32_t VirtualKeyFromEvent(const QKeyEvent& event)
 {
     const QString platform = QGuiApplication::platformName();
 #ifdef Q_OS_WIN
+    // By place, as under X11: the virtual key follows the printed layout.
+    if (event.nativeScanCode() != 0)
+        return VirtualKeyFromWindowsScanCode(event.nativeScanCode());
     if (const std::uint32_t native = event.nativeVirtualKey(); native != 0) {
         // Keypad digits count as the digit row's, as under X11.
         if (native >= VkNumpad0 && native <= VkNumpad0 + 9)

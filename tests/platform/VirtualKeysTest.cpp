@@ -27,6 +27,19 @@ TEST(VirtualKeys, X11KeycodesArePhysicalKeys)
         EXPECT_EQ(VirtualKeyFromX11Keycode(c.keycode), c.vk) << c.keycode;
 }
 
+TEST(VirtualKeys, WindowsScanCodesAreTheSamePlaces)
+{
+    // Y's place types the digit 1 whatever the layout prints on it; the
+    // arrows, keypad Enter and / and Delete are extended keys.
+    const std::uint32_t cases[][2] = {
+        {0x15, 'Y'},   {0x2C, 'Z'},   {0x02, 0x31},  {0x0B, 0x30},  {0x4F, 0x31},  {0x53, 0x6E},  {0x37, 0x6A},
+        {0x148, 0x26}, {0x150, 0x28}, {0x14B, 0x25}, {0x14D, 0x27}, {0x11C, 0x0D}, {0x135, 0x6F}, {0x153, 0x2E},
+        {0x1C, 0x0D},  {0x3B, 0x70},  {0x01, 0x1B},  {0x0E, 0x08},  {0x147, 0},    {0x1D, 0},     {0xFF, 0},
+    };
+    for (const auto& [scan, vk] : cases)
+        EXPECT_EQ(VirtualKeyFromWindowsScanCode(scan), vk) << std::hex << scan;
+}
+
 TEST(VirtualKeys, QtKeysOfTheUsLayoutNameTheirKeys)
 {
     EXPECT_EQ(VirtualKeyFromQtKey(Qt::Key_3, false), 0x33u);
