@@ -4,12 +4,20 @@
 #include <QDateTime>
 #include <QLibrary>
 
+#ifdef ABACOR_PRINT_BUILT_IN
+extern "C" abacor::PrintOutcome abacor_print_tape(QWidget* parent, const QList<abacor::PrintedLine>& lines,
+                                                  const QString& heading, const QString& pdfPath, QString* error);
+#endif
+
 namespace abacor {
 
 namespace {
 
 PrintTapeFunction LoadPrintModule()
 {
+#ifdef ABACOR_PRINT_BUILT_IN
+    return &abacor_print_tape;
+#else
     static PrintTapeFunction function = [] {
         const QString besideProgram = QCoreApplication::applicationDirPath() + u'/';
         for (const QString& candidate :
@@ -23,6 +31,7 @@ PrintTapeFunction LoadPrintModule()
         return PrintTapeFunction{};
     }();
     return function;
+#endif
 }
 
 }  // namespace
