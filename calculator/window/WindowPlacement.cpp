@@ -14,14 +14,20 @@ namespace {
 constexpr int kFrameAllowance = 48;
 constexpr char kOnTop[] = "on-top";
 
-// $XDG_STATE_HOME when absolute, else ~/.local/state.
+// $XDG_STATE_HOME when absolute, else ~/.local/state; on Windows the user's
+// local application data, which is not roamed.
 QString StateFolder()
 {
+#ifdef Q_OS_WIN
+    const QString local = qEnvironmentVariable("LOCALAPPDATA");
+    return QDir::isAbsolutePath(local) ? QDir::fromNativeSeparators(local) : QString();
+#else
     const QByteArray state = qgetenv("XDG_STATE_HOME");
     if (state.startsWith('/'))
         return QFile::decodeName(state);
     const QByteArray home = qgetenv("HOME");
     return home.startsWith('/') ? QFile::decodeName(home) + QStringLiteral("/.local/state") : QString();
+#endif
 }
 
 // The folder and those above it; the ones made here are the user's alone.

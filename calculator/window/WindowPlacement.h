@@ -11,7 +11,8 @@ namespace abacor {
 
 // The calculator window's own place on the desktop, kept apart from the
 // settings record (which the editor rewrites): its geometry as Qt saves it
-// and whether it stays on top, under $XDG_STATE_HOME/Korvel/Abacor/.
+// and whether it stays on top, under $XDG_STATE_HOME/Korvel/Abacor/
+// (%LOCALAPPDATA%\Korvel\Abacor\ on Windows).
 struct WindowPlacement {
     QByteArray geometry;  // QWidget::saveGeometry
     bool onTop = false;

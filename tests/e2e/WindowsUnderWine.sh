@@ -1,0 +1,129 @@
+#!/bin/sh
+# Abacor for Windows as a user meets it, under wine in a real X server: the
+# zip holds programs that need no DLL of ours; abacor-calc.exe agrees with the
+# Linux build on random key sequences; Abacor.exe maps a window, answers typed
+# keys (the display read through Ctrl+C and the clipboard) and leaves the
+# registry as it found it; a colour saved by AbacorSet.exe is the colour
+# Abacor.exe paints; the installer installs silently with its shortcuts, and
+# its uninstaller removes what it installed and keeps the settings.
+# Usage: WindowsUnderWine.sh PACKAGES_FOLDER LINUX_ABACOR_CALC (exit 77: skipped)
+set -u
+packages=$(cd "$1" && pwd)
+linux_calc=$2
+
+X_TOOLS="Xvfb xdotool xclip unzip"
+wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
+[ -x "$wine" ] || { echo "SKIPPED: wine64 is not installed (scripts/install-deps installs it)"; exit 77; }
+. "$(dirname "$0")/xvfb-session.sh"
+fail() { echo "windows: FAIL: $*"; exit 1; }
+
+export WINEPREFIX="$work/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+"$wine" wineboot --init >"$work/wineboot.log" 2>&1 || fail "wineboot: $(tail -n 5 "$work/wineboot.log")"
+# The registry as the programs see it; fails when the key is absent.
+settings() { "$wine" reg query 'HKCU\Software\Korvel\Abacor' "$@" 2>&1 | tr -d '\r'; }
+no_settings() { ! "$wine" reg query 'HKCU\Software\Korvel' >/dev/null 2>&1; }
+
+unzip -q "$packages"/Abacor-*-windows-x64.zip -d "$work/zip" || fail "the zip does not unpack"
+folder=$(echo "$work"/zip/Abacor-*-windows-x64)
+for file in Abacor.exe AbacorSet.exe abacor-calc.exe abacor-render.exe LICENSE.txt README.txt; do
+    [ -f "$folder/$file" ] || fail "the zip has no $file"
+done
+for program in "$folder"/*.exe; do
+    own=$(x86_64-w64-mingw32-objdump -p "$program" | sed -n 's/.*DLL Name: //p' | grep -iE '^(lib|qt)' || true)
+    [ -z "$own" ] || fail "$(basename "$program") needs DLLs that are not Windows': $own"
+done
+
+# The same lines as the Linux build for random keys under random settings.
+awk 'BEGIN {
+    srand(20261207)
+    n = split("0 1 2 5 7 9 . . + - * / = = +/- CE C CA % sq cube sqrt tax+ tax- M+ M- MR MC ANS GT rate 00 check", keys, " ")
+    for (run = 0; run < 12; ++run) {
+        line = sprintf("set:CommaFormatFlg=%d set:ShiftKeyFlg=%d set:RoundSelector=%d set:DecimalSelector=%d set:GrandTotalFlg=%d set:DeskTaxFlg=%d set:TaxPercent=%d",
+                       rand() * 2, rand() * 2, rand() * 4, rand() * 6, rand() * 2, rand() * 2, rand() * 2001)
+        for (step = 0; step < 300; ++step) line = line " " keys[1 + int(rand() * n)]
+        print line
+    }
+}' >"$work/corpus"
+set -f  # the keys hold '*'
+while read -r keys; do
+    # shellcheck disable=SC2086
+    "$wine" "$folder/abacor-calc.exe" -a --tape $keys | tr -d '\r' >>"$work/windows.out"
+    # shellcheck disable=SC2086
+    "$linux_calc" -a --tape $keys >>"$work/linux.out"
+done <"$work/corpus"
+set +f
+if ! cmp -s "$work/windows.out" "$work/linux.out"; then
+    diff "$work/linux.out" "$work/windows.out" | head -n 10
+    fail "abacor-calc.exe and the Linux build disagree on the random keys"
+fi
+
+# The display as Ctrl+C copies it.
+expect() {
+    xdotool key --clearmodifiers ctrl+c
+    sleep 0.3
+    got=$(timeout 5 xclip -o -selection clipboard 2>/dev/null)
+    [ "$got" = "$1" ] || fail "$2: the display shows '$got', expected '$1'"
+}
+# Ends the program through its window's close and waits for it.
+close_program() {
+    xdotool key --clearmodifiers "$1"
+    for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+    ! kill -0 "$app" 2>/dev/null || fail "$1 did not end $(basename "$2")"
+    app=
+}
+
+start_program '^Abacor$' "$wine" "$folder/Abacor.exe"
+xdotool type --delay 80 '12+3='
+expect 15 "typing 12+3="
+xdotool key --delay 80 Escape 8 KP_Divide 2 KP_Enter
+expect 4 "8 KP_Divide 2 KP_Enter"
+close_program ctrl+q Abacor.exe
+no_settings || fail "a run that only read left settings: $(settings)"
+
+# 色設定: the application's background, one palette cell to the right, saved.
+start_program 'Abacorの設定' "$wine" "$folder/AbacorSet.exe"
+xdotool key --delay 300 Tab Tab space Right Return F1
+sleep 0.5
+xdotool key Return   # "設定を保存しました。"
+sleep 0.3
+xdotool key --delay 500 F2 0   # "その他" > "終了"
+for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+app=
+saved=$(settings /v DialogBackColor | sed -n 's/.*REG_DWORD *0x\([0-9a-fA-F]*\).*/\1/p')
+[ -n "$saved" ] || fail "AbacorSet.exe saved no DialogBackColor: $(settings)"
+[ "$((0x$saved))" != "$((0xC8C8C8))" ] || fail "the background colour was saved unchanged"
+start_program '^Abacor$' "$wine" "$folder/Abacor.exe"
+# COLORREF is 0x00BBGGRR; the corner of the client area is background.
+painted=$(/usr/bin/python3 - "$window" <<'PY'
+import sys, gi
+gi.require_version("Gdk", "3.0")
+from gi.repository import Gdk, GdkX11
+display = GdkX11.X11Display.get_default()
+window = GdkX11.X11Window.foreign_new_for_display(display, int(sys.argv[1]))
+pixel = Gdk.pixbuf_get_from_window(window, 4, 4, 1, 1).get_pixels()
+print("%02x%02x%02x" % (pixel[2], pixel[1], pixel[0]))
+PY
+)
+[ "$((0x$painted))" = "$((0x$saved))" ] || fail "Abacor.exe paints its background $painted, AbacorSet.exe saved $saved"
+close_program ctrl+q Abacor.exe
+
+# The installer, silently, for this user; then its uninstaller.
+"$wine" "$packages"/Abacor-*-setup.exe /S || fail "the installer failed"
+local=$("$wine" cmd /c echo %LOCALAPPDATA% | tr -d '\r')
+installed=$("$wine" winepath -u "$local\\Programs\\Abacor" | tr -d '\r')
+menu=$("$wine" winepath -u "$("$wine" cmd /c echo %APPDATA% | tr -d '\r')\\Microsoft\\Windows\\Start Menu\\Programs\\Abacor" | tr -d '\r')
+for file in Abacor.exe AbacorSet.exe abacor-calc.exe Uninstall.exe; do
+    [ -f "$installed/$file" ] || fail "the installer put no $file in $installed"
+done
+for link in "Abacor 電卓.lnk" "Abacorの設定.lnk"; do
+    [ -f "$menu/$link" ] || fail "no Start-menu shortcut $link: $(ls "$menu" 2>&1)"
+done
+shown=$("$wine" "$installed/abacor-calc.exe" 6 '*' 7 = | tail -n 1 | cut -f2)
+[ "$shown" = 42 ] || fail "the installed abacor-calc.exe shows '$shown' for 6 * 7 ="
+"$wine" "$installed/Uninstall.exe" /S
+# The uninstaller runs from a copy of itself and returns at once.
+for _ in $(seq 100); do [ -e "$installed" ] || [ -e "$menu" ] || break; sleep 0.2; done
+[ ! -e "$installed" ] || fail "the uninstaller left $(ls "$installed")"
+[ ! -e "$menu" ] || fail "the uninstaller left the Start-menu folder"
+[ "$(settings /v DialogBackColor | grep -c REG_DWORD)" = 1 ] || fail "the uninstaller removed the user's settings"
+echo "windows: PASS: the zip, abacor-calc.exe on $(wc -l <"$work/linux.out") lines, Abacor.exe (the saved background $painted), AbacorSet.exe and the installer under wine"
