@@ -1,17 +1,20 @@
 #!/bin/sh
 # Abacor for Windows as a user meets it, under wine in a real X server: the
 # zip holds programs that need no DLL of ours; abacor-calc.exe agrees with the
-# Linux build on random key sequences; Abacor.exe maps a window, answers typed
-# keys (the display read through Ctrl+C and the clipboard) and leaves the
-# registry as it found it; a colour saved by AbacorSet.exe is the colour
-# Abacor.exe paints; the installer installs silently with its shortcuts, and
-# its uninstaller removes what it installed and keeps the settings.
-# Usage: WindowsUnderWine.sh PACKAGES_FOLDER LINUX_ABACOR_CALC (exit 77: skipped)
+# Linux build on random key sequences, and abacor-render.exe draws its
+# picture to the byte; Abacor.exe maps a window, answers typed keys (the
+# display read through Ctrl+C and the clipboard), takes keys by place on a
+# German keyboard, and leaves the registry as it found it; a colour saved by
+# AbacorSet.exe is the colour Abacor.exe paints; the installer installs
+# silently with its shortcuts, and its uninstaller removes what it installed
+# and keeps the settings.
+# Usage: WindowsUnderWine.sh PACKAGES_FOLDER LINUX_BUILD_FOLDER (exit 77: skipped)
 set -u
 packages=$(cd "$1" && pwd)
-linux_calc=$2
+linux_calc=$2/tools/abacor-calc/abacor-calc
+linux_render=$2/tools/abacor-render/abacor-render
 
-X_TOOLS="Xvfb xdotool xclip unzip"
+X_TOOLS="Xvfb xdotool xclip setxkbmap unzip fc-match"
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 [ -x "$wine" ] || { echo "SKIPPED: wine64 is not installed (scripts/install-deps installs it)"; exit 77; }
 . "$(dirname "$0")/xvfb-session.sh"
@@ -57,6 +60,14 @@ if ! cmp -s "$work/windows.out" "$work/linux.out"; then
     fail "abacor-calc.exe and the Linux build disagree on the random keys"
 fi
 
+# A Windows with a Japanese font, the one the Linux build draws with.
+cp "$(fc-match -f '%{file}' IPAPGothic)" "$WINEPREFIX/drive_c/windows/Fonts/" || fail "no IPA P Gothic to copy"
+# abacor-render.exe, without a window, draws what the Linux build draws.
+draw() { "$@" --size 480x640 --dpi 192 --set TaxPercent=800 --keys "1 2 3 4 + 5 tax+" >/dev/null 2>&1; }
+draw "$wine" "$folder/abacor-render.exe" --out 'C:\render.png' || fail "abacor-render.exe failed"
+draw "$linux_render" --out "$work/render.png" || fail "abacor-render failed"
+cmp -s "$work/render.png" "$WINEPREFIX/drive_c/render.png" || fail "abacor-render.exe and abacor-render draw differently"
+
 # The display as Ctrl+C copies it.
 expect() {
     xdotool key --clearmodifiers ctrl+c
@@ -92,6 +103,9 @@ app=
 saved=$(settings /v DialogBackColor | sed -n 's/.*REG_DWORD *0x\([0-9a-fA-F]*\).*/\1/p')
 [ -n "$saved" ] || fail "AbacorSet.exe saved no DialogBackColor: $(settings)"
 [ "$((0x$saved))" != "$((0xC8C8C8))" ] || fail "the background colour was saved unchanged"
+# A German keyboard from here on (wine reads the layout at start): Y and Z
+# are swapped, so the key in the Y place, the letter pad's 1, types "z".
+setxkbmap de
 start_program '^Abacor$' "$wine" "$folder/Abacor.exe"
 # COLORREF is 0x00BBGGRR; the corner of the client area is background.
 painted=$(/usr/bin/python3 - "$window" <<'PY'
@@ -105,6 +119,11 @@ print("%02x%02x%02x" % (pixel[2], pixel[1], pixel[0]))
 PY
 )
 [ "$((0x$painted))" = "$((0x$saved))" ] || fail "Abacor.exe paints its background $painted, AbacorSet.exe saved $saved"
+xdotool key --delay 80 Escape z
+expect 1 "on the de layout, the key in the Y place"
+xdotool key --delay 80 Escape
+xdotool type --delay 80 '9*3='
+expect 27 "on the de layout, typing 9*3="
 close_program ctrl+q Abacor.exe
 
 # The installer, silently, for this user; then its uninstaller.

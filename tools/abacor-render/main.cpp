@@ -89,6 +89,12 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifdef Q_OS_WIN
+    // There the offscreen platform reads fonts from one folder, Qt's own by
+    // default, which a static Qt does not have: the system's instead.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR") && !qEnvironmentVariableIsEmpty("WINDIR"))
+        qputenv("QT_QPA_FONTDIR", (qEnvironmentVariable("WINDIR") + QStringLiteral("\\Fonts")).toLocal8Bit());
+#endif
     QApplication application(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Abacor"));
 
