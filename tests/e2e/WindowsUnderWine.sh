@@ -14,7 +14,7 @@ packages=$(cd "$1" && pwd)
 linux_calc=$2/tools/abacor-calc/abacor-calc
 linux_render=$2/tools/abacor-render/abacor-render
 
-X_TOOLS="Xvfb xdotool xclip setxkbmap unzip fc-match"
+X_TOOLS="Xvfb xdotool xclip setxkbmap unzip fc-match wrestool strings"
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 [ -x "$wine" ] || { echo "SKIPPED: wine64 is not installed (scripts/install-deps installs it)"; exit 77; }
 . "$(dirname "$0")/xvfb-session.sh"
@@ -31,9 +31,17 @@ folder=$(echo "$work"/zip/Abacor-*-windows-x64)
 for file in Abacor.exe AbacorSet.exe abacor-calc.exe abacor-render.exe LICENSE.txt README.txt; do
     [ -f "$folder/$file" ] || fail "the zip has no $file"
 done
-for program in "$folder"/*.exe; do
-    own=$(x86_64-w64-mingw32-objdump -p "$program" | sed -n 's/.*DLL Name: //p' | grep -iE '^(lib|qt)' || true)
-    [ -z "$own" ] || fail "$(basename "$program") needs DLLs that are not Windows': $own"
+# The windowed programs open no console and carry the icon and the version.
+version=$(basename "$folder" | sed 's/^Abacor-\(.*\)-windows-x64$/\1/')
+for row in "Abacor.exe GUI" "AbacorSet.exe GUI" "abacor-calc.exe CUI" "abacor-render.exe CUI"; do
+    set -- $row
+    x86_64-w64-mingw32-objdump -p "$folder/$1" >"$work/headers"
+    own=$(sed -n 's/.*DLL Name: //p' "$work/headers" | grep -iE '^(lib|qt)' || true)
+    [ -z "$own" ] || fail "$1 needs DLLs that are not Windows': $own"
+    grep -q "^Subsystem.*(Windows $2)" "$work/headers" || fail "$1 is not a Windows $2 program"
+    [ "$2" = GUI ] || continue
+    wrestool -l "$folder/$1" | grep -q 'type=group_icon' || fail "$1 has no icon"
+    wrestool -x --raw -t16 "$folder/$1" | strings -el | grep -qx "$version" || fail "$1 does not say its version $version"
 done
 
 # The same lines as the Linux build for random keys under random settings.
@@ -137,6 +145,9 @@ done
 for link in "Abacor 電卓.lnk" "Abacorの設定.lnk"; do
     [ -f "$menu/$link" ] || fail "no Start-menu shortcut $link: $(ls "$menu" 2>&1)"
 done
+uninstall='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Abacor'
+"$wine" reg query "$uninstall" /v DisplayVersion 2>/dev/null | grep -q "$version" ||
+    fail "the installer did not enter Abacor $version in the installed programs"
 shown=$("$wine" "$installed/abacor-calc.exe" 6 '*' 7 = | tail -n 1 | cut -f2)
 [ "$shown" = 42 ] || fail "the installed abacor-calc.exe shows '$shown' for 6 * 7 ="
 "$wine" "$installed/Uninstall.exe" /S
@@ -144,5 +155,7 @@ shown=$("$wine" "$installed/abacor-calc.exe" 6 '*' 7 = | tail -n 1 | cut -f2)
 for _ in $(seq 100); do [ -e "$installed" ] || [ -e "$menu" ] || break; sleep 0.2; done
 [ ! -e "$installed" ] || fail "the uninstaller left $(ls "$installed")"
 [ ! -e "$menu" ] || fail "the uninstaller left the Start-menu folder"
+! "$wine" reg query "$uninstall" >/dev/null 2>&1 ||
+    fail "the uninstaller left its entry in the installed programs"
 [ "$(settings /v DialogBackColor | grep -c REG_DWORD)" = 1 ] || fail "the uninstaller removed the user's settings"
 echo "windows: PASS: the zip, abacor-calc.exe on $(wc -l <"$work/linux.out") lines, Abacor.exe (the saved background $painted), AbacorSet.exe and the installer under wine"
