@@ -4,17 +4,17 @@
 # Linux build on random key sequences, and abacor-render.exe draws its
 # picture to the byte; Abacor.exe maps a window, answers typed keys (the
 # display read through Ctrl+C and the clipboard), takes keys by place on a
-# German keyboard, and leaves the registry as it found it; a colour saved by
-# AbacorSet.exe is the colour Abacor.exe paints; the installer installs
-# silently with its shortcuts, and its uninstaller removes what it installed
-# and keeps the settings.
+# German keyboard, keeps its tape in %LOCALAPPDATA% and leaves the registry
+# as it found it; a colour saved by AbacorSet.exe is the colour Abacor.exe
+# paints; the installer installs silently with its shortcuts, and its
+# uninstaller removes what it installed and keeps the settings.
 # Usage: WindowsUnderWine.sh PACKAGES_FOLDER LINUX_BUILD_FOLDER (exit 77: skipped)
 set -u
 packages=$(cd "$1" && pwd)
 linux_calc=$2/tools/abacor-calc/abacor-calc
 linux_render=$2/tools/abacor-render/abacor-render
 
-X_TOOLS="Xvfb xdotool xclip setxkbmap unzip fc-match wrestool strings"
+X_TOOLS="Xvfb xdotool xclip setxkbmap unzip fc-match wrestool strings sqlite3"
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 [ -x "$wine" ] || { echo "SKIPPED: wine64 is not installed (scripts/install-deps installs it)"; exit 77; }
 . "$(dirname "$0")/xvfb-session.sh"
@@ -97,6 +97,10 @@ expect 15 "typing 12+3="
 xdotool key --delay 80 Escape 8 KP_Divide 2 KP_Enter
 expect 4 "8 KP_Divide 2 KP_Enter"
 close_program ctrl+q Abacor.exe
+# The tape, where a Windows user's local data lives.
+tape=$(echo "$WINEPREFIX"/drive_c/users/*/AppData/Local/Korvel/Abacor/tape.db)
+numbers=$(sqlite3 "$tape" 'SELECT group_concat(number || mark, " ") FROM (SELECT * FROM lines ORDER BY id)' 2>&1)
+[ "$numbers" = "12＋ 3＝ 15* C 8÷ 2＝ 4*" ] || fail "the tape in $tape holds '$numbers'"
 no_settings || fail "a run that only read left settings: $(settings)"
 
 # 色設定: the application's background, one palette cell to the right, saved.
