@@ -76,12 +76,15 @@ draw "$wine" "$folder/abacor-render.exe" --out 'C:\render.png' || fail "abacor-r
 draw "$linux_render" --out "$work/render.png" || fail "abacor-render failed"
 cmp -s "$work/render.png" "$WINEPREFIX/drive_c/render.png" || fail "abacor-render.exe and abacor-render draw differently"
 
-# The display as Ctrl+C copies it.
+# The display as Ctrl+C copies it; wine hands the clipboard to X in its own time.
 expect() {
     xdotool key --clearmodifiers ctrl+c
-    sleep 0.3
-    got=$(timeout 5 xclip -o -selection clipboard 2>/dev/null)
-    [ "$got" = "$1" ] || fail "$2: the display shows '$got', expected '$1'"
+    for _ in $(seq 20); do
+        sleep 0.2
+        got=$(timeout 5 xclip -o -selection clipboard 2>/dev/null)
+        [ "$got" != "$1" ] || return 0
+    done
+    fail "$2: the display shows '$got', expected '$1'"
 }
 # Ends the program through its window's close and waits for it.
 close_program() {
