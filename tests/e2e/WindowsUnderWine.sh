@@ -70,11 +70,12 @@ fi
 
 # A Windows with a Japanese font, the one the Linux build draws with.
 cp "$(fc-match -f '%{file}' IPAPGothic)" "$WINEPREFIX/drive_c/windows/Fonts/" || fail "no IPA P Gothic to copy"
-# abacor-render.exe, without a window, draws what the Linux build draws.
+# abacor-render.exe, without a window, draws what the Linux build draws, to a
+# path beyond ASCII (the wide command line).
 draw() { "$@" --size 480x640 --dpi 192 --set TaxPercent=800 --keys "1 2 3 4 + 5 tax+" >/dev/null 2>&1; }
-draw "$wine" "$folder/abacor-render.exe" --out 'C:\render.png' || fail "abacor-render.exe failed"
+draw "$wine" "$folder/abacor-render.exe" --out 'C:\電卓.png' || fail "abacor-render.exe failed"
 draw "$linux_render" --out "$work/render.png" || fail "abacor-render failed"
-cmp -s "$work/render.png" "$WINEPREFIX/drive_c/render.png" || fail "abacor-render.exe and abacor-render draw differently"
+cmp -s "$work/render.png" "$WINEPREFIX/drive_c/電卓.png" || fail "abacor-render.exe and abacor-render draw differently"
 
 # The display as Ctrl+C copies it; wine hands the clipboard to X in its own time.
 expect() {
