@@ -21,6 +21,8 @@ wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 fail() { echo "windows: FAIL: $*"; exit 1; }
 
 export WINEPREFIX="$work/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# This prefix's wine server goes with the test, whatever is still running.
+trap '/usr/lib/wine/wineserver -k 2>/dev/null; cleanup' EXIT
 "$wine" wineboot --init >"$work/wineboot.log" 2>&1 || fail "wineboot: $(tail -n 5 "$work/wineboot.log")"
 # The registry as the programs see it; fails when the key is absent.
 settings() { "$wine" reg query 'HKCU\Software\Korvel\Abacor' "$@" 2>&1 | tr -d '\r'; }
@@ -107,14 +109,32 @@ numbers=$(sqlite3 "$tape" 'SELECT group_concat(number || mark, " ") FROM (SELECT
 [ "$numbers" = "12＋ 3＝ 15* C 8÷ 2＝ 4*" ] || fail "the tape in $tape holds '$numbers'"
 no_settings || fail "a run that only read left settings: $(settings)"
 
-# 色設定: the application's background, one palette cell to the right, saved.
+# 色設定: the application's background, the palette's third colour, saved.
+# Clicked, not typed: without a window manager wine gives a new window no
+# X focus, so keys would reach the window under the pointer.
+# The window, other than $window, whose title matches $1, once it shows.
+other_window() {
+    for _ in $(seq 100); do
+        for id in $(xdotool search --onlyvisible --name "$1"); do
+            [ "$id" = "$window" ] || { echo "$id"; return 0; }
+        done
+        sleep 0.1
+    done
+    fail "no window '$1' beside the editor's"
+}
+gone() { for _ in $(seq 100); do xdotool getwindowname "$1" >/dev/null 2>&1 || return 0; sleep 0.1; done; fail "$2 stayed open"; }
 start_program 'Abacorの設定' "$wine" "$folder/AbacorSet.exe"
-xdotool key --delay 300 Tab Tab space Right Return F1
-sleep 0.5
-xdotool key Return   # "設定を保存しました。"
-sleep 0.3
-xdotool key --delay 500 F2 0   # "その他" > "終了"
+click 422 202                       # "色設定"
+dialog=$(other_window 'Abacorの設定')
+xdotool mousemove --window "$dialog" 155 177 click 1 mousemove --window "$dialog" 119 613 click 1   # a cell, "OK"
+gone "$dialog" "the colour dialog"
+click 119 613                       # "保存"
+box=$(other_window '^AbacorSet$')
+xdotool mousemove --window "$box" 114 55 click 1   # "設定を保存しました。" OK
+gone "$box" "the message box"
+"$wine" taskkill /im AbacorSet.exe >/dev/null 2>&1   # the window's close, as its × gives
 for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+! kill -0 "$app" 2>/dev/null || fail "AbacorSet.exe did not end when its window was closed"
 app=
 saved=$(settings /v DialogBackColor | sed -n 's/.*REG_DWORD *0x\([0-9a-fA-F]*\).*/\1/p')
 [ -n "$saved" ] || fail "AbacorSet.exe saved no DialogBackColor: $(settings)"
@@ -144,8 +164,8 @@ close_program ctrl+q Abacor.exe
 
 # The installer, silently, for this user; then its uninstaller.
 "$wine" "$packages"/Abacor-*-setup.exe /S || fail "the installer failed"
-local=$("$wine" cmd /c echo %LOCALAPPDATA% | tr -d '\r')
-installed=$("$wine" winepath -u "$local\\Programs\\Abacor" | tr -d '\r')
+local_data=$("$wine" cmd /c echo %LOCALAPPDATA% | tr -d '\r')
+installed=$("$wine" winepath -u "$local_data\\Programs\\Abacor" | tr -d '\r')
 menu=$("$wine" winepath -u "$("$wine" cmd /c echo %APPDATA% | tr -d '\r')\\Microsoft\\Windows\\Start Menu\\Programs\\Abacor" | tr -d '\r')
 for file in Abacor.exe AbacorSet.exe abacor-calc.exe Uninstall.exe; do
     [ -f "$installed/$file" ] || fail "the installer put no $file in $installed"
