@@ -17,6 +17,8 @@ linux_render=$2/tools/abacor-render/abacor-render
 X_TOOLS="Xvfb xdotool xclip setxkbmap unzip fc-match wrestool strings sqlite3"
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 [ -x "$wine" ] || { echo "SKIPPED: wine64 is not installed (scripts/install-deps installs it)"; exit 77; }
+# Wine's first window builds its font cache.
+START_SECONDS=60
 . "$(dirname "$0")/xvfb-session.sh"
 fail() { echo "windows: FAIL: $*"; exit 1; }
 
@@ -115,7 +117,7 @@ no_settings || fail "a run that only read left settings: $(settings)"
 # The window, other than $window, whose title matches $1, once it shows.
 other_window() {
     for _ in $(seq 100); do
-        for id in $(xdotool search --onlyvisible --name "$1"); do
+        for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
             [ "$id" = "$window" ] || { echo "$id"; return 0; }
         done
         sleep 0.1

@@ -48,7 +48,15 @@ start_program() {
     shift
     "$@" >"$work/program.log" 2>&1 &
     app=$!
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name "$title" | head -n 1)
+    # Polled rather than --sync: a window that goes while xdotool looks at it
+    # (wine makes and drops many at start) ends xdotool with an X error.
+    window=
+    for _ in $(seq $((${START_SECONDS:-20} * 5))); do
+        window=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n 1)
+        [ -z "$window" ] || break
+        kill -0 "$app" 2>/dev/null || break
+        sleep 0.2
+    done
     if [ -z "$window" ]; then
         echo "FAIL: no window '$title' appeared"; cat "$work/program.log"; exit 1
     fi
