@@ -3,6 +3,7 @@
 #include <ctime>
 
 #include "calculator/engine/Grouping.h"
+#include "calculator/tape/LocalTime.h"
 #include "text/Utf.h"
 
 namespace abacor {
@@ -24,15 +25,7 @@ std::string Field(const std::u16string& text)
 // A key's time as the user's clock shows it.
 std::string LocalTime(std::int64_t msSinceEpoch)
 {
-    const std::time_t seconds = static_cast<std::time_t>(msSinceEpoch / 1000);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &seconds);
-#else
-    localtime_r(&seconds, &local);
-#endif
-    char text[32];
-    return std::string(text, std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local));
+    return FormatLocalTime(static_cast<std::time_t>(msSinceEpoch / 1000), "%Y-%m-%d %H:%M:%S");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include "calculator/tape/LocalTime.h"
 #include "text/Utf.h"
 
 #include <algorithm>
@@ -56,18 +57,7 @@ std::int64_t NowMs()
 }
 
 // The local time as a file name part: 20261207-193405.
-std::string FileTime()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
-    char text[32];
-    return std::string(text, std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local));
-}
+std::string FileTime() { return FormatLocalTime(std::time(nullptr), "%Y%m%d-%H%M%S"); }
 
 // The path as SQLite takes it: UTF-8 (on POSIX, the file name's own bytes).
 std::string Utf8Path(const std::filesystem::path& path)
