@@ -91,11 +91,11 @@ expect() {
     done
     fail "$2: the display shows '$got', expected '$1'"
 }
-# Ends the program through its window's close and waits for it.
+# Ends Abacor.exe with its Ctrl+Q and waits for it.
 close_program() {
-    xdotool key --clearmodifiers "$1"
+    xdotool key --clearmodifiers ctrl+q
     for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-    ! kill -0 "$app" 2>/dev/null || fail "$1 did not end $(basename "$2")"
+    ! kill -0 "$app" 2>/dev/null || fail "Ctrl+Q did not end Abacor.exe"
     app=
 }
 
@@ -104,7 +104,7 @@ xdotool type --delay 80 '12+3='
 expect 15 "typing 12+3="
 xdotool key --delay 80 Escape 8 KP_Divide 2 KP_Enter
 expect 4 "8 KP_Divide 2 KP_Enter"
-close_program ctrl+q Abacor.exe
+close_program
 # The tape, where a Windows user's local data lives.
 tape=$(echo "$WINEPREFIX"/drive_c/users/*/AppData/Local/Korvel/Abacor/tape.db)
 numbers=$(sqlite3 "$tape" 'SELECT group_concat(number || mark, " ") FROM (SELECT * FROM lines ORDER BY id)' 2>&1)
@@ -162,7 +162,7 @@ expect 1 "on the de layout, the key in the Y place"
 xdotool key --delay 80 Escape
 xdotool type --delay 80 '9*3='
 expect 27 "on the de layout, typing 9*3="
-close_program ctrl+q Abacor.exe
+close_program
 
 # The installer, silently, for this user; then its uninstaller.
 "$wine" "$packages"/Abacor-*-setup.exe /S || fail "the installer failed"
@@ -178,8 +178,6 @@ done
 uninstall='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Abacor'
 "$wine" reg query "$uninstall" /v DisplayVersion 2>/dev/null | grep -q "$version" ||
     fail "the installer did not enter Abacor $version in the installed programs"
-shown=$("$wine" "$installed/abacor-calc.exe" 6 '*' 7 = | tail -n 1 | cut -f2)
-[ "$shown" = 42 ] || fail "the installed abacor-calc.exe shows '$shown' for 6 * 7 ="
 "$wine" "$installed/Uninstall.exe" /S
 # The uninstaller runs from a copy of itself and returns at once.
 for _ in $(seq 100); do [ -e "$installed" ] || [ -e "$menu" ] || break; sleep 0.2; done
