@@ -7,10 +7,10 @@
 
 #include "calculator/core/Calculator.h"
 #include "calculator/core/CommandTable.h"
-#include "calculator/core/KeyTokens.h"
 #include "calculator/engine/Grouping.h"
 #include "calculator/engine/NumberText.h"
 #include "calculator/engine/Rounding.h"
+#include "calculator/tape/CalculatorSession.h"
 #include "calculator/tape/TapeSession.h"
 
 namespace {
@@ -69,11 +69,10 @@ void BM_RandomKeys(benchmark::State& state)
         settings.DeskTaxFlg = 1;
     }
     for (auto _ : state) {
-        abacor::Calculator calculator(settings);
-        calculator.ResetCalculator(false);
+        abacor::CalculatorSession session(settings);
         for (const std::string* token : sequence)
-            abacor::ApplyKeyToken(calculator, settings, *token);
-        benchmark::DoNotOptimize(calculator.state().displayText);
+            benchmark::DoNotOptimize(session.Apply(*token));
+        benchmark::DoNotOptimize(session.state().displayText);
     }
     state.SetItemsProcessed(state.iterations() * 1000);
 }

@@ -2,6 +2,7 @@
 // height, 4000 x 4000 among them), turns and settings, painted each time;
 // prints the process's RSS after the first hundred and at the end.
 #include <QApplication>
+#include <QKeyEvent>
 
 #include <cstdio>
 #include <fstream>
@@ -61,7 +62,9 @@ int main(int argc, char* argv[])
         dialog.SetFlashPause([](int) {});
         for (int i = 0; i < 500 && layouts < total; ++i, ++layouts) {
             dialog.SetScreen(RandomScreen(random));
-            dialog.OnKeyDown(0x31 + static_cast<std::uint32_t>(random() % 9));
+            const int digit = 1 + static_cast<int>(random() % 9);
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_0 + digit, Qt::NoModifier, QString::number(digit));
+            QCoreApplication::sendEvent(&dialog, &key);
             dialog.Framebuffer();
             if (layouts == 99)
                 afterHundred = RssKb();

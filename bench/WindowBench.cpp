@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QMouseEvent>
 
 #include "calculator/core/CommandTable.h"
 #include "calculator/display/KeyFaceStrip.h"
@@ -39,9 +40,14 @@ void BM_TapDigitKey(benchmark::State& state)
     bool digit = true;
     for (auto _ : state) {
         const Rect& key = digit ? seven : clear;
-        dialog.PressAt(key.left + 10, key.top + 10);
+        const QPointF at(key.left + 10, key.top + 10);
+        QMouseEvent press(QEvent::MouseButtonPress, at, dialog.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(&dialog, &press);
         benchmark::DoNotOptimize(dialog.Framebuffer().constBits());
-        dialog.ReleasePress();
+        QMouseEvent release(QEvent::MouseButtonRelease, at, dialog.mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QCoreApplication::sendEvent(&dialog, &release);
         digit = !digit;
     }
     state.SetLabel(KeyStyleName(state.range(0)));

@@ -282,8 +282,6 @@ void Calculator::OnAllClear()
     state_.grandTotal = 0.0;
 }
 
-void Calculator::OnOK() { ApplyOperatorKey(Operator::None, {}); }
-
 void Calculator::EnterDoubleZero()
 {
     EnterDigit(u"0");

@@ -42,8 +42,6 @@ public:
     bool LeftSoftKeyOpensClearMenu() const;
     void OnClear();
     void OnAllClear();
-    // The OK command's calculation; the window adds the flash of "＝".
-    void OnOK();
 
     void OnPercent();
     void OnSquare();

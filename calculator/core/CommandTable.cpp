@@ -23,14 +23,6 @@ CommandOutcome LeftSoftKey(Calculator& calculator, const Command&)
 
 }  // namespace commands
 
-const Command* CommandOfMenuId(int id)
-{
-    for (const Command& command : kCommands)
-        if (command.menuId != 0 && command.menuId == id)
-            return &command;
-    return nullptr;
-}
-
 const Command* CommandOfToken(std::u16string_view text)
 {
     if (text.empty())
@@ -74,12 +66,15 @@ CommandOutcome RunCommand(Calculator& calculator, const Command& command)
     return command.handler(calculator, command);
 }
 
-CommandOutcome DispatchCommand(Calculator& calculator, int id)
+const Command* CommandOfKeyCode(std::uint32_t code)
 {
-    const Command* command = CommandOfMenuId(id);
-    return command ? RunCommand(calculator, *command) : CommandOutcome::Unknown;
+    if (code == 0)
+        return nullptr;
+    for (const Command& command : kCommands)
+        for (const std::uint32_t bound : command.keyCodes)
+            if (bound == code)
+                return &command;
+    return nullptr;
 }
-
-void PressKey(KeyId key, Calculator& calculator) { RunCommand(calculator, CommandOfKey(key)); }
 
 }  // namespace abacor

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
 #include "calculator/core/Calculator.h"
 #include "calculator/keys/Keys.h"
+#include "platform/input/VirtualKeyCodes.h"
 
 namespace abacor {
 
@@ -35,6 +37,8 @@ enum CommandId : int {
     IdStayOnTop = 32812,
     IdCheck = 32813,
     IdTape = 32814,
+    IdCopyNumber = 32815,
+    IdPaste = 32816,
 };
 
 enum class CommandOutcome {
@@ -45,8 +49,22 @@ enum class CommandOutcome {
 
 struct Command;
 // What a command does to the calculator; null for the commands only the
-// window can carry out.
+// window (or the tape) can carry out.
 using CommandHandler = CommandOutcome (*)(Calculator&, const Command&);
+
+// What a command means to the tape: whether it consumes a typed number (and
+// so makes a step), finalises a calculation, and prints a result line; and
+// the mark its step prints with.
+struct TapeRole {
+    bool consumes = false;
+    bool finalises = false;
+    bool result = false;
+    std::u16string_view mark;
+};
+
+// The keyboard keys that press a command's key, by their place (virtual-key
+// codes); at most three, 0 for none.
+using KeyCodes = std::array<std::uint32_t, 3>;
 
 // One command of the calculator, however it is given: a key on the screen, a
 // hardware or desktop key, a menu item, an accessibility action, a token.
@@ -57,6 +75,9 @@ struct Command {
     std::u16string_view caption;  // the key's caption
     KeyGroup group;               // the colours its key wears
     CommandHandler handler;
+    KeyCodes keyCodes;            // the keyboard keys that press it
+    std::u16string_view keyName;  // the one keyboard key a screen reader names for it
+    TapeRole tape;                // what its step and lines are on the tape
 };
 
 namespace commands {
@@ -84,68 +105,101 @@ CommandOutcome LeftSoftKey(Calculator& calculator, const Command& command);
 
 }  // namespace commands
 
-// The one table of commands. Keys come first, in KeyId order.
+// The tape's roles: a step, a step that finalises a calculation, a step
+// that prints a result line too.
+inline constexpr TapeRole StepOf(std::u16string_view mark) { return {true, false, false, mark}; }
+inline constexpr TapeRole FinalOf(std::u16string_view mark) { return {true, true, true, mark}; }
+inline constexpr TapeRole ResultOf(std::u16string_view mark) { return {true, false, true, mark}; }
+
+// The one table of commands. Keys come first, in KeyId order. The digit 3's
+// own key (VkDigit(3)) is bound apart: Shift then 3 is the point.
 // clang-format off
 inline constexpr std::array kCommands{
-    Command{KeyId::Digit0, 0, "0", u"０", KeyGroup::Digit, commands::Type},
-    Command{KeyId::Digit1, 0, "1", u"１", KeyGroup::Digit, commands::Type},
-    Command{KeyId::Digit2, 0, "2", u"２", KeyGroup::Digit, commands::Type},
-    Command{KeyId::Digit3, 0, "3", u"３", KeyGroup::Digit, commands::Type},
-    Command{KeyId::Digit4, 0, "4", u"４", KeyGroup::Digit, commands::Type},
-    Command{KeyId::Digit5, 0, "5", u"５", KeyGroup::Digit, commands::Type},
-    Command{KeyId::Digit6, 0, "6", u"６", KeyGroup::Digit, commands::Type},
-    Command{KeyId::Digit7, 0, "7", u"７", KeyGroup::Digit, commands::Type},
-    Command{KeyId::Digit8, 0, "8", u"８", KeyGroup::Digit, commands::Type},
-    Command{KeyId::Digit9, 0, "9", u"９", KeyGroup::Digit, commands::Type},
-    Command{KeyId::Point, 0, ".", u"．", KeyGroup::Digit, commands::Type},
-    Command{KeyId::Sign, 0, "+/-", u"+/-", KeyGroup::Calculation, commands::Call<&Calculator::ChangeSign>},
-    Command{KeyId::Add, 0, "+", u"＋", KeyGroup::Calculation, commands::Apply<Operator::Add>},
-    Command{KeyId::Subtract, 0, "-", u"－", KeyGroup::Calculation, commands::Apply<Operator::Subtract>},
-    Command{KeyId::Multiply, 0, "*", u"×", KeyGroup::Calculation, commands::Apply<Operator::Multiply>},
-    Command{KeyId::Divide, 0, "/", u"÷", KeyGroup::Calculation, commands::Apply<Operator::Divide>},
-    Command{KeyId::Equals, IdOK, "=", u"＝", KeyGroup::Calculation, commands::Apply<Operator::None>},
-    Command{KeyId::ClearEntry, 0, "CE", u"CE", KeyGroup::Clear, commands::Call<&Calculator::ClearEntry>},
-    Command{KeyId::Percent, IdPercent, "%", u"％", KeyGroup::Calculation, commands::Call<&Calculator::OnPercent>},
-    Command{KeyId::AllClear, IdAllClear, "CA", u"CA", KeyGroup::Clear, commands::Call<&Calculator::OnAllClear>},
-    Command{KeyId::Clear, IdClear, "C", u"C", KeyGroup::Clear, commands::Call<&Calculator::OnClear>},
-    Command{KeyId::SquareRoot, IdSquareRoot, "sqrt", u"√", KeyGroup::Calculation, commands::Call<&Calculator::OnSquareRoot>},
-    Command{KeyId::TaxIncluded, IdTaxIncluded, "tax+", u"税込", KeyGroup::Tax, commands::Call<&Calculator::OnTaxIncluded>},
-    Command{KeyId::TaxExcluded, IdTaxExcluded, "tax-", u"税抜", KeyGroup::Tax, commands::Call<&Calculator::OnTaxExcluded>},
-    Command{KeyId::GrandTotal, IdGrandTotal, "GT", u"GT", KeyGroup::Calculation, commands::Call<&Calculator::OnGrandTotal>},
-    Command{KeyId::RateSwitch, IdRateSwitch, "rate", u"税率", KeyGroup::Tax, commands::Call<&Calculator::OnRateSwitch>},
-    Command{KeyId::DoubleZero, 0, "00", u"００", KeyGroup::Digit, commands::Call<&Calculator::EnterDoubleZero>},
-    Command{{}, IdSquare, "sq", {}, {}, commands::Call<&Calculator::OnSquare>},
-    Command{{}, IdCube, "cube", {}, {}, commands::Call<&Calculator::OnCube>},
-    Command{{}, IdMemoryPlus, "M+", {}, {}, commands::Call<&Calculator::OnMemoryPlus>},
-    Command{{}, IdMemoryMinus, "M-", {}, {}, commands::Call<&Calculator::OnMemoryMinus>},
-    Command{{}, IdMemoryRecall, "MR", {}, {}, commands::Call<&Calculator::OnMemoryRecall>},
-    Command{{}, IdMemoryClear, "MC", {}, {}, commands::Call<&Calculator::OnMemoryClear>},
-    Command{{}, IdLastAnswer, "ANS", {}, {}, commands::Call<&Calculator::OnLastAnswer>},
-    Command{{}, IdLeftSoftKey, {}, {}, {}, commands::LeftSoftKey},
-    Command{{}, IdCopyToClipboard, {}, {}, {}, nullptr},
-    Command{{}, IdVersion, {}, {}, {}, nullptr},
-    Command{{}, IdExit, {}, {}, {}, nullptr},
-    Command{{}, IdStayOnTop, {}, {}, {}, nullptr},
-    Command{{}, IdCheck, {}, {}, {}, nullptr},  // 検算: the tape's, not the calculator's
-    Command{{}, IdTape, {}, {}, {}, nullptr},
+    Command{KeyId::Digit0, 0, "0", u"０", KeyGroup::Digit, commands::Type, {VkDigit(0), VkOem2}, u"0", {}},
+    Command{KeyId::Digit1, 0, "1", u"１", KeyGroup::Digit, commands::Type, {VkDigit(1), VkLetter('Y')}, u"1", {}},
+    Command{KeyId::Digit2, 0, "2", u"２", KeyGroup::Digit, commands::Type, {VkDigit(2), VkLetter('U')}, u"2", {}},
+    Command{KeyId::Digit3, 0, "3", u"３", KeyGroup::Digit, commands::Type, {VkLetter('I')}, u"3", {}},
+    Command{KeyId::Digit4, 0, "4", u"４", KeyGroup::Digit, commands::Type, {VkDigit(4), VkLetter('H')}, u"4", {}},
+    Command{KeyId::Digit5, 0, "5", u"５", KeyGroup::Digit, commands::Type, {VkDigit(5), VkLetter('J')}, u"5", {}},
+    Command{KeyId::Digit6, 0, "6", u"６", KeyGroup::Digit, commands::Type, {VkDigit(6), VkLetter('K')}, u"6", {}},
+    Command{KeyId::Digit7, 0, "7", u"７", KeyGroup::Digit, commands::Type, {VkDigit(7), VkLetter('B')}, u"7", {}},
+    Command{KeyId::Digit8, 0, "8", u"８", KeyGroup::Digit, commands::Type, {VkDigit(8), VkLetter('N')}, u"8", {}},
+    Command{KeyId::Digit9, 0, "9", u"９", KeyGroup::Digit, commands::Type, {VkDigit(9), VkLetter('M')}, u"9", {}},
+    Command{KeyId::Point, 0, ".", u"．", KeyGroup::Digit, commands::Type, {VkOemPeriod, VkDecimal}, u".", {}},
+    Command{KeyId::Sign, 0, "+/-", u"+/-", KeyGroup::Calculation, commands::Call<&Calculator::ChangeSign>, {VkLetter('L')}, u"L", {}},
+    Command{KeyId::Add, 0, "+", u"＋", KeyGroup::Calculation, commands::Apply<Operator::Add>, {VkUp, VkAdd}, u"Up", StepOf(u"＋")},
+    Command{KeyId::Subtract, 0, "-", u"－", KeyGroup::Calculation, commands::Apply<Operator::Subtract>, {VkDown, VkSubtract}, u"Down", StepOf(u"－")},
+    Command{KeyId::Multiply, 0, "*", u"×", KeyGroup::Calculation, commands::Apply<Operator::Multiply>, {VkLeft, VkMultiply}, u"Left", StepOf(u"×")},
+    Command{KeyId::Divide, 0, "/", u"÷", KeyGroup::Calculation, commands::Apply<Operator::Divide>, {VkRight, VkDivide}, u"Right", StepOf(u"÷")},
+    Command{KeyId::Equals, IdOK, "=", u"＝", KeyGroup::Calculation, commands::Apply<Operator::None>, {VkReturn}, u"Return", FinalOf(u"＝")},
+    Command{KeyId::ClearEntry, 0, "CE", u"CE", KeyGroup::Clear, commands::Call<&Calculator::ClearEntry>, {VkBack, VkDelete}, u"BackSpace", {}},
+    Command{KeyId::Percent, IdPercent, "%", u"％", KeyGroup::Calculation, commands::Call<&Calculator::OnPercent>, {}, u"%", FinalOf(u"％")},
+    Command{KeyId::AllClear, IdAllClear, "CA", u"CA", KeyGroup::Clear, commands::Call<&Calculator::OnAllClear>, {}, {}, {}},
+    Command{KeyId::Clear, IdClear, "C", u"C", KeyGroup::Clear, commands::Call<&Calculator::OnClear>, {VkEscape}, u"Escape", {}},
+    Command{KeyId::SquareRoot, IdSquareRoot, "sqrt", u"√", KeyGroup::Calculation, commands::Call<&Calculator::OnSquareRoot>, {}, {}, ResultOf(u"√")},
+    Command{KeyId::TaxIncluded, IdTaxIncluded, "tax+", u"税込", KeyGroup::Tax, commands::Call<&Calculator::OnTaxIncluded>, {}, {}, ResultOf(u"税込")},
+    Command{KeyId::TaxExcluded, IdTaxExcluded, "tax-", u"税抜", KeyGroup::Tax, commands::Call<&Calculator::OnTaxExcluded>, {}, {}, ResultOf(u"税抜")},
+    Command{KeyId::GrandTotal, IdGrandTotal, "GT", u"GT", KeyGroup::Calculation, commands::Call<&Calculator::OnGrandTotal>, {}, {}, {}},
+    Command{KeyId::RateSwitch, IdRateSwitch, "rate", u"税率", KeyGroup::Tax, commands::Call<&Calculator::OnRateSwitch>, {}, {}, {}},
+    Command{KeyId::DoubleZero, 0, "00", u"００", KeyGroup::Digit, commands::Call<&Calculator::EnterDoubleZero>, {}, {}, {}},
+    Command{{}, IdSquare, "sq", {}, {}, commands::Call<&Calculator::OnSquare>, {}, {}, ResultOf(u"x²")},
+    Command{{}, IdCube, "cube", {}, {}, commands::Call<&Calculator::OnCube>, {}, {}, ResultOf(u"x³")},
+    Command{{}, IdMemoryPlus, "M+", {}, {}, commands::Call<&Calculator::OnMemoryPlus>, {}, {}, FinalOf(u"M+")},
+    Command{{}, IdMemoryMinus, "M-", {}, {}, commands::Call<&Calculator::OnMemoryMinus>, {}, {}, FinalOf(u"M-")},
+    Command{{}, IdMemoryRecall, "MR", {}, {}, commands::Call<&Calculator::OnMemoryRecall>, {}, {}, {}},
+    Command{{}, IdMemoryClear, "MC", {}, {}, commands::Call<&Calculator::OnMemoryClear>, {}, {}, {}},
+    Command{{}, IdLastAnswer, "ANS", {}, {}, commands::Call<&Calculator::OnLastAnswer>, {}, {}, {}},
+    Command{{}, IdLeftSoftKey, {}, {}, {}, commands::LeftSoftKey, {}, {}, {}},
+    // 検算 and the tape are the session's; the rest the window's.
+    Command{{}, IdCheck, "check", {}, {}, nullptr, {}, {}, {}},
+    Command{{}, IdTape, {}, {}, {}, nullptr, {}, {}, {}},
+    Command{{}, IdCopyToClipboard, {}, {}, {}, nullptr, {}, {}, {}},
+    Command{{}, IdVersion, {}, {}, {}, nullptr, {}, {}, {}},
+    Command{{}, IdExit, {}, {}, {}, nullptr, {}, {}, {}},
+    Command{{}, IdStayOnTop, {}, {}, {}, nullptr, {}, {}, {}},
+    Command{{}, IdCopyNumber, {}, {}, {}, nullptr, {}, {}, {}},
+    Command{{}, IdPaste, {}, {}, {}, nullptr, {}, {}, {}},
 };
 // clang-format on
 
-static_assert(
-    [] {
-        for (std::size_t i = 0; i < kCommands.size(); ++i) {
-            if (i < static_cast<std::size_t>(kKeyCount) && kCommands[i].key != static_cast<KeyId>(i))
+namespace commands {
+// Every key has its row, in KeyId order; every menu id, token, keyboard key
+// and screen reader's name belongs to one command only.
+constexpr bool RowsAreConsistent()
+{
+    for (std::size_t i = 0; i < kCommands.size(); ++i) {
+        const Command& a = kCommands[i];
+        if (i < static_cast<std::size_t>(kKeyCount) && a.key != static_cast<KeyId>(i))
+            return false;
+        if (i >= static_cast<std::size_t>(kKeyCount) && a.key)
+            return false;
+        if (a.tape.consumes != !a.tape.mark.empty())
+            return false;
+        for (std::size_t j = i + 1; j < kCommands.size(); ++j) {
+            const Command& b = kCommands[j];
+            if ((a.menuId != 0 && a.menuId == b.menuId) || (!a.token.empty() && a.token == b.token) ||
+                (!a.keyName.empty() && a.keyName == b.keyName))
                 return false;
-            for (std::size_t j = i + 1; j < kCommands.size(); ++j)
-                if (kCommands[i].menuId != 0 && kCommands[i].menuId == kCommands[j].menuId)
-                    return false;
+            for (const std::uint32_t code : a.keyCodes)
+                for (const std::uint32_t other : b.keyCodes)
+                    if (code != 0 && code == other)
+                        return false;
         }
-        return true;
-    }(),
-    "keys first in KeyId order, every menu id once");
+    }
+    return true;
+}
+}  // namespace commands
+static_assert(commands::RowsAreConsistent(), "a row per key in KeyId order, every menu id, token and key once");
+static_assert(kCommands.size() >= static_cast<std::size_t>(kKeyCount));
 
 constexpr const Command& CommandOfKey(KeyId key) { return kCommands[static_cast<std::size_t>(Index(key))]; }
-const Command* CommandOfMenuId(int id);
+constexpr const Command* CommandOfMenuId(int id)
+{
+    for (const Command& command : kCommands)
+        if (command.menuId != 0 && command.menuId == id)
+            return &command;
+    return nullptr;
+}
 // A command by its token or by its key's caption.
 const Command* CommandOfToken(std::u16string_view text);
 const Command* CommandOfToken(std::string_view utf8);
@@ -161,11 +215,10 @@ constexpr std::u16string_view KeyCaption(KeyId key, const CalculatorSettings& se
 // What the display draws on every key for these settings.
 KeyFaces KeyFacesFor(const CalculatorSettings& settings);
 
+// The command's handler, after the calculator has started a key; ForWindow
+// for a command without one.
 CommandOutcome RunCommand(Calculator& calculator, const Command& command);
-// A menu command by its id.
-CommandOutcome DispatchCommand(Calculator& calculator, int id);
-// What a key does to the calculator, whatever pressed it: a tap, a hardware
-// or desktop key, an accessibility action or a token.
-void PressKey(KeyId key, Calculator& calculator);
+// The command a keyboard key presses by its place, if any.
+const Command* CommandOfKeyCode(std::uint32_t code);
 
 }  // namespace abacor

@@ -3,19 +3,21 @@
 #include <QFontMetrics>
 
 #include <algorithm>
+#include <array>
 
 namespace abacor {
 
 namespace {
 
 // The order in which the keys are painted.
-constexpr KeyId kPaintOrder[] = {
+constexpr std::array<KeyId, kKeyCount> kPaintOrder{
     KeyId::Digit1,     KeyId::Digit2,     KeyId::Digit3,     KeyId::Digit4, KeyId::Digit5,      KeyId::Digit6,
     KeyId::Digit7,     KeyId::Digit8,     KeyId::Digit9,     KeyId::Digit0, KeyId::Point,       KeyId::Add,
     KeyId::Subtract,   KeyId::Multiply,   KeyId::Divide,     KeyId::Sign,   KeyId::Equals,      KeyId::Percent,
     KeyId::SquareRoot, KeyId::ClearEntry, KeyId::AllClear,   KeyId::Clear,  KeyId::TaxIncluded, KeyId::TaxExcluded,
     KeyId::GrandTotal, KeyId::RateSwitch, KeyId::DoubleZero,
 };
+static_assert(EveryKeyOnce(kPaintOrder), "every key is painted");
 
 }  // namespace
 

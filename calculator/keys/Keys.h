@@ -31,6 +31,18 @@ constexpr KeyId AdditionalKey(AddButtonType kind)
 }
 constexpr bool IsAdditional(KeyId key) { return Index(key) >= kFixedKeyCount; }
 
+// Whether an order of the keys (painting, hit-testing) names each key once.
+constexpr bool EveryKeyOnce(const std::array<KeyId, kKeyCount>& order)
+{
+    std::array<bool, kKeyCount> seen{};
+    for (const KeyId key : order) {
+        if (Index(key) < 0 || Index(key) >= kKeyCount || seen[static_cast<std::size_t>(Index(key))])
+            return false;
+        seen[static_cast<std::size_t>(Index(key))] = true;
+    }
+    return true;
+}
+
 // What the display draws on a key: its caption in its group's colours. The
 // window hands these over; the display never sees what a key does.
 struct KeyFace {

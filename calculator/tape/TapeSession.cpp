@@ -11,41 +11,14 @@ namespace abacor {
 
 namespace {
 
-// What a command means to the tape: whether it consumes a typed number (and
-// so makes a step), finalises a calculation, and prints a result line; and
-// the mark it prints with.
-struct TapeRole {
-    std::string_view token;
-    bool consumes;
-    bool finalises;
-    bool result;
-    const char16_t* mark;
-};
-
-// clang-format off
-constexpr TapeRole kTapeRoles[] = {
-    {"+", true, false, false, u"＋"},     {"-", true, false, false, u"－"},
-    {"*", true, false, false, u"×"},      {"/", true, false, false, u"÷"},
-    {"=", true, true, true, u"＝"},       {"%", true, true, true, u"％"},
-    {"M+", true, true, true, u"M+"},      {"M-", true, true, true, u"M-"},
-    {"sq", true, false, true, u"x²"},     {"cube", true, false, true, u"x³"},
-    {"sqrt", true, false, true, u"√"},    {"tax+", true, false, true, u"税込"},
-    {"tax-", true, false, true, u"税抜"},
-};
-// clang-format on
+// What a command means to the tape; null for none (a paste, a digit).
+const TapeRole* RoleOf(const Command* command)
+{
+    return command != nullptr && (command->tape.consumes || command->tape.result) ? &command->tape : nullptr;
+}
 
 // The mark of a result line, as printing calculators print a total.
 constexpr char16_t kResultMark[] = u"*";
-
-const TapeRole* RoleOf(const Command* command)
-{
-    if (command == nullptr)
-        return nullptr;
-    for (const TapeRole& role : kTapeRoles)
-        if (role.token == command->token)
-            return &role;
-    return nullptr;
-}
 
 // A number as the tape prints it: grouped as the RESULT line groups.
 std::u16string TapeNumber(const std::u16string& shown)
@@ -108,6 +81,12 @@ void TapeSession::Clear()
     lines_.clear();
     StartSegment();
     segmentLines_ = 0;
+}
+
+void TapeSession::Restart()
+{
+    Clear();
+    segment_ = 1;
 }
 
 CommandOutcome TapeSession::Run(const Command& command)
@@ -198,7 +177,7 @@ void TapeSession::AddStep(TapeStep step, const std::u16string& shown)
     for (const auto& [corrected, earlier] : corrections_)
         if (corrected == number)
             was = earlier;
-    lines_.push_back({number, segment_, TapeNumber(shown), RoleOf(step.key)->mark, was, step.time});
+    lines_.push_back({number, segment_, TapeNumber(shown), std::u16string(step.key->tape.mark), was, step.time});
     if (checking_)
         CheckStep(steps_.size() - 1);
 }

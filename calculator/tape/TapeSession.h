@@ -56,6 +56,8 @@ public:
     bool Paste(std::u16string_view text);
     // テープ消去: no lines, and a new segment from the calculator as it is.
     void Clear();
+    // As if made anew for the calculator as it is now (a kept state restored).
+    void Restart();
 
     // Step (1-based, in the current segment) given a new number: at most 12
     // digits, an optional leading "-", at most one ".". Anything else, or no

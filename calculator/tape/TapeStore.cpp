@@ -260,14 +260,6 @@ void TapeWriter::Submit(std::size_t from, std::vector<TapeLine> lines)
     wake_.notify_one();
 }
 
-void TapeWriter::SubmitChangesOf(TapeSession& session)
-{
-    const std::size_t from = session.TakeChangedFrom();
-    const std::vector<TapeLine>& lines = session.Lines();
-    if (from < lines.size())
-        Submit(from, std::vector<TapeLine>(lines.begin() + static_cast<std::ptrdiff_t>(from), lines.end()));
-}
-
 void TapeWriter::SubmitState(const KeptState& state)
 {
     {
@@ -295,7 +287,10 @@ void TapeWriter::ClearAll()
 void TapeWriter::Flush()
 {
     std::unique_lock lock(mutex_);
+    ++flushing_;
+    wake_.notify_one();
     idle_.wait(lock, [this] { return !pending_ && !writing_; });
+    --flushing_;
 }
 
 void TapeWriter::Loop()
@@ -305,6 +300,8 @@ void TapeWriter::Loop()
         wake_.wait(lock, [this] { return pending_ || stop_; });
         if (!pending_ && stop_)
             return;
+        // Keys come in bursts: one transaction for the burst.
+        wake_.wait_for(lock, kBatch, [this] { return stop_ || flushing_ > 0; });
         const bool clear = std::exchange(clear_, false);
         const bool haveLines = std::exchange(haveLines_, false);
         const std::size_t from = from_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <condition_variable>
 #include <filesystem>
 #include <memory>
@@ -8,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "calculator/tape/TapeKeeper.h"
 #include "calculator/tape/TapeSession.h"
 
 struct sqlite3;
@@ -54,26 +56,29 @@ private:
 };
 
 // Writes a store's lines behind the keys: Submit returns at once, a thread of
-// its own writes the newest pending lines in one transaction.
-class TapeWriter {
+// its own gathers what comes within a batch's time and writes the newest
+// pending lines in one transaction.
+class TapeWriter : public TapeKeeper {
 public:
+    // How long the writer gathers submissions before it writes them.
+    static constexpr std::chrono::milliseconds kBatch{200};
+
     explicit TapeWriter(std::unique_ptr<TapeStore> store);
     // Writes what is pending, then ends its thread.
-    ~TapeWriter();
+    ~TapeWriter() override;
     TapeWriter(const TapeWriter&) = delete;
     TapeWriter& operator=(const TapeWriter&) = delete;
 
+    std::vector<TapeLine> History() const override { return store_->History(); }
+    std::optional<KeptState> LoadState() const override { return store_->LoadState(); }
     // This run's lines from place from on; an earlier submission not yet
     // written is merged into this one.
-    void Submit(std::size_t from, std::vector<TapeLine> lines);
-    // The session's lines changed since the last call.
-    void SubmitChangesOf(TapeSession& session);
+    void Submit(std::size_t from, std::vector<TapeLine> lines) override;
     // The state to keep; written with the next batch unless unchanged.
-    void SubmitState(const KeptState& state);
-    void ClearAll();
-    TapeStore& store() { return *store_; }
-    // Waits until everything submitted is written (for tests and the end).
-    void Flush();
+    void SubmitState(const KeptState& state) override;
+    void ClearAll() override;
+    // Waits until everything submitted is written.
+    void Flush() override;
 
 private:
     void Loop();
@@ -87,6 +92,7 @@ private:
     bool clear_ = false;
     bool writing_ = false;
     bool stop_ = false;
+    int flushing_ = 0;  // callers waiting in Flush: no batch time
     std::size_t from_ = 0;
     std::vector<TapeLine> lines_;  // from from_ on
     std::optional<KeptState> state_;

@@ -46,6 +46,44 @@ inline constexpr std::array<MenuEntry, 3> kClearMenu{{
     {1, u"オールクリア\t(&2)", IdAllClear},
 }};
 
+// The display's context menu (right click, the Menu key).
+inline constexpr std::array<MenuEntry, 4> kDisplayMenu{{
+    {0, u"表示", 0},
+    {1, u"コピー", IdCopyToClipboard},
+    {1, u"数値のみコピー", IdCopyNumber},
+    {1, u"貼り付け", IdPaste},
+}};
+
+namespace menus {
+constexpr bool InMenu(MenuDescription menu, int id)
+{
+    for (const MenuEntry& entry : menu)
+        if (entry.commandId == id)
+            return true;
+    return false;
+}
+constexpr bool InAMenu(int id)
+{
+    return InMenu(kSoftKeyMenu, id) || InMenu(kClearMenu, id) || InMenu(kDisplayMenu, id);
+}
+
+// Every command but the phone's OK (Enter) has a menu item, and every item
+// is a command's.
+constexpr bool Complete()
+{
+    for (const Command& command : kCommands)
+        if (command.menuId != 0 && command.menuId != IdOK && !InAMenu(command.menuId))
+            return false;
+    for (const MenuDescription menu :
+         {MenuDescription(kSoftKeyMenu), MenuDescription(kClearMenu), MenuDescription(kDisplayMenu)})
+        for (const MenuEntry& entry : menu)
+            if (entry.commandId != 0 && CommandOfMenuId(entry.commandId) == nullptr)
+                return false;
+    return true;
+}
+}  // namespace menus
+static_assert(menus::Complete(), "a menu item for every command, a command for every item");
+
 inline constexpr char16_t kVersionText[] = u"Abacor  Version " ABACOR_VERSION_TEXT;
 
 }  // namespace abacor

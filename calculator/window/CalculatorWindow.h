@@ -1,26 +1,15 @@
 #pragma once
 
-#include <QPointer>
-#include <QTimer>
 #include <QWidget>
 
 #include <functional>
-#include <memory>
 #include <optional>
 #include <vector>
 
-#include "calculator/core/Calculator.h"
-#include "calculator/display/DisplayResources.h"
-#include "calculator/display/KeyFaceStrip.h"
-#include "calculator/display/PressFeedback.h"
-#include "calculator/display/SpokenChange.h"
-#include "calculator/display/WindowLayout.h"
-#include "calculator/display/WindowPainter.h"
-#include "calculator/tape/TapeSession.h"
-#include "calculator/tape/TapeStore.h"
+#include "calculator/tape/CalculatorSession.h"
+#include "calculator/window/DisplayAnnouncer.h"
 #include "calculator/window/KeyInput.h"
-#include "platform/drawing/DrawSurface.h"
-#include "platform/drawing/RoundCorners.h"
+#include "calculator/window/WindowCanvas.h"
 #include "platform/screen/ScreenMetrics.h"
 #include "platform/shell/PaintedParts.h"
 #include "settings/CalculatorSettings.h"
@@ -29,12 +18,15 @@ namespace abacor {
 
 class PopupMenu;
 class SoftKeyBar;
+class TapeDock;
 class TapeWindow;
+class WindowMenus;
 
-// The calculator's one window, "Abacor": owns the calculator, the settings it
-// was started with, the layout and drawing resources, and a framebuffer into
-// which it paints the dirty regions. Its content area plays the phone screen;
-// the soft-key bar takes the bottom strip and the rest is the client area.
+// The calculator's one window, "Abacor": the session's face. It reads taps
+// and keys into commands for its session, paints what the session shows
+// (WindowCanvas), and offers the menus, dialogs and the tape window. Its
+// content area plays the phone screen; the soft-key bar takes the bottom
+// strip and the rest is the client area.
 class CalculatorWindow : public QWidget, public PaintedPartsSource, private RepaintSink {
     Q_OBJECT
 public:
@@ -42,47 +34,37 @@ public:
     CalculatorWindow(const CalculatorSettings& settings, const ScreenMetrics& screen, QWidget* parent = nullptr);
     ~CalculatorWindow() override;
 
-    Calculator& calculator() { return calculator_; }
-    // The tape of this run: every command goes through it.
-    TapeSession& tape() { return *tape_; }
-    // F3 and "テープ": the tape window opened, or closed when it is open.
-    void ToggleTape();
-    TapeWindow* tapeWindow() const;
-    // The tape kept across runs: opened after the first frame; what is
-    // pending written now (the writer's thread ends with the window).
+    CalculatorSession& session() { return session_; }
+    const CalculatorSettings& settings() const { return session_.settings(); }
+    // The tape kept across runs, opened (after the first frame).
     void OpenTapeStore(const QString& path);
     // Runs once, after the first frame has been painted.
     void AfterFirstFrame(std::function<void()> run) { afterFirstFrame_ = std::move(run); }
-    void WriteTapeNow();
-    CalculatorSettings& settings() { return settings_; }
-    const WindowLayout& layout() const { return layout_; }
-    const DisplayResources& resources() const { return resources_; }
-    const Rect& pressedKeyRect() const { return feedback_.PressedKeyRect(); }
-    // The wait of a keyboard key's 20 ms flash.
-    void SetFlashPause(PressFeedback::Pause pause) { feedback_.SetPause(std::move(pause)); }
-    SoftKeyBar* softKeyBar() const { return bar_; }
-    PopupMenu* clearMenu() const;
+    // F3 and "テープ": the tape window opened, or closed when it is open.
+    void ToggleTape();
+    TapeWindow* tapeWindow() const;
 
+    const WindowLayout& layout() const { return canvas_.layout(); }
+    const DisplayResources& resources() const { return canvas_.resources(); }
+    const Rect& pressedKeyRect() const { return canvas_.PressedKeyRect(); }
+    // The wait of a keyboard key's 20 ms flash.
+    void SetFlashPause(PressFeedback::Pause pause) { canvas_.SetFlashPause(std::move(pause)); }
+    SoftKeyBar* softKeyBar() const;
+    PopupMenu* clearMenu() const;
     // The framebuffer, with every pending region painted.
-    const QImage& Framebuffer();
+    const QImage& Framebuffer() { return canvas_.Framebuffer(); }
     // The client area: the window without the soft-key bar, in device pixels.
-    Rect ClientRect() const;
+    Rect ClientRect() const { return canvas_.ClientRect(); }
     // Turns the phone: a new screen size (and the window's), then a new layout.
     void SetScreen(const ScreenMetrics& screen);
+    // A key shown pressed, as a picture of it shows it.
+    void ShowPressed(KeyId key);
 
-    // The seams the tools and tests drive: a hardware key by its virtual-key
-    // code, a tap in device pixels and its release, a menu command.
-    void OnKeyDown(std::uint32_t code, QStringView text = {});
-    void PressAt(int x, int y);
-    void ReleasePress();
+    // A menu's command, by its id.
     void OnCommand(int id);
-    void OnActivate(bool active);
-    void OnSettingChange();
-    void PressFeedbackOn(int mode, KeyId key);
     // "常に手前に表示": above other windows, where the platform allows it.
     bool StaysOnTop() const;
     void SetStayOnTop(bool onTop);
-    static bool StayOnTopPossible();
     // The display boxes as texts, then every placed key as a button.
     std::vector<PaintedPart> AccessibleParts() const override;
 
@@ -98,74 +80,31 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    // The screen in the window's device pixels, which are the phone's:
-    // layout, fonts and framebuffer work in these.
-    ScreenMetrics DeviceScreen() const;
-    // Device pixels per pixel of the design (DisplayResources::scale).
-    double Scale() const;
-    void SizeBar();
-    void OnKeyUp(std::uint32_t code);
-    void OnInitMenuPopup();
-    void OnOK();
-    void OnCopyToClipboard();
-    // Ctrl+Shift+C: the number without grouping.
-    void OnCopyNumber();
-    // Ctrl+V: a number from the clipboard, as PasteNumber takes it; a
-    // refused one flashes the display.
-    void OnPaste();
-    void OnVersion();
-    void OnExit();
-    // A key pressed by assistive technology: as a tap, the key shown pressed
-    // for a moment.
-    void PressFromAssistive(KeyId key);
-    // A command through the tape; the check's annunciator repainted when it changed.
+    // A key of the window, however pressed, shown as the way it was pressed.
+    void Press(KeyId key, int feedback);
+    // A command through the session; the tape window follows.
     CommandOutcome Run(const Command& command);
-    // After the tape changed: the tape window follows, a write is due.
-    void FollowTape();
-    // The key shown pressed, if any, as it was.
-    void ReleaseHeldKey();
+    // A tap in device pixels, and its release.
+    void PressAt(int x, int y);
+    void ReleasePress();
+    void OnActivate(bool active);
+    void Copy(bool numberOnly);
+    // A number from the clipboard; a refused one flashes the display.
+    void Paste();
+    void ShowVersion();
     void Invalidate(DisplayRegion region) override;
-    void InvalidateRect(const Rect& rect, bool erase);
-    // Device pixels to the smallest logical rectangle that holds them.
-    QRect Logical(const Rect& rect) const;
-    // Follows a new device pixel ratio: fonts and sizes are made anew.
-    void FollowPixelRatio();
-    void Initialise();
-    void LayoutWindow();
-    void PaintDirty();
-    void ShowClearMenu();
-    DisplayTexts Texts() const;
-    // Tells assistive technology of every shown text that changed, and has
-    // the screen reader say what a user needs to hear of it.
-    void AnnounceTexts();
-    void Speak(const DisplaySpeech& speech);
 
-    CalculatorSettings settings_;
-    ScreenMetrics screen_;
-    double ratio_ = 1.0;  // device pixels per logical pixel
-    Calculator calculator_;
-    std::optional<TapeSession> tape_;
+    // Repaints asked for while the session starts, before the canvas, wait.
+    bool ready_ = false;
+    CalculatorSession session_;
+    WindowCanvas canvas_;
+    DisplayAnnouncer announcer_;
     KeyInput keyInput_;
-    DisplayResources resources_;
-    std::optional<RoundCorners> corners_;
-    WindowLayout layout_;
-    Rect laidOutClient_;
-    std::optional<KeyFaceStrip> faces_;
-    std::unique_ptr<DrawSurface> framebuffer_;
-    std::vector<Rect> dirty_;
-    bool eraseAll_ = true;
-    int previousRowHeight_ = -1;
-    PressFeedback feedback_;
-    SoftKeyBar* bar_ = nullptr;
-    QPointer<PopupMenu> clearMenu_;
-    QPointer<TapeWindow> tapeWindow_;
-    std::unique_ptr<TapeWriter> tapeWriter_;
-    QString tapeProblem_;
+    WindowMenus* menus_ = nullptr;
+    TapeDock* tape_ = nullptr;
     std::function<void()> afterFirstFrame_;
-    QTimer* tapeWrite_ = nullptr;  // lines go to the disk in batches
-    DisplayTexts announced_;
-    DisplaySpeech speech_;
-    bool announcePending_ = false;
+    // Whether the phone keeps a status value for its shell (looked at once).
+    std::optional<bool> phoneStatus_;
 };
 
 }  // namespace abacor

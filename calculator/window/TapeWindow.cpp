@@ -24,9 +24,9 @@ constexpr char16_t kAskClear[] = u"テープを消去しますか？";
 constexpr char16_t kExportFailed[] = u"エクスポートできませんでした。";
 }  // namespace
 
-TapeModel::TapeModel(TapeSession& session, std::vector<TapeLine> history, QObject* parent)
+TapeModel::TapeModel(CalculatorSession& session, std::vector<TapeLine> history, QObject* parent)
     : QAbstractListModel(parent), session_(session), history_(std::move(history)),
-      rows_(static_cast<int>(history_.size() + session.Lines().size()))
+      rows_(static_cast<int>(history_.size() + session.tape().Lines().size()))
 {
 }
 
@@ -39,7 +39,8 @@ const TapeLine* TapeModel::LineAt(int row) const
     const auto at = static_cast<std::size_t>(row);
     if (at < history_.size())
         return &history_[at];
-    return at - history_.size() < session_.Lines().size() ? &session_.Lines()[at - history_.size()] : nullptr;
+    return at - history_.size() < session_.tape().Lines().size() ? &session_.tape().Lines()[at - history_.size()]
+                                                                 : nullptr;
 }
 
 QVariant TapeModel::data(const QModelIndex& index, int role) const
@@ -49,7 +50,7 @@ QVariant TapeModel::data(const QModelIndex& index, int role) const
         return {};
     const TapeLine& line = *found;
     switch (role) {
-    case Qt::DisplayRole: return QString::fromStdU16String(line.Text(session_.Segment()));
+    case Qt::DisplayRole: return QString::fromStdU16String(line.Text(session_.tape().Segment()));
     case Qt::EditRole: return QString::fromStdU16String(StripGrouping(line.number));
     case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     default: return {};
@@ -62,7 +63,7 @@ Qt::ItemFlags TapeModel::flags(const QModelIndex& index) const
     // Only this run's steps of the current segment: earlier runs are read-only.
     if (const TapeLine* line =
             index.isValid() && index.row() >= static_cast<int>(history_.size()) ? LineAt(index.row()) : nullptr;
-        line != nullptr && line->step > 0 && line->segment == session_.Segment())
+        line != nullptr && line->step > 0 && line->segment == session_.tape().Segment())
         flags |= Qt::ItemIsEditable;
     return flags;
 }
@@ -89,7 +90,7 @@ bool TapeModel::setData(const QModelIndex& index, const QVariant& value, int rol
 
 void TapeModel::Follow()
 {
-    const int now = static_cast<int>(history_.size() + session_.Lines().size());
+    const int now = static_cast<int>(history_.size() + session_.tape().Lines().size());
     if (now < rows_) {
         Reset();
         return;
@@ -104,14 +105,14 @@ void TapeModel::Follow()
 void TapeModel::Reset()
 {
     beginResetModel();
-    rows_ = static_cast<int>(history_.size() + session_.Lines().size());
+    rows_ = static_cast<int>(history_.size() + session_.tape().Lines().size());
     endResetModel();
 }
 
 std::vector<TapeLine> TapeModel::AllLines() const
 {
     std::vector<TapeLine> lines = history_;
-    lines.insert(lines.end(), session_.Lines().begin(), session_.Lines().end());
+    lines.insert(lines.end(), session_.tape().Lines().begin(), session_.tape().Lines().end());
     return lines;
 }
 
@@ -121,8 +122,8 @@ void TapeModel::ClearHistory()
     Reset();
 }
 
-TapeWindow::TapeWindow(TapeSession& session, std::vector<TapeLine> history, const QString& problem,
-                       const CalculatorSettings& settings, QWidget* calculator)
+TapeWindow::TapeWindow(CalculatorSession& session, std::vector<TapeLine> history, const QString& problem,
+                       QWidget* calculator)
     : QWidget(calculator, Qt::Window), session_(session)
 {
     setWindowTitle(QString::fromUtf16(kTapeTitle));
@@ -137,8 +138,8 @@ TapeWindow::TapeWindow(TapeSession& session, std::vector<TapeLine> history, cons
     view_->installEventFilter(this);
     // The calculator's display colours.
     QPalette colours = view_->palette();
-    colours.setColor(QPalette::Base, QColor::fromRgb(ToPixel(settings.StaticBackColor)));
-    colours.setColor(QPalette::Text, QColor::fromRgb(ToPixel(settings.StaticTextColor)));
+    colours.setColor(QPalette::Base, QColor::fromRgb(ToPixel(session.settings().StaticBackColor)));
+    colours.setColor(QPalette::Text, QColor::fromRgb(ToPixel(session.settings().StaticTextColor)));
     view_->setPalette(colours);
 
     auto* bar = new QToolBar(this);
@@ -171,8 +172,6 @@ TapeWindow::TapeWindow(TapeSession& session, std::vector<TapeLine> history, cons
         ShowNewest();
         emit corrected();
     });
-    resize(320, calculator->height());
-    move(calculator->frameGeometry().topRight() + QPoint(8, 0));
     ShowNewest();
 }
 
@@ -220,7 +219,7 @@ void TapeWindow::CopySelection() { static_cast<void>(PlaceClipboardText(Selected
 bool TapeWindow::ExportTo(const QString& path)
 {
     QSaveFile file(path);
-    const std::string csv = TapeCsv(model_->AllLines(), session_.Segment());
+    const std::string csv = TapeCsv(model_->AllLines(), session_.tape().Segment());
     if (file.open(QIODevice::WriteOnly) &&
         file.write(csv.data(), static_cast<qint64>(csv.size())) == qint64(csv.size()) && file.commit())
         return true;
@@ -239,7 +238,7 @@ void TapeWindow::OnExport()
 bool TapeWindow::Print(const QString& pdfPath)
 {
     QString error;
-    if (PrintTape(this, model_->AllLines(), session_.Segment(), pdfPath, &error) != PrintOutcome::Failed)
+    if (PrintTape(this, model_->AllLines(), session_.tape().Segment(), pdfPath, &error) != PrintOutcome::Failed)
         return true;
     ShowMessageBox(this, QStringLiteral("印刷できませんでした。\n") + error, StyleOk);
     return false;
@@ -249,9 +248,8 @@ void TapeWindow::ClearTape()
 {
     if (ShowMessageBox(this, QString::fromUtf16(kAskClear), StyleYesNo | StyleSecondDefault) != AnswerYes)
         return;
-    session_.Clear();
+    session_.ClearTape();
     model_->ClearHistory();
-    emit cleared();
 }
 
 }  // namespace abacor

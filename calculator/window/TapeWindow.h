@@ -5,8 +5,7 @@
 
 #include <vector>
 
-#include "calculator/tape/TapeSession.h"
-#include "settings/CalculatorSettings.h"
+#include "calculator/tape/CalculatorSession.h"
 
 class QListView;
 
@@ -18,7 +17,7 @@ class TapeModel : public QAbstractListModel {
     Q_OBJECT
 public:
     // history: the earlier runs' lines, read-only, above this run's.
-    TapeModel(TapeSession& session, std::vector<TapeLine> history, QObject* parent);
+    TapeModel(CalculatorSession& session, std::vector<TapeLine> history, QObject* parent);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -40,7 +39,7 @@ private:
     // The line at a row: history first, then the session's; null past them.
     const TapeLine* LineAt(int row) const;
 
-    TapeSession& session_;
+    CalculatorSession& session_;
     std::vector<TapeLine> history_;
     int rows_ = 0;
 };
@@ -53,8 +52,7 @@ class TapeWindow : public QWidget {
     Q_OBJECT
 public:
     // problem: why the tape is not kept, or what happened to its file.
-    TapeWindow(TapeSession& session, std::vector<TapeLine> history, const QString& problem,
-               const CalculatorSettings& settings, QWidget* calculator);
+    TapeWindow(CalculatorSession& session, std::vector<TapeLine> history, const QString& problem, QWidget* calculator);
 
     TapeModel& model() { return *model_; }
     QListView* view() const { return view_; }
@@ -72,8 +70,6 @@ public:
 signals:
     // The calculator's state was re-run by a correction.
     void corrected();
-    // テープ消去 was confirmed: the kept tape goes too.
-    void cleared();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -83,7 +79,7 @@ private:
     void CopySelection();
     void ShowNewest();
 
-    TapeSession& session_;
+    CalculatorSession& session_;
     TapeModel* model_ = nullptr;
     QListView* view_ = nullptr;
 };

@@ -56,12 +56,6 @@ ScopedSelection& ScopedSelection::Select(const QFont& font)
     return *this;
 }
 
-void DrawSurface::SetPixel(int x, int y, ColorRef color)
-{
-    if (x >= 0 && y >= 0 && x < Width() && y < Height())
-        reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = ToPixel(color);
-}
-
 void DrawSurface::FillSpan(int left, int right, int y, ColorRef color)
 {
     if (y < 0 || y >= Height())

@@ -94,7 +94,6 @@ public:
     };
 
 private:
-    void SetPixel(int x, int y, ColorRef color);
     void FillSpan(int left, int right, int y, ColorRef color);
     // A shape that is one run of pixels per row, [left, right) of each row
     // from rect.top down (empty when right <= left): the runs filled with the

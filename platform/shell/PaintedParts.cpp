@@ -416,15 +416,6 @@ void NotifyPartTextChanged(QWidget* widget, int index, const QString& previous, 
         }
 }
 
-void NotifyPartDescriptionChanged(QWidget* widget, int index)
-{
-    if (PartsAccessible* parts = PartsOf(widget))
-        if (QAccessibleInterface* part = parts->PartAt(index)) {
-            QAccessibleEvent changed(part, QAccessible::DescriptionChanged);
-            QAccessible::updateAccessibility(&changed);
-        }
-}
-
 void NotifyPartFocused(QWidget* widget, int index)
 {
     if (PartsAccessible* parts = PartsOf(widget))

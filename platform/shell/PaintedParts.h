@@ -60,9 +60,6 @@ void InstallPaintedPartsAccessibility();
 // Tells assistive technology that part index of widget now shows text
 // instead of previous.
 void NotifyPartTextChanged(QWidget* widget, int index, const QString& previous, const QString& text);
-// The part's description changed: a screen reader speaks it when the part
-// has the focus.
-void NotifyPartDescriptionChanged(QWidget* widget, int index);
 // The focusable part index has the focus now.
 void NotifyPartFocused(QWidget* widget, int index);
 // The widget's parts were laid out anew: parts that are gone are reported

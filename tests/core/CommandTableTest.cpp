@@ -20,7 +20,7 @@ TEST(CommandTable, CommandsReachTheirOperations)
     for (const auto& c : cases) {
         KeyRun byCommand;
         byCommand.Keys(setup);
-        EXPECT_EQ(DispatchCommand(byCommand.calculator, c.id), CommandOutcome::Calculated) << c.id;
+        EXPECT_EQ(byCommand.session.RunMenuCommand(c.id), CommandOutcome::Calculated) << c.id;
         KeyRun byKey;
         byKey.Keys(setup);
         byKey.Keys(c.sameAs);
@@ -40,12 +40,12 @@ TEST(CommandTable, WindowCommandsChangeNothing)
     for (int id : {IdCopyToClipboard, IdVersion, IdExit}) {
         KeyRun run;
         run.Keys("1 + 2");
-        EXPECT_EQ(DispatchCommand(run.calculator, id), CommandOutcome::ForWindow) << id;
+        EXPECT_EQ(run.session.RunMenuCommand(id), CommandOutcome::ForWindow) << id;
         EXPECT_EQ(run.state().displayText, u"2");
         EXPECT_EQ(run.state().operatorText, u"＋");
     }
     KeyRun run;
-    EXPECT_EQ(DispatchCommand(run.calculator, 12345), CommandOutcome::Unknown);
+    EXPECT_EQ(run.session.RunMenuCommand(12345), CommandOutcome::Unknown);
 }
 
 TEST(CommandTable, LeftSoftKeyReadsClearMenuFlgAtEachPress)
@@ -53,14 +53,14 @@ TEST(CommandTable, LeftSoftKeyReadsClearMenuFlgAtEachPress)
     KeyRun run;
     run.Keys("1 + 2");
     run.settings.ClearMenuFlg = 2;
-    EXPECT_EQ(DispatchCommand(run.calculator, IdLeftSoftKey), CommandOutcome::ForWindow);
+    EXPECT_EQ(run.session.RunMenuCommand(IdLeftSoftKey), CommandOutcome::ForWindow);
     EXPECT_EQ(run.state().displayText, u"2");
     // The clear menu's items arrive as their own commands.
-    EXPECT_EQ(DispatchCommand(run.calculator, IdClear), CommandOutcome::Calculated);
+    EXPECT_EQ(run.session.RunMenuCommand(IdClear), CommandOutcome::Calculated);
     EXPECT_EQ(run.state().displayText, u"0");
     run.Keys("5");
     run.settings.ClearMenuFlg = 0;
-    EXPECT_EQ(DispatchCommand(run.calculator, IdLeftSoftKey), CommandOutcome::Calculated);
+    EXPECT_EQ(run.session.RunMenuCommand(IdLeftSoftKey), CommandOutcome::Calculated);
     EXPECT_EQ(run.state().displayText, u"0");
 }
 

@@ -6,31 +6,28 @@
 #include <sstream>
 #include <string>
 
-#include "calculator/core/Calculator.h"
-#include "calculator/core/KeyTokens.h"
+#include "calculator/tape/CalculatorSession.h"
 #include "text/Utf.h"
 
 namespace abacor::test {
 
-// A calculator as the window starts it, driven by the tools' token language.
+// A calculator as every front end starts it, driven by the key language.
 struct KeyRun {
-    explicit KeyRun(RepaintSink* sink = nullptr) : settings(DefaultSettings()), calculator(settings, sink)
-    {
-        calculator.ResetCalculator(false);
-    }
+    explicit KeyRun(RepaintSink* sink = nullptr) : session(DefaultSettings(), sink) {}
 
     void Keys(const std::string& tokens)
     {
         std::istringstream in(tokens);
         std::string token;
         while (in >> token)
-            ASSERT_EQ(ApplyKeyToken(calculator, settings, token), TokenOutcome::Applied) << token;
+            ASSERT_EQ(session.Apply(token).outcome, TokenOutcome::Applied) << token;
     }
 
-    const CalculatorState& state() const { return calculator.state(); }
+    const CalculatorState& state() const { return session.state(); }
 
-    CalculatorSettings settings;
-    Calculator calculator;
+    CalculatorSession session;
+    CalculatorSettings& settings = session.settings();
+    const Calculator& calculator = session.calculator();
 };
 
 // The four shown texts after a token sequence.

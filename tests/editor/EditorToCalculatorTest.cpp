@@ -1,4 +1,6 @@
 // Both programs' paths: what the editor saves is what the calculator starts with.
+#include <QTest>
+
 #include "calculator/window/CalculatorWindow.h"
 #include "tests/editor/EditorFixture.h"
 
@@ -22,9 +24,8 @@ TEST_F(EditorToCalculator, TheCalculatorStartsWithWhatTheEditorSaved)
 
     CalculatorWindow calculator(LoadSettings(), {480, 640, 192});
     EXPECT_EQ(calculator.settings(), s.settings());
-    for (std::uint32_t code : {0x31u, 0x32u, 0x33u, 0x34u, 0x35u, 0x36u, 0x37u})
-        calculator.OnKeyDown(code);
-    EXPECT_EQ(calculator.calculator().state().displayText, u"1,234,567");
+    QTest::keyClicks(&calculator, QStringLiteral("1234567"));
+    EXPECT_EQ(calculator.session().state().displayText, u"1,234,567");
     EXPECT_FALSE(calculator.layout().KeyRect(KeyId::AllClear).IsNull()) << "the CA key in the upper left";
     const Rect key = calculator.layout().KeyRect(KeyId::Digit5);
     EXPECT_EQ(FromPixel(calculator.Framebuffer().pixel(key.left, key.top)), s.settings().DialogBackColor)

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "calculator/core/Calculator.h"
-#include "calculator/core/KeyTokens.h"
 #include "calculator/engine/NumberText.h"
+#include "calculator/tape/CalculatorSession.h"
 
 namespace abacor {
 namespace {
@@ -46,14 +46,13 @@ TEST_F(DecimalCommaLocale, KeySequencesGiveTheSameTexts)
 {
     CalculatorSettings settings = DefaultSettings();
     settings.CommaFormatFlg = 1;
-    Calculator calculator(settings);
-    calculator.ResetCalculator(false);
+    CalculatorSession session(settings);
     for (const char* token : {"1", "2", "3", "4", ".", "5", "/", "2", "="})
-        ASSERT_EQ(ApplyKeyToken(calculator, settings, token), TokenOutcome::Applied);
-    EXPECT_EQ(calculator.state().displayText, u"617.25");
+        ASSERT_EQ(session.Apply(token).outcome, TokenOutcome::Applied);
+    EXPECT_EQ(session.state().displayText, u"617.25");
     for (const char* token : {"*", "1", "0", "0", "="})
-        ASSERT_EQ(ApplyKeyToken(calculator, settings, token), TokenOutcome::Applied);
-    EXPECT_EQ(calculator.state().displayText, u"61,725");
+        ASSERT_EQ(session.Apply(token).outcome, TokenOutcome::Applied);
+    EXPECT_EQ(session.state().displayText, u"61,725");
 }
 
 }  // namespace

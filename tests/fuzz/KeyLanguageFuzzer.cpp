@@ -9,20 +9,20 @@
 #include <string_view>
 
 #include "calculator/core/Calculator.h"
-#include "calculator/core/KeyTokens.h"
+#include "calculator/tape/CalculatorSession.h"
 #include "settings/SettingValueText.h"
 #include "tests/core/CalculatorInvariants.h"
 
 namespace {
 
-constexpr std::array<std::string_view, 67> kTokens{
+constexpr std::array<std::string_view, 69> kTokens{
     "0",      "1",      "2",      "3",      "4",      "5",      "6",      "7",      "8",      "9",
     ".",      "+",      "-",      "*",      "/",      "＋",     "－",     "×",      "÷",      "=",
     "+/-",    "CE",     "⇒",      "C",      "CA",     "%",      "％",     "sq",     "cube",   "sqrt",
     "√",      "tax+",   "税込",   "tax-",   "税抜",   "M+",     "M-",     "MR",     "MC",     "ANS",
     "#1",     "#32772", "#32774", "#32776", "#32778", "#32781", "#32787", "#32788", "#32790", "#32792",
     "#32795", "#32796", "#32799", "#32800", "#32801", "#32802", "#32806", "#32807", "#0",     "#-1",
-    "#99999", "GT",     "rate",   "00",     "#32810", "#32811", "#32812"};
+    "#99999", "GT",     "rate",   "00",     "#32810", "#32811", "#32812", "check",  "#32813"};
 
 // Values worth trying for every setting, beside an arbitrary one.
 constexpr std::array<std::uint32_t, 9> kInteresting{0, 1, 2, 5, 6, 7, 500, 2000, 0xFFFFFFFFu};
@@ -51,8 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         settings.*entry.field = input.ConsumeBool() ? kInteresting[input.ConsumeIntegralInRange<std::size_t>(0, 8)]
                                                     : input.ConsumeIntegral<std::uint32_t>();
     }
-    abacor::Calculator calculator(settings);
-    calculator.ResetCalculator(false);
+    abacor::CalculatorSession session(settings);
+    const abacor::Calculator& calculator = session.calculator();
 
     std::string keys;
     while (input.remaining_bytes() > 0) {
@@ -64,29 +64,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const std::string value = input.ConsumeRandomLengthString(24);
             const std::string token = "set:" + std::string(entry.name) + "=" + value;
             keys.append(token).append(" ");
-            const abacor::CalculatorSettings previous = settings;
+            const abacor::CalculatorSettings previous = session.settings();
             auto parsed = abacor::ParseSettingValue(value);
             if (parsed && *parsed > entry.maximum)
                 parsed.reset();  // out of the value's range: refused like a malformed one
-            const bool applied = abacor::ApplyKeyToken(calculator, settings, token) == abacor::TokenOutcome::Applied;
+            const bool applied = session.Apply(token).outcome == abacor::TokenOutcome::Applied;
             if (applied != parsed.has_value())
                 Fail("set: accepted what the value reader refuses, or the other way round", keys);
             abacor::CalculatorSettings expected = previous;
             if (parsed)
                 expected.*entry.field = *parsed;
-            if (!(settings == expected))
+            if (!(session.settings() == expected))
                 Fail("set: changed more or less than its value", keys);
             continue;
         }
         const std::string_view token = kTokens[input.ConsumeIntegralInRange<std::size_t>(0, kTokens.size() - 1)];
         keys.append(token).append(" ");
-        if (abacor::ApplyKeyToken(calculator, settings, token) != abacor::TokenOutcome::Applied)
+        if (session.Apply(token).outcome != abacor::TokenOutcome::Applied)
             Fail("token not applied", keys);
-        const std::string state = abacor::test::CheckState(calculator.state(), settings);
+        const std::string state = abacor::test::CheckState(calculator.state(), session.settings());
         if (!state.empty())
             Fail(state, keys);
-        const std::string error =
-            abacor::test::CheckErrorStateKept(before, calculator.state(), MayLeaveErrorState(token, settings));
+        const std::string error = abacor::test::CheckErrorStateKept(before, calculator.state(),
+                                                                    MayLeaveErrorState(token, session.settings()));
         if (!error.empty())
             Fail(error, keys);
     }

@@ -1,5 +1,5 @@
 // Keys an adding machine's steps into a kept tape as fast as a person might,
-// writing them as the calculator window does (in batches behind the keys),
+// writing them as the calculator does (in batches behind the keys),
 // and says after each key how many lines it has and when (ms since the epoch, as date +%s%N
 // tells it), until it is killed. For tests/tape/KillSoak.sh.
 
@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <thread>
 
-#include "calculator/core/CommandTable.h"
+#include "calculator/tape/CalculatorSession.h"
 #include "calculator/tape/TapeStore.h"
 #include "text/Utf.h"
 
@@ -22,22 +22,14 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "%s\n", abacor::Utf8(opened.problem).c_str());
         return 1;
     }
-    abacor::TapeWriter writer(std::move(opened.store));
-    const abacor::CalculatorSettings settings = abacor::DefaultSettings();
-    abacor::Calculator calculator(settings);
-    calculator.ResetCalculator(false);
-    abacor::TapeSession session(calculator);
-    auto lastWrite = std::chrono::steady_clock::now();
+    abacor::CalculatorSession session(abacor::DefaultSettings());
+    session.Keep(std::make_unique<abacor::TapeWriter>(std::move(opened.store)), {});
     for (long key = 0;; ++key) {
         static const char* const kKeys[] = {"1", "2", "+"};
-        session.Run(*abacor::CommandOfToken(std::string_view(kKeys[key % 3])));
-        if (std::chrono::steady_clock::now() - lastWrite >= std::chrono::milliseconds(200)) {
-            writer.SubmitChangesOf(session);
-            lastWrite = std::chrono::steady_clock::now();
-        }
+        static_cast<void>(session.Apply(kKeys[key % 3]));
         const auto now =
             std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::system_clock::now().time_since_epoch());
-        std::printf("%zu %lld\n", session.Lines().size(), static_cast<long long>(now.count()));
+        std::printf("%zu %lld\n", session.tape().Lines().size(), static_cast<long long>(now.count()));
         std::fflush(stdout);
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }

@@ -2,17 +2,14 @@
 // as they should be; and a correction is a fresh run of the edited keys.
 #include <gtest/gtest.h>
 
-#include <cctype>
+#include <algorithm>
 #include <random>
-#include <set>
 #include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
 
-#include "calculator/core/CommandTable.h"
-#include "calculator/core/KeyTokens.h"
-#include "calculator/tape/TapeSession.h"
+#include "calculator/tape/CalculatorSession.h"
 #include "text/Utf.h"
 
 namespace abacor {
@@ -26,24 +23,12 @@ inline void PrintTo(const TapeLine& line, std::ostream* os)
 namespace abacor::test {
 namespace {
 
-// A calculator with its tape, as the window starts them, driven by tokens.
+// A calculator with its tape, as every front end starts them, driven by tokens.
 struct TapeRun {
-    TapeRun()
-        : settings(DefaultSettings()), calculator(settings), session((calculator.ResetCalculator(false), calculator))
-    {
-    }
-
     void Keys(const std::vector<std::string>& tokens)
     {
-        for (const std::string& token : tokens) {
-            if (token == "check") {
-                static_cast<void>(session.Check());
-                continue;
-            }
-            const Command* command = CommandOfToken(std::string_view(token));
-            ASSERT_NE(command, nullptr) << token;
-            session.Run(*command);
-        }
+        for (const std::string& token : tokens)
+            ASSERT_EQ(session.Apply(token).outcome, TokenOutcome::Applied) << token;
     }
     void Keys(const std::string& tokens)
     {
@@ -53,10 +38,9 @@ struct TapeRun {
             list.push_back(token);
         Keys(list);
     }
+    const std::vector<TapeLine>& lines() const { return session.tape().Lines(); }
 
-    CalculatorSettings settings;
-    Calculator calculator;
-    TapeSession session;
+    CalculatorSession session{DefaultSettings()};
 };
 
 TEST(Tape, CheckSaysOkOrWhereTheStepsDiffer)
@@ -83,7 +67,7 @@ TEST(Tape, CheckSaysOkOrWhereTheStepsDiffer)
     for (const Row& row : rows) {
         TapeRun run;
         run.Keys(row.keys);
-        EXPECT_EQ(run.session.CheckAnnunciator(), row.word) << row.keys;
+        EXPECT_EQ(run.session.tape().CheckAnnunciator(), row.word) << row.keys;
     }
 }
 
@@ -94,113 +78,114 @@ TEST(Tape, ACorrectionReRunsTheSegmentAndABadOneChangesNothing)
     for (const auto& [step, number] : std::vector<std::pair<int, std::string>>{
              {2, "1.2.3"}, {2, "1234567890123"}, {2, "-"}, {2, "12a"}, {2, ""}, {0, "5"}, {4, "5"}}) {
         EXPECT_NE(run.session.Correct(step, number), CorrectionOutcome::Corrected) << step << '=' << number;
-        EXPECT_EQ(run.calculator.state().displayText, u"1368");
+        EXPECT_EQ(run.session.state().displayText, u"1368");
     }
     ASSERT_EQ(run.session.Correct(2, "457"), CorrectionOutcome::Corrected);
-    EXPECT_EQ(run.calculator.state().displayText, u"1369");
-    const TapeLine& corrected = run.session.Lines()[1];
+    EXPECT_EQ(run.session.state().displayText, u"1369");
+    const TapeLine& corrected = run.lines()[1];
     EXPECT_EQ(corrected.number, u"457");
     EXPECT_EQ(corrected.was, u"456");
     ASSERT_EQ(run.session.Correct(1, "-1,000"), CorrectionOutcome::NotANumber);
     ASSERT_EQ(run.session.Correct(1, "-0.5"), CorrectionOutcome::Corrected);
-    EXPECT_EQ(run.calculator.state().displayText, u"1245.5");
+    EXPECT_EQ(run.session.state().displayText, u"1245.5");
     run.Keys("CA 7 +");
     EXPECT_EQ(run.session.Correct(2, "1"), CorrectionOutcome::NoSuchStep) << "steps count from CA";
     ASSERT_EQ(run.session.Correct(1, "8"), CorrectionOutcome::Corrected);
-    EXPECT_EQ(run.calculator.state().displayText, u"8");
+    EXPECT_EQ(run.session.state().displayText, u"8");
 }
 
-// The steps of a token sequence by the definition, found with a bare
-// calculator: a number begun by a digit, point or 00 outside typing, and the
-// consuming key that ends it. Each is the range of its tokens.
-std::vector<std::pair<std::size_t, std::size_t>> Steps(const std::vector<std::string>& tokens)
-{
-    static const std::set<std::string> consuming = {"+",  "-",  "*",    "/",    "=",    "%",   "M+",
-                                                    "M-", "sq", "cube", "sqrt", "tax+", "tax-"};
-    CalculatorSettings settings = DefaultSettings();
-    Calculator calculator(settings);
-    calculator.ResetCalculator(false);
-    std::vector<std::pair<std::size_t, std::size_t>> steps;
-    constexpr std::size_t kNone = std::string::npos;
-    std::size_t from = kNone;
-    for (std::size_t i = 0; i < tokens.size(); ++i) {
-        const CalculatorState before = calculator.state();
-        static_cast<void>(ApplyKeyToken(calculator, settings, tokens[i]));
-        const CalculatorState& after = calculator.state();
-        const bool begins =
-            (tokens[i].size() == 1 && (std::isdigit(tokens[i][0]) || tokens[i] == ".")) || tokens[i] == "00";
-        if (begins && before.entryState != EntryState::Typing && after.entryState == EntryState::Typing)
-            from = i;
-        if (consuming.count(tokens[i]) && before.entryState == EntryState::Typing && !before.error && from != kNone)
-            steps.emplace_back(from, i);
-        if (after.entryState != EntryState::Typing)
-            from = kNone;
-    }
-    return steps;
-}
-
+// A correction is the same as keying the new number in the old one's place:
+// random calculations are built as numbers and the keys that take them, so
+// the test knows each step's keys by construction, corrects one through the
+// tape and compares with a fresh run of the edited keys.
 TEST(Tape, ACorrectionIsAFreshRunOfTheEditedKeys)
 {
-    const std::vector<std::string> keys = {"0",  "1", "2",  "3",   "4",    "5",  "6",    "7",    "8",    "9",  ".",
-                                           "00", "+", "-",  "*",   "/",    "=",  "%",    "+/-",  "CE",   "M+", "M-",
-                                           "MR", "C", "GT", "ANS", "sqrt", "sq", "tax+", "tax-", "rate", "MC"};
+    // Keys that take a typed number, and keys between steps that type none.
+    const std::vector<std::string> taking = {"+", "-", "*", "=", "%", "M+", "M-", "sq", "tax+", "tax-"};
+    const std::vector<std::string> between = {"MR", "ANS", "GT", "rate", "MC", "C"};
     std::mt19937 random(2026);
+    const auto number = [&random] {
+        std::string digits = std::to_string(1 + random() % 99999);
+        if (random() % 3 == 0)
+            digits.insert(digits.size() > 1 ? digits.size() - 1 : 0, ".");
+        return digits;
+    };
     int corrected = 0;
     for (int round = 0; round < 400; ++round) {
-        std::vector<std::string> tokens;
-        const int length = 5 + static_cast<int>(random() % 40);
-        for (int i = 0; i < length; ++i) {
-            // Digits most often, as people type them.
-            const std::size_t pick = random() % 3 == 0 ? random() % keys.size() : random() % 10;
-            tokens.push_back(keys[pick]);
+        struct Step {
+            std::string number;
+            bool negative;
+            std::string key;
+        };
+        std::vector<Step> steps;
+        std::vector<std::vector<std::string>> others;  // keys before each step
+        for (int i = 1 + static_cast<int>(random() % 8); i > 0; --i) {
+            others.emplace_back();
+            if (random() % 4 == 0)
+                others.back().push_back(between[random() % between.size()]);
+            steps.push_back({number(), random() % 5 == 0, taking[random() % taking.size()]});
         }
-        const auto steps = Steps(tokens);
-        if (steps.empty())
-            continue;
-        const std::size_t k = random() % steps.size();
-        std::string number = std::to_string(random() % 100000);
-        if (random() % 3 == 0)
-            number.insert(number.size() > 1 ? number.size() - 1 : 0, ".");
-        if (random() % 4 == 0)
-            number.insert(0, "-");
-
+        const auto keys = [&](std::size_t k, const std::string& replaced) {
+            std::vector<std::string> tokens;
+            for (std::size_t i = 0; i < steps.size(); ++i) {
+                tokens.insert(tokens.end(), others[i].begin(), others[i].end());
+                // The new number takes the old one's place, sign and all.
+                const bool negative = i == k ? replaced.starts_with('-') : steps[i].negative;
+                for (const char c : i == k ? replaced : steps[i].number)
+                    if (c != '-')
+                        tokens.emplace_back(1, c);
+                if (negative)
+                    tokens.emplace_back("+/-");
+                tokens.push_back(steps[i].key);
+            }
+            return tokens;
+        };
+        const std::vector<std::string> tokens = keys(steps.size(), {});
         TapeRun run;
         run.Keys(tokens);
-        ASSERT_EQ(run.session.Correct(static_cast<int>(k) + 1, number), CorrectionOutcome::Corrected);
-
-        // The same keys, the new number typed in place of the old one.
-        std::vector<std::string> edited(tokens.begin(), tokens.begin() + static_cast<std::ptrdiff_t>(steps[k].first));
-        for (const char c : number)
-            if (c != '-')
-                edited.emplace_back(1, c);
-        if (number.front() == '-')
-            edited.emplace_back("+/-");
-        for (std::size_t i = steps[k].first; i < steps[k].second; ++i) {
-            const std::string& t = tokens[i];
-            const bool part =
-                (t.size() == 1 && (std::isdigit(t[0]) || t == ".")) || t == "00" || t == "+/-" || t == "CE";
-            if (!part)
-                edited.push_back(t);
-        }
-        edited.insert(edited.end(), tokens.begin() + static_cast<std::ptrdiff_t>(steps[k].second), tokens.end());
-        TapeRun fresh;
-        fresh.Keys(edited);
-
-        std::vector<TapeLine> lines = run.session.Lines();
-        for (TapeLine& line : lines)
-            line.was.clear();
+        // An error stops the steps where it comes; such rounds prove nothing here.
+        if (std::any_of(run.lines().begin(), run.lines().end(), [](const TapeLine& l) { return l.mark == u"ERROR"; }))
+            continue;
         std::string all;
         for (const auto& t : tokens)
             all += t + ' ';
-        ASSERT_EQ(lines, fresh.session.Lines()) << all << " correct:" << k + 1 << '=' << number;
-        const CalculatorState& a = run.calculator.state();
-        const CalculatorState& b = fresh.calculator.state();
+        ASSERT_EQ(std::count_if(run.lines().begin(), run.lines().end(), [](const TapeLine& l) { return l.step > 0; }),
+                  static_cast<long>(steps.size()))
+            << all;
+
+        const std::size_t k = random() % steps.size();
+        const std::string replacement = (random() % 4 == 0 ? "-" : "") + number();
+        ASSERT_EQ(run.session.Correct(static_cast<int>(k) + 1, replacement), CorrectionOutcome::Corrected) << all;
+        TapeRun fresh;
+        fresh.Keys(keys(k, replacement));
+
+        std::vector<TapeLine> lines = run.lines();
+        for (TapeLine& line : lines)
+            line.was.clear();
+        ASSERT_EQ(lines, fresh.lines()) << all << " correct:" << k + 1 << '=' << replacement;
+        const CalculatorState& a = run.session.state();
+        const CalculatorState& b = fresh.session.state();
         ASSERT_EQ(std::tie(a.displayText, a.resultText, a.memoryText, a.operatorText, a.grandTotal, a.lastAnswer),
                   std::tie(b.displayText, b.resultText, b.memoryText, b.operatorText, b.grandTotal, b.lastAnswer))
             << all;
         ++corrected;
     }
     EXPECT_GT(corrected, 300);
+}
+
+// abacor-render's --keys and abacor-calc speak the same language through the
+// session: 検算 and a correction are tokens like any key.
+TEST(Tape, CheckAndCorrectionAreTokens)
+{
+    TapeRun run;
+    run.Keys("4 8 0 * 5 = check 4 8 0 * 5 =");
+    EXPECT_EQ(run.session.tape().CheckAnnunciator(), u"OK");
+    run.Keys("correct:3=481");
+    EXPECT_EQ(run.session.state().displayText, u"2405");
+    EXPECT_EQ(run.session.Apply("correct:9=1").outcome, TokenOutcome::Refused);
+    EXPECT_EQ(run.session.Apply("correct:1=1.2.3").outcome, TokenOutcome::Refused);
+    EXPECT_EQ(run.session.Apply("correct:x").outcome, TokenOutcome::Unknown);
+    EXPECT_EQ(run.session.state().displayText, u"2405") << "a refused token changes nothing";
 }
 
 }  // namespace

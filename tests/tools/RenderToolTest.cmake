@@ -20,7 +20,14 @@ if(NOT size STREQUAL "000000f000000140")
   message(FATAL_ERROR "expected a 240 x 320 picture, header says ${size}")
 endif()
 
-foreach(bad "--bogus;1" "--size;480" "--size;0x640" "--size;99999x99999" "--size;119x640" "--dpi;-3" "--dpi;11" "--keys;nonsense" "--press;Z" "--set;Nope=1" "--size;480x640")
+# --keys speaks the whole key language of the session, 検算 and corrections too.
+execute_process(COMMAND "${RENDER}" --size 480x640 --dpi 192 --keys "4 8 0 * 5 = check 4 8 0 * 5 = correct:3=481"
+                        --out "${out}" RESULT_VARIABLE status ERROR_VARIABLE err)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "--keys with check and correct: failed (${status}): ${err}")
+endif()
+
+foreach(bad "--bogus;1" "--keys;1 correct:9=1" "--size;480" "--size;0x640" "--size;99999x99999" "--size;119x640" "--dpi;-3" "--dpi;11" "--keys;nonsense" "--press;Z" "--set;Nope=1" "--size;480x640")
   execute_process(COMMAND "${RENDER}" ${bad} --out "${out}" RESULT_VARIABLE status ERROR_VARIABLE err)
   if(bad STREQUAL "--size;480x640")
     # a good command line, as a control

@@ -40,19 +40,31 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog_.get()));
     }
     CalculatorWindow& dlg() { return *dialog_; }
-    const CalculatorState& state() { return dialog_->calculator().state(); }
+    const CalculatorState& state() { return dialog_->session().state(); }
     QString display() { return QString::fromStdU16String(state().displayText); }
 
+    // A press of the mouse's left button at a point in device pixels, and
+    // its release, as the window receives them.
+    void PressAt(int x, int y)
+    {
+        const double ratio = dlg().devicePixelRatioF();
+        at_ = QPoint(static_cast<int>(x / ratio), static_cast<int>(y / ratio));
+        QTest::mousePress(&dlg(), Qt::LeftButton, Qt::NoModifier, at_);
+    }
+    void ReleasePress() { QTest::mouseRelease(&dlg(), Qt::LeftButton, Qt::NoModifier, at_); }
     void Tap(KeyId key)
     {
         const Rect r = dlg().layout().KeyRect(key);
         ASSERT_FALSE(r.IsNull());
-        dlg().PressAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-        dlg().ReleasePress();
+        PressAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        ReleasePress();
     }
+    // Keys typed on the keyboard: symbols as typed, arrows by name.
+    void Type(const char* keys) { QTest::keyClicks(&dlg(), QString::fromUtf8(keys)); }
     QRgb Pixel(const Rect& r) { return dlg().Framebuffer().pixel(r.left + 3, r.top + 3); }
 
     std::unique_ptr<CalculatorWindow> dialog_;
+    QPoint at_;
 };
 
 TEST_F(Window, StartsWithZeroAndTheSoftKeys)
@@ -159,7 +171,7 @@ TEST_F(Window, EveryKeyKindAnswersATapAtItsCentre)
         for (KeyId key : c.keys)
             Tap(key);
         EXPECT_EQ(display().toStdString(), c.display);
-        dlg().calculator().OnClear();
+        dlg().session().RunKey(KeyId::Clear);
     }
 }
 
@@ -169,7 +181,7 @@ TEST_F(Window, AdditionalClearKeysAndTheirMemory)
     settings.AddButton1Type = 2;  // CA
     settings.AddButton4Type = 3;  // C
     Open(settings);
-    dlg().calculator().OnMemoryClear();
+    dlg().session().RunMenuCommand(IdMemoryClear);
     Tap(KeyId::Digit5);
     dlg().OnCommand(IdMemoryPlus);
     ASSERT_EQ(state().memoryText, u"5");
@@ -184,14 +196,14 @@ TEST_F(Window, ATapHoldsTheKeyInvertedUntilTheStylusLifts)
     Open();
     const Rect equals = dlg().layout().KeyRect(KeyId::Equals);
     const QRgb normal = Pixel(equals);
-    dlg().PressAt(equals.left + 5, equals.top + 5);
+    PressAt(equals.left + 5, equals.top + 5);
     EXPECT_EQ(dlg().pressedKeyRect(), equals);
     EXPECT_EQ(Pixel(equals), normal ^ 0x00FFFFFFu);
-    dlg().ReleasePress();
+    ReleasePress();
     EXPECT_TRUE(dlg().pressedKeyRect().IsNull());
     EXPECT_EQ(Pixel(equals), normal);
     // A second release changes nothing.
-    dlg().ReleasePress();
+    ReleasePress();
     EXPECT_EQ(Pixel(equals), normal);
 }
 
@@ -209,16 +221,16 @@ TEST_F(Window, TapsBesideTheKeysDoNothing)
         {add.left + 5, add.bottom + 1},                   // between rows
     };
     for (const auto& [x, y] : points) {
-        dlg().PressAt(x, y);
+        PressAt(x, y);
         EXPECT_TRUE(dlg().pressedKeyRect().IsNull()) << x << "," << y;
-        dlg().ReleasePress();
+        ReleasePress();
     }
     EXPECT_EQ(display(), QStringLiteral("0"));
     EXPECT_EQ(dlg().Framebuffer(), before);
     // The left and top edges of a key are inside it.
-    dlg().PressAt(add.left, add.top);
+    PressAt(add.left, add.top);
     EXPECT_EQ(dlg().pressedKeyRect(), add);
-    dlg().ReleasePress();
+    ReleasePress();
 }
 
 TEST_F(Window, RealMouseAndKeyboardEventsReachTheHandlers)
@@ -260,7 +272,7 @@ TEST_F(Window, HardwareKeysFlashTheirKeyAndLeaveNoTrace)
     settings.NumKeyRevFlg = 1;
     Open(settings);
     const QImage before = dlg().Framebuffer().copy();
-    dlg().OnKeyDown(0x31);
+    QTest::keyClick(&dlg(), Qt::Key_1);
     EXPECT_EQ(display(), QStringLiteral("1"));
     // The display changed; every key is back to normal.
     const QImage after = dlg().Framebuffer();
@@ -275,7 +287,7 @@ TEST_F(Window, HardwareKeysFlashTheirKeyAndLeaveNoTrace)
 TEST_F(Window, SoftKeysAndMenuCommandsReachTheCalculator)
 {
     Open();
-    dlg().OnKeyDown(0x37);
+    Type("7");
     dlg().softKeyBar()->PressLeft();  // "クリア"
     EXPECT_EQ(display(), QStringLiteral("0"));
 
@@ -298,7 +310,7 @@ TEST_F(Window, SoftKeysAndMenuCommandsReachTheCalculator)
         ASSERT_FALSE(chosen.isEmpty()) << item.command;
         EXPECT_EQ(chosen.takeLast().at(0).toInt(), item.command);
     }
-    dlg().OnKeyDown(0x39);
+    Type("9");
     dlg().softKeyBar()->PressRight();
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_4);
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_2);
@@ -310,9 +322,9 @@ TEST_F(Window, TheClearMenuOpensAboveTheBarAtTheLeft)
     CalculatorSettings settings = DefaultSettings();
     settings.ClearMenuFlg = 1;
     Open(settings);
-    dlg().OnKeyDown(0x35);
+    Type("5");
     dlg().OnCommand(IdMemoryPlus);
-    dlg().OnKeyDown(0x36);
+    Type("6");
     dlg().softKeyBar()->PressLeft();
     EXPECT_EQ(display(), QStringLiteral("6")) << "the left key itself clears nothing";
     PopupMenu* menu = dlg().clearMenu();
@@ -327,7 +339,7 @@ TEST_F(Window, TheClearMenuOpensAboveTheBarAtTheLeft)
     EXPECT_EQ(display(), QStringLiteral("0"));
     EXPECT_EQ(state().memoryText, u"0") << "オールクリア clears the memory";
 
-    dlg().OnKeyDown(0x36);
+    Type("6");
     dlg().softKeyBar()->PressLeft();
     menu = dlg().clearMenu();
     ASSERT_NE(menu, nullptr);
@@ -339,23 +351,19 @@ TEST_F(Window, CopyPlacesTheDisplayAsShown)
 {
     const struct {
         std::uint32_t comma;
-        std::vector<std::uint32_t> keys;
+        const char* keys;
         const char* copied;
     } cases[] = {
-        {1, {0x31, 0x32, 0x33, 0x34, 0x35, 0x36, 0x37}, "1,234,567"},
-        {0, {0x31, 0x32, 0x33, 0x34, 0x35, 0x36, 0x37}, "1234567"},
-        {0, {0x31, 0x27, 0x30, 0x0D}, "ERROR"},
+        {1, "1234567", "1,234,567"},
+        {0, "1234567", "1234567"},
+        {0, "1/0", "ERROR"},
     };
     for (const auto& c : cases) {
         CalculatorSettings settings = DefaultSettings();
         settings.CommaFormatFlg = c.comma;
         Open(settings);
-        for (std::uint32_t code : c.keys) {
-            if (code == 0x0D)
-                dlg().OnCommand(IdOK);
-            else
-                dlg().OnKeyDown(code);
-        }
+        Type(c.keys);
+        dlg().OnCommand(IdOK);
         dlg().OnCommand(IdCopyToClipboard);
         EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), c.copied);
     }
@@ -366,8 +374,7 @@ TEST_F(Window, CopyAndPasteLikeADesktopProgram)
     CalculatorSettings settings = DefaultSettings();
     settings.CommaFormatFlg = 1;
     Open(settings);
-    for (std::uint32_t code : {0x31, 0x32, 0x33, 0x34, 0x35})
-        dlg().OnKeyDown(code);
+    Type("12345");
     QTest::keyClick(&dlg(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("12345")) << "the number only";
     QTest::keyClick(&dlg(), Qt::Key_Insert, Qt::ControlModifier);
@@ -387,8 +394,7 @@ TEST_F(Window, CheckFromTheMenuLightsItsAnnunciator)
 {
     Open(DefaultSettings());
     const auto keys = [this] {
-        for (const char16_t* typed : {u"4", u"8", u"0", u"*", u"5"})
-            dlg().OnKeyDown(0, QStringView(typed));
+        Type("480*5");
         dlg().OnCommand(IdOK);
     };
     const auto name = [this] {
@@ -402,14 +408,13 @@ TEST_F(Window, CheckFromTheMenuLightsItsAnnunciator)
     EXPECT_TRUE(name().endsWith(QStringLiteral("検算"))) << name().toStdString();
     keys();
     EXPECT_TRUE(name().endsWith(QStringLiteral("OK"))) << name().toStdString();
-    EXPECT_EQ(dlg().tape().Lines().size(), 6u) << "two calculations of two steps and a total each";
+    EXPECT_EQ(dlg().session().tape().Lines().size(), 6u) << "two calculations of two steps and a total each";
 }
 
 TEST_F(Window, TheTapeWindowShowsCorrectsCopiesAndExports)
 {
     Open(DefaultSettings());
-    for (const char16_t* typed : {u"1", u"2", u"3", u"+", u"4", u"5", u"6", u"+", u"7", u"8", u"9"})
-        dlg().OnKeyDown(0, QStringView(typed));
+    Type("123+456+789");
     dlg().OnCommand(IdOK);
     QTest::keyClick(&dlg(), Qt::Key_F3);
     TapeWindow* tape = dlg().tapeWindow();
@@ -478,18 +483,17 @@ TEST_F(Window, KeptStateAndTapeFollowTheirSettings)
     settings.CommaFormatFlg = 1;
     Open(settings);
     dlg().OpenTapeStore(path);
-    for (const char16_t* typed : {u"1", u"2", u"3", u"4", u"*", u"2"})
-        dlg().OnKeyDown(0, QStringView(typed));
+    Type("1234*2");
     dlg().OnCommand(IdOK);
     dlg().OnCommand(IdMemoryPlus);
     dlg().OnCommand(IdRateSwitch);
-    const KeptState kept = dlg().calculator().Kept();
+    const KeptState kept = dlg().session().calculator().Kept();
     dialog_.reset();  // written at the end
 
     settings.TapeKeepFlg = 0;
     Open(settings);
     dlg().OpenTapeStore(path);
-    EXPECT_EQ(dlg().calculator().Kept(), kept);
+    EXPECT_EQ(dlg().session().calculator().Kept(), kept);
     EXPECT_EQ(state().memoryText, u"2,468");
     EXPECT_EQ(state().lastAnswerText, u"2,468");
     EXPECT_EQ(display(), QStringLiteral("0")) << "only what is kept comes back";
@@ -535,8 +539,9 @@ TEST_F(Window, VersionBoxAndExit)
 TEST_F(Window, TurningToLandscapeKeepsTheCalculation)
 {
     Open();
-    for (std::uint32_t code : {0x31u, 0x32u, 0x26u, 0x33u})
-        dlg().OnKeyDown(code);
+    Type("12");
+    QTest::keyClick(&dlg(), Qt::Key_Up);
+    Type("3");
     dlg().resize(640, 480);
     EXPECT_TRUE(dlg().layout().landscape);
     EXPECT_EQ(dlg().ClientRect(), (Rect{0, 0, 640, 428}));
@@ -555,38 +560,39 @@ TEST_F(Window, ALayoutWhileAKeyIsHeldLeavesNoInvertedPatch)
 {
     Open();
     const Rect five = dlg().layout().KeyRect(KeyId::Digit5);
-    dlg().PressAt(five.left + 5, five.top + 5);
+    PressAt(five.left + 5, five.top + 5);
     dlg().resize(640, 480);
-    dlg().ReleasePress();
+    ReleasePress();
     dlg().resize(480, 640);
     CalculatorWindow fresh(DefaultSettings(), {480, 640, 192});
-    fresh.calculator().EnterDigit(u"5");
+    fresh.session().RunKey(KeyId::Digit5);
     EXPECT_EQ(dlg().Framebuffer(), fresh.Framebuffer());
 
     // Also when the layout comes without a change of size.
-    dlg().PressAt(five.left + 5, five.top + 5);
-    dlg().OnSettingChange();
-    dlg().ReleasePress();
-    fresh.calculator().EnterDigit(u"5");
+    PressAt(five.left + 5, five.top + 5);
+    dlg().SetScreen({480, 640, 192});
+    ReleasePress();
+    fresh.session().RunKey(KeyId::Digit5);
     EXPECT_EQ(dlg().Framebuffer(), fresh.Framebuffer());
 }
 
 TEST_F(Window, ActivationSetsThePhoneStatusOnlyWhereItExists)
 {
+    const auto status = [] { return UserStoreKey::OpenForRead(u"\\Software\\Sharp\\PhoneStatus"); };
     Open();
-    dlg().OnActivate(true);
-    EXPECT_FALSE(UserStoreKey::OpenForRead(u"\\Software\\Sharp\\PhoneStatus").has_value()) << "not created";
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg()));
+    EXPECT_FALSE(status().has_value()) << "not created";
     EXPECT_FALSE(dlg().testAttribute(Qt::WA_InputMethodEnabled));
+    dialog_.reset();
     {
         auto key = UserStoreKey::CreateOrOpen(u"\\Software\\Sharp\\PhoneStatus");
         ASSERT_TRUE(key.has_value());
         key->SetValue(u"Status22", 1);
         ASSERT_TRUE(key->Close());
     }
-    dlg().OnActivate(false);
-    EXPECT_EQ(UserStoreKey::OpenForRead(u"\\Software\\Sharp\\PhoneStatus")->QueryText(u"Status22"), u"1");
-    dlg().OnActivate(true);
-    EXPECT_EQ(UserStoreKey::OpenForRead(u"\\Software\\Sharp\\PhoneStatus")->QueryText(u"Status22"), u"7");
+    Open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg()));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return status()->QueryText(u"Status22") == u"7"; }, 10000));
 }
 
 }  // namespace

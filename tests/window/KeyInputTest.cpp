@@ -3,7 +3,7 @@
 #include <optional>
 #include <vector>
 
-#include "calculator/core/Calculator.h"
+#include "calculator/tape/CalculatorSession.h"
 #include "calculator/window/KeyInput.h"
 
 namespace abacor {
@@ -34,17 +34,17 @@ TEST_P(HardwareKeys, RunTheirOperationAndFlashTheirKey)
     const Sequence& s = GetParam();
     CalculatorSettings settings = DefaultSettings();
     settings.ShiftKeyFlg = s.shiftKeyFlg;
-    Calculator calculator(settings);
-    calculator.ResetCalculator(false);
+    CalculatorSession session(settings);
     KeyInput input;
     std::vector<KeyId> flashed;
     for (const KeyEvent& e : s.events) {
-        const auto key =
-            e.down ? input.OnKeyDown(e.code, calculator, QStringView(e.text)) : input.OnKeyUp(e.code, calculator);
-        if (key)
+        const auto key = e.down ? input.OnKeyDown(e.code, QStringView(e.text)) : input.OnKeyUp(e.code);
+        if (key) {
+            session.RunKey(*key);
             flashed.push_back(*key);
+        }
     }
-    EXPECT_EQ(QString::fromStdU16String(calculator.state().displayText).toStdString(), s.display);
+    EXPECT_EQ(QString::fromStdU16String(session.state().displayText).toStdString(), s.display);
     EXPECT_EQ(flashed, s.flashed);
 }
 
@@ -90,7 +90,9 @@ INSTANTIATE_TEST_SUITE_P(
                  {K::Digit1, K::Digit2, K::ClearEntry}},
         Sequence{"BackspaceDropsADigit", {Down(0x31), Down(0x32), Down(0x08)}, "1",
                  {K::Digit1, K::Digit2, K::ClearEntry}, 1},
-        Sequence{"UnknownKeysDoNothing", {Down(0x41), Down(0x0D), Down(0x70), Down(0x09), Down(0, u"^"),
+        Sequence{"ReturnIsEquals", {Down(0x37), Down(0x26), Down(0x35), Down(0x0D)}, "12",
+                 {K::Digit7, K::Add, K::Digit5, K::Equals}},
+        Sequence{"UnknownKeysDoNothing", {Down(0x41), Down(0x70), Down(0x09), Down(0, u"^"),
                                           Down(0, u"#"), Down(0, u"$"), Down(0, u")"), Down(0, u"@")}, "0", {}},
         // Desktop additions, only where the phone binds nothing.
         Sequence{"SymbolsTypedInTheLayout", {Down(0x31), Down(0, u"+"), Down(0x32), Down(0, u"*"), Down(0x33),

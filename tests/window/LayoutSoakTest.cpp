@@ -2,6 +2,8 @@
 // nothing crashes and nothing is drawn with a negative size.
 #include <gtest/gtest.h>
 
+#include <QTest>
+
 #include <random>
 
 #include "calculator/window/CalculatorWindow.h"
@@ -42,7 +44,7 @@ TEST(LayoutSoak, AnySizeAnySettings)
         dialog.SetFlashPause([](int) {});
         for (int layout = 0; layout < 60; ++layout) {
             dialog.SetScreen(RandomScreen(random));
-            dialog.OnKeyDown(0x31 + static_cast<std::uint32_t>(random() % 9));
+            QTest::keyClick(&dialog, static_cast<Qt::Key>(Qt::Key_1 + static_cast<int>(random() % 9)));
             const QImage& framebuffer = dialog.Framebuffer();
             const Rect client = dialog.ClientRect();
             ASSERT_EQ(framebuffer.width(), std::max(client.Width(), 1));

@@ -4,14 +4,12 @@
 #include <ostream>
 #include <string>
 
-#include "calculator/core/Calculator.h"
-#include "calculator/tape/TapeSession.h"
-#include "settings/CalculatorSettings.h"
+#include "calculator/tape/CalculatorSession.h"
 
 namespace abacor {
 
-// Feeds tokens to one freshly started calculator and prints, after each,
-// the token and the four texts separated by TABs.
+// Feeds tokens to one freshly started session and prints, after each, the
+// token and the four texts separated by TABs.
 class CalcDriver {
 public:
     explicit CalcDriver(std::ostream& out, std::ostream& err);
@@ -33,15 +31,11 @@ public:
 
 private:
     void PrintLine(const std::string& token);
-    // "correct:K=N": false, after a message, when K or N is refused.
-    bool ApplyCorrection(std::string_view assignment);
     void PrintTape();
 
     std::ostream& out_;
     std::ostream& err_;
-    CalculatorSettings settings_;
-    Calculator calculator_;
-    TapeSession session_;
+    CalculatorSession session_;
     bool annunciators_ = false;
     bool tape_ = false;
 };

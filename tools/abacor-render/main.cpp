@@ -10,7 +10,6 @@
 #include <sstream>
 
 #include "calculator/core/CommandTable.h"
-#include "calculator/core/KeyTokens.h"
 #include "calculator/window/CalculatorWindow.h"
 #include "editor/ColourDialog.h"
 #include "editor/SettingsSheet.h"
@@ -119,8 +118,9 @@ int main(int argc, char* argv[])
     std::istringstream keys(options->keys);
     std::string token;
     while (keys >> token)
-        if (abacor::ApplyKeyToken(dialog.calculator(), dialog.settings(), token) != abacor::TokenOutcome::Applied)
-            return Fail(QStringLiteral("unknown token in --keys: ") + QString::fromStdString(token));
+        if (const abacor::TokenResult result = dialog.session().Apply(token);
+            result.outcome != abacor::TokenOutcome::Applied)
+            return Fail(QStringLiteral("--keys: ") + QString::fromStdString(result.message));
 
     if (!options->press.isEmpty()) {
         bool found = false;
@@ -128,7 +128,7 @@ int main(int argc, char* argv[])
             const auto key = static_cast<abacor::KeyId>(index);
             const std::u16string_view caption = abacor::KeyCaption(key, dialog.settings());
             if (QStringView(caption).toString() == options->press && !dialog.layout().KeyRect(key).IsNull()) {
-                dialog.PressFeedbackOn(abacor::PressFeedback::Press, key);
+                dialog.ShowPressed(key);
                 found = true;
             }
         }

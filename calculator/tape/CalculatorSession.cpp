@@ -1,0 +1,130 @@
+#include "calculator/tape/CalculatorSession.h"
+
+#include <utility>
+
+namespace abacor {
+
+namespace {
+constexpr char16_t kTapeNotKept[] = u"テープを終了後も残さない設定です。テープはこの実行の間だけ残ります。";
+}  // namespace
+
+CalculatorSession::CalculatorSession(const CalculatorSettings& settings, RepaintSink* sink)
+    : settings_(settings), calculator_(settings_, sink),
+      // The tape's segment begins with the calculator as a start leaves it.
+      tape_((calculator_.ResetCalculator(false), calculator_)), sink_(sink)
+{
+    if (!FlagOn(settings_.TapeKeepFlg))
+        problem_ = kTapeNotKept;
+}
+
+CalculatorSession::~CalculatorSession() { Flush(); }
+
+CommandOutcome CalculatorSession::Run(const Command& command)
+{
+    if (command.menuId == IdCheck) {
+        static_cast<void>(Check());
+        return CommandOutcome::Calculated;
+    }
+    const std::u16string check = tape_.CheckAnnunciator();
+    const CommandOutcome outcome = tape_.Run(command);
+    Changed(check);
+    return outcome;
+}
+
+CommandOutcome CalculatorSession::RunMenuCommand(int id)
+{
+    const Command* command = CommandOfMenuId(id);
+    return command != nullptr ? Run(*command) : CommandOutcome::Unknown;
+}
+
+bool CalculatorSession::Paste(std::u16string_view text)
+{
+    const std::u16string check = tape_.CheckAnnunciator();
+    const bool pasted = tape_.Paste(text);
+    if (pasted)
+        Changed(check);
+    return pasted;
+}
+
+bool CalculatorSession::Check()
+{
+    const std::u16string check = tape_.CheckAnnunciator();
+    const bool armed = tape_.Check();
+    Changed(check);
+    return armed;
+}
+
+CorrectionOutcome CalculatorSession::Correct(int step, std::string_view number)
+{
+    const std::u16string check = tape_.CheckAnnunciator();
+    const CorrectionOutcome outcome = tape_.Correct(step, number);
+    if (outcome == CorrectionOutcome::Corrected)
+        Changed(check);
+    return outcome;
+}
+
+void CalculatorSession::ClearTape()
+{
+    tape_.Clear();
+    if (keeper_ && FlagOn(settings_.TapeKeepFlg))
+        keeper_->ClearAll();
+}
+
+void CalculatorSession::Changed(const std::u16string& checkBefore)
+{
+    if (sink_ != nullptr && tape_.CheckAnnunciator() != checkBefore)
+        sink_->Invalidate(DisplayRegion::DisplayBox);
+    if (!keeper_)
+        return;
+    if (FlagOn(settings_.TapeKeepFlg)) {
+        const std::size_t from = tape_.TakeChangedFrom();
+        const std::vector<TapeLine>& lines = tape_.Lines();
+        if (from < lines.size())
+            keeper_->Submit(from,
+                            std::vector<TapeLine>(lines.begin() + static_cast<std::ptrdiff_t>(from), lines.end()));
+    }
+    if (FlagOn(settings_.KeepStateFlg))
+        keeper_->SubmitState(calculator_.Kept());
+}
+
+std::vector<std::u16string> CalculatorSession::Annunciators(bool withSelector) const
+{
+    std::vector<std::u16string> lit = calculator_.Annunciators(withSelector);
+    if (!tape_.CheckAnnunciator().empty())
+        lit.push_back(tape_.CheckAnnunciator());
+    return lit;
+}
+
+bool CalculatorSession::WantsKeeper() const { return FlagOn(settings_.TapeKeepFlg) || FlagOn(settings_.KeepStateFlg); }
+
+bool CalculatorSession::Keep(std::unique_ptr<TapeKeeper> keeper, std::u16string problem)
+{
+    if (!problem.empty())
+        problem_ = std::move(problem);
+    keeper_ = std::move(keeper);
+    if (!keeper_)
+        return false;
+    bool restored = false;
+    // Only a calculator nothing was keyed into yet starts from a kept state.
+    if (FlagOn(settings_.KeepStateFlg) && tape_.Lines().empty())
+        if (const std::optional<KeptState> kept = keeper_->LoadState()) {
+            calculator_.Restore(*kept);
+            tape_.Restart();
+            restored = true;
+        }
+    Changed(tape_.CheckAnnunciator());
+    return restored;
+}
+
+std::vector<TapeLine> CalculatorSession::History() const
+{
+    return keeper_ && FlagOn(settings_.TapeKeepFlg) ? keeper_->History() : std::vector<TapeLine>{};
+}
+
+void CalculatorSession::Flush()
+{
+    if (keeper_)
+        keeper_->Flush();
+}
+
+}  // namespace abacor

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calculator/core/Calculator.h"
+#include "calculator/core/CommandTable.h"
+#include "calculator/tape/TapeKeeper.h"
+#include "calculator/tape/TapeSession.h"
+#include "settings/CalculatorSettings.h"
+
+namespace abacor {
+
+enum class TokenOutcome {
+    Applied,
+    Unknown,  // not a token of the key language, or a malformed one
+    Refused,  // a well-formed correction the tape refused
+};
+
+struct TokenResult {
+    TokenOutcome outcome = TokenOutcome::Applied;
+    std::string message;  // why, for a refused or unknown token
+};
+
+// The first bytes of a token as a message shows it, control and invalid
+// bytes escaped.
+std::string QuotedToken(std::string_view token);
+
+// What every front end drives, the window, abacor-calc and abacor-render
+// alike: the calculator with the settings it reads, its tape, and the policy
+// of what is kept beyond the run (TapeKeepFlg, KeepStateFlg). Every command
+// goes through the tape; the keeper is told of each change.
+class CalculatorSession {
+public:
+    // As a program starts: the calculator reset, the tape empty.
+    explicit CalculatorSession(const CalculatorSettings& settings, RepaintSink* sink = nullptr);
+    // Whatever is pending is written.
+    ~CalculatorSession();
+    CalculatorSession(const CalculatorSession&) = delete;
+    CalculatorSession& operator=(const CalculatorSession&) = delete;
+
+    const CalculatorState& state() const { return calculator_.state(); }
+    const Calculator& calculator() const { return calculator_; }
+    // Read at each key: a change takes effect with the next one.
+    CalculatorSettings& settings() { return settings_; }
+    const CalculatorSettings& settings() const { return settings_; }
+    const TapeSession& tape() const { return tape_; }
+
+    // A command, however it was given. 検算 is carried out here; ForWindow
+    // for what only a window can do (and the clear menu to show).
+    CommandOutcome Run(const Command& command);
+    CommandOutcome RunKey(KeyId key) { return Run(CommandOfKey(key)); }
+    // A menu command by its id; Unknown for none.
+    CommandOutcome RunMenuCommand(int id);
+    // A pasted number; false, with nothing changed, for a text that is none.
+    bool Paste(std::u16string_view text);
+    // 検算 armed; false while a number is typed or before any calculation.
+    bool Check();
+    CorrectionOutcome Correct(int step, std::string_view number);
+    // テープ消去: this run's lines and, where the tape is kept, every run's.
+    void ClearTape();
+
+    // One token of the key language (UTF-8): a command's token or caption,
+    // "#N" (command id N), "set:Name=Value", "load", "check",
+    // "correct:K=N".
+    TokenResult Apply(std::string_view token);
+
+    // The lit annunciators, the check's word ("検算", "OK", "NG2") last.
+    std::vector<std::u16string> Annunciators(bool withSelector) const;
+
+    // Whether anything is to be kept beyond the run: the keeper is opened
+    // only then.
+    bool WantsKeeper() const;
+    // The tape kept from now on (null: it could not be opened, problem
+    // says why). A session nothing was keyed into yet starts from the kept
+    // state; true when it did.
+    bool Keep(std::unique_ptr<TapeKeeper> keeper, std::u16string problem);
+    // Why the tape is not kept beyond the run, or what happened to its file.
+    const std::u16string& KeepProblem() const { return problem_; }
+    // The earlier runs' lines, where the tape is kept.
+    std::vector<TapeLine> History() const;
+    // Everything kept is written now.
+    void Flush();
+
+private:
+    // After every change: the keeper told, the check's word repainted.
+    void Changed(const std::u16string& checkBefore);
+
+    CalculatorSettings settings_;
+    Calculator calculator_;
+    TapeSession tape_;
+    RepaintSink* sink_;
+    std::unique_ptr<TapeKeeper> keeper_;
+    std::u16string problem_;
+};
+
+}  // namespace abacor

@@ -1,0 +1,133 @@
+#include "calculator/window/DisplayAnnouncer.h"
+
+#include <QAccessible>
+#include <QStringList>
+#include <QWidget>
+
+#include "calculator/core/CommandTable.h"
+#include "calculator/window/WindowCanvas.h"
+
+namespace abacor {
+
+namespace {
+// The display boxes as assistive technology names them: after the label
+// drawn above each; the main display has none.
+constexpr const char16_t* kBoxNames[] = {u"表示", u"MEMORY", u"RESULT"};
+// Keys are parts from this id on, so that a key keeps its identity when a
+// relayout places other keys.
+constexpr int kFirstKeyPart = 100;
+}  // namespace
+
+DisplayTexts TextsOf(const CalculatorSession& session)
+{
+    const CalculatorState& state = session.state();
+    QStringList lit;
+    for (const std::u16string& word : session.Annunciators(true))
+        lit << QString::fromStdU16String(word);
+    return {QString::fromStdU16String(state.displayText), QString::fromStdU16String(state.resultText),
+            QString::fromStdU16String(state.memoryText), QString::fromStdU16String(state.operatorText), lit.join(u' ')};
+}
+
+DisplayAnnouncer::DisplayAnnouncer(QWidget& window, const CalculatorSession& session, const WindowCanvas& canvas,
+                                   PressKey press)
+    : window_(window), session_(session), canvas_(canvas), press_(std::move(press)), announced_(TextsOf(session))
+{
+}
+
+void DisplayAnnouncer::Changed()
+{
+    if (pending_ || !QAccessible::isActive())
+        return;
+    pending_ = true;
+    QMetaObject::invokeMethod(
+        &window_, [this] { Announce(); }, Qt::QueuedConnection);
+}
+
+void DisplayAnnouncer::Announce()
+{
+    pending_ = false;
+    const DisplayTexts now = TextsOf(session_);
+    const QString* before[] = {&announced_.display, &announced_.memory, &announced_.result};
+    const QString* after[] = {&now.display, &now.memory, &now.result};
+    for (int box = 1; box < 3; ++box)
+        if (*before[box] != *after[box])
+            NotifyPartTextChanged(&window_, box, *before[box], *after[box]);
+    const bool typing = session_.state().entryState == EntryState::Typing && !session_.state().error;
+    const DisplaySpeech speech = SpeakDisplay(announced_, now, typing);
+    announced_ = now;
+    if (speech.text != speech_.text)
+        Speak(speech);
+}
+
+void DisplayAnnouncer::Refused(const QString& why)
+{
+    const QString value = QString::fromStdU16String(session_.state().displayText);
+    Speak({value, value + u' ' + why, true});
+}
+
+void DisplayAnnouncer::Speak(const DisplaySpeech& speech)
+{
+    // Screen readers (Orca 43 at least) present neither name nor description
+    // changes from Qt 6.4, but do speak a text inserted into the focused
+    // object when it is the selection: so news is the selected display text.
+    const QString previous = speech_.text.isEmpty() ? announced_.display : speech_.text;
+    speech_ = speech;
+    NotifyPartTextChanged(&window_, 0, previous, speech.text);
+}
+
+void DisplayAnnouncer::FocusDisplay()
+{
+    // After Qt's own focus event for the window, so that the reader lands
+    // on the display.
+    QMetaObject::invokeMethod(
+        &window_, [this] { NotifyPartFocused(&window_, 0); }, Qt::QueuedConnection);
+}
+
+std::vector<PaintedPart> DisplayAnnouncer::Parts() const
+{
+    const DisplayTexts texts = TextsOf(session_);
+    const WindowLayout& layout = canvas_.layout();
+    const Rect* boxes[] = {&layout.displayBox, &layout.memoryBox, &layout.resultBox};
+    const QString* shown[] = {&texts.display, &texts.memory, &texts.result};
+    std::vector<PaintedPart> parts;
+    for (int box = 0; box < 3; ++box) {
+        PaintedPart part{QAccessible::StaticText,
+                         QString::fromUtf16(kBoxNames[box]),
+                         {},
+                         *shown[box],
+                         canvas_.Logical(*boxes[box]),
+                         {}};
+        part.id = box;
+        if (box == 0) {
+            // The window's focus: a read-only text, as screen readers expect
+            // of a calculator's display.
+            part.role = QAccessible::EditableText;
+            part.name = DisplayName(texts);
+            if (speech_.value == texts.display) {
+                part.text = speech_.text;
+                part.selected = speech_.spoken;
+            }
+            part.focusable = true;
+        }
+        parts.push_back(std::move(part));
+    }
+    for (int index = 0; index < kKeyCount; ++index) {
+        const KeyId key = static_cast<KeyId>(index);
+        const Rect& rect = layout.KeyRect(key);
+        if (rect.IsNull() || rect.Width() <= 0)
+            continue;
+        const std::u16string_view caption = KeyCaption(key, session_.settings());
+        const PressKey press = press_;
+        parts.push_back({QAccessible::Button,
+                         QStringView(caption).toString(),
+                         {},
+                         {},
+                         canvas_.Logical(rect),
+                         [press, key] { press(key); },
+                         kFirstKeyPart + index,
+                         QStringView(CommandOfKey(key).keyName).toString()});
+    }
+    return parts;
+}
+
+}  // namespace abacor

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+#include "calculator/display/SpokenChange.h"
+#include "calculator/keys/Keys.h"
+#include "calculator/tape/CalculatorSession.h"
+#include "platform/shell/PaintedParts.h"
+
+class QWidget;
+
+namespace abacor {
+
+class WindowCanvas;
+
+// What the display shows of a session: its texts and lit annunciators.
+DisplayTexts TextsOf(const CalculatorSession& session);
+
+// The calculator window as assistive technology sees it: the display boxes
+// as texts, every placed key as a button; and what a screen reader is to say
+// after each key.
+class DisplayAnnouncer {
+public:
+    using PressKey = std::function<void(KeyId)>;
+
+    DisplayAnnouncer(QWidget& window, const CalculatorSession& session, const WindowCanvas& canvas, PressKey press);
+
+    // A shown text changed: told once the key's handling is over.
+    void Changed();
+    // Says why something was refused, after the display's value.
+    void Refused(const QString& why);
+    // The window became active: the reader lands on the display.
+    void FocusDisplay();
+    std::vector<PaintedPart> Parts() const;
+
+private:
+    // Tells of every shown text that changed, and has the screen reader say
+    // what a user needs to hear of it.
+    void Announce();
+    void Speak(const DisplaySpeech& speech);
+
+    QWidget& window_;
+    const CalculatorSession& session_;
+    const WindowCanvas& canvas_;
+    PressKey press_;
+    DisplayTexts announced_;
+    DisplaySpeech speech_;
+    bool pending_ = false;
+};
+
+}  // namespace abacor
