@@ -3,15 +3,22 @@ BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= 2
 
+# A test that names no time limit of its own ends after this many seconds.
+TEST_TIMEOUT ?= 300
+# What the build installs first (scripts/install-deps): the tests' packages,
+# unless only the programs are wanted (make run).
+DEPS ?= test
+TESTS ?= ON
+
 .PHONY: all deps configure build test test-sanitize run run-editor bench fuzz package windows-core windows format format-check clean
 
 all: build
 
 deps:
-	scripts/install-deps
+	scripts/install-deps $(DEPS)
 
 configure: deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DABACOR_TESTS=$(TESTS) -DABACOR_BENCH=$(TESTS)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -19,10 +26,11 @@ build: configure
 # Every test, headless: the fast ones first, then those that start real
 # programs under Xvfb or build the package (label slow).
 test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -LE slow
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -L slow
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout $(TEST_TIMEOUT) -j $(JOBS) -LE slow
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout $(TEST_TIMEOUT) -j $(JOBS) -L slow
 
-# Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer;
+# not the package's, which builds its own programs without them.
 SANITIZE_BUILD ?= build-sanitize
 test-sanitize: deps
 	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DABACOR_SANITIZE=ON -DABACOR_BENCH=OFF
@@ -31,7 +39,7 @@ test-sanitize: deps
 	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitize/lsan.supp:print_suppressions=0 \
-	  ctest --output-on-failure -j $(JOBS)
+	  ctest --output-on-failure --timeout $(TEST_TIMEOUT) -j $(JOBS) -E '^debian_package_lintian$$'
 
 # The fuzzers (clang, libFuzzer), the key language and the store's file: FUZZ_SECONDS
 # each, from the checked-in corpora with a fixed seed; new inputs go to scratch folders.
@@ -51,6 +59,7 @@ fuzz: deps
 # The Debian package: the programs alone, built in $(PACKAGE_BUILD) for /usr with
 # Debian's hardening flags and dated by the last commit (the same .deb every time).
 PACKAGE_BUILD ?= build-package
+package: DEPS = package
 package: deps
 	JOBS=$(JOBS) scripts/build-package $(PACKAGE_BUILD)
 
@@ -58,6 +67,7 @@ package: deps
 # cross-built for Windows with mingw-w64 (no Qt) and run under wine; abacor-calc.exe
 # is compared with the Linux build's. Says SKIPPED where mingw-w64 or wine is missing.
 WINDOWS_CORE_BUILD ?= build-windows-core
+windows-core windows: DEPS = test windows
 windows-core: build
 	JOBS=$(JOBS) scripts/build-windows-core $(WINDOWS_CORE_BUILD) $(BUILD)/tools/abacor-calc/abacor-calc
 
@@ -77,7 +87,9 @@ format: deps
 format-check: deps
 	clang-format --dry-run --Werror $(SOURCES)
 
-# Starts the calculator.
+# Starts the calculator, built with only what building and running need.
+run run-editor: DEPS = run
+run run-editor: TESTS = OFF
 run: build
 	$(BUILD)/Abacor
 
@@ -96,4 +108,4 @@ bench: build
 	sh bench/startup.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(PACKAGE_BUILD) $(WINDOWS_CORE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(PACKAGE_BUILD) $(WINDOWS_CORE_BUILD) $(WINDOWS_BUILD)

@@ -21,7 +21,7 @@ constexpr KeyStyle StyleOf(KeyGroup group) { return static_cast<KeyStyle>(static
 // outline) so that a paint only copies a face under each key.
 class KeyFaceStrip {
 public:
-    // BuildKeyFaces: a strip columnWidth wide and 6 x rowHeight + gap high.
+    // A strip columnWidth wide and 6 x rowHeight + gap high.
     KeyFaceStrip(const WindowLayout& layout, const CalculatorSettings& settings, const RoundCorners& corners);
 
     const DrawSurface& Surface() const { return strip_; }

@@ -72,7 +72,7 @@ TEST_F(SheetFlow, SaveThenExitAsksNothingAndTheStoreHoldsTheCopy)
     EXPECT_EQ(LoadSettings(), expected);
 }
 
-TEST_F(SheetFlow, SaveWithNothingChangedWritesAll30Values)
+TEST_F(SheetFlow, SaveWithNothingChangedWritesEveryValue)
 {
     SettingsSheet& s = Open();
     s.softKeyBar()->PressLeft();  // "保存"

@@ -5,6 +5,11 @@
 #include <ostream>
 #include <string>
 
+#if defined(__unix__)
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
+
 #include "calculator/engine/NumberText.h"
 #include "text/Utf.h"
 
@@ -120,8 +125,19 @@ TEST(PastedNumber, TakesNumbersAsTypingShowsThem)
 
 TEST(PastedNumber, LooksAtOneKibibyteAtMost)
 {
+    // A number it would take, were it not one character too long.
     EXPECT_FALSE(PastedNumber(std::u16string(kMaxPastedLength + 1, u' ') + u'5').has_value());
-    EXPECT_FALSE(PastedNumber(std::u16string(100 * 1024 * 1024, u'1')).has_value());
+    EXPECT_EQ(PastedNumber(std::u16string(kMaxPastedLength - 1, u' ') + u'5'), u"5");
+#if defined(__unix__)
+    // A clipboard far longer than what is readable: refused without reading
+    // a character of it, or the page that cannot be read ends the test.
+    const long page = sysconf(_SC_PAGESIZE);
+    void* const memory = mmap(nullptr, static_cast<std::size_t>(page), PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    ASSERT_NE(memory, MAP_FAILED);
+    const std::u16string_view unreadable(static_cast<const char16_t*>(memory), 64 * 1024 * 1024);
+    EXPECT_FALSE(PastedNumber(unreadable).has_value());
+    munmap(memory, static_cast<std::size_t>(page));
+#endif
 }
 
 TEST(FormatResult, NeverWritesAnExponent)
