@@ -21,7 +21,7 @@ struct Channel {
     int slider;
     int value;
     int label;
-    ColorRef labelColor;
+    ColorRef labelColour;
     int shift;
 };
 
@@ -36,9 +36,9 @@ constexpr Channel kChannels[] = {
 ColourDialog::ColourDialog(const ScreenMetrics& screen, QWidget* parent)
     : QDialog(parent), screen_(screen), divisor_(EditorDivisor(screen))
 {
-    setWindowTitle(QStringView(kColorDialogTemplate.caption).toString());
+    setWindowTitle(QStringView(kColourDialogTemplate.caption).toString());
     resize(screen.width, screen.height);
-    controls_ = std::make_unique<DialogControls>(kColorDialogTemplate, this, screen.dpiY, screen.width);
+    controls_ = std::make_unique<DialogControls>(kColourDialogTemplate, this, screen.dpiY, screen.width);
     for (const Channel& channel : kChannels) {
         QSlider* slider = controls_->Slider(channel.slider);
         slider->setRange(0, 255);
@@ -46,11 +46,11 @@ ColourDialog::ColourDialog(const ScreenMetrics& screen, QWidget* parent)
         connect(slider, &QSlider::actionTriggered, this, [this] { OnHScroll(); });
         QLabel* label = controls_->Label(channel.label);
         QPalette colours = label->palette();
-        colours.setColor(QPalette::WindowText, QColor::fromRgb(ToPixel(channel.labelColor)));
+        colours.setColor(QPalette::WindowText, QColor::fromRgb(ToPixel(channel.labelColour)));
         label->setPalette(colours);
     }
-    UpdateColorControls();
-    bar_ = new SoftKeyBar(kColorDialogMenu, this);
+    UpdateColourControls();
+    bar_ = new SoftKeyBar(kColourDialogMenu, this);
     bar_->SetBarHeight(SoftKeyBar::kHeight / divisor_);
     connect(bar_, &SoftKeyBar::commandChosen, this, &ColourDialog::OnCommand);
     setFocusPolicy(Qt::StrongFocus);
@@ -87,18 +87,18 @@ void ColourDialog::keyPressEvent(QKeyEvent* event)
     cellColumn_ = std::clamp(column, 0, g.columns - 1);
     cellRow_ = std::clamp(row, 0, g.rows - 1);
     keyboardUsed_ = true;
-    color_ = kPalette[static_cast<std::size_t>(g.Entry(cellColumn_, cellRow_))];
-    UpdateColorControls();
+    colour_ = kPalette[static_cast<std::size_t>(g.Entry(cellColumn_, cellRow_))];
+    UpdateColourControls();
     NotifyPartFocused(this, CellPart());
 }
 
 ColourDialog::~ColourDialog() = default;
 
-void ColourDialog::SetColor(ColorRef color)
+void ColourDialog::SetColour(ColorRef colour)
 {
-    color_ = color & 0xFFFFFF;
+    colour_ = colour & 0xFFFFFF;
     FollowColour();
-    UpdateColorControls();
+    UpdateColourControls();
 }
 
 void ColourDialog::FollowColour()
@@ -107,7 +107,7 @@ void ColourDialog::FollowColour()
     const PaletteGeometry g = Geometry();
     for (int column = 0; column < g.columns; ++column)
         for (int row = 0; row < g.rows; ++row)
-            if (kPalette[static_cast<std::size_t>(g.Entry(column, row))] == color_) {
+            if (kPalette[static_cast<std::size_t>(g.Entry(column, row))] == colour_) {
                 cellColumn_ = column;
                 cellRow_ = row;
                 return;
@@ -116,10 +116,10 @@ void ColourDialog::FollowColour()
 
 PaletteGeometry ColourDialog::Geometry() const { return ComputePaletteGeometry(screen_, divisor_); }
 
-void ColourDialog::UpdateColorControls()
+void ColourDialog::UpdateColourControls()
 {
     for (const Channel& channel : kChannels) {
-        const int value = static_cast<int>((color_ >> channel.shift) & 0xFF);
+        const int value = static_cast<int>((colour_ >> channel.shift) & 0xFF);
         controls_->Label(channel.value)->setText(QString::number(value));
         QSlider* slider = controls_->Slider(channel.slider);
         const QSignalBlocker quiet(slider);
@@ -130,22 +130,22 @@ void ColourDialog::UpdateColorControls()
 
 void ColourDialog::OnHScroll()
 {
-    ColorRef color = 0;
+    ColorRef colour = 0;
     for (const Channel& channel : kChannels) {
         // A moving slider's new place is its position before its value follows.
         const int position = controls_->Slider(channel.slider)->sliderPosition();
-        color |= static_cast<ColorRef>(position & 0xFF) << channel.shift;
+        colour |= static_cast<ColorRef>(position & 0xFF) << channel.shift;
     }
-    color_ = color;
-    UpdateColorControls();
+    colour_ = colour;
+    UpdateColourControls();
 }
 
 void ColourDialog::PressAt(int x, int y)
 {
     if (const auto entry = Geometry().EntryAt(x, y)) {
-        color_ = kPalette[static_cast<std::size_t>(*entry)];
+        colour_ = kPalette[static_cast<std::size_t>(*entry)];
         FollowColour();
-        UpdateColorControls();
+        UpdateColourControls();
     }
 }
 
@@ -173,9 +173,9 @@ std::vector<PaintedPart> ColourDialog::AccessibleParts() const
 
 void ColourDialog::OnCommand(int id)
 {
-    if (id == IdColorOk)
+    if (id == IdColourOk)
         accept();
-    else if (id == IdColorCancel)
+    else if (id == IdColourCancel)
         reject();
 }
 
@@ -187,7 +187,7 @@ void ColourDialog::paintEvent(QPaintEvent*)
     for (int column = 0; column < g.columns; ++column)
         for (int row = 0; row < g.rows; ++row)
             surface.FillRect(g.Cell(column, row), kPalette[static_cast<std::size_t>(g.Entry(column, row))]);
-    surface.FillRect(g.swatch, color_);
+    surface.FillRect(g.swatch, colour_);
     surface.SelectPen(Pen::Solid(1, 0x000000));
     const auto frame = [&surface](const Rect& r) {
         surface.MoveTo(r.left, r.top);

@@ -5,7 +5,7 @@
 #include <array>
 #include <memory>
 
-#include "editor/ColorPalette.h"
+#include "editor/ColourPalette.h"
 #include "editor/DialogControls.h"
 #include "platform/drawing/Color.h"
 #include "platform/screen/ScreenMetrics.h"
@@ -24,8 +24,8 @@ public:
     explicit ColourDialog(const ScreenMetrics& screen, QWidget* parent = nullptr);
     ~ColourDialog() override;
 
-    void SetColor(ColorRef color);
-    ColorRef GetColor() const { return color_; }
+    void SetColour(ColorRef colour);
+    ColorRef GetColour() const { return colour_; }
     // The colour item being edited, which assistive technology hears with
     // the dialog's title.
     void SetItemName(const QString& name);
@@ -37,7 +37,7 @@ public:
     void PressAt(int x, int y);
     // A slider moved (or was asked to): the colour from the three positions.
     void OnHScroll();
-    void UpdateColorControls();
+    void UpdateColourControls();
     void OnCommand(int id);
     // The palette's cells, named by their colour as #RRGGBB; a press picks one.
     std::vector<PaintedPart> AccessibleParts() const override;
@@ -62,7 +62,7 @@ private:
     int cellRow_ = 0;
     bool keyboardUsed_ = false;  // the keyboard's cell is drawn once used
     int divisor_;
-    ColorRef color_ = 0;
+    ColorRef colour_ = 0;
     std::unique_ptr<DialogControls> controls_;
     SoftKeyBar* bar_ = nullptr;
 };

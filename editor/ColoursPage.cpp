@@ -69,17 +69,17 @@ constexpr char16_t kColourListName[] = u"色の設定項目";
 ColoursPage::ColoursPage(SettingsRecord& record, const ScreenMetrics& screen)
     : SamplePage(kPage1Template, record, screen)
 {
-    QComboBox* list = controls_->Combo(IdcColorList);
+    QComboBox* list = controls_->Combo(IdcColourList);
     for (const ColourListEntry& entry : kColourList)
         list->addItem(QStringView(entry.text).toString());
-    connect(controls_->Button(IdcChooseColor), &QPushButton::clicked, this, &ColoursPage::OnChooseColor);
+    connect(controls_->Button(IdcChooseColour), &QPushButton::clicked, this, &ColoursPage::OnChooseColour);
     BindFlagBoxes(kFlagBoxes);
     QComboBox* presets = controls_->Combo(IdcPreset);
     for (const ColourPreset& preset : kColourPresets)
         presets->addItem(QStringView(preset.name).toString());
     presets->setCurrentIndex(-1);
     connect(presets, &QComboBox::activated, this, &ColoursPage::ApplyPreset);
-    runColorDialog_ = [](ColourDialog& dialog) { return dialog.exec(); };
+    runColourDialog_ = [](ColourDialog& dialog) { return dialog.exec(); };
     sampleDescription_ = QStringLiteral("キーや背景をタップすると、その部分の色の項目を一覧から順に選びます。");
     // No label stands beside the list; an unseen one names it, since screen
     // readers on Linux take a list's name from its label only.
@@ -92,7 +92,7 @@ ColoursPage::ColoursPage(SettingsRecord& record, const ScreenMetrics& screen)
 void ColoursPage::Initialise()
 {
     ApplyDisplayFont();
-    QComboBox* list = controls_->Combo(IdcColorList);
+    QComboBox* list = controls_->Combo(IdcColourList);
     DialogControls::SetListHeight(list, 50 / EditorDivisor());
     list->setCurrentIndex(0);
     Refresh();
@@ -116,25 +116,25 @@ void ColoursPage::ApplyPreset(int index)
     InvalidatePage();
 }
 
-int ColoursPage::SelectedEntry() const { return controls_->Combo(IdcColorList)->currentIndex(); }
+int ColoursPage::SelectedEntry() const { return controls_->Combo(IdcColourList)->currentIndex(); }
 
-void ColoursPage::SelectEntry(int index) { controls_->Combo(IdcColorList)->setCurrentIndex(index); }
+void ColoursPage::SelectEntry(int index) { controls_->Combo(IdcColourList)->setCurrentIndex(index); }
 
-void ColoursPage::OnChooseColor()
+void ColoursPage::OnChooseColour()
 {
     const int index = SelectedEntry();
     if (index < 0 || index >= kColourListCount)
         return;
     const auto field = kColourList[static_cast<std::size_t>(index)].field;
     ColourDialog dialog(screen_, this);
-    dialog.SetColor(record_.settings().*field);
+    dialog.SetColour(record_.settings().*field);
     dialog.SetItemName(QStringView(kColourList[static_cast<std::size_t>(index)].text).toString());
-    const int answer = runColorDialog_(dialog);
+    const int answer = runColourDialog_(dialog);
     // The sheet takes the keyboard back, also where no window manager does.
     window()->activateWindow();
     if (answer != QDialog::Accepted)
         return;
-    record_.SetValue(field, dialog.GetColor());
+    record_.SetValue(field, dialog.GetColour());
     InvalidatePage();
 }
 

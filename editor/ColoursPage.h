@@ -16,7 +16,7 @@ public:
     ColoursPage(SettingsRecord& record, const ScreenMetrics& screen);
 
     void Refresh() override;
-    void OnChooseColor();
+    void OnChooseColour();
     // Fills all 18 colours from the preset of that place in the list.
     void ApplyPreset(int index);
     void PressAt(int x, int y);
@@ -25,15 +25,15 @@ public:
     void SelectEntry(int index);
 
     // Runs the colour dialog; tests and tools answer it instead.
-    using ColorDialogRunner = std::function<int(ColourDialog&)>;
-    void SetColorDialogRunner(ColorDialogRunner runner) { runColorDialog_ = std::move(runner); }
+    using ColourDialogRunner = std::function<int(ColourDialog&)>;
+    void SetColourDialogRunner(ColourDialogRunner runner) { runColourDialog_ = std::move(runner); }
 
 protected:
     void Initialise() override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    ColorDialogRunner runColorDialog_;
+    ColourDialogRunner runColourDialog_;
 };
 
 // The list entry a tap on the sample selects, from the entry selected now.

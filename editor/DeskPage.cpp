@@ -1,11 +1,5 @@
 #include "editor/DeskPage.h"
 
-#include <QComboBox>
-#include <QLabel>
-#include <QSlider>
-
-#include <span>
-
 #include "editor/PreviewLayout.h"
 
 namespace abacor {
@@ -17,12 +11,6 @@ constexpr FlagBox kFlagBoxes[] = {
     {IdcDeskTax, &CalculatorSettings::DeskTaxFlg},
     {IdcTapeKeep, &CalculatorSettings::TapeKeepFlg},
     {IdcKeepState, &CalculatorSettings::KeepStateFlg},
-};
-
-struct ListBinding {
-    int control;
-    std::uint32_t CalculatorSettings::*value;
-    std::span<const std::u16string_view> entries;
 };
 
 const ListBinding kLists[] = {
@@ -37,32 +25,21 @@ constexpr RateSlider kSecondRate{IdcTaxSlider2, IdcTaxRate2, &CalculatorSettings
 DeskPage::DeskPage(SettingsRecord& record, const ScreenMetrics& screen) : SettingsPage(kPage4Template, record, screen)
 {
     BindFlagBoxes(kFlagBoxes);
-    for (const ListBinding& list : kLists) {
-        QComboBox* combo = controls_->Combo(list.control);
-        for (const std::u16string_view entry : list.entries)
-            combo->addItem(QStringView(entry).toString());
-        connect(combo, &QComboBox::activated, this,
-                [this, list](int index) { record_.SetValue(list.value, static_cast<std::uint32_t>(index)); });
-    }
+    BindLists(kLists);
     BindRateSlider(kSecondRate);
 }
 
 void DeskPage::Initialise()
 {
     SetUpRateSlider(kSecondRate);
-    for (const ListBinding& list : kLists)
-        DialogControls::SetListHeight(controls_->Combo(list.control), 40 / EditorDivisor(screen_));
+    SetUpLists(kLists);
     Refresh();
 }
 
 void DeskPage::Refresh()
 {
-    const CalculatorSettings& settings = record_.settings();
     ShowRateSlider(kSecondRate);
-    for (const ListBinding& list : kLists) {
-        const std::uint32_t value = settings.*list.value;
-        controls_->Combo(list.control)->setCurrentIndex(value < list.entries.size() ? static_cast<int>(value) : -1);
-    }
+    ShowLists(kLists);
     ShowFlagBoxes(kFlagBoxes);
 }
 

@@ -35,7 +35,7 @@ struct DialogTemplate {
 // Control ids the pages address.
 // clang-format off
 enum ControlId : int {
-    IdcColorList = 1003,
+    IdcColourList = 1003,
     IdcRedLabel = 1007, IdcGreenLabel = 1008, IdcBlueLabel = 1009,
     IdcRedValue = 1010, IdcGreenValue = 1011, IdcBlueValue = 1012,
     IdcRoundButton = 1013, IdcCommaFormat = 1014, IdcSampleDisplay = 1015, IdcShiftKey = 1016,
@@ -44,7 +44,7 @@ enum ControlId : int {
     IdcAddButton4 = 1024,
     IdcClearType = 1031, IdcGradation = 1032,
     IdcRedSlider = 1033, IdcGreenSlider = 1034, IdcBlueSlider = 1035,
-    IdcChooseColor = 1036,
+    IdcChooseColour = 1036,
     IdcRoundSelector = 1040, IdcDecimalSelector = 1041, IdcGrandTotal = 1042, IdcDeskTax = 1043,
     IdcTaxSlider2 = 1044, IdcTaxRate2 = 1045, IdcPreset = 1046, IdcTapeKeep = 1047, IdcKeepState = 1048,
 };
@@ -52,8 +52,8 @@ enum ControlId : int {
 
 inline constexpr std::array<ControlTemplate, 6> kPage1Controls{{
     {IdcSampleDisplay, ControlKind::StaticRightCentred, u"19800", 5, 7, 128, 21},
-    {IdcColorList, ControlKind::DropDownList, u"", 4, 53, 101, 92},
-    {IdcChooseColor, ControlKind::PushButton, u"色設定", 107, 52, 27, 21},
+    {IdcColourList, ControlKind::DropDownList, u"", 4, 53, 101, 92},
+    {IdcChooseColour, ControlKind::PushButton, u"色設定", 107, 52, 27, 21},
     {IdcGradation, ControlKind::CheckBox, u"各種キーをグラデーション表示する", 4, 90, 125, 10},
     {0, ControlKind::Static, u"プリセット：", 4, 108, 40, 12},
     {IdcPreset, ControlKind::DropDownList, u"", 46, 106, 88, 60},
@@ -98,7 +98,7 @@ inline constexpr std::array<ControlTemplate, 11> kPage4Controls{{
     {IdcKeepState, ControlKind::CheckBox, u"メモリー・GT・税率を次回に引き継ぐ", 4, 110, 132, 10},
 }};
 
-inline constexpr std::array<ControlTemplate, 9> kColorDialogControls{{
+inline constexpr std::array<ControlTemplate, 9> kColourDialogControls{{
     {IdcRedSlider, ControlKind::Slider, u"", 35, 5, 85, 15},
     {IdcGreenSlider, ControlKind::Slider, u"", 35, 21, 85, 15},
     {IdcBlueSlider, ControlKind::Slider, u"", 35, 37, 85, 15},
@@ -114,7 +114,7 @@ inline constexpr DialogTemplate kPage1Template{131, u"ページ１", 139, 191, k
 inline constexpr DialogTemplate kPage2Template{132, u"ページ２", 139, 191, kPage2Controls};
 inline constexpr DialogTemplate kPage3Template{133, u"ページ３", 139, 191, kPage3Controls};
 inline constexpr DialogTemplate kPage4Template{136, u"ページ４", 139, 191, kPage4Controls};
-inline constexpr DialogTemplate kColorDialogTemplate{134, u"Abacorの設定", 138, 191, kColorDialogControls};
+inline constexpr DialogTemplate kColourDialogTemplate{134, u"Abacorの設定", 138, 191, kColourDialogControls};
 
 // The entries of the four additional-key lists, in AddButtonType order.
 inline constexpr std::array<std::u16string_view, 10> kAddButtonEntries{u"無効", u"％",   u"ＣＡ", u"Ｃ",   u"√",

@@ -12,8 +12,8 @@ enum EditorCommand : int {
     IdDelete = 32775,
     IdRevert = 32776,
     IdEditorExit = 32779,
-    IdColorOk = 32781,
-    IdColorCancel = 32783,
+    IdColourOk = 32781,
+    IdColourCancel = 32783,
 };
 
 // Menu 130, on every page: "保存" on the left, "その他" on the right.
@@ -26,9 +26,9 @@ inline constexpr std::array<MenuEntry, 5> kEditorMenu{{
 }};
 
 // Menu 135, the colour dialog's bar.
-inline constexpr std::array<MenuEntry, 2> kColorDialogMenu{{
-    {0, u"OK", IdColorOk},
-    {0, u"キャンセル", IdColorCancel},
+inline constexpr std::array<MenuEntry, 2> kColourDialogMenu{{
+    {0, u"OK", IdColourOk},
+    {0, u"キャンセル", IdColourCancel},
 }};
 
 inline constexpr char16_t kSheetCaption[] = u"Abacorの設定";

@@ -12,8 +12,6 @@ public:
     KeysPage(SettingsRecord& record, const ScreenMetrics& screen);
 
     void Refresh() override;
-    void OnListChanged(int controlId);
-    void OnHScroll();
 
 protected:
     void Initialise() override;

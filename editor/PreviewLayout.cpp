@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "look/CalculatorLook.h"
+#include "look/DesignLengths.h"
 
 namespace abacor {
 
@@ -22,16 +23,16 @@ PreviewLayout LayoutPreview(const ScreenMetrics& screen, const PreviewFontHeight
     layout.divisor = d;
     const double shorter = std::min(screen.width, screen.height);
 
-    const int m = 16 / d;
-    const int t = 14 / d;
-    const int g = 3 / d;
+    const int m = kMargin / d;
+    const int t = kTopMargin / d;
+    const int g = kKeyGap / d;
     const int W = static_cast<int>(shorter);
 
-    const int x = (m + 2) / d;
-    const int y = t + 2 / d;
-    layout.display = {x, y, x + W - (2 * (m + 2)) / d, y + heights.large};
+    const int x = (m + kBoxInset) / d;
+    const int y = t + kBoxInset / d;
+    layout.display = {x, y, x + W - (2 * (m + kBoxInset)) / d, y + heights.large};
 
-    const int keyTop = t + heights.large + 8 / d + heights.small;
+    const int keyTop = t + heights.large + kLineGap / d + heights.small;
     const int keyBottom = keyTop + 50 / d;
     const int keyWidth = static_cast<int>((shorter - 2 * g - 2 * m) * 0.25);
     for (int i = 0; i < 4; ++i) {

@@ -1,11 +1,13 @@
 #include "editor/SettingsPage.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QSlider>
 
 #include <algorithm>
 
+#include "editor/PreviewLayout.h"
 #include "platform/shell/PaintedParts.h"
 
 namespace abacor {
@@ -32,6 +34,31 @@ void SettingsPage::ShowFlagBoxes(std::span<const FlagBox> boxes)
 {
     for (const FlagBox& box : boxes)
         controls_->Check(box.control)->setChecked(FlagOn(record_.settings().*box.value));
+}
+
+void SettingsPage::BindLists(std::span<const ListBinding> lists)
+{
+    for (const ListBinding& list : lists) {
+        QComboBox* combo = controls_->Combo(list.control);
+        for (const std::u16string_view entry : list.entries)
+            combo->addItem(QStringView(entry).toString());
+        connect(combo, &QComboBox::activated, this,
+                [this, list](int index) { record_.SetValue(list.value, static_cast<std::uint32_t>(index)); });
+    }
+}
+
+void SettingsPage::SetUpLists(std::span<const ListBinding> lists)
+{
+    for (const ListBinding& list : lists)
+        DialogControls::SetListHeight(controls_->Combo(list.control), 40 / EditorDivisor(screen_));
+}
+
+void SettingsPage::ShowLists(std::span<const ListBinding> lists)
+{
+    for (const ListBinding& list : lists) {
+        const std::uint32_t value = record_.settings().*list.value;
+        controls_->Combo(list.control)->setCurrentIndex(value < list.entries.size() ? static_cast<int>(value) : -1);
+    }
 }
 
 QString TaxRateText(std::uint32_t rate) { return QString::asprintf("%02u.%02u%%", rate / 100, rate % 100); }

@@ -20,6 +20,13 @@ struct FlagBox {
     std::uint32_t CalculatorSettings::*value;
 };
 
+// A drop-down list of a page: the entry chosen is the value.
+struct ListBinding {
+    int control;
+    std::uint32_t CalculatorSettings::*value;
+    std::span<const std::u16string_view> entries;
+};
+
 // A tax-rate slider (hundredths of a percent, 0 to 20 %, a step of 0.01 %)
 // and the text beside it that shows the rate.
 struct RateSlider {
@@ -54,6 +61,11 @@ protected:
 
     void BindFlagBoxes(std::span<const FlagBox> boxes);
     void ShowFlagBoxes(std::span<const FlagBox> boxes);
+    // A choice by the user sets the value, not a refresh from the record.
+    void BindLists(std::span<const ListBinding> lists);
+    void SetUpLists(std::span<const ListBinding> lists);
+    // A value outside the list shows no selection.
+    void ShowLists(std::span<const ListBinding> lists);
     // Every scroll of the slider sets its rate, even one that moves nothing.
     void BindRateSlider(const RateSlider& rate);
     void SetUpRateSlider(const RateSlider& rate);

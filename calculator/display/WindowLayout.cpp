@@ -2,6 +2,8 @@
 
 #include <span>
 
+#include "look/DesignLengths.h"
+
 namespace abacor {
 
 namespace {
@@ -111,20 +113,20 @@ WindowLayout LayoutWindow(const ScreenMetrics& screen, const Rect& client, const
     const int Hs = resources.heights.small;
     const int Hc = resources.heights.caption;
 
-    const int M = d(16 / k);
-    const int T = d(14 / k);
-    const int G = d(3 / k);
-    const int P = d((16 / k + 2) / k);
+    const int M = d(kMargin / k);
+    const int T = d(kTopMargin / k);
+    const int G = d(kKeyGap / k);
+    const int P = d((kMargin / k + kBoxInset) / k);
     layout.margin = M;
     layout.topMargin = T;
     layout.gap = G;
 
-    layout.displayBox = Box(P, T + d(2 / k), W - d((2 * (16 / k + 2)) / k), Hd);
-    const int lineY = T + Hd + Hc + d(8 / k);
-    const int lineWidth = W / 2 - d((16 / k + 8) / k);
+    layout.displayBox = Box(P, T + d(kBoxInset / k), W - d((2 * (kMargin / k + kBoxInset)) / k), Hd);
+    const int lineY = T + Hd + Hc + d(kLineGap / k);
+    const int lineWidth = W / 2 - d((kMargin / k + kLineGap) / k);
     layout.memoryBox = Box(P, lineY, lineWidth, Hs);
     layout.resultBox = Box(W / 2 + d(6 / k), lineY, lineWidth, Hs);
-    layout.operatorRect = {P, T + d(2 / k), P + d(36 / k), T + d(2 / k) + Hs};
+    layout.operatorRect = {P, T + d(kBoxInset / k), P + d(36 / k), T + d(kBoxInset / k) + Hs};
     layout.displayTextRect = TextRect(layout.displayBox);
     layout.memoryTextRect = TextRect(layout.memoryBox);
     layout.resultTextRect = TextRect(layout.resultBox);
@@ -133,7 +135,7 @@ WindowLayout LayoutWindow(const ScreenMetrics& screen, const Rect& client, const
     layout.resultCaptionRect = {layout.resultBox.left, layout.displayBox.bottom, layout.resultBox.right,
                                 layout.resultBox.top};
 
-    layout.keypadTop = d(14 / k) + d(8 / k) + Hc + Hs + Hd + T;
+    layout.keypadTop = d(kTopMargin / k) + d(kLineGap / k) + Hc + Hs + Hd + T;
     const int Y0 = layout.keypadTop;
     layout.landscape = screen.IsLandscape();
     if (layout.landscape) {

@@ -6,8 +6,8 @@
 #include <QTest>
 #include <set>
 
-#include "editor/ColorPalette.h"
 #include "editor/ColourDialog.h"
+#include "editor/ColourPalette.h"
 #include "editor/DeskPage.h"
 #include "tests/editor/EditorFixture.h"
 
@@ -216,7 +216,7 @@ TEST_F(Page3, ListsEditTheirValuesInScreenOrder)
     EXPECT_EQ(p3.controls().Slider(IdcTaxSlider)->accessibleName(), QStringLiteral("税率設定"));
     // The opened lists' items are as high as their fields: 40 here, 50 on page 1.
     EXPECT_EQ(landscape->view()->sizeHintForRow(0), 40);
-    EXPECT_EQ(page1().controls().Combo(IdcColorList)->view()->sizeHintForRow(3), 50);
+    EXPECT_EQ(page1().controls().Combo(IdcColourList)->view()->sizeHintForRow(3), 50);
 }
 
 TEST_F(Page3, TheSliderStepsInHundredthsAndEveryScrollCounts)
@@ -339,7 +339,7 @@ TEST_F(ColorDialog, PaletteSlidersLabelsAndSwatch)
     ASSERT_EQ(cells.size(), 80u);
     EXPECT_EQ(cells[32].name, QStringLiteral("#339966")) << "0x669933 is red 33, green 99, blue 66";
     cells[32].press();
-    EXPECT_EQ(dialog.GetColor(), 0x669933u);
+    EXPECT_EQ(dialog.GetColour(), 0x669933u);
     const PaletteGeometry g = dialog.Geometry();
     EXPECT_EQ(g.palette, (Rect{16, 160, 464, 520}));
     EXPECT_EQ(g.cellWidth, 56);
@@ -347,7 +347,7 @@ TEST_F(ColorDialog, PaletteSlidersLabelsAndSwatch)
 
     const Rect cell = g.Cell(3, 2);
     dialog.PressAt(cell.left + 3, cell.top + 3);
-    EXPECT_EQ(dialog.GetColor(), 0x669933u);
+    EXPECT_EQ(dialog.GetColour(), 0x669933u);
     // The keyboard's grid: arrows pick and go no further than the edges;
     // Return is OK and Escape cancels.
     dialog.show();
@@ -355,7 +355,7 @@ TEST_F(ColorDialog, PaletteSlidersLabelsAndSwatch)
     for (int up = 0; up < 6; ++up)
         QTest::keyClick(&dialog, Qt::Key_Up);
     QTest::keyClick(&dialog, Qt::Key_Left);
-    EXPECT_EQ(dialog.GetColor(), kPalette[static_cast<std::size_t>(g.Entry(2, 0))]) << "from the pressed cell (3, 2)";
+    EXPECT_EQ(dialog.GetColour(), kPalette[static_cast<std::size_t>(g.Entry(2, 0))]) << "from the pressed cell (3, 2)";
     EXPECT_TRUE(dialog.AccessibleParts()[static_cast<std::size_t>(2 * g.rows + 0)].focusable);
     QTest::keyClick(&dialog, Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
@@ -363,14 +363,14 @@ TEST_F(ColorDialog, PaletteSlidersLabelsAndSwatch)
     QTest::keyClick(&dialog, Qt::Key_Escape);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     dialog.PressAt(cell.left + 3, cell.top + 3);
-    EXPECT_EQ(dialog.GetColor(), 0x669933u);
+    EXPECT_EQ(dialog.GetColour(), 0x669933u);
     EXPECT_EQ(dialog.controls().Label(IdcRedValue)->text(), QStringLiteral("51"));
     EXPECT_EQ(dialog.controls().Slider(IdcBlueSlider)->value(), 0x66);
 
-    dialog.SetColor(0x0000FF);
+    dialog.SetColour(0x0000FF);
     QSlider* green = dialog.controls().Slider(IdcGreenSlider);
     green->setSliderPosition(128);  // as a drag does: the action comes with it
-    EXPECT_EQ(dialog.GetColor(), 0x0080FFu);
+    EXPECT_EQ(dialog.GetColour(), 0x0080FFu);
     EXPECT_EQ(dialog.controls().Label(IdcRedValue)->text(), QStringLiteral("255"));
     EXPECT_EQ(dialog.controls().Label(IdcGreenValue)->text(), QStringLiteral("128"));
     EXPECT_EQ(dialog.controls().Label(IdcBlueValue)->text(), QStringLiteral("0"));
@@ -390,9 +390,9 @@ TEST_F(ColorDialog, LandscapeShowsEveryColourAndOnlyWholeCellsPick)
     ColourDialog dialog({640, 480, 192});
     const PaletteGeometry g = dialog.Geometry();
     EXPECT_EQ(g.rows, 5);
-    dialog.SetColor(0x123456);
+    dialog.SetColour(0x123456);
     dialog.PressAt(g.palette.left + 3, g.palette.top + 4 * g.cellHeight + 3);
-    EXPECT_EQ(dialog.GetColor(), kPalette[4]);
+    EXPECT_EQ(dialog.GetColour(), kPalette[4]);
     // Every one of the 80 colours has a cell.
     std::set<int> reachable;
     for (int column = 0; column < g.columns; ++column)
@@ -401,7 +401,7 @@ TEST_F(ColorDialog, LandscapeShowsEveryColourAndOnlyWholeCellsPick)
                 reachable.insert(*entry);
     EXPECT_EQ(reachable.size(), kPalette.size());
     dialog.PressAt(g.palette.left + 15 * g.cellWidth + 3, g.palette.top + 4 * g.cellHeight + 3);
-    EXPECT_EQ(dialog.GetColor(), kPalette[79]);
+    EXPECT_EQ(dialog.GetColour(), kPalette[79]);
     // The palette is 448 / 8 = 56 wide per cell exactly; make one that is not.
     const PaletteGeometry odd = ComputePaletteGeometry({480, 655, 192}, 1);
     EXPECT_EQ(odd.palette.Height(), 375);

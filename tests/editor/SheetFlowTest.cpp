@@ -194,11 +194,11 @@ TEST_F(SheetFlow, ListMovesTapsAndACancelledColourDialogLeaveNoChanges)
     const Rect key = p1.layout().Key(SampleKey::Tax);
     p1.PressAt(key.left + 5, key.top + 5);
     EXPECT_EQ(p1.SelectedEntry(), 13);
-    p1.SetColorDialogRunner([](ColourDialog& dialog) {
-        dialog.SetColor(0x123456);
+    p1.SetColourDialogRunner([](ColourDialog& dialog) {
+        dialog.SetColour(0x123456);
         return int(QDialog::Rejected);
     });
-    p1.OnChooseColor();
+    p1.OnChooseColour();
     s.SetActivePage(1);
     s.SetActivePage(0);
     EXPECT_EQ(s.settings(), DefaultSettings());
@@ -214,14 +214,14 @@ TEST_F(SheetFlow, AnAcceptedColourGoesToTheSelectedEntrysValue)
     p1.SelectEntry(5);
     ColorRef offered = 0xFFFFFFFF;
     QString heard;
-    p1.SetColorDialogRunner([&](ColourDialog& dialog) {
-        offered = dialog.GetColor();
+    p1.SetColourDialogRunner([&](ColourDialog& dialog) {
+        offered = dialog.GetColour();
         heard = dialog.accessibleName();
-        dialog.SetColor(0x669933);
+        dialog.SetColour(0x669933);
         return int(QDialog::Accepted);
     });
     s.SetValue(&CalculatorSettings::ButtonTextColor1, 0x0000AA);
-    p1.OnChooseColor();
+    p1.OnChooseColour();
     EXPECT_EQ(offered, 0x0000AAu) << "the dialog starts from ButtonTextColor1";
     EXPECT_TRUE(heard.endsWith(QStringLiteral("数字キーの文字色"))) << "a reader hears which item";
     EXPECT_EQ(s.settings().ButtonTextColor1, 0x669933u);

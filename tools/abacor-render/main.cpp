@@ -74,7 +74,7 @@ int RenderEditor(const abacor::RenderOptions& options, const abacor::CalculatorS
 {
     if (options.editor == u"color") {
         abacor::ColourDialog dialog(options.screen);
-        dialog.SetColor(settings.*abacor::kColourList[0].field);
+        dialog.SetColour(settings.*abacor::kColourList[0].field);
         return Save(dialog.grab().toImage(), options.out);
     }
     abacor::SettingsSheet sheet(options.screen, settings);

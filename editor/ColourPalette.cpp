@@ -1,4 +1,4 @@
-#include "editor/ColorPalette.h"
+#include "editor/ColourPalette.h"
 
 namespace abacor {
 
