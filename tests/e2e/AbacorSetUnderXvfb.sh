@@ -9,6 +9,7 @@ EDITOR_BIN=$1
 CALC=$2
 
 X_TOOLS="Xvfb xdotool"
+X_ACCESSIBILITY=1
 . "$(dirname "$0")/xvfb-session.sh"
 
 start_program 'Abacorの設定' "$EDITOR_BIN"
@@ -17,21 +18,22 @@ if [ "$title" != "Abacorの設定" ]; then
     echo "FAIL: the window manager sees the title '$title'"; exit 1
 fi
 
-click 108 573   # the tab "ページ２"
-click 22 209    # "ボタンの角を丸くする"
-click 293 209   # "桁を区切る"
-click 251 573   # the tab "ページ４"
-click 20 158    # "GT（グランドトータル）を使う"
+# Each where the editor shows it, once it shows.
+click_on AbacorSet ページ２ "page tab"
+click_on AbacorSet ボタンの角を丸くする "check box"
+click_on AbacorSet 桁を区切る "check box"
+click_on AbacorSet ページ４ "page tab"
+click_on AbacorSet "GT（グランドトータル）を使う" "check box"
+windows=$(shown_windows AbacorSet)
 xdotool key F1  # "保存"
-sleep 0.5
-xdotool key Return  # "設定を保存しました。" OK
-sleep 0.3
-xdotool key F2  # "その他"
-sleep 1         # the menu open, also on a busy machine
-xdotool key 0   # "終了"
-sleep 0.5
+wait_windows AbacorSet $((windows + 1))
+click_on AbacorSet OK "push button"  # "設定を保存しました。"
+wait_until 30 windows_at_most AbacorSet "$windows" || { echo "FAIL: the message box stayed"; exit 1; }
+xdotool key F2  # "その他", then "終了" once the menu shows
+wait_windows AbacorSet $((windows + 1))
+xdotool key 0
 
-if kill -0 "$app" 2>/dev/null; then
+if ! ended "$app"; then
     echo "FAIL: the editor did not end after 終了"; exit 1
 fi
 app=

@@ -8,6 +8,7 @@ set -u
 ABACOR=$1
 
 X_TOOLS="Xvfb xdotool xclip setxkbmap xprop"
+X_ACCESSIBILITY=1
 . "$(dirname "$0")/xvfb-session.sh"
 
 start_program '^Abacor$' "$ABACOR"
@@ -20,24 +21,20 @@ if ! xprop -id "$window" _NET_WM_WINDOW_TYPE | grep -q '_NET_WM_WINDOW_TYPE_NORM
     echo "FAIL: not an ordinary window: $(xprop -id "$window" _NET_WM_WINDOW_TYPE)"; exit 1
 fi
 
-# Key centres of the default 480 x 640 portrait layout: columns 147 wide and
-# rows 61 high with gaps of 3, from (16, 134).
-click 89 356    # １
-click 239 356   # ２
-click 389 356   # ３
-click 89 228    # ×
-click 89 420    # ４
-click 239 420   # ５
-click 239 228   # ＝
+# The keys where the window shows them (its accessibility tree says where).
+for key in １ ２ ３ × ４ ５ ＝; do
+    click_on Abacor "$key" "push button"
+done
 
-# "メニュー" (F2), then "クリップボードへコピー" by its accelerator 8.
+# "メニュー" (F2), then "クリップボードへコピー" by its accelerator 8, once
+# the menu shows.
+windows=$(shown_windows Abacor)
 xdotool key F2
-sleep 0.3
+wait_windows Abacor $((windows + 1))
 xdotool key 8
-sleep 0.3
 
-copied=$(timeout 5 xclip -o -selection clipboard 2>/dev/null)
-if [ "$copied" != "5535" ]; then
+clipboard() { copied=$(timeout 5 xclip -o -selection clipboard 2>/dev/null); [ "$copied" = "$1" ]; }
+if ! wait_until 30 clipboard 5535; then
     echo "FAIL: the clipboard holds '$copied', expected '5535' (123 × 45)"
     cat "$work/program.log"
     exit 1
@@ -46,22 +43,24 @@ if [ -n "$(ls -A "$work/config")" ]; then
     echo "FAIL: starting the calculator wrote to the settings store"; exit 1
 fi
 
-# The display as Ctrl+C copies it.
-expect() {
+# The display as Ctrl+C copies it, asked again until it shows what is
+# expected (the keys before it may still be on their way) or the limit.
+copies() {
     xdotool key --clearmodifiers ctrl+c
-    sleep 0.2
     got=$(timeout 5 xclip -o -selection clipboard 2>/dev/null)
-    if [ "$got" != "$1" ]; then
+    [ "$got" = "$1" ]
+}
+expect() {
+    if ! wait_until 30 copies "$1"; then
         echo "FAIL: $2: the display shows '$got', expected '$1'"; cat "$work/program.log"; exit 1
     fi
 }
 
 xdotool key Escape
-sleep 0.2
+expect 0 "Escape clears"
 if ! kill -0 "$app" 2>/dev/null; then
     echo "FAIL: Escape ended the program"; exit 1
 fi
-expect 0 "Escape clears"
 xdotool type --delay 60 '12+3='
 expect 15 "typing 12+3="
 xdotool key --delay 60 Escape 8 KP_Divide 2 KP_Enter
@@ -77,7 +76,6 @@ for layout in "us" "jp asciicircum at" "fr parenright ugrave" "de numbersign adi
     setxkbmap "$1"
     name=$1
     shift
-    sleep 0.3
     xdotool key --delay 60 Escape
     xdotool type --delay 60 '12+4'
     xdotool key --delay 60 Return "$@"
@@ -104,18 +102,24 @@ if ! xprop -id "$window" WM_NORMAL_HINTS | grep -q 'minimum size: 240 by 320'; t
 fi
 xdotool windowsize --sync "$window" 500 700
 xdotool windowmove --sync "$window" 100 50
-sleep 0.3
-# "メニュー" > "卓上機能" > "常に手前に表示".
-xdotool key --delay 150 F2 7 4
-sleep 0.5
-window=$(xdotool search --onlyvisible --name '^Abacor$' | head -n 1)
-if ! xprop -id "$window" _NET_WM_STATE | grep -q '_NET_WM_STATE_ABOVE'; then
+# "メニュー" > "卓上機能" > "常に手前に表示", each menu once it shows.
+windows=$(shown_windows Abacor)
+xdotool key F2
+wait_windows Abacor $((windows + 1))
+xdotool key 7
+wait_windows Abacor $((windows + 2))
+xdotool key 4
+# A new flag shows the window anew.
+above() {
+    window=$(xdotool search --onlyvisible --name '^Abacor$' | head -n 1)
+    [ -n "$window" ] && xprop -id "$window" _NET_WM_STATE | grep -q '_NET_WM_STATE_ABOVE'
+}
+if ! wait_until 30 above; then
     echo "FAIL: not kept above: $(xprop -id "$window" _NET_WM_STATE)"; exit 1
 fi
 xdotool windowfocus --sync "$window" 2>/dev/null || true
 xdotool key --clearmodifiers ctrl+q
-for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$app" 2>/dev/null; then echo "FAIL: Ctrl+Q did not end the program"; exit 1; fi
+if ! ended "$app"; then echo "FAIL: Ctrl+Q did not end the program"; exit 1; fi
 if [ "$(stat -c %a "$work/state/Korvel")" != 700 ]; then
     echo "FAIL: the state folder is not the user's alone"; exit 1
 fi

@@ -126,11 +126,11 @@ other_window() {
 }
 gone() { for _ in $(seq 100); do xdotool getwindowname "$1" >/dev/null 2>&1 || return 0; sleep 0.1; done; fail "$2 stayed open"; }
 start_program 'Abacorの設定' "$wine" "$folder/AbacorSet.exe"
-click 422 202                       # "色設定"
+click_at 422 202                    # "色設定"
 dialog=$(other_window 'Abacorの設定')
 xdotool mousemove --window "$dialog" 155 177 click 1 mousemove --window "$dialog" 119 613 click 1   # a cell, "OK"
 gone "$dialog" "the colour dialog"
-click 119 613                       # "保存"
+click_at 119 613                    # "保存"
 box=$(other_window '^AbacorSet$')
 xdotool mousemove --window "$box" 114 55 click 1   # "設定を保存しました。" OK
 gone "$box" "the message box"
