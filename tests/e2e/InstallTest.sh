@@ -59,9 +59,16 @@ shown=$(XDG_CONFIG_HOME="$dest/config" "$usr/bin/abacor-calc" 1 + 2 = | tail -n 
 [ "$shown" = 3 ] || fail "the installed abacor-calc shows '$shown' for 1 + 2 ="
 
 cd "$dest"
-XDG_CONFIG_HOME="$dest/config" QT_QPA_PLATFORM=offscreen "$usr/bin/Abacor" >"$dest/abacor.log" 2>&1 &
+XDG_CONFIG_HOME="$dest/config" XDG_STATE_HOME="$dest/state" QT_QPA_PLATFORM=offscreen "$usr/bin/Abacor" \
+    >"$dest/abacor.log" 2>&1 &
 app=$!
-sleep 2
+# Up once its first frame is painted: then it opens its tape.
+for _ in $(seq 600); do
+    [ -e "$dest/state/Korvel/Abacor/tape.db" ] && break
+    kill -0 "$app" 2>/dev/null || break
+    sleep 0.1
+done
+[ -e "$dest/state/Korvel/Abacor/tape.db" ] || { cat "$dest/abacor.log"; fail "the installed Abacor painted no frame"; }
 kill -0 "$app" 2>/dev/null || { cat "$dest/abacor.log"; fail "the installed Abacor did not keep running"; }
 if grep -q "$BUILD" "/proc/$app/maps"; then
     fail "the installed Abacor maps files of the build folder: $(grep "$BUILD" "/proc/$app/maps" | head -n 3)"
