@@ -25,6 +25,9 @@ CommandOutcome CalculatorSession::Run(const Command& command)
         static_cast<void>(Check());
         return CommandOutcome::Calculated;
     }
+    // Copy, exit and the like are no keys of the calculator's: not on the tape.
+    if (command.handler == nullptr)
+        return CommandOutcome::ForWindow;
     const std::u16string check = tape_.CheckAnnunciator();
     const CommandOutcome outcome = tape_.Run(command);
     Changed(check);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <string>
@@ -171,6 +173,50 @@ TEST(Tape, ACorrectionIsAFreshRunOfTheEditedKeys)
         ++corrected;
     }
     EXPECT_GT(corrected, 300);
+}
+
+// What a session tells the keeper of its tape, by the two keep flags.
+TEST(Tape, TheSessionKeepsWhatItsSettingsSay)
+{
+    struct Told {
+        std::size_t lines = 0;
+        int states = 0;
+        int clears = 0;
+    };
+    struct Recorder : TapeKeeper {
+        explicit Recorder(Told& told, std::optional<KeptState> kept) : told(told), kept(std::move(kept)) {}
+        std::vector<TapeLine> History() const override { return {TapeLine{0, 0, u"9", u"＋", {}, 0}}; }
+        std::optional<KeptState> LoadState() const override { return kept; }
+        void Submit(std::size_t from, std::vector<TapeLine> lines) override { told.lines = from + lines.size(); }
+        void SubmitState(const KeptState&) override { ++told.states; }
+        void ClearAll() override { ++told.clears; }
+        void Flush() override {}
+        Told& told;
+        std::optional<KeptState> kept;
+    };
+    const KeptState kept{12.5, u"12.5", 0.0, u"0", 0.0, false};
+    for (const auto& [tapeFlag, stateFlag] : {std::pair{1u, 0u}, {0u, 1u}, {1u, 1u}}) {
+        CalculatorSettings settings = DefaultSettings();
+        settings.TapeKeepFlg = tapeFlag;
+        settings.KeepStateFlg = stateFlag;
+        CalculatorSession session(settings);
+        Told told;
+        EXPECT_TRUE(session.WantsKeeper());
+        EXPECT_EQ(session.Keep(std::make_unique<Recorder>(told, kept), {}), stateFlag == 1);
+        EXPECT_EQ(session.state().memoryText, stateFlag ? u"12.5" : u"0") << "a kept memory comes back";
+        for (const char* token : {"1", "2", "+", "3", "="})
+            ASSERT_EQ(session.Apply(token).outcome, TokenOutcome::Applied);
+        EXPECT_EQ(told.lines, tapeFlag ? session.tape().Lines().size() : 0u) << tapeFlag << stateFlag;
+        EXPECT_EQ(told.states > 0, stateFlag == 1) << tapeFlag << stateFlag;
+        EXPECT_EQ(session.History().size(), tapeFlag ? 1u : 0u);
+        session.ClearTape();
+        EXPECT_EQ(told.clears, tapeFlag ? 1 : 0);
+        EXPECT_TRUE(session.tape().Lines().empty());
+    }
+    CalculatorSettings neither = DefaultSettings();
+    neither.TapeKeepFlg = 0;
+    EXPECT_FALSE(CalculatorSession(neither).WantsKeeper()) << "nothing to keep: the file is never opened";
+    EXPECT_FALSE(CalculatorSession(neither).KeepProblem().empty()) << "the tape window says why";
 }
 
 // abacor-render's --keys and abacor-calc speak the same language through the
