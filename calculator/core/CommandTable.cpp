@@ -23,6 +23,14 @@ CommandOutcome LeftSoftKey(Calculator& calculator, const Command&)
 
 }  // namespace commands
 
+const Command* CommandOfMenuId(int id)
+{
+    for (const Command& command : kCommands)
+        if (command.menuId != 0 && command.menuId == id)
+            return &command;
+    return nullptr;
+}
+
 const Command* CommandOfToken(std::u16string_view text)
 {
     if (text.empty())

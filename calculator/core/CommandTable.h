@@ -193,12 +193,14 @@ static_assert(commands::RowsAreConsistent(), "a row per key in KeyId order, ever
 static_assert(kCommands.size() >= static_cast<std::size_t>(kKeyCount));
 
 constexpr const Command& CommandOfKey(KeyId key) { return kCommands[static_cast<std::size_t>(Index(key))]; }
-constexpr const Command* CommandOfMenuId(int id)
+const Command* CommandOfMenuId(int id);
+// Whether a command has that menu id (a compile-time check's question).
+constexpr bool IsCommandId(int id)
 {
     for (const Command& command : kCommands)
         if (command.menuId != 0 && command.menuId == id)
-            return &command;
-    return nullptr;
+            return true;
+    return false;
 }
 // A command by its token or by its key's caption.
 const Command* CommandOfToken(std::u16string_view text);

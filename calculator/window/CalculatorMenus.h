@@ -77,7 +77,7 @@ constexpr bool Complete()
     for (const MenuDescription menu :
          {MenuDescription(kSoftKeyMenu), MenuDescription(kClearMenu), MenuDescription(kDisplayMenu)})
         for (const MenuEntry& entry : menu)
-            if (entry.commandId != 0 && CommandOfMenuId(entry.commandId) == nullptr)
+            if (entry.commandId != 0 && !IsCommandId(entry.commandId))
                 return false;
     return true;
 }
