@@ -123,12 +123,15 @@ def calculator():
     # A key held by a client keeps its meaning after the window turns to
     # landscape, or is gone: never another key in its place.
     held = [(node.name, node) for _, node in walk(app) if node.getRoleName() == "push button"]
-    subprocess.run(["xdotool", "windowsize", "--sync", sys.argv[2], "800", "480"], check=True)
     # Laid out anew once the window is wider than tall: "＝" is where the landscape grid puts it.
-    equals = find(app, "＝", "push button")
-    before = equals.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    eventually(lambda: equals.queryComponent().getExtents(pyatspi.DESKTOP_COORDS),
-               lambda box: (box.x, box.y, box.height) != (before.x, before.y, before.height))
+    def equals_box():
+        box = find(app, "＝", "push button").queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        return (box.x, box.y, box.width, box.height)
+    before = equals_box()
+    subprocess.run(["xdotool", "windowsize", "--sync", sys.argv[2], "800", "480"], check=True)
+    moved = eventually(equals_box, lambda box: box != before)
+    if moved == before:
+        fail("＝ stayed at %s after the turn to landscape" % (before,))
     kept = 0
     for name, node in held:
         try:
