@@ -28,9 +28,8 @@ CommandOutcome CalculatorSession::Run(const Command& command)
     // Copy, exit and the like are no keys of the calculator's: not on the tape.
     if (command.handler == nullptr)
         return CommandOutcome::ForWindow;
-    const std::u16string check = tape_.CheckAnnunciator();
     const CommandOutcome outcome = tape_.Run(command);
-    Changed(check);
+    Changed();
     return outcome;
 }
 
@@ -42,27 +41,24 @@ CommandOutcome CalculatorSession::RunMenuCommand(int id)
 
 bool CalculatorSession::Paste(std::u16string_view text)
 {
-    const std::u16string check = tape_.CheckAnnunciator();
     const bool pasted = tape_.Paste(text);
     if (pasted)
-        Changed(check);
+        Changed();
     return pasted;
 }
 
 bool CalculatorSession::Check()
 {
-    const std::u16string check = tape_.CheckAnnunciator();
     const bool armed = tape_.Check();
-    Changed(check);
+    Changed();
     return armed;
 }
 
 CorrectionOutcome CalculatorSession::Correct(int step, std::string_view number)
 {
-    const std::u16string check = tape_.CheckAnnunciator();
     const CorrectionOutcome outcome = tape_.Correct(step, number);
     if (outcome == CorrectionOutcome::Corrected)
-        Changed(check);
+        Changed();
     return outcome;
 }
 
@@ -73,10 +69,13 @@ void CalculatorSession::ClearTape()
         keeper_->ClearAll();
 }
 
-void CalculatorSession::Changed(const std::u16string& checkBefore)
+void CalculatorSession::Changed()
 {
-    if (sink_ != nullptr && tape_.CheckAnnunciator() != checkBefore)
-        sink_->Invalidate(DisplayRegion::DisplayBox);
+    if (tape_.CheckAnnunciator() != shownCheck_) {
+        shownCheck_ = tape_.CheckAnnunciator();
+        if (sink_ != nullptr)
+            sink_->Invalidate(DisplayRegion::DisplayBox);
+    }
     if (!keeper_)
         return;
     if (FlagOn(settings_.TapeKeepFlg)) {
@@ -115,7 +114,7 @@ bool CalculatorSession::Keep(std::unique_ptr<TapeKeeper> keeper, std::u16string 
             tape_.Restart();
             restored = true;
         }
-    Changed(tape_.CheckAnnunciator());
+    Changed();
     return restored;
 }
 

@@ -86,7 +86,7 @@ public:
 
 private:
     // After every change: the keeper told, the check's word repainted.
-    void Changed(const std::u16string& checkBefore);
+    void Changed();
 
     CalculatorSettings settings_;
     Calculator calculator_;
@@ -94,6 +94,7 @@ private:
     RepaintSink* sink_;
     std::unique_ptr<TapeKeeper> keeper_;
     std::u16string problem_;
+    std::u16string shownCheck_;  // the check's word as the display last showed it
 };
 
 }  // namespace abacor
