@@ -7,15 +7,16 @@ namespace abacor {
 namespace {
 
 constexpr FlagBox kFlagBoxes[] = {
-    {IdcGrandTotal, &CalculatorSettings::GrandTotalFlg},
-    {IdcDeskTax, &CalculatorSettings::DeskTaxFlg},
-    {IdcTapeKeep, &CalculatorSettings::TapeKeepFlg},
-    {IdcKeepState, &CalculatorSettings::KeepStateFlg},
+    {IdcGrandTotal, &CalculatorSettings::GrandTotalFlg}, {IdcDeskTax, &CalculatorSettings::DeskTaxFlg},
+    {IdcTapeKeep, &CalculatorSettings::TapeKeepFlg},     {IdcKeepState, &CalculatorSettings::KeepStateFlg},
+    {IdcTaxSum, &CalculatorSettings::TaxSumFlg},
 };
 
 const ListBinding kLists[] = {
     {IdcRoundSelector, &CalculatorSettings::RoundSelector, kRoundSelectorEntries},
     {IdcDecimalSelector, &CalculatorSettings::DecimalSelector, kDecimalSelectorEntries},
+    {IdcConstantMode, &CalculatorSettings::ConstantMode, kConstantModeEntries},
+    {IdcItemCount, &CalculatorSettings::ItemCountFlg, kItemCountEntries},
 };
 
 constexpr RateSlider kSecondRate{IdcTaxSlider2, IdcTaxRate2, &CalculatorSettings::TaxPercent2};

@@ -5,7 +5,8 @@
 namespace abacor {
 
 // "ページ４": the desk functions: the rounding and decimal selectors, the
-// grand total, desk-style tax keys and the second tax rate.
+// grand total, desk-style tax keys and the second tax rate, what is kept,
+// and the office functions (invoice totals, constant calculation, count).
 class DeskPage : public SettingsPage {
     Q_OBJECT
 public:

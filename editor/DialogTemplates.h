@@ -47,6 +47,7 @@ enum ControlId : int {
     IdcChooseColour = 1036,
     IdcRoundSelector = 1040, IdcDecimalSelector = 1041, IdcGrandTotal = 1042, IdcDeskTax = 1043,
     IdcTaxSlider2 = 1044, IdcTaxRate2 = 1045, IdcPreset = 1046, IdcTapeKeep = 1047, IdcKeepState = 1048,
+    IdcTaxSum = 1049, IdcConstantMode = 1050, IdcItemCount = 1051,
 };
 // clang-format on
 
@@ -84,7 +85,7 @@ inline constexpr std::array<ControlTemplate, 14> kPage3Controls{{
     {IdcTaxRate, ControlKind::Static, u"99.99%", 115, 88, 21, 14},
 }};
 
-inline constexpr std::array<ControlTemplate, 11> kPage4Controls{{
+inline constexpr std::array<ControlTemplate, 16> kPage4Controls{{
     {0, ControlKind::Static, u"ラウンドセレクター：", 4, 8, 62, 12},
     {IdcRoundSelector, ControlKind::DropDownList, u"", 68, 6, 66, 60},
     {0, ControlKind::Static, u"小数点セレクター：", 4, 26, 62, 12},
@@ -96,6 +97,11 @@ inline constexpr std::array<ControlTemplate, 11> kPage4Controls{{
     {IdcTaxRate2, ControlKind::Static, u"99.99%", 115, 76, 21, 14},
     {IdcTapeKeep, ControlKind::CheckBox, u"テープを終了後も残す", 4, 96, 128, 10},
     {IdcKeepState, ControlKind::CheckBox, u"メモリー・GT・税率を次回に引き継ぐ", 4, 110, 132, 10},
+    {IdcTaxSum, ControlKind::CheckBox, u"税率別に集計する（税合計キー）", 4, 124, 132, 10},
+    {0, ControlKind::Static, u"定数計算：", 4, 140, 62, 12},
+    {IdcConstantMode, ControlKind::DropDownList, u"", 68, 138, 66, 50},
+    {0, ControlKind::Static, u"件数カウント：", 4, 158, 62, 12},
+    {IdcItemCount, ControlKind::DropDownList, u"", 68, 156, 66, 50},
 }};
 
 inline constexpr std::array<ControlTemplate, 9> kColourDialogControls{{
@@ -117,12 +123,15 @@ inline constexpr DialogTemplate kPage4Template{136, u"ページ４", 139, 191, k
 inline constexpr DialogTemplate kColourDialogTemplate{134, u"Abacorの設定", 138, 191, kColourDialogControls};
 
 // The entries of the four additional-key lists, in AddButtonType order.
-inline constexpr std::array<std::u16string_view, 10> kAddButtonEntries{u"無効", u"％",   u"ＣＡ", u"Ｃ",   u"√",
-                                                                       u"税込", u"税抜", u"GT",   u"税率", u"００"};
+inline constexpr std::array<std::u16string_view, 15> kAddButtonEntries{u"無効",   u"％",   u"ＣＡ", u"Ｃ",     u"√",
+                                                                       u"税込",   u"税抜", u"GT",   u"税率",   u"００",
+                                                                       u"税合計", u"原価", u"売価", u"利益率", u"平均"};
 
 // The desk page's lists, in the order of the stored values.
 inline constexpr std::array<std::u16string_view, 4> kRoundSelectorEntries{u"F", u"CUT（切り捨て）", u"UP（切り上げ）",
                                                                           u"5/4（四捨五入）"};
 inline constexpr std::array<std::u16string_view, 6> kDecimalSelectorEntries{u"0", u"1", u"2", u"3", u"4", u"ADD2"};
+inline constexpr std::array<std::u16string_view, 3> kConstantModeEntries{u"しない", u"××で設定（K）", u"自動"};
+inline constexpr std::array<std::u16string_view, 3> kItemCountEntries{u"しない", u"＋で数える", u"＋で加算・－で減算"};
 
 }  // namespace abacor

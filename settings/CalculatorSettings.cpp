@@ -54,7 +54,7 @@ KeyColours KeyGroupColours(const CalculatorSettings& settings, KeyGroup group)
 
 AddButtonType AddButtonKind(std::uint32_t storedValue)
 {
-    if (storedValue >= 1 && storedValue <= 9)
+    if (storedValue >= 1 && storedValue <= kLastAddButtonType)
         return static_cast<AddButtonType>(storedValue);
     return AddButtonType::None;
 }

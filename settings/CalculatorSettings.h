@@ -48,6 +48,10 @@ struct CalculatorSettings {
     // The tape: kept across runs, and the calculator's state with it.
     std::uint32_t TapeKeepFlg;
     std::uint32_t KeepStateFlg;
+    // The office keys; off by default, so nothing changes until chosen.
+    std::uint32_t TaxSumFlg;
+    std::uint32_t ConstantMode;
+    std::uint32_t ItemCountFlg;
 
     friend bool operator==(const CalculatorSettings&, const CalculatorSettings&) = default;
 };
@@ -60,7 +64,7 @@ struct SettingDescriptor {
     std::uint32_t maximum = 0xFFFFFFFFu;
 };
 
-inline constexpr int kSettingCount = 37;
+inline constexpr int kSettingCount = 40;
 
 // Table order is load and save order.
 inline constexpr std::array<SettingDescriptor, kSettingCount> kSettingsTable{{
@@ -101,6 +105,9 @@ inline constexpr std::array<SettingDescriptor, kSettingCount> kSettingsTable{{
     {"TaxPercent2", &CalculatorSettings::TaxPercent2, 800, 2000},
     {"TapeKeepFlg", &CalculatorSettings::TapeKeepFlg, 1, 1},
     {"KeepStateFlg", &CalculatorSettings::KeepStateFlg, 0, 1},
+    {"TaxSumFlg", &CalculatorSettings::TaxSumFlg, 0, 1},
+    {"ConstantMode", &CalculatorSettings::ConstantMode, 0, 2},
+    {"ItemCountFlg", &CalculatorSettings::ItemCountFlg, 0, 2},
 }};
 
 // The key groups the editor colours separately.
@@ -115,7 +122,7 @@ struct KeyColours {
 };
 KeyColours KeyGroupColours(const CalculatorSettings& settings, KeyGroup group);
 
-// Index of the editor's drop-down list; stored values outside 1..9 place no key.
+// Index of the editor's drop-down list; stored values outside 1..14 place no key.
 enum class AddButtonType : std::uint32_t {
     None = 0,
     Percent = 1,
@@ -127,7 +134,13 @@ enum class AddButtonType : std::uint32_t {
     GrandTotal = 7,
     RateSwitch = 8,
     DoubleZero = 9,
+    TaxSum = 10,
+    Cost = 11,
+    Sell = 12,
+    Margin = 13,
+    Average = 14,
 };
+inline constexpr std::uint32_t kLastAddButtonType = 14;
 
 // Readers treat any nonzero flag value as on.
 constexpr bool FlagOn(std::uint32_t value) { return value != 0; }

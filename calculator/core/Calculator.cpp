@@ -1,5 +1,8 @@
 #include "calculator/core/Calculator.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "calculator/engine/FunctionMath.h"
 #include "calculator/engine/NumberText.h"
 #include "calculator/engine/ScaledArithmetic.h"
@@ -47,8 +50,10 @@ void Calculator::StartKey()
 {
     previousKey_ = currentKey_;
     currentKey_ = LastKey::Other;
-    if (state_.taxAmountShown) {
-        state_.taxAmountShown = false;
+    state_.refused = false;
+    if (state_.label != ValueLabel::None || state_.rateShown != RateShown::Active) {
+        state_.label = ValueLabel::None;
+        state_.rateShown = RateShown::Active;
         Repaint(DisplayRegion::DisplayBox);
     }
 }
@@ -84,6 +89,11 @@ bool Calculator::ShowResult(const std::optional<RoundedValue>& shown)
 
 void Calculator::ResetCalculator(bool showError)
 {
+    ClearConstant();
+    state_.itemCount = 0;
+    countEnded_ = false;
+    state_.label = ValueLabel::None;
+    state_.rateShown = RateShown::Active;
     state_.entryState = EntryState::Result;
     state_.pendingOperator = Operator::None;
     state_.accumulator = 0.0;
@@ -105,6 +115,7 @@ bool Calculator::PasteNumber(std::u16string_view text)
     const std::optional<std::u16string> plain = PastedNumber(text);
     if (!plain)
         return false;
+    StartNumber();
     state_.entryValue = TextToValue(*plain);
     state_.entryState = EntryState::Typing;
     state_.displayText = Grouped(*plain, GroupingMode::Display);
@@ -138,6 +149,7 @@ void Calculator::EnterDigit(std::u16string_view key)
     }
     case EntryState::Result:
     case EntryState::Operand:
+        StartNumber();
         text = key == u"." ? std::u16string(u"0.") : std::u16string(key);
         state_.entryValue = TextToValue(text);
         state_.entryState = EntryState::Typing;
@@ -158,6 +170,8 @@ void Calculator::Calculate(Operator op, std::u16string_view symbol, Finish finis
 {
     if (InErrorState())
         return;
+    if (op != Operator::None && SetsConstant(op))
+        return;
     state_.operatorText = symbol;
     Repaint(DisplayRegion::OperatorRect);
 
@@ -166,22 +180,90 @@ void Calculator::Calculate(Operator op, std::u16string_view symbol, Finish finis
         return;
     }
 
+    // "=" with a constant and nothing pending computes with the constant;
+    // M+ and M- do too after a typed number when a key set it.
+    const bool typed = state_.entryState == EntryState::Typing;
+    const bool withConstant = settings_->ConstantMode != 0 && state_.constant.op != Operator::None &&
+                              state_.pendingOperator == Operator::None &&
+                              (finish == Finish::Equals || (finish == Finish::Memory && typed && state_.constantLit));
+    const Operator consumer = withConstant ? state_.constant.op : state_.pendingOperator;
+
     state_.displayText = StripGrouping(state_.displayText);
     // ADD2: a whole number typed for a sum or a difference is in hundredths.
     const auto addsOrSubtracts = [](Operator o) { return o == Operator::Add || o == Operator::Subtract; };
-    if (Add2() && state_.entryState == EntryState::Typing && state_.displayText.find(u'.') == std::u16string::npos &&
-        (addsOrSubtracts(state_.pendingOperator) ||
-         (state_.pendingOperator == Operator::None && (addsOrSubtracts(op) || finish == Finish::Memory)))) {
+    if (Add2() && typed && state_.displayText.find(u'.') == std::u16string::npos &&
+        (addsOrSubtracts(consumer) ||
+         (consumer == Operator::None && (addsOrSubtracts(op) || finish == Finish::Memory)))) {
         const double hundredths = Hundredths(state_.entryValue);
         std::u16string plain;
         FormatResult(hundredths, plain);
         state_.entryValue = hundredths;
         state_.displayText = plain;
     }
-    Complete(abacor::ApplyOperator(state_.pendingOperator, state_.accumulator, state_.entryValue), op, finish);
+    if (finish != Finish::Memory)
+        CountOperand(consumer == Operator::None ? op : consumer, consumer == Operator::None || withConstant);
+    if (withConstant) {
+        Complete(abacor::ApplyOperator(consumer, state_.entryValue, state_.constant.value), op, finish, true);
+        return;
+    }
+    // The automatic constant: the multiplicand of a product, else the
+    // second operand.
+    if (settings_->ConstantMode == 2 && finish == Finish::Equals && consumer != Operator::None)
+        state_.constant = {consumer, consumer == Operator::Multiply ? state_.accumulator : state_.entryValue};
+    Complete(abacor::ApplyOperator(consumer, state_.accumulator, state_.entryValue), op, finish);
 }
 
-void Calculator::Complete(std::optional<double> accumulator, Operator next, Finish finish)
+bool Calculator::SetsConstant(Operator op)
+{
+    static constexpr LastKey kKeys[] = {LastKey::Other, LastKey::Add, LastKey::Subtract, LastKey::Multiply,
+                                        LastKey::Divide};
+    currentKey_ = kKeys[static_cast<int>(op)];
+    if (settings_->ConstantMode == 1 && previousKey_ == currentKey_) {
+        state_.constant = {op, state_.entryValue};
+        state_.constantLit = true;
+        state_.pendingOperator = Operator::None;
+        state_.operatorText.clear();
+        Repaint(DisplayRegion::OperatorRect);
+        Repaint(DisplayRegion::DisplayBox);
+        return true;
+    }
+    ClearConstant();
+    return false;
+}
+
+void Calculator::ClearConstant()
+{
+    if (state_.constant.op == Operator::None && !state_.constantLit)
+        return;
+    state_.constant = {};
+    state_.constantLit = false;
+    Repaint(DisplayRegion::DisplayBox);
+}
+
+void Calculator::CountOperand(Operator by, bool first)
+{
+    const std::uint32_t mode = settings_->ItemCountFlg;
+    if (mode == 0 || (by != Operator::Add && by != Operator::Subtract))
+        return;
+    // The first number of a difference is added; the number subtracted
+    // counts -1 where the count subtracts.
+    const int step = (mode == 2 && by == Operator::Subtract && !first) ? -1 : 1;
+    state_.itemCount = std::clamp(state_.itemCount + step, -kMaxItemCount, kMaxItemCount);
+    Repaint(DisplayRegion::DisplayBox);
+}
+
+void Calculator::StartNumber()
+{
+    if (!countEnded_)
+        return;
+    countEnded_ = false;
+    if (state_.itemCount != 0) {
+        state_.itemCount = 0;
+        Repaint(DisplayRegion::DisplayBox);
+    }
+}
+
+void Calculator::Complete(std::optional<double> accumulator, Operator next, Finish finish, bool completes)
 {
     if (!accumulator) {
         ResetCalculator(true);
@@ -190,11 +272,12 @@ void Calculator::Complete(std::optional<double> accumulator, Operator next, Fini
     // The running result of a chain is never rounded.
     if (!ShowResult(finish == Finish::Chain ? Shown(*accumulator) : Finished(*accumulator)))
         return;
-    const bool endsCalculation = state_.pendingOperator != Operator::None;
+    const bool endsCalculation = completes || state_.pendingOperator != Operator::None;
     state_.pendingOperator = next;
     if (next == Operator::None) {
         state_.lastAnswerText = state_.displayText;
         state_.lastAnswer = state_.entryValue;
+        countEnded_ = true;
     }
     if ((finish == Finish::Equals && endsCalculation) || finish == Finish::Percent)
         AddToGrandTotal(state_.entryValue);
@@ -280,6 +363,8 @@ void Calculator::OnAllClear()
     ResetCalculator(false);
     OnMemoryClear();
     state_.grandTotal = 0.0;
+    state_.taxTotals = {};
+    state_.profit = {};
 }
 
 void Calculator::EnterDoubleZero()
@@ -313,6 +398,7 @@ void Calculator::OnGrandTotal()
         return;
     }
     // Like memory recall: the entry, the pending operator kept.
+    StartNumber();
     ShowFinishedEntry(FlagOn(settings_->GrandTotalFlg) ? state_.grandTotal : 0.0);
 }
 
@@ -326,7 +412,8 @@ KeptState Calculator::Kept() const
 {
     return {state_.memoryValue, StripGrouping(state_.memoryText),
             state_.lastAnswer,  StripGrouping(state_.lastAnswerText),
-            state_.grandTotal,  state_.secondRate};
+            state_.grandTotal,  state_.secondRate,
+            state_.taxTotals,   state_.profit};
 }
 
 void Calculator::Restore(const KeptState& kept)
@@ -345,8 +432,54 @@ void Calculator::Restore(const KeptState& kept)
     state_.lastAnswerText = Grouped(answer ? answer->text : u"0", GroupingMode::Display);
     state_.grandTotal = Shown(kept.grandTotal) ? kept.grandTotal : 0.0;
     state_.secondRate = kept.secondRate;
+    // Totals and registers are values any key could have left: only what
+    // cannot be shown starts afresh.
+    const auto showable = [](double value) { return Shown(value).has_value(); };
+    for (std::size_t rate = 0; rate < state_.taxTotals.size(); ++rate) {
+        const RateTotals& totals = kept.taxTotals[rate];
+        const bool sound = std::isfinite(totals.net) && std::isfinite(totals.gross) &&
+                           std::fabs(totals.net) < kMaxTotal && std::fabs(totals.gross) < kMaxTotal;
+        state_.taxTotals[rate] = sound ? totals : RateTotals{};
+    }
+    for (std::size_t i = 0; i < state_.profit.size(); ++i)
+        state_.profit[i] = kept.profit[i] && showable(*kept.profit[i]) ? kept.profit[i] : std::nullopt;
     Repaint(DisplayRegion::MemoryBox);
     Repaint(DisplayRegion::DisplayBox);
+}
+
+namespace {
+
+// A rate in hundredths of a percent, shown without trailing zeros: "税8%",
+// "税7.5%", "税10%".
+std::u16string RateText(std::uint32_t rate)
+{
+    const std::uint32_t hundredths = rate % 100;
+    std::string text = std::to_string(rate / 100) + '.' + char('0' + hundredths / 10) + char('0' + hundredths % 10);
+    while (text.ends_with('0'))
+        text.pop_back();
+    if (text.ends_with('.'))
+        text.pop_back();
+    return u"税" + Widened(text) + u'%';
+}
+
+}  // namespace
+
+std::u16string_view LabelText(ValueLabel label)
+{
+    static constexpr std::u16string_view kTexts[] = {
+        u"", u"税額", u"税込計", u"税抜計", u"税額計", u"税抜", u"原価", u"売価", u"利益率",
+    };
+    return kTexts[static_cast<int>(label)];
+}
+
+std::u16string Calculator::ShownRateText() const
+{
+    switch (state_.rateShown) {
+    case RateShown::Active: return state_.secondRate ? RateText(settings_->TaxPercent2) : std::u16string();
+    case RateShown::First: return RateText(settings_->TaxPercent);
+    case RateShown::Second: return RateText(settings_->TaxPercent2);
+    default: return {};
+    }
 }
 
 std::vector<std::u16string> Calculator::Annunciators(bool withSelector) const
@@ -358,21 +491,19 @@ std::vector<std::u16string> Calculator::Annunciators(bool withSelector) const
             settings_->DecimalSelector == kAdd2 ? std::string("ADD2") : std::to_string(RoundedPlaces());
         lit.push_back(Widened(std::string(kModes[static_cast<int>(Rounding())]) + ' ' + places));
     }
-    if (state_.secondRate) {
-        // Hundredths of a percent, shown without trailing zeros: 8, 7.5, 10.
-        const std::uint32_t hundredths = settings_->TaxPercent2 % 100;
-        std::string rate = std::to_string(settings_->TaxPercent2 / 100) + '.' + char('0' + hundredths / 10) +
-                           char('0' + hundredths % 10);
-        while (rate.ends_with('0'))
-            rate.pop_back();
-        if (rate.ends_with('.'))
-            rate.pop_back();
-        lit.push_back(u"税" + Widened(rate) + u'%');
-    }
+    if (std::u16string rate = ShownRateText(); !rate.empty())
+        lit.push_back(std::move(rate));
+    if (state_.constantLit)
+        lit.push_back(u"K");
     if (state_.grandTotal != 0.0)
         lit.push_back(u"GT");
-    if (state_.taxAmountShown)
-        lit.push_back(u"税額");
+    if (FlagOn(settings_->TaxSumFlg) &&
+        std::any_of(state_.taxTotals.begin(), state_.taxTotals.end(), [](const RateTotals& t) { return !t.Empty(); }))
+        lit.push_back(u"税計");
+    if (state_.itemCount != 0)
+        lit.push_back(Widened(std::to_string(state_.itemCount)) + u"件");
+    if (state_.label != ValueLabel::None)
+        lit.push_back(std::u16string(LabelText(state_.label)));
     return lit;
 }
 

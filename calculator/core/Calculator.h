@@ -13,6 +13,9 @@
 
 namespace abacor {
 
+// A value label as the display and the tape show it.
+std::u16string_view LabelText(ValueLabel label);
+
 // The calculator proper: the state machine of the keys and the function
 // commands, computing left to right. It never paints; it reports the regions
 // to repaint to its sink. It reads the settings record it is given at each use.
@@ -59,6 +62,11 @@ public:
     void OnGrandTotal();
     void OnRateSwitch();
     void EnterDoubleZero();
+    // The office functions: the invoice's totals per rate in turn, cost,
+    // sell and margin, and the average of the items counted.
+    void OnTaxSum();
+    void OnProfit(ProfitRegister which);
+    void OnAverage();
 
     // What a next run may start from.
     KeptState Kept() const;
@@ -66,15 +74,31 @@ public:
     // edited by hand, a damaged one) starts afresh instead.
     void Restore(const KeptState& kept);
 
-    // The lit annunciators: the selector (when asked for), the second rate
-    // ("税8%"), "GT" and "税額".
+    // The lit annunciators, in this order: the selector (when asked for),
+    // the rate ("税8%"), "K", "GT", "税計", the count ("5件") and what the
+    // value shown is ("税額", "税込計", "原価"…).
     std::vector<std::u16string> Annunciators(bool withSelector) const;
     // The tax rate the tax keys use, in hundredths of a percent.
     std::uint32_t ActiveTaxRate() const;
+    // The rate annunciator, empty when none is lit.
+    std::u16string ShownRateText() const;
 
 private:
     // What the last key was, for the keys that act anew when pressed twice.
-    enum class LastKey { Other, GrandTotal, TaxIncluded, TaxExcluded };
+    enum class LastKey {
+        Other,
+        GrandTotal,
+        TaxIncluded,
+        TaxExcluded,
+        TaxSum,
+        Add,
+        Subtract,
+        Multiply,
+        Divide,
+        Cost,
+        Sell,
+        Margin,
+    };
     enum class Finish {
         Chain,    // an operator key: the running result
         Equals,   // "=": rounded; into GT when it ends a calculation
@@ -91,6 +115,16 @@ private:
     // A value as a finished result shows it: rounded with the selector on.
     std::optional<RoundedValue> Finished(double value) const;
     void Calculate(Operator op, std::u16string_view symbol, Finish finish);
+    // An operator key as constant calculation sees it: true when it set the
+    // constant (pressed twice), which is all it does then.
+    bool SetsConstant(Operator op);
+    void ClearConstant();
+    // An operand consumed by the operator given (or by "=" with a constant).
+    void CountOperand(Operator by, bool first);
+    // A number typed or recalled: after a finished calculation the count
+    // starts again.
+    void StartNumber();
+    void AddToTaxTotal(bool net, double amount);
     void AddToGrandTotal(double value);
     void DeskTax(LastKey key);
     // Shows a finished value as the entry, a function's result.
@@ -106,7 +140,11 @@ private:
     // A calculation completed with accumulator (empty: a division by zero,
     // which is the error state): shown, then next waits; "=" and percent
     // (next none) also keep the answer.
-    void Complete(std::optional<double> accumulator, Operator next, Finish finish);
+    // completes: "=" with a constant, which ends a calculation too.
+    void Complete(std::optional<double> accumulator, Operator next, Finish finish, bool completes = false);
+    // Shows a function's result as "％" does: rounded, the pending operation
+    // cancelled, the last answer kept; the calculation ends.
+    bool ShowFunctionResult(double value);
 
     CalculatorState state_;
     LastKey previousKey_ = LastKey::Other;
@@ -115,6 +153,10 @@ private:
     double taxPrice_ = 0.0;
     double taxAmount_ = 0.0;
     bool taxShowingAmount_ = false;
+    // The place in the cycle of the invoice totals last shown.
+    std::size_t taxSumPlace_ = 0;
+    // The count starts again with the next number.
+    bool countEnded_ = false;
     const CalculatorSettings* settings_;
     RepaintSink* sink_;
 };

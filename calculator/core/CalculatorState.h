@@ -1,7 +1,10 @@
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
 
+#include "calculator/engine/InvoiceTax.h"
 #include "calculator/engine/ScaledArithmetic.h"
 
 namespace abacor {
@@ -12,6 +15,39 @@ enum class EntryState : int {
     Typing = 100,   // digits are appended
     Result = 101,   // a result is shown; an operator key only replaces the pending one
     Operand = 102,  // a function result is shown; an operator key computes with it
+};
+
+// What a function names the value it shows ("税額", "税込計", "原価"…), lit
+// until the next key.
+enum class ValueLabel {
+    None,
+    TaxAmount,
+    TaxIncludedTotal,
+    TaxExcludedTotal,
+    TaxAmountTotal,
+    TaxExcluded,
+    Cost,
+    Sell,
+    Margin,
+};
+
+// Whose rate the rate annunciator names: the active one, or, while a
+// per-rate total is shown, that total's (or none for the sums of all rates).
+enum class RateShown { Active, None, First, Second };
+
+// The three registers of cost, sell and margin, in that order.
+enum class ProfitRegister { Cost, Sell, Margin };
+
+// Kept totals beyond this are taken as damage.
+inline constexpr double kMaxTotal = 1e15;
+
+// The item count stays within this, either way.
+inline constexpr int kMaxItemCount = 999;
+
+// A constant of constant calculation: the operator and its operand.
+struct Constant {
+    Operator op = Operator::None;
+    double value = 0.0;
 };
 
 // The desk calculator's state, as the window keeps it.
@@ -30,11 +66,22 @@ struct CalculatorState {
     std::u16string memoryText = u"0";
     double lastAnswer = 0.0;
     std::u16string lastAnswerText = u"0";
-    // The desk functions: the grand total, the second tax rate chosen, the
-    // tax amount of a second tax key shown ("税額", out at the next key).
+    // The desk functions: the grand total, the second tax rate chosen.
     double grandTotal = 0.0;
     bool secondRate = false;
-    bool taxAmountShown = false;
+    ValueLabel label = ValueLabel::None;
+    RateShown rateShown = RateShown::Active;
+    // The office functions: the invoice totals per rate, constant
+    // calculation (K lit in the mode set by a key), the count of items and
+    // the registers of cost, sell and margin.
+    std::array<RateTotals, 2> taxTotals{};
+    Constant constant;
+    bool constantLit = false;
+    int itemCount = 0;
+    std::array<std::optional<double>, 3> profit{};
+    // The last key changed nothing it was asked to (a compute without its
+    // operands): the window flashes the display.
+    bool refused = false;
 };
 
 // What may be kept from one run to the next: memory, last answer, grand
@@ -46,6 +93,8 @@ struct KeptState {
     std::u16string lastAnswerText = u"0";
     double grandTotal = 0.0;
     bool secondRate = false;
+    std::array<RateTotals, 2> taxTotals{};
+    std::array<std::optional<double>, 3> profit{};
 
     friend bool operator==(const KeptState&, const KeptState&) = default;
 };

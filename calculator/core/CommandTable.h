@@ -39,6 +39,11 @@ enum CommandId : int {
     IdTape = 32814,
     IdCopyNumber = 32815,
     IdPaste = 32816,
+    IdTaxSum = 32817,
+    IdCost = 32818,
+    IdSell = 32819,
+    IdMargin = 32820,
+    IdAverage = 32821,
 };
 
 enum class CommandOutcome {
@@ -100,6 +105,13 @@ CommandOutcome Apply(Calculator& calculator, const Command& command)
     return CommandOutcome::Calculated;
 }
 
+template <ProfitRegister Which>
+CommandOutcome Profit(Calculator& calculator, const Command&)
+{
+    calculator.OnProfit(Which);
+    return CommandOutcome::Calculated;
+}
+
 // With ClearMenuFlg on (read at each press) the window shows the clear menu.
 CommandOutcome LeftSoftKey(Calculator& calculator, const Command& command);
 
@@ -142,6 +154,11 @@ inline constexpr std::array kCommands{
     Command{KeyId::GrandTotal, IdGrandTotal, "GT", u"GT", KeyGroup::Calculation, commands::Call<&Calculator::OnGrandTotal>, {}, {}, {}},
     Command{KeyId::RateSwitch, IdRateSwitch, "rate", u"税率", KeyGroup::Tax, commands::Call<&Calculator::OnRateSwitch>, {}, {}, {}},
     Command{KeyId::DoubleZero, 0, "00", u"００", KeyGroup::Digit, commands::Call<&Calculator::EnterDoubleZero>, {}, {}, {}},
+    Command{KeyId::TaxSum, IdTaxSum, "taxsum", u"税合計", KeyGroup::Tax, commands::Call<&Calculator::OnTaxSum>, {}, {}, {}},
+    Command{KeyId::Cost, IdCost, "cost", u"原価", KeyGroup::Tax, commands::Profit<ProfitRegister::Cost>, {}, {}, StepOf(u"原価")},
+    Command{KeyId::Sell, IdSell, "sell", u"売価", KeyGroup::Tax, commands::Profit<ProfitRegister::Sell>, {}, {}, StepOf(u"売価")},
+    Command{KeyId::Margin, IdMargin, "margin", u"利益率", KeyGroup::Tax, commands::Profit<ProfitRegister::Margin>, {}, {}, StepOf(u"利益率")},
+    Command{KeyId::Average, IdAverage, "avg", u"平均", KeyGroup::Calculation, commands::Call<&Calculator::OnAverage>, {}, {}, ResultOf(u"平均")},
     Command{{}, IdSquare, "sq", {}, {}, commands::Call<&Calculator::OnSquare>, {}, {}, ResultOf(u"x²")},
     Command{{}, IdCube, "cube", {}, {}, commands::Call<&Calculator::OnCube>, {}, {}, ResultOf(u"x³")},
     Command{{}, IdMemoryPlus, "M+", {}, {}, commands::Call<&Calculator::OnMemoryPlus>, {}, {}, FinalOf(u"M+")},

@@ -49,20 +49,40 @@ void Calculator::OnTaxIncluded()
 {
     if (InErrorState())
         return;
-    if (FlagOn(settings_->DeskTaxFlg))
+    if (FlagOn(settings_->DeskTaxFlg)) {
         DeskTax(LastKey::TaxIncluded);
-    else
-        ShowFinishedEntry(TaxIncludedValue(state_.entryValue, ActiveTaxRate()));
+        return;
+    }
+    const double price = state_.entryValue;
+    ShowFinishedEntry(TaxIncludedValue(price, ActiveTaxRate()));
+    AddToTaxTotal(true, price);
 }
 
 void Calculator::OnTaxExcluded()
 {
     if (InErrorState())
         return;
-    if (FlagOn(settings_->DeskTaxFlg))
+    if (FlagOn(settings_->DeskTaxFlg)) {
         DeskTax(LastKey::TaxExcluded);
-    else
-        ShowFinishedEntry(TaxExcludedValue(state_.entryValue, ActiveTaxRate()));
+        return;
+    }
+    const double price = state_.entryValue;
+    ShowFinishedEntry(TaxExcludedValue(price, ActiveTaxRate()));
+    AddToTaxTotal(false, price);
+}
+
+void Calculator::AddToTaxTotal(bool net, double amount)
+{
+    if (!FlagOn(settings_->TaxSumFlg) || InErrorState())
+        return;
+    RateTotals& totals = state_.taxTotals[state_.secondRate ? 1 : 0];
+    double& total = net ? totals.net : totals.gross;
+    const double sum = DecimalSum(total, amount);
+    // Beyond any invoice: the totals stay as they were.
+    if (!(std::fabs(sum) < kMaxTotal))
+        return;
+    total = sum;
+    Repaint(DisplayRegion::DisplayBox);
 }
 
 // The price first; the same key again shows the tax in it, then the price.
@@ -73,7 +93,8 @@ void Calculator::DeskTax(LastKey key)
     if (again) {
         taxShowingAmount_ = !taxShowingAmount_;
         ShowFinishedEntry(taxShowingAmount_ ? taxAmount_ : taxPrice_);
-        state_.taxAmountShown = taxShowingAmount_ && !InErrorState();
+        if (taxShowingAmount_ && !InErrorState())
+            state_.label = ValueLabel::TaxAmount;
         return;
     }
     taxShowingAmount_ = false;
@@ -93,6 +114,7 @@ void Calculator::DeskTax(LastKey key)
     ShowFinishedEntry(taxPrice_);
     if (!InErrorState())
         taxPrice_ = state_.entryValue;
+    AddToTaxTotal(included, price);
 }
 
 void Calculator::AddToMemory(bool subtract)
@@ -125,6 +147,7 @@ void Calculator::OnMemoryRecall()
 {
     if (InErrorState())
         return;
+    StartNumber();
     state_.displayText = Grouped(StripGrouping(state_.memoryText), GroupingMode::Display);
     state_.entryValue = state_.memoryValue;
     Repaint(DisplayRegion::DisplayBox);
@@ -142,6 +165,7 @@ void Calculator::OnLastAnswer()
 {
     if (InErrorState())
         return;
+    StartNumber();
     state_.displayText = state_.lastAnswerText;
     state_.entryValue = state_.lastAnswer;
     Repaint(DisplayRegion::DisplayBox);

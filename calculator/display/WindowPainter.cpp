@@ -15,7 +15,8 @@ constexpr std::array<KeyId, kKeyCount> kPaintOrder{
     KeyId::Digit7,     KeyId::Digit8,     KeyId::Digit9,     KeyId::Digit0, KeyId::Point,       KeyId::Add,
     KeyId::Subtract,   KeyId::Multiply,   KeyId::Divide,     KeyId::Sign,   KeyId::Equals,      KeyId::Percent,
     KeyId::SquareRoot, KeyId::ClearEntry, KeyId::AllClear,   KeyId::Clear,  KeyId::TaxIncluded, KeyId::TaxExcluded,
-    KeyId::GrandTotal, KeyId::RateSwitch, KeyId::DoubleZero,
+    KeyId::GrandTotal, KeyId::RateSwitch, KeyId::DoubleZero, KeyId::TaxSum, KeyId::Cost,        KeyId::Sell,
+    KeyId::Margin,     KeyId::Average,
 };
 static_assert(EveryKeyOnce(kPaintOrder), "every key is painted");
 

@@ -78,4 +78,28 @@ double DecimalDifference(double a, double b) { return (ExactDecimal(a) - ExactDe
 
 double Hundredths(double entry) { return (ExactDecimal(entry) * ExactDecimal(0.01)).ToDouble(); }
 
+double CostFrom(double sell, double margin)
+{
+    return (ExactDecimal(sell) * (ExactDecimal(100.0) - ExactDecimal(margin)) * ExactDecimal(0.01)).ToDouble();
+}
+
+std::optional<double> SellFrom(double cost, double margin)
+{
+    if (margin >= 100.0)
+        return std::nullopt;
+    return ((ExactDecimal(cost) * ExactDecimal(100.0)) / (ExactDecimal(100.0) - ExactDecimal(margin))).ToDouble();
+}
+
+std::optional<double> MarginFrom(double cost, double sell)
+{
+    if (sell == 0.0)
+        return std::nullopt;
+    return (((ExactDecimal(sell) - ExactDecimal(cost)) * ExactDecimal(100.0)) / ExactDecimal(sell)).ToDouble();
+}
+
+double Average(double value, int count)
+{
+    return (ExactDecimal(value) / ExactDecimal(static_cast<double>(count))).ToDouble();
+}
+
 }  // namespace abacor

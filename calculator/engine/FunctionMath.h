@@ -34,4 +34,14 @@ double DecimalDifference(double a, double b);
 // A whole number typed under ADD2, read in hundredths.
 double Hundredths(double entry);
 
+// Cost, sell and margin (in percent of the selling price), each from the
+// other two; empty where there is none (a margin of 100 or more for the
+// selling price, a selling price of 0 for the margin).
+double CostFrom(double sell, double margin);
+std::optional<double> SellFrom(double cost, double margin);
+std::optional<double> MarginFrom(double cost, double sell);
+
+// value / count, to 34 digits; count is not 0.
+double Average(double value, int count);
+
 }  // namespace abacor

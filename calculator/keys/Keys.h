@@ -16,15 +16,15 @@ enum class KeyId : int {
     Digit0, Digit1, Digit2, Digit3, Digit4, Digit5, Digit6, Digit7, Digit8, Digit9,
     Point, Sign, Add, Subtract, Multiply, Divide, Equals, ClearEntry,
     Percent, AllClear, Clear, SquareRoot, TaxIncluded, TaxExcluded,
-    GrandTotal, RateSwitch, DoubleZero,
+    GrandTotal, RateSwitch, DoubleZero, TaxSum, Cost, Sell, Margin, Average,
 };
 // clang-format on
-inline constexpr int kKeyCount = 27;
+inline constexpr int kKeyCount = 32;
 inline constexpr int kFixedKeyCount = 18;
 
 constexpr int Index(KeyId key) { return static_cast<int>(key); }
 constexpr KeyId DigitKey(int digit) { return static_cast<KeyId>(digit); }
-// The key an additional-key kind 1..9 places.
+// The key an additional-key kind 1..14 places.
 constexpr KeyId AdditionalKey(AddButtonType kind)
 {
     return static_cast<KeyId>(kFixedKeyCount - 1 + static_cast<int>(kind));

@@ -33,6 +33,24 @@ std::int64_t Now()
         .count();
 }
 
+// A result's mark, with the count of items beside it while one is kept.
+std::u16string ResultMark(const CalculatorState& state)
+{
+    if (state.itemCount == 0)
+        return kResultMark;
+    return std::u16string(kResultMark) + u"  " + Widened(std::to_string(state.itemCount)) + u"件";
+}
+
+// A named value's mark: its name, and the rate it belongs to.
+std::u16string LabelMark(const Calculator& calculator)
+{
+    std::u16string mark(LabelText(calculator.state().label));
+    if (const std::u16string rate = calculator.ShownRateText();
+        !rate.empty() && calculator.state().rateShown != RateShown::Active)
+        mark += u' ' + rate;
+    return mark;
+}
+
 bool IsKey(const Command* command, KeyId key) { return command != nullptr && command->key == key; }
 
 // A key that types a number: it may begin one.
@@ -137,7 +155,9 @@ void TapeSession::Observe(std::size_t index, const CalculatorState& before)
 
     if (BeginsNumber(command) && before.entryState != EntryState::Typing && after.entryState == EntryState::Typing)
         typingFrom_ = index;
-    if (role != nullptr && role->consumes && before.entryState == EntryState::Typing && !before.error && typingFrom_)
+    const bool stepped =
+        role != nullptr && role->consumes && before.entryState == EntryState::Typing && !before.error && typingFrom_;
+    if (stepped)
         AddStep({before.entryValue, command, *typingFrom_, index, time}, before.displayText);
     if (after.entryState != EntryState::Typing)
         typingFrom_.reset();
@@ -148,14 +168,17 @@ void TapeSession::Observe(std::size_t index, const CalculatorState& before)
         if (command->token == "M+" || command->token == "M-")
             lines_.push_back({0, segment_, TapeNumber(after.memoryText), u"M", {}, time});
         else
-            lines_.push_back({0, segment_, TapeNumber(after.displayText), kResultMark, {}, time});
+            lines_.push_back({0, segment_, TapeNumber(after.displayText), ResultMark(after), {}, time});
     } else if (IsKey(command, KeyId::GrandTotal) && !after.error) {
         lines_.push_back({0, segment_, TapeNumber(after.displayText), u"GT", {}, time});
     } else if (IsKey(command, KeyId::Clear) || IsKey(command, KeyId::AllClear)) {
         lines_.push_back({0, segment_, {}, std::u16string(command->caption), {}, time});
     }
-    if (after.taxAmountShown && !before.taxAmountShown)
-        lines_.push_back({0, segment_, TapeNumber(after.displayText), u"税額", {}, time});
+    // A value a function names is a line with its name, unless its step
+    // already says it.
+    if (command != nullptr && command->handler != nullptr && after.label != ValueLabel::None && !after.error &&
+        !(stepped && command->tape.mark == LabelText(after.label)))
+        lines_.push_back({0, segment_, TapeNumber(after.displayText), LabelMark(calculator_), {}, time});
 
     if (role != nullptr && role->finalises && !before.error) {
         lastCalculation_.assign(steps_.begin() + static_cast<std::ptrdiff_t>(calculationStart_), steps_.end());

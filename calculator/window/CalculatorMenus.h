@@ -11,7 +11,7 @@ namespace abacor {
 
 // Menu 154, the soft-key bar: "クリア" on the left, "メニュー" on the right.
 // The desk functions take the top level's 7; the powers use 2 and 3.
-inline constexpr std::array<MenuEntry, 25> kSoftKeyMenu{{
+inline constexpr std::array<MenuEntry, 31> kSoftKeyMenu{{
     {0, u"クリア", IdLeftSoftKey},
     {0, u"メニュー", 0},
     {1, u"メモリー\t(&1)", 0},
@@ -29,11 +29,17 @@ inline constexpr std::array<MenuEntry, 25> kSoftKeyMenu{{
     {2, u"税込\t(&1)", IdTaxIncluded},
     {2, u"税抜\t(&2)", IdTaxExcluded},
     {2, u"税率切替\t(&3)", IdRateSwitch},
+    {2, u"税合計\t(&4)", IdTaxSum},
     {1, u"卓上機能\t(&7)", 0},
     {2, u"グランドトータル\t(&1)", IdGrandTotal},
     {2, u"テープ\t(&2)", IdTape},
     {2, u"検算\t(&3)", IdCheck},
-    {2, u"常に手前に表示\t(&4)", IdStayOnTop, true},
+    {2, u"原価・売価・利益率\t(&4)", 0},
+    {3, u"原価\t(&1)", IdCost},
+    {3, u"売価\t(&2)", IdSell},
+    {3, u"利益率\t(&3)", IdMargin},
+    {2, u"平均\t(&5)", IdAverage},
+    {2, u"常に手前に表示\t(&6)", IdStayOnTop, true},
     {1, u"クリップボードへコピー\t(&8)", IdCopyToClipboard},
     {1, u"バージョン情報\t(&9)", IdVersion},
     {1, u"終了\t(&0)", IdExit},

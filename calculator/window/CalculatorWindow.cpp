@@ -98,6 +98,12 @@ CommandOutcome CalculatorWindow::Run(const Command& command)
 {
     const CommandOutcome outcome = session_.Run(command);
     tape_->Follow();
+    if (session_.state().refused) {
+        // A key that had nothing to work with: flashed, and told why.
+        canvas_.FlashDisplay();
+        announcer_.Refused(command.key == KeyId::Average ? tr("件数がありません。")
+                                                         : tr("原価・売価・利益率のうち二つが入っていません。"));
+    }
     return outcome;
 }
 

@@ -20,7 +20,8 @@ constexpr std::array<KeyId, kKeyCount> kHitOrder{
     KeyId::Digit6,     KeyId::Digit7,     KeyId::Digit8,     KeyId::Digit9,     KeyId::Add,         KeyId::Subtract,
     KeyId::Multiply,   KeyId::Divide,     KeyId::ClearEntry, KeyId::Equals,     KeyId::Point,       KeyId::Sign,
     KeyId::Percent,    KeyId::AllClear,   KeyId::Clear,      KeyId::SquareRoot, KeyId::TaxIncluded, KeyId::TaxExcluded,
-    KeyId::GrandTotal, KeyId::RateSwitch, KeyId::DoubleZero,
+    KeyId::GrandTotal, KeyId::RateSwitch, KeyId::DoubleZero, KeyId::TaxSum,     KeyId::Cost,        KeyId::Sell,
+    KeyId::Margin,     KeyId::Average,
 };
 static_assert(EveryKeyOnce(kHitOrder), "every key can be tapped");
 

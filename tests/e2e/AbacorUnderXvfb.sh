@@ -108,7 +108,7 @@ xdotool key F2
 wait_windows Abacor $((windows + 1))
 xdotool key 7
 wait_windows Abacor $((windows + 2))
-xdotool key 4
+xdotool key 6
 # A new flag shows the window anew.
 above() {
     window=$(xdotool search --onlyvisible --name '^Abacor$' | head -n 1)

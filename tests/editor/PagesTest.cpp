@@ -206,9 +206,10 @@ TEST_F(Page3, ListsEditTheirValuesInScreenOrder)
     EXPECT_EQ(s.settings().AddButton4Type, 4u) << "√ under 縦(右上)";
     EXPECT_EQ(s.modified(), 1);
     EXPECT_EQ(landscape->itemText(2), QStringLiteral("ＣＡ"));
-    EXPECT_EQ(landscape->count(), 10);
+    EXPECT_EQ(landscape->count(), 15);
     EXPECT_EQ(landscape->itemText(7), QStringLiteral("GT"));
     EXPECT_EQ(landscape->itemText(9), QStringLiteral("００"));
+    EXPECT_EQ(landscape->itemText(14), QStringLiteral("平均"));
     // On screen: 1019, 1020, 1024, 1021 from left to right.
     EXPECT_LT(p3.controls().Combo(IdcAddButton2)->x(), upperRight->x());
     EXPECT_LT(upperRight->x(), landscape->x());
@@ -249,7 +250,7 @@ TEST_F(Page3, StoredValuesBeyondTheControlsStayInTheCopy)
 {
     CalculatorSettings stored = DefaultSettings();
     stored.TaxPercent = 2500;
-    stored.AddButton1Type = 10;
+    stored.AddButton1Type = 15;
     stored.ClearMenuFlg = 7;
     ASSERT_TRUE(SaveSettings(stored));
     SettingsSheet& s = Open();
@@ -301,6 +302,15 @@ TEST_F(Page4, TheDeskControlsWriteTheRecord)
     EXPECT_TRUE(p4.controls().Check(IdcTapeKeep)->isChecked()) << "the tape is kept by default";
     Click(p4.controls().Check(IdcTapeKeep));
     Click(p4.controls().Check(IdcKeepState));
+    Click(p4.controls().Check(IdcTaxSum));
+    QComboBox* constant = p4.controls().Combo(IdcConstantMode);
+    QComboBox* count = p4.controls().Combo(IdcItemCount);
+    EXPECT_EQ(constant->currentText(), QStringLiteral("しない"));
+    constant->setCurrentIndex(1);
+    emit constant->activated(1);
+    count->setCurrentIndex(2);
+    emit count->activated(2);
+    EXPECT_EQ(count->currentText(), QStringLiteral("＋で加算・－で減算"));
     QSlider* rate = p4.controls().Slider(IdcTaxSlider2);
     EXPECT_EQ(p4.controls().Label(IdcTaxRate2)->text(), QStringLiteral("08.00%"));
     rate->triggerAction(QAbstractSlider::SliderSingleStepAdd);
@@ -313,15 +323,21 @@ TEST_F(Page4, TheDeskControlsWriteTheRecord)
     EXPECT_EQ(edited.TaxPercent2, 801u);
     EXPECT_EQ(edited.TapeKeepFlg, 0u);
     EXPECT_EQ(edited.KeepStateFlg, 1u);
+    EXPECT_EQ(edited.TaxSumFlg, 1u);
+    EXPECT_EQ(edited.ConstantMode, 1u);
+    EXPECT_EQ(edited.ItemCountFlg, 2u);
     // Named through their labels.
-    for (QWidget* control :
-         {static_cast<QWidget*>(round), static_cast<QWidget*>(places), static_cast<QWidget*>(rate)}) {
+    for (QWidget* control : {static_cast<QWidget*>(round), static_cast<QWidget*>(places), static_cast<QWidget*>(rate),
+                             static_cast<QWidget*>(constant), static_cast<QWidget*>(count)}) {
         bool labelled = false;
         for (QLabel* label : p4.findChildren<QLabel*>())
             labelled = labelled || label->buddy() == control;
         EXPECT_TRUE(labelled) << control->accessibleName().toStdString();
     }
     EXPECT_EQ(round->accessibleName(), QStringLiteral("ラウンドセレクター"));
+    EXPECT_EQ(constant->accessibleName(), QStringLiteral("定数計算"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(p4.controls().Check(IdcTaxSum))->text(QAccessible::Name),
+              QStringLiteral("税率別に集計する（税合計キー）"));
 }
 
 using ColorDialog = Editor;

@@ -388,6 +388,11 @@ TEST_F(Window, CopyAndPasteLikeADesktopProgram)
     EXPECT_EQ(state().displayText, u"1,980.50");
     QAccessibleInterface* display = AccessibleChildren(&dlg()).at(QStringLiteral("表示"));
     EXPECT_TRUE(display->text(QAccessible::Value).contains(QStringLiteral("貼り付けられません")));
+    // So is a margin from the menu with no cost and no price to work from.
+    dlg().OnCommand(IdCost);
+    dlg().OnCommand(IdMargin);
+    EXPECT_EQ(state().displayText, u"1,980.50");
+    EXPECT_TRUE(display->text(QAccessible::Value).contains(QStringLiteral("二つが入っていません")));
 }
 
 TEST_F(Window, CheckFromTheMenuLightsItsAnnunciator)
