@@ -128,7 +128,10 @@ void Calculator::OnAverage()
     if (InErrorState())
         return;
     if (state_.itemCount < 1) {
+        // Nothing to divide by; a number being typed ends all the same.
         state_.refused = true;
+        if (state_.entryState == EntryState::Typing)
+            state_.entryState = EntryState::Operand;
         return;
     }
     ShowFunctionResult(Average(state_.entryValue, state_.itemCount));

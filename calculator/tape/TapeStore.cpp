@@ -20,7 +20,10 @@ constexpr char kSchema[] =
     " seq INTEGER NOT NULL, segment INTEGER, step INTEGER, number TEXT, mark TEXT, was TEXT, time INTEGER,"
     " UNIQUE(run, seq));"
     "CREATE TABLE IF NOT EXISTS kept(id INTEGER PRIMARY KEY CHECK(id = 1), memory REAL, memory_text TEXT,"
-    " last_answer REAL, last_answer_text TEXT, grand_total REAL, second_rate INTEGER);";
+    " last_answer REAL, last_answer_text TEXT, grand_total REAL, second_rate INTEGER);"
+    // The office functions' totals and registers; NULL for an empty register.
+    "CREATE TABLE IF NOT EXISTS kept_office(id INTEGER PRIMARY KEY CHECK(id = 1), net1 REAL, gross1 REAL,"
+    " net2 REAL, gross2 REAL, cost REAL, sell REAL, margin REAL);";
 
 // The mark of the line between two runs of the program.
 constexpr char16_t kRunMark[] = u"――――";
@@ -204,9 +207,18 @@ std::optional<KeptState> TapeStore::LoadState() const
         Prepare(db_, "SELECT memory, memory_text, last_answer, last_answer_text, grand_total, second_rate FROM kept");
     if (sqlite3_step(select.get()) != SQLITE_ROW)
         return std::nullopt;
-    return KeptState{sqlite3_column_double(select.get(), 0), ColumnText(select.get(), 1),
-                     sqlite3_column_double(select.get(), 2), ColumnText(select.get(), 3),
-                     sqlite3_column_double(select.get(), 4), sqlite3_column_int(select.get(), 5) != 0};
+    KeptState kept{sqlite3_column_double(select.get(), 0), ColumnText(select.get(), 1),
+                   sqlite3_column_double(select.get(), 2), ColumnText(select.get(), 3),
+                   sqlite3_column_double(select.get(), 4), sqlite3_column_int(select.get(), 5) != 0};
+    const Statement office = Prepare(db_, "SELECT net1, gross1, net2, gross2, cost, sell, margin FROM kept_office");
+    if (sqlite3_step(office.get()) == SQLITE_ROW) {
+        kept.taxTotals = {RateTotals{sqlite3_column_double(office.get(), 0), sqlite3_column_double(office.get(), 1)},
+                          RateTotals{sqlite3_column_double(office.get(), 2), sqlite3_column_double(office.get(), 3)}};
+        for (int i = 0; i < 3; ++i)
+            if (sqlite3_column_type(office.get(), 4 + i) != SQLITE_NULL)
+                kept.profit[static_cast<std::size_t>(i)] = sqlite3_column_double(office.get(), 4 + i);
+    }
+    return kept;
 }
 
 bool TapeStore::SaveState(const KeptState& state)
@@ -221,7 +233,22 @@ bool TapeStore::SaveState(const KeptState& state)
     BindText(save.get(), 4, state.lastAnswerText);
     sqlite3_bind_double(save.get(), 5, state.grandTotal);
     sqlite3_bind_int(save.get(), 6, state.secondRate ? 1 : 0);
-    return sqlite3_step(save.get()) == SQLITE_DONE;
+    if (sqlite3_step(save.get()) != SQLITE_DONE)
+        return false;
+    const Statement office =
+        Prepare(db_, "INSERT OR REPLACE INTO kept_office(id, net1, gross1, net2, gross2, cost, sell, margin)"
+                     " VALUES(1, ?, ?, ?, ?, ?, ?, ?)");
+    sqlite3_bind_double(office.get(), 1, state.taxTotals[0].net);
+    sqlite3_bind_double(office.get(), 2, state.taxTotals[0].gross);
+    sqlite3_bind_double(office.get(), 3, state.taxTotals[1].net);
+    sqlite3_bind_double(office.get(), 4, state.taxTotals[1].gross);
+    for (int i = 0; i < 3; ++i) {
+        if (const std::optional<double>& value = state.profit[static_cast<std::size_t>(i)])
+            sqlite3_bind_double(office.get(), 5 + i, *value);
+        else
+            sqlite3_bind_null(office.get(), 5 + i);
+    }
+    return sqlite3_step(office.get()) == SQLITE_DONE;
 }
 
 bool TapeStore::ClearAll()

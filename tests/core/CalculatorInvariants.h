@@ -82,6 +82,15 @@ inline std::string CheckState(const CalculatorState& s, const CalculatorSettings
     if (!s.operatorText.empty() && s.operatorText != u"＋" && s.operatorText != u"－" && s.operatorText != u"×" &&
         s.operatorText != u"÷")
         return "operator sign '" + Utf8(s.operatorText) + "'";
+    if (s.itemCount < -kMaxItemCount || s.itemCount > kMaxItemCount)
+        return "an item count of " + std::to_string(s.itemCount);
+    // A constant computes on "=" alone: nothing may be pending beside it.
+    if (s.constant.op != Operator::None && s.pendingOperator != Operator::None)
+        return "a constant with an operation pending";
+    if (s.constantLit && s.constant.op == Operator::None)
+        return "K lit without a constant";
+    if (s.error && s.label != ValueLabel::None)
+        return "a value named in the error state";
     if (s.entryState < EntryState::Typing || s.entryState > EntryState::Operand)
         return "entry state " + std::to_string(static_cast<int>(s.entryState));
     return {};

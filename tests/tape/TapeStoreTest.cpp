@@ -91,7 +91,8 @@ TEST(TapeStore, TheKeptStateComesBackAndWhatCannotBeShownStartsAfresh)
 {
     const TempFolder folder;
     const std::filesystem::path path = folder.File("tape.db");
-    const KeptState kept{-1234.5, u"-1234.50", 0.1, u"0.1", 99.99, true};
+    const KeptState kept{
+        -1234.5, u"-1234.50", 0.1, u"0.1", 99.99, true, {{{315, 0}, {0, 43200.5}}}, {std::nullopt, 150.0, 30.0}};
     {
         TapeStore::Opened opened = TapeStore::Open(path);
         EXPECT_FALSE(opened.store->LoadState()) << "nothing kept yet";
@@ -108,8 +109,11 @@ TEST(TapeStore, TheKeptStateComesBackAndWhatCannotBeShownStartsAfresh)
     EXPECT_EQ(calculator.state().memoryText, u"-1,234.50");
     // A damaged or hand-edited file: texts that are not the value's, values
     // the display cannot show.
-    calculator.Restore({2.5, u"ERROR", 1e13, u"1e13", std::nan(""), false});
-    EXPECT_EQ(calculator.Kept(), (KeptState{2.5, u"2.5", 0.0, u"0", 0.0, false}));
+    calculator.Restore(
+        {2.5, u"ERROR", 1e13, u"1e13", std::nan(""), false, {{{std::nan(""), 1}, {2, 3}}}, {1e13, std::nan(""), 7.0}});
+    EXPECT_EQ(
+        calculator.Kept(),
+        (KeptState{2.5, u"2.5", 0.0, u"0", 0.0, false, {{RateTotals{}, {2, 3}}}, {std::nullopt, std::nullopt, 7.0}}));
 }
 
 }  // namespace

@@ -103,8 +103,8 @@ TEST(Tape, ACorrectionReRunsTheSegmentAndABadOneChangesNothing)
 TEST(Tape, ACorrectionIsAFreshRunOfTheEditedKeys)
 {
     // Keys that take a typed number, and keys between steps that type none.
-    const std::vector<std::string> taking = {"+", "-", "*", "=", "%", "M+", "M-", "sq", "tax+", "tax-"};
-    const std::vector<std::string> between = {"MR", "ANS", "GT", "rate", "MC", "C"};
+    const std::vector<std::string> taking = {"+", "-", "*", "=", "%", "M+", "M-", "sq", "tax+", "tax-", "cost", "avg"};
+    const std::vector<std::string> between = {"MR", "ANS", "GT", "rate", "MC", "C", "taxsum", "sell", "margin", "+"};
     std::mt19937 random(2026);
     const auto number = [&random] {
         std::string digits = std::to_string(1 + random() % 99999);
@@ -143,7 +143,15 @@ TEST(Tape, ACorrectionIsAFreshRunOfTheEditedKeys)
             return tokens;
         };
         const std::vector<std::string> tokens = keys(steps.size(), {});
+        // The office functions' state is part of what a correction re-runs.
+        const auto office = [round](TapeRun& run) {
+            CalculatorSettings& settings = run.session.settings();
+            settings.ConstantMode = static_cast<std::uint32_t>(round % 3);
+            settings.ItemCountFlg = static_cast<std::uint32_t>(round / 3 % 3);
+            settings.TaxSumFlg = settings.GrandTotalFlg = static_cast<std::uint32_t>(round % 2);
+        };
         TapeRun run;
+        office(run);
         run.Keys(tokens);
         // An error stops the steps where it comes; such rounds prove nothing here.
         if (std::any_of(run.lines().begin(), run.lines().end(), [](const TapeLine& l) { return l.mark == u"ERROR"; }))
@@ -159,6 +167,7 @@ TEST(Tape, ACorrectionIsAFreshRunOfTheEditedKeys)
         const std::string replacement = (random() % 4 == 0 ? "-" : "") + number();
         ASSERT_EQ(run.session.Correct(static_cast<int>(k) + 1, replacement), CorrectionOutcome::Corrected) << all;
         TapeRun fresh;
+        office(fresh);
         fresh.Keys(keys(k, replacement));
 
         std::vector<TapeLine> lines = run.lines();
@@ -167,8 +176,10 @@ TEST(Tape, ACorrectionIsAFreshRunOfTheEditedKeys)
         ASSERT_EQ(lines, fresh.lines()) << all << " correct:" << k + 1 << '=' << replacement;
         const CalculatorState& a = run.session.state();
         const CalculatorState& b = fresh.session.state();
-        ASSERT_EQ(std::tie(a.displayText, a.resultText, a.memoryText, a.operatorText, a.grandTotal, a.lastAnswer),
-                  std::tie(b.displayText, b.resultText, b.memoryText, b.operatorText, b.grandTotal, b.lastAnswer))
+        ASSERT_EQ(std::tie(a.displayText, a.resultText, a.memoryText, a.operatorText, a.grandTotal, a.lastAnswer,
+                           a.taxTotals, a.itemCount, a.profit, a.constantLit),
+                  std::tie(b.displayText, b.resultText, b.memoryText, b.operatorText, b.grandTotal, b.lastAnswer,
+                           b.taxTotals, b.itemCount, b.profit, b.constantLit))
             << all;
         ++corrected;
     }

@@ -1,0 +1,40 @@
+#!/usr/bin/env python3
+"""Runs the rows of office-cases.txt through abacor-calc -a and checks the
+display and annunciators after each marked token."""
+import pathlib
+import re
+import subprocess
+import sys
+
+calc, table = sys.argv[1], pathlib.Path(sys.argv[2])
+check = re.compile(r"\[([^\]]*)\]|\{([^}]*)\}|(\S+)")
+faults = []
+prefix = ""
+for number, line in enumerate(table.read_text(encoding="utf-8").splitlines(), 1):
+    line = line.strip()
+    if not line or line.startswith("#"):
+        continue
+    if line.startswith("use:"):
+        prefix = line[4:].strip()
+        continue
+    tokens, expected = prefix.split(), []
+    for match in check.finditer(line):
+        display, lit, token = match.groups()
+        if token is not None:
+            tokens.append(token)
+        else:
+            expected.append((len(tokens), "display" if display is not None else "lit",
+                             display if display is not None else lit))
+    out = subprocess.run([calc, "-a"], input=" ".join(tokens), capture_output=True, text=True, timeout=60)
+    if out.returncode != 0:
+        faults.append(f"row {number}: status {out.returncode}: {out.stderr.strip()}")
+        continue
+    rows = [r.split("\t") for r in out.stdout.splitlines()]
+    for after, what, text in expected:
+        fields = rows[after - 1]
+        got = fields[1] if what == "display" else fields[5]
+        if got != text:
+            faults.append(f"row {number}: after token {after} ({fields[0]}) the {what} is [{got}], not [{text}]")
+for fault in faults:
+    print("FAIL:", fault)
+sys.exit(1 if faults else 0)
