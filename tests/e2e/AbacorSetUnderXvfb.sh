@@ -1,7 +1,7 @@
 #!/bin/sh
 # Uses the settings editor as a person would, in a real X server: page 2,
-# ticks "ボタンの角を丸くする" and "桁を区切る", page 4, ticks the grand total,
-# "保存", OK, "その他" > "終了"; then the calculator's own load reads the
+# ticks "ボタンの角を丸くする" and "桁を区切る", page 4, ticks the grand total and
+# the invoice totals, "保存", OK, "その他" > "終了"; then the calculator's own load reads the
 # grouping and the grand total back. Exit 77 (skipped)
 # when the X tools are not installed.
 set -u
@@ -24,6 +24,7 @@ click_on AbacorSet ボタンの角を丸くする "check box"
 click_on AbacorSet 桁を区切る "check box"
 click_on AbacorSet ページ４ "page tab"
 click_on AbacorSet "GT（グランドトータル）を使う" "check box"
+click_on AbacorSet "税率別に集計する（税合計キー）" "check box"
 windows=$(shown_windows AbacorSet)
 xdotool key F1  # "保存"
 wait_windows AbacorSet $((windows + 1))
@@ -51,5 +52,9 @@ if [ "$total" != "$(printf '5\tGT')" ]; then
     echo "FAIL: the grand total after saving page 4: '$total'"
     cat "$work/config/Korvel/Abacor.conf"
     exit 1
+fi
+totals=$(echo 'load 1 0 0 tax+ taxsum' | "$CALC" -a | tail -n 1 | cut -f6)
+if [ "$totals" != "税計 税込計" ]; then
+    echo "FAIL: the invoice totals after saving page 4: '$totals'"; exit 1
 fi
 echo "PASS: the editor saved, the calculator shows '$shown'"
