@@ -206,11 +206,13 @@ void Calculator::Calculate(Operator op, std::u16string_view symbol, Finish finis
         Complete(abacor::ApplyOperator(consumer, state_.entryValue, state_.constant.value), op, finish, true);
         return;
     }
+    // A number typed (or pasted) and "=" is an invoice line of its own.
+    const bool completes = typed && finish == Finish::Equals;
     // The automatic constant: the multiplicand of a product, else the
     // second operand.
     if (settings_->ConstantMode == 2 && finish == Finish::Equals && consumer != Operator::None)
         state_.constant = {consumer, consumer == Operator::Multiply ? state_.accumulator : state_.entryValue};
-    Complete(abacor::ApplyOperator(consumer, state_.accumulator, state_.entryValue), op, finish);
+    Complete(abacor::ApplyOperator(consumer, state_.accumulator, state_.entryValue), op, finish, completes);
 }
 
 bool Calculator::SetsConstant(Operator op)
@@ -334,7 +336,11 @@ void Calculator::ClearEntry()
         return;
     }
 
-    // The digit drop.
+    DropDigit();
+}
+
+void Calculator::DropDigit()
+{
     if (InErrorState())
         return;
     std::u16string text = StripGrouping(state_.displayText);
@@ -445,6 +451,13 @@ void Calculator::Restore(const KeptState& kept)
         state_.profit[i] = kept.profit[i] && showable(*kept.profit[i]) ? kept.profit[i] : std::nullopt;
     Repaint(DisplayRegion::MemoryBox);
     Repaint(DisplayRegion::DisplayBox);
+}
+
+void Calculator::RestoreTotals(const KeptState& kept)
+{
+    const bool secondRate = state_.secondRate;
+    Restore(kept);
+    state_.secondRate = secondRate;
 }
 
 namespace {

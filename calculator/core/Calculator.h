@@ -37,7 +37,10 @@ public:
     bool PasteNumber(std::u16string_view text);
     void ApplyOperatorKey(Operator op, std::u16string_view symbol);
     void ChangeSign();
+    // CE, or with ShiftKeyFlg the digit drop.
     void ClearEntry();
+    // The last digit of the number shown goes (Backspace, whatever CE is).
+    void DropDigit();
 
     // The left soft key; with ClearMenuFlg on the window shows the clear menu
     // instead and this does nothing.
@@ -73,6 +76,9 @@ public:
     // Starts from a kept state; a value the display could not show (a file
     // edited by hand, a damaged one) starts afresh instead.
     void Restore(const KeptState& kept);
+    // The totals of a kept state back (memory, last answer, GT, the invoice
+    // totals and registers), the rate as it is now.
+    void RestoreTotals(const KeptState& kept);
 
     // The lit annunciators, in this order: the selector (when asked for),
     // the rate ("税8%"), "K", "GT", "税計", the count ("5件") and what the
@@ -125,6 +131,7 @@ private:
     // starts again.
     void StartNumber();
     void AddToTaxTotal(bool net, double amount);
+    void OnTaxKey(bool included);
     void AddToGrandTotal(double value);
     void DeskTax(LastKey key);
     // Shows a finished value as the entry, a function's result.
@@ -140,7 +147,8 @@ private:
     // A calculation completed with accumulator (empty: a division by zero,
     // which is the error state): shown, then next waits; "=" and percent
     // (next none) also keep the answer.
-    // completes: "=" with a constant, which ends a calculation too.
+    // completes: "=" with a constant or on a number just typed, which ends a
+    // calculation too.
     void Complete(std::optional<double> accumulator, Operator next, Finish finish, bool completes = false);
     // Shows a function's result as "％" does: rounded, the pending operation
     // cancelled, the last answer kept; the calculation ends.

@@ -144,7 +144,7 @@ inline constexpr std::array kCommands{
     Command{KeyId::Multiply, 0, "*", u"×", KeyGroup::Calculation, commands::Apply<Operator::Multiply>, {VkLeft, VkMultiply}, u"Left", StepOf(u"×")},
     Command{KeyId::Divide, 0, "/", u"÷", KeyGroup::Calculation, commands::Apply<Operator::Divide>, {VkRight, VkDivide}, u"Right", StepOf(u"÷")},
     Command{KeyId::Equals, IdOK, "=", u"＝", KeyGroup::Calculation, commands::Apply<Operator::None>, {VkReturn}, u"Return", FinalOf(u"＝")},
-    Command{KeyId::ClearEntry, 0, "CE", u"CE", KeyGroup::Clear, commands::Call<&Calculator::ClearEntry>, {VkBack, VkDelete}, u"BackSpace", {}},
+    Command{KeyId::ClearEntry, 0, "CE", u"CE", KeyGroup::Clear, commands::Call<&Calculator::ClearEntry>, {VkDelete}, u"Delete", {}},
     Command{KeyId::Percent, IdPercent, "%", u"％", KeyGroup::Calculation, commands::Call<&Calculator::OnPercent>, {}, u"%", FinalOf(u"％")},
     Command{KeyId::AllClear, IdAllClear, "CA", u"CA", KeyGroup::Clear, commands::Call<&Calculator::OnAllClear>, {}, {}, {}},
     Command{KeyId::Clear, IdClear, "C", u"C", KeyGroup::Clear, commands::Call<&Calculator::OnClear>, {VkEscape}, u"Escape", {}},
@@ -166,6 +166,7 @@ inline constexpr std::array kCommands{
     Command{{}, IdMemoryRecall, "MR", {}, {}, commands::Call<&Calculator::OnMemoryRecall>, {}, {}, {}},
     Command{{}, IdMemoryClear, "MC", {}, {}, commands::Call<&Calculator::OnMemoryClear>, {}, {}, {}},
     Command{{}, IdLastAnswer, "ANS", {}, {}, commands::Call<&Calculator::OnLastAnswer>, {}, {}, {}},
+    Command{{}, 0, "drop", {}, {}, commands::Call<&Calculator::DropDigit>, {VkBack}, u"BackSpace", {}},
     Command{{}, IdLeftSoftKey, {}, {}, {}, commands::LeftSoftKey, {}, {}, {}},
     // 検算 and the tape are the session's; the rest the window's.
     Command{{}, IdCheck, "check", {}, {}, nullptr, {}, {}, {}},

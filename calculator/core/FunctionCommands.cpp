@@ -45,30 +45,25 @@ void Calculator::OnSquareRoot()
         state_.entryState = EntryState::Operand;
 }
 
-void Calculator::OnTaxIncluded()
-{
-    if (InErrorState())
-        return;
-    if (FlagOn(settings_->DeskTaxFlg)) {
-        DeskTax(LastKey::TaxIncluded);
-        return;
-    }
-    const double price = state_.entryValue;
-    ShowFinishedEntry(TaxIncludedValue(price, ActiveTaxRate()));
-    AddToTaxTotal(true, price);
-}
+void Calculator::OnTaxIncluded() { OnTaxKey(true); }
 
-void Calculator::OnTaxExcluded()
+void Calculator::OnTaxExcluded() { OnTaxKey(false); }
+
+void Calculator::OnTaxKey(bool included)
 {
     if (InErrorState())
         return;
     if (FlagOn(settings_->DeskTaxFlg)) {
-        DeskTax(LastKey::TaxExcluded);
-        return;
+        DeskTax(included ? LastKey::TaxIncluded : LastKey::TaxExcluded);
+    } else {
+        const double price = state_.entryValue;
+        ShowFinishedEntry(included ? TaxIncludedValue(price, ActiveTaxRate())
+                                   : TaxExcludedValue(price, ActiveTaxRate()));
+        AddToTaxTotal(included, price);
     }
-    const double price = state_.entryValue;
-    ShowFinishedEntry(TaxExcludedValue(price, ActiveTaxRate()));
-    AddToTaxTotal(false, price);
+    // Every tax figure says the rate it was worked at, the first rate too.
+    if (!InErrorState())
+        state_.rateShown = state_.secondRate ? RateShown::Second : RateShown::First;
 }
 
 void Calculator::AddToTaxTotal(bool net, double amount)

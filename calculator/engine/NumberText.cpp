@@ -82,6 +82,37 @@ std::u16string_view Trimmed(std::u16string_view text)
 
 void RemoveAll(std::u16string& text, char16_t c) { std::erase(text, c); }
 
+// The length of a currency at the front (or the back) of a text: a sign
+// ($ € £ ¥ ￥) or a three-letter code ("USD"); 0 for none.
+std::size_t CurrencyAt(std::u16string_view text, bool front)
+{
+    static constexpr std::u16string_view kSigns = u"$€£¥￥";
+    if (text.empty())
+        return 0;
+    if (kSigns.find(front ? text.front() : text.back()) != std::u16string_view::npos)
+        return 1;
+    if (text.size() < 4)
+        return 0;
+    const std::u16string_view code = front ? text.substr(0, 3) : text.substr(text.size() - 3);
+    return std::all_of(code.begin(), code.end(), [](char16_t c) { return c >= u'A' && c <= u'Z'; }) ? 3 : 0;
+}
+
+// Whether every group after the first has exactly three digits.
+bool GroupsOfThree(std::u16string_view text, char16_t separator)
+{
+    std::size_t at = text.find(separator);
+    if (at == 0)
+        return false;
+    while (at != std::u16string_view::npos) {
+        const std::size_t next = text.find(separator, at + 1);
+        const std::size_t end = next == std::u16string_view::npos ? text.size() : next;
+        if (end - at - 1 != 3)
+            return false;
+        at = next;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::optional<std::u16string> PastedNumber(std::u16string_view text)
@@ -110,25 +141,37 @@ std::optional<std::u16string> PastedNumber(std::u16string_view text)
         else
             plain += c;
     }
-    // A sign and a yen mark in front, in either order; "円" after.
+    // An accounting negative: the amount in parentheses.
     bool negative = false;
-    for (bool sign = false, yen = false;;) {
-        if (!sign && (plain.starts_with(u'-') || plain.starts_with(u'+'))) {
+    if (plain.size() >= 2 && plain.front() == u'(' && plain.back() == u')') {
+        plain = plain.substr(1, plain.size() - 2);
+        negative = true;
+    }
+    // A sign and a currency in front, in either order; a currency, "円" or
+    // "%" after.
+    for (bool sign = false, currency = false;;) {
+        if (!sign && !negative && (plain.starts_with(u'-') || plain.starts_with(u'+'))) {
             negative = plain.starts_with(u'-');
             plain.erase(0, 1);
             sign = true;
-        } else if (!yen && (plain.starts_with(u'¥') || plain.starts_with(u'￥'))) {
-            plain.erase(0, 1);
-            yen = true;
+        } else if (const std::size_t length = CurrencyAt(plain, true); !currency && length > 0) {
+            plain.erase(0, length);
+            currency = true;
         } else {
             break;
         }
     }
-    if (plain.ends_with(u'円'))
+    if (plain.ends_with(u'円') || plain.ends_with(u'%'))
         plain.pop_back();
+    else if (const std::size_t length = CurrencyAt(plain, false); length > 0)
+        plain.erase(plain.size() - length);
+    // Apostrophes group as the Swiss write them.
+    RemoveAll(plain, u'\'');
+    RemoveAll(plain, u'’');
 
     // The decimal separator: of "." and ",", the later; a lone "," is one
-    // unless exactly three digits follow it. The other is grouping.
+    // unless exactly three digits follow it; "." that comes more than once,
+    // three digits after each, groups. The other is grouping.
     const std::size_t lastPoint = plain.rfind(u'.');
     const std::size_t lastComma = plain.rfind(u',');
     if (lastComma != std::u16string::npos) {
@@ -142,6 +185,8 @@ std::optional<std::u16string> PastedNumber(std::u16string_view text)
         } else {
             RemoveAll(plain, u',');
         }
+    } else if (std::count(plain.begin(), plain.end(), u'.') > 1 && GroupsOfThree(plain, u'.')) {
+        RemoveAll(plain, u'.');
     }
     const std::u16string_view number(plain);
     int digits = 0, points = 0;

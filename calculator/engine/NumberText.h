@@ -27,11 +27,14 @@ inline constexpr std::size_t kMaxPastedLength = 1024;
 
 // The number a pasted text means, as the plain text typing it would show:
 // trimmed; spaces (thin ones too) are grouping; full-width digits, point and
-// signs, and the minus sign, read as ASCII; a sign and "¥" in front, "円"
-// after; of "." and "," the later is the decimal separator and the other
-// grouping, and a lone "," is the decimal separator unless exactly three
-// digits follow it. Then an optional "-", 1 to 12 digits and at most one
-// ".". Empty for anything else: several lines, more than kMaxPastedLength.
+// signs, and the minus sign, read as ASCII; an amount in parentheses is
+// negative; a sign and a currency ("¥", "$", "USD"…) in front, a currency,
+// "円" or "%" after; apostrophes group; of "." and "," the later is the
+// decimal separator and the other grouping, a lone "," is the decimal
+// separator unless exactly three digits follow it, and "." more than once
+// with three digits after each is grouping. Then an optional "-", 1 to 12
+// digits and at most one ".". Empty for anything else: several lines, more
+// than kMaxPastedLength.
 std::optional<std::u16string> PastedNumber(std::u16string_view text);
 
 // Writes the display form of value (at most 12 significant digits, trailing

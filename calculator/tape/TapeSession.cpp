@@ -6,6 +6,7 @@
 
 #include "calculator/engine/Grouping.h"
 #include "calculator/engine/NumberText.h"
+#include "text/Utf.h"
 
 namespace abacor {
 
@@ -65,7 +66,8 @@ bool BeginsNumber(const Command* command)
 // A key that is part of a number being typed.
 bool PartOfNumber(const Command* command)
 {
-    return BeginsNumber(command) || IsKey(command, KeyId::Sign) || IsKey(command, KeyId::ClearEntry);
+    return BeginsNumber(command) || IsKey(command, KeyId::Sign) || IsKey(command, KeyId::ClearEntry) ||
+           (command != nullptr && command->token == "drop");
 }
 
 // A correction's number: at most 12 digits, an optional leading "-", at
@@ -107,12 +109,17 @@ void TapeSession::Restart()
     segment_ = 1;
 }
 
-CommandOutcome TapeSession::Run(const Command& command)
+void TapeSession::StartEntry()
 {
     if (checkWordGoes_) {
         checkWord_.clear();
         checkWordGoes_ = false;
     }
+}
+
+CommandOutcome TapeSession::Run(const Command& command)
+{
+    StartEntry();
     changedFrom_ = std::min(changedFrom_, lines_.size());
     log_.push_back({&command, {}, Now()});
     const CommandOutcome outcome = Apply(log_.size() - 1);
@@ -136,6 +143,10 @@ bool TapeSession::Paste(std::u16string_view text)
 
 CommandOutcome TapeSession::Apply(std::size_t index)
 {
+    if (log_[index].command != nullptr && log_[index].command->menuId == IdCheck) {
+        static_cast<void>(ArmCheck());
+        return CommandOutcome::Calculated;
+    }
     const CalculatorState before = calculator_.state();
     CommandOutcome outcome = CommandOutcome::Calculated;
     if (const Command* command = log_[index].command)
@@ -220,8 +231,12 @@ void TapeSession::StartSegment()
     checkWord_.clear();
 }
 
-CorrectionOutcome TapeSession::Correct(int step, std::string_view number)
+CorrectionOutcome TapeSession::Correct(int step, std::string_view given)
 {
+    // Read as a paste reads it: "1,980" is 1980 here too.
+    const std::optional<std::u16string> plain = PastedNumber(Utf16(given));
+    const std::string text = plain ? Utf8(*plain) : std::string();
+    const std::string_view number = text;
     if (!IsNumber(number))
         return CorrectionOutcome::NotANumber;
     if (step < 1 || step > static_cast<int>(steps_.size()))
@@ -258,13 +273,23 @@ CorrectionOutcome TapeSession::Correct(int step, std::string_view number)
     lastCalculation_.clear();
     checking_ = false;
     checkWord_.clear();
+    checkWordGoes_ = false;
     log_ = std::move(log);
-    for (std::size_t i = 0; i < log_.size(); ++i)
+    for (std::size_t i = 0; i < log_.size(); ++i) {
+        StartEntry();
         Apply(i);
+    }
     return CorrectionOutcome::Corrected;
 }
 
 bool TapeSession::Check()
+{
+    // In the log, so that a correction re-runs the check where it was.
+    log_.push_back({CommandOfMenuId(IdCheck), {}, Now()});
+    return ArmCheck();
+}
+
+bool TapeSession::ArmCheck()
 {
     // 検算 is a key too: it ends a check under way and puts out the last word.
     checking_ = false;
@@ -273,6 +298,8 @@ bool TapeSession::Check()
     if (calculator_.state().entryState == EntryState::Typing || lastCalculation_.empty())
         return false;
     checking_ = true;
+    // What the re-keyed calculation must leave as it found it.
+    beforeCheck_ = calculator_.Kept();
     reference_ = lastCalculation_;
     checkFrom_ = steps_.size();
     firstDifference_.reset();
@@ -303,6 +330,9 @@ void TapeSession::FinishCheck()
     }
     checking_ = false;
     checkWordGoes_ = true;
+    // A check is no second entry: GT, memory, the last answer and the
+    // invoice totals are as they were before it.
+    calculator_.RestoreTotals(beforeCheck_);
 }
 
 }  // namespace abacor

@@ -59,9 +59,9 @@ public:
     // As if made anew for the calculator as it is now (a kept state restored).
     void Restart();
 
-    // Step (1-based, in the current segment) given a new number: at most 12
-    // digits, an optional leading "-", at most one ".". Anything else, or no
-    // such step, changes nothing.
+    // Step (1-based, in the current segment) given a new number, read as a
+    // paste reads it ("1,980", "¥-500"). Anything else, or no such step,
+    // changes nothing.
     CorrectionOutcome Correct(int step, std::string_view number);
     // 検算: arms the check of the last finalised calculation; false (nothing
     // armed) while a number is typed or before any calculation was finalised.
@@ -89,6 +89,9 @@ private:
     void Observe(std::size_t index, const CalculatorState& before);
     void AddStep(TapeStep step, const std::u16string& shown);
     void StartSegment();
+    // Every entry, first: the check's last word goes out.
+    void StartEntry();
+    bool ArmCheck();
     void CheckStep(std::size_t place);
     void FinishCheck();
 
@@ -111,6 +114,7 @@ private:
     std::size_t checkFrom_ = 0;  // the re-keyed calculation's first step
     std::optional<std::size_t> firstDifference_;
     std::u16string checkWord_;
+    KeptState beforeCheck_;
     bool checkWordGoes_ = false;  // "OK" / "NG…" go out at the next key
 };
 

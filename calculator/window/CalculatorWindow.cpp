@@ -107,10 +107,14 @@ CommandOutcome CalculatorWindow::Run(const Command& command)
     return outcome;
 }
 
-void CalculatorWindow::Press(KeyId key, int feedback)
+void CalculatorWindow::Press(KeyId key, int feedback) { Press(CommandOfKey(key), feedback); }
+
+void CalculatorWindow::Press(const Command& command, int feedback)
 {
-    Run(CommandOfKey(key));
-    canvas_.Press(feedback, key);
+    Run(command);
+    // A command without a key of its own (the digit drop) flashes nothing.
+    if (command.key)
+        canvas_.Press(feedback, *command.key);
 }
 
 void CalculatorWindow::PressAt(int x, int y)
@@ -249,8 +253,8 @@ void CalculatorWindow::keyPressEvent(QKeyEvent* event)
         event->ignore();
         return;
     }
-    if (const std::optional<KeyId> key = keyInput_.OnKeyDown(VirtualKeyFromEvent(*event), event->text()))
-        Press(*key, PressFeedback::Flash);
+    if (const Command* command = keyInput_.OnKeyDown(VirtualKeyFromEvent(*event), event->text()))
+        Press(*command, PressFeedback::Flash);
 }
 
 void CalculatorWindow::keyReleaseEvent(QKeyEvent* event)
@@ -258,8 +262,8 @@ void CalculatorWindow::keyReleaseEvent(QKeyEvent* event)
     // Auto-repeat arrives as further presses only, as on the phone.
     if (event->isAutoRepeat())
         return;
-    if (const std::optional<KeyId> key = keyInput_.OnKeyUp(VirtualKeyFromEvent(*event)))
-        Press(*key, PressFeedback::Flash);
+    if (const Command* command = keyInput_.OnKeyUp(VirtualKeyFromEvent(*event)))
+        Press(*command, PressFeedback::Flash);
 }
 
 void CalculatorWindow::mousePressEvent(QMouseEvent* event)

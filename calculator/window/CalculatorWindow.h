@@ -82,6 +82,7 @@ protected:
 private:
     // A key of the window, however pressed, shown as the way it was pressed.
     void Press(KeyId key, int feedback);
+    void Press(const Command& command, int feedback);
     // A command through the session; the tape window follows.
     CommandOutcome Run(const Command& command);
     // A tap in device pixels, and its release.

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include <QLocale>
+
 #include "calculator/core/CommandTable.h"
 #include "platform/input/VirtualKeys.h"
 
@@ -37,75 +39,80 @@ std::optional<KeyId> HitTest(const WindowLayout& layout, int x, int y)
 
 namespace {
 
-// The key a typed character means on every layout: digits, the point (also
-// ","), the four operators, "=" and "%".
-std::optional<KeyId> TypedKey(QStringView text)
+// The key a typed character means on every layout: digits, the point (and
+// "," where the locale writes decimals with it), the four operators, "="
+// and "%"; ignored says a "," that only groups.
+const Command* TypedKey(QStringView text, bool& ignored)
 {
+    ignored = false;
     if (text.size() != 1)
-        return std::nullopt;
+        return nullptr;
     const char16_t ch = text.front().unicode();
     if (ch >= u'0' && ch <= u'9')
-        return DigitKey(ch - u'0');
+        return &CommandOfKey(DigitKey(ch - u'0'));
     switch (ch) {
-    case u'.':
-    case u',': return KeyId::Point;
-    case u'+': return KeyId::Add;
-    case u'-': return KeyId::Subtract;
-    case u'*': return KeyId::Multiply;
-    case u'/': return KeyId::Divide;
-    case u'=': return KeyId::Equals;
-    case u'%': return KeyId::Percent;
-    default: return std::nullopt;
+    case u'.': return &CommandOfKey(KeyId::Point);
+    case u',':
+        if (QLocale().decimalPoint() == QStringLiteral(","))
+            return &CommandOfKey(KeyId::Point);
+        ignored = true;
+        return nullptr;
+    case u'+': return &CommandOfKey(KeyId::Add);
+    case u'-': return &CommandOfKey(KeyId::Subtract);
+    case u'*': return &CommandOfKey(KeyId::Multiply);
+    case u'/': return &CommandOfKey(KeyId::Divide);
+    case u'=': return &CommandOfKey(KeyId::Equals);
+    case u'%': return &CommandOfKey(KeyId::Percent);
+    default: return nullptr;
     }
 }
 
 }  // namespace
 
-std::optional<KeyId> KeyInput::OnKeyDown(std::uint32_t code, QStringView text)
+const Command* KeyInput::OnKeyDown(std::uint32_t code, QStringView text)
 {
-    const std::optional<KeyId> key = PhysicalKey(code, text);
+    const Command* command = PhysicalKey(code, text);
     prevKeyDown_ = lastKeyDown_;
     lastKeyDown_ = code;
-    return key;
+    return command;
 }
 
-std::optional<KeyId> KeyInput::PhysicalKey(std::uint32_t code, QStringView text)
+const Command* KeyInput::PhysicalKey(std::uint32_t code, QStringView text)
 {
     lastTyped_ = false;
     // The keypad's point whatever it types; Shift with the keypad's × stays
     // the phone's sign, given at the release of Shift.
     if (code == VkDecimal)
-        return CommandOfKeyCode(code)->key;
+        return CommandOfKeyCode(code);
     if (code == kMultiply && lastKeyDown_ == kShift)
-        return std::nullopt;
+        return nullptr;
     // A symbol typed on a desktop keyboard means that symbol, on every layout.
-    if (const auto typed = TypedKey(text)) {
+    bool ignored = false;
+    if (const Command* typed = TypedKey(text, ignored); typed != nullptr || ignored) {
         lastTyped_ = true;
         return typed;
     }
 
     if (code == kDigit3)
-        return lastKeyDown_ != kShift ? std::optional(KeyId::Digit3) : std::nullopt;
-    if (const Command* command = CommandOfKeyCode(code))
-        return command->key;
-    return std::nullopt;
+        return lastKeyDown_ != kShift ? &CommandOfKey(KeyId::Digit3) : nullptr;
+    return CommandOfKeyCode(code);
 }
 
-std::optional<KeyId> KeyInput::OnKeyUp(std::uint32_t code)
+const Command* KeyInput::OnKeyUp(std::uint32_t code)
 {
     if (code != kShift)
-        return std::nullopt;
-    std::optional<KeyId> key;
+        return nullptr;
+    const Command* command = nullptr;
     // Only a chord that typed no calculator symbol is the phone's.
     if (prevKeyDown_ == kShift && !lastTyped_) {
         if (lastKeyDown_ == kDigit3)
-            key = KeyId::Point;
+            command = &CommandOfKey(KeyId::Point);
         else if (lastKeyDown_ == kMultiply || lastKeyDown_ == kOem7)
-            key = KeyId::Sign;
+            command = &CommandOfKey(KeyId::Sign);
     }
     prevKeyDown_ = lastKeyDown_;
     lastKeyDown_ = 0;
-    return key;
+    return command;
 }
 
 }  // namespace abacor

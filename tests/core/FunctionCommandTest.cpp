@@ -37,15 +37,16 @@ INSTANTIATE_TEST_SUITE_P(Powers, FunctionCommand, testing::Values(
     Shown{"1 6 sqrt + 1 =", "5", "5", "0", ""}));
 
 INSTANTIATE_TEST_SUITE_P(Tax, FunctionCommand, testing::Values(
-    Shown{"1 9 8 0 0 tax+", "20790", "0", "0", ""},
-    Shown{"2 0 7 9 0 tax-", "19800", "0", "0", ""},
-    Shown{"9 9 税込", "103.95", "0", "0", ""},
+    Shown{"1 9 8 0 tax+", "2178", "0", "0", ""},
+    Shown{"set:TaxPercent=500 1 9 8 0 0 tax+", "20790", "0", "0", ""},
+    Shown{"set:TaxPercent=500 2 0 7 9 0 tax-", "19800", "0", "0", ""},
+    Shown{"set:TaxPercent=500 9 9 税込", "103.95", "0", "0", ""},
     Shown{"set:TaxPercent=800 1 0 0 0 tax+", "1080", "0", "0", ""},
     Shown{"set:TaxPercent=0 1 2 3 . 4 5 tax+", "123.45", "0", "0", ""},
     Shown{"set:TaxPercent=0 1 2 3 . 4 5 税抜", "123.45", "0", "0", ""},
     Shown{"set:TaxPercent=4294957296 5 tax-", "ERROR", "0", "0", ""},
     Shown{"set:TaxPercent=4294957296 0 tax-", "ERROR", "0", "0", ""},
-    Shown{"1 0 0 + 1 0 0 tax+ =", "205", "205", "0", ""}));
+    Shown{"set:TaxPercent=500 1 0 0 + 1 0 0 tax+ =", "205", "205", "0", ""}));
 
 INSTANTIATE_TEST_SUITE_P(Memory, FunctionCommand, testing::Values(
     Shown{"5 M+", "5", "5", "5", ""},

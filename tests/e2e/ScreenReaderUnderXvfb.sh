@@ -120,9 +120,9 @@ hears "~" "縦(右上)"
 say Tab
 hears "~" "横"
 say Tab
-hears "~" "税率設定: slider 5.00"
+hears "~" "税率設定: slider 10.00"
 say Page_Up
-hears "=" "6.00"
+hears "=" "11.00"
 # A question, answered いいえ: the focus is back on the slider.
 say F2 0
 hears "~" "保存せずに終了しますか"

@@ -231,10 +231,10 @@ TEST_F(Page3, TheSliderStepsInHundredthsAndEveryScrollCounts)
     // A screen reader reads the rate as shown and sets it as a user would.
     QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(slider);
     ASSERT_NE(spoken->valueInterface(), nullptr);
-    EXPECT_DOUBLE_EQ(spoken->valueInterface()->currentValue().toDouble(), 5.0);
-    EXPECT_EQ(spoken->text(QAccessible::Value), QStringLiteral("5.00%"));
+    EXPECT_DOUBLE_EQ(spoken->valueInterface()->currentValue().toDouble(), 10.0) << "today's standard rate";
+    EXPECT_EQ(spoken->text(QAccessible::Value), QStringLiteral("10.00%"));
     slider->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    EXPECT_EQ(s.settings().TaxPercent, 600u) << "PageUp: a whole percent";
+    EXPECT_EQ(s.settings().TaxPercent, 1100u) << "PageUp: a whole percent";
     spoken->valueInterface()->setCurrentValue(5.0);
     EXPECT_EQ(s.settings().TaxPercent, 500u);
     slider->triggerAction(QAbstractSlider::SliderSingleStepAdd);
@@ -301,6 +301,7 @@ TEST_F(Page4, TheDeskControlsWriteTheRecord)
     Click(p4.controls().Check(IdcDeskTax));
     EXPECT_TRUE(p4.controls().Check(IdcTapeKeep)->isChecked()) << "the tape is kept by default";
     Click(p4.controls().Check(IdcTapeKeep));
+    EXPECT_TRUE(p4.controls().Check(IdcKeepState)->isChecked()) << "memory is kept by default";
     Click(p4.controls().Check(IdcKeepState));
     Click(p4.controls().Check(IdcTaxSum));
     QComboBox* constant = p4.controls().Combo(IdcConstantMode);
@@ -322,7 +323,7 @@ TEST_F(Page4, TheDeskControlsWriteTheRecord)
     EXPECT_EQ(edited.DeskTaxFlg, 1u);
     EXPECT_EQ(edited.TaxPercent2, 801u);
     EXPECT_EQ(edited.TapeKeepFlg, 0u);
-    EXPECT_EQ(edited.KeepStateFlg, 1u);
+    EXPECT_EQ(edited.KeepStateFlg, 0u);
     EXPECT_EQ(edited.TaxSumFlg, 1u);
     EXPECT_EQ(edited.ConstantMode, 1u);
     EXPECT_EQ(edited.ItemCountFlg, 2u);

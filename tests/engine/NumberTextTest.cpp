@@ -113,6 +113,11 @@ TEST(PastedNumber, TakesNumbersAsTypingShowsThem)
         {u"1.234,56", "1234.56"}, {u"1,234", "1234"}, {u"1,234,567", "1234567"}, {u"1,234.5", "1234.5"},
         {u"0,05", "0.05"}, {u"12\n34", nullptr}, {u"12\r\n34", nullptr}, {u"¥¥5", nullptr},
         {u"5円円", nullptr}, {u"+-5", nullptr},
+        // Amounts as other countries and accountants write them.
+        {u"$1,234.50", "1234.50"}, {u"€1.234,56", "1234.56"}, {u"£12", "12"}, {u"USD 12.50", "12.50"},
+        {u"12,50 €", "12.50"}, {u"(1,234)", "-1234"}, {u"(¥500)", "-500"}, {u"1'234.50", "1234.50"},
+        {u"12.345.678", "12345678"}, {u"1.234", "1.234"}, {u"12%", "12"}, {u"12.34.5", nullptr},
+        {u"-(5)", nullptr}, {u"(5", nullptr}, {u"US 5", nullptr}, {u"$$5", nullptr}, {u"5%%", nullptr},
     };
     for (const auto& c : cases) {
         const auto plain = PastedNumber(c.pasted);

@@ -87,7 +87,10 @@ TEST(Tape, ACorrectionReRunsTheSegmentAndABadOneChangesNothing)
     const TapeLine& corrected = run.lines()[1];
     EXPECT_EQ(corrected.number, u"457");
     EXPECT_EQ(corrected.was, u"456");
-    ASSERT_EQ(run.session.Correct(1, "-1,000"), CorrectionOutcome::NotANumber);
+    // Read as a paste reads it.
+    ASSERT_EQ(run.session.Correct(1, "-1,000"), CorrectionOutcome::Corrected);
+    EXPECT_EQ(run.session.state().displayText, u"246");
+    ASSERT_EQ(run.session.Correct(1, "1,000 + 1"), CorrectionOutcome::NotANumber);
     ASSERT_EQ(run.session.Correct(1, "-0.5"), CorrectionOutcome::Corrected);
     EXPECT_EQ(run.session.state().displayText, u"1245.5");
     run.Keys("CA 7 +");
@@ -225,7 +228,9 @@ TEST(Tape, TheSessionKeepsWhatItsSettingsSay)
         EXPECT_TRUE(session.tape().Lines().empty());
     }
     CalculatorSettings neither = DefaultSettings();
+    EXPECT_EQ(neither.KeepStateFlg, 1u) << "a desk calculator keeps its memory when switched off";
     neither.TapeKeepFlg = 0;
+    neither.KeepStateFlg = 0;
     EXPECT_FALSE(CalculatorSession(neither).WantsKeeper()) << "nothing to keep: the file is never opened";
     EXPECT_FALSE(CalculatorSession(neither).KeepProblem().empty()) << "the tape window says why";
 }

@@ -101,7 +101,7 @@ endif()
 
 # -a: a sixth field of lit annunciators; the desk functions' worked cases.
 execute_process(COMMAND "${CALC}" -a set:DeskTaxFlg=1 set:TaxPercent=800 2 1 6 0 税抜 税抜 OUTPUT_VARIABLE out RESULT_VARIABLE status)
-if(NOT status EQUAL 0 OR NOT out MATCHES "税抜${TAB}160${TAB}0${TAB}0${TAB}${TAB}税額\n$")
+if(NOT status EQUAL 0 OR NOT out MATCHES "税抜${TAB}160${TAB}0${TAB}0${TAB}${TAB}税8% 税額\n$")
   message(FATAL_ERROR "desk tax with -a: [${out}]")
 endif()
 execute_process(COMMAND "${CALC}" set:RoundSelector=3 set:DecimalSelector=5 1 4 5 + 4 5 0 0 = OUTPUT_VARIABLE out)

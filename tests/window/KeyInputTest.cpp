@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+
+#include <QLocale>
 #include <vector>
 
 #include "calculator/tape/CalculatorSession.h"
@@ -23,6 +25,7 @@ struct Sequence {
     const char* display;
     std::vector<KeyId> flashed;
     std::uint32_t shiftKeyFlg = 0;
+    const char* locale = "ja_JP";  // whose decimal separator "," may be
 };
 
 void PrintTo(const Sequence& s, std::ostream* os) { *os << s.name; }
@@ -35,17 +38,20 @@ TEST_P(HardwareKeys, RunTheirOperationAndFlashTheirKey)
     CalculatorSettings settings = DefaultSettings();
     settings.ShiftKeyFlg = s.shiftKeyFlg;
     CalculatorSession session(settings);
+    QLocale::setDefault(QLocale(QString::fromLatin1(s.locale)));
     KeyInput input;
     std::vector<KeyId> flashed;
     for (const KeyEvent& e : s.events) {
-        const auto key = e.down ? input.OnKeyDown(e.code, QStringView(e.text)) : input.OnKeyUp(e.code);
-        if (key) {
-            session.RunKey(*key);
-            flashed.push_back(*key);
+        const Command* command = e.down ? input.OnKeyDown(e.code, QStringView(e.text)) : input.OnKeyUp(e.code);
+        if (command != nullptr) {
+            session.Run(*command);
+            if (command->key)
+                flashed.push_back(*command->key);
         }
     }
     EXPECT_EQ(QString::fromStdU16String(session.state().displayText).toStdString(), s.display);
     EXPECT_EQ(flashed, s.flashed);
+    QLocale::setDefault(QLocale::system());
 }
 
 using K = KeyId;
@@ -86,10 +92,10 @@ INSTANTIATE_TEST_SUITE_P(
                  {K::Digit1, K::Digit3}},
         Sequence{"AutoRepeatStopsAtTheLimit", std::vector<KeyEvent>(15, Down(0x39)), "999999999999",
                  std::vector<KeyId>(15, K::Digit9)},
-        Sequence{"BackspaceClearsTheEntry", {Down(0x31), Down(0x32), Down(0x08)}, "0",
-                 {K::Digit1, K::Digit2, K::ClearEntry}},
-        Sequence{"BackspaceDropsADigit", {Down(0x31), Down(0x32), Down(0x08)}, "1",
-                 {K::Digit1, K::Digit2, K::ClearEntry}, 1},
+        Sequence{"BackspaceDropsADigit", {Down(0x31), Down(0x30), Down(0x30), Down(0x26), Down(0x31), Down(0x32),
+                                          Down(0x08)}, "1", {K::Digit1, K::Digit0, K::Digit0, K::Add, K::Digit1, K::Digit2}},
+        Sequence{"BackspaceDropsADigitWhateverCEIs", {Down(0x31), Down(0x32), Down(0x08)}, "1",
+                 {K::Digit1, K::Digit2}, 1},
         Sequence{"ReturnIsEquals", {Down(0x37), Down(0x26), Down(0x35), Down(0x0D)}, "12",
                  {K::Digit7, K::Add, K::Digit5, K::Equals}},
         Sequence{"UnknownKeysDoNothing", {Down(0x41), Down(0x70), Down(0x09), Down(0, u"^"),
@@ -118,8 +124,11 @@ INSTANTIATE_TEST_SUITE_P(
                  "3", {K::Digit1, K::Point, K::Digit5, K::Multiply, K::Digit2, K::Equals}},
         Sequence{"KeypadDecimalIsThePointWhatever", {Down(0x31, u"1"), Down(0x6E, u","), Down(0x35, u"5")}, "1.5",
                  {K::Digit1, K::Point, K::Digit5}},
-        Sequence{"CommaIsThePoint", {Down(0x31, u"1"), Down(0xBC, u","), Down(0x35, u"5")}, "1.5",
-                 {K::Digit1, K::Point, K::Digit5}},
+        Sequence{"CommaGroupsWhereThePointIsAPoint", {Down(0x31, u"1"), Down(0xBC, u","), Down(0x39, u"9"), Down(0x38, u"8"),
+                                                      Down(0x30, u"0"), Down(0, u"+"), Down(0x32, u"2"), Down(0, u"=")},
+                 "1982", {K::Digit1, K::Digit9, K::Digit8, K::Digit0, K::Add, K::Digit2, K::Equals}},
+        Sequence{"CommaIsThePointWhereTheLocaleSaysSo", {Down(0x31, u"1"), Down(0xBC, u","), Down(0x35, u"5")}, "1.5",
+                 {K::Digit1, K::Point, K::Digit5}, 0, "de_DE"},
         Sequence{"DeleteIsCEEscapeIsC", {Down(0x31), Down(0x26), Down(0x32), Down(0x2E), Down(0x33), Down(0x1B)},
                  "0", {K::Digit1, K::Add, K::Digit2, K::ClearEntry, K::Digit3, K::Clear}},
         Sequence{"KeysInTheErrorStateStillFlash", {Down(0x31), Down(0x27), Down(0x30), Down(0x26), Down(0x35)},
