@@ -71,6 +71,11 @@ struct TapeRole {
 // codes); at most three, 0 for none.
 using KeyCodes = std::array<std::uint32_t, 3>;
 
+// The desktop chords that give a command, in X keysym notation with "+"
+// between modifiers and key ("ctrl+p", "shift+t", "g", "F3"); a letter is
+// the letter typed, so it holds on every layout.
+using Chords = std::array<std::string_view, 3>;
+
 // One command of the calculator, however it is given: a key on the screen, a
 // hardware or desktop key, a menu item, an accessibility action, a token.
 struct Command {
@@ -83,6 +88,7 @@ struct Command {
     KeyCodes keyCodes;            // the keyboard keys that press it
     std::u16string_view keyName;  // the one keyboard key a screen reader names for it
     TapeRole tape;                // what its step and lines are on the tape
+    Chords chords;                // the desktop chords that give it
 };
 
 namespace commands {
@@ -127,62 +133,63 @@ inline constexpr TapeRole ResultOf(std::u16string_view mark) { return {true, fal
 // own key (VkDigit(3)) is bound apart: Shift then 3 is the point.
 // clang-format off
 inline constexpr std::array kCommands{
-    Command{KeyId::Digit0, 0, "0", u"０", KeyGroup::Digit, commands::Type, {VkDigit(0), VkOem2}, u"0", {}},
-    Command{KeyId::Digit1, 0, "1", u"１", KeyGroup::Digit, commands::Type, {VkDigit(1), VkLetter('Y')}, u"1", {}},
-    Command{KeyId::Digit2, 0, "2", u"２", KeyGroup::Digit, commands::Type, {VkDigit(2), VkLetter('U')}, u"2", {}},
-    Command{KeyId::Digit3, 0, "3", u"３", KeyGroup::Digit, commands::Type, {VkLetter('I')}, u"3", {}},
-    Command{KeyId::Digit4, 0, "4", u"４", KeyGroup::Digit, commands::Type, {VkDigit(4), VkLetter('H')}, u"4", {}},
-    Command{KeyId::Digit5, 0, "5", u"５", KeyGroup::Digit, commands::Type, {VkDigit(5), VkLetter('J')}, u"5", {}},
-    Command{KeyId::Digit6, 0, "6", u"６", KeyGroup::Digit, commands::Type, {VkDigit(6), VkLetter('K')}, u"6", {}},
-    Command{KeyId::Digit7, 0, "7", u"７", KeyGroup::Digit, commands::Type, {VkDigit(7), VkLetter('B')}, u"7", {}},
-    Command{KeyId::Digit8, 0, "8", u"８", KeyGroup::Digit, commands::Type, {VkDigit(8), VkLetter('N')}, u"8", {}},
-    Command{KeyId::Digit9, 0, "9", u"９", KeyGroup::Digit, commands::Type, {VkDigit(9), VkLetter('M')}, u"9", {}},
-    Command{KeyId::Point, 0, ".", u"．", KeyGroup::Digit, commands::Type, {VkOemPeriod, VkDecimal}, u".", {}},
-    Command{KeyId::Sign, 0, "+/-", u"+/-", KeyGroup::Calculation, commands::Call<&Calculator::ChangeSign>, {VkLetter('L')}, u"L", {}},
-    Command{KeyId::Add, 0, "+", u"＋", KeyGroup::Calculation, commands::Apply<Operator::Add>, {VkUp, VkAdd}, u"Up", StepOf(u"＋")},
-    Command{KeyId::Subtract, 0, "-", u"－", KeyGroup::Calculation, commands::Apply<Operator::Subtract>, {VkDown, VkSubtract}, u"Down", StepOf(u"－")},
-    Command{KeyId::Multiply, 0, "*", u"×", KeyGroup::Calculation, commands::Apply<Operator::Multiply>, {VkLeft, VkMultiply}, u"Left", StepOf(u"×")},
-    Command{KeyId::Divide, 0, "/", u"÷", KeyGroup::Calculation, commands::Apply<Operator::Divide>, {VkRight, VkDivide}, u"Right", StepOf(u"÷")},
-    Command{KeyId::Equals, IdOK, "=", u"＝", KeyGroup::Calculation, commands::Apply<Operator::None>, {VkReturn}, u"Return", FinalOf(u"＝")},
-    Command{KeyId::ClearEntry, 0, "CE", u"CE", KeyGroup::Clear, commands::Call<&Calculator::ClearEntry>, {VkDelete}, u"Delete", {}},
-    Command{KeyId::Percent, IdPercent, "%", u"％", KeyGroup::Calculation, commands::Call<&Calculator::OnPercent>, {}, u"%", FinalOf(u"％")},
-    Command{KeyId::AllClear, IdAllClear, "CA", u"CA", KeyGroup::Clear, commands::Call<&Calculator::OnAllClear>, {}, {}, {}},
-    Command{KeyId::Clear, IdClear, "C", u"C", KeyGroup::Clear, commands::Call<&Calculator::OnClear>, {VkEscape}, u"Escape", {}},
-    Command{KeyId::SquareRoot, IdSquareRoot, "sqrt", u"√", KeyGroup::Calculation, commands::Call<&Calculator::OnSquareRoot>, {}, {}, ResultOf(u"√")},
-    Command{KeyId::TaxIncluded, IdTaxIncluded, "tax+", u"税込", KeyGroup::Tax, commands::Call<&Calculator::OnTaxIncluded>, {}, {}, ResultOf(u"税込")},
-    Command{KeyId::TaxExcluded, IdTaxExcluded, "tax-", u"税抜", KeyGroup::Tax, commands::Call<&Calculator::OnTaxExcluded>, {}, {}, ResultOf(u"税抜")},
-    Command{KeyId::GrandTotal, IdGrandTotal, "GT", u"GT", KeyGroup::Calculation, commands::Call<&Calculator::OnGrandTotal>, {}, {}, {}},
-    Command{KeyId::RateSwitch, IdRateSwitch, "rate", u"税率", KeyGroup::Tax, commands::Call<&Calculator::OnRateSwitch>, {}, {}, {}},
-    Command{KeyId::DoubleZero, 0, "00", u"００", KeyGroup::Digit, commands::Call<&Calculator::EnterDoubleZero>, {}, {}, {}},
-    Command{KeyId::TaxSum, IdTaxSum, "taxsum", u"税合計", KeyGroup::Tax, commands::Call<&Calculator::OnTaxSum>, {}, {}, {}},
-    Command{KeyId::Cost, IdCost, "cost", u"原価", KeyGroup::Tax, commands::Profit<ProfitRegister::Cost>, {}, {}, StepOf(u"原価")},
-    Command{KeyId::Sell, IdSell, "sell", u"売価", KeyGroup::Tax, commands::Profit<ProfitRegister::Sell>, {}, {}, StepOf(u"売価")},
-    Command{KeyId::Margin, IdMargin, "margin", u"利益率", KeyGroup::Tax, commands::Profit<ProfitRegister::Margin>, {}, {}, StepOf(u"利益率")},
-    Command{KeyId::Average, IdAverage, "avg", u"平均", KeyGroup::Calculation, commands::Call<&Calculator::OnAverage>, {}, {}, ResultOf(u"平均")},
-    Command{{}, IdSquare, "sq", {}, {}, commands::Call<&Calculator::OnSquare>, {}, {}, ResultOf(u"x²")},
-    Command{{}, IdCube, "cube", {}, {}, commands::Call<&Calculator::OnCube>, {}, {}, ResultOf(u"x³")},
-    Command{{}, IdMemoryPlus, "M+", {}, {}, commands::Call<&Calculator::OnMemoryPlus>, {}, {}, FinalOf(u"M+")},
-    Command{{}, IdMemoryMinus, "M-", {}, {}, commands::Call<&Calculator::OnMemoryMinus>, {}, {}, FinalOf(u"M-")},
-    Command{{}, IdMemoryRecall, "MR", {}, {}, commands::Call<&Calculator::OnMemoryRecall>, {}, {}, {}},
-    Command{{}, IdMemoryClear, "MC", {}, {}, commands::Call<&Calculator::OnMemoryClear>, {}, {}, {}},
-    Command{{}, IdLastAnswer, "ANS", {}, {}, commands::Call<&Calculator::OnLastAnswer>, {}, {}, {}},
-    Command{{}, 0, "drop", {}, {}, commands::Call<&Calculator::DropDigit>, {VkBack}, u"BackSpace", {}},
-    Command{{}, IdLeftSoftKey, {}, {}, {}, commands::LeftSoftKey, {}, {}, {}},
+    Command{KeyId::Digit0, 0, "0", u"０", KeyGroup::Digit, commands::Type, {VkDigit(0), VkOem2}, u"0", {}, {}},
+    Command{KeyId::Digit1, 0, "1", u"１", KeyGroup::Digit, commands::Type, {VkDigit(1), VkLetter('Y')}, u"1", {}, {}},
+    Command{KeyId::Digit2, 0, "2", u"２", KeyGroup::Digit, commands::Type, {VkDigit(2), VkLetter('U')}, u"2", {}, {}},
+    Command{KeyId::Digit3, 0, "3", u"３", KeyGroup::Digit, commands::Type, {VkLetter('I')}, u"3", {}, {}},
+    Command{KeyId::Digit4, 0, "4", u"４", KeyGroup::Digit, commands::Type, {VkDigit(4), VkLetter('H')}, u"4", {}, {}},
+    Command{KeyId::Digit5, 0, "5", u"５", KeyGroup::Digit, commands::Type, {VkDigit(5), VkLetter('J')}, u"5", {}, {}},
+    Command{KeyId::Digit6, 0, "6", u"６", KeyGroup::Digit, commands::Type, {VkDigit(6), VkLetter('K')}, u"6", {}, {}},
+    Command{KeyId::Digit7, 0, "7", u"７", KeyGroup::Digit, commands::Type, {VkDigit(7), VkLetter('B')}, u"7", {}, {}},
+    Command{KeyId::Digit8, 0, "8", u"８", KeyGroup::Digit, commands::Type, {VkDigit(8), VkLetter('N')}, u"8", {}, {}},
+    Command{KeyId::Digit9, 0, "9", u"９", KeyGroup::Digit, commands::Type, {VkDigit(9), VkLetter('M')}, u"9", {}, {}},
+    Command{KeyId::Point, 0, ".", u"．", KeyGroup::Digit, commands::Type, {VkOemPeriod, VkDecimal}, u".", {}, {}},
+    Command{KeyId::Sign, 0, "+/-", u"+/-", KeyGroup::Calculation, commands::Call<&Calculator::ChangeSign>, {VkLetter('L')}, u"L", {}, {}},
+    Command{KeyId::Add, 0, "+", u"＋", KeyGroup::Calculation, commands::Apply<Operator::Add>, {VkUp, VkAdd}, u"Up", StepOf(u"＋"), {}},
+    Command{KeyId::Subtract, 0, "-", u"－", KeyGroup::Calculation, commands::Apply<Operator::Subtract>, {VkDown, VkSubtract}, u"Down", StepOf(u"－"), {}},
+    Command{KeyId::Multiply, 0, "*", u"×", KeyGroup::Calculation, commands::Apply<Operator::Multiply>, {VkLeft, VkMultiply}, u"Left", StepOf(u"×"), {}},
+    Command{KeyId::Divide, 0, "/", u"÷", KeyGroup::Calculation, commands::Apply<Operator::Divide>, {VkRight, VkDivide}, u"Right", StepOf(u"÷"), {}},
+    Command{KeyId::Equals, IdOK, "=", u"＝", KeyGroup::Calculation, commands::Apply<Operator::None>, {VkReturn}, u"Return", FinalOf(u"＝"), {}},
+    Command{KeyId::ClearEntry, 0, "CE", u"CE", KeyGroup::Clear, commands::Call<&Calculator::ClearEntry>, {VkDelete}, u"Delete", {}, {}},
+    Command{KeyId::Percent, IdPercent, "%", u"％", KeyGroup::Calculation, commands::Call<&Calculator::OnPercent>, {}, u"%", FinalOf(u"％"), {}},
+    Command{KeyId::AllClear, IdAllClear, "CA", u"CA", KeyGroup::Clear, commands::Call<&Calculator::OnAllClear>, {}, {}, {}, {"shift+Escape"}},
+    Command{KeyId::Clear, IdClear, "C", u"C", KeyGroup::Clear, commands::Call<&Calculator::OnClear>, {VkEscape}, u"Escape", {}, {}},
+    Command{KeyId::SquareRoot, IdSquareRoot, "sqrt", u"√", KeyGroup::Calculation, commands::Call<&Calculator::OnSquareRoot>, {}, {}, ResultOf(u"√"), {"s"}},
+    Command{KeyId::TaxIncluded, IdTaxIncluded, "tax+", u"税込", KeyGroup::Tax, commands::Call<&Calculator::OnTaxIncluded>, {}, {}, ResultOf(u"税込"), {"t"}},
+    Command{KeyId::TaxExcluded, IdTaxExcluded, "tax-", u"税抜", KeyGroup::Tax, commands::Call<&Calculator::OnTaxExcluded>, {}, {}, ResultOf(u"税抜"), {"shift+t"}},
+    Command{KeyId::GrandTotal, IdGrandTotal, "GT", u"GT", KeyGroup::Calculation, commands::Call<&Calculator::OnGrandTotal>, {}, {}, {}, {"g"}},
+    Command{KeyId::RateSwitch, IdRateSwitch, "rate", u"税率", KeyGroup::Tax, commands::Call<&Calculator::OnRateSwitch>, {}, {}, {}, {"r"}},
+    Command{KeyId::DoubleZero, 0, "00", u"００", KeyGroup::Digit, commands::Call<&Calculator::EnterDoubleZero>, {}, {}, {}, {"o"}},
+    Command{KeyId::TaxSum, IdTaxSum, "taxsum", u"税合計", KeyGroup::Tax, commands::Call<&Calculator::OnTaxSum>, {}, {}, {}, {"x"}},
+    Command{KeyId::Cost, IdCost, "cost", u"原価", KeyGroup::Tax, commands::Profit<ProfitRegister::Cost>, {}, {}, StepOf(u"原価"), {"shift+c"}},
+    Command{KeyId::Sell, IdSell, "sell", u"売価", KeyGroup::Tax, commands::Profit<ProfitRegister::Sell>, {}, {}, StepOf(u"売価"), {"shift+s"}},
+    Command{KeyId::Margin, IdMargin, "margin", u"利益率", KeyGroup::Tax, commands::Profit<ProfitRegister::Margin>, {}, {}, StepOf(u"利益率"), {"e"}},
+    Command{KeyId::Average, IdAverage, "avg", u"平均", KeyGroup::Calculation, commands::Call<&Calculator::OnAverage>, {}, {}, ResultOf(u"平均"), {"shift+a"}},
+    Command{{}, IdSquare, "sq", {}, {}, commands::Call<&Calculator::OnSquare>, {}, {}, ResultOf(u"x²"), {"q"}},
+    Command{{}, IdCube, "cube", {}, {}, commands::Call<&Calculator::OnCube>, {}, {}, ResultOf(u"x³"), {"c"}},
+    Command{{}, IdMemoryPlus, "M+", {}, {}, commands::Call<&Calculator::OnMemoryPlus>, {}, {}, FinalOf(u"M+"), {"ctrl+p"}},
+    Command{{}, IdMemoryMinus, "M-", {}, {}, commands::Call<&Calculator::OnMemoryMinus>, {}, {}, FinalOf(u"M-"), {"ctrl+m"}},
+    Command{{}, IdMemoryRecall, "MR", {}, {}, commands::Call<&Calculator::OnMemoryRecall>, {}, {}, {}, {"ctrl+r"}},
+    Command{{}, IdMemoryClear, "MC", {}, {}, commands::Call<&Calculator::OnMemoryClear>, {}, {}, {}, {"ctrl+l"}},
+    Command{{}, IdLastAnswer, "ANS", {}, {}, commands::Call<&Calculator::OnLastAnswer>, {}, {}, {}, {"a"}},
+    Command{{}, 0, "drop", {}, {}, commands::Call<&Calculator::DropDigit>, {VkBack}, u"BackSpace", {}, {}},
+    Command{{}, IdLeftSoftKey, {}, {}, {}, commands::LeftSoftKey, {}, {}, {}, {"F1"}},
     // 検算 and the tape are the session's; the rest the window's.
-    Command{{}, IdCheck, "check", {}, {}, nullptr, {}, {}, {}},
-    Command{{}, IdTape, {}, {}, {}, nullptr, {}, {}, {}},
-    Command{{}, IdCopyToClipboard, {}, {}, {}, nullptr, {}, {}, {}},
-    Command{{}, IdVersion, {}, {}, {}, nullptr, {}, {}, {}},
-    Command{{}, IdExit, {}, {}, {}, nullptr, {}, {}, {}},
-    Command{{}, IdStayOnTop, {}, {}, {}, nullptr, {}, {}, {}},
-    Command{{}, IdCopyNumber, {}, {}, {}, nullptr, {}, {}, {}},
-    Command{{}, IdPaste, {}, {}, {}, nullptr, {}, {}, {}},
+    Command{{}, IdCheck, "check", {}, {}, nullptr, {}, {}, {}, {"v"}},
+    Command{{}, IdTape, {}, {}, {}, nullptr, {}, {}, {}, {"F3"}},
+    Command{{}, IdCopyToClipboard, {}, {}, {}, nullptr, {}, {}, {}, {"ctrl+c", "ctrl+Insert", "ctrl+shift+Insert"}},
+    Command{{}, IdVersion, {}, {}, {}, nullptr, {}, {}, {}, {"ctrl+shift+a"}},
+    Command{{}, IdExit, {}, {}, {}, nullptr, {}, {}, {}, {"ctrl+q", "ctrl+shift+q"}},
+    Command{{}, IdStayOnTop, {}, {}, {}, nullptr, {}, {}, {}, {"ctrl+shift+t"}},
+    Command{{}, IdCopyNumber, {}, {}, {}, nullptr, {}, {}, {}, {"ctrl+shift+c"}},
+    Command{{}, IdPaste, {}, {}, {}, nullptr, {}, {}, {}, {"ctrl+v", "ctrl+shift+v", "shift+Insert"}},
 };
 // clang-format on
 
 namespace commands {
 // Every key has its row, in KeyId order; every menu id, token, keyboard key
-// and screen reader's name belongs to one command only.
+// and screen reader's name belongs to one command only. (That every chord
+// does too is a test's: GCC 12 will not compare them at compile time.)
 constexpr bool RowsAreConsistent()
 {
     for (std::size_t i = 0; i < kCommands.size(); ++i) {

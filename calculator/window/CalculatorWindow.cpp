@@ -244,8 +244,16 @@ void CalculatorWindow::resizeEvent(QResizeEvent* event)
 
 void CalculatorWindow::keyPressEvent(QKeyEvent* event)
 {
-    if (const std::optional<int> id = ShortcutCommand(*event)) {
-        OnCommand(*id);
+    const std::uint32_t code = VirtualKeyFromEvent(*event);
+    if (const Command* command = ChordCommand(*event, CommandOfKeyCode(code) != nullptr)) {
+        if (command->menuId == 0) {
+            Press(*command, PressFeedback::Flash);
+            return;
+        }
+        // As its menu item, and its key (where it has one) flashes.
+        OnCommand(command->menuId);
+        if (command->key)
+            canvas_.Press(PressFeedback::Flash, *command->key);
         return;
     }
     // With Ctrl, Alt or Meta a key is a desktop shortcut, never a calculator key.
@@ -253,7 +261,7 @@ void CalculatorWindow::keyPressEvent(QKeyEvent* event)
         event->ignore();
         return;
     }
-    if (const Command* command = keyInput_.OnKeyDown(VirtualKeyFromEvent(*event), event->text()))
+    if (const Command* command = keyInput_.OnKeyDown(code, event->text()))
         Press(*command, PressFeedback::Flash);
 }
 

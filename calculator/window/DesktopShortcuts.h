@@ -1,12 +1,22 @@
 #pragma once
 
-#include <optional>
+#include <string_view>
+
+#include <QKeyCombination>
 
 class QKeyEvent;
 
 namespace abacor {
 
-// The command a desktop chord gives (Ctrl+C, Ctrl+V, Ctrl+Q, F3, ...), if any.
-std::optional<int> ShortcutCommand(const QKeyEvent& event);
+struct Command;
+
+// A chord of the command table ("ctrl+p", "shift+t", "g", "F3") as Qt names
+// the key and its modifiers; an empty combination for a name it does not know.
+QKeyCombination ChordKeys(std::string_view chord);
+
+// The command a desktop chord gives, if any. A chord of a plain key gives
+// way to a key that means something by its place (the letter pad's digits):
+// placeBound says the event's key does.
+const Command* ChordCommand(const QKeyEvent& event, bool placeBound);
 
 }  // namespace abacor

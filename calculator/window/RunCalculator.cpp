@@ -3,9 +3,13 @@
 #include <QApplication>
 #include <QScreen>
 
+#include <cstdio>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "calculator/window/CalculatorWindow.h"
+#include "calculator/window/KeyMap.h"
 #include "calculator/window/WindowPlacement.h"
 #include "platform/shell/ApplicationSetup.h"
 #include "settings/SettingsStore.h"
@@ -19,6 +23,12 @@ constexpr int kMinimumHeight = 320;
 
 int RunCalculator(int argc, char* argv[])
 {
+    // The keyboard map, for people and scripts; no display needed.
+    if (argc == 2 && std::string_view(argv[1]) == "--keys") {
+        const std::string map = KeyMapText();
+        const bool written = std::fwrite(map.data(), 1, map.size(), stdout) == map.size() && std::fflush(stdout) == 0;
+        return written ? 0 : 1;
+    }
     std::optional<DisplayStartGuard> guard(std::in_place, "Abacor");
     QApplication application(argc, argv);
     guard.reset();

@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <optional>
+#include <set>
 
 #include <QLocale>
 #include <vector>
 
 #include "calculator/tape/CalculatorSession.h"
+#include "calculator/window/DesktopShortcuts.h"
 #include "calculator/window/KeyInput.h"
+#include "calculator/window/KeyMap.h"
 
 namespace abacor {
 namespace {
@@ -135,6 +139,29 @@ INSTANTIATE_TEST_SUITE_P(
                  "ERROR", {K::Digit1, K::Divide, K::Digit0, K::Add, K::Digit5}}),
     [](const testing::TestParamInfo<Sequence>& info) { return std::string(info.param.name); });
 
+// clang-format on
+
+// Every command is one key or chord away, and no key gives two commands.
+TEST(KeyMap, EveryCommandHasAKeyAndEveryKeyOneCommand)
+{
+    std::map<std::string, std::string> commandOf;
+    for (const KeyMapLine& line : KeyMap()) {
+        const auto [at, added] = commandOf.emplace(line.key, line.command);
+        EXPECT_TRUE(added) << line.key << " gives " << at->second << " and " << line.command;
+    }
+    std::set<std::string> bound;
+    for (const auto& [key, command] : commandOf)
+        bound.insert(command);
+    for (const Command& command : kCommands) {
+        const std::string name = command.token.empty() ? std::to_string(command.menuId) : std::string(command.token);
+        EXPECT_TRUE(bound.count(name) == 1) << name << " has no key";
+        for (const std::string_view chord : command.chords)
+            EXPECT_TRUE(chord.empty() || ChordKeys(chord) != QKeyCombination()) << chord;
+    }
+    EXPECT_EQ(commandOf.at("ctrl+p"), "M+");
+    EXPECT_EQ(commandOf.at("BackSpace"), "drop");
+    EXPECT_EQ(commandOf.at("KP_Enter"), "=");
+}
+
 }  // namespace
 }  // namespace abacor
-// clang-format on
