@@ -4,6 +4,7 @@
 #include <vector>
 
 #include <QKeyEvent>
+#include <QKeySequence>
 
 #include "calculator/core/CommandTable.h"
 
@@ -71,6 +72,12 @@ QKeyCombination ChordKeys(std::string_view chord)
         if (named.name == chord)
             return QKeyCombination(modifiers, named.key);
     return {};
+}
+
+QString KeyText(std::string_view keysym)
+{
+    const QKeyCombination keys = ChordKeys(keysym);
+    return keys == QKeyCombination() ? QString() : QKeySequence(keys).toString(QKeySequence::NativeText);
 }
 
 const Command* ChordCommand(const QKeyEvent& event, bool placeBound)

@@ -66,6 +66,18 @@ std::vector<KeyMapLine> KeyMap()
     return lines;
 }
 
+std::string MenuKey(int commandId)
+{
+    const Command* command = CommandOfMenuId(commandId);
+    if (command == nullptr)
+        return {};
+    const std::string name = NameOf(*command);
+    for (const KeyMapLine& line : KeyMap())
+        if (line.command == name)
+            return line.key;
+    return {};
+}
+
 std::string KeyMapText()
 {
     std::string text;

@@ -16,6 +16,10 @@ struct KeyMapLine {
 // symbols typed on any layout, the Shift sequences and the desktop chords.
 std::vector<KeyMapLine> KeyMap();
 
+// The key a menu shows beside a command's item: its first binding; empty
+// for none.
+std::string MenuKey(int commandId);
+
 // The map as `Abacor --keys` prints it: a line per binding, TAB between.
 std::string KeyMapText();
 

@@ -4,6 +4,8 @@
 #include <QWidget>
 
 #include "calculator/window/CalculatorMenus.h"
+#include "calculator/window/DesktopShortcuts.h"
+#include "calculator/window/KeyMap.h"
 #include "calculator/window/StayOnTop.h"
 #include "platform/shell/PopupMenu.h"
 #include "platform/shell/SoftKeyBar.h"
@@ -17,7 +19,12 @@ WindowMenus::WindowMenus(QWidget& window) : QObject(&window), window_(window)
     connect(bar_, &SoftKeyBar::popupAboutToShow, this, &WindowMenus::aboutToShow);
     if (!StayOnTopPossible())
         bar_->HideItem(IdStayOnTop);
+    for (const MenuEntry& entry : kSoftKeyMenu)
+        if (const QString key = MenuKeyText(entry.commandId); !key.isEmpty())
+            bar_->SetKeyText(entry.commandId, key);
 }
+
+QString WindowMenus::MenuKeyText(int commandId) { return commandId == 0 ? QString() : KeyText(MenuKey(commandId)); }
 
 PopupMenu* WindowMenus::clearMenu() const
 {
@@ -29,6 +36,9 @@ void WindowMenus::ShowClearMenu()
     if (clearMenu_)
         clearMenu_->deleteLater();
     clearMenu_ = new PopupMenu(kClearMenu, 0, &window_);
+    for (const MenuEntry& entry : kClearMenu)
+        if (const QString key = MenuKeyText(entry.commandId); !key.isEmpty())
+            clearMenu_->SetKeyText(entry.commandId, key);
     connect(clearMenu_, &PopupMenu::commandChosen, this, &WindowMenus::commandChosen);
     connect(clearMenu_, &QMenu::aboutToShow, this, &WindowMenus::aboutToShow);
     connect(clearMenu_, &QMenu::aboutToHide, bar_, [this] { bar_->AnnounceOpener(-1); });
@@ -43,8 +53,9 @@ void WindowMenus::ShowDisplayMenu(const QPoint& at)
     ForEachChild(kDisplayMenu, 0, [&](int index) {
         const MenuEntry& entry = kDisplayMenu[static_cast<std::size_t>(index)];
         const int id = entry.commandId;
-        connect(menu.addAction(QStringView(entry.text).toString()), &QAction::triggered, this,
-                [this, id] { emit commandChosen(id); });
+        const QString key = MenuKeyText(id);
+        connect(menu.addAction(QStringView(entry.text).toString() + (key.isEmpty() ? QString() : u'\t' + key)),
+                &QAction::triggered, this, [this, id] { emit commandChosen(id); });
     });
     menu.exec(at);
 }

@@ -34,6 +34,9 @@ signals:
     void aboutToShow();
 
 private:
+    // The key a menu shows beside a command's item ("Ctrl+P"); empty for none.
+    static QString MenuKeyText(int commandId);
+
     QWidget& window_;
     SoftKeyBar* bar_ = nullptr;
     QPointer<PopupMenu> clearMenu_;

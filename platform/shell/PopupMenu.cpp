@@ -12,6 +12,21 @@ namespace {
 // A menu as screen readers meet it: named by its title without the accelerator.
 void MakeSpoken(QMenu* menu) { menu->setAccessibleName(menu->title().section(u'\t', 0, 0)); }
 
+// The digit of a keypad key, Num Lock on (the digits) or off (the keys it
+// moves by); -1 for any other.
+int KeypadDigit(int key)
+{
+    if (key >= Qt::Key_0 && key <= Qt::Key_9)
+        return key - Qt::Key_0;
+    static constexpr int kNumLockOff[] = {Qt::Key_Insert, Qt::Key_End,   Qt::Key_Down,  Qt::Key_PageDown,
+                                          Qt::Key_Left,   Qt::Key_Clear, Qt::Key_Right, Qt::Key_Home,
+                                          Qt::Key_Up,     Qt::Key_PageUp};
+    for (int digit = 0; digit < 10; ++digit)
+        if (kNumLockOff[digit] == key)
+            return digit;
+    return -1;
+}
+
 }  // namespace
 
 PopupMenu::PopupMenu(MenuDescription menu, int popup, QWidget* parent) : QMenu(parent)
@@ -19,7 +34,24 @@ PopupMenu::PopupMenu(MenuDescription menu, int popup, QWidget* parent) : QMenu(p
     if (popup >= 0)
         setTitle(QStringView(menu[static_cast<std::size_t>(popup)].text).toString());
     MakeSpoken(this);
+    installEventFilter(this);
     AddItems(this, menu, popup);
+}
+
+bool PopupMenu::eventFilter(QObject* watched, QEvent* event)
+{
+    // The keypad's digits choose items as the top row's do.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers().testFlag(Qt::KeypadModifier)) {
+            if (const int digit = KeypadDigit(key->key()); digit >= 0) {
+                QKeyEvent typed(QEvent::KeyPress, Qt::Key_0 + digit, Qt::NoModifier, QString(QChar(u'0' + digit)));
+                QCoreApplication::sendEvent(watched, &typed);
+                return true;
+            }
+        }
+    }
+    return QMenu::eventFilter(watched, event);
 }
 
 void PopupMenu::AddItems(QMenu* into, MenuDescription menu, int popup)
@@ -30,6 +62,7 @@ void PopupMenu::AddItems(QMenu* into, MenuDescription menu, int popup)
             // The text's "(&N)" after the tab is the accelerator the menu reacts to.
             QMenu* submenu = into->addMenu(QStringView(entry.text).toString());
             MakeSpoken(submenu);
+            submenu->installEventFilter(this);
             AddItems(submenu, menu, index);
             return;
         }
@@ -46,6 +79,13 @@ void PopupMenu::SetChecked(int commandId, bool checked)
     for (QAction* action : findChildren<QAction*>())
         if (action->data().toInt() == commandId && action->isCheckable())
             action->setChecked(checked);
+}
+
+void PopupMenu::SetKeyText(int commandId, const QString& keyText)
+{
+    for (QAction* action : findChildren<QAction*>())
+        if (action->data().toInt() == commandId && !action->text().endsWith(keyText))
+            action->setText(action->text() + QStringLiteral("  ") + keyText);
 }
 
 void PopupMenu::Hide(int commandId)

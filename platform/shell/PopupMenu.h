@@ -7,8 +7,9 @@
 
 namespace abacor {
 
-// A popup menu built from a menu description. A digit chooses the item whose
-// accelerator is that digit. Chosen commands arrive through commandChosen.
+// A popup menu built from a menu description. A digit, on the top row or the
+// keypad (Num Lock on or off), chooses the item whose accelerator is that
+// digit. Chosen commands arrive through commandChosen.
 class PopupMenu : public QMenu {
     Q_OBJECT
 public:
@@ -22,9 +23,14 @@ public:
     void SetChecked(int commandId, bool checked);
     // Leaves an item out.
     void Hide(int commandId);
+    // Shows the keyboard key that gives an item at its right.
+    void SetKeyText(int commandId, const QString& keyText);
 
 signals:
     void commandChosen(int commandId);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void ActivateFirst();

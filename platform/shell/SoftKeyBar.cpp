@@ -153,6 +153,8 @@ void SoftKeyBar::Press(int key)
         popup_->SetChecked(id, true);
     for (const int id : hidden_)
         popup_->Hide(id);
+    for (auto key = keyTexts_.cbegin(); key != keyTexts_.cend(); ++key)
+        popup_->SetKeyText(key.key(), key.value());
     connect(popup_, &PopupMenu::commandChosen, this, &SoftKeyBar::commandChosen);
     connect(popup_, &QMenu::aboutToShow, this, &SoftKeyBar::popupAboutToShow);
     connect(popup_, &QMenu::aboutToHide, this, [this] { AnnounceOpener(-1); });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QPointer>
 #include <QWidget>
 
@@ -37,6 +38,8 @@ public:
     void SetBarHeight(int height);
     // The state its menus show for a checkable item.
     void SetChecked(int commandId, bool checked);
+    // The keyboard key its menus show beside an item.
+    void SetKeyText(int commandId, const QString& keyText) { keyTexts_.insert(commandId, keyText); }
     // Leaves an item out of its menus, where the platform cannot do it.
     void HideItem(int commandId) { hidden_.append(commandId); }
     // Docks at the bottom of the window now; a resize of the window docks it
@@ -67,6 +70,7 @@ private:
     int opener_ = -1;
     QList<int> checked_;
     QList<int> hidden_;
+    QHash<int, QString> keyTexts_;
 };
 
 }  // namespace abacor

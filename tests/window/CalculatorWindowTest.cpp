@@ -292,20 +292,44 @@ TEST_F(Window, SoftKeysAndMenuCommandsReachTheCalculator)
     EXPECT_EQ(display(), QStringLiteral("0"));
 
     QSignalSpy chosen(dlg().softKeyBar(), &SoftKeyBar::commandChosen);
+    // The keypad's 0 to 9 with Num Lock off.
+    static constexpr Qt::Key kNumLockOff[] = {Qt::Key_Insert, Qt::Key_End,   Qt::Key_Down,  Qt::Key_PageDown,
+                                              Qt::Key_Left,   Qt::Key_Clear, Qt::Key_Right, Qt::Key_Home,
+                                              Qt::Key_Up,     Qt::Key_PageUp};
+    enum Digits { TopRow, Keypad, KeypadNumLockOff };
     const struct {
         std::vector<int> menuKeys;  // digits pressed in the open popups
         int command;
+        Digits digits = TopRow;
     } items[] = {
-        {{1, 1}, IdMemoryPlus}, {{1, 2}, IdMemoryMinus}, {{1, 3}, IdMemoryRecall}, {{1, 4}, IdMemoryClear},
-        {{2}, IdLastAnswer},    {{3}, IdPercent},        {{4, 2}, IdSquare},       {{4, 3}, IdCube},
-        {{5}, IdSquareRoot},    {{6, 1}, IdTaxIncluded}, {{6, 2}, IdTaxExcluded},  {{8}, IdCopyToClipboard},
+        {{1, 1}, IdMemoryPlus},
+        {{1, 2}, IdMemoryMinus},
+        {{1, 3}, IdMemoryRecall},
+        {{1, 4}, IdMemoryClear},
+        {{2}, IdLastAnswer},
+        {{3}, IdPercent},
+        {{4, 2}, IdSquare},
+        {{4, 3}, IdCube},
+        {{5}, IdSquareRoot},
+        {{6, 1}, IdTaxIncluded},
+        {{6, 2}, IdTaxExcluded},
+        {{8}, IdCopyToClipboard},
+        {{6, 4}, IdTaxSum, Keypad},
+        {{7, 4, 1}, IdCost, KeypadNumLockOff},
+        {{7, 4, 3}, IdMargin, Keypad},
+        {{7, 5}, IdAverage, KeypadNumLockOff},
     };
     for (const auto& item : items) {
         dlg().softKeyBar()->PressRight();
         for (int digit : item.menuKeys) {
             QWidget* popup = QApplication::activePopupWidget();
             ASSERT_NE(popup, nullptr) << item.command;
-            QTest::keyClick(popup, static_cast<Qt::Key>(Qt::Key_0 + digit));
+            if (item.digits == TopRow)
+                QTest::keyClick(popup, static_cast<Qt::Key>(Qt::Key_0 + digit));
+            else
+                QTest::keyClick(popup,
+                                item.digits == Keypad ? static_cast<Qt::Key>(Qt::Key_0 + digit) : kNumLockOff[digit],
+                                Qt::KeypadModifier);
         }
         ASSERT_FALSE(chosen.isEmpty()) << item.command;
         EXPECT_EQ(chosen.takeLast().at(0).toInt(), item.command);
@@ -315,6 +339,46 @@ TEST_F(Window, SoftKeysAndMenuCommandsReachTheCalculator)
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_4);
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_2);
     EXPECT_EQ(display(), QStringLiteral("81")) << "べき乗 > ２乗 squares the display";
+
+    // Each item shows its key at its right.
+    dlg().softKeyBar()->PressRight();
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_1);
+    QString memoryPlus;
+    for (QAction* action : QApplication::activePopupWidget()->actions())
+        if (action->data().toInt() == IdMemoryPlus)
+            memoryPlus = action->text();
+    EXPECT_TRUE(memoryPlus.endsWith(QStringLiteral("Ctrl+P"))) << memoryPlus.toStdString();
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+}
+
+// The desktop chords of the command table, by the letter typed; a plain
+// letter on the letter pad's places stays the digit there.
+TEST_F(Window, DeskFunctionsAreOneKeyAway)
+{
+    CalculatorSettings settings = DefaultSettings();
+    settings.GrandTotalFlg = 1;
+    settings.DeskTaxFlg = 1;
+    Open(settings);
+    const auto keys = [this](std::initializer_list<std::pair<Qt::Key, Qt::KeyboardModifiers>> presses) {
+        for (const auto& [key, modifiers] : presses)
+            QTest::keyClick(&dlg(), key, modifiers);
+    };
+    constexpr Qt::KeyboardModifiers kNone = Qt::NoModifier;
+    keys({{Qt::Key_1, kNone}, {Qt::Key_0, kNone}, {Qt::Key_0, kNone}, {Qt::Key_T, kNone}});
+    EXPECT_EQ(display(), QStringLiteral("110")) << "T: 税込";
+    keys({{Qt::Key_T, kNone}});
+    EXPECT_EQ(display(), QStringLiteral("10")) << "T again: the tax";
+    keys({{Qt::Key_P, Qt::ControlModifier},
+          {Qt::Key_M, kNone},
+          {Qt::Key_Return, kNone},
+          {Qt::Key_Y, kNone},
+          {Qt::Key_G, kNone}});
+    EXPECT_EQ(state().memoryText, u"10") << "Ctrl+P: M+";
+    EXPECT_EQ(display(), QStringLiteral("9")) << "M alone is the letter pad's 9, 9 ＝ goes into GT, G shows it";
+    keys({{Qt::Key_Y, kNone}, {Qt::Key_Backspace, kNone}, {Qt::Key_Escape, Qt::ShiftModifier}});
+    EXPECT_EQ(display(), QStringLiteral("0"));
+    EXPECT_EQ(state().grandTotal, 0.0) << "Shift+Escape: CA";
 }
 
 TEST_F(Window, TheClearMenuOpensAboveTheBarAtTheLeft)
