@@ -123,6 +123,9 @@ if ! ended "$app"; then echo "FAIL: Ctrl+Q did not end the program"; exit 1; fi
 if [ "$(stat -c %a "$work/state/Korvel")" != 700 ]; then
     echo "FAIL: the state folder is not the user's alone"; exit 1
 fi
+# An office's settings for the restart: GT, the invoice totals, CUT 0.
+mkdir -p "$work/config/Korvel"
+printf '[General]\nGrandTotalFlg=1\nTaxSumFlg=1\nRoundSelector=1\nDecimalSelector=0\n' >"$work/config/Korvel/Abacor.conf"
 start_program '^Abacor$' "$ABACOR"
 placed=$(xdotool getwindowgeometry "$window" | tr -d ' ' | grep -E 'Position|Geometry' | tr '\n' ' ')
 case "$placed" in
@@ -135,10 +138,55 @@ fi
 if ! xprop -id "$window" WM_CLASS | grep -q '"Abacor"'; then
     echo "FAIL: WM_CLASS $(xprop -id "$window" WM_CLASS)"; exit 1
 fi
+# The keypad's digits choose menu items, Num Lock off (KP_5 is KP_Begin)
+# and on.
+for numlock in off on; do
+    [ "$numlock" = on ] && xdotool key Num_Lock
+    xdotool key --delay 60 Escape 4 9
+    windows=$(shown_windows Abacor)
+    xdotool key F2
+    wait_windows Abacor $((windows + 1))
+    xdotool key KP_5
+    expect 7 "4 9, then the menu's 平方根 by the keypad's 5 with Num Lock $numlock"
+done
+xdotool key Num_Lock
+
+# A ten-line invoice at 10 % and 8 % by keys alone, each key found in the
+# map Abacor --keys prints: the lines into GT, each rate's subtotal into its
+# tax total (GT, 税込, GT twice to clear it, the rate switch), then 税合計.
+keymap=$("$ABACOR" --keys)
+pressed=0
+press() {
+    for token in "$@"; do
+        key=$(printf '%s\n' "$keymap" | awk -F'\t' -v c="$token" '$1 == c { print $2; exit }')
+        if [ -z "$key" ]; then echo "FAIL: Abacor --keys gives no key for '$token'"; exit 1; fi
+        xdotool key --delay 40 "$key"
+        pressed=$((pressed + 1))
+    done
+}
+# An invoice line: the price, and the quantity where it is more than one.
+line() {
+    press $(echo "$1" | sed 's/./& /g')
+    if [ $# -gt 1 ]; then press '*' $(echo "$2" | sed 's/./& /g'); fi
+    press '='
+}
+press C
+line 1280 3; line 2480 2; line 500; line 980 4; line 12800; line 150 10
+press GT tax+ GT GT rate
+line 398 6; line 1200; line 85 12; line 640 2
+press GT tax+ taxsum
+expect 36631 "the invoice's total with tax"
+press taxsum
+expect 33408 "the invoice's total without tax"
+press taxsum
+expect 3223 "the invoice's tax, 2752 at 10 % and 471 at 8 %"
+if [ "$pressed" -gt 80 ]; then
+    echo "FAIL: the invoice took $pressed keys"; exit 1
+fi
 kill "$app"; wait "$app" 2>/dev/null
 start_program '^Abacor$' env XDG_STATE_HOME="$work/state-2x" QT_SCALE_FACTOR=2 "$ABACOR"
 height=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p')
 if [ "$height" -gt 768 ]; then
     echo "FAIL: at twice the pixel ratio the first window is $height pixels high, taller than the screen"; exit 1
 fi
-echo "PASS: 123 × 45 = copied as '$copied'; typing, keypad, paste and Escape on us, jp, fr and de; minimum size, place and staying on top kept, fits at 2x"
+echo "PASS: 123 × 45 = copied as '$copied'; typing, keypad, paste and Escape on us, jp, fr and de; minimum size, place and staying on top kept, fits at 2x; the keypad chooses menu items; a ten-line invoice at two rates in $pressed keys"
