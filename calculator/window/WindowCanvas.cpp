@@ -109,7 +109,12 @@ void WindowCanvas::Layout()
     Rect client = ClientRect();
     laidOutClient_ = client;
     const ScreenMetrics device = DeviceScreen();
-    if (Scale() != resources_.scale) {
+    // The picture is a function of the size alone: a new scale or a new
+    // screen class (a window shrunk below the phone's 480 pixels) makes the
+    // resources anew, whatever size came before.
+    const ScreenClass screenClass = ClassifyScreen(device);
+    if (Scale() != resources_.scale || screenClass.k != resources_.screenClass.k ||
+        screenClass.S != resources_.screenClass.S) {
         resources_ = CreateDisplayResources(device, settings_, Scale());
         SizeBar();
         client = ClientRect();

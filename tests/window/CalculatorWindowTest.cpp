@@ -625,6 +625,27 @@ TEST_F(Window, TurningToLandscapeKeepsTheCalculation)
     EXPECT_EQ(display(), QStringLiteral("15"));
 }
 
+TEST_F(Window, ThePictureIsAFunctionOfTheSizeAlone)
+{
+    const auto through = [](std::initializer_list<QSize> sizes) {
+        CalculatorWindow window(DefaultSettings(), {480, 640, 192});
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+        window.session().RunKey(KeyId::Digit7);
+        for (const QSize& size : sizes) {
+            window.resize(size);
+            QCoreApplication::processEvents();
+        }
+        window.repaint();
+        return window.Framebuffer().copy();
+    };
+    const QImage straight = through({{300, 400}});
+    EXPECT_EQ(straight.size(), through({{600, 800}, {300, 400}}).size());
+    EXPECT_EQ(straight, through({{600, 800}, {300, 400}})) << "by a larger size";
+    EXPECT_EQ(straight, through({{240, 320}, {300, 400}})) << "by a smaller one";
+    EXPECT_EQ(through({{240, 320}}), through({{960, 1280}, {240, 320}}));
+}
+
 TEST_F(Window, ALayoutWhileAKeyIsHeldLeavesNoInvertedPatch)
 {
     Open();
