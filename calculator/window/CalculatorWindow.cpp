@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <QWindow>
 
 #include "calculator/core/CommandTable.h"
 #include "calculator/engine/Grouping.h"
@@ -156,19 +157,27 @@ void CalculatorWindow::OnCommand(int id)
     }
 }
 
-bool CalculatorWindow::StaysOnTop() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
+bool CalculatorWindow::StaysOnTop() const { return onTop_; }
 
 void CalculatorWindow::SetStayOnTop(bool onTop)
 {
-    if (!StayOnTopPossible() || onTop == StaysOnTop())
+    if (!StayOnTopPossible() || onTop == onTop_)
         return;
-    const bool shown = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    // A new flag hides a shown window.
-    if (shown)
-        show();
+    onTop_ = onTop;
+    if (QWindow* native = windowHandle()) {
+        // The window as it is: a new flag on the widget would make a new
+        // native window, which the window manager places anew.
+        native->setFlag(Qt::WindowStaysOnTopHint, onTop);
+    } else {
+        setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    }
+    tape_->SetStayOnTop(onTop);
     menus_->SetChecked(IdStayOnTop, onTop);
 }
+
+QByteArray CalculatorWindow::TapeGeometry() const { return tape_->Geometry(); }
+
+void CalculatorWindow::SetTapeGeometry(const QByteArray& geometry) { tape_->SetGeometry(geometry); }
 
 void CalculatorWindow::Copy(bool numberOnly)
 {

@@ -65,6 +65,9 @@ public:
     // "常に手前に表示": above other windows, where the platform allows it.
     bool StaysOnTop() const;
     void SetStayOnTop(bool onTop);
+    // Where the tape window was, and where it opens (QWidget::saveGeometry).
+    QByteArray TapeGeometry() const;
+    void SetTapeGeometry(const QByteArray& geometry);
     // The display boxes as texts, then every placed key as a button.
     std::vector<PaintedPart> AccessibleParts() const override;
 
@@ -96,6 +99,7 @@ private:
     void Invalidate(DisplayRegion region) override;
 
     // Repaints asked for while the session starts, before the canvas, wait.
+    bool onTop_ = false;
     bool ready_ = false;
     CalculatorSession session_;
     WindowCanvas canvas_;

@@ -40,13 +40,17 @@ int RunCalculator(int argc, char* argv[])
     // The smallest phone's screen: every key and caption still usable.
     window.setMinimumSize(kMinimumWidth, kMinimumHeight);
     const std::optional<WindowPlacement> placement = LoadPlacement();
+    // The flag before the place: a window made again for a new flag would
+    // take its place as a window manager's frame, one title bar lower.
+    window.SetStayOnTop(placement && placement->onTop);
+    if (placement)
+        window.SetTapeGeometry(placement->tapeGeometry);
     if (!placement || !window.restoreGeometry(placement->geometry)) {
         // The first start: the design's size where it fits, placed by the
         // window manager.
         if (const QScreen* screen = QGuiApplication::primaryScreen())
             window.resize(FittingSize(window.size(), screen->availableGeometry()));
     }
-    window.SetStayOnTop(placement && placement->onTop);
     // A kept state is shown in the first frame; the tape alone comes after
     // it, so that start-up waits for no disk.
     const auto openTape = [&window] {
@@ -62,7 +66,7 @@ int RunCalculator(int argc, char* argv[])
     const int status = application.exec();
     // Where it was, for the next start; a state folder that cannot be
     // written costs only that.
-    static_cast<void>(SavePlacement({window.saveGeometry(), window.StaysOnTop()}));
+    static_cast<void>(SavePlacement({window.saveGeometry(), window.StaysOnTop(), window.TapeGeometry()}));
     return status;
 }
 

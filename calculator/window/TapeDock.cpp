@@ -1,10 +1,13 @@
 #include "calculator/window/TapeDock.h"
 
 #include <QFile>
+#include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 #include "calculator/tape/TapeStore.h"
 #include "calculator/window/TapeWindow.h"
+#include "calculator/window/WindowPlacement.h"
 
 namespace abacor {
 
@@ -40,8 +43,19 @@ void TapeDock::Toggle()
         window_ = new TapeWindow(session_, session_.History(), QString::fromStdU16String(session_.KeepProblem()),
                                  &calculator_);
         connect(window_, &TapeWindow::corrected, this, &TapeDock::corrected);
-        window_->resize(kTapeWidth, calculator_.height());
-        window_->move(calculator_.frameGeometry().topRight() + QPoint(kTapeGap, 0));
+        window_->setWindowFlag(Qt::WindowStaysOnTopHint, onTop_);
+        const QScreen* screen = calculator_.screen();
+        const QRect available = screen != nullptr ? screen->availableGeometry() : QRect();
+        if (geometry_.isEmpty() || !window_->restoreGeometry(geometry_) || !available.contains(window_->geometry())) {
+            // The calculator's frame tells what the window manager adds.
+            const QRect frame = calculator_.frameGeometry();
+            const QSize decoration = frame.size() - calculator_.size();
+            const QSize size(kTapeWidth, calculator_.height());
+            const QRect place = available.isEmpty() ? QRect(frame.topRight() + QPoint(kTapeGap, 0), size + decoration)
+                                                    : TapePlace(frame, size + decoration, available, kTapeGap);
+            window_->resize(place.size() - decoration);
+            window_->move(place.topLeft());
+        }
     }
     window_->Follow();
     window_->show();
@@ -50,6 +64,19 @@ void TapeDock::Toggle()
 }
 
 TapeWindow* TapeDock::window() const { return window_.data(); }
+
+void TapeDock::SetStayOnTop(bool onTop)
+{
+    onTop_ = onTop;
+    if (!window_)
+        return;
+    if (QWindow* native = window_->windowHandle())
+        native->setFlag(Qt::WindowStaysOnTopHint, onTop);
+    else
+        window_->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+}
+
+QByteArray TapeDock::Geometry() const { return window_ ? window_->saveGeometry() : geometry_; }
 
 void TapeDock::Follow()
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -13,8 +14,9 @@ namespace abacor {
 class TapeWindow;
 
 // The tape beside the calculator: its window opened and closed (F3,
-// "テープ"), placed at the calculator's right, following each key; and the
-// kept tape's file opened for the session.
+// "テープ"), where it was last or beside the calculator where it fits,
+// following each key and "常に手前に表示"; and the kept tape's file opened for
+// the session.
 class TapeDock : public QObject {
     Q_OBJECT
 public:
@@ -27,6 +29,12 @@ public:
     TapeWindow* window() const;
     // After a key: the new lines shown.
     void Follow();
+    // Kept above other windows with the calculator, or not.
+    void SetStayOnTop(bool onTop);
+    // Where the window was (QWidget::saveGeometry), for the next run; and
+    // where it opens, until it is open.
+    QByteArray Geometry() const;
+    void SetGeometry(const QByteArray& geometry) { geometry_ = geometry; }
 
 signals:
     // A correction re-ran the calculator: everything is shown anew.
@@ -36,6 +44,8 @@ private:
     CalculatorSession& session_;
     QWidget& calculator_;
     QPointer<TapeWindow> window_;
+    QByteArray geometry_;
+    bool onTop_ = false;
 };
 
 }  // namespace abacor

@@ -68,6 +68,7 @@ std::optional<WindowPlacement> LoadPlacement()
     WindowPlacement placement;
     placement.geometry = QByteArray::fromBase64(lines.value(0));
     placement.onTop = lines.value(1).trimmed() == kOnTop;
+    placement.tapeGeometry = QByteArray::fromBase64(lines.value(2));
     return placement;
 }
 
@@ -79,8 +80,23 @@ bool SavePlacement(const WindowPlacement& placement)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    file.write(placement.geometry.toBase64() + '\n' + (placement.onTop ? QByteArray(kOnTop) : QByteArray()) + '\n');
+    file.write(placement.geometry.toBase64() + '\n' + (placement.onTop ? QByteArray(kOnTop) : QByteArray()) + '\n' +
+               placement.tapeGeometry.toBase64() + '\n');
     return file.commit();
+}
+
+QRect TapePlace(const QRect& calculator, const QSize& tape, const QRect& available, int gap)
+{
+    const QSize size = tape.boundedTo(available.size());
+    QPoint at(calculator.right() + 1 + gap, calculator.top());
+    if (at.x() + size.width() > available.right() + 1) {
+        at.setX(calculator.left() - gap - size.width());
+        if (at.x() < available.left())
+            at.setX(calculator.right() + 1 - size.width());
+    }
+    at.setX(std::clamp(at.x(), available.left(), available.right() + 1 - size.width()));
+    at.setY(std::clamp(at.y(), available.top(), available.bottom() + 1 - size.height()));
+    return {at, size};
 }
 
 QSize FittingSize(QSize design, const QRect& available)

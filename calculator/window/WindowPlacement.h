@@ -16,6 +16,7 @@ namespace abacor {
 struct WindowPlacement {
     QByteArray geometry;  // QWidget::saveGeometry
     bool onTop = false;
+    QByteArray tapeGeometry;  // the tape window's, once it was open
 };
 
 // The file it lives in; empty when there is no state folder.
@@ -25,6 +26,11 @@ QString TapeFile();
 std::optional<WindowPlacement> LoadPlacement();
 // False when it could not be written; the calculator works all the same.
 [[nodiscard]] bool SavePlacement(const WindowPlacement& placement);
+
+// Where the tape window's frame goes: beside the calculator's frame at the
+// right where it fits on the screen, else at the left, else over the
+// calculator; always wholly on the screen (smaller where it is too large).
+QRect TapePlace(const QRect& calculator, const QSize& tape, const QRect& available, int gap);
 
 // The design's size shrunk, keeping its proportions, until it fits the
 // available area with room for a title bar.

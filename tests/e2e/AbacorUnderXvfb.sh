@@ -109,14 +109,9 @@ wait_windows Abacor $((windows + 1))
 xdotool key 7
 wait_windows Abacor $((windows + 2))
 xdotool key 6
-# A new flag shows the window anew.
-above() {
-    window=$(xdotool search --onlyvisible --name '^Abacor$' | head -n 1)
-    [ -n "$window" ] && xprop -id "$window" _NET_WM_STATE | grep -q '_NET_WM_STATE_ABOVE'
-}
-if ! wait_until 30 above; then
-    echo "FAIL: not kept above: $(xprop -id "$window" _NET_WM_STATE)"; exit 1
-fi
+# Without a window manager nothing shows it until the restart (the openbox
+# test sees it at once); the menus closed, the choice is made.
+wait_until 30 windows_at_most Abacor "$windows" || { echo "FAIL: the menus stayed open"; exit 1; }
 xdotool windowfocus --sync "$window" 2>/dev/null || true
 xdotool key --clearmodifiers ctrl+q
 if ! ended "$app"; then echo "FAIL: Ctrl+Q did not end the program"; exit 1; fi

@@ -20,6 +20,7 @@
 #include "calculator/window/CalculatorWindow.h"
 #include "calculator/window/TapeWindow.h"
 #include "calculator/window/Version.h"
+#include "calculator/window/WindowPlacement.h"
 #include "platform/shell/AppIcon.h"
 #include "platform/shell/MessageBox.h"
 #include "platform/shell/PopupMenu.h"
@@ -397,8 +398,8 @@ TEST_F(Window, TheClearMenuOpensAboveTheBarAtTheLeft)
     EXPECT_EQ(menu->geometry().top() + menu->geometry().height(),
               dlg().mapToGlobal(QPoint(0, dlg().softKeyBar()->geometry().top())).y());
     ASSERT_EQ(menu->actions().size(), 2);
-    EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("クリア\t(&1)"));
-    EXPECT_EQ(menu->actions()[1]->text(), QStringLiteral("オールクリア\t(&2)"));
+    EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("クリア\t(&1)  Esc")) << "with its key";
+    EXPECT_EQ(menu->actions()[1]->text(), QStringLiteral("オールクリア\t(&2)  Shift+Esc"));
     QTest::keyClick(menu, Qt::Key_2);
     EXPECT_EQ(display(), QStringLiteral("0"));
     EXPECT_EQ(state().memoryText, u"0") << "オールクリア clears the memory";
@@ -623,6 +624,27 @@ TEST_F(Window, TurningToLandscapeKeepsTheCalculation)
     dlg().resize(480, 640);
     EXPECT_FALSE(dlg().layout().landscape);
     EXPECT_EQ(display(), QStringLiteral("15"));
+}
+
+// The tape beside the calculator where it fits, else at its other side,
+// else over it; always wholly on the screen.
+TEST(TapePlace, BesideWhereItFitsAndAlwaysOnTheScreen)
+{
+    const QRect screen(0, 0, 1280, 1000);
+    const QSize tape(330, 680);
+    const struct {
+        QRect calculator;
+        QRect expected;
+    } cases[] = {
+        {{100, 50, 490, 680}, {598, 50, 330, 680}},    // at the right
+        {{900, 50, 370, 680}, {562, 50, 330, 680}},    // no room at the right: at the left
+        {{0, 0, 1280, 1000}, {950, 0, 330, 680}},      // maximised: over it, at its right edge
+        {{400, 600, 490, 680}, {898, 320, 330, 680}},  // low: lifted onto the screen
+        {{-200, -50, 490, 680}, {298, 0, 330, 680}},   // partly off the screen
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TapePlace(c.calculator, tape, screen, 8), c.expected) << c.calculator.x() << ',' << c.calculator.y();
+    EXPECT_EQ(TapePlace({0, 0, 100, 100}, {400, 2000}, {0, 0, 800, 600}, 8), QRect(108, 0, 400, 600)) << "too tall";
 }
 
 TEST_F(Window, ThePictureIsAFunctionOfTheSizeAlone)

@@ -1,0 +1,71 @@
+#!/bin/sh
+# The windows where a window manager (openbox) puts frames: the calculator
+# kept "常に手前に表示" and comes back to the same place across ten restarts,
+# the option toggles on the window as it is, and the tape opens beside the
+# calculator, wholly on the screen, above other windows with it. Exit 77
+# (skipped) when the X tools are not installed.
+set -u
+ABACOR=$1
+
+X_TOOLS="Xvfb xdotool xprop openbox"
+. "$(dirname "$0")/xvfb-session.sh"
+
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+remember_pid $!
+wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+wait_until 30 wm_up || { echo "FAIL: openbox did not start"; cat "$work/openbox.log"; exit 1; }
+
+# position WINDOW: "X,Y WxH" of its client area.
+position() { xdotool getwindowgeometry "$1" | tr -d ' ' | sed -n 's/^Position:\([0-9-]*,[0-9-]*\).*/\1/p;s/^Geometry:\(.*\)/\1/p' | tr '\n' ' '; }
+above() { xprop -id "$1" _NET_WM_STATE | grep -q '_NET_WM_STATE_ABOVE'; }
+quit() {
+    xdotool windowactivate --sync "$window" 2>/dev/null || true
+    xdotool key --clearmodifiers ctrl+q
+    ended "$app" || { echo "FAIL: Ctrl+Q did not end the program"; exit 1; }
+}
+
+start_program '^Abacor$' "$ABACOR"
+xdotool windowmove --sync "$window" 300 60
+xdotool windowactivate --sync "$window"
+# "メニュー" > "卓上機能" > "常に手前に表示", each menu once it shows.
+first=$window
+windows=$(shown_windows Abacor)
+xdotool key F2
+wait_windows Abacor $((windows + 1))
+xdotool key 7
+wait_windows Abacor $((windows + 2))
+xdotool key 6
+wait_until 30 above "$first" || { echo "FAIL: the option did not keep the window above"; exit 1; }
+now=$(xdotool search --onlyvisible --name '^Abacor$' | head -n 1)
+if [ "$now" != "$first" ]; then
+    echo "FAIL: toggling the option made a new window ($first, then $now)"; exit 1
+fi
+placed=$(position "$window")
+quit
+
+for run in 1 2 3 4 5 6 7 8 9 10; do
+    start_program '^Abacor$' "$ABACOR"
+    wait_until 30 above "$window" || { echo "FAIL: run $run is not above other windows"; exit 1; }
+    if [ "$(position "$window")" != "$placed" ]; then
+        echo "FAIL: run $run came back at $(position "$window"), not $placed"; exit 1
+    fi
+    [ "$run" = 10 ] || quit
+done
+
+# Near the screen's right edge (1024 wide): the tape opens at the left.
+xdotool windowmove --sync "$window" 600 60
+xdotool windowactivate --sync "$window"
+xdotool key F3
+tape_shown() { tape=$(xdotool search --onlyvisible --name 'テープ' 2>/dev/null | head -n 1); [ -n "$tape" ]; }
+wait_until 30 tape_shown || { echo "FAIL: F3 showed no tape window"; exit 1; }
+read_place() {
+    set -- $(position "$1" | tr ',x' '  ')
+    x=$1 y=$2 w=$3 h=$4
+}
+tape_placed() {
+    read_place "$tape"
+    [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le 1024 ] && [ $((y + h)) -le 768 ] && [ $((x + w)) -le 600 ]
+}
+wait_until 30 tape_placed || { echo "FAIL: the tape is at $(position "$tape"), the calculator at $(position "$window")"; exit 1; }
+above "$tape" || { echo "FAIL: the tape is not above other windows with the calculator"; exit 1; }
+echo "PASS: kept above and at $placed across ten restarts, toggled in place; the tape at $(position "$tape") beside the calculator"
