@@ -1,4 +1,6 @@
 // The print module: Qt's print support, loaded only when the tape is printed.
+#include <QDir>
+#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -8,22 +10,46 @@
 using abacor::PrintedLine;
 using abacor::PrintOutcome;
 
+namespace {
+
+// The working folder for as long as it lives: Qt's print dialog offers its
+// PDF file there.
+class CurrentFolder {
+public:
+    explicit CurrentFolder(const QString& folder) : previous_(QDir::currentPath())
+    {
+        if (!folder.isEmpty())
+            QDir::setCurrent(folder);
+    }
+    ~CurrentFolder() { QDir::setCurrent(previous_); }
+    CurrentFolder(const CurrentFolder&) = delete;
+    CurrentFolder& operator=(const CurrentFolder&) = delete;
+
+private:
+    QString previous_;
+};
+
+}  // namespace
+
 extern "C" Q_DECL_EXPORT PrintOutcome abacor_print_tape(QWidget* parent, const QList<PrintedLine>& lines,
-                                                        const QString& heading, const QString& pdfPath, QString* error)
+                                                        abacor::PrintJob& job, QString* error)
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(heading);
+    printer.setDocName(job.documentName);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    if (!pdfPath.isEmpty()) {
+    if (!job.pdfPath.isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdfPath);
+        printer.setOutputFileName(job.pdfPath);
     } else {
+        const CurrentFolder folder(job.folder);
         QPrintDialog dialog(&printer, parent);
         dialog.setWindowTitle(QStringLiteral("テープの印刷"));
         if (dialog.exec() != QDialog::Accepted)
             return PrintOutcome::Cancelled;
+        if (!printer.outputFileName().isEmpty())
+            job.folder = QFileInfo(printer.outputFileName()).absolutePath();
     }
-    if (!abacor::PaintTapeRoll(printer, lines, heading)) {
+    if (!abacor::PaintTapeRoll(printer, lines, job.heading)) {
         *error = printer.outputFileName().isEmpty()
                      ? QStringLiteral("プリンターを使えません。")
                      : QStringLiteral("%1 に書き込めません。").arg(printer.outputFileName());

@@ -17,13 +17,24 @@ struct PrintedLine {
 
 enum class PrintOutcome : int { Printed = 1, Cancelled = 0, Failed = -1 };
 
+// What is printed beside the lines: the heading on the roll, the document's
+// name (a PDF's file name), the folder a file dialog starts in (and, after a
+// print to a file, the folder chosen), and a PDF file to print to with no
+// dialog at all.
+struct PrintJob {
+    QString heading;
+    QString documentName;
+    QString folder;
+    QString pdfPath;
+};
+
 // The print module's one entry point, looked up by name when the tape is
 // first printed, so that Qt's print support never loads at start-up: prints
-// the lines with a heading, to pdfPath when it is not empty (no dialog), else
-// through the print dialog (a printer or a PDF file). error says why it failed.
+// the lines to job.pdfPath when it is not empty (no dialog), else through the
+// print dialog (a printer or a PDF file). error says why it failed.
 inline constexpr char kPrintTapeSymbol[] = "abacor_print_tape";
-using PrintTapeFunction = PrintOutcome (*)(QWidget* parent, const QList<PrintedLine>& lines, const QString& heading,
-                                           const QString& pdfPath, QString* error);
+using PrintTapeFunction = PrintOutcome (*)(QWidget* parent, const QList<PrintedLine>& lines, PrintJob& job,
+                                           QString* error);
 
 // The module's name as the loader looks for it (libabacor-print.so,
 // abacor-print.dll).

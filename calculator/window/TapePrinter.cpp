@@ -1,4 +1,5 @@
 #include "calculator/window/TapePrinter.h"
+#include "calculator/window/DialogFolder.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -6,7 +7,7 @@
 
 #ifdef ABACOR_PRINT_BUILT_IN
 extern "C" abacor::PrintOutcome abacor_print_tape(QWidget* parent, const QList<abacor::PrintedLine>& lines,
-                                                  const QString& heading, const QString& pdfPath, QString* error);
+                                                  abacor::PrintJob& job, QString* error);
 #endif
 
 namespace abacor {
@@ -50,9 +51,15 @@ PrintOutcome PrintTape(QWidget* parent, const std::vector<TapeLine>& lines, int 
         printed.append({line.step > 0 && line.segment == currentSegment ? u'#' + QString::number(line.step) : QString(),
                         QString::fromStdU16String(line.number), QString::fromStdU16String(line.mark),
                         QString::fromStdU16String(line.was)});
-    const QString heading =
-        QStringLiteral("Abacor  ") + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-    return print(parent, printed, heading, pdfPath, error);
+    const QDateTime now = QDateTime::currentDateTime();
+    // A file name every system takes: no ":", one space between words.
+    PrintJob job{QStringLiteral("Abacor  ") + now.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
+                 QStringLiteral("Abacor テープ ") + now.toString(QStringLiteral("yyyy-MM-dd HHmm")), DialogFolder(),
+                 pdfPath};
+    const PrintOutcome outcome = print(parent, printed, job, error);
+    if (pdfPath.isEmpty() && outcome == PrintOutcome::Printed && job.folder != DialogFolder())
+        RememberDialogFolder(job.folder);
+    return outcome;
 }
 
 }  // namespace abacor

@@ -1,7 +1,9 @@
 #include "calculator/window/TapeWindow.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
@@ -11,6 +13,7 @@
 
 #include "calculator/engine/Grouping.h"
 #include "calculator/tape/TapeCsv.h"
+#include "calculator/window/DialogFolder.h"
 #include "calculator/window/TapePrinter.h"
 #include "platform/drawing/Color.h"
 #include "platform/shell/Clipboard.h"
@@ -229,10 +232,11 @@ bool TapeWindow::ExportTo(const QString& path)
 
 void TapeWindow::OnExport()
 {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("エクスポート"), QStringLiteral("tape.csv"),
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("エクスポート"),
+                                                      QDir(DialogFolder()).filePath(QStringLiteral("tape.csv")),
                                                       QStringLiteral("CSV (*.csv)"));
-    if (!path.isEmpty())
-        static_cast<void>(ExportTo(path));
+    if (!path.isEmpty() && ExportTo(path))
+        RememberDialogFolder(QFileInfo(path).absolutePath());
 }
 
 bool TapeWindow::Print(const QString& pdfPath)

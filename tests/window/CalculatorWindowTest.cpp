@@ -7,6 +7,7 @@
 #include <QItemSelectionModel>
 #include <QListView>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -508,6 +509,16 @@ TEST_F(Window, TheTapeWindowShowsCorrectsCopiesAndExports)
     QCoreApplication::processEvents();
     EXPECT_EQ(tape->model().index(3).data().toString(), QStringLiteral("1,369 *"));
     EXPECT_FALSE(tape->model().flags(tape->model().index(3)) & Qt::ItemIsEditable) << "only steps are corrected";
+    // Enter on a line that is no step starts nothing, and says nothing on stderr.
+    static QStringList warned;
+    warned.clear();
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& message) { warned << message; });
+    tape->view()->setCurrentIndex(tape->model().index(3));
+    QTest::keyClick(tape->view(), Qt::Key_Return);
+    QTest::keyClick(tape->view(), Qt::Key_F2);
+    qInstallMessageHandler(previous);
+    EXPECT_TRUE(warned.isEmpty()) << warned.join(u'|').toStdString();
 
     tape->view()->selectionModel()->select(QItemSelection(tape->model().index(0), second),
                                            QItemSelectionModel::ClearAndSelect);
@@ -526,6 +537,13 @@ TEST_F(Window, TheTapeWindowShowsCorrectsCopiesAndExports)
 
     const QString pdf = QDir::temp().filePath(QStringLiteral("abacor-tape-test.pdf"));
     ASSERT_TRUE(tape->Print(pdf)) << said.last().toStdString();
+    QProcess pdfinfo;
+    pdfinfo.start(QStringLiteral("pdfinfo"), {pdf});
+    ASSERT_TRUE(pdfinfo.waitForFinished(20000));
+    const QString info = QString::fromUtf8(pdfinfo.readAllStandardOutput());
+    EXPECT_TRUE(
+        info.contains(QRegularExpression(QStringLiteral("Title: +Abacor テープ \\d{4}-\\d\\d-\\d\\d \\d{4}\n"))))
+        << "a name every file system takes: " << info.toStdString();
     QProcess pdftotext;
     pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     ASSERT_TRUE(pdftotext.waitForFinished(20000));
