@@ -70,13 +70,19 @@ void PaintWindow(DrawSurface& surface, const PaintContext& context, const Displa
     Rect numberRect = layout.displayTextRect;
     if (!texts.annunciators.isEmpty() && layout.displayBox.Intersects(dirty)) {
         selection.Select(resources.captionFont);
-        const int width = QFontMetrics(resources.captionFont).horizontalAdvance(texts.annunciators);
+        const QFontMetrics metrics(resources.captionFont);
         const int margin = layout.operatorRect.left - layout.displayBox.left + 2;
-        const Rect lit{layout.operatorRect.left + 2, layout.operatorRect.bottom,
-                       std::min(layout.operatorRect.left + 2 + width, layout.displayTextRect.right),
-                       layout.displayBox.bottom - 2};
-        surface.DrawText(texts.annunciators, lit, TextAlign::Left);
-        numberRect.left = std::min(lit.right + margin, numberRect.right);
+        // Each one apart, a letter's height between them; never cut at the top.
+        const int gap = metrics.height();
+        const int top = std::min(layout.operatorRect.bottom, layout.displayBox.bottom - 2 - metrics.height());
+        int left = layout.operatorRect.left + 2;
+        for (const QString& word : texts.annunciators.split(kAnnunciatorGap.toString())) {
+            const int right = std::min(left + metrics.horizontalAdvance(word), layout.displayTextRect.right);
+            if (right > left)
+                surface.DrawText(word, {left, top, right, layout.displayBox.bottom - 2}, TextAlign::Left);
+            left = std::min(right + gap, layout.displayTextRect.right);
+        }
+        numberRect.left = std::min(left - gap + margin, numberRect.right);
     }
     selection.Select(resources.displayFont);
     if (layout.displayBox.Intersects(dirty))

@@ -11,12 +11,17 @@ namespace abacor {
 
 // The four texts the calculator shows; the display is handed them, it never
 // sees the calculator itself.
+// Between two annunciators ("CUT 0", "GT"): drawn as a gap of its own, so
+// that words of one annunciator and two annunciators never look alike.
+inline constexpr QStringView kAnnunciatorGap = u"  ";
+
 struct DisplayTexts {
     QString display;
     QString result;
     QString memory;
     QString op;
-    // The desk functions' lit annunciators, or nothing.
+    // The desk functions' lit annunciators, kAnnunciatorGap between two, or
+    // nothing.
     QString annunciators;
 };
 

@@ -4,6 +4,8 @@
 #include <optional>
 #include <vector>
 
+#include <QFontMetrics>
+
 #include "calculator/core/CommandTable.h"
 #include "calculator/display/KeyFaceStrip.h"
 #include "calculator/display/PressFeedback.h"
@@ -97,6 +99,34 @@ TEST(Paint, TextsTooWideForTheirBoxShrinkInsteadOfBeingCutOff)
         ASSERT_EQ(glyphs.size(), 16u) << "every character shows";
         EXPECT_EQ(glyphs[1], glyphs[14]) << "the first 1 is whole";
     }
+}
+
+// Two annunciators stand a letter's height apart, wider than the space
+// inside one ("CUT 0").
+TEST(Paint, AnnunciatorsStandApart)
+{
+    Painted lit(DefaultSettings());
+    lit.texts = {QString(), QStringLiteral("0"), QStringLiteral("0"), QString(),
+                 QStringLiteral("CUT 0") + kAnnunciatorGap.toString() + QStringLiteral("GT")};
+    PaintWindow(lit.surface, {lit.layout, lit.resources, lit.settings, lit.faces, KeyFacesFor(lit.settings)}, lit.texts,
+                lit.client, true);
+    const QImage image = lit.surface.Image();
+    const Rect box = lit.layout.displayBox;
+    std::vector<int> blanks;  // runs of columns without ink, between ink
+    int run = -1;
+    for (int x = box.left + 3; x < box.right - 3; ++x) {
+        bool ink = false;
+        for (int y = box.top + 3; y < box.bottom - 3; ++y)
+            ink = ink || qGray(image.pixel(x, y)) < 128;
+        if (ink && run > 0)
+            blanks.push_back(run);
+        run = ink ? 0 : (run < 0 ? -1 : run + 1);
+    }
+    ASSERT_GE(blanks.size(), 4u);
+    const int height = QFontMetrics(lit.resources.captionFont).height();
+    std::sort(blanks.begin(), blanks.end());
+    EXPECT_GE(blanks.back(), height) << "between the two";
+    EXPECT_LT(blanks[blanks.size() - 2], height) << "inside one";
 }
 
 TEST(Paint, AnnunciatorsNeverStandUnderTheNumber)
