@@ -78,6 +78,8 @@ ColoursPage::ColoursPage(SettingsRecord& record, const ScreenMetrics& screen)
     for (const ColourPreset& preset : kColourPresets)
         presets->addItem(QStringView(preset.name).toString());
     presets->setCurrentIndex(-1);
+    // Says what it holds before it is opened.
+    presets->setPlaceholderText(tr("選んでください"));
     connect(presets, &QComboBox::activated, this, &ColoursPage::ApplyPreset);
     runColourDialog_ = [](ColourDialog& dialog) { return dialog.exec(); };
     sampleDescription_ = QStringLiteral("キーや背景をタップすると、その部分の色の項目を一覧から順に選びます。");
@@ -94,6 +96,9 @@ void ColoursPage::Initialise()
     ApplyDisplayFont();
     QComboBox* list = controls_->Combo(IdcColourList);
     DialogControls::SetListHeight(list, 50 / EditorDivisor());
+    // A field as high as the colour list's, not the height its template
+    // gives the opened list.
+    DialogControls::SetListHeight(controls_->Combo(IdcPreset), 50 / EditorDivisor());
     list->setCurrentIndex(0);
     Refresh();
     LayoutPreview();

@@ -71,7 +71,7 @@ inline constexpr std::array<ControlTemplate, 5> kPage2Controls{{
 inline constexpr std::array<ControlTemplate, 14> kPage3Controls{{
     {IdcClearMenu, ControlKind::CheckBox, u"クリアキー（左メニュー）をクリアメニューにする", 4, 6, 128, 10},
     {IdcNumKeyRev, ControlKind::CheckBox, u"数字キーを逆順（卓上電卓式）に配置する", 4, 21, 128, 10},
-    {0, ControlKind::GroupBox, u"追加キー（タップのみ対応）の設定", 0, 36, 137, 46},
+    {0, ControlKind::GroupBox, u"追加キー（タップのみ対応）の設定", 3, 36, 133, 46},
     {0, ControlKind::Static, u"縦(左上)：", 6, 50, 34, 13},
     {0, ControlKind::Static, u"縦(右下)：", 38, 50, 34, 13},
     {0, ControlKind::Static, u"縦(右上)：", 70, 50, 33, 13},

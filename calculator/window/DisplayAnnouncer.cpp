@@ -25,7 +25,8 @@ DisplayTexts TextsOf(const CalculatorSession& session)
     for (const std::u16string& word : session.Annunciators(true))
         lit << QString::fromStdU16String(word);
     return {QString::fromStdU16String(state.displayText), QString::fromStdU16String(state.resultText),
-            QString::fromStdU16String(state.memoryText), QString::fromStdU16String(state.operatorText), lit.join(kAnnunciatorGap)};
+            QString::fromStdU16String(state.memoryText), QString::fromStdU16String(state.operatorText),
+            lit.join(kAnnunciatorGap)};
 }
 
 DisplayAnnouncer::DisplayAnnouncer(QWidget& window, const CalculatorSession& session, const WindowCanvas& canvas,

@@ -1,9 +1,12 @@
 #include "platform/shell/MessageBox.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QSpacerItem>
 
 namespace abacor {
 
@@ -49,6 +52,13 @@ int ShowMessageBox(QWidget* parent, const QString& text, unsigned style)
     box.setWindowTitle(QApplication::applicationDisplayName());
     box.setText(text);
     box.setIcon(QMessageBox::NoIcon);
+    // Wide enough for the window manager's title bar to show the whole title
+    // beside its buttons ("AbacorSet", not "Ab… Set").
+    const QFontMetrics metrics(box.font());
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(metrics.horizontalAdvance(box.windowTitle()) + 6 * metrics.height(), 0,
+                                      QSizePolicy::Minimum, QSizePolicy::Expanding),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     if (!yesNo) {
         QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         box.setDefaultButton(ok);
