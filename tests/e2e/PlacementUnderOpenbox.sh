@@ -2,7 +2,8 @@
 # The windows where a window manager (openbox) puts frames: the calculator
 # kept "常に手前に表示" and comes back to the same place across ten restarts,
 # the option toggles on the window as it is, and the tape opens beside the
-# calculator, wholly on the screen, above other windows with it. Exit 77
+# calculator, wholly on the screen, above other windows with it, and where
+# it was moved after a restart. Exit 77
 # (skipped) when the X tools are not installed.
 set -u
 ABACOR=$1
@@ -68,4 +69,13 @@ tape_placed() {
 }
 wait_until 30 tape_placed || { echo "FAIL: the tape is at $(position "$tape"), the calculator at $(position "$window")"; exit 1; }
 above "$tape" || { echo "FAIL: the tape is not above other windows with the calculator"; exit 1; }
-echo "PASS: kept above and at $placed across ten restarts, toggled in place; the tape at $(position "$tape") beside the calculator"
+# Moved, it opens there after a restart.
+xdotool windowmove --sync "$tape" 40 90
+taped=$(position "$tape")
+quit
+start_program '^Abacor$' "$ABACOR"
+xdotool key F3
+wait_until 30 tape_shown || { echo "FAIL: F3 showed no tape window after the restart"; exit 1; }
+tape_back() { [ "$(position "$tape")" = "$taped" ]; }
+wait_until 30 tape_back || { echo "FAIL: the tape came back at $(position "$tape"), not $taped"; exit 1; }
+echo "PASS: kept above and at $placed across ten restarts, toggled in place; the tape beside the calculator, and back at $taped after a restart"
