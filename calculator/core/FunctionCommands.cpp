@@ -151,7 +151,9 @@ void Calculator::OnMemoryRecall()
 
 void Calculator::OnMemoryClear()
 {
-    state_.memoryText = u"0";
+    // As one character: GCC 12 warns, wrongly, of an overlap in assigning
+    // the literal once this is inlined.
+    state_.memoryText.assign(1, u'0');
     state_.memoryValue = 0.0;
     Repaint(DisplayRegion::MemoryBox);
 }
