@@ -84,37 +84,32 @@ void Calculator::OnProfit(ProfitRegister which)
         Repaint(DisplayRegion::DisplayBox);
         return;
     }
-    const std::optional<double>& cost = state_.profit[0];
-    const std::optional<double>& sell = state_.profit[1];
-    const std::optional<double>& margin = state_.profit[2];
+    const auto& [cost, sell, margin] = state_.profit;
+    // Whether the other two are there, and what they give (none: "ERROR").
+    bool operands = false;
     std::optional<double> value;
     switch (which) {
     case ProfitRegister::Cost:
-        if (!sell || !margin)
-            break;
-        value = CostFrom(*sell, *margin);
+        if ((operands = sell && margin))
+            value = CostFrom(*sell, *margin);
         break;
     case ProfitRegister::Sell:
-        if (!cost || !margin)
-            break;
-        if (!(value = SellFrom(*cost, *margin))) {
-            ResetCalculator(true);
-            return;
-        }
+        if ((operands = cost && margin))
+            value = SellFrom(*cost, *margin);
         break;
     case ProfitRegister::Margin:
-        if (!cost || !sell)
-            break;
-        if (!(value = MarginFrom(*cost, *sell))) {
-            ResetCalculator(true);
-            return;
-        }
+        if ((operands = cost && sell))
+            value = MarginFrom(*cost, *sell);
         break;
     }
-    if (!value) {
-        // Not both operands: nothing changes, and the next press stores.
+    if (!operands) {
+        // Nothing changes, and the next press stores.
         state_.refused = true;
         currentKey_ = previousKey_;
+        return;
+    }
+    if (!value) {
+        ResetCalculator(true);
         return;
     }
     if (!ShowFunctionResult(*value))

@@ -5,7 +5,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
-#include <QWindow>
 
 #include "calculator/core/CommandTable.h"
 #include "calculator/engine/Grouping.h"
@@ -164,13 +163,7 @@ void CalculatorWindow::SetStayOnTop(bool onTop)
     if (!StayOnTopPossible() || onTop == onTop_)
         return;
     onTop_ = onTop;
-    if (QWindow* native = windowHandle()) {
-        // The window as it is: a new flag on the widget would make a new
-        // native window, which the window manager places anew.
-        native->setFlag(Qt::WindowStaysOnTopHint, onTop);
-    } else {
-        setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    }
+    KeepAbove(*this, onTop);
     tape_->SetStayOnTop(onTop);
     menus_->SetChecked(IdStayOnTop, onTop);
 }

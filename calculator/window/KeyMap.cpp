@@ -72,7 +72,9 @@ std::string MenuKey(int commandId)
     if (command == nullptr)
         return {};
     const std::string name = NameOf(*command);
-    for (const KeyMapLine& line : KeyMap())
+    // Every menu item asks: the map is made once.
+    static const std::vector<KeyMapLine> map = KeyMap();
+    for (const KeyMapLine& line : map)
         if (line.command == name)
             return line.key;
     return {};

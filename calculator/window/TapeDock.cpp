@@ -3,9 +3,9 @@
 #include <QFile>
 #include <QScreen>
 #include <QWidget>
-#include <QWindow>
 
 #include "calculator/tape/TapeStore.h"
+#include "calculator/window/StayOnTop.h"
 #include "calculator/window/TapeWindow.h"
 #include "calculator/window/WindowPlacement.h"
 
@@ -43,7 +43,7 @@ void TapeDock::Toggle()
         window_ = new TapeWindow(session_, session_.History(), QString::fromStdU16String(session_.KeepProblem()),
                                  &calculator_);
         connect(window_, &TapeWindow::corrected, this, &TapeDock::corrected);
-        window_->setWindowFlag(Qt::WindowStaysOnTopHint, onTop_);
+        KeepAbove(*window_, onTop_);
         const QScreen* screen = calculator_.screen();
         const QRect available = screen != nullptr ? screen->availableGeometry() : QRect();
         if (geometry_.isEmpty() || !window_->restoreGeometry(geometry_) || !available.contains(window_->geometry())) {
@@ -70,10 +70,7 @@ void TapeDock::SetStayOnTop(bool onTop)
     onTop_ = onTop;
     if (!window_)
         return;
-    if (QWindow* native = window_->windowHandle())
-        native->setFlag(Qt::WindowStaysOnTopHint, onTop);
-    else
-        window_->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    KeepAbove(*window_, onTop);
 }
 
 QByteArray TapeDock::Geometry() const { return window_ ? window_->saveGeometry() : geometry_; }
