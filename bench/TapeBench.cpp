@@ -62,7 +62,7 @@ void BM_OpenTapeWindowOnAFullTape(benchmark::State& state)
     CalculatorWindow calculator(DefaultSettings(), {480, 640, 192});
     TapeStore::Opened opened = TapeStore::Open(full.path);
     for (auto _ : state) {
-        TapeWindow window(calculator.session(), opened.store->History(), {}, &calculator);
+        TapeWindow window(calculator.session(), opened.store->History(), &calculator);
         window.show();
         window.repaint();
         benchmark::DoNotOptimize(window.model().rowCount());

@@ -6,6 +6,8 @@ namespace abacor {
 
 namespace {
 constexpr char16_t kTapeNotKept[] = u"テープを終了後も残さない設定です。テープはこの実行の間だけ残ります。";
+// Lit while the tape or the state meant to be kept is not.
+constexpr char16_t kNotKeptAnnunciator[] = u"テープ×";
 }  // namespace
 
 CalculatorSession::CalculatorSession(const CalculatorSettings& settings, RepaintSink* sink)
@@ -92,6 +94,8 @@ void CalculatorSession::Changed()
 std::vector<std::u16string> CalculatorSession::Annunciators(bool withSelector) const
 {
     std::vector<std::u16string> lit = calculator_.Annunciators(withSelector);
+    if (KeepingFails())
+        lit.push_back(kNotKeptAnnunciator);
     if (!tape_.CheckAnnunciator().empty())
         lit.push_back(tape_.CheckAnnunciator());
     return lit;
@@ -101,8 +105,8 @@ bool CalculatorSession::WantsKeeper() const { return FlagOn(settings_.TapeKeepFl
 
 bool CalculatorSession::Keep(std::unique_ptr<TapeKeeper> keeper, std::u16string problem)
 {
-    if (!problem.empty())
-        problem_ = std::move(problem);
+    keepTried_ = true;
+    problem_ = !problem.empty() || FlagOn(settings_.TapeKeepFlg) ? std::move(problem) : kTapeNotKept;
     keeper_ = std::move(keeper);
     if (!keeper_)
         return false;
@@ -123,10 +127,21 @@ std::vector<TapeLine> CalculatorSession::History() const
     return keeper_ && FlagOn(settings_.TapeKeepFlg) ? keeper_->History() : std::vector<TapeLine>{};
 }
 
-void CalculatorSession::Flush()
+bool CalculatorSession::Flush() { return !keeper_ || keeper_->Flush(); }
+
+std::u16string CalculatorSession::KeepProblem() const
 {
     if (keeper_)
-        keeper_->Flush();
+        if (std::u16string failing = keeper_->Status().problem; !failing.empty())
+            return failing;
+    return problem_;
 }
+
+bool CalculatorSession::KeepingFails() const
+{
+    return keepTried_ && WantsKeeper() && (!keeper_ || !keeper_->Status().problem.empty());
+}
+
+bool CalculatorSession::ClearPending() const { return keeper_ && keeper_->Status().clearPending; }
 
 }  // namespace abacor

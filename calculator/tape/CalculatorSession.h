@@ -77,12 +77,16 @@ public:
     // says why). A session nothing was keyed into yet starts from the kept
     // state; true when it did.
     bool Keep(std::unique_ptr<TapeKeeper> keeper, std::u16string problem);
-    // Why the tape is not kept beyond the run, or what happened to its file.
-    const std::u16string& KeepProblem() const { return problem_; }
+    // Why the tape is not kept beyond the run now, or what happened to its file.
+    std::u16string KeepProblem() const;
+    // Meant to be kept, but not being kept now ("テープ×").
+    bool KeepingFails() const;
+    // テープ消去 not yet done in the file.
+    bool ClearPending() const;
     // The earlier runs' lines, where the tape is kept.
     std::vector<TapeLine> History() const;
-    // Everything kept is written now.
-    void Flush();
+    // Everything kept is written now, or tried once more; true when written.
+    bool Flush();
 
 private:
     // After every change: the keeper told, the check's word repainted.
@@ -94,6 +98,7 @@ private:
     RepaintSink* sink_;
     std::unique_ptr<TapeKeeper> keeper_;
     std::u16string problem_;
+    bool keepTried_ = false;
     std::u16string shownCheck_;  // the check's word as the display last showed it
 };
 

@@ -1,13 +1,23 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "calculator/core/CalculatorState.h"
 #include "calculator/tape/TapeSession.h"
 
 namespace abacor {
+
+// How the keeping goes: what the user is to be told.
+struct KeeperStatus {
+    std::u16string problem;     // why the tape is not being kept now; empty while it is
+    bool clearPending = false;  // テープ消去 not yet done in the file
+
+    bool operator==(const KeeperStatus&) const = default;
+};
 
 // Where a session keeps its tape and the calculator's state beyond the run
 // (the SQLite store's writer); a session without one keeps them in memory.
@@ -25,8 +35,12 @@ public:
     virtual void SubmitState(const KeptState& state) = 0;
     // テープ消去: every line of every run.
     virtual void ClearAll() = 0;
-    // Waits until everything submitted is written.
-    virtual void Flush() = 0;
+    // Waits until everything submitted is written, or one more attempt to
+    // write it failed; true when it is written.
+    virtual bool Flush() = 0;
+    virtual KeeperStatus Status() const { return {}; }
+    // Told (on the keeper's own thread) whenever the status changes.
+    virtual void SetObserver(std::function<void()> observer) { static_cast<void>(observer); }
 };
 
 }  // namespace abacor

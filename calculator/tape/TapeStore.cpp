@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <chrono>
 #include <ctime>
+#include <limits>
 #include <optional>
 
 namespace abacor {
@@ -71,53 +72,113 @@ std::string Utf8Path(const std::filesystem::path& path)
 
 std::u16string Shown(const std::filesystem::path& path) { return Utf16(Utf8Path(path)); }
 
-// Opens the file as a database and checks it; null when it is none or broken.
-sqlite3* OpenChecked(const std::filesystem::path& path, bool* broken)
+// What an SQLite failure means, as the user is told it.
+std::u16string Reason(int code)
 {
-    *broken = false;
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(Utf8Path(path).c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX,
-                        nullptr) != SQLITE_OK) {
-        sqlite3_close_v2(db);
-        return nullptr;
+    switch (code & 0xFF) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return u"ほかのプログラムが使っています";
+    case SQLITE_FULL: return u"ディスクがいっぱいです";
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+    case SQLITE_AUTH: return u"書き込みが許されていません";
+    case SQLITE_CANTOPEN: return u"ファイルを開けません";
+    case SQLITE_IOERR: return u"ファイルを読み書きできません";
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT: return u"ファイルが壊れています";
+    case SQLITE_ERROR: return u"Abacorのテープの形ではありません";
+    default: return Utf16(sqlite3_errstr(code));
     }
-    sqlite3_busy_timeout(db, 2000);
-    sqlite3_stmt* check = nullptr;
-    const bool readable = sqlite3_prepare_v2(db, "PRAGMA quick_check", -1, &check, nullptr) == SQLITE_OK &&
-                          sqlite3_step(check) == SQLITE_ROW &&
-                          std::string_view(reinterpret_cast<const char*>(sqlite3_column_text(check, 0))) == "ok";
-    sqlite3_finalize(check);
-    if (!readable ||
-        sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;", nullptr, nullptr, nullptr) !=
-            SQLITE_OK ||
-        sqlite3_exec(db, kSchema, nullptr, nullptr, nullptr) != SQLITE_OK) {
-        const int code = sqlite3_extended_errcode(db) & 0xFF;
-        *broken = !readable || code == SQLITE_NOTADB || code == SQLITE_CORRUPT;
-        sqlite3_close_v2(db);
-        return nullptr;
+}
+
+// Only these say the file itself is no good: anything else (a lock, a full
+// disk, a permission) leaves a healthy file that must not be touched.
+bool Broken(int code) { return (code & 0xFF) == SQLITE_NOTADB || (code & 0xFF) == SQLITE_CORRUPT; }
+
+struct DatabaseCloser {
+    void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
+};
+using Database = std::unique_ptr<sqlite3, DatabaseCloser>;
+
+// The statements a run needs, tried on the file: another program's table of
+// the same name is refused before anything is written.
+constexpr const char* kNeeded[] = {
+    "SELECT run, seq, segment, step, number, mark, was, time FROM lines LIMIT 0",
+    "SELECT memory, memory_text, last_answer, last_answer_text, grand_total, second_rate FROM kept LIMIT 0",
+    "SELECT net1, gross1, net2, gross2, cost, sell, margin FROM kept_office LIMIT 0",
+    "SELECT run, started FROM runs LIMIT 0",
+};
+
+// Opens the file as a database and checks it; the SQLite code of what failed.
+int OpenChecked(const std::filesystem::path& path, std::chrono::milliseconds busyWait, Database& opened)
+{
+    sqlite3* raw = nullptr;
+    const int open = sqlite3_open_v2(Utf8Path(path).c_str(), &raw,
+                                     SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX, nullptr);
+    Database db(raw);
+    if (open != SQLITE_OK)
+        return db ? sqlite3_extended_errcode(db.get()) : open;
+    sqlite3_busy_timeout(db.get(), static_cast<int>(busyWait.count()));
+    if (sqlite3_db_readonly(db.get(), "main") == 1)
+        return SQLITE_READONLY;
+    {
+        sqlite3_stmt* raw = nullptr;
+        const int prepared = sqlite3_prepare_v2(db.get(), "PRAGMA quick_check", -1, &raw, nullptr);
+        const Statement check(raw);
+        if (prepared != SQLITE_OK)
+            return sqlite3_extended_errcode(db.get());
+        const int step = sqlite3_step(check.get());
+        if (step != SQLITE_ROW)
+            return sqlite3_extended_errcode(db.get());
+        if (std::string_view(reinterpret_cast<const char*>(sqlite3_column_text(check.get(), 0))) != "ok")
+            return SQLITE_CORRUPT;
     }
-    return db;
+    // auto_vacuum only takes on a new file: trimmed pages can then be given back.
+    if (sqlite3_exec(db.get(), "PRAGMA auto_vacuum=INCREMENTAL; PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;",
+                     nullptr, nullptr, nullptr) != SQLITE_OK ||
+        sqlite3_exec(db.get(), kSchema, nullptr, nullptr, nullptr) != SQLITE_OK)
+        return sqlite3_extended_errcode(db.get());
+    for (const char* sql : kNeeded)
+        if (!Prepare(db.get(), sql))
+            return SQLITE_ERROR;
+    opened = std::move(db);
+    return SQLITE_OK;
 }
 
 }  // namespace
 
-TapeStore::TapeStore(sqlite3* db) : db_(db)
-{
-    const Statement start = Prepare(db_, "INSERT INTO runs(started) VALUES(?)");
-    sqlite3_bind_int64(start.get(), 1, NowMs());
-    sqlite3_step(start.get());
-    run_ = sqlite3_last_insert_rowid(db_);
-}
+TapeStore::TapeStore(sqlite3* db) : db_(db) { StartRun(); }
 
 TapeStore::~TapeStore() { sqlite3_close_v2(db_); }
 
-TapeStore::Opened TapeStore::Open(const std::filesystem::path& path)
+bool TapeStore::StartRun()
 {
-    bool broken = false;
-    if (sqlite3* db = OpenChecked(path, &broken))
-        return {std::unique_ptr<TapeStore>(new TapeStore(db)), {}};
-    if (!broken)
-        return {nullptr, u"テープのファイルを開けません（" + Shown(path) + u"）。テープはこの実行の間だけ残ります。"};
+    if (run_ != 0)
+        return true;
+    const Statement start = Prepare(db_, "INSERT INTO runs(started) VALUES(?)");
+    sqlite3_bind_int64(start.get(), 1, NowMs());
+    if (sqlite3_step(start.get()) != SQLITE_DONE) {
+        failure_ = sqlite3_extended_errcode(db_);
+        return false;
+    }
+    run_ = sqlite3_last_insert_rowid(db_);
+    return true;
+}
+
+TapeStore::Opened TapeStore::Open(const std::filesystem::path& path, std::chrono::milliseconds busyWait)
+{
+    constexpr char16_t kInMemory[] = u"テープはこの実行の間だけ残ります。";
+    Database db;
+    const int code = OpenChecked(path, busyWait, db);
+    if (code == SQLITE_OK)
+        return {std::unique_ptr<TapeStore>(new TapeStore(db.release())), {}};
+    if ((code & 0xFF) == SQLITE_BUSY || (code & 0xFF) == SQLITE_LOCKED)
+        return {nullptr,
+                u"テープのファイル（" + Shown(path) + u"）はほかのプログラムが使っています。" + kInMemory +
+                    u"あとでもう一度開きます。",
+                true};
+    if (!Broken(code))
+        return {nullptr, u"テープのファイル（" + Shown(path) + u"）を開けません：" + Reason(code) + u"。" + kInMemory};
 
     // Kept aside, never deleted: the user may want what it held.
     std::filesystem::path aside = path;
@@ -130,23 +191,37 @@ TapeStore::Opened TapeStore::Open(const std::filesystem::path& path)
     std::error_code failed;
     std::filesystem::rename(path, aside, failed);
     if (failed)
-        return {nullptr, u"テープのファイルが壊れていて、別名にできません（" + Shown(path) +
-                             u"）。テープはこの実行の間だけ残ります。"};
+        return {nullptr, u"テープのファイルが壊れていて、別名にできません（" + Shown(path) + u"）。" + kInMemory};
     const std::u16string problem =
         u"テープのファイルが壊れていたため " + Shown(aside) + u" として残し、新しいテープを始めました。";
-    if (sqlite3* db = OpenChecked(path, &broken))
-        return {std::unique_ptr<TapeStore>(new TapeStore(db)), problem};
+    if (OpenChecked(path, busyWait, db) == SQLITE_OK)
+        return {std::unique_ptr<TapeStore>(new TapeStore(db.release())), problem};
     return {nullptr, problem};
 }
 
-bool TapeStore::Exec(const char* sql) const { return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
+std::u16string TapeStore::Failure() const
+{
+    const std::lock_guard lock(mutex_);
+    return Reason(failure_);
+}
+
+bool TapeStore::Exec(const char* sql) const
+{
+    if (sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK)
+        return true;
+    // (A ROLLBACK's own failure must not hide why it was needed.)
+    if (std::string_view(sql) != "ROLLBACK")
+        failure_ = sqlite3_extended_errcode(db_);
+    return false;
+}
 
 std::vector<TapeLine> TapeStore::History(int limit) const
 {
     const std::lock_guard lock(mutex_);
     const Statement select = Prepare(db_, "SELECT run, step, number, mark, was, time FROM lines WHERE run < ?"
                                           " ORDER BY run DESC, seq DESC LIMIT ?");
-    sqlite3_bind_int64(select.get(), 1, run_);
+    // A run not yet started comes after every run there is.
+    sqlite3_bind_int64(select.get(), 1, run_ != 0 ? run_ : std::numeric_limits<sqlite3_int64>::max());
     sqlite3_bind_int(select.get(), 2, limit);
     std::vector<TapeLine> lines;
     long long run = -1;
@@ -170,6 +245,10 @@ bool TapeStore::Write(std::size_t from, const std::vector<TapeLine>& lines)
     const std::lock_guard lock(mutex_);
     if (!Exec("BEGIN IMMEDIATE"))
         return false;
+    if (!StartRun()) {
+        Exec("ROLLBACK");
+        return false;
+    }
     const Statement drop = Prepare(db_, "DELETE FROM lines WHERE run = ? AND seq >= ?");
     sqlite3_bind_int64(drop.get(), 1, run_);
     sqlite3_bind_int64(drop.get(), 2, static_cast<sqlite3_int64>(from));
@@ -193,11 +272,36 @@ bool TapeStore::Write(std::size_t from, const std::vector<TapeLine>& lines)
     const Statement trim = Prepare(db_, "DELETE FROM lines WHERE id <= (SELECT MAX(id) FROM lines) - ?");
     sqlite3_bind_int(trim.get(), 1, kKeptLines);
     ok = ok && sqlite3_step(trim.get()) == SQLITE_DONE;
+    const bool trimmed = ok && sqlite3_changes(db_) > 0;
     if (!ok) {
+        failure_ = sqlite3_extended_errcode(db_);
         Exec("ROLLBACK");
         return false;
     }
-    return Exec("COMMIT");
+    if (!Exec("COMMIT")) {
+        Exec("ROLLBACK");
+        return false;
+    }
+    // Pages are given back in large pieces, not at every trimmed line.
+    if (trimmed)
+        Reclaim(1024);
+    return true;
+}
+
+void TapeStore::Reclaim(long long atLeast)
+{
+    const auto pragma = [this](const char* sql) {
+        const Statement statement = Prepare(db_, sql);
+        return sqlite3_step(statement.get()) == SQLITE_ROW ? sqlite3_column_int64(statement.get(), 0) : 0;
+    };
+    const long long free = pragma("PRAGMA freelist_count");
+    if (free == 0 || free < atLeast)
+        return;
+    // A file made before pages could be given back is made so once.
+    if (pragma("PRAGMA auto_vacuum") != 2)
+        static_cast<void>(Exec("PRAGMA auto_vacuum=INCREMENTAL; VACUUM;"));
+    else
+        static_cast<void>(Exec("PRAGMA incremental_vacuum"));
 }
 
 std::optional<KeptState> TapeStore::LoadState() const
@@ -233,8 +337,10 @@ bool TapeStore::SaveState(const KeptState& state)
     BindText(save.get(), 4, state.lastAnswerText);
     sqlite3_bind_double(save.get(), 5, state.grandTotal);
     sqlite3_bind_int(save.get(), 6, state.secondRate ? 1 : 0);
-    if (sqlite3_step(save.get()) != SQLITE_DONE)
+    if (sqlite3_step(save.get()) != SQLITE_DONE) {
+        failure_ = sqlite3_extended_errcode(db_);
         return false;
+    }
     const Statement office =
         Prepare(db_, "INSERT OR REPLACE INTO kept_office(id, net1, gross1, net2, gross2, cost, sell, margin)"
                      " VALUES(1, ?, ?, ?, ?, ?, ?, ?)");
@@ -248,13 +354,21 @@ bool TapeStore::SaveState(const KeptState& state)
         else
             sqlite3_bind_null(office.get(), 5 + i);
     }
-    return sqlite3_step(office.get()) == SQLITE_DONE;
+    if (sqlite3_step(office.get()) != SQLITE_DONE) {
+        failure_ = sqlite3_extended_errcode(db_);
+        return false;
+    }
+    return true;
 }
 
 bool TapeStore::ClearAll()
 {
     const std::lock_guard lock(mutex_);
-    return Exec("DELETE FROM lines");
+    if (!Exec("DELETE FROM lines"))
+        return false;
+    // An erased tape does not stay in the file's free pages.
+    Reclaim(0);
+    return true;
 }
 
 TapeWriter::TapeWriter(std::unique_ptr<TapeStore> store) : store_(std::move(store)), thread_([this] { Loop(); }) {}
@@ -311,13 +425,45 @@ void TapeWriter::ClearAll()
     wake_.notify_one();
 }
 
-void TapeWriter::Flush()
+bool TapeWriter::Flush()
 {
     std::unique_lock lock(mutex_);
     ++flushing_;
+    // One whole attempt begun after this call: a file that stays busy must
+    // not hold the caller (the program's end) for ever.
+    const unsigned long enough = attempts_ + (writing_ ? 2 : 1);
     wake_.notify_one();
-    idle_.wait(lock, [this] { return !pending_ && !writing_; });
+    idle_.wait(lock, [&] { return (!pending_ && !writing_) || attempts_ >= enough; });
     --flushing_;
+    return !pending_ && !writing_;
+}
+
+KeeperStatus TapeWriter::Status() const
+{
+    const std::lock_guard lock(mutex_);
+    return status_;
+}
+
+void TapeWriter::SetObserver(std::function<void()> observer)
+{
+    const std::lock_guard lock(mutex_);
+    observer_ = std::move(observer);
+}
+
+void TapeWriter::Requeue(std::size_t from, std::vector<TapeLine> lines)
+{
+    if (!haveLines_ || from_ >= from + lines.size()) {
+        if (haveLines_)
+            lines.insert(lines.end(), std::make_move_iterator(lines_.begin()), std::make_move_iterator(lines_.end()));
+    } else if (from_ > from) {
+        lines.resize(from_ - from);
+        lines.insert(lines.end(), std::make_move_iterator(lines_.begin()), std::make_move_iterator(lines_.end()));
+    } else {
+        return;  // what came since rewrites all of them
+    }
+    from_ = from;
+    lines_ = std::move(lines);
+    haveLines_ = true;
 }
 
 void TapeWriter::Loop()
@@ -338,43 +484,42 @@ void TapeWriter::Loop()
         pending_ = false;
         writing_ = true;
         lock.unlock();
-        if (clear)
-            static_cast<void>(store_->ClearAll());
-        const bool written = !haveLines || store_->Write(from, lines);
+        // Lines written before a clearing that failed would be erased by it
+        // later: they wait for it.
+        const bool cleared = !clear || store_->ClearAll();
+        const bool written = cleared && (!haveLines || store_->Write(from, lines));
         const bool stateSaved = !state || store_->SaveState(*state);
+        const bool failed = !cleared || !written || !stateSaved;
+        const std::u16string failure = failed ? store_->Failure() : std::u16string();
         lock.lock();
         writing_ = false;
+        ++attempts_;
         if (state && stateSaved)
             savedState_ = *state;
-        else if (state && !state_ && !stop_)
-            state_ = state;  // tried again below, unless a newer one came
-        if (written && !stateSaved && !stop_) {
+        else if (state && !state_)
+            state_ = state;  // tried again, unless a newer one came
+        if (!cleared)
+            clear_ = true;
+        if (!written && haveLines)
+            Requeue(from, std::move(lines));
+        if (failed)
             pending_ = true;
-            wake_.wait_for(lock, std::chrono::milliseconds(500), [this] { return stop_; });
-            continue;
-        }
-        if (!written && !stop_) {
-            // Tried again a little later (another program may hold the
-            // database), with whatever came in meanwhile.
-            if (!haveLines_ || from_ >= from + lines.size()) {
-                if (haveLines_)
-                    lines.insert(lines.end(), std::make_move_iterator(lines_.begin()),
-                                 std::make_move_iterator(lines_.end()));
-                from_ = from;
-                lines_ = std::move(lines);
-            } else if (from_ > from) {
-                lines.resize(from_ - from);
-                lines.insert(lines.end(), std::make_move_iterator(lines_.begin()),
-                             std::make_move_iterator(lines_.end()));
-                from_ = from;
-                lines_ = std::move(lines);
-            }
-            pending_ = true;
-            haveLines_ = true;
-            wake_.wait_for(lock, std::chrono::milliseconds(500), [this] { return stop_; });
-            continue;
-        }
+        const KeeperStatus status{failed ? u"テープを残せていません：" + failure + u"。" : std::u16string(), clear_};
+        const bool told = status != status_;
+        status_ = status;
+        const std::function<void()> observer = told ? observer_ : nullptr;
         idle_.notify_all();
+        if (observer) {
+            lock.unlock();
+            observer();
+            lock.lock();
+        }
+        if (failed && !stop_) {
+            // Tried again a little later: another program may let go of it.
+            wake_.wait_for(lock, std::chrono::milliseconds(500), [this] { return stop_; });
+        } else if (failed) {
+            return;  // the program ends: nothing more can be done
+        }
     }
 }
 

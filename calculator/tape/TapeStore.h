@@ -23,14 +23,19 @@ class TapeStore {
 public:
     static constexpr int kKeptLines = 100000;
 
+    // How long an open or a write waits for another program's lock.
+    static constexpr std::chrono::milliseconds kBusyWait{3000};
+
     struct Opened {
         std::unique_ptr<TapeStore> store;  // none: the tape lives in memory only
         std::u16string problem;            // what went wrong, for the tape window
+        bool busy = false;                 // another program held it: worth another try
     };
-    // Opens or makes the database at path and starts a run. A file that is
-    // no database, or a corrupt one, is kept aside under a new name (never
-    // deleted) and a new one made.
-    static Opened Open(const std::filesystem::path& path);
+    // Opens or makes the database at path and starts a run. Only a file that
+    // is no database, or a corrupt one, is kept aside under a new name (never
+    // deleted) and a new one made; a busy, full or unreadable one is left
+    // as it is.
+    static Opened Open(const std::filesystem::path& path, std::chrono::milliseconds busyWait = kBusyWait);
     ~TapeStore();
     TapeStore(const TapeStore&) = delete;
     TapeStore& operator=(const TapeStore&) = delete;
@@ -45,13 +50,21 @@ public:
     // The calculator's state kept for the next run; none before the first.
     std::optional<KeptState> LoadState() const;
     bool SaveState(const KeptState& state);
+    // Why the last write failed, as the user is told it.
+    std::u16string Failure() const;
 
 private:
     explicit TapeStore(sqlite3* db);
     bool Exec(const char* sql) const;
+    // This run's id: a run whose row could not be written yet has none (0)
+    // and writes nothing until it has.
+    bool StartRun();
+    // Free pages go back to the file system, when there are at least so many.
+    void Reclaim(long long atLeast);
 
     sqlite3* db_;
     long long run_ = 0;
+    mutable int failure_ = 0;  // the SQLite code of the last failed write
     mutable std::mutex mutex_;
 };
 
@@ -77,14 +90,17 @@ public:
     // The state to keep; written with the next batch unless unchanged.
     void SubmitState(const KeptState& state) override;
     void ClearAll() override;
-    // Waits until everything submitted is written.
-    void Flush() override;
+    bool Flush() override;
+    KeeperStatus Status() const override;
+    void SetObserver(std::function<void()> observer) override;
 
 private:
     void Loop();
+    // Lines that could not be written go back in front of what came since.
+    void Requeue(std::size_t from, std::vector<TapeLine> lines);
 
     std::unique_ptr<TapeStore> store_;
-    std::mutex mutex_;
+    mutable std::mutex mutex_;
     std::condition_variable wake_;
     std::condition_variable idle_;
     bool pending_ = false;
@@ -92,7 +108,10 @@ private:
     bool clear_ = false;
     bool writing_ = false;
     bool stop_ = false;
-    int flushing_ = 0;  // callers waiting in Flush: no batch time
+    int flushing_ = 0;            // callers waiting in Flush: no batch time
+    unsigned long attempts_ = 0;  // writes tried, for Flush
+    KeeperStatus status_;
+    std::function<void()> observer_;
     std::size_t from_ = 0;
     std::vector<TapeLine> lines_;  // from from_ on
     std::optional<KeptState> state_;

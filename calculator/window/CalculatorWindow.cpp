@@ -59,11 +59,7 @@ CalculatorWindow::CalculatorWindow(const CalculatorSettings& settings, const Scr
 
 CalculatorWindow::~CalculatorWindow() = default;
 
-void CalculatorWindow::OpenTapeStore(const QString& path)
-{
-    if (tape_->OpenStore(path))
-        canvas_.InvalidateAll();
-}
+void CalculatorWindow::OpenTapeStore(const std::filesystem::path& path) { tape_->OpenStore(path); }
 
 void CalculatorWindow::ToggleTape() { tape_->Toggle(); }
 

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -37,7 +38,7 @@ public:
     CalculatorSession& session() { return session_; }
     const CalculatorSettings& settings() const { return session_.settings(); }
     // The tape kept across runs, opened (after the first frame).
-    void OpenTapeStore(const QString& path);
+    void OpenTapeStore(const std::filesystem::path& path);
     // Runs once, after the first frame has been painted.
     void AfterFirstFrame(std::function<void()> run) { afterFirstFrame_ = std::move(run); }
     // F3 and "テープ": the tape window opened, or closed when it is open.

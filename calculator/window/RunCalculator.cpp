@@ -12,6 +12,7 @@
 #include "calculator/window/KeyMap.h"
 #include "calculator/window/WindowPlacement.h"
 #include "platform/shell/ApplicationSetup.h"
+#include "platform/shell/MessageBox.h"
 #include "settings/SettingsStore.h"
 
 namespace abacor {
@@ -45,7 +46,12 @@ int RunCalculator(int argc, char* argv[])
     window.SetStayOnTop(placement && placement->onTop);
     if (placement)
         window.SetTapeGeometry(placement->tapeGeometry);
-    if (!placement || !window.restoreGeometry(placement->geometry)) {
+    if (placement && window.restoreGeometry(placement->geometry)) {
+        // The file may say anything: a window larger than any screen would
+        // take all memory and every key.
+        if (const QScreen* screen = window.screen())
+            window.setGeometry(OnScreen(window.geometry(), screen->availableGeometry()));
+    } else {
         // The first start: the design's size where it fits, placed by the
         // window manager.
         if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -54,7 +60,7 @@ int RunCalculator(int argc, char* argv[])
     // A kept state is shown in the first frame; the tape alone comes after
     // it, so that start-up waits for no disk.
     const auto openTape = [&window] {
-        if (const QString tape = TapeFile(); !tape.isEmpty())
+        if (const std::filesystem::path tape = TapeFile(); !tape.empty())
             window.OpenTapeStore(tape);
     };
     const bool keepState = FlagOn(window.settings().KeepStateFlg);
@@ -64,9 +70,17 @@ int RunCalculator(int argc, char* argv[])
         window.AfterFirstFrame(openTape);
     window.show();
     const int status = application.exec();
+    // A tape the user asked to erase that is still in the file is told,
+    // whatever else happens at the end.
+    if (!window.session().Flush() && window.session().ClearPending())
+        ShowMessageBox(nullptr,
+                       QObject::tr("テープのファイルを消去できませんでした。") + u'\n' +
+                           QString::fromStdU16String(window.session().KeepProblem()),
+                       StyleOk);
     // Where it was, for the next start; a state folder that cannot be
-    // written costs only that.
-    static_cast<void>(SavePlacement({window.saveGeometry(), window.StaysOnTop(), window.TapeGeometry()}));
+    // written costs only that, and the old file stays as it was.
+    if (!SavePlacement({window.saveGeometry(), window.StaysOnTop(), window.TapeGeometry()}))
+        std::fputs("Abacor: 窓の位置を保存できませんでした。\n", stderr);
     return status;
 }
 

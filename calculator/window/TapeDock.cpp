@@ -15,22 +15,51 @@ namespace {
 // The tape window's width beside the calculator, and the gap between them.
 constexpr int kTapeWidth = 320;
 constexpr int kTapeGap = 8;
+// A file another program holds is tried again this often, waited for this long.
+constexpr std::chrono::milliseconds kRetryEvery{10000};
+constexpr std::chrono::milliseconds kRetryWait{100};
 }  // namespace
 
 TapeDock::TapeDock(CalculatorSession& session, QWidget& calculator)
     : QObject(&calculator), session_(session), calculator_(calculator)
 {
+    retry_.callOnTimeout(this, [this] { OpenStore(storePath_); });
 }
 
-bool TapeDock::OpenStore(const QString& path)
+void TapeDock::OpenStore(const std::filesystem::path& path)
 {
     if (!session_.WantsKeeper())
-        return false;
-    TapeStore::Opened opened = TapeStore::Open(QFile::encodeName(path).toStdString());
+        return;
+    storePath_ = path;
+    // Tried again while another program holds the file; briefly, so that the
+    // keys are not held up.
+    const bool again = retry_.isActive();
+    TapeStore::Opened opened = TapeStore::Open(path, again ? kRetryWait : TapeStore::kBusyWait);
+    if (opened.busy && again)
+        return;
     std::unique_ptr<TapeKeeper> keeper;
-    if (opened.store)
-        keeper = std::make_unique<TapeWriter>(std::move(opened.store));
-    return session_.Keep(std::move(keeper), std::move(opened.problem));
+    if (opened.store) {
+        auto writer = std::make_unique<TapeWriter>(std::move(opened.store));
+        // From the writer's thread: handled in this one.
+        writer->SetObserver(
+            [this] { QMetaObject::invokeMethod(this, &TapeDock::KeepingChanged, Qt::QueuedConnection); });
+        keeper = std::move(writer);
+    }
+    static_cast<void>(session_.Keep(std::move(keeper), std::move(opened.problem)));
+    if (opened.busy)
+        retry_.start(kRetryEvery);
+    else
+        retry_.stop();
+    if (window_)
+        window_->SetHistory(session_.History());
+    KeepingChanged();
+}
+
+void TapeDock::KeepingChanged()
+{
+    if (window_)
+        window_->KeepingChanged();
+    emit corrected();
 }
 
 void TapeDock::Toggle()
@@ -40,8 +69,7 @@ void TapeDock::Toggle()
         return;
     }
     if (!window_) {
-        window_ = new TapeWindow(session_, session_.History(), QString::fromStdU16String(session_.KeepProblem()),
-                                 &calculator_);
+        window_ = new TapeWindow(session_, session_.History(), &calculator_);
         connect(window_, &TapeWindow::corrected, this, &TapeDock::corrected);
         KeepAbove(*window_, onTop_);
         const QScreen* screen = calculator_.screen();

@@ -4,6 +4,9 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QTimer>
+
+#include <filesystem>
 
 #include "calculator/tape/CalculatorSession.h"
 
@@ -22,8 +25,9 @@ class TapeDock : public QObject {
 public:
     TapeDock(CalculatorSession& session, QWidget& calculator);
 
-    // The tape kept across runs; true when a kept state was restored.
-    bool OpenStore(const QString& path);
+    // The tape kept across runs, in the file at path (the environment's
+    // bytes); a file another program holds is tried again later.
+    void OpenStore(const std::filesystem::path& path);
     // The tape window opened, or closed when it is open.
     void Toggle();
     TapeWindow* window() const;
@@ -37,13 +41,20 @@ public:
     void SetGeometry(const QByteArray& geometry) { geometry_ = geometry; }
 
 signals:
-    // A correction re-ran the calculator: everything is shown anew.
+    // A correction re-ran the calculator, a kept state came back, or the
+    // keeping of the tape changed: everything is shown anew.
     void corrected();
+
+private slots:
+    // The writer's status changed: the tape window and "テープ×" follow it.
+    void KeepingChanged();
 
 private:
     CalculatorSession& session_;
     QWidget& calculator_;
     QPointer<TapeWindow> window_;
+    std::filesystem::path storePath_;
+    QTimer retry_;  // running while another program holds the file
     QByteArray geometry_;
     bool onTop_ = false;
 };

@@ -119,14 +119,13 @@ std::vector<TapeLine> TapeModel::AllLines() const
     return lines;
 }
 
-void TapeModel::ClearHistory()
+void TapeModel::SetHistory(std::vector<TapeLine> history)
 {
-    history_.clear();
+    history_ = std::move(history);
     Reset();
 }
 
-TapeWindow::TapeWindow(CalculatorSession& session, std::vector<TapeLine> history, const QString& problem,
-                       QWidget* calculator)
+TapeWindow::TapeWindow(CalculatorSession& session, std::vector<TapeLine> history, QWidget* calculator)
     : QWidget(calculator, Qt::Window), session_(session)
 {
     setWindowTitle(QString::fromUtf16(kTapeTitle));
@@ -163,12 +162,11 @@ TapeWindow::TapeWindow(CalculatorSession& session, std::vector<TapeLine> history
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(bar);
-    if (!problem.isEmpty()) {
-        auto* told = new QLabel(problem, this);
-        told->setWordWrap(true);
-        layout->addWidget(told);
-    }
+    keeping_ = new QLabel(this);
+    keeping_->setWordWrap(true);
+    layout->addWidget(keeping_);
     layout->addWidget(view_);
+    KeepingChanged();
 
     connect(model_, &TapeModel::refused, this, [this](const QString& why) { ShowMessageBox(this, why, StyleOk); });
     connect(model_, &QAbstractItemModel::modelReset, this, [this] {
@@ -223,8 +221,11 @@ bool TapeWindow::ExportTo(const QString& path)
 {
     QSaveFile file(path);
     const std::string csv = TapeCsv(model_->AllLines(), session_.tape().Segment());
+    // A write that fit the file's buffer fails only at the flush: checked
+    // before the commit, so that the old file stays when the disk is full.
     if (file.open(QIODevice::WriteOnly) &&
-        file.write(csv.data(), static_cast<qint64>(csv.size())) == qint64(csv.size()) && file.commit())
+        file.write(csv.data(), static_cast<qint64>(csv.size())) == qint64(csv.size()) && file.flush() &&
+        file.error() == QFileDevice::NoError && file.commit())
         return true;
     ShowMessageBox(this, QString::fromUtf16(kExportFailed) + u'\n' + file.errorString(), StyleOk);
     return false;
@@ -253,7 +254,30 @@ void TapeWindow::ClearTape()
     if (ShowMessageBox(this, QString::fromUtf16(kAskClear), StyleYesNo | StyleSecondDefault) != AnswerYes)
         return;
     session_.ClearTape();
-    model_->ClearHistory();
+    // Erased is said only of what is erased.
+    if (!session_.Flush() && session_.ClearPending()) {
+        clearAwaited_ = true;
+        model_->Reset();
+        KeepingChanged();
+        ShowMessageBox(this, keeping_->text(), StyleOk);
+        return;
+    }
+    model_->SetHistory({});
+    KeepingChanged();
+}
+
+void TapeWindow::KeepingChanged()
+{
+    QString text = QString::fromStdU16String(session_.KeepProblem());
+    if (session_.ClearPending()) {
+        text = tr("テープのファイルはまだ消去できていません。消去できるまで試し続けます。") + u'\n' + text;
+    } else if (clearAwaited_) {
+        clearAwaited_ = false;
+        model_->SetHistory({});
+        text = tr("テープのファイルを消去しました。") + u'\n' + text;
+    }
+    keeping_->setText(text.trimmed());
+    keeping_->setVisible(!keeping_->text().isEmpty());
 }
 
 }  // namespace abacor

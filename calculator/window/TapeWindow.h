@@ -7,6 +7,7 @@
 
 #include "calculator/tape/CalculatorSession.h"
 
+class QLabel;
 class QListView;
 
 namespace abacor {
@@ -28,7 +29,7 @@ public:
     // correction or a clearing every line is read anew.
     void Follow();
     void Reset();
-    void ClearHistory();
+    void SetHistory(std::vector<TapeLine> history);
     // Every line shown, earlier runs' first.
     std::vector<TapeLine> AllLines() const;
 
@@ -51,8 +52,7 @@ private:
 class TapeWindow : public QWidget {
     Q_OBJECT
 public:
-    // problem: why the tape is not kept, or what happened to its file.
-    TapeWindow(CalculatorSession& session, std::vector<TapeLine> history, const QString& problem, QWidget* calculator);
+    TapeWindow(CalculatorSession& session, std::vector<TapeLine> history, QWidget* calculator);
 
     TapeModel& model() { return *model_; }
     QListView* view() const { return view_; }
@@ -64,6 +64,10 @@ public:
     // print dialog; false (and the user told) when it failed.
     bool Print(const QString& pdfPath = {});
     void ClearTape();
+    void SetHistory(std::vector<TapeLine> history) { model_->SetHistory(std::move(history)); }
+    // The keeping of the tape changed: its line says so, a clearing that
+    // waited for the file is done.
+    void KeepingChanged();
     // After a key: the new lines, scrolled into view.
     void Follow();
 
@@ -82,6 +86,8 @@ private:
     CalculatorSession& session_;
     TapeModel* model_ = nullptr;
     QListView* view_ = nullptr;
+    QLabel* keeping_ = nullptr;  // why the tape is not kept; hidden while it is
+    bool clearAwaited_ = false;
 };
 
 }  // namespace abacor

@@ -1,11 +1,10 @@
 #include "calculator/window/WindowPlacement.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <QList>
 
 #include <algorithm>
+
+#include "platform/store/StateFile.h"
 
 namespace abacor {
 
@@ -13,58 +12,29 @@ namespace {
 // Room left for the window's frame and title bar.
 constexpr int kFrameAllowance = 48;
 constexpr char kOnTop[] = "on-top";
+// Three lines of base64: anything longer is not ours.
+constexpr std::size_t kMaxPlacementFile = 64 * 1024;
 
-// $XDG_STATE_HOME when absolute, else ~/.local/state; on Windows the user's
-// local application data, which is not roamed.
-QString StateFolder()
+std::filesystem::path PlacementFile()
 {
-#ifdef Q_OS_WIN
-    const QString local = qEnvironmentVariable("LOCALAPPDATA");
-    return QDir::isAbsolutePath(local) ? QDir::fromNativeSeparators(local) : QString();
-#else
-    const QByteArray state = qgetenv("XDG_STATE_HOME");
-    if (state.startsWith('/'))
-        return QFile::decodeName(state);
-    const QByteArray home = qgetenv("HOME");
-    return home.startsWith('/') ? QFile::decodeName(home) + QStringLiteral("/.local/state") : QString();
-#endif
-}
-
-// The folder and those above it; the ones made here are the user's alone.
-bool MakeFolder(const QString& folder)
-{
-    if (QDir(folder).exists())
-        return true;
-    const QString parent = QFileInfo(folder).absolutePath();
-    if (parent != folder && !MakeFolder(parent))
-        return false;
-    return QDir().mkdir(folder) &&
-           QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const std::filesystem::path folder = StateFolder();
+    return folder.empty() ? folder : folder / "window";
 }
 }  // namespace
 
-QString PlacementFile()
+std::filesystem::path TapeFile()
 {
-    const QString folder = StateFolder();
-    return folder.isEmpty() ? QString() : folder + QStringLiteral("/Korvel/Abacor/window");
-}
-
-QString TapeFile()
-{
-    const QString folder = StateFolder();
-    if (folder.isEmpty())
-        return {};
-    // A folder that cannot be made is the store's to report, at its open.
-    static_cast<void>(MakeFolder(folder + QStringLiteral("/Korvel/Abacor")));
-    return folder + QStringLiteral("/Korvel/Abacor/tape.db");
+    const std::filesystem::path folder = StateFolder();
+    return folder.empty() ? folder : folder / "tape.db";
 }
 
 std::optional<WindowPlacement> LoadPlacement()
 {
-    QFile file(PlacementFile());
-    if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly))
+    const std::filesystem::path path = PlacementFile();
+    const std::optional<std::string> text = path.empty() ? std::nullopt : ReadStateFile(path, kMaxPlacementFile);
+    if (!text)
         return std::nullopt;
-    const QList<QByteArray> lines = file.read(64 * 1024).split('\n');
+    const QList<QByteArray> lines = QByteArray::fromStdString(*text).split('\n');
     WindowPlacement placement;
     placement.geometry = QByteArray::fromBase64(lines.value(0));
     placement.onTop = lines.value(1).trimmed() == kOnTop;
@@ -74,15 +44,22 @@ std::optional<WindowPlacement> LoadPlacement()
 
 bool SavePlacement(const WindowPlacement& placement)
 {
-    const QString path = PlacementFile();
-    if (path.isEmpty() || !MakeFolder(QFileInfo(path).absolutePath()))
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(placement.geometry.toBase64() + '\n' + (placement.onTop ? QByteArray(kOnTop) : QByteArray()) + '\n' +
-               placement.tapeGeometry.toBase64() + '\n');
-    return file.commit();
+    const std::filesystem::path path = PlacementFile();
+    return !path.empty() && WriteStateFile(path, (placement.geometry.toBase64() + '\n' +
+                                                  (placement.onTop ? QByteArray(kOnTop) : QByteArray()) + '\n' +
+                                                  placement.tapeGeometry.toBase64() + '\n')
+                                                     .toStdString());
+}
+
+QRect OnScreen(const QRect& window, const QRect& available)
+{
+    if (available.isEmpty())
+        return window;
+    const QSize size =
+        window.size().boundedTo(QSize(available.width(), std::max(1, available.height() - kFrameAllowance)));
+    return {QPoint(std::clamp(window.x(), available.left(), available.right() + 1 - size.width()),
+                   std::clamp(window.y(), available.top(), available.bottom() + 1 - size.height())),
+            size};
 }
 
 QRect TapePlace(const QRect& calculator, const QSize& tape, const QRect& available, int gap)

@@ -5,6 +5,7 @@
 #include <QSize>
 #include <QString>
 
+#include <filesystem>
 #include <optional>
 
 namespace abacor {
@@ -19,13 +20,15 @@ struct WindowPlacement {
     QByteArray tapeGeometry;  // the tape window's, once it was open
 };
 
-// The file it lives in; empty when there is no state folder.
-QString PlacementFile();
 // The tape's database beside it, its folder made; empty when there is none.
-QString TapeFile();
+std::filesystem::path TapeFile();
 std::optional<WindowPlacement> LoadPlacement();
 // False when it could not be written; the calculator works all the same.
 [[nodiscard]] bool SavePlacement(const WindowPlacement& placement);
+
+// A restored window's place and size on the screen, however large or far
+// away the file said: wholly on the available area, room kept for a frame.
+QRect OnScreen(const QRect& window, const QRect& available);
 
 // Where the tape window's frame goes: beside the calculator's frame at the
 // right where it fits on the screen, else at the left, else over the

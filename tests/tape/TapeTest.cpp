@@ -204,7 +204,7 @@ TEST(Tape, TheSessionKeepsWhatItsSettingsSay)
         void Submit(std::size_t from, std::vector<TapeLine> lines) override { told.lines = from + lines.size(); }
         void SubmitState(const KeptState&) override { ++told.states; }
         void ClearAll() override { ++told.clears; }
-        void Flush() override {}
+        bool Flush() override { return true; }
         Told& told;
         std::optional<KeptState> kept;
     };

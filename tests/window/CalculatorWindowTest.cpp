@@ -564,7 +564,7 @@ TEST_F(Window, TheTapeWindowShowsCorrectsCopiesAndExports)
 TEST_F(Window, KeptStateAndTapeFollowTheirSettings)
 {
     const QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("tape.db"));
+    const std::filesystem::path path = folder.filePath(QStringLiteral("tape.db")).toStdString();
     CalculatorSettings settings = DefaultSettings();
     settings.KeepStateFlg = 1;
     settings.GrandTotalFlg = 1;

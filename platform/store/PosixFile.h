@@ -1,0 +1,61 @@
+#pragma once
+
+// Files of the user's own, on POSIX systems: read without blocking on what
+// is no regular file and never beyond a limit, replaced whole in one rename
+// or not at all. Paths are the environment's bytes.
+#include <functional>
+#include <string>
+#include <sys/types.h>
+#include <unistd.h>
+
+#include "platform/store/KeyBackend.h"
+#include "platform/store/UserStore.h"
+
+namespace abacor::store {
+
+// Folders the store creates are the user's alone.
+inline constexpr mode_t kFolderMode = 0700;
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    ~FileDescriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    int get() const { return fd_; }
+    // Closes now, reporting what close reports.
+    bool Close()
+    {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+struct FileText {
+    KeyStatus status = KeyStatus::Missing;
+    std::string text;
+    mode_t mode = 0600;
+    uid_t owner = 0;
+    gid_t group = 0;
+};
+
+// A regular file's text, read without blocking and never beyond limit.
+FileText ReadRegularFile(const std::string& path, off_t limit);
+std::string FolderOf(const std::string& file);
+// The folder and those above it, each one made that is missing; an existing
+// folder's mode is left alone.
+bool MakeFolders(const std::string& folder);
+// target's text replaced by text in one rename, durable when it returns
+// None; prepare is given the new file first (its mode and owner).
+StoreFailure ReplaceFile(const std::string& target, const std::string& text,
+                         const std::function<StoreFailure(int)>& prepare = {});
+
+}  // namespace abacor::store

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace abacor {
+
+// The programs' state beyond the settings (where windows were, the tape), in
+// files of the user's own: $XDG_STATE_HOME/Korvel/Abacor (~/.local/state when
+// unset), %LOCALAPPDATA%\Korvel\Abacor on Windows. Paths keep the
+// environment's bytes: a folder name that is no UTF-8 still names the user's
+// folder.
+
+// The folder, made (the user's alone) when missing; empty when there is no
+// state folder or it cannot be made.
+std::filesystem::path StateFolder();
+// A regular file's bytes, never blocking on anything else (a FIFO) and never
+// more than limit; none when there is no such file.
+std::optional<std::string> ReadStateFile(const std::filesystem::path& path, std::size_t limit);
+// The file replaced by text whole, or left as it was: false then.
+[[nodiscard]] bool WriteStateFile(const std::filesystem::path& path, const std::string& text);
+
+}  // namespace abacor
