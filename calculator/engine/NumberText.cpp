@@ -80,8 +80,6 @@ std::u16string_view Trimmed(std::u16string_view text)
     return text;
 }
 
-void RemoveAll(std::u16string& text, char16_t c) { std::erase(text, c); }
-
 // The length of a currency at the front (or the back) of a text: a sign
 // ($ € £ ¥ ￥) or a three-letter code ("USD"); 0 for none.
 std::size_t CurrencyAt(std::u16string_view text, bool front)
@@ -97,38 +95,69 @@ std::size_t CurrencyAt(std::u16string_view text, bool front)
     return std::all_of(code.begin(), code.end(), [](char16_t c) { return c >= u'A' && c <= u'Z'; }) ? 3 : 0;
 }
 
-// Whether every group after the first has exactly three digits.
-bool GroupsOfThree(std::u16string_view text, char16_t separator)
+// A mark between two values (a spreadsheet row's tab, a line or page
+// break): a text holding one is several values.
+bool SeparatesValues(char16_t c) { return (c >= u'\t' && c <= u'\r') || c == 0x85 || c == 0x2028 || c == 0x2029; }
+
+void TrimSpaces(std::u16string& text)
 {
-    std::size_t at = text.find(separator);
-    if (at == 0)
-        return false;
-    while (at != std::u16string_view::npos) {
-        const std::size_t next = text.find(separator, at + 1);
-        const std::size_t end = next == std::u16string_view::npos ? text.size() : next;
-        if (end - at - 1 != 3)
-            return false;
-        at = next;
+    while (!text.empty() && text.front() == u' ')
+        text.erase(0, 1);
+    while (!text.empty() && text.back() == u' ')
+        text.pop_back();
+}
+
+// The digits of body, its grouping marks gone and decimal (if any) as ".":
+// none unless every group after a mark has exactly three digits, and the
+// fraction has none.
+std::optional<std::u16string> Ungrouped(std::u16string_view body, char16_t decimal)
+{
+    const std::size_t point = decimal != 0 ? body.find(decimal) : std::u16string_view::npos;
+    const std::u16string_view integer = body.substr(0, point);
+    std::u16string digits;
+    std::size_t group = 0;
+    bool grouped = false;
+    for (const char16_t c : integer) {
+        if (c >= u'0' && c <= u'9') {
+            digits += c;
+            ++group;
+        } else if (std::u16string_view(u" '’,.").find(c) != std::u16string_view::npos && group > 0 &&
+                   (!grouped || group == 3)) {
+            grouped = true;
+            group = 0;
+        } else {
+            return std::nullopt;
+        }
     }
-    return true;
+    if (grouped && group != 3)
+        return std::nullopt;
+    if (point == std::u16string_view::npos)
+        return digits;
+    digits += u'.';
+    for (const char16_t c : body.substr(point + 1)) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        digits += c;
+    }
+    return digits;
 }
 
 }  // namespace
 
 std::optional<std::u16string> PastedNumber(std::u16string_view text)
 {
-    // A whole clipboard of text is no number; nor is a pasted column.
+    // A whole clipboard of text is no number; nor is a pasted column or row.
     if (text.size() > kMaxPastedLength)
         return std::nullopt;
     text = Trimmed(text);
-    if (text.find_first_of(u"\n\r") != std::u16string_view::npos)
+    if (std::any_of(text.begin(), text.end(), SeparatesValues))
         return std::nullopt;
 
     std::u16string plain;
     for (const char16_t c : text) {
         if (IsSpace(c))
-            continue;  // grouping, thin spaces included
-        if (c >= u'０' && c <= u'９')
+            plain += u' ';  // grouping, thin spaces included
+        else if (c >= u'０' && c <= u'９')
             plain += static_cast<char16_t>(u'0' + (c - u'０'));
         else if (c == u'．')
             plain += u'.';
@@ -145,6 +174,7 @@ std::optional<std::u16string> PastedNumber(std::u16string_view text)
     bool negative = false;
     if (plain.size() >= 2 && plain.front() == u'(' && plain.back() == u')') {
         plain = plain.substr(1, plain.size() - 2);
+        TrimSpaces(plain);
         negative = true;
     }
     // A sign and a currency in front, in either order; a currency, "円" or
@@ -160,45 +190,35 @@ std::optional<std::u16string> PastedNumber(std::u16string_view text)
         } else {
             break;
         }
+        TrimSpaces(plain);
     }
     if (plain.ends_with(u'円') || plain.ends_with(u'%'))
         plain.pop_back();
     else if (const std::size_t length = CurrencyAt(plain, false); length > 0)
         plain.erase(plain.size() - length);
-    // Apostrophes group as the Swiss write them.
-    RemoveAll(plain, u'\'');
-    RemoveAll(plain, u'’');
+    TrimSpaces(plain);
 
     // The decimal separator: of "." and ",", the later; a lone "," is one
-    // unless exactly three digits follow it; "." that comes more than once,
-    // three digits after each, groups. The other is grouping.
+    // unless exactly three digits follow it; "." that comes more than once
+    // groups. Every other mark groups, three digits after each.
     const std::size_t lastPoint = plain.rfind(u'.');
     const std::size_t lastComma = plain.rfind(u',');
+    char16_t decimal = u'.';
     if (lastComma != std::u16string::npos) {
         const bool commaIsDecimal =
             lastPoint != std::u16string::npos
                 ? lastComma > lastPoint
                 : std::count(plain.begin(), plain.end(), u',') == 1 && !(plain.size() - lastComma - 1 == 3);
-        if (commaIsDecimal) {
-            RemoveAll(plain, u'.');
-            std::replace(plain.begin(), plain.end(), u',', u'.');
-        } else {
-            RemoveAll(plain, u',');
-        }
-    } else if (std::count(plain.begin(), plain.end(), u'.') > 1 && GroupsOfThree(plain, u'.')) {
-        RemoveAll(plain, u'.');
+        decimal = commaIsDecimal ? u',' : lastPoint != std::u16string::npos ? u'.' : 0;
+    } else if (std::count(plain.begin(), plain.end(), u'.') > 1) {
+        decimal = 0;
     }
-    const std::u16string_view number(plain);
-    int digits = 0, points = 0;
-    for (const char16_t ch : number) {
-        if (ch == u'.')
-            ++points;
-        else if (ch >= u'0' && ch <= u'9')
-            ++digits;
-        else
-            return std::nullopt;
-    }
-    if (digits == 0 || digits > kMaxDigits || points > 1)
+    const std::optional<std::u16string> ungrouped = Ungrouped(plain, decimal);
+    if (!ungrouped)
+        return std::nullopt;
+    const std::u16string_view number(*ungrouped);
+    const auto digits = std::count_if(number.begin(), number.end(), [](char16_t c) { return c != u'.'; });
+    if (digits == 0 || digits > kMaxDigits)
         return std::nullopt;
     // As typing shows it: no leading zeros, and "0." before a bare point.
     const std::size_t point = number.find(u'.');

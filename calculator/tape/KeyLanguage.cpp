@@ -1,4 +1,5 @@
 #include "calculator/tape/CalculatorSession.h"
+#include "text/Utf.h"
 
 #include <charconv>
 #include <string>
@@ -14,6 +15,7 @@ namespace {
 
 constexpr std::string_view kSetPrefix = "set:";
 constexpr std::string_view kCorrectPrefix = "correct:";
+constexpr std::string_view kPastePrefix = "paste:";
 
 // Length of the valid UTF-8 sequence of a printable character at text[i], or 0.
 std::size_t Utf8Length(std::string_view text, std::size_t i)
@@ -92,6 +94,10 @@ TokenResult CalculatorSession::Apply(std::string_view token)
     } else if (token.starts_with(kSetPrefix)) {
         if (ApplySettingAssignment(settings_, token.substr(kSetPrefix.size())))
             return {};
+    } else if (token.starts_with(kPastePrefix)) {
+        if (Paste(Utf16(token.substr(kPastePrefix.size()))))
+            return {};
+        return {TokenOutcome::Refused, "paste: not a number: " + QuotedToken(token.substr(kPastePrefix.size()))};
     } else if (token.starts_with(kCorrectPrefix)) {
         const std::string_view assignment = token.substr(kCorrectPrefix.size());
         const std::size_t equals = assignment.find('=');

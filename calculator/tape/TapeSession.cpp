@@ -63,11 +63,18 @@ bool BeginsNumber(const Command* command)
     return (key >= KeyId::Digit0 && key <= KeyId::Digit9) || key == KeyId::Point || key == KeyId::DoubleZero;
 }
 
-// A key that is part of a number being typed.
+// A key that shows a kept number as the next operand (MR, ANS).
+bool Recalls(const Command* command)
+{
+    return command != nullptr && (command->token == "MR" || command->token == "ANS");
+}
+
+// A key that is part of a number being given: typed, pasted (no command)
+// or recalled. A correction replaces all of them.
 bool PartOfNumber(const Command* command)
 {
-    return BeginsNumber(command) || IsKey(command, KeyId::Sign) || IsKey(command, KeyId::ClearEntry) ||
-           (command != nullptr && command->token == "drop");
+    return command == nullptr || BeginsNumber(command) || Recalls(command) || IsKey(command, KeyId::Sign) ||
+           IsKey(command, KeyId::ClearEntry) || (command != nullptr && command->token == "drop");
 }
 
 // A correction's number: at most 12 digits, an optional leading "-", at
@@ -164,13 +171,17 @@ void TapeSession::Observe(std::size_t index, const CalculatorState& before)
     const TapeRole* role = RoleOf(command);
     const std::int64_t time = log_[index].time;
 
-    if (BeginsNumber(command) && before.entryState != EntryState::Typing && after.entryState == EntryState::Typing)
+    // A number begins with its first key, typed or pasted, or with a recall.
+    const bool recalled = Recalls(command) && after.entryState == EntryState::Operand;
+    if (recalled || ((BeginsNumber(command) || command == nullptr) && before.entryState != EntryState::Typing &&
+                     after.entryState == EntryState::Typing))
         typingFrom_ = index;
-    const bool stepped =
-        role != nullptr && role->consumes && before.entryState == EntryState::Typing && !before.error && typingFrom_;
+    const bool given = before.entryState == EntryState::Typing ||
+                       (before.entryState == EntryState::Operand && typingFrom_ && Recalls(log_[*typingFrom_].command));
+    const bool stepped = role != nullptr && role->consumes && given && !before.error && typingFrom_;
     if (stepped)
         AddStep({before.entryValue, command, *typingFrom_, index, time}, before.displayText);
-    if (after.entryState != EntryState::Typing)
+    if (after.entryState != EntryState::Typing && !recalled)
         typingFrom_.reset();
 
     if (after.error && !before.error) {

@@ -133,9 +133,14 @@ int OpenChecked(const std::filesystem::path& path, std::chrono::milliseconds bus
         if (std::string_view(reinterpret_cast<const char*>(sqlite3_column_text(check.get(), 0))) != "ok")
             return SQLITE_CORRUPT;
     }
-    // auto_vacuum only takes on a new file: trimmed pages can then be given back.
-    if (sqlite3_exec(db.get(), "PRAGMA auto_vacuum=INCREMENTAL; PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;",
-                     nullptr, nullptr, nullptr) != SQLITE_OK ||
+    // A new file gives back the pages trimming frees (it takes only on an
+    // empty file, and would wait for a lock on any other).
+    bool empty = false;
+    if (const Statement pages = Prepare(db.get(), "PRAGMA page_count"); sqlite3_step(pages.get()) == SQLITE_ROW)
+        empty = sqlite3_column_int64(pages.get(), 0) == 0;
+    if ((empty && sqlite3_exec(db.get(), "PRAGMA auto_vacuum=INCREMENTAL", nullptr, nullptr, nullptr) != SQLITE_OK) ||
+        sqlite3_exec(db.get(), "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;", nullptr, nullptr, nullptr) !=
+            SQLITE_OK ||
         sqlite3_exec(db.get(), kSchema, nullptr, nullptr, nullptr) != SQLITE_OK)
         return sqlite3_extended_errcode(db.get());
     for (const char* sql : kNeeded)

@@ -118,6 +118,11 @@ TEST(PastedNumber, TakesNumbersAsTypingShowsThem)
         {u"12,50 €", "12.50"}, {u"(1,234)", "-1234"}, {u"(¥500)", "-500"}, {u"1'234.50", "1234.50"},
         {u"12.345.678", "12345678"}, {u"1.234", "1.234"}, {u"12%", "12"}, {u"12.34.5", nullptr},
         {u"-(5)", nullptr}, {u"(5", nullptr}, {u"US 5", nullptr}, {u"$$5", nullptr}, {u"5%%", nullptr},
+        // Two values are never one: a row's cells, a break, a mark that groups nothing.
+        {u"1980\t2", nullptr}, {u"12 34", nullptr}, {u"12\u2028 34", nullptr}, {u"12\v34", nullptr},
+        {u"12\f34", nullptr}, {u"12\u008534", nullptr}, {u"12\u202934", nullptr}, {u"1,2,3", nullptr},
+        {u"1'23", nullptr}, {u"1 234 56", nullptr}, {u"1.234.56", nullptr}, {u"1,234.5 6", nullptr},
+        {u"¥ 1 980", "1980"}, {u"( 1 234 )", "-1234"}, {u"- 5", "-5"}, {u"12 %", "12"}, {u"\t5\n", "5"},
     };
     for (const auto& c : cases) {
         const auto plain = PastedNumber(c.pasted);

@@ -1,9 +1,13 @@
 // The kept tape: runs one after another, rewritten from a line on, the
-// newest lines kept, a broken file kept aside, a folder that cannot hold it.
+// newest lines kept, a broken file kept aside, a folder that cannot hold it,
+// and a healthy file that is busy, full or not ours told as such and left
+// alone.
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <optional>
 
 #include "calculator/engine/NumberText.h"
 #include "calculator/tape/TapeStore.h"
@@ -11,6 +15,9 @@
 #include "text/Utf.h"
 
 #include <cmath>
+#include <csignal>
+#include <sqlite3.h>
+#include <sys/resource.h>
 
 namespace abacor::test {
 namespace {
@@ -85,6 +92,144 @@ TEST(TapeStore, ABrokenFileIsKeptAsideAndAFolderThatCannotHoldItLeavesTheTapeInM
     TapeStore::Opened nowhere = TapeStore::Open("/dev/null/tape.db");
     EXPECT_FALSE(nowhere.store);
     EXPECT_FALSE(nowhere.problem.empty());
+}
+
+// Another program's connection to the file, as sqlite3 would hold it.
+class Holder {
+public:
+    explicit Holder(const std::filesystem::path& path) { sqlite3_open(path.c_str(), &db_); }
+    ~Holder() { sqlite3_close_v2(db_); }
+    Holder(const Holder&) = delete;
+    Holder& operator=(const Holder&) = delete;
+    bool Exec(const char* sql) { return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
+    // What a one-number query finds; -1 when it fails.
+    long long Number(const char* sql)
+    {
+        sqlite3_stmt* statement = nullptr;
+        long long found = -1;
+        if (sqlite3_prepare_v2(db_, sql, -1, &statement, nullptr) == SQLITE_OK && sqlite3_step(statement) == SQLITE_ROW)
+            found = sqlite3_column_int64(statement, 0);
+        sqlite3_finalize(statement);
+        return found;
+    }
+
+private:
+    sqlite3* db_ = nullptr;
+};
+
+TEST(TapeStore, AHealthyFileThatCannotBeUsedNowIsToldAsSuchAndLeftAlone)
+{
+    constexpr std::chrono::milliseconds kBrief{50};
+    const struct {
+        const char* name;
+        std::function<void(const std::filesystem::path&, std::optional<Holder>&)> spoil;
+        const char16_t* told;
+        bool busy;
+    } cases[] = {
+        {"held by another program",
+         [](const std::filesystem::path& path, std::optional<Holder>& holder) {
+             holder.emplace(path);
+             ASSERT_TRUE(holder->Exec("PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE; SELECT 1 FROM runs;"));
+         },
+         u"ほかのプログラム", true},
+        {"its WAL a folder",
+         [](const std::filesystem::path& path, std::optional<Holder>&) {
+             std::filesystem::create_directory(path.string() + "-wal");
+         },
+         u"開けません", false},
+        {"another program's table of that name",
+         [](const std::filesystem::path& path, std::optional<Holder>&) {
+             Holder(path).Exec("DROP TABLE lines; CREATE TABLE lines(id INTEGER PRIMARY KEY, run, seq, text)");
+         },
+         u"Abacorのテープの形ではありません", false},
+    };
+    for (const auto& c : cases) {
+        const TempFolder folder;
+        const std::filesystem::path path = folder.File("tape.db");
+        {
+            TapeWriter writer(TapeStore::Open(path).store);
+            writer.Submit(0, Numbered(3));
+            writer.SubmitState(KeptState{12.5, u"12.5", 0.0, u"0", 0.0, false});
+        }
+        std::optional<Holder> holder;
+        c.spoil(path, holder);
+        const TapeStore::Opened opened = TapeStore::Open(path, kBrief);
+        EXPECT_FALSE(opened.store) << c.name;
+        EXPECT_EQ(opened.busy, c.busy) << c.name;
+        EXPECT_NE(opened.problem.find(c.told), std::u16string::npos) << c.name << ": " << Utf8(opened.problem);
+        for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+            EXPECT_FALSE(entry.path().filename().string().starts_with("tape.db.broken")) << c.name;
+        holder.reset();
+        if (std::filesystem::is_directory(path.string() + "-wal"))
+            std::filesystem::remove(path.string() + "-wal");
+        EXPECT_EQ(Holder(path).Number("SELECT count(*) FROM runs"), 1) << c.name << ": the file as it was";
+        if (c.busy) {
+            // Free again: the same file, with what it kept.
+            const TapeStore::Opened again = TapeStore::Open(path);
+            ASSERT_TRUE(again.store);
+            EXPECT_EQ(again.store->LoadState()->memory, 12.5);
+            EXPECT_EQ(again.store->History().size(), 3u + 1u);
+        }
+    }
+}
+
+// While another program holds the file, nothing is lost and everything is
+// told: the run gets its id, its lines and a clearing once the file is free.
+TEST(TapeStore, WritesAndAClearingWaitForTheFileAndAreToldUntilTheySucceed)
+{
+    const TempFolder folder;
+    const std::filesystem::path path = folder.File("tape.db");
+    static_cast<void>(TapeStore::Open(path));
+    std::optional<Holder> holder(std::in_place, path);
+    ASSERT_TRUE(holder->Exec("BEGIN IMMEDIATE"));  // readers read, nobody writes
+    TapeStore::Opened first = TapeStore::Open(path, std::chrono::milliseconds(50));
+    TapeStore::Opened second = TapeStore::Open(path, std::chrono::milliseconds(50));
+    ASSERT_TRUE(first.store && second.store) << "a file being written is still a tape";
+    int told = 0;
+    {
+        TapeWriter one(std::move(first.store)), two(std::move(second.store));
+        one.SetObserver([&told] { ++told; });
+        one.Submit(0, Numbered(2));
+        two.Submit(0, Numbered(3, 7));
+        EXPECT_FALSE(one.Flush());
+        EXPECT_NE(one.Status().problem.find(u"ほかのプログラム"), std::u16string::npos) << Utf8(one.Status().problem);
+        EXPECT_EQ(told, 1);
+        holder.reset();
+        EXPECT_TRUE(one.Flush());
+        EXPECT_TRUE(two.Flush());
+        EXPECT_TRUE(one.Status().problem.empty());
+        EXPECT_EQ(told, 2) << "told when it works again";
+        EXPECT_EQ(TapeStore::Open(path).store->History().size(), 2u + 1u + 3u + 1u) << "two runs, neither lost";
+        EXPECT_EQ(Holder(path).Number("SELECT count(*) FROM lines WHERE run = 0"), 0);
+
+        holder.emplace(path);
+        ASSERT_TRUE(holder->Exec("BEGIN IMMEDIATE"));
+        one.ClearAll();
+        EXPECT_FALSE(one.Flush());
+        EXPECT_TRUE(one.Status().clearPending) << "never said to be erased while it is not";
+        holder.reset();
+        EXPECT_TRUE(one.Flush());
+        EXPECT_FALSE(one.Status().clearPending);
+    }
+    EXPECT_TRUE(TapeStore::Open(path).store->History().empty()) << "every line erased";
+
+    // A full disk (the file may grow no more): told, and written once it may.
+    std::optional<TapeWriter> writer(std::in_place, TapeStore::Open(path).store);
+    rlimit limit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit full{static_cast<rlim_t>(std::filesystem::file_size(path)), limit.rlim_max};
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+    writer->Submit(0, Numbered(5000));
+    const bool written = writer->Flush();
+    const std::u16string problem = writer->Status().problem;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(written);
+    EXPECT_FALSE(problem.empty());
+    EXPECT_TRUE(writer->Flush());
+    writer.reset();
+    EXPECT_EQ(TapeStore::Open(path).store->History().size(), 5000u + 1u);
 }
 
 TEST(TapeStore, TheKeptStateComesBackAndWhatCannotBeShownStartsAfresh)

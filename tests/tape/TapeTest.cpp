@@ -29,8 +29,9 @@ namespace {
 struct TapeRun {
     void Keys(const std::vector<std::string>& tokens)
     {
+        // (A paste in the error state is refused, as in the window.)
         for (const std::string& token : tokens)
-            ASSERT_EQ(session.Apply(token).outcome, TokenOutcome::Applied) << token;
+            ASSERT_NE(session.Apply(token).outcome, TokenOutcome::Unknown) << token;
     }
     void Keys(const std::string& tokens)
     {
@@ -97,6 +98,17 @@ TEST(Tape, ACorrectionReRunsTheSegmentAndABadOneChangesNothing)
     EXPECT_EQ(run.session.Correct(2, "1"), CorrectionOutcome::NoSuchStep) << "steps count from CA";
     ASSERT_EQ(run.session.Correct(1, "8"), CorrectionOutcome::Corrected);
     EXPECT_EQ(run.session.state().displayText, u"8");
+
+    // A pasted or recalled number is a step, and a correction replaces all of it.
+    run.Keys("CA 1 paste:5 + 2 = 3 M+ C 4 + MR =");
+    const std::size_t ca = run.lines().size() - 10;
+    ASSERT_EQ(run.lines()[ca + 1].Text(run.session.tape().Segment()), u"5 ＋  #1");
+    EXPECT_EQ(run.lines()[ca + 8].Text(run.session.tape().Segment()), u"3 ＝  #5") << "the memory recalled";
+    ASSERT_EQ(run.session.Correct(1, "7"), CorrectionOutcome::Corrected);
+    EXPECT_EQ(run.lines()[ca + 3].number, u"9");
+    ASSERT_EQ(run.session.Correct(5, "10"), CorrectionOutcome::Corrected);
+    EXPECT_EQ(run.session.state().displayText, u"14");
+    EXPECT_EQ(run.session.Apply("paste:1\t2").outcome, TokenOutcome::Refused);
 }
 
 // A correction is the same as keying the new number in the old one's place:
@@ -121,6 +133,7 @@ TEST(Tape, ACorrectionIsAFreshRunOfTheEditedKeys)
             std::string number;
             bool negative;
             std::string key;
+            bool pasted;
         };
         std::vector<Step> steps;
         std::vector<std::vector<std::string>> others;  // keys before each step
@@ -128,7 +141,7 @@ TEST(Tape, ACorrectionIsAFreshRunOfTheEditedKeys)
             others.emplace_back();
             if (random() % 4 == 0)
                 others.back().push_back(between[random() % between.size()]);
-            steps.push_back({number(), random() % 5 == 0, taking[random() % taking.size()]});
+            steps.push_back({number(), random() % 5 == 0, taking[random() % taking.size()], random() % 4 == 0});
         }
         const auto keys = [&](std::size_t k, const std::string& replaced) {
             std::vector<std::string> tokens;
@@ -136,6 +149,12 @@ TEST(Tape, ACorrectionIsAFreshRunOfTheEditedKeys)
                 tokens.insert(tokens.end(), others[i].begin(), others[i].end());
                 // The new number takes the old one's place, sign and all.
                 const bool negative = i == k ? replaced.starts_with('-') : steps[i].negative;
+                if (i != k && steps[i].pasted) {
+                    // Over a digit typed first: a pasted number replaces it whole.
+                    tokens.insert(tokens.end(), {"9", "paste:" + std::string(negative ? "-" : "") + steps[i].number});
+                    tokens.push_back(steps[i].key);
+                    continue;
+                }
                 for (const char c : i == k ? replaced : steps[i].number)
                     if (c != '-')
                         tokens.emplace_back(1, c);

@@ -36,6 +36,7 @@ constexpr std::string_view kUsage =
     "  load                  the settings stored for the current user\n"
     "  check                 検算: the next calculation is checked against the last\n"
     "  correct:K=N           step K of the current segment becomes the number N\n"
+    "  paste:TEXT            TEXT pasted, read as the window reads the clipboard\n"
     "\n"
     "options:\n"
     "  -a                    a sixth field: the lit annunciators (rate, K, GT, 税計,\n"
