@@ -11,13 +11,12 @@
 
 #include "calculator/engine/NumberText.h"
 #include "calculator/tape/TapeStore.h"
+#include "tests/FileSizeLimit.h"
 #include "tests/TempFolder.h"
 #include "text/Utf.h"
 
 #include <cmath>
-#include <csignal>
 #include <sqlite3.h>
-#include <sys/resource.h>
 
 namespace abacor::test {
 namespace {
@@ -215,16 +214,14 @@ TEST(TapeStore, WritesAndAClearingWaitForTheFileAndAreToldUntilTheySucceed)
 
     // A full disk (the file may grow no more): told, and written once it may.
     std::optional<TapeWriter> writer(std::in_place, TapeStore::Open(path).store);
-    rlimit limit{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
-    const rlimit full{static_cast<rlim_t>(std::filesystem::file_size(path)), limit.rlim_max};
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
-    writer->Submit(0, Numbered(5000));
-    const bool written = writer->Flush();
-    const std::u16string problem = writer->Status().problem;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
-    std::signal(SIGXFSZ, oldHandler);
+    bool written = true;
+    std::u16string problem;
+    {
+        const FileSizeLimit full(std::filesystem::file_size(path));
+        writer->Submit(0, Numbered(5000));
+        written = writer->Flush();
+        problem = writer->Status().problem;
+    }
     EXPECT_FALSE(written);
     EXPECT_FALSE(problem.empty());
     EXPECT_TRUE(writer->Flush());

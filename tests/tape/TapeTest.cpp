@@ -267,6 +267,11 @@ TEST(Tape, CheckAndCorrectionAreTokens)
     EXPECT_EQ(run.session.Apply("correct:1=1.2.3").outcome, TokenOutcome::Refused);
     EXPECT_EQ(run.session.Apply("correct:x").outcome, TokenOutcome::Unknown);
     EXPECT_EQ(run.session.state().displayText, u"2405") << "a refused token changes nothing";
+    // A correction while 検算 is armed keeps it armed, against the corrected steps.
+    run.Keys("CA 4 8 0 * 5 = check 4 8 correct:1=481");
+    EXPECT_EQ(run.session.tape().CheckAnnunciator(), u"検算");
+    run.Keys("1 * 5 =");
+    EXPECT_EQ(run.session.tape().CheckAnnunciator(), u"OK");
 }
 
 }  // namespace

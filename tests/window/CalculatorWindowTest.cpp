@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QListView>
 #include <QProcess>
 #include <QRegularExpression>
@@ -16,6 +17,7 @@
 
 #include <map>
 #include <memory>
+#include <sys/stat.h>
 
 #include "calculator/core/CommandTable.h"
 #include "calculator/window/CalculatorWindow.h"
@@ -27,6 +29,7 @@
 #include "platform/shell/PopupMenu.h"
 #include "platform/shell/SoftKeyBar.h"
 #include "platform/store/UserStore.h"
+#include "tests/FileSizeLimit.h"
 #include "tests/settings/TempStoreQt.h"
 
 namespace abacor::test {
@@ -534,6 +537,20 @@ TEST_F(Window, TheTapeWindowShowsCorrectsCopiesAndExports)
     EXPECT_TRUE(bytes.contains("\r\n,1369,*,")) << "numbers without grouping";
     EXPECT_FALSE(tape->ExportTo(QStringLiteral("/nonexistent-folder/tape.csv")));
     EXPECT_TRUE(said.last().startsWith(QStringLiteral("エクスポートできませんでした。"))) << "never silent";
+    {
+        // A full disk: the old file of that name stays as it was, and the user is told.
+        ASSERT_TRUE(written.open(QIODevice::WriteOnly));
+        written.write("old");
+        written.close();
+        said.clear();
+        const FileSizeLimit full(8);
+        EXPECT_FALSE(tape->ExportTo(csv));
+    }
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), "old");
+    written.remove();
+    ASSERT_EQ(said.size(), 1);
+    EXPECT_TRUE(said[0].startsWith(QStringLiteral("エクスポートできませんでした。")));
 
     const QString pdf = QDir::temp().filePath(QStringLiteral("abacor-tape-test.pdf"));
     ASSERT_TRUE(tape->Print(pdf)) << said.last().toStdString();
@@ -601,6 +618,22 @@ TEST_F(Window, KeptStateAndTapeFollowTheirSettings)
     dlg().OpenTapeStore(path);
     EXPECT_EQ(state().memoryText, u"0") << "a memory cleared is kept cleared";
     EXPECT_EQ(state().grandTotal, kept.grandTotal);
+    dialog_.reset();
+
+    // A tape that cannot be kept says so on the display and in the tape window.
+    Open(settings);
+    const auto notKept = [this] {
+        const std::vector<std::u16string> lit = dlg().session().Annunciators(false);
+        return std::count(lit.begin(), lit.end(), u"テープ×");
+    };
+    EXPECT_EQ(notKept(), 0);
+    dlg().OpenTapeStore(folder.path().toStdString());
+    EXPECT_EQ(notKept(), 1);
+    dlg().ToggleTape();
+    const auto* told = dlg().tapeWindow()->findChild<QLabel*>();
+    ASSERT_NE(told, nullptr);
+    EXPECT_TRUE(told->isVisible());
+    EXPECT_TRUE(told->text().contains(QStringLiteral("開けません"))) << told->text().toStdString();
 }
 
 TEST_F(Window, VersionBoxAndExit)
@@ -663,6 +696,44 @@ TEST(TapePlace, BesideWhereItFitsAndAlwaysOnTheScreen)
     for (const auto& c : cases)
         EXPECT_EQ(TapePlace(c.calculator, tape, screen, 8), c.expected) << c.calculator.x() << ',' << c.calculator.y();
     EXPECT_EQ(TapePlace({0, 0, 100, 100}, {400, 2000}, {0, 0, 800, 600}, 8), QRect(108, 0, 400, 600)) << "too tall";
+}
+
+// A window file says anything: a window larger than the screen, far off it.
+TEST(OnScreen, ARestoredWindowIsWhollyOnTheAvailableArea)
+{
+    const QRect screen(0, 0, 1024, 768);
+    EXPECT_EQ(OnScreen({0, 0, 60000, 60000}, screen), QRect(0, 0, 1024, 720));
+    EXPECT_EQ(OnScreen({5000, -900, 300, 400}, screen), QRect(724, 0, 300, 400));
+    EXPECT_EQ(OnScreen({100, 50, 480, 640}, screen), QRect(100, 50, 480, 640));
+    EXPECT_EQ(TapePlace({540, 0, 480, 600}, {330, 600}, screen, 8), QRect(202, 0, 330, 600)) << "never at x = 1027";
+}
+
+// The state folder as the environment's bytes; a file that is no regular
+// file read without blocking; a save that fails leaves the old file.
+TEST(StateFiles, KeepTheFolderNameAndNeverBlockOrHalfWrite)
+{
+    const QTemporaryDir temporary;
+    const std::string folder = QFile::encodeName(temporary.path()).toStdString() + "/st\xff";
+    const QByteArray previous = qgetenv("XDG_STATE_HOME");
+    qputenv("XDG_STATE_HOME", QByteArray::fromStdString(folder));
+    const std::filesystem::path tape = TapeFile();
+    EXPECT_EQ(tape.native(), folder + "/Korvel/Abacor/tape.db") << "the same bytes, not U+FFFD";
+    const WindowPlacement placement{QByteArray("geometry"), true, QByteArray("tape")};
+    EXPECT_TRUE(SavePlacement(placement));
+    const std::string window = folder + "/Korvel/Abacor/window";
+    EXPECT_EQ(LoadPlacement()->geometry, placement.geometry);
+    {
+        const FileSizeLimit full(4);
+        EXPECT_FALSE(SavePlacement({QByteArray(200, 'x'), false, {}}));
+    }
+    EXPECT_EQ(LoadPlacement()->tapeGeometry, placement.tapeGeometry) << "the old file whole";
+    std::filesystem::remove(window);
+    ASSERT_EQ(mkfifo(window.c_str(), 0600), 0);
+    EXPECT_FALSE(LoadPlacement()) << "a FIFO is not waited on";
+    if (previous.isNull())
+        qunsetenv("XDG_STATE_HOME");
+    else
+        qputenv("XDG_STATE_HOME", previous);
 }
 
 TEST_F(Window, ThePictureIsAFunctionOfTheSizeAlone)
