@@ -8,6 +8,7 @@
 #include <iterator>
 #else
 #include <cstdlib>
+#include <sys/stat.h>
 
 #include "platform/store/PosixFile.h"
 #endif
@@ -92,6 +93,10 @@ std::optional<std::string> ReadStateFile(const std::filesystem::path& path, std:
 
 bool WriteStateFile(const std::filesystem::path& path, const std::string& text)
 {
+    // What is no regular file (a FIFO, a folder) is someone's own doing: kept.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
+        return false;
     return store::ReplaceFile(path.native(), text) == StoreFailure::None;
 }
 

@@ -19,7 +19,8 @@ std::filesystem::path StateFolder();
 // A regular file's bytes, never blocking on anything else (a FIFO) and never
 // more than limit; none when there is no such file.
 std::optional<std::string> ReadStateFile(const std::filesystem::path& path, std::size_t limit);
-// The file replaced by text whole, or left as it was: false then.
+// The file replaced by text whole, or left as it was: false then, and for
+// anything that is no regular file.
 [[nodiscard]] bool WriteStateFile(const std::filesystem::path& path, const std::string& text);
 
 }  // namespace abacor

@@ -3,7 +3,8 @@
 # kept "常に手前に表示" and comes back to the same place across ten restarts,
 # the option toggles on the window as it is, and the tape opens beside the
 # calculator, wholly on the screen, above other windows with it, and where
-# it was moved after a restart. Exit 77
+# it was moved after a restart; a window file that says 60000 × 60000, or
+# is a FIFO, still gives a window on the screen that answers. Exit 77
 # (skipped) when the X tools are not installed.
 set -u
 ABACOR=$1
@@ -78,4 +79,32 @@ xdotool key F3
 wait_until 30 tape_shown || { echo "FAIL: F3 showed no tape window after the restart"; exit 1; }
 tape_back() { [ "$(position "$tape")" = "$taped" ]; }
 wait_until 30 tape_back || { echo "FAIL: the tape came back at $(position "$tape"), not $taped"; exit 1; }
-echo "PASS: kept above and at $placed across ten restarts, toggled in place; the tape beside the calculator, and back at $taped after a restart"
+quit
+
+# The calculator's frame and normal geometry made 60000 pixels wide and high.
+state="$XDG_STATE_HOME/Korvel/Abacor/window"
+python3 - "$state" <<'PY'
+import base64, struct, sys
+path = sys.argv[1]
+lines = open(path, "rb").read().split(b"\n")
+geometry = bytearray(base64.b64decode(lines[0]))
+for rect in (8, 24):
+    x, y = struct.unpack(">ii", geometry[rect:rect + 8])
+    geometry[rect + 8:rect + 16] = struct.pack(">ii", x + 60000, y + 60000)
+lines[0] = base64.b64encode(bytes(geometry))
+open(path, "wb").write(b"\n".join(lines))
+PY
+start_program '^Abacor$' "$ABACOR"
+# (The client area: the frame the window manager adds may reach a border's
+# width further.)
+on_screen() {
+    read_place "$window"
+    [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le 1028 ] && [ $((y + h)) -le 768 ]
+}
+wait_until 30 on_screen || { echo "FAIL: a huge window file gave $(position "$window")"; exit 1; }
+quit
+rm -f "$state" && mkfifo "$state"
+start_program '^Abacor$' "$ABACOR"
+quit
+[ -p "$state" ] || { echo "FAIL: the FIFO was replaced"; exit 1; }
+echo "PASS: kept above and at $placed across ten restarts, toggled in place; the tape beside the calculator, and back at $taped after a restart; a huge or FIFO window file gives a window on the screen"

@@ -730,6 +730,7 @@ TEST(StateFiles, KeepTheFolderNameAndNeverBlockOrHalfWrite)
     std::filesystem::remove(window);
     ASSERT_EQ(mkfifo(window.c_str(), 0600), 0);
     EXPECT_FALSE(LoadPlacement()) << "a FIFO is not waited on";
+    EXPECT_FALSE(SavePlacement(placement)) << "nor replaced";
     if (previous.isNull())
         qunsetenv("XDG_STATE_HOME");
     else
