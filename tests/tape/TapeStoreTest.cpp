@@ -29,6 +29,29 @@ std::vector<TapeLine> Numbered(int count, int first = 1)
     return lines;
 }
 
+// Another program's connection to the file, as sqlite3 would hold it.
+class Holder {
+public:
+    explicit Holder(const std::filesystem::path& path) { sqlite3_open(path.c_str(), &db_); }
+    ~Holder() { sqlite3_close_v2(db_); }
+    Holder(const Holder&) = delete;
+    Holder& operator=(const Holder&) = delete;
+    bool Exec(const char* sql) { return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
+    // What a one-number query finds; -1 when it fails.
+    long long Number(const char* sql)
+    {
+        sqlite3_stmt* statement = nullptr;
+        long long found = -1;
+        if (sqlite3_prepare_v2(db_, sql, -1, &statement, nullptr) == SQLITE_OK && sqlite3_step(statement) == SQLITE_ROW)
+            found = sqlite3_column_int64(statement, 0);
+        sqlite3_finalize(statement);
+        return found;
+    }
+
+private:
+    sqlite3* db_ = nullptr;
+};
+
 TEST(TapeStore, RunsFollowOneAnotherAndARewriteReplacesTheTail)
 {
     const TempFolder folder;
@@ -69,6 +92,15 @@ TEST(TapeStore, TheNewestLinesAreKeptAndTheWriterWritesBehind)
     const std::vector<TapeLine> history = TapeStore::Open(path).store->History(TapeStore::kKeptLines + 100);
     ASSERT_EQ(history.size(), static_cast<std::size_t>(TapeStore::kKeptLines) + 1);
     EXPECT_EQ(history.front().number, u"11") << "the ten oldest dropped";
+
+    // What trimming frees goes back to the disk, also from a file made
+    // before it could (one that never gave pages back).
+    const std::filesystem::path old = folder.File("old.db");
+    Holder(old).Exec("CREATE TABLE older(x)");
+    TapeStore::Open(old).store->Write(0, Numbered(TapeStore::kKeptLines));
+    const auto full = std::filesystem::file_size(old);
+    TapeStore::Open(old).store->Write(0, Numbered(TapeStore::kKeptLines));
+    EXPECT_LT(std::filesystem::file_size(old), full + full / 4) << "not twice the size";
 }
 
 TEST(TapeStore, ABrokenFileIsKeptAsideAndAFolderThatCannotHoldItLeavesTheTapeInMemory)
@@ -92,29 +124,6 @@ TEST(TapeStore, ABrokenFileIsKeptAsideAndAFolderThatCannotHoldItLeavesTheTapeInM
     EXPECT_FALSE(nowhere.store);
     EXPECT_FALSE(nowhere.problem.empty());
 }
-
-// Another program's connection to the file, as sqlite3 would hold it.
-class Holder {
-public:
-    explicit Holder(const std::filesystem::path& path) { sqlite3_open(path.c_str(), &db_); }
-    ~Holder() { sqlite3_close_v2(db_); }
-    Holder(const Holder&) = delete;
-    Holder& operator=(const Holder&) = delete;
-    bool Exec(const char* sql) { return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
-    // What a one-number query finds; -1 when it fails.
-    long long Number(const char* sql)
-    {
-        sqlite3_stmt* statement = nullptr;
-        long long found = -1;
-        if (sqlite3_prepare_v2(db_, sql, -1, &statement, nullptr) == SQLITE_OK && sqlite3_step(statement) == SQLITE_ROW)
-            found = sqlite3_column_int64(statement, 0);
-        sqlite3_finalize(statement);
-        return found;
-    }
-
-private:
-    sqlite3* db_ = nullptr;
-};
 
 TEST(TapeStore, AHealthyFileThatCannotBeUsedNowIsToldAsSuchAndLeftAlone)
 {
