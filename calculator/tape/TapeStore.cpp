@@ -121,18 +121,11 @@ int OpenChecked(const std::filesystem::path& path, std::chrono::milliseconds bus
     sqlite3_busy_timeout(db.get(), static_cast<int>(busyWait.count()));
     if (sqlite3_db_readonly(db.get(), "main") == 1)
         return SQLITE_READONLY;
-    {
-        sqlite3_stmt* raw = nullptr;
-        const int prepared = sqlite3_prepare_v2(db.get(), "PRAGMA quick_check", -1, &raw, nullptr);
-        const Statement check(raw);
-        if (prepared != SQLITE_OK)
-            return sqlite3_extended_errcode(db.get());
-        const int step = sqlite3_step(check.get());
-        if (step != SQLITE_ROW)
-            return sqlite3_extended_errcode(db.get());
-        if (std::string_view(reinterpret_cast<const char*>(sqlite3_column_text(check.get(), 0))) != "ok")
-            return SQLITE_CORRUPT;
-    }
+    if (const Statement check = Prepare(db.get(), "PRAGMA quick_check");
+        !check || sqlite3_step(check.get()) != SQLITE_ROW)
+        return sqlite3_extended_errcode(db.get());
+    else if (std::string_view(reinterpret_cast<const char*>(sqlite3_column_text(check.get(), 0))) != "ok")
+        return SQLITE_CORRUPT;
     // A new file gives back the pages trimming frees (it takes only on an
     // empty file, and would wait for a lock on any other).
     bool empty = false;

@@ -72,7 +72,7 @@ int RunCalculator(int argc, char* argv[])
     const int status = application.exec();
     // A tape the user asked to erase that is still in the file is told,
     // whatever else happens at the end.
-    if (!window.session().Flush() && window.session().ClearPending())
+    if (window.session().ClearPending() && !window.session().Flush() && window.session().ClearPending())
         ShowMessageBox(nullptr,
                        QObject::tr("テープのファイルを消去できませんでした。") + u'\n' +
                            QString::fromStdU16String(window.session().KeepProblem()),
