@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """The documents say what the code does: the number of settings they give is
 the settings table's, and every name of the code they give in backticks
-(a class, a function, a constant) is in the sources."""
+(a class, a function, a constant) is in the sources; Abacor(1) lists every
+mark of the tape's line table."""
 import pathlib
 import re
 import sys
@@ -40,6 +41,17 @@ for doc in docs:
                 if part not in words:
                     faults.append(f"{doc.name}: `{name}` is nowhere in the code")
                     break
+
+# Every mark of the tape's line table, in the man page's TAPE section.
+marks = re.findall(r'LineMark\{LineKind::\w+, u"([^"]+)"\}',
+                   (root / "calculator" / "tape" / "TapeMarks.h").read_text(encoding="utf-8"))
+page = (root / "docs" / "man" / "Abacor.1").read_text(encoding="utf-8")
+tape = page.partition("\n.SH TAPE\n")[2].partition("\n.SH ")[0]
+if not marks:
+    faults.append("no marks found in calculator/tape/TapeMarks.h")
+for mark in marks:
+    if f"\n{mark}\t" not in tape:
+        faults.append(f"Abacor.1: the TAPE section does not list the mark {mark}")
 
 for fault in faults:
     print("FAIL:", fault)

@@ -495,6 +495,11 @@ std::u16string Calculator::ShownRateText() const
     }
 }
 
+std::u16string Calculator::ActiveRateText() const
+{
+    return RateText(state_.secondRate ? settings_->TaxPercent2 : settings_->TaxPercent);
+}
+
 std::vector<std::u16string> Calculator::Annunciators(bool withSelector) const
 {
     std::vector<std::u16string> lit;

@@ -88,6 +88,8 @@ public:
     std::uint32_t ActiveTaxRate() const;
     // The rate annunciator, empty when none is lit.
     std::u16string ShownRateText() const;
+    // The rate in force, as "税8%".
+    std::u16string ActiveRateText() const;
 
 private:
     // What the last key was, for the keys that act anew when pressed twice.

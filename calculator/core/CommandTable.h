@@ -168,7 +168,7 @@ inline constexpr std::array kCommands{
     Command{{}, IdSquare, "sq", {}, {}, commands::Call<&Calculator::OnSquare>, {}, {}, ResultOf(u"x²"), {"q"}},
     Command{{}, IdCube, "cube", {}, {}, commands::Call<&Calculator::OnCube>, {}, {}, ResultOf(u"x³"), {"c"}},
     Command{{}, IdMemoryPlus, "M+", {}, {}, commands::Call<&Calculator::OnMemoryPlus>, {}, {}, FinalOf(u"M+"), {"ctrl+p"}},
-    Command{{}, IdMemoryMinus, "M-", {}, {}, commands::Call<&Calculator::OnMemoryMinus>, {}, {}, FinalOf(u"M-"), {"ctrl+m"}},
+    Command{{}, IdMemoryMinus, "M-", {}, {}, commands::Call<&Calculator::OnMemoryMinus>, {}, {}, FinalOf(u"M−"), {"ctrl+m"}},
     Command{{}, IdMemoryRecall, "MR", {}, {}, commands::Call<&Calculator::OnMemoryRecall>, {}, {}, {}, {"ctrl+r"}},
     Command{{}, IdMemoryClear, "MC", {}, {}, commands::Call<&Calculator::OnMemoryClear>, {}, {}, {}, {"ctrl+l"}},
     Command{{}, IdLastAnswer, "ANS", {}, {}, commands::Call<&Calculator::OnLastAnswer>, {}, {}, {}, {"a"}},

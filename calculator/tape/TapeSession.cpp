@@ -6,6 +6,7 @@
 
 #include "calculator/engine/Grouping.h"
 #include "calculator/engine/NumberText.h"
+#include "calculator/tape/TapeMarks.h"
 #include "text/Utf.h"
 
 namespace abacor {
@@ -17,9 +18,6 @@ const TapeRole* RoleOf(const Command* command)
 {
     return command != nullptr && (command->tape.consumes || command->tape.result) ? &command->tape : nullptr;
 }
-
-// The mark of a result line, as printing calculators print a total.
-constexpr char16_t kResultMark[] = u"*";
 
 // A number as the tape prints it: grouped as the RESULT line groups.
 std::u16string TapeNumber(const std::u16string& shown)
@@ -34,12 +32,19 @@ std::int64_t Now()
         .count();
 }
 
-// A result's mark, with the count of items beside it while one is kept.
-std::u16string ResultMark(const CalculatorState& state)
+bool IsKey(const Command* command, KeyId key) { return command != nullptr && command->key == key; }
+
+// A result's mark: a price with tax, an average or a total, with the count
+// of items beside it while one is kept.
+std::u16string ResultMark(const CalculatorState& state, const Command& command)
 {
+    std::u16string mark(MarkOf(IsKey(&command, KeyId::TaxIncluded)   ? LineKind::PriceWithTax
+                               : IsKey(&command, KeyId::TaxExcluded) ? LineKind::PriceWithoutTax
+                               : IsKey(&command, KeyId::Average)     ? LineKind::Average
+                                                                     : LineKind::Total));
     if (state.itemCount == 0)
-        return kResultMark;
-    return std::u16string(kResultMark) + u"  " + Widened(std::to_string(state.itemCount)) + u"件";
+        return mark;
+    return mark + u"  " + Widened(std::to_string(state.itemCount)) + u"件";
 }
 
 // A named value's mark: its name, and the rate it belongs to.
@@ -51,8 +56,6 @@ std::u16string LabelMark(const Calculator& calculator)
         mark += u' ' + rate;
     return mark;
 }
-
-bool IsKey(const Command* command, KeyId key) { return command != nullptr && command->key == key; }
 
 // A key that types a number: it may begin one.
 bool BeginsNumber(const Command* command)
@@ -151,7 +154,7 @@ bool TapeSession::Paste(std::u16string_view text)
 CommandOutcome TapeSession::Apply(std::size_t index)
 {
     if (log_[index].command != nullptr && log_[index].command->menuId == IdCheck) {
-        static_cast<void>(ArmCheck());
+        static_cast<void>(ArmCheck(log_[index].time));
         return CommandOutcome::Calculated;
     }
     const CalculatorState before = calculator_.state();
@@ -184,23 +187,50 @@ void TapeSession::Observe(std::size_t index, const CalculatorState& before)
     if (after.entryState != EntryState::Typing && !recalled)
         typingFrom_.reset();
 
+    const auto line = [&](std::u16string number, std::u16string mark) {
+        lines_.push_back({0, segment_, std::move(number), std::move(mark), {}, time});
+    };
+    const std::u16string shown = TapeNumber(after.displayText);
+    const bool fine = !after.error && !before.error;
+    bool named = false;  // the value's name is on its line already
     if (after.error && !before.error) {
-        lines_.push_back({0, segment_, {}, std::u16string(kErrorText), {}, time});
-    } else if (role != nullptr && role->result && !after.error && !before.error) {
-        if (command->token == "M+" || command->token == "M-")
-            lines_.push_back({0, segment_, TapeNumber(after.memoryText), u"M", {}, time});
-        else
-            lines_.push_back({0, segment_, TapeNumber(after.displayText), ResultMark(after), {}, time});
+        line({}, std::u16string(MarkOf(LineKind::Error)));
+    } else if (role != nullptr && role->result && fine) {
+        if (command->token == "M+" || command->token == "M-") {
+            // On a result, the amount added or subtracted is no step: its own line.
+            if (!stepped)
+                line(shown, std::u16string(command->tape.mark));
+            line(TapeNumber(after.memoryText), std::u16string(MarkOf(LineKind::MemoryTotal)));
+        } else {
+            named = after.label != ValueLabel::None;
+            line(shown, named ? LabelMark(calculator_) : ResultMark(after, *command));
+        }
     } else if (IsKey(command, KeyId::GrandTotal) && !after.error) {
-        lines_.push_back({0, segment_, TapeNumber(after.displayText), u"GT", {}, time});
-    } else if (IsKey(command, KeyId::Clear) || IsKey(command, KeyId::AllClear)) {
-        lines_.push_back({0, segment_, {}, std::u16string(command->caption), {}, time});
+        // Pressed again it clears, as the calculator's own rule says.
+        const bool clears = index > 0 && IsKey(log_[index - 1].command, KeyId::GrandTotal);
+        if (clears)
+            line({}, std::u16string(MarkOf(LineKind::GrandTotalClear)));
+        else
+            line(shown, std::u16string(MarkOf(LineKind::GrandTotal)));
+    } else if (command != nullptr && command->token == "MR" && fine) {
+        line(shown, std::u16string(MarkOf(LineKind::MemoryRecall)));
+    } else if (command != nullptr && command->token == "MC") {
+        line({}, std::u16string(MarkOf(LineKind::MemoryClear)));
+    } else if (IsKey(command, KeyId::RateSwitch) && fine) {
+        line({}, std::u16string(MarkOf(LineKind::RateSwitch)) + u' ' + calculator_.ActiveRateText().substr(1));
+    } else if (IsKey(command, KeyId::Clear)) {
+        // A run of C with nothing between is one line.
+        const std::u16string_view clear = MarkOf(LineKind::Clear);
+        if (lines_.size() == segmentLines_ || lines_.back().mark != clear)
+            line({}, std::u16string(clear));
+    } else if (IsKey(command, KeyId::AllClear)) {
+        line({}, std::u16string(MarkOf(LineKind::AllClear)));
     }
     // A value a function names is a line with its name, unless its step
-    // already says it.
+    // or its result line already says it.
     if (command != nullptr && command->handler != nullptr && after.label != ValueLabel::None && !after.error &&
-        !(stepped && command->tape.mark == LabelText(after.label)))
-        lines_.push_back({0, segment_, TapeNumber(after.displayText), LabelMark(calculator_), {}, time});
+        !named && !(stepped && command->tape.mark == LabelText(after.label)))
+        line(shown, LabelMark(calculator_));
 
     if (role != nullptr && role->finalises && !before.error) {
         lastCalculation_.assign(steps_.begin() + static_cast<std::ptrdiff_t>(calculationStart_), steps_.end());
@@ -295,12 +325,13 @@ CorrectionOutcome TapeSession::Correct(int step, std::string_view given)
 
 bool TapeSession::Check()
 {
+    changedFrom_ = std::min(changedFrom_, lines_.size());
     // In the log, so that a correction re-runs the check where it was.
     log_.push_back({CommandOfMenuId(IdCheck), {}, Now()});
-    return ArmCheck();
+    return ArmCheck(log_.back().time);
 }
 
-bool TapeSession::ArmCheck()
+bool TapeSession::ArmCheck(std::int64_t time)
 {
     // 検算 is a key too: it ends a check under way and puts out the last word.
     checking_ = false;
@@ -309,6 +340,7 @@ bool TapeSession::ArmCheck()
     if (calculator_.state().entryState == EntryState::Typing || lastCalculation_.empty())
         return false;
     checking_ = true;
+    lines_.push_back({0, segment_, {}, std::u16string(MarkOf(LineKind::CheckBegins)), {}, time});
     // What the re-keyed calculation must leave as it found it.
     beforeCheck_ = calculator_.Kept();
     reference_ = lastCalculation_;
@@ -341,6 +373,7 @@ void TapeSession::FinishCheck()
     }
     checking_ = false;
     checkWordGoes_ = true;
+    lines_.push_back({0, segment_, {}, checkWord_, {}, steps_.empty() ? Now() : steps_.back().time});
     // A check is no second entry: GT, memory, the last answer and the
     // invoice totals are as they were before it.
     calculator_.RestoreTotals(beforeCheck_);

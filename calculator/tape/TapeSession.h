@@ -91,7 +91,8 @@ private:
     void StartSegment();
     // Every entry, first: the check's last word goes out.
     void StartEntry();
-    bool ArmCheck();
+    // Writes its line "検算" when armed.
+    bool ArmCheck(std::int64_t time);
     void CheckStep(std::size_t place);
     void FinishCheck();
 

@@ -101,9 +101,10 @@ TEST(Tape, ACorrectionReRunsTheSegmentAndABadOneChangesNothing)
 
     // A pasted or recalled number is a step, and a correction replaces all of it.
     run.Keys("CA 1 paste:5 + 2 = 3 M+ C 4 + MR =");
-    const std::size_t ca = run.lines().size() - 10;
+    const std::size_t ca = run.lines().size() - 11;
     ASSERT_EQ(run.lines()[ca + 1].Text(run.session.tape().Segment()), u"5 ＋  #1");
-    EXPECT_EQ(run.lines()[ca + 8].Text(run.session.tape().Segment()), u"3 ＝  #5") << "the memory recalled";
+    EXPECT_EQ(run.lines()[ca + 8].Text(run.session.tape().Segment()), u"3 MR");
+    EXPECT_EQ(run.lines()[ca + 9].Text(run.session.tape().Segment()), u"3 ＝  #5") << "the memory recalled";
     ASSERT_EQ(run.session.Correct(1, "7"), CorrectionOutcome::Corrected);
     EXPECT_EQ(run.lines()[ca + 3].number, u"9");
     ASSERT_EQ(run.session.Correct(5, "10"), CorrectionOutcome::Corrected);

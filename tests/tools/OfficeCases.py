@@ -1,13 +1,13 @@
 #!/usr/bin/env python3
-"""Runs the rows of office-cases.txt through abacor-calc -a and checks the
-display and annunciators after each marked token."""
+"""Runs the rows of office-cases.txt through abacor-calc -a --tape and checks
+the display and annunciators after each marked token, and the row's tape."""
 import pathlib
 import re
 import subprocess
 import sys
 
 calc, table = sys.argv[1], pathlib.Path(sys.argv[2])
-check = re.compile(r"\[([^\]]*)\]|\{([^}]*)\}|(\S+)")
+check = re.compile(r"\[([^\]]*)\]|\{([^}]*)\}|<([^>]*)>|(\S+)")
 faults = []
 prefix = ""
 for number, line in enumerate(table.read_text(encoding="utf-8").splitlines(), 1):
@@ -17,19 +17,26 @@ for number, line in enumerate(table.read_text(encoding="utf-8").splitlines(), 1)
     if line.startswith("use:"):
         prefix = line[4:].strip()
         continue
-    tokens, expected = prefix.split(), []
+    tokens, expected, tape = prefix.split(), [], []
     for match in check.finditer(line):
-        display, lit, token = match.groups()
+        display, lit, taped, token = match.groups()
         if token is not None:
             tokens.append(token)
+        elif taped is not None:
+            tape.append(taped)
         else:
             expected.append((len(tokens), "display" if display is not None else "lit",
                              display if display is not None else lit))
-    out = subprocess.run([calc, "-a"], input=" ".join(tokens), capture_output=True, text=True, timeout=60)
+    out = subprocess.run([calc, "-a", "--tape"], input=" ".join(tokens), capture_output=True, text=True, timeout=60)
     if out.returncode != 0:
         faults.append(f"row {number}: status {out.returncode}: {out.stderr.strip()}")
         continue
-    rows = [r.split("\t") for r in out.stdout.splitlines()]
+    rows = [r.split("\t") for r in out.stdout.splitlines() if not r.startswith("TAPE\t")]
+    # A tape line as "number mark #step", the parts it has.
+    lines = [" ".join(p for p in (number, mark, step and "#" + step) if p)
+             for _, step, number, mark in (r.split("\t") for r in out.stdout.splitlines() if r.startswith("TAPE\t"))]
+    if tape and lines != tape:
+        faults.append(f"row {number}: the tape is <{'> <'.join(lines)}>, not <{'> <'.join(tape)}>")
     for after, what, text in expected:
         fields = rows[after - 1]
         got = fields[1] if what == "display" else fields[5]

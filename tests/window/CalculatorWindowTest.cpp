@@ -482,7 +482,9 @@ TEST_F(Window, CheckFromTheMenuLightsItsAnnunciator)
     EXPECT_TRUE(name().endsWith(QStringLiteral("検算"))) << name().toStdString();
     keys();
     EXPECT_TRUE(name().endsWith(QStringLiteral("OK"))) << name().toStdString();
-    EXPECT_EQ(dlg().session().tape().Lines().size(), 6u) << "two calculations of two steps and a total each";
+    EXPECT_EQ(dlg().session().tape().Lines().size(), 8u)
+        << "two calculations of two steps and a total each, the check's beginning and its word";
+    EXPECT_EQ(dlg().session().tape().Lines().back().mark, u"OK");
 }
 
 TEST_F(Window, TheTapeWindowShowsCorrectsCopiesAndExports)
@@ -611,7 +613,7 @@ TEST_F(Window, KeptStateAndTapeFollowTheirSettings)
     dlg().OpenTapeStore(path);
     EXPECT_EQ(state().memoryText, u"0") << "afresh, as designed";
     dlg().ToggleTape();
-    EXPECT_EQ(dlg().tapeWindow()->model().rowCount(), 4 + 1) << "the first run's lines, none of the second's";
+    EXPECT_EQ(dlg().tapeWindow()->model().rowCount(), 6 + 1) << "the first run's lines, none of the second's";
     dialog_.reset();
     settings.KeepStateFlg = 1;
     Open(settings);

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace abacor {
+
+// What a line of the tape that is no step records. A step's mark is its
+// key's (the command table's tape mark: "＋", "÷", "税込", "M+"…).
+enum class LineKind {
+    Total,            // a result: "＝", "％" and the functions
+    PriceWithTax,     // a 税込 result
+    PriceWithoutTax,  // a 税抜 result
+    Average,          // 平均's result, with the count
+    GrandTotal,       // GT recalled
+    GrandTotalClear,  // GT pressed again: cleared
+    MemoryTotal,      // the memory after M+ / M−
+    MemoryRecall,
+    MemoryClear,
+    Clear,
+    AllClear,
+    Error,
+    RateSwitch,  // the rate now in force follows the mark
+    CheckBegins,
+    CheckOk,
+    CheckDiffers,  // the place of the first difference follows the mark
+};
+
+struct LineMark {
+    LineKind kind;
+    std::u16string_view mark;
+};
+
+// The marks of a printing desk calculator, one for each kind of line; the
+// window, the print and the CSV show them alike.
+inline constexpr std::array kLineMarks{
+    LineMark{LineKind::Total, u"*"},
+    LineMark{LineKind::PriceWithTax, u"税込"},
+    LineMark{LineKind::PriceWithoutTax, u"税抜"},
+    LineMark{LineKind::Average, u"平均"},
+    LineMark{LineKind::GrandTotal, u"GT"},
+    LineMark{LineKind::GrandTotalClear, u"GT C"},
+    LineMark{LineKind::MemoryTotal, u"M"},
+    LineMark{LineKind::MemoryRecall, u"MR"},
+    LineMark{LineKind::MemoryClear, u"MC"},
+    LineMark{LineKind::Clear, u"C"},
+    LineMark{LineKind::AllClear, u"CA"},
+    LineMark{LineKind::Error, u"ERROR"},
+    LineMark{LineKind::RateSwitch, u"税率"},
+    LineMark{LineKind::CheckBegins, u"検算"},
+    LineMark{LineKind::CheckOk, u"OK"},
+    LineMark{LineKind::CheckDiffers, u"NG"},
+};
+
+constexpr std::u16string_view MarkOf(LineKind kind)
+{
+    for (const LineMark& entry : kLineMarks)
+        if (entry.kind == kind)
+            return entry.mark;
+    return {};
+}
+
+}  // namespace abacor
