@@ -339,6 +339,16 @@ void Calculator::ClearEntry()
     DropDigit();
 }
 
+void Calculator::OnNonAdd()
+{
+    if (InErrorState() || state_.entryState != EntryState::Typing)
+        return;
+    state_.entryValue = 0.0;
+    state_.displayText = u"0";
+    state_.entryState = EntryState::Result;
+    Repaint(DisplayRegion::DisplayBox);
+}
+
 void Calculator::DropDigit()
 {
     if (InErrorState())

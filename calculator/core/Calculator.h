@@ -70,6 +70,9 @@ public:
     void OnTaxSum();
     void OnProfit(ProfitRegister which);
     void OnAverage();
+    // 非加算: the number typed goes to the tape alone; the entry is cleared,
+    // the calculation under way stays.
+    void OnNonAdd();
 
     // What a next run may start from.
     KeptState Kept() const;

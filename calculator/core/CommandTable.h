@@ -44,6 +44,7 @@ enum CommandId : int {
     IdSell = 32819,
     IdMargin = 32820,
     IdAverage = 32821,
+    IdNonAdd = 32822,
 };
 
 enum class CommandOutcome {
@@ -173,6 +174,8 @@ inline constexpr std::array kCommands{
     Command{{}, IdMemoryClear, "MC", {}, {}, commands::Call<&Calculator::OnMemoryClear>, {}, {}, {}, {"ctrl+l"}},
     Command{{}, IdLastAnswer, "ANS", {}, {}, commands::Call<&Calculator::OnLastAnswer>, {}, {}, {}, {"a"}},
     Command{{}, 0, "drop", {}, {}, commands::Call<&Calculator::DropDigit>, {VkBack}, u"BackSpace", {}, {}},
+    // Typed "#" too (no chord: it is where a layout puts it).
+    Command{{}, IdNonAdd, "nonadd", {}, {}, commands::Call<&Calculator::OnNonAdd>, {}, {}, {}, {}},
     Command{{}, IdLeftSoftKey, {}, {}, {}, commands::LeftSoftKey, {}, {}, {}, {"F1"}},
     // 検算 and the tape are the session's; the rest the window's.
     Command{{}, IdCheck, "check", {}, {}, nullptr, {}, {}, {}, {"v"}},

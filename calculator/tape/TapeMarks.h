@@ -21,6 +21,8 @@ enum class LineKind {
     AllClear,
     Error,
     RateSwitch,  // the rate now in force follows the mark
+    Constant,    // a constant set (the operator pressed twice)
+    NonAdd,      // a number on the tape alone (a date, an invoice number)
     CheckBegins,
     CheckOk,
     CheckDiffers,  // the place of the first difference follows the mark
@@ -47,6 +49,8 @@ inline constexpr std::array kLineMarks{
     LineMark{LineKind::AllClear, u"CA"},
     LineMark{LineKind::Error, u"ERROR"},
     LineMark{LineKind::RateSwitch, u"税率"},
+    LineMark{LineKind::Constant, u"K"},
+    LineMark{LineKind::NonAdd, u"#"},
     LineMark{LineKind::CheckBegins, u"検算"},
     LineMark{LineKind::CheckOk, u"OK"},
     LineMark{LineKind::CheckDiffers, u"NG"},

@@ -225,6 +225,11 @@ void TapeSession::Observe(std::size_t index, const CalculatorState& before)
             line({}, std::u16string(clear));
     } else if (IsKey(command, KeyId::AllClear)) {
         line({}, std::u16string(MarkOf(LineKind::AllClear)));
+    } else if (command != nullptr && command->menuId == IdNonAdd && fine) {
+        // As typed: an invoice number or a date is no amount to group.
+        line(StripGrouping(before.displayText), std::u16string(MarkOf(LineKind::NonAdd)));
+    } else if (after.constantLit && !before.constantLit && fine) {
+        line(shown, std::u16string(MarkOf(LineKind::Constant)));
     }
     // A value a function names is a line with its name, unless its step
     // or its result line already says it.

@@ -11,7 +11,7 @@ namespace abacor {
 
 // Menu 154, the soft-key bar: "クリア" on the left, "メニュー" on the right.
 // The desk functions take the top level's 7; the powers use 2 and 3.
-inline constexpr std::array<MenuEntry, 31> kSoftKeyMenu{{
+inline constexpr std::array<MenuEntry, 32> kSoftKeyMenu{{
     {0, u"クリア", IdLeftSoftKey},
     {0, u"メニュー", 0},
     {1, u"メモリー\t(&1)", 0},
@@ -39,7 +39,8 @@ inline constexpr std::array<MenuEntry, 31> kSoftKeyMenu{{
     {3, u"売価\t(&2)", IdSell},
     {3, u"利益率\t(&3)", IdMargin},
     {2, u"平均\t(&5)", IdAverage},
-    {2, u"常に手前に表示\t(&6)", IdStayOnTop, true},
+    {2, u"非加算\t(&6)", IdNonAdd},
+    {2, u"常に手前に表示\t(&8)", IdStayOnTop, true},
     {1, u"クリップボードへコピー\t(&8)", IdCopyToClipboard},
     {1, u"バージョン情報\t(&9)", IdVersion},
     {1, u"終了\t(&0)", IdExit},

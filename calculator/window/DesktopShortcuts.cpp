@@ -19,8 +19,9 @@ struct NamedKey {
 
 // The keys the chords name beside letters and function keys.
 constexpr std::array kNamedKeys{
-    NamedKey{"Escape", Qt::Key_Escape},       NamedKey{"Delete", Qt::Key_Delete}, NamedKey{"Insert", Qt::Key_Insert},
-    NamedKey{"BackSpace", Qt::Key_Backspace}, NamedKey{"Return", Qt::Key_Return},
+    NamedKey{"Escape", Qt::Key_Escape}, NamedKey{"Delete", Qt::Key_Delete},
+    NamedKey{"Insert", Qt::Key_Insert}, NamedKey{"BackSpace", Qt::Key_Backspace},
+    NamedKey{"Return", Qt::Key_Return}, NamedKey{"numbersign", Qt::Key_NumberSign},
 };
 
 struct Bound {

@@ -41,7 +41,7 @@ namespace {
 
 // The key a typed character means on every layout: digits, the point (and
 // "," where the locale writes decimals with it), the four operators, "="
-// and "%"; ignored says a "," that only groups.
+// "%" and "#" (非加算); ignored says a "," that only groups.
 const Command* TypedKey(QStringView text, bool& ignored)
 {
     ignored = false;
@@ -63,6 +63,7 @@ const Command* TypedKey(QStringView text, bool& ignored)
     case u'/': return &CommandOfKey(KeyId::Divide);
     case u'=': return &CommandOfKey(KeyId::Equals);
     case u'%': return &CommandOfKey(KeyId::Percent);
+    case u'#': return CommandOfMenuId(IdNonAdd);
     default: return nullptr;
     }
 }

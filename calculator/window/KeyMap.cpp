@@ -15,32 +15,34 @@ std::string NameOf(const Command& command)
 
 struct Typed {
     std::string_view key;
-    KeyId means;
+    std::string_view token;  // the command it gives
 };
 
 // What a symbol typed means whatever its place (the keypad's digits type
-// theirs too), and the Shift sequences of the phone.
+// theirs too), and the Shift sequences of the phone where Shift and 3 type
+// no symbol ("#" is 非加算).
 constexpr Typed kTyped[] = {
-    {"KP_0", KeyId::Digit0},
-    {"KP_1", KeyId::Digit1},
-    {"KP_2", KeyId::Digit2},
-    {"KP_3", KeyId::Digit3},
-    {"KP_4", KeyId::Digit4},
-    {"KP_5", KeyId::Digit5},
-    {"KP_6", KeyId::Digit6},
-    {"KP_7", KeyId::Digit7},
-    {"KP_8", KeyId::Digit8},
-    {"KP_9", KeyId::Digit9},
-    {"plus", KeyId::Add},
-    {"minus", KeyId::Subtract},
-    {"asterisk", KeyId::Multiply},
-    {"slash", KeyId::Divide},
-    {"equal", KeyId::Equals},
-    {"percent", KeyId::Percent},
-    {"KP_Enter", KeyId::Equals},
-    {"shift+3", KeyId::Point},
-    {"shift+KP_Multiply", KeyId::Sign},
-    {"shift+apostrophe", KeyId::Sign},
+    {"KP_0", "0"},
+    {"KP_1", "1"},
+    {"KP_2", "2"},
+    {"KP_3", "3"},
+    {"KP_4", "4"},
+    {"KP_5", "5"},
+    {"KP_6", "6"},
+    {"KP_7", "7"},
+    {"KP_8", "8"},
+    {"KP_9", "9"},
+    {"plus", "+"},
+    {"minus", "-"},
+    {"asterisk", "*"},
+    {"slash", "/"},
+    {"equal", "="},
+    {"percent", "%"},
+    {"numbersign", "nonadd"},
+    {"KP_Enter", "="},
+    {"shift+3", "."},
+    {"shift+KP_Multiply", "+/-"},
+    {"shift+apostrophe", "+/-"},
 };
 
 }  // namespace
@@ -57,7 +59,7 @@ std::vector<KeyMapLine> KeyMap()
             if (code != 0 && code != VkOem2)
                 lines.push_back({NameOf(command), std::string(VirtualKeyName(code))});
         for (const Typed& typed : kTyped)
-            if (command.key == typed.means)
+            if (command.token == typed.token)
                 lines.push_back({NameOf(command), std::string(typed.key)});
         for (const std::string_view chord : command.chords)
             if (!chord.empty())

@@ -29,14 +29,14 @@ quit() {
 start_program '^Abacor$' "$ABACOR"
 xdotool windowmove --sync "$window" 300 60
 xdotool windowactivate --sync "$window"
-# "メニュー" > "卓上機能" > "常に手前に表示", each menu once it shows.
+# "メニュー" > "卓上機能" > "常に手前に表示" (8), each menu once it shows.
 first=$window
 windows=$(shown_windows Abacor)
 xdotool key F2
 wait_windows Abacor $((windows + 1))
 xdotool key 7
 wait_windows Abacor $((windows + 2))
-xdotool key 6
+xdotool key 8
 wait_until 30 above "$first" || { echo "FAIL: the option did not keep the window above"; exit 1; }
 now=$(xdotool search --onlyvisible --name '^Abacor$' | head -n 1)
 if [ "$now" != "$first" ]; then

@@ -21,10 +21,10 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 36> kTokens{"0",  "1",   "2",  "3",    "4",      "5",    "6",   "7",     "8",
-                                                   "9",  ".",   "00", "+",    "-",      "*",    "/",   "=",     "+/-",
-                                                   "CE", "C",   "CA", "%",    "sq",     "tax+", "M+",  "M-",    "MR",
-                                                   "MC", "ANS", "GT", "rate", "taxsum", "cost", "avg", "check", "drop"};
+constexpr std::array<std::string_view, 37> kTokens{
+    "0",  "1",  "2",   "3",  "4",    "5",      "6",    "7",   "8",     "9",    ".",     "00", "+",
+    "-",  "*",  "/",   "=",  "+/-",  "CE",     "C",    "CA",  "%",     "sq",   "tax+",  "M+", "M-",
+    "MR", "MC", "ANS", "GT", "rate", "taxsum", "cost", "avg", "check", "drop", "nonadd"};
 
 constexpr std::array<std::string_view, 8> kPastes{"1,980", "¥-500",    "(1,234)", "12%",
                                                   "0.5",   "1'234.50", "12 34",   "1980\t2"};

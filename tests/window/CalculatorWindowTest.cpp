@@ -323,6 +323,7 @@ TEST_F(Window, SoftKeysAndMenuCommandsReachTheCalculator)
         {{7, 4, 1}, IdCost, KeypadNumLockOff},
         {{7, 4, 3}, IdMargin, Keypad},
         {{7, 5}, IdAverage, KeypadNumLockOff},
+        {{7, 6}, IdNonAdd},
     };
     for (const auto& item : items) {
         dlg().softKeyBar()->PressRight();

@@ -31,6 +31,7 @@ constexpr std::string_view kUsage =
     "  taxsum                税合計: the invoice's totals per tax rate, in turn\n"
     "  cost  sell  margin    原価, 売価, 利益率: store, or compute from the other two\n"
     "  avg                   平均: the number shown divided by the item count\n"
+    "  nonadd                非加算: the number typed goes on the tape alone\n"
     "  #N                    command id N through the window's command table\n"
     "  set:Name=Value        one setting (decimal or 0x hexadecimal; names in any case)\n"
     "  load                  the settings stored for the current user\n"
