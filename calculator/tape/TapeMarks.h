@@ -23,6 +23,7 @@ enum class LineKind {
     RateSwitch,  // the rate now in force follows the mark
     Constant,    // a constant set (the operator pressed twice)
     NonAdd,      // a number on the tape alone (a date, an invoice number)
+    RunBegins,   // the program was started again: earlier runs above
     CheckBegins,
     CheckOk,
     CheckDiffers,  // the place of the first difference follows the mark
@@ -51,6 +52,7 @@ inline constexpr std::array kLineMarks{
     LineMark{LineKind::RateSwitch, u"税率"},
     LineMark{LineKind::Constant, u"K"},
     LineMark{LineKind::NonAdd, u"#"},
+    LineMark{LineKind::RunBegins, u"――――"},
     LineMark{LineKind::CheckBegins, u"検算"},
     LineMark{LineKind::CheckOk, u"OK"},
     LineMark{LineKind::CheckDiffers, u"NG"},

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include "calculator/tape/LocalTime.h"
+#include "calculator/tape/TapeMarks.h"
 #include "text/Utf.h"
 
 #include <algorithm>
@@ -25,9 +26,6 @@ constexpr char kSchema[] =
     // The office functions' totals and registers; NULL for an empty register.
     "CREATE TABLE IF NOT EXISTS kept_office(id INTEGER PRIMARY KEY CHECK(id = 1), net1 REAL, gross1 REAL,"
     " net2 REAL, gross2 REAL, cost REAL, sell REAL, margin REAL);";
-
-// The mark of the line between two runs of the program.
-constexpr char16_t kRunMark[] = u"――――";
 
 struct StatementDeleter {
     void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
@@ -226,7 +224,7 @@ std::vector<TapeLine> TapeStore::History(int limit) const
     while (sqlite3_step(select.get()) == SQLITE_ROW) {
         const long long lineRun = sqlite3_column_int64(select.get(), 0);
         if (run != -1 && lineRun != run)
-            lines.push_back({0, 0, {}, kRunMark, {}, 0});
+            lines.push_back({0, 0, {}, std::u16string(MarkOf(LineKind::RunBegins)), {}, 0});
         run = lineRun;
         lines.push_back({sqlite3_column_int(select.get(), 1), 0, ColumnText(select.get(), 2),
                          ColumnText(select.get(), 3), ColumnText(select.get(), 4),
@@ -234,7 +232,7 @@ std::vector<TapeLine> TapeStore::History(int limit) const
     }
     std::reverse(lines.begin(), lines.end());
     if (run != -1)
-        lines.push_back({0, 0, {}, kRunMark, {}, 0});  // this run begins
+        lines.push_back({0, 0, {}, std::u16string(MarkOf(LineKind::RunBegins)), {}, 0});  // this run begins
     return lines;
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "calculator/tape/CalculatorSession.h"
+#include "calculator/tape/TapeCsv.h"
 #include "text/Utf.h"
 
 namespace abacor {
@@ -253,6 +254,22 @@ TEST(Tape, TheSessionKeepsWhatItsSettingsSay)
     neither.KeepStateFlg = 0;
     EXPECT_FALSE(CalculatorSession(neither).WantsKeeper()) << "nothing to keep: the file is never opened";
     EXPECT_FALSE(CalculatorSession(neither).KeepProblem().empty()) << "the tape window says why";
+}
+
+// The CSV: which run and calculation each line belongs to, and a corrected
+// step's earlier number in a column of its own.
+TEST(Tape, TheCsvSaysRunCalculationAndTheEarlierNumber)
+{
+    const std::vector<TapeLine> lines{
+        {0, 0, u"5", u"*", {}, 0}, {0, 0, {}, u"――――", {}, 0}, {1, 3, u"1,234", u"＋", u"1,000", 0},
+        {0, 3, {}, u"CA", {}, 0},  {1, 4, u"7", u"＝", {}, 0}, {0, 4, u"1,241", u"*", {}, 0},
+    };
+    EXPECT_EQ(TapeCsv(lines, 4), "\xEF\xBB\xBF実行,計算,番号,数値,種別,訂正前,日時\r\n"
+                                 "1,1,,5,*,,\r\n"
+                                 "2,1,,1234,＋,1000,\r\n"
+                                 "2,1,,,CA,,\r\n"
+                                 "2,2,1,7,＝,,\r\n"
+                                 "2,2,,1241,*,,\r\n");
 }
 
 // abacor-render's --keys and abacor-calc speak the same language through the
