@@ -34,14 +34,16 @@ std::int64_t Now()
 
 bool IsKey(const Command* command, KeyId key) { return command != nullptr && command->key == key; }
 
+std::u16string Mark(LineKind kind) { return std::u16string(MarkOf(kind)); }
+
 // A result's mark: a price with tax, an average or a total, with the count
 // of items beside it while one is kept.
 std::u16string ResultMark(const CalculatorState& state, const Command& command)
 {
-    std::u16string mark(MarkOf(IsKey(&command, KeyId::TaxIncluded)   ? LineKind::PriceWithTax
+    std::u16string mark = Mark(IsKey(&command, KeyId::TaxIncluded)   ? LineKind::PriceWithTax
                                : IsKey(&command, KeyId::TaxExcluded) ? LineKind::PriceWithoutTax
                                : IsKey(&command, KeyId::Average)     ? LineKind::Average
-                                                                     : LineKind::Total));
+                                                                     : LineKind::Total);
     if (state.itemCount == 0)
         return mark;
     return mark + u"  " + Widened(std::to_string(state.itemCount)) + u"件";
@@ -187,55 +189,7 @@ void TapeSession::Observe(std::size_t index, const CalculatorState& before)
     if (after.entryState != EntryState::Typing && !recalled)
         typingFrom_.reset();
 
-    const auto line = [&](std::u16string number, std::u16string mark) {
-        lines_.push_back({0, segment_, std::move(number), std::move(mark), {}, time});
-    };
-    const std::u16string shown = TapeNumber(after.displayText);
-    const bool fine = !after.error && !before.error;
-    bool named = false;  // the value's name is on its line already
-    if (after.error && !before.error) {
-        line({}, std::u16string(MarkOf(LineKind::Error)));
-    } else if (role != nullptr && role->result && fine) {
-        if (command->token == "M+" || command->token == "M-") {
-            // On a result, the amount added or subtracted is no step: its own line.
-            if (!stepped)
-                line(shown, std::u16string(command->tape.mark));
-            line(TapeNumber(after.memoryText), std::u16string(MarkOf(LineKind::MemoryTotal)));
-        } else {
-            named = after.label != ValueLabel::None;
-            line(shown, named ? LabelMark(calculator_) : ResultMark(after, *command));
-        }
-    } else if (IsKey(command, KeyId::GrandTotal) && !after.error) {
-        // Pressed again it clears, as the calculator's own rule says.
-        const bool clears = index > 0 && IsKey(log_[index - 1].command, KeyId::GrandTotal);
-        if (clears)
-            line({}, std::u16string(MarkOf(LineKind::GrandTotalClear)));
-        else
-            line(shown, std::u16string(MarkOf(LineKind::GrandTotal)));
-    } else if (command != nullptr && command->token == "MR" && fine) {
-        line(shown, std::u16string(MarkOf(LineKind::MemoryRecall)));
-    } else if (command != nullptr && command->token == "MC") {
-        line({}, std::u16string(MarkOf(LineKind::MemoryClear)));
-    } else if (IsKey(command, KeyId::RateSwitch) && fine) {
-        line({}, std::u16string(MarkOf(LineKind::RateSwitch)) + u' ' + calculator_.ActiveRateText().substr(1));
-    } else if (IsKey(command, KeyId::Clear)) {
-        // A run of C with nothing between is one line.
-        const std::u16string_view clear = MarkOf(LineKind::Clear);
-        if (lines_.size() == segmentLines_ || lines_.back().mark != clear)
-            line({}, std::u16string(clear));
-    } else if (IsKey(command, KeyId::AllClear)) {
-        line({}, std::u16string(MarkOf(LineKind::AllClear)));
-    } else if (command != nullptr && command->menuId == IdNonAdd && fine) {
-        // As typed: an invoice number or a date is no amount to group.
-        line(StripGrouping(before.displayText), std::u16string(MarkOf(LineKind::NonAdd)));
-    } else if (after.constantLit && !before.constantLit && fine) {
-        line(shown, std::u16string(MarkOf(LineKind::Constant)));
-    }
-    // A value a function names is a line with its name, unless its step
-    // or its result line already says it.
-    if (command != nullptr && command->handler != nullptr && after.label != ValueLabel::None && !after.error &&
-        !named && !(stepped && command->tape.mark == LabelText(after.label)))
-        line(shown, LabelMark(calculator_));
+    WriteLines(index, before, stepped);
 
     if (role != nullptr && role->finalises && !before.error) {
         lastCalculation_.assign(steps_.begin() + static_cast<std::ptrdiff_t>(calculationStart_), steps_.end());
@@ -247,6 +201,62 @@ void TapeSession::Observe(std::size_t index, const CalculatorState& before)
         checking_ = false;
         checkWord_.clear();
     }
+}
+
+void TapeSession::WriteLines(std::size_t index, const CalculatorState& before, bool stepped)
+{
+    const CalculatorState& after = calculator_.state();
+    const Command* command = log_[index].command;
+    const TapeRole* role = RoleOf(command);
+    const std::int64_t time = log_[index].time;
+    const auto line = [&](std::u16string number, std::u16string mark) {
+        lines_.push_back({0, segment_, std::move(number), std::move(mark), {}, time});
+    };
+    const std::u16string shown = TapeNumber(after.displayText);
+    const bool fine = !after.error && !before.error;
+    bool named = false;  // the value's name is on its line already
+    if (after.error && !before.error) {
+        line({}, Mark(LineKind::Error));
+    } else if (role != nullptr && role->result && fine) {
+        if (command->token == "M+" || command->token == "M-") {
+            // On a result, the amount added or subtracted is no step: its own line.
+            if (!stepped)
+                line(shown, std::u16string(command->tape.mark));
+            line(TapeNumber(after.memoryText), Mark(LineKind::MemoryTotal));
+        } else {
+            named = after.label != ValueLabel::None;
+            line(shown, named ? LabelMark(calculator_) : ResultMark(after, *command));
+        }
+    } else if (IsKey(command, KeyId::GrandTotal) && !after.error) {
+        // Pressed again it clears, as the calculator's own rule says.
+        const bool clears = index > 0 && IsKey(log_[index - 1].command, KeyId::GrandTotal);
+        if (clears)
+            line({}, Mark(LineKind::GrandTotalClear));
+        else
+            line(shown, Mark(LineKind::GrandTotal));
+    } else if (command != nullptr && command->token == "MR" && fine) {
+        line(shown, Mark(LineKind::MemoryRecall));
+    } else if (command != nullptr && command->token == "MC") {
+        line({}, Mark(LineKind::MemoryClear));
+    } else if (IsKey(command, KeyId::RateSwitch) && fine) {
+        line({}, Mark(LineKind::RateSwitch) + u' ' + calculator_.ActiveRateText().substr(1));
+    } else if (IsKey(command, KeyId::Clear)) {
+        // A run of C with nothing between is one line.
+        if (lines_.size() == segmentLines_ || lines_.back().mark != MarkOf(LineKind::Clear))
+            line({}, Mark(LineKind::Clear));
+    } else if (IsKey(command, KeyId::AllClear)) {
+        line({}, Mark(LineKind::AllClear));
+    } else if (command != nullptr && command->menuId == IdNonAdd && fine) {
+        // As typed: an invoice number or a date is no amount to group.
+        line(StripGrouping(before.displayText), Mark(LineKind::NonAdd));
+    } else if (after.constantLit && !before.constantLit && fine) {
+        line(shown, Mark(LineKind::Constant));
+    }
+    // A value a function names is a line with its name, unless its step
+    // or its result line already says it.
+    if (command != nullptr && command->handler != nullptr && after.label != ValueLabel::None && !after.error &&
+        !named && !(stepped && command->tape.mark == LabelText(after.label)))
+        line(shown, LabelMark(calculator_));
 }
 
 void TapeSession::AddStep(TapeStep step, const std::u16string& shown)
@@ -345,7 +355,7 @@ bool TapeSession::ArmCheck(std::int64_t time)
     if (calculator_.state().entryState == EntryState::Typing || lastCalculation_.empty())
         return false;
     checking_ = true;
-    lines_.push_back({0, segment_, {}, std::u16string(MarkOf(LineKind::CheckBegins)), {}, time});
+    lines_.push_back({0, segment_, {}, Mark(LineKind::CheckBegins), {}, time});
     // What the re-keyed calculation must leave as it found it.
     beforeCheck_ = calculator_.Kept();
     reference_ = lastCalculation_;

@@ -87,6 +87,8 @@ private:
     CommandOutcome Apply(std::size_t index);
     // What the command at index did, given the state before it.
     void Observe(std::size_t index, const CalculatorState& before);
+    // The lines of what the command at index did that are no step.
+    void WriteLines(std::size_t index, const CalculatorState& before, bool stepped);
     void AddStep(TapeStep step, const std::u16string& shown);
     void StartSegment();
     // Every entry, first: the check's last word goes out.
