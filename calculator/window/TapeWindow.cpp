@@ -145,9 +145,14 @@ TapeWindow::TapeWindow(CalculatorSession& session, std::vector<TapeLine> history
     view_->setPalette(colours);
 
     auto* bar = new QToolBar(this);
-    bar->addAction(QStringLiteral("エクスポート…"), this, &TapeWindow::OnExport);
-    bar->addAction(QStringLiteral("印刷…"), this, [this] { static_cast<void>(Print()); });
-    bar->addAction(QStringLiteral("テープ消去"), this, &TapeWindow::ClearTape);
+    // Each reached by Tab and by Alt with its letter, as a dialog's buttons.
+    for (QAction* action : {bar->addAction(tr("エクスポート…(&E)"), this, &TapeWindow::OnExport),
+                            bar->addAction(tr("印刷…(&P)"), this, [this] { static_cast<void>(Print()); }),
+                            bar->addAction(tr("テープ消去(&D)"), this, &TapeWindow::ClearTape)}) {
+        action->setShortcut(QKeySequence::mnemonic(action->text()));
+        action->setShortcutContext(Qt::WindowShortcut);
+        bar->widgetForAction(action)->setFocusPolicy(Qt::StrongFocus);
+    }
     auto* copy = new QAction(this);
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);

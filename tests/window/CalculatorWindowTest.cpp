@@ -12,6 +12,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 #include <QAccessible>
 
@@ -577,6 +578,18 @@ TEST_F(Window, TheTapeWindowShowsCorrectsCopiesAndExports)
     EXPECT_TRUE(printed.contains(QStringLiteral("1,369 *")));
     EXPECT_FALSE(tape->Print(QStringLiteral("/nonexistent-folder/tape.pdf")));
     EXPECT_TRUE(said.last().startsWith(QStringLiteral("印刷できませんでした。")));
+
+    // The buttons from the keyboard: each takes the focus, each has its Alt letter.
+    const QList<QToolButton*> buttons = tape->findChildren<QToolButton*>();
+    ASSERT_GE(buttons.size(), 3);
+    for (const QToolButton* button : buttons) {
+        if (button->defaultAction() != nullptr)
+            EXPECT_TRUE(button->focusPolicy() & Qt::TabFocus) << button->text().toStdString();
+    }
+    tape->activateWindow();
+    QTest::keyClick(tape, Qt::Key_D, Qt::AltModifier);
+    EXPECT_EQ(said.last(), QStringLiteral("テープを消去しますか？")) << "Alt+D asks, the answer No keeps it";
+    EXPECT_EQ(tape->model().rowCount(), 4);
 
     QTest::keyClick(&dlg(), Qt::Key_F3);
     EXPECT_FALSE(tape->isVisible());
