@@ -488,8 +488,6 @@ void TapeWriter::Loop()
         const bool failed = !cleared || !written || !stateSaved;
         const std::u16string failure = failed ? store_->Failure() : std::u16string();
         lock.lock();
-        writing_ = false;
-        ++attempts_;
         if (state && stateSaved)
             savedState_ = *state;
         else if (state && !state_)
@@ -503,13 +501,16 @@ void TapeWriter::Loop()
         const KeeperStatus status{failed ? u"テープを残せていません：" + failure + u"。" : std::u16string(), clear_};
         const bool told = status != status_;
         status_ = status;
-        const std::function<void()> observer = told ? observer_ : nullptr;
-        idle_.notify_all();
-        if (observer) {
+        // Told before the attempt counts as done: a Flush returns to a
+        // caller that has heard.
+        if (const std::function<void()> observer = told ? observer_ : nullptr) {
             lock.unlock();
             observer();
             lock.lock();
         }
+        writing_ = false;
+        ++attempts_;
+        idle_.notify_all();
         if (failed && !stop_) {
             // Tried again a little later: another program may let go of it.
             wake_.wait_for(lock, std::chrono::milliseconds(500), [this] { return stop_; });

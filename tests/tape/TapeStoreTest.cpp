@@ -4,6 +4,7 @@
 // alone.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -193,7 +194,7 @@ TEST(TapeStore, WritesAndAClearingWaitForTheFileAndAreToldUntilTheySucceed)
     TapeStore::Opened first = TapeStore::Open(path, std::chrono::milliseconds(50));
     TapeStore::Opened second = TapeStore::Open(path, std::chrono::milliseconds(50));
     ASSERT_TRUE(first.store && second.store) << "a file being written is still a tape";
-    int told = 0;
+    std::atomic<int> told = 0;
     {
         TapeWriter one(std::move(first.store)), two(std::move(second.store));
         one.SetObserver([&told] { ++told; });

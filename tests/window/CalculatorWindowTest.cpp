@@ -583,8 +583,9 @@ TEST_F(Window, TheTapeWindowShowsCorrectsCopiesAndExports)
     const QList<QToolButton*> buttons = tape->findChildren<QToolButton*>();
     ASSERT_GE(buttons.size(), 3);
     for (const QToolButton* button : buttons) {
-        if (button->defaultAction() != nullptr)
+        if (button->defaultAction() != nullptr) {
             EXPECT_TRUE(button->focusPolicy() & Qt::TabFocus) << button->text().toStdString();
+        }
     }
     tape->activateWindow();
     QTest::keyClick(tape, Qt::Key_D, Qt::AltModifier);
