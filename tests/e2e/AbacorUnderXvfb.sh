@@ -89,11 +89,12 @@ for layout in "us" "jp asciicircum at" "fr parenright ugrave" "de numbersign adi
     expect 3 "on the $name layout, the keypad's point and times"
 done
 setxkbmap us
-# The phone's Shift chords where they type no calculator symbol.
+# "#" (Shift+3 here) is 非加算: the 1 goes on the tape alone; the phone's
+# Shift chord where it types no calculator symbol is the sign.
 xdotool key --delay 60 Escape 1 shift+3 5 shift+KP_Multiply
-expect -1.5 "us: 1, Shift+3 (the point), 5, Shift with the keypad's × (the sign)"
+expect -5 "us: 1, Shift+3 (#, 非加算), 5, Shift with the keypad's × (the sign)"
 xdotool key --delay 60 Escape 1 shift+3 5 KP_Multiply 2 Return
-expect 3 "us: 1, Shift+3, 5, keypad ×, 2, Enter"
+expect 10 "us: 1, Shift+3 (#), 5, keypad ×, 2, Enter"
 
 # A minimum size, the window's place kept across a restart, and a first
 # window that fits a screen of twice the pixel ratio.
