@@ -1,6 +1,5 @@
 #include "calculator/window/TapeDock.h"
 
-#include <QFile>
 #include <QScreen>
 #include <QWidget>
 
