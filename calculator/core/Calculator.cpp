@@ -329,10 +329,7 @@ void Calculator::ClearEntry()
     if (!FlagOn(settings_->ShiftKeyFlg)) {
         // Also the way out of the error state.
         state_.error = false;
-        state_.entryValue = 0.0;
-        state_.displayText = u"0";
-        state_.entryState = EntryState::Result;
-        Repaint(DisplayRegion::DisplayBox);
+        ZeroEntry();
         return;
     }
 
@@ -343,6 +340,11 @@ void Calculator::OnNonAdd()
 {
     if (InErrorState() || state_.entryState != EntryState::Typing)
         return;
+    ZeroEntry();
+}
+
+void Calculator::ZeroEntry()
+{
     state_.entryValue = 0.0;
     state_.displayText = u"0";
     state_.entryState = EntryState::Result;

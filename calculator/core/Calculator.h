@@ -95,6 +95,8 @@ public:
     std::u16string ActiveRateText() const;
 
 private:
+    // The entry cleared to 0, the calculation under way kept (CE, 非加算).
+    void ZeroEntry();
     // What the last key was, for the keys that act anew when pressed twice.
     enum class LastKey {
         Other,

@@ -79,7 +79,7 @@ bool Recalls(const Command* command)
 bool PartOfNumber(const Command* command)
 {
     return command == nullptr || BeginsNumber(command) || Recalls(command) || IsKey(command, KeyId::Sign) ||
-           IsKey(command, KeyId::ClearEntry) || (command != nullptr && command->token == "drop");
+           IsKey(command, KeyId::ClearEntry) || command->token == "drop";
 }
 
 // A correction's number: at most 12 digits, an optional leading "-", at

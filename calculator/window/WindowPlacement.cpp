@@ -15,6 +15,14 @@ constexpr char kOnTop[] = "on-top";
 // Three lines of base64: anything longer is not ours.
 constexpr std::size_t kMaxPlacementFile = 64 * 1024;
 
+// A size that fits, moved as little as it takes to lie wholly on the area.
+QRect Within(QPoint at, QSize size, const QRect& available)
+{
+    return {QPoint(std::clamp(at.x(), available.left(), available.right() + 1 - size.width()),
+                   std::clamp(at.y(), available.top(), available.bottom() + 1 - size.height())),
+            size};
+}
+
 std::filesystem::path PlacementFile()
 {
     const std::filesystem::path folder = StateFolder();
@@ -55,11 +63,9 @@ QRect OnScreen(const QRect& window, const QRect& available)
 {
     if (available.isEmpty())
         return window;
-    const QSize size =
-        window.size().boundedTo(QSize(available.width(), std::max(1, available.height() - kFrameAllowance)));
-    return {QPoint(std::clamp(window.x(), available.left(), available.right() + 1 - size.width()),
-                   std::clamp(window.y(), available.top(), available.bottom() + 1 - size.height())),
-            size};
+    return Within(window.topLeft(),
+                  window.size().boundedTo(QSize(available.width(), std::max(1, available.height() - kFrameAllowance))),
+                  available);
 }
 
 QRect TapePlace(const QRect& calculator, const QSize& tape, const QRect& available, int gap)
@@ -71,9 +77,7 @@ QRect TapePlace(const QRect& calculator, const QSize& tape, const QRect& availab
         if (at.x() < available.left())
             at.setX(calculator.right() + 1 - size.width());
     }
-    at.setX(std::clamp(at.x(), available.left(), available.right() + 1 - size.width()));
-    at.setY(std::clamp(at.y(), available.top(), available.bottom() + 1 - size.height()));
-    return {at, size};
+    return Within(at, size, available);
 }
 
 QSize FittingSize(QSize design, const QRect& available)

@@ -23,8 +23,10 @@ xdotool type --delay 50 '12+30='
 wait_until 30 kept 42 || { echo "FAIL: the first run's total never reached the file"; exit 1; }
 quit
 
-# Held as sqlite3 holds it, for a while after it says so.
-(printf 'PRAGMA locking_mode=EXCLUSIVE;\nBEGIN EXCLUSIVE;\nSELECT count(*) FROM lines;\n'; sleep 12) |
+# Held as sqlite3 holds it, until the test lets go (or two minutes pass).
+release="$work/release"
+(printf 'PRAGMA locking_mode=EXCLUSIVE;\nBEGIN EXCLUSIVE;\nSELECT count(*) FROM lines;\n'
+ wait_until 120 test -e "$release") |
     sqlite3 "$tape" >"$work/holder.out" 2>&1 &
 holder=$!
 remember_pid $holder
@@ -35,6 +37,7 @@ xdotool type --delay 50 '40+5='
 if ls "$tape".broken-* >/dev/null 2>&1; then
     echo "FAIL: a busy file was set aside as broken"; ls -l "$(dirname "$tape")"; exit 1
 fi
+touch "$release"
 ended "$holder" || { echo "FAIL: sqlite3 held on"; exit 1; }
 wait_until 60 kept 45 || { echo "FAIL: what was keyed while the file was busy never reached it"; exit 1; }
 kept 42 || { echo "FAIL: the earlier run's lines are gone"; exit 1; }
