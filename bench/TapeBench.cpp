@@ -14,7 +14,7 @@ namespace {
 
 using namespace abacor;
 
-TapeLine Step(int n) { return {n, 1, Widened(std::to_string(n * 7)), u"＋", {}, 1700000000000 + n}; }
+TapeLine Step(int n) { return {n, 1, Widened(std::to_string(n * 7)), u"＋", {}, 1700000000000 + n, {}}; }
 
 // A database holding a full tape, written by an earlier run.
 struct FullTape {

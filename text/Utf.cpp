@@ -77,4 +77,6 @@ std::string Utf8(std::u16string_view utf16)
     return out;
 }
 
+bool IsUtf8(std::string_view bytes) { return Utf8(Utf16(bytes)) == bytes; }
+
 }  // namespace abacor

@@ -13,6 +13,7 @@ struct PrintedLine {
     QString number;  // grouped as shown
     QString mark;
     QString was;  // a corrected step's earlier number
+    QString note;
 };
 
 enum class PrintOutcome : int { Printed = 1, Cancelled = 0, Failed = -1 };

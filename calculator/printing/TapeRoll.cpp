@@ -55,6 +55,18 @@ bool PaintTapeRoll(QPagedPaintDevice& device, const QList<PrintedLine>& lines, c
         if (!line.was.isEmpty())
             painter.drawText(numberColumn.translated(0, newLine()), Qt::AlignRight | Qt::AlignVCenter,
                              QStringLiteral("(訂正前 %1)").arg(line.was));
+        // A note below its line, as many lines of the roll as it needs.
+        QString rest = line.note;
+        while (!rest.isEmpty()) {
+            qsizetype fits = 1;
+            while (fits < rest.size() && metrics.horizontalAdvance(rest.left(fits + 1)) <= width - stepWidth)
+                ++fits;
+            if (fits < rest.size() && rest.at(fits).isLowSurrogate())
+                fits = fits > 1 ? fits - 1 : fits + 1;
+            painter.drawText(QRect(left + stepWidth, newLine(), width - stepWidth, lineHeight),
+                             Qt::AlignLeft | Qt::AlignVCenter, rest.left(fits));
+            rest.remove(0, fits);
+        }
     }
     return painter.end();
 }

@@ -1,6 +1,12 @@
 #include "calculator/tape/CalculatorSession.h"
 
+#include <string>
 #include <utility>
+
+#include "calculator/tape/TapeMarks.h"
+#include "calculator/tape/TapeNotes.h"
+#include "calculator/tape/TapeReplay.h"
+#include "text/Utf.h"
 
 namespace abacor {
 
@@ -71,6 +77,46 @@ void CalculatorSession::ClearTape()
         keeper_->ClearAll();
 }
 
+std::u16string CalculatorSession::SetNote(std::size_t line, const std::u16string& note)
+{
+    if (std::u16string why = NoteRefusal(std::u16string_view(note)); !why.empty())
+        return why;
+    if (!tape_.SetNote(line, note))
+        return u"この行には注記を書けません。";
+    Changed();
+    return {};
+}
+
+std::vector<int> CalculatorSession::Open(const TapeFile& file)
+{
+    Run(CommandOfKey(KeyId::AllClear));
+    const CalculatorSettings own = settings_;
+    settings_ = file.settings;
+    const ReplayOutcome replayed = ReplayLines(tape_, file.lines);
+    settings_ = own;
+    std::vector<int> differing;
+    std::u16string where;
+    for (const std::size_t line : replayed.differing) {
+        differing.push_back(line < file.fileLines.size() ? file.fileLines[line] : file.fileLines.back() + 1);
+        if (differing.size() <= 10)
+            where += u" #" + Utf16(std::to_string(differing.back()));
+    }
+    if (differing.size() > 10)
+        where += u" …";
+    if (!differing.empty())
+        tape_.Remark(std::u16string(MarkOf(LineKind::Differs)) + where);
+    Changed();
+    return differing;
+}
+
+std::vector<TapeLine> CalculatorSession::CalculationLines() const
+{
+    if (tape_.Resumed())
+        return resumed_;
+    const std::vector<TapeLine>& lines = tape_.Lines();
+    return {lines.begin() + static_cast<std::ptrdiff_t>(tape_.SegmentBegin()), lines.end()};
+}
+
 void CalculatorSession::Changed()
 {
     if (tape_.CheckAnnunciator() != shownCheck_) {
@@ -118,13 +164,26 @@ bool CalculatorSession::Keep(std::unique_ptr<TapeKeeper> keeper, std::u16string 
             tape_.Restart();
             restored = true;
         }
+    // Yesterday's calculation can still be corrected today.
+    if (FlagOn(settings_.TapeKeepFlg) && tape_.Lines().empty()) {
+        resumed_ = keeper_->LastCalculation();
+        tape_.Resume(resumed_);
+    }
     Changed();
     return restored;
 }
 
 std::vector<TapeLine> CalculatorSession::History() const
 {
-    return keeper_ && FlagOn(settings_.TapeKeepFlg) ? keeper_->History() : std::vector<TapeLine>{};
+    if (!keeper_ || !FlagOn(settings_.TapeKeepFlg))
+        return {};
+    std::vector<TapeLine> history = keeper_->History();
+    // A resumed calculation's lines are the current segment's: their steps
+    // show their numbers (above the separator of this run).
+    if (tape_.Resumed() && history.size() > resumed_.size())
+        for (std::size_t i = history.size() - 1 - resumed_.size(); i + 1 < history.size(); ++i)
+            history[i].segment = tape_.Segment();
+    return history;
 }
 
 bool CalculatorSession::Flush() { return !keeper_ || keeper_->Flush(); }

@@ -7,6 +7,7 @@
 
 #include "calculator/core/Calculator.h"
 #include "calculator/core/CommandTable.h"
+#include "calculator/tape/TapeFile.h"
 #include "calculator/tape/TapeKeeper.h"
 #include "calculator/tape/TapeSession.h"
 #include "settings/CalculatorSettings.h"
@@ -61,10 +62,22 @@ public:
     CorrectionOutcome Correct(int step, std::string_view number);
     // テープ消去: this run's lines and, where the tape is kept, every run's.
     void ClearTape();
+    // A note on a line of this run (a place in tape().Lines()): why it was
+    // refused, as the user is told it; empty when it is on the line.
+    std::u16string SetNote(std::size_t line, const std::u16string& note);
+    // A saved tape opened: a new calculation, its lines keyed again with
+    // the file's settings (the user's own again after it), its notes on
+    // them; the file's line numbers whose results differ, a line on the
+    // tape saying which.
+    std::vector<int> Open(const TapeFile& file);
+    // The lines as a tape file with the settings of now.
+    std::string SaveText(const std::vector<TapeLine>& lines) const { return TapeFileText(lines, settings_); }
+    // The current calculation's lines: the segment's, or a resumed one's.
+    std::vector<TapeLine> CalculationLines() const;
 
     // One token of the key language (UTF-8): a command's token or caption,
     // "#N" (command id N), "set:Name=Value", "load", "check",
-    // "correct:K=N".
+    // "correct:K=N", "note:K=TEXT" (step K; "_" a space).
     TokenResult Apply(std::string_view token);
 
     // The lit annunciators, the check's word ("検算", "OK", "NG2") last.
@@ -100,6 +113,7 @@ private:
     std::u16string problem_;
     bool keepTried_ = false;
     std::u16string shownCheck_;  // the check's word as the display last showed it
+    std::vector<TapeLine> resumed_;  // the earlier run's calculation, its lines in the history
 };
 
 }  // namespace abacor

@@ -1,9 +1,11 @@
 #include "calculator/tape/CalculatorSession.h"
 #include "text/Utf.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string>
 
+#include "calculator/tape/TapeNotes.h"
 #include "settings/SettingValueText.h"
 #include "settings/SettingsStore.h"
 
@@ -16,6 +18,7 @@ namespace {
 constexpr std::string_view kSetPrefix = "set:";
 constexpr std::string_view kCorrectPrefix = "correct:";
 constexpr std::string_view kPastePrefix = "paste:";
+constexpr std::string_view kNotePrefix = "note:";
 
 // Length of the valid UTF-8 sequence of a printable character at text[i], or 0.
 std::size_t Utf8Length(std::string_view text, std::size_t i)
@@ -98,6 +101,24 @@ TokenResult CalculatorSession::Apply(std::string_view token)
         if (Paste(Utf16(token.substr(kPastePrefix.size()))))
             return {};
         return {TokenOutcome::Refused, "paste: not a number: " + QuotedToken(token.substr(kPastePrefix.size()))};
+    } else if (token.starts_with(kNotePrefix)) {
+        const std::string_view assignment = token.substr(kNotePrefix.size());
+        const std::size_t equals = assignment.find('=');
+        const std::optional<int> step =
+            equals == std::string_view::npos ? std::nullopt : WholeNumber(assignment.substr(0, equals));
+        if (!step)
+            return {TokenOutcome::Unknown, "note: wants STEP=TEXT: " + QuotedToken(assignment)};
+        std::string text(assignment.substr(equals + 1));
+        std::replace(text.begin(), text.end(), '_', ' ');
+        const std::optional<std::size_t> line = tape_.LineOfStep(*step);
+        if (!line)
+            return {TokenOutcome::Refused, "note: no step " + std::to_string(*step) + " in the current segment"};
+        std::u16string why = NoteRefusal(std::string_view(text));
+        if (why.empty())
+            why = SetNote(*line, Utf16(text));
+        if (!why.empty())
+            return {TokenOutcome::Refused, "note: " + Utf8(why)};
+        return {};
     } else if (token.starts_with(kCorrectPrefix)) {
         const std::string_view assignment = token.substr(kCorrectPrefix.size());
         const std::size_t equals = assignment.find('=');

@@ -5,14 +5,12 @@
 #include "calculator/engine/Grouping.h"
 #include "calculator/tape/LocalTime.h"
 #include "calculator/tape/TapeMarks.h"
+#include "calculator/tape/TapeNotes.h"
 #include "text/Utf.h"
 
 namespace abacor {
 
-namespace {
-
-// A field quoted when it holds what CSV gives a meaning.
-std::string Field(const std::u16string& text)
+std::string CsvField(const std::u16string& text)
 {
     std::string field = Utf8(text);
     if (field.find_first_of(",\"\n\r") == std::string::npos)
@@ -23,6 +21,8 @@ std::string Field(const std::u16string& text)
     return quoted + '"';
 }
 
+namespace {
+
 // A key's time as the user's clock shows it.
 std::string LocalTime(std::int64_t msSinceEpoch)
 {
@@ -31,9 +31,9 @@ std::string LocalTime(std::int64_t msSinceEpoch)
 
 }  // namespace
 
-std::string TapeCsv(const std::vector<TapeLine>& lines, int currentSegment)
+std::string TapeCsv(const std::vector<TapeLine>& lines)
 {
-    std::string csv = "\xEF\xBB\xBF" + Utf8(u"実行,計算,番号,数値,種別,訂正前,日時") + "\r\n";
+    std::string csv = "\xEF\xBB\xBF" + Utf8(kCsvColumns) + "\r\n";
     // Runs and calculations counted as the lines show them: a run begins
     // after its mark, a calculation after each CA.
     int run = 1, calculation = 1;
@@ -44,10 +44,10 @@ std::string TapeCsv(const std::vector<TapeLine>& lines, int currentSegment)
             continue;
         }
         csv += std::to_string(run) + ',' + std::to_string(calculation) + ',';
-        if (line.step > 0 && line.segment == currentSegment)
+        if (line.step > 0)
             csv += std::to_string(line.step);
-        csv += ',' + Field(StripGrouping(line.number)) + ',' + Field(line.mark) + ',' + Field(StripGrouping(line.was)) +
-               ',';
+        csv += ',' + CsvField(StripGrouping(line.number)) + ',' + CsvField(line.mark) + ',' +
+               CsvField(StripGrouping(line.was)) + ',' + CsvField(CellOfNote(line.note)) + ',';
         if (line.time != 0)
             csv += LocalTime(line.time);
         csv += "\r\n";

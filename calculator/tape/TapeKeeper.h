@@ -28,6 +28,9 @@ public:
 
     // The lines of the earlier runs, oldest first.
     virtual std::vector<TapeLine> History() const = 0;
+    // The last calculation of the run before this one (since its last CA),
+    // oldest first; none when it ended with CA.
+    virtual std::vector<TapeLine> LastCalculation() const { return {}; }
     // The state kept by an earlier run, if any.
     virtual std::optional<KeptState> LoadState() const = 0;
     // This run's lines from place from on are these.

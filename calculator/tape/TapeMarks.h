@@ -27,6 +27,8 @@ enum class LineKind {
     CheckBegins,
     CheckOk,
     CheckDiffers,  // the place of the first difference follows the mark
+    Recomputed,    // an earlier run's calculation, corrected: written again below
+    Differs,       // an opened tape's results differ: the file's lines follow
 };
 
 struct LineMark {
@@ -56,6 +58,8 @@ inline constexpr std::array kLineMarks{
     LineMark{LineKind::CheckBegins, u"検算"},
     LineMark{LineKind::CheckOk, u"OK"},
     LineMark{LineKind::CheckDiffers, u"NG"},
+    LineMark{LineKind::Recomputed, u"再計算"},
+    LineMark{LineKind::Differs, u"結果が異なります:"},
 };
 
 constexpr std::u16string_view MarkOf(LineKind kind)

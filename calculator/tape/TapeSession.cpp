@@ -7,6 +7,7 @@
 #include "calculator/engine/Grouping.h"
 #include "calculator/engine/NumberText.h"
 #include "calculator/tape/TapeMarks.h"
+#include "calculator/tape/TapeReplay.h"
 #include "text/Utf.h"
 
 namespace abacor {
@@ -37,13 +38,15 @@ bool IsKey(const Command* command, KeyId key) { return command != nullptr && com
 std::u16string Mark(LineKind kind) { return std::u16string(MarkOf(kind)); }
 
 // A result's mark: a price with tax, an average or a total, with the count
-// of items beside it while one is kept.
-std::u16string ResultMark(const CalculatorState& state, const Command& command)
+// of items beside it while one is kept. A function on a shown result says
+// which it was, as no step above it does.
+std::u16string ResultMark(const CalculatorState& state, const Command& command, bool stepped)
 {
-    std::u16string mark = Mark(IsKey(&command, KeyId::TaxIncluded)   ? LineKind::PriceWithTax
-                               : IsKey(&command, KeyId::TaxExcluded) ? LineKind::PriceWithoutTax
-                               : IsKey(&command, KeyId::Average)     ? LineKind::Average
-                                                                     : LineKind::Total);
+    std::u16string mark = IsKey(&command, KeyId::TaxIncluded)   ? Mark(LineKind::PriceWithTax)
+                          : IsKey(&command, KeyId::TaxExcluded) ? Mark(LineKind::PriceWithoutTax)
+                          : IsKey(&command, KeyId::Average)     ? Mark(LineKind::Average)
+                          : stepped || IsKey(&command, KeyId::Equals) ? Mark(LineKind::Total)
+                                                                      : std::u16string(command.tape.mark);
     if (state.itemCount == 0)
         return mark;
     return mark + u"  " + Widened(std::to_string(state.itemCount)) + u"件";
@@ -95,6 +98,18 @@ bool IsNumber(std::string_view text)
 
 }  // namespace
 
+std::vector<const Command*> NumberKeys(std::string_view plain)
+{
+    std::vector<const Command*> keys;
+    const bool negative = plain.starts_with('-');
+    for (const char c : negative ? plain.substr(1) : plain)
+        if (const Command* key = CommandOfToken(std::string_view(&c, 1)))
+            keys.push_back(key);
+    if (negative)
+        keys.push_back(&CommandOfKey(KeyId::Sign));
+    return keys;
+}
+
 std::u16string TapeLine::Text(int currentSegment) const
 {
     std::u16string text = number.empty() ? mark : number + u' ' + mark;
@@ -102,6 +117,8 @@ std::u16string TapeLine::Text(int currentSegment) const
         text += u"  #" + Widened(std::to_string(step));
     if (!was.empty())
         text += u"  (訂正前 " + was + u')';
+    if (!note.empty())
+        text += u"  " + note;
     return text;
 }
 
@@ -129,11 +146,27 @@ void TapeSession::StartEntry()
     }
 }
 
+TapeSession::Entry TapeSession::NewEntry(const Command* command, std::u16string paste, std::int64_t time)
+{
+    return {command, std::move(paste), time, nextSerial_++};
+}
+
+void TapeSession::LeaveResumed()
+{
+    // This run's first key: the earlier run's calculation stays as it is.
+    if (!std::exchange(resumed_, false))
+        return;
+    const std::vector<TapeStep> last = lastCalculation_;
+    StartSegment();
+    lastCalculation_ = last;  // still checked by 検算
+}
+
 CommandOutcome TapeSession::Run(const Command& command)
 {
+    LeaveResumed();
     StartEntry();
     changedFrom_ = std::min(changedFrom_, lines_.size());
-    log_.push_back({&command, {}, Now()});
+    log_.push_back(NewEntry(&command, {}, Now()));
     const CommandOutcome outcome = Apply(log_.size() - 1);
     if (IsKey(&command, KeyId::AllClear))
         StartSegment();
@@ -142,8 +175,10 @@ CommandOutcome TapeSession::Run(const Command& command)
 
 bool TapeSession::Paste(std::u16string_view text)
 {
+    LeaveResumed();
     changedFrom_ = std::min(changedFrom_, lines_.size());
-    log_.push_back({nullptr, std::u16string(text), Now()});
+    log_.push_back(NewEntry(nullptr, std::u16string(text), Now()));
+    applying_ = log_.back().serial;
     const CalculatorState before = calculator_.state();
     if (!calculator_.PasteNumber(text)) {
         log_.pop_back();
@@ -155,6 +190,7 @@ bool TapeSession::Paste(std::u16string_view text)
 
 CommandOutcome TapeSession::Apply(std::size_t index)
 {
+    applying_ = log_[index].serial;
     if (log_[index].command != nullptr && log_[index].command->menuId == IdCheck) {
         static_cast<void>(ArmCheck(log_[index].time));
         return CommandOutcome::Calculated;
@@ -210,7 +246,7 @@ void TapeSession::WriteLines(std::size_t index, const CalculatorState& before, b
     const TapeRole* role = RoleOf(command);
     const std::int64_t time = log_[index].time;
     const auto line = [&](std::u16string number, std::u16string mark) {
-        lines_.push_back({0, segment_, std::move(number), std::move(mark), {}, time});
+        Push({0, segment_, std::move(number), std::move(mark), {}, time, {}});
     };
     const std::u16string shown = TapeNumber(after.displayText);
     const bool fine = !after.error && !before.error;
@@ -225,7 +261,7 @@ void TapeSession::WriteLines(std::size_t index, const CalculatorState& before, b
             line(TapeNumber(after.memoryText), Mark(LineKind::MemoryTotal));
         } else {
             named = after.label != ValueLabel::None;
-            line(shown, named ? LabelMark(calculator_) : ResultMark(after, *command));
+            line(shown, named ? LabelMark(calculator_) : ResultMark(after, *command, stepped));
         }
     } else if (IsKey(command, KeyId::GrandTotal) && !after.error) {
         // Pressed again it clears, as the calculator's own rule says.
@@ -267,15 +303,81 @@ void TapeSession::AddStep(TapeStep step, const std::u16string& shown)
     for (const auto& [corrected, earlier] : corrections_)
         if (corrected == number)
             was = earlier;
-    lines_.push_back({number, segment_, TapeNumber(shown), std::u16string(step.key->tape.mark), was, step.time});
+    Push({number, segment_, TapeNumber(shown), std::u16string(step.key->tape.mark), was, step.time, {}});
     if (checking_)
         CheckStep(steps_.size() - 1);
+}
+
+void TapeSession::Push(TapeLine line)
+{
+    const int nth = static_cast<int>(std::count(origins_.begin(), origins_.end(), applying_));
+    if (const auto note = notes_.find({applying_, nth}); note != notes_.end())
+        line.note = note->second;
+    lines_.push_back(std::move(line));
+    origins_.push_back(applying_);
+}
+
+bool TapeSession::SetNote(std::size_t line, std::u16string note)
+{
+    if (line >= lines_.size())
+        return false;
+    if (line >= segmentLines_) {
+        // Kept with the entry that wrote the line: a re-run finds it again.
+        const std::uint64_t origin = origins_[line - segmentLines_];
+        const int nth = static_cast<int>(std::count(origins_.begin(), origins_.begin() +
+                                                        static_cast<std::ptrdiff_t>(line - segmentLines_), origin));
+        notes_[{origin, nth}] = note;
+    }
+    lines_[line].note = std::move(note);
+    changedFrom_ = std::min(changedFrom_, line);
+    return true;
+}
+
+void TapeSession::Remark(std::u16string mark)
+{
+    changedFrom_ = std::min(changedFrom_, lines_.size());
+    applying_ = 0;
+    Push({0, segment_, {}, std::move(mark), {}, Now(), {}});
+}
+
+std::optional<std::size_t> TapeSession::LineOfStep(int step) const
+{
+    for (std::size_t i = lines_.size(); i > segmentLines_; --i)
+        if (lines_[i - 1].step == step)
+            return i - 1;
+    return std::nullopt;
+}
+
+void TapeSession::Resume(const std::vector<TapeLine>& lines)
+{
+    if (!lines_.empty() || !log_.empty() || lines.empty())
+        return;
+    // The keys that wrote the lines, found by writing them again aside.
+    Calculator scratch = calculator_;
+    TapeSession replay(scratch);
+    replay.segment_ = segment_;
+    static_cast<void>(ReplayLines(replay, lines));
+    log_ = std::move(replay.log_);
+    steps_ = std::move(replay.steps_);
+    calculationStart_ = replay.calculationStart_;
+    lastCalculation_ = std::move(replay.lastCalculation_);
+    notes_ = std::move(replay.notes_);
+    nextSerial_ = replay.nextSerial_;
+    for (const TapeLine& line : lines)
+        if (line.step > 0)
+            resumedNumbers_[line.step] = line.was.empty() ? line.number : line.was;
+    start_ = calculator_;
+    resumed_ = true;
 }
 
 void TapeSession::StartSegment()
 {
     ++segment_;
     start_ = calculator_;
+    origins_.clear();
+    notes_.clear();
+    resumed_ = false;
+    resumedNumbers_.clear();
     log_.clear();
     steps_.clear();
     segmentLines_ = lines_.size();
@@ -302,20 +404,18 @@ CorrectionOutcome TapeSession::Correct(int step, std::string_view given)
     // The new number's keys take the place of the old number's; any other
     // command given while it was typed stays where it was.
     std::vector<Entry> log(log_.begin(), log_.begin() + static_cast<std::ptrdiff_t>(corrected.from));
-    const bool negative = number.front() == '-';
-    for (const char c : negative ? number.substr(1) : number)
-        log.push_back({CommandOfToken(std::string_view(&c, 1)), {}, corrected.time});
-    if (negative)
-        log.push_back({&CommandOfKey(KeyId::Sign), {}, corrected.time});
+    for (const Command* key : NumberKeys(number))
+        log.push_back(NewEntry(key, {}, corrected.time));
     for (std::size_t i = corrected.from; i < corrected.to; ++i)
         if (!PartOfNumber(log_[i].command))
             log.push_back(log_[i]);
     log.insert(log.end(), log_.begin() + static_cast<std::ptrdiff_t>(corrected.to), log_.end());
 
     std::u16string earlier;
-    for (std::size_t i = segmentLines_; i < lines_.size(); ++i)
-        if (lines_[i].step == step)
-            earlier = lines_[i].was.empty() ? lines_[i].number : lines_[i].was;
+    if (const std::optional<std::size_t> line = LineOfStep(step))
+        earlier = lines_[*line].was.empty() ? lines_[*line].number : lines_[*line].was;
+    else if (const auto was = resumedNumbers_.find(step); was != resumedNumbers_.end())
+        earlier = was->second;
     std::erase_if(corrections_, [step](const auto& c) { return c.first == step; });
     corrections_.emplace_back(step, earlier);
 
@@ -323,6 +423,15 @@ CorrectionOutcome TapeSession::Correct(int step, std::string_view given)
     changedFrom_ = std::min(changedFrom_, segmentLines_);
     calculator_ = start_;
     lines_.resize(segmentLines_);
+    origins_.clear();
+    if (std::exchange(resumed_, false)) {
+        // An earlier run's calculation, written anew in this one.
+        ++segment_;
+        applying_ = 0;
+        Push({0, segment_, {}, Mark(LineKind::Recomputed), {}, Now(), {}});
+        segmentLines_ = lines_.size();
+        origins_.clear();
+    }
     steps_.clear();
     typingFrom_.reset();
     calculationStart_ = 0;
@@ -340,9 +449,11 @@ CorrectionOutcome TapeSession::Correct(int step, std::string_view given)
 
 bool TapeSession::Check()
 {
+    LeaveResumed();
     changedFrom_ = std::min(changedFrom_, lines_.size());
     // In the log, so that a correction re-runs the check where it was.
-    log_.push_back({CommandOfMenuId(IdCheck), {}, Now()});
+    log_.push_back(NewEntry(CommandOfMenuId(IdCheck), {}, Now()));
+    applying_ = log_.back().serial;
     return ArmCheck(log_.back().time);
 }
 
@@ -355,7 +466,7 @@ bool TapeSession::ArmCheck(std::int64_t time)
     if (calculator_.state().entryState == EntryState::Typing || lastCalculation_.empty())
         return false;
     checking_ = true;
-    lines_.push_back({0, segment_, {}, Mark(LineKind::CheckBegins), {}, time});
+    Push({0, segment_, {}, Mark(LineKind::CheckBegins), {}, time, {}});
     // What the re-keyed calculation must leave as it found it.
     beforeCheck_ = calculator_.Kept();
     reference_ = lastCalculation_;
@@ -388,7 +499,7 @@ void TapeSession::FinishCheck()
     }
     checking_ = false;
     checkWordGoes_ = true;
-    lines_.push_back({0, segment_, {}, checkWord_, {}, steps_.empty() ? Now() : steps_.back().time});
+    Push({0, segment_, {}, checkWord_, {}, steps_.empty() ? Now() : steps_.back().time, {}});
     // A check is no second entry: GT, memory, the last answer and the
     // invoice totals are as they were before it.
     calculator_.RestoreTotals(beforeCheck_);

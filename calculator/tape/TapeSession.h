@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,14 +21,15 @@ struct TapeLine {
     std::u16string mark;    // the key's mark, or what the line is ("C", "ERROR")
     std::u16string was;     // a corrected step's earlier number
     std::int64_t time = 0;  // when its key was pressed, ms since the epoch (UTC)
+    std::u16string note;    // the user's words beside it
 
     // The same line, whenever it was keyed.
     bool operator==(const TapeLine& other) const
     {
         return step == other.step && segment == other.segment && number == other.number && mark == other.mark &&
-               was == other.was;
+               was == other.was && note == other.note;
     }
-    // The line as text: the number, the mark, and the step's number.
+    // The line as text: the number, the mark, the step's number, the note.
     std::u16string Text(int currentSegment) const;
 };
 
@@ -41,6 +43,9 @@ struct TapeStep {
 };
 
 enum class CorrectionOutcome { Corrected, NoSuchStep, NotANumber };
+
+// A number's keys as typed: digits, the point, then the sign.
+std::vector<const Command*> NumberKeys(std::string_view plain);
 
 // The calculator with its tape: every command goes through Run, which keeps
 // the commands of the current segment (since the start or the last "CA"), the
@@ -66,8 +71,24 @@ public:
     // 検算: arms the check of the last finalised calculation; false (nothing
     // armed) while a number is typed or before any calculation was finalised.
     bool Check();
+    // A note on line (a place in Lines()); kept through corrections. False
+    // for no such line.
+    bool SetNote(std::size_t line, std::u16string note);
+    // The line of step (1-based) in the current segment.
+    std::optional<std::size_t> LineOfStep(int step) const;
+    // The calculation of an earlier run, its lines kept there: its steps
+    // can be corrected (and checked) until this run writes a line. A
+    // correction re-runs it here from a calculator as it is now, after a
+    // line that says so.
+    void Resume(const std::vector<TapeLine>& lines);
+    // A line of its own (a report), no key's.
+    void Remark(std::u16string mark);
+    // Resumed and not yet left: the earlier run's last lines are this segment's.
+    bool Resumed() const { return resumed_; }
 
     const std::vector<TapeLine>& Lines() const { return lines_; }
+    // Where the current segment's lines begin.
+    std::size_t SegmentBegin() const { return segmentLines_; }
     // The first line changed since the last call (lines from there on are
     // new or rewritten); Lines().size() when none was.
     std::size_t TakeChangedFrom() { return std::exchange(changedFrom_, lines_.size()); }
@@ -81,6 +102,7 @@ private:
         const Command* command = nullptr;  // else a paste
         std::u16string paste;
         std::int64_t time = 0;
+        std::uint64_t serial = 0;  // the same entry through corrections, for its notes
     };
 
     // Runs the segment's command at index, then observes it.
@@ -90,7 +112,12 @@ private:
     // The lines of what the command at index did that are no step.
     void WriteLines(std::size_t index, const CalculatorState& before, bool stepped);
     void AddStep(TapeStep step, const std::u16string& shown);
+    // A line of the entry being applied, with the note it was given.
+    void Push(TapeLine line);
+    Entry NewEntry(const Command* command, std::u16string paste, std::int64_t time);
     void StartSegment();
+    // This run's first entry: a resumed calculation is left as it is.
+    void LeaveResumed();
     // Every entry, first: the check's last word goes out.
     void StartEntry();
     // Writes its line "検算" when armed.
@@ -110,6 +137,12 @@ private:
     std::size_t calculationStart_ = 0;  // the first step of the calculation under way
     std::vector<TapeStep> lastCalculation_;
     std::vector<std::pair<int, std::u16string>> corrections_;  // step, earlier number
+    std::uint64_t nextSerial_ = 1;
+    std::uint64_t applying_ = 0;          // the serial of the entry being applied
+    std::vector<std::uint64_t> origins_;  // the serial that wrote each line of the segment
+    std::map<std::pair<std::uint64_t, int>, std::u16string> notes_;  // serial, its nth line
+    bool resumed_ = false;
+    std::map<int, std::u16string> resumedNumbers_;  // a resumed step's number as its line shows it
 
     // 検算
     bool checking_ = false;

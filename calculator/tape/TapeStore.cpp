@@ -20,7 +20,7 @@ constexpr char kSchema[] =
     "CREATE TABLE IF NOT EXISTS runs(run INTEGER PRIMARY KEY AUTOINCREMENT, started INTEGER NOT NULL);"
     "CREATE TABLE IF NOT EXISTS lines(id INTEGER PRIMARY KEY AUTOINCREMENT, run INTEGER NOT NULL,"
     " seq INTEGER NOT NULL, segment INTEGER, step INTEGER, number TEXT, mark TEXT, was TEXT, time INTEGER,"
-    " UNIQUE(run, seq));"
+    " note TEXT, UNIQUE(run, seq));"
     "CREATE TABLE IF NOT EXISTS kept(id INTEGER PRIMARY KEY CHECK(id = 1), memory REAL, memory_text TEXT,"
     " last_answer REAL, last_answer_text TEXT, grand_total REAL, second_rate INTEGER);"
     // The office functions' totals and registers; NULL for an empty register.
@@ -50,6 +50,15 @@ std::u16string ColumnText(sqlite3_stmt* statement, int at)
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, at));
     return text ? Utf16(std::string_view(text, static_cast<std::size_t>(sqlite3_column_bytes(statement, at))))
                 : std::u16string();
+}
+
+// A line of an earlier run from columns step, number, mark, was, time, note.
+TapeLine LineAt(sqlite3_stmt* row, int first)
+{
+    return {sqlite3_column_int(row, first),          0,
+            ColumnText(row, first + 1),              ColumnText(row, first + 2),
+            ColumnText(row, first + 3),              sqlite3_column_int64(row, first + 4),
+            ColumnText(row, first + 5)};
 }
 
 std::int64_t NowMs()
@@ -101,7 +110,7 @@ using Database = std::unique_ptr<sqlite3, DatabaseCloser>;
 // The statements a run needs, tried on the file: another program's table of
 // the same name is refused before anything is written.
 constexpr const char* kNeeded[] = {
-    "SELECT run, seq, segment, step, number, mark, was, time FROM lines LIMIT 0",
+    "SELECT run, seq, segment, step, number, mark, was, time, note FROM lines LIMIT 0",
     "SELECT memory, memory_text, last_answer, last_answer_text, grand_total, second_rate FROM kept LIMIT 0",
     "SELECT net1, gross1, net2, gross2, cost, sell, margin FROM kept_office LIMIT 0",
     "SELECT run, started FROM runs LIMIT 0",
@@ -133,6 +142,11 @@ int OpenChecked(const std::filesystem::path& path, std::chrono::milliseconds bus
         sqlite3_exec(db.get(), "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;", nullptr, nullptr, nullptr) !=
             SQLITE_OK ||
         sqlite3_exec(db.get(), kSchema, nullptr, nullptr, nullptr) != SQLITE_OK)
+        return sqlite3_extended_errcode(db.get());
+    // A tape from before notes gains their column (a NULL note on each line).
+    if (!Prepare(db.get(), "SELECT note FROM lines LIMIT 0") &&
+        Prepare(db.get(), "SELECT run, seq, segment, step, number, mark, was, time FROM lines LIMIT 0") &&
+        sqlite3_exec(db.get(), "ALTER TABLE lines ADD COLUMN note TEXT", nullptr, nullptr, nullptr) != SQLITE_OK)
         return sqlite3_extended_errcode(db.get());
     for (const char* sql : kNeeded)
         if (!Prepare(db.get(), sql))
@@ -214,7 +228,7 @@ bool TapeStore::Exec(const char* sql) const
 std::vector<TapeLine> TapeStore::History(int limit) const
 {
     const std::lock_guard lock(mutex_);
-    const Statement select = Prepare(db_, "SELECT run, step, number, mark, was, time FROM lines WHERE run < ?"
+    const Statement select = Prepare(db_, "SELECT run, step, number, mark, was, time, note FROM lines WHERE run < ?"
                                           " ORDER BY run DESC, seq DESC LIMIT ?");
     // A run not yet started comes after every run there is.
     sqlite3_bind_int64(select.get(), 1, run_ != 0 ? run_ : std::numeric_limits<sqlite3_int64>::max());
@@ -224,15 +238,30 @@ std::vector<TapeLine> TapeStore::History(int limit) const
     while (sqlite3_step(select.get()) == SQLITE_ROW) {
         const long long lineRun = sqlite3_column_int64(select.get(), 0);
         if (run != -1 && lineRun != run)
-            lines.push_back({0, 0, {}, std::u16string(MarkOf(LineKind::RunBegins)), {}, 0});
+            lines.push_back({0, 0, {}, std::u16string(MarkOf(LineKind::RunBegins)), {}, 0, {}});
         run = lineRun;
-        lines.push_back({sqlite3_column_int(select.get(), 1), 0, ColumnText(select.get(), 2),
-                         ColumnText(select.get(), 3), ColumnText(select.get(), 4),
-                         sqlite3_column_int64(select.get(), 5)});
+        lines.push_back(LineAt(select.get(), 1));
     }
     std::reverse(lines.begin(), lines.end());
     if (run != -1)
-        lines.push_back({0, 0, {}, std::u16string(MarkOf(LineKind::RunBegins)), {}, 0});  // this run begins
+        lines.push_back({0, 0, {}, std::u16string(MarkOf(LineKind::RunBegins)), {}, 0, {}});  // this run begins
+    return lines;
+}
+
+std::vector<TapeLine> TapeStore::LastCalculation() const
+{
+    const std::lock_guard lock(mutex_);
+    const Statement select = Prepare(
+        db_, "WITH last(run) AS (SELECT MAX(run) FROM lines WHERE run < ?),"
+             " cleared(seq) AS (SELECT MAX(seq) FROM lines, last WHERE lines.run = last.run AND mark = ?"
+             " AND (number IS NULL OR number = ''))"
+             " SELECT step, number, mark, was, time, note FROM lines, last WHERE lines.run = last.run"
+             " AND seq > COALESCE((SELECT seq FROM cleared), -1) ORDER BY seq");
+    sqlite3_bind_int64(select.get(), 1, run_ != 0 ? run_ : std::numeric_limits<sqlite3_int64>::max());
+    BindText(select.get(), 2, std::u16string(MarkOf(LineKind::AllClear)));
+    std::vector<TapeLine> lines;
+    while (sqlite3_step(select.get()) == SQLITE_ROW)
+        lines.push_back(LineAt(select.get(), 0));
     return lines;
 }
 
@@ -250,7 +279,8 @@ bool TapeStore::Write(std::size_t from, const std::vector<TapeLine>& lines)
     sqlite3_bind_int64(drop.get(), 2, static_cast<sqlite3_int64>(from));
     bool ok = sqlite3_step(drop.get()) == SQLITE_DONE;
     const Statement insert = Prepare(
-        db_, "INSERT INTO lines(run, seq, segment, step, number, mark, was, time) VALUES(?, ?, ?, ?, ?, ?, ?, ?)");
+        db_, "INSERT INTO lines(run, seq, segment, step, number, mark, was, time, note)"
+             " VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)");
     for (std::size_t i = 0; ok && i < lines.size(); ++i) {
         const TapeLine& line = lines[i];
         sqlite3_reset(insert.get());
@@ -262,6 +292,10 @@ bool TapeStore::Write(std::size_t from, const std::vector<TapeLine>& lines)
         BindText(insert.get(), 6, line.mark);
         BindText(insert.get(), 7, line.was);
         sqlite3_bind_int64(insert.get(), 8, line.time);
+        if (line.note.empty())
+            sqlite3_bind_null(insert.get(), 9);
+        else
+            BindText(insert.get(), 9, line.note);
         ok = sqlite3_step(insert.get()) == SQLITE_DONE;
     }
     // The newest lines are kept, the oldest dropped.

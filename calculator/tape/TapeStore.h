@@ -43,6 +43,8 @@ public:
     // The lines of the earlier runs, oldest first, the newest limit of them,
     // a separator line between runs; read-only lines of no segment.
     std::vector<TapeLine> History(int limit = kKeptLines) const;
+    // The last calculation of the run before this one.
+    std::vector<TapeLine> LastCalculation() const;
     // This run's lines from place from on are these.
     bool Write(std::size_t from, const std::vector<TapeLine>& lines);
     // テープ消去: every line of every run.
@@ -84,6 +86,7 @@ public:
 
     std::vector<TapeLine> History() const override { return store_->History(); }
     std::optional<KeptState> LoadState() const override { return store_->LoadState(); }
+    std::vector<TapeLine> LastCalculation() const override { return store_->LastCalculation(); }
     // This run's lines from place from on; an earlier submission not yet
     // written is merged into this one.
     void Submit(std::size_t from, std::vector<TapeLine> lines) override;

@@ -50,7 +50,7 @@ PrintOutcome PrintTape(QWidget* parent, const std::vector<TapeLine>& lines, int 
     for (const TapeLine& line : lines)
         printed.append({line.step > 0 && line.segment == currentSegment ? u'#' + QString::number(line.step) : QString(),
                         QString::fromStdU16String(line.number), QString::fromStdU16String(line.mark),
-                        QString::fromStdU16String(line.was)});
+                        QString::fromStdU16String(line.was), QString::fromStdU16String(line.note)});
     const QDateTime now = QDateTime::currentDateTime();
     // A file name every system takes: no ":", one space between words.
     PrintJob job{QStringLiteral("Abacor  ") + now.toString(QStringLiteral("yyyy-MM-dd HH:mm")),

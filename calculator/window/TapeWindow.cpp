@@ -225,7 +225,7 @@ void TapeWindow::CopySelection() { static_cast<void>(PlaceClipboardText(Selected
 bool TapeWindow::ExportTo(const QString& path)
 {
     QSaveFile file(path);
-    const std::string csv = TapeCsv(model_->AllLines(), session_.tape().Segment());
+    const std::string csv = TapeCsv(model_->AllLines());
     // A write that fit the file's buffer fails only at the flush: checked
     // before the commit, so that the old file stays when the disk is full.
     if (file.open(QIODevice::WriteOnly) &&

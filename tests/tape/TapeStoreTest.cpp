@@ -26,7 +26,7 @@ std::vector<TapeLine> Numbered(int count, int first = 1)
 {
     std::vector<TapeLine> lines;
     for (int i = 0; i < count; ++i)
-        lines.push_back({first + i, 1, Widened(std::to_string(first + i)), u"＋", {}, 1000 + i});
+        lines.push_back({first + i, 1, Widened(std::to_string(first + i)), u"＋", {}, 1000 + i, {}});
     return lines;
 }
 

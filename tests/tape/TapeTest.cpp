@@ -220,7 +220,7 @@ TEST(Tape, TheSessionKeepsWhatItsSettingsSay)
     };
     struct Recorder : TapeKeeper {
         explicit Recorder(Told& told, std::optional<KeptState> kept) : told(told), kept(std::move(kept)) {}
-        std::vector<TapeLine> History() const override { return {TapeLine{0, 0, u"9", u"＋", {}, 0}}; }
+        std::vector<TapeLine> History() const override { return {TapeLine{0, 0, u"9", u"＋", {}, 0, {}}}; }
         std::optional<KeptState> LoadState() const override { return kept; }
         void Submit(std::size_t from, std::vector<TapeLine> lines) override { told.lines = from + lines.size(); }
         void SubmitState(const KeptState&) override { ++told.states; }
@@ -256,20 +256,22 @@ TEST(Tape, TheSessionKeepsWhatItsSettingsSay)
     EXPECT_FALSE(CalculatorSession(neither).KeepProblem().empty()) << "the tape window says why";
 }
 
-// The CSV: which run and calculation each line belongs to, and a corrected
-// step's earlier number in a column of its own.
+// The CSV: which run and calculation each line belongs to, a corrected
+// step's earlier number in a column of its own, notes quoted and never run
+// as a spreadsheet's formula.
 TEST(Tape, TheCsvSaysRunCalculationAndTheEarlierNumber)
 {
     const std::vector<TapeLine> lines{
-        {0, 0, u"5", u"*", {}, 0}, {0, 0, {}, u"――――", {}, 0}, {1, 3, u"1,234", u"＋", u"1,000", 0},
-        {0, 3, {}, u"CA", {}, 0},  {1, 4, u"7", u"＝", {}, 0}, {0, 4, u"1,241", u"*", {}, 0},
+        {0, 0, u"5", u"*", {}, 0, u"=SUM(A1)"},  {0, 0, {}, u"――――", {}, 0, {}},
+        {1, 3, u"1,234", u"＋", u"1,000", 0, u"請求書 \"A-101\", 他"}, {0, 3, {}, u"CA", {}, 0, u"'quoted"},
+        {1, 4, u"7", u"＝", {}, 0, u"-1"},        {0, 4, u"1,241", u"*", {}, 0, u"交通費 🚃"},
     };
-    EXPECT_EQ(TapeCsv(lines, 4), "\xEF\xBB\xBF実行,計算,番号,数値,種別,訂正前,日時\r\n"
-                                 "1,1,,5,*,,\r\n"
-                                 "2,1,,1234,＋,1000,\r\n"
-                                 "2,1,,,CA,,\r\n"
-                                 "2,2,1,7,＝,,\r\n"
-                                 "2,2,,1241,*,,\r\n");
+    EXPECT_EQ(TapeCsv(lines), "\xEF\xBB\xBF実行,計算,番号,数値,種別,訂正前,注記,日時\r\n"
+                              "1,1,,5,*,,'=SUM(A1),\r\n"
+                              "2,1,1,1234,＋,1000,\"請求書 \"\"A-101\"\", 他\",\r\n"
+                              "2,1,,,CA,,''quoted,\r\n"
+                              "2,2,1,7,＝,,'-1,\r\n"
+                              "2,2,,1241,*,,交通費 🚃,\r\n");
 }
 
 // abacor-render's --keys and abacor-calc speak the same language through the

@@ -537,7 +537,7 @@ TEST_F(Window, TheTapeWindowShowsCorrectsCopiesAndExports)
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     const QByteArray bytes = written.readAll();
     written.remove();
-    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF実行,計算,番号,数値,種別,訂正前,日時\r\n1,1,1,123,＋,,"));
+    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF実行,計算,番号,数値,種別,訂正前,注記,日時\r\n1,1,1,123,＋,,,"));
     EXPECT_TRUE(bytes.contains("\r\n1,1,2,457,＋,456,")) << "the earlier number in a column of its own";
     EXPECT_TRUE(bytes.contains("\r\n1,1,,1369,*,,")) << "numbers without grouping";
     EXPECT_FALSE(tape->ExportTo(QStringLiteral("/nonexistent-folder/tape.csv")));

@@ -1,0 +1,262 @@
+#include "calculator/tape/TapeFile.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <fstream>
+#include <iterator>
+#include <optional>
+
+#include "calculator/engine/Grouping.h"
+#include "calculator/tape/TapeCsv.h"
+#include "calculator/tape/TapeNotes.h"
+#include "settings/SettingValueText.h"
+#include "text/Utf.h"
+
+namespace abacor {
+
+namespace {
+
+// The settings a result depends on; the others only change how it looks.
+constexpr std::array<std::string_view, 9> kResultSettings{
+    "TaxPercent",    "TaxPercent2", "RoundSelector", "DecimalSelector", "GrandTotalFlg",
+    "DeskTaxFlg",    "TaxSumFlg",   "ConstantMode",  "ItemCountFlg",
+};
+constexpr std::u16string_view kSettingsWord = u"設定";
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+
+const SettingDescriptor* Descriptor(std::string_view name)
+{
+    for (const SettingDescriptor& descriptor : kSettingsTable)
+        if (descriptor.name == name)
+            return &descriptor;
+    return nullptr;
+}
+
+struct Record {
+    std::vector<std::string> fields;
+    int line = 0;  // where it begins
+};
+
+struct Refused {
+    int line;
+    std::u16string why;
+};
+
+// RFC 4180 records, each line at most kMaxTapeFileLine bytes; the last must
+// end with its line end, or the file was cut short.
+std::vector<Record> Records(std::string_view text, std::optional<Refused>& refused)
+{
+    std::vector<Record> records;
+    Record record{{std::string()}, 1};
+    int line = 1;
+    std::size_t lineStart = 0;
+    bool quoted = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (i - lineStart >= kMaxTapeFileLine) {
+            refused = Refused{line, u"行が長すぎます（64 KiBまで）"};
+            return {};
+        }
+        if (quoted) {
+            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"')
+                record.fields.back() += text[++i];
+            else if (c == '"')
+                quoted = false;
+            else
+                record.fields.back() += c;
+            if (c == '\n')
+                lineStart = i + 1, ++line;
+            continue;
+        }
+        if (c == '"' && record.fields.back().empty()) {
+            quoted = true;
+        } else if (c == ',') {
+            record.fields.emplace_back();
+        } else if (c == '\n' || (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) {
+            i += c == '\r' ? 1 : 0;
+            records.push_back(std::move(record));
+            lineStart = i + 1;
+            record = Record{{std::string()}, ++line};
+        } else if (c == '"' || c == '\r') {
+            refused = Refused{line, u"CSVの形ではありません（引用符か改行の位置）"};
+            return {};
+        } else {
+            record.fields.back() += c;
+        }
+    }
+    if (quoted || record.fields.size() > 1 || !record.fields.back().empty())
+        refused = Refused{line, u"ファイルが途中で切れています"};
+    return records;
+}
+
+// A number as the tape writes it: an optional "-", digits and a point.
+bool IsPlainNumber(std::string_view text)
+{
+    if (text.starts_with('-'))
+        text.remove_prefix(1);
+    const auto digits = std::count_if(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    const auto points = std::count(text.begin(), text.end(), '.');
+    return digits >= 1 && points <= 1 && digits + points == static_cast<long>(text.size());
+}
+
+std::optional<int> Whole(std::string_view text)
+{
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc{} || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+// "設定,Name=Value,…": each a setting a result depends on, within its range.
+std::u16string ReadSettings(const Record& record, CalculatorSettings& settings)
+{
+    if (Utf16(record.fields.front()) != kSettingsWord)
+        return u"2行目に設定がありません";
+    for (std::size_t i = 1; i < record.fields.size(); ++i) {
+        const std::string& assignment = record.fields[i];
+        const std::string_view name = std::string_view(assignment).substr(0, assignment.find('='));
+        const SettingDescriptor* descriptor = Descriptor(name);
+        if (descriptor == nullptr || std::find(kResultSettings.begin(), kResultSettings.end(), name) ==
+                                         kResultSettings.end())
+            return u"知らない設定です: " + Utf16(name);
+        CalculatorSettings changed = settings;
+        if (!ApplySettingAssignment(changed, assignment) || changed.*descriptor->field > descriptor->maximum)
+            return u"設定の値が範囲外です: " + Utf16(assignment);
+        settings = changed;
+    }
+    return {};
+}
+
+// A line of the CSV, its columns found by the header's names.
+struct Columns {
+    std::array<std::optional<std::size_t>, 8> at;  // in kCsvColumns' order
+    enum Name { Run, Calculation, Step, Number, Mark, Was, Note, Time };
+};
+
+std::optional<Columns> ReadHeader(const Record& record)
+{
+    Columns columns;
+    std::u16string_view names = kCsvColumns;
+    for (std::size_t name = 0; name < columns.at.size(); ++name) {
+        const std::size_t comma = names.find(u',');
+        const std::u16string_view wanted = names.substr(0, comma);
+        names = comma == std::u16string_view::npos ? std::u16string_view() : names.substr(comma + 1);
+        for (std::size_t i = 0; i < record.fields.size(); ++i)
+            if (Utf16(record.fields[i]) == wanted)
+                columns.at[name] = i;
+    }
+    if (!columns.at[Columns::Number] || !columns.at[Columns::Mark])
+        return std::nullopt;
+    return columns;
+}
+
+std::u16string ReadLine(const Record& record, const Columns& columns, std::size_t width, TapeLine& line)
+{
+    if (record.fields.size() != width)
+        return u"列の数が見出しと違います";
+    const auto field = [&](Columns::Name name) -> std::string_view {
+        return columns.at[name] ? std::string_view(record.fields[*columns.at[name]]) : std::string_view();
+    };
+    if (!field(Columns::Step).empty()) {
+        const std::optional<int> step = Whole(field(Columns::Step));
+        if (!step || *step < 1)
+            return u"番号が正しくありません";
+        line.step = *step;
+    }
+    for (const auto& [name, target] : {std::pair{Columns::Number, &line.number}, std::pair{Columns::Was, &line.was}}) {
+        if (!field(name).empty() && !IsPlainNumber(field(name)))
+            return u"数値ではありません: " + Utf16(field(name));
+        *target = GroupDigits(Utf16(field(name)), GroupingMode::Always, false);
+    }
+    line.mark = Utf16(field(Columns::Mark));
+    if (line.mark.empty() || !NoteRefusal(std::u16string_view(line.mark)).empty())
+        return u"種別が正しくありません";
+    line.note = NoteOfCell(Utf16(field(Columns::Note)));
+    if (const std::u16string why = NoteRefusal(std::u16string_view(line.note)); !why.empty())
+        return why;
+    if (line.step > 0 && line.number.empty())
+        return u"番号のある行に数値がありません";
+    return {};
+}
+
+}  // namespace
+
+std::u16string TapeFile::Refusal() const
+{
+    if (errorLine == 0)
+        return error;
+    return Utf16(std::to_string(errorLine)) + u"行目: " + error;
+}
+
+std::string TapeFileText(const std::vector<TapeLine>& lines, const CalculatorSettings& settings)
+{
+    std::string text = std::string(kBom) + std::string(kTapeFileFormat) + ',' + std::to_string(kTapeFileVersion) +
+                       "\r\n" + Utf8(kSettingsWord);
+    for (const std::string_view name : kResultSettings)
+        text += ',' + std::string(name) + '=' + std::to_string(settings.*Descriptor(name)->field);
+    return text + "\r\n" + TapeCsv(lines).substr(kBom.size());
+}
+
+TapeFile ParseTapeFile(std::string_view bytes, const CalculatorSettings& base)
+{
+    TapeFile file{base, {}, {}, 0, {}};
+    const auto refuse = [&](int line, std::u16string why) {
+        file.errorLine = line;
+        file.error = std::move(why);
+        file.lines.clear();
+        file.fileLines.clear();
+        return file;
+    };
+    if (bytes.starts_with(kBom))
+        bytes.remove_prefix(kBom.size());
+    std::optional<Refused> refused;
+    const std::vector<Record> records = Records(bytes, refused);
+    if (refused)
+        return refuse(refused->line, refused->why);
+    for (const Record& record : records)
+        if (!std::all_of(record.fields.begin(), record.fields.end(), [](const std::string& f) { return IsUtf8(f); }))
+            return refuse(record.line, u"UTF-8の文字ではないバイトがあります");
+    std::size_t at = 0;
+    if (!records.empty() && records[0].fields.size() == 2 && records[0].fields[0] == kTapeFileFormat) {
+        if (Whole(records[0].fields[1]) != kTapeFileVersion)
+            return refuse(1, u"この版のAbacorでは読めない形式です（" + Utf16(records[0].fields[1]) + u"版）");
+        if (records.size() < 2)
+            return refuse(1, u"ファイルが途中で切れています");
+        if (const std::u16string why = ReadSettings(records[1], file.settings); !why.empty())
+            return refuse(records[1].line, why);
+        at = 2;
+    }
+    const std::optional<Columns> columns = at < records.size() ? ReadHeader(records[at]) : std::nullopt;
+    if (!columns)
+        return refuse(at < records.size() ? records[at].line : 1, u"Abacorのテープではありません");
+    const std::size_t width = records[at].fields.size();
+    for (++at; at < records.size(); ++at) {
+        TapeLine line;
+        if (const std::u16string why = ReadLine(records[at], *columns, width, line); !why.empty())
+            return refuse(records[at].line, why);
+        file.lines.push_back(std::move(line));
+        file.fileLines.push_back(records[at].line);
+    }
+    if (file.lines.empty())
+        return refuse(0, u"テープに行がありません");
+    return file;
+}
+
+TapeFile ReadTapeFile(const std::filesystem::path& path, const CalculatorSettings& base)
+{
+    std::error_code failed;
+    // Never a FIFO or a device: it could hold the program for ever.
+    if (!std::filesystem::is_regular_file(path, failed))
+        return {base, {}, {}, 0, u"ファイルがありません"};
+    if (std::filesystem::file_size(path, failed) > kMaxTapeFileBytes || failed)
+        return {base, {}, {}, 0, u"ファイルが大きすぎます（64 MiBまで）"};
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes(std::istreambuf_iterator<char>(in), {});
+    if (in.bad() || !in.is_open())
+        return {base, {}, {}, 0, u"ファイルを読めません"};
+    return ParseTapeFile(bytes, base);
+}
+
+}  // namespace abacor

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calculator/tape/TapeSession.h"
+#include "settings/CalculatorSettings.h"
+
+namespace abacor {
+
+// A tape saved under a name (NAME.abacor-tape): UTF-8 CSV with a byte-order
+// mark and CRLF line ends; the first line names the format and its version
+// ("abacor-tape,1"), the second gives the settings that change results
+// ("設定,TaxPercent=1000,…"), then the CSV that the export writes.
+inline constexpr std::string_view kTapeFileFormat = "abacor-tape";
+inline constexpr int kTapeFileVersion = 1;
+inline constexpr std::u16string_view kTapeFileSuffix = u".abacor-tape";
+// Far beyond any tape kept (100 000 lines), far below what would hurt.
+inline constexpr std::uintmax_t kMaxTapeFileBytes = 64u << 20;
+inline constexpr std::size_t kMaxTapeFileLine = 64u << 10;
+
+std::string TapeFileText(const std::vector<TapeLine>& lines, const CalculatorSettings& settings);
+
+struct TapeFile {
+    CalculatorSettings settings;  // the base's, with the file's own in place
+    std::vector<TapeLine> lines;
+    std::vector<int> fileLines;  // each line's line number in the file
+    int errorLine = 0;           // 0: the file as a whole
+    std::u16string error;        // why it was refused; empty when read
+
+    bool Read() const { return error.empty(); }
+    // The refusal as the user is told it, with the line.
+    std::u16string Refusal() const;
+};
+
+// A saved tape, or a CSV the export wrote (the base's settings then).
+// Anything else, or anything malformed, is refused with its line and why.
+TapeFile ParseTapeFile(std::string_view bytes, const CalculatorSettings& base);
+// The same from a regular file of at most kMaxTapeFileBytes.
+TapeFile ReadTapeFile(const std::filesystem::path& path, const CalculatorSettings& base);
+
+}  // namespace abacor

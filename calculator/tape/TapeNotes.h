@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace abacor {
+
+// A note beside a line: the user's words, any script, one line.
+inline constexpr std::size_t kMaxNoteLength = 200;  // characters
+
+// Why a note cannot be kept as it is, as the user is told it; empty when it
+// can. Nothing is ever cut to fit.
+std::u16string NoteRefusal(std::u16string_view note);
+// The same for a note given as bytes (a token, a file): UTF-8 only.
+std::u16string NoteRefusal(std::string_view utf8);
+
+// A note as a spreadsheet cell: one a spreadsheet would run as a formula
+// (=, +, -, @, a tab or a carriage return first), or one that begins with
+// the apostrophe itself, gets an apostrophe in front; NoteOfCell undoes it.
+std::u16string CellOfNote(const std::u16string& note);
+std::u16string NoteOfCell(const std::u16string& cell);
+
+}  // namespace abacor
