@@ -89,7 +89,9 @@ std::u16string CalculatorSession::SetNote(std::size_t line, const std::u16string
 
 std::vector<int> CalculatorSession::Open(const TapeFile& file)
 {
-    Run(CommandOfKey(KeyId::AllClear));
+    // A new calculation, from a calculator as CA leaves it.
+    if (!tape_.Lines().empty() || tape_.Resumed() || state().entryState == EntryState::Typing)
+        Run(CommandOfKey(KeyId::AllClear));
     const CalculatorSettings own = settings_;
     settings_ = file.settings;
     const ReplayOutcome replayed = ReplayLines(tape_, file.lines);

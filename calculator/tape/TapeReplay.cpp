@@ -25,8 +25,7 @@ constexpr std::array kKeysOfMarks{
     KeyOfMark{MarkOf(LineKind::GrandTotal), "GT"},  KeyOfMark{MarkOf(LineKind::MemoryRecall), "MR"},
     KeyOfMark{MarkOf(LineKind::MemoryClear), "MC"}, KeyOfMark{MarkOf(LineKind::Clear), "C"},
     KeyOfMark{MarkOf(LineKind::AllClear), "CA"},    KeyOfMark{MarkOf(LineKind::RateSwitch), "rate"},
-    KeyOfMark{MarkOf(LineKind::NonAdd), "nonadd"},  KeyOfMark{u"税込計", "taxsum"},
-    KeyOfMark{u"税抜計", "taxsum"},                 KeyOfMark{u"税額計", "taxsum"},
+    KeyOfMark{MarkOf(LineKind::NonAdd), "nonadd"},
 };
 
 // Lines no key writes: the separators of runs and earlier reports.
@@ -36,7 +35,36 @@ bool Skipped(const TapeLine& line)
            line.mark.starts_with(MarkOf(LineKind::Differs)) || line.mark == MarkOf(LineKind::Recomputed);
 }
 
-const Command* KeyOf(const TapeLine& line)
+// A named value (税額, 税抜 per rate) is the next of the values its key
+// shows in turn, a constant the operator pressed twice: that key again.
+bool Again(std::u16string_view word, const Command* last)
+{
+    if (last == nullptr || !last->key)
+        return false;
+    const KeyId key = *last->key;
+    return (word == LabelText(ValueLabel::TaxAmount) &&
+            (key == KeyId::TaxIncluded || key == KeyId::TaxExcluded || key == KeyId::TaxSum)) ||
+           (word == LabelText(ValueLabel::TaxExcluded) && key == KeyId::TaxSum);
+}
+
+// The key after a mark (" ×" after K, " 売価" after ERROR); none when the
+// line came by itself.
+const Command* KeyAfter(std::u16string_view rest)
+{
+    for (const Command& command : kCommands)
+        if (rest.size() > 1 && command.tape.mark == rest.substr(1))
+            return &command;
+    return nullptr;
+}
+
+// The invoice's totals are 税合計's.
+bool InvoiceTotal(std::u16string_view word)
+{
+    return word == LabelText(ValueLabel::TaxIncludedTotal) || word == LabelText(ValueLabel::TaxExcludedTotal) ||
+           word == LabelText(ValueLabel::TaxAmountTotal);
+}
+
+const Command* KeyOf(const TapeLine& line, const Command* last)
 {
     const std::u16string_view mark = line.mark;
     if (line.step > 0) {
@@ -46,6 +74,12 @@ const Command* KeyOf(const TapeLine& line)
         return nullptr;
     }
     const std::u16string_view word = mark.substr(0, mark.find(u' '));
+    if (Again(word, last))
+        return last;
+    if (word == MarkOf(LineKind::Constant) || word == MarkOf(LineKind::Error))
+        return KeyAfter(mark.substr(word.size()));
+    if (InvoiceTotal(word))
+        return &CommandOfKey(KeyId::TaxSum);
     for (const KeyOfMark& entry : kKeysOfMarks)
         if (entry.word == word)
             return CommandOfToken(entry.token);
@@ -55,19 +89,25 @@ const Command* KeyOf(const TapeLine& line)
     return nullptr;
 }
 
-void Press(TapeSession& tape, const TapeLine& line)
+void Press(TapeSession& tape, const TapeLine& line, const Command*& last)
 {
     if (line.mark == MarkOf(LineKind::CheckBegins)) {
         static_cast<void>(tape.Check());
         return;
     }
-    const Command* key = KeyOf(line);
+    const Command* key = KeyOf(line, last);
     if (key == nullptr)
         return;
+    last = key;
     if (line.step > 0 || key->menuId == IdNonAdd)
         for (const Command* typed : NumberKeys(Utf8(StripGrouping(line.number))))
             tape.Run(*typed);
-    tape.Run(*key);
+    // An operator on a result writes nothing the first time: a constant is
+    // the operator pressed until it is written.
+    const std::size_t lines = tape.Lines().size();
+    for (int press = 0; press < (line.mark.starts_with(MarkOf(LineKind::Constant)) ? 3 : 1); ++press)
+        if (tape.Lines().size() == lines)
+            tape.Run(*key);
 }
 
 }  // namespace
@@ -76,12 +116,13 @@ ReplayOutcome ReplayLines(TapeSession& tape, const std::vector<TapeLine>& lines)
 {
     ReplayOutcome outcome;
     std::size_t at = tape.Lines().size();
+    const Command* last = nullptr;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const TapeLine& line = lines[i];
         if (Skipped(line))
             continue;
         if (at == tape.Lines().size())
-            Press(tape, line);
+            Press(tape, line, last);
         if (at == tape.Lines().size()) {
             outcome.differing.push_back(i);
             continue;

@@ -62,6 +62,12 @@ std::u16string LabelMark(const Calculator& calculator)
     return mark;
 }
 
+bool IsOperator(const Command* command)
+{
+    return IsKey(command, KeyId::Add) || IsKey(command, KeyId::Subtract) || IsKey(command, KeyId::Multiply) ||
+           IsKey(command, KeyId::Divide);
+}
+
 // A key that types a number: it may begin one.
 bool BeginsNumber(const Command* command)
 {
@@ -252,7 +258,9 @@ void TapeSession::WriteLines(std::size_t index, const CalculatorState& before, b
     const bool fine = !after.error && !before.error;
     bool named = false;  // the value's name is on its line already
     if (after.error && !before.error) {
-        line({}, Mark(LineKind::Error));
+        // With the key that gave it, where no step above says which.
+        const bool keyed = !stepped && command != nullptr && !command->tape.mark.empty();
+        line({}, Mark(LineKind::Error) + (keyed ? u' ' + std::u16string(command->tape.mark) : u""));
     } else if (role != nullptr && role->result && fine) {
         if (command->token == "M+" || command->token == "M-") {
             // On a result, the amount added or subtracted is no step: its own line.
@@ -286,7 +294,12 @@ void TapeSession::WriteLines(std::size_t index, const CalculatorState& before, b
         // As typed: an invoice number or a date is no amount to group.
         line(StripGrouping(before.displayText), Mark(LineKind::NonAdd));
     } else if (after.constantLit && !before.constantLit && fine) {
-        line(shown, Mark(LineKind::Constant));
+        // With its operator where a second press of it set the constant.
+        const bool twice = command != nullptr && role != nullptr && !role->finalises && !command->tape.mark.empty();
+        line(shown, Mark(LineKind::Constant) + (twice ? u' ' + std::u16string(command->tape.mark) : u""));
+    } else if (IsOperator(command) && !stepped && fine) {
+        // A shown result taken on as the first number: the paper says so.
+        line(shown, std::u16string(command->tape.mark));
     }
     // A value a function names is a line with its name, unless its step
     // or its result line already says it.

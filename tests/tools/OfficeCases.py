@@ -1,10 +1,13 @@
 #!/usr/bin/env python3
 """Runs the rows of office-cases.txt through abacor-calc -a --tape and checks
-the display and annunciators after each marked token, and the row's tape."""
+the display and annunciators after each marked token, and the row's tape;
+then saves each row's calculation and opens it again, which must key it to
+the same results."""
 import pathlib
 import re
 import subprocess
 import sys
+import tempfile
 
 calc, table = sys.argv[1], pathlib.Path(sys.argv[2])
 check = re.compile(r"\[([^\]]*)\]|\{([^}]*)\}|<([^>]*)>|(\S+)")
@@ -27,16 +30,24 @@ for number, line in enumerate(table.read_text(encoding="utf-8").splitlines(), 1)
         else:
             expected.append((len(tokens), "display" if display is not None else "lit",
                              display if display is not None else lit))
-    out = subprocess.run([calc, "-a", "--tape"], input=" ".join(tokens), capture_output=True, text=True, timeout=60)
+    saved = pathlib.Path(tempfile.mkdtemp()) / "row.abacor-tape"
+    out = subprocess.run([calc, "-a", "--tape", "--save", str(saved)], input=" ".join(tokens), capture_output=True,
+                         text=True, timeout=60)
     if out.returncode != 0:
         faults.append(f"row {number}: status {out.returncode}: {out.stderr.strip()}")
         continue
     rows = [r.split("\t") for r in out.stdout.splitlines() if not r.startswith("TAPE\t")]
-    # A tape line as "number mark #step", the parts it has.
-    lines = [" ".join(p for p in (number, mark, step and "#" + step) if p)
-             for _, step, number, mark in (r.split("\t") for r in out.stdout.splitlines() if r.startswith("TAPE\t"))]
+    # A tape line as "number mark #step note", the parts it has.
+    lines = [" ".join(p for p in (number, mark, step and "#" + step, note) if p)
+             for _, step, number, mark, note in (r.split("\t") for r in out.stdout.splitlines()
+                                                 if r.startswith("TAPE\t"))]
     if tape and lines != tape:
         faults.append(f"row {number}: the tape is <{'> <'.join(lines)}>, not <{'> <'.join(tape)}>")
+    opened = subprocess.run([calc, "--open", str(saved)], capture_output=True, text=True, timeout=60)
+    if opened.returncode != 0:
+        faults.append(f"row {number}: saved and opened: status {opened.returncode}: {opened.stderr.strip()}")
+    saved.unlink(missing_ok=True)
+    saved.parent.rmdir()
     for after, what, text in expected:
         fields = rows[after - 1]
         got = fields[1] if what == "display" else fields[5]

@@ -1,8 +1,11 @@
 #include "tools/abacor-calc/CalcDriver.h"
 
 #include <cctype>
+#include <filesystem>
 #include <string_view>
 
+#include "calculator/tape/TapeFile.h"
+#include "platform/store/StateFile.h"
 #include "text/Utf.h"
 
 namespace abacor {
@@ -10,7 +13,7 @@ namespace abacor {
 namespace {
 
 // Longer than any token of the language, set: assignments included.
-constexpr std::size_t kMaxTokenLength = 256;
+constexpr std::size_t kMaxTokenLength = 1024;
 
 enum class TokenRead { Token, End, TooLong };
 
@@ -33,6 +36,9 @@ TokenRead NextToken(std::istream& in, std::string& token)
     }
     return TokenRead::Token;
 }
+
+// A path given in UTF-8, whatever the system's code page.
+std::filesystem::path PathOf(const std::string& utf8) { return std::u8string(utf8.begin(), utf8.end()); }
 
 }  // namespace
 
@@ -69,7 +75,7 @@ void CalcDriver::PrintTape()
         out_ << "TAPE\t";
         if (line.step > 0 && line.segment == session_.tape().Segment())
             out_ << line.step;
-        out_ << '\t' << Utf8(line.number) << '\t' << Utf8(line.mark) << '\n';
+        out_ << '\t' << Utf8(line.number) << '\t' << Utf8(line.mark) << '\t' << Utf8(line.note) << '\n';
     }
 }
 
@@ -89,15 +95,42 @@ int CalcDriver::Run(std::istream& in)
         if (!out_)
             break;
     }
+    if (in.bad()) {
+        err_ << "abacor-calc: cannot read the input\n";
+        return 1;
+    }
+    return Finish();
+}
+
+int CalcDriver::Open(const std::string& path)
+{
+    const TapeFile file = ReadTapeFile(PathOf(path), session_.settings());
+    if (!file.Read()) {
+        err_ << "abacor-calc: " << path << ": " << Utf8(file.Refusal()) << '\n';
+        return 2;
+    }
+    const std::vector<int> differing = session_.Open(file);
+    if (differing.empty())
+        return 0;
+    err_ << "abacor-calc: " << path << ": the results differ at line";
+    for (const int line : differing)
+        err_ << ' ' << line;
+    err_ << '\n';
+    return 1;
+}
+
+int CalcDriver::Finish()
+{
     if (tape_)
         PrintTape();
+    if (!savePath_.empty() &&
+        !WriteStateFile(PathOf(savePath_), session_.SaveText(session_.CalculationLines()))) {
+        err_ << "abacor-calc: cannot write " << savePath_ << '\n';
+        return 1;
+    }
     out_.flush();
     if (!out_) {
         err_ << "abacor-calc: cannot write the output\n";
-        return 1;
-    }
-    if (in.bad()) {
-        err_ << "abacor-calc: cannot read the input\n";
         return 1;
     }
     return 0;

@@ -11,13 +11,13 @@
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: abacor-calc [-a] [--tape] [--help] [--] [TOKEN...]\n"
+    "usage: abacor-calc [-a] [--tape] [--open FILE] [--save FILE] [--help] [--] [TOKEN...]\n"
     "\n"
     "Feeds key tokens to a freshly started calculator (every setting at its\n"
     "default) and prints, after each token, one line of five TAB-separated\n"
     "fields: the token, the display, the result line, the memory line and the\n"
     "operator sign. Tokens come from the arguments, or from standard input\n"
-    "when there are none, separated by whitespace.\n"
+    "when there are none (and no tape is opened), separated by whitespace.\n"
     "\n"
     "tokens:\n"
     "  0-9 .                 digits and the point\n"
@@ -37,18 +37,25 @@ constexpr std::string_view kUsage =
     "  load                  the settings stored for the current user\n"
     "  check                 検算: the next calculation is checked against the last\n"
     "  correct:K=N           step K of the current segment becomes the number N\n"
+    "  note:K=TEXT           a note on step K of the current segment (\"_\" a space;\n"
+    "                        at most 200 characters, no control characters)\n"
     "  paste:TEXT            TEXT pasted, read as the window reads the clipboard\n"
     "\n"
     "options:\n"
     "  -a                    a sixth field: the lit annunciators (rate, K, GT, 税計,\n"
     "                        the count, what the value is, 検算 / OK / NG)\n"
-    "  --tape                then the tape, a line each: TAPE, step, number, mark\n"
+    "  --tape                then the tape, a line each: TAPE, step, number, mark, note\n"
+    "  --open FILE           first the tape file FILE keyed again with its settings\n"
+    "                        (a saved tape or an exported CSV); its results compared\n"
+    "  --save FILE           at the end, the current calculation to FILE as a tape file\n"
     "  -h, --help            this text\n"
     "  --                    what follows are tokens, even if they begin with \"--\"\n"
     "\n"
     "exit status: 0 when every token was applied, 2 at the first unknown token,\n"
-    "malformed set: or refused correction (after a message on standard error),\n"
-    "or for a bad option.\n";
+    "malformed set: or refused correction or note (after a message on standard\n"
+    "error), for a bad option, or for a tape file that cannot be read (its line\n"
+    "and why); 1 when an opened tape's results differ (their lines on standard\n"
+    "error) or the file to save cannot be written.\n";
 
 }  // namespace
 
@@ -59,6 +66,7 @@ int main(int argc, char* argv[])
     const std::size_t count = args.size();
     bool annunciators = false;
     bool tape = false;
+    std::string open, save;
     std::size_t first = 1;
     for (; first < count; ++first) {
         const std::string_view argument = args[first];
@@ -72,6 +80,10 @@ int main(int argc, char* argv[])
         }
         if (argument == "--tape") {
             tape = true;
+            continue;
+        }
+        if ((argument == "--open" || argument == "--save") && first + 1 < count) {
+            (argument == "--open" ? open : save) = args[++first];
             continue;
         }
         if (argument == "-h" || argument == "--help") {
@@ -90,12 +102,22 @@ int main(int argc, char* argv[])
         driver.ShowAnnunciators();
     if (tape)
         driver.ShowTape();
+    if (!save.empty())
+        driver.SaveTo(save);
+    int opened = 0;
+    if (!open.empty() && (opened = driver.Open(open)) == 2)
+        return 2;
+    if (!open.empty() && first == count) {
+        const int finished = driver.Finish();
+        return finished != 0 ? finished : opened;
+    }
     if (first < count) {
         std::string joined;
         for (std::size_t i = first; i < count; ++i)
             joined.append(args[i]).append(1, ' ');
         std::istringstream arguments(joined);
-        return driver.Run(arguments);
+        const int ran = driver.Run(arguments);
+        return ran != 0 ? ran : opened;
     }
     std::cin.tie(&std::cout);
     return driver.Run(std::cin);

@@ -1,0 +1,88 @@
+#!/usr/bin/env python3
+"""Tape files through abacor-calc: notes of every script saved and read back
+by Python's csv module, a save → open round trip, a hand-edited result
+caught, and malformed files refused with their line and reason."""
+import csv
+import io
+import pathlib
+import subprocess
+import sys
+import tempfile
+
+calc = sys.argv[1]
+folder = pathlib.Path(tempfile.mkdtemp())
+faults = []
+
+
+def run(*args, stdin=""):
+    return subprocess.run([calc, *args], input=stdin, capture_output=True, text=True, timeout=60)
+
+
+# Notes: Japanese, emoji, right-to-left, a comma and a quote, a formula, 200
+# characters; each saved and read back by Python's csv module.
+saved = folder / "notes.abacor-tape"
+tokens = "set:TaxPercent=800 1 2 0 + 3 4 tax+ 5 6 + 7 =".split()
+for note, cell in [("請求書_A-101", "請求書 A-101"), ("交通費_🚃", "交通費 🚃"), ("שלום_עולם", "שלום עולם"),
+                   ('a,"b"', 'a,"b"'), ("=SUM(A1)", "'=SUM(A1)"), ("あ" * 200, "あ" * 200)]:
+    out = run("--save", str(saved), *tokens, "note:2=x", f"note:1={note}")
+    rows = list(csv.reader(io.StringIO(saved.read_bytes().decode("utf-8-sig"), newline="")))
+    steps = {row[2]: row for row in rows[3:] if row[2]}
+    if out.returncode != 0 or steps["1"][6] != cell or steps["1"][3] != "120" or steps["2"][6] != "x":
+        faults.append(f"note {note[:12]}: status {out.returncode}: {out.stderr} {steps}")
+if rows[0] != ["abacor-tape", "1"] or rows[1][0] != "設定" or "TaxPercent=800" not in rows[1]:
+    faults.append(f"the file's first lines: {rows[:2]}")
+if rows[2] != ["実行", "計算", "番号", "数値", "種別", "訂正前", "注記", "日時"]:
+    faults.append(f"the columns: {rows[2]}")
+
+# Refused notes, nothing cut: 201 characters, a control character, no such step.
+for token, why in [("note:1=" + "あ" * 201, "200"), ("note:1=a\x01b", "note:"), ("note:9=x", "no step 9")]:
+    out = run(*tokens[:8], token)
+    if out.returncode != 2 or why not in out.stderr:
+        faults.append(f"refused note {token[:12]!r}: status {out.returncode}: {out.stderr}")
+
+# Saved and opened: the same results, the notes back; a hand-edited result is caught.
+out = run("--tape", "--open", str(saved))
+if out.returncode != 0 or "TAPE\t1\t120\t＋\tあ" not in out.stdout:
+    faults.append(f"opened: status {out.returncode}: {out.stdout}{out.stderr}")
+text = saved.read_bytes().decode("utf-8-sig")
+total = next(row for row in rows[3:] if row[4] == "*")
+edited = folder / "edited.abacor-tape"
+edited.write_bytes((text.replace(f",{total[3]},*,", f",{int(total[3]) + 1},*,")).encode("utf-8-sig"))
+line = 1 + next(i for i, row in enumerate(text.split("\r\n")) if ",*," in row)
+out = run("--tape", "--open", str(edited))
+if out.returncode != 1 or f"line {line}" not in out.stderr or f"結果が異なります: #{line}" not in out.stdout:
+    faults.append(f"a hand-edited result: status {out.returncode}: {out.stdout}{out.stderr}")
+
+# Malformed files: refused with the line and why, status 2.
+good = text.encode("utf-8-sig")
+lines = good.split(b"\r\n")
+cases = [
+    ("not a tape", b"hello\r\n", "1行目"),
+    ("truncated", good[:-9], "途中で切れて"),
+    ("a newer version", good.replace(b"abacor-tape,1", b"abacor-tape,7"), "1行目"),
+    ("a setting out of range", good.replace(b"RoundSelector=0", b"RoundSelector=9"), "2行目"),
+    ("an unknown setting", good.replace(b"RoundSelector=0", b"Colour=1"), "2行目"),
+    ("invalid UTF-8", b"\r\n".join(lines[:3] + [lines[3].replace(b"120", b"1\xff0")] + lines[4:]), "4行目"),
+    ("a number that is none", b"\r\n".join(lines[:3] + [lines[3].replace(b",120,", b",12x,")] + lines[4:]), "4行目"),
+    ("a column missing", b"\r\n".join(lines[:5] + [lines[5].rsplit(b",", 1)[0]] + lines[6:]), "6行目"),
+    ("a line of 1 MiB", b"\r\n".join(lines[:4] + [b"1" * (1 << 20)] + lines[4:]), "5行目"),
+]
+for name, content, why in cases:
+    path = folder / "bad.abacor-tape"
+    path.write_bytes(content)
+    out = run("--open", str(path))
+    if out.returncode != 2 or why not in out.stderr:
+        faults.append(f"{name}: status {out.returncode}: {out.stderr.strip()}")
+huge = folder / "huge.abacor-tape"
+with open(huge, "wb") as f:
+    f.truncate(1 << 30)  # 1 GiB, sparse
+out = run("--open", str(huge))
+if out.returncode != 2 or "大きすぎ" not in out.stderr:
+    faults.append(f"1 GiB: status {out.returncode}: {out.stderr.strip()}")
+
+for path in folder.iterdir():
+    path.unlink()
+folder.rmdir()
+for fault in faults:
+    print("FAIL:", fault)
+sys.exit(1 if faults else 0)
