@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "calculator/engine/NumberText.h"
+#include "calculator/tape/CalculatorSession.h"
 #include "calculator/tape/TapeStore.h"
 #include "tests/FileSizeLimit.h"
 #include "tests/TempFolder.h"
@@ -266,6 +267,44 @@ TEST(TapeStore, TheKeptStateComesBackAndWhatCannotBeShownStartsAfresh)
     EXPECT_EQ(
         calculator.Kept(),
         (KeptState{2.5, u"2.5", 0.0, u"0", 0.0, false, {{RateTotals{}, {2, 3}}}, {std::nullopt, std::nullopt, 7.0}}));
+}
+
+
+// Yesterday's last calculation, after a restart: its steps show their numbers
+// and can be corrected; the correction writes it again in today's run under
+// "再計算", yesterday's lines stay as they were. A note comes along.
+TEST(TapeStore, YesterdaysCalculationIsCorrectedToday)
+{
+    const TempFolder folder;
+    const std::filesystem::path path = folder.File("tape.db");
+    const auto keyed = [&](std::initializer_list<const char*> tokens) {
+        auto session = std::make_unique<CalculatorSession>(DefaultSettings());
+        session->Keep(std::make_unique<TapeWriter>(TapeStore::Open(path).store), {});
+        for (const char* token : tokens)
+            EXPECT_EQ(session->Apply(token).outcome, TokenOutcome::Applied) << token;
+        return session;
+    };
+    keyed({"9", "=", "CA", "1", "2", "+", "3", "4", "=", "note:2=交通費"});
+    auto today = keyed({});
+    EXPECT_TRUE(today->tape().Resumed());
+    std::vector<TapeLine> history = today->History();
+    ASSERT_GE(history.size(), 7u);
+    EXPECT_EQ(history[history.size() - 3].Text(today->tape().Segment()), u"34 ＝  #2  交通費");
+    EXPECT_EQ(history[history.size() - 7].Text(today->tape().Segment()), u"9 ＝") << "before the CA: no number";
+    EXPECT_EQ(today->Apply("correct:1=100").outcome, TokenOutcome::Applied);
+    EXPECT_EQ(today->state().displayText, u"134");
+    ASSERT_TRUE(today->Flush());
+    Holder file(path);
+    EXPECT_EQ(file.Number("SELECT count(*) FROM lines WHERE run = 1 AND mark = '＋' AND number = '12' AND was = ''"), 1);
+    EXPECT_EQ(file.Number("SELECT seq FROM lines WHERE run = 2 AND mark = '再計算'"), 0);
+    EXPECT_EQ(file.Number("SELECT count(*) FROM lines WHERE run = 2 AND step = 1 AND number = '100' AND was = '12'"), 1);
+    EXPECT_EQ(file.Number("SELECT count(*) FROM lines WHERE run = 2 AND step = 2 AND note = '交通費'"), 1);
+    EXPECT_EQ(file.Number("SELECT count(*) FROM lines WHERE run = 2 AND number = '134' AND mark = '*'"), 1);
+    today.reset();
+    // A key of today's leaves yesterday's calculation as it is.
+    auto later = keyed({"5"});
+    EXPECT_FALSE(later->tape().Resumed());
+    EXPECT_EQ(later->Apply("correct:1=7").outcome, TokenOutcome::Refused);
 }
 
 }  // namespace
