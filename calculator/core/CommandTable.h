@@ -45,6 +45,14 @@ enum CommandId : int {
     IdMargin = 32820,
     IdAverage = 32821,
     IdNonAdd = 32822,
+    // The tape window's commands, in the calculator's menu too.
+    IdTapeSave = 32823,
+    IdTapeOpen = 32824,
+    IdTapeNew = 32825,
+    IdTapeExport = 32826,
+    IdTapePrint = 32827,
+    IdTapeClear = 32828,
+    IdTapeFind = 32829,
 };
 
 enum class CommandOutcome {
@@ -180,6 +188,13 @@ inline constexpr std::array kCommands{
     // 検算 and the tape are the session's; the rest the window's.
     Command{{}, IdCheck, "check", {}, {}, nullptr, {}, {}, {}, {"v"}},
     Command{{}, IdTape, {}, {}, {}, nullptr, {}, {}, {}, {"F3"}},
+    Command{{}, IdTapeSave, {}, {}, {}, nullptr, {}, {}, {}, {"ctrl+s"}},
+    Command{{}, IdTapeOpen, {}, {}, {}, nullptr, {}, {}, {}, {"ctrl+o"}},
+    Command{{}, IdTapeNew, {}, {}, {}, nullptr, {}, {}, {}, {"ctrl+n"}},
+    Command{{}, IdTapeExport, {}, {}, {}, nullptr, {}, {}, {}, {"ctrl+e"}},
+    Command{{}, IdTapePrint, {}, {}, {}, nullptr, {}, {}, {}, {"ctrl+shift+p"}},
+    Command{{}, IdTapeClear, {}, {}, {}, nullptr, {}, {}, {}, {"ctrl+shift+Delete"}},
+    Command{{}, IdTapeFind, {}, {}, {}, nullptr, {}, {}, {}, {"ctrl+f"}},
     Command{{}, IdCopyToClipboard, {}, {}, {}, nullptr, {}, {}, {}, {"ctrl+c", "ctrl+Insert", "ctrl+shift+Insert"}},
     Command{{}, IdVersion, {}, {}, {}, nullptr, {}, {}, {}, {"ctrl+shift+a"}},
     Command{{}, IdExit, {}, {}, {}, nullptr, {}, {}, {}, {"ctrl+q", "ctrl+shift+q"}},

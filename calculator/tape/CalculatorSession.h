@@ -112,7 +112,7 @@ private:
     std::unique_ptr<TapeKeeper> keeper_;
     std::u16string problem_;
     bool keepTried_ = false;
-    std::u16string shownCheck_;  // the check's word as the display last showed it
+    std::u16string shownCheck_;      // the check's word as the display last showed it
     std::vector<TapeLine> resumed_;  // the earlier run's calculation, its lines in the history
 };
 

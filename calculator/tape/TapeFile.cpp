@@ -19,8 +19,8 @@ namespace {
 
 // The settings a result depends on; the others only change how it looks.
 constexpr std::array<std::string_view, 9> kResultSettings{
-    "TaxPercent",    "TaxPercent2", "RoundSelector", "DecimalSelector", "GrandTotalFlg",
-    "DeskTaxFlg",    "TaxSumFlg",   "ConstantMode",  "ItemCountFlg",
+    "TaxPercent", "TaxPercent2", "RoundSelector", "DecimalSelector", "GrandTotalFlg",
+    "DeskTaxFlg", "TaxSumFlg",   "ConstantMode",  "ItemCountFlg",
 };
 constexpr std::u16string_view kSettingsWord = u"設定";
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
@@ -118,8 +118,8 @@ std::u16string ReadSettings(const Record& record, CalculatorSettings& settings)
         const std::string& assignment = record.fields[i];
         const std::string_view name = std::string_view(assignment).substr(0, assignment.find('='));
         const SettingDescriptor* descriptor = Descriptor(name);
-        if (descriptor == nullptr || std::find(kResultSettings.begin(), kResultSettings.end(), name) ==
-                                         kResultSettings.end())
+        if (descriptor == nullptr ||
+            std::find(kResultSettings.begin(), kResultSettings.end(), name) == kResultSettings.end())
             return u"知らない設定です: " + Utf16(name);
         CalculatorSettings changed = settings;
         if (!ApplySettingAssignment(changed, assignment) || changed.*descriptor->field > descriptor->maximum)

@@ -41,9 +41,6 @@ std::u16string CellOfNote(const std::u16string& note)
     return note;
 }
 
-std::u16string NoteOfCell(const std::u16string& cell)
-{
-    return cell.starts_with(u'\'') ? cell.substr(1) : cell;
-}
+std::u16string NoteOfCell(const std::u16string& cell) { return cell.starts_with(u'\'') ? cell.substr(1) : cell; }
 
 }  // namespace abacor

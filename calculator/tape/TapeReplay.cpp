@@ -20,11 +20,16 @@ struct KeyOfMark {
 // The key a line that is no step was written by; other marks are a key's
 // own (√, M+…), or what no key writes alone (K, M, ERROR, OK…).
 constexpr std::array kKeysOfMarks{
-    KeyOfMark{MarkOf(LineKind::Total), "="},        KeyOfMark{MarkOf(LineKind::PriceWithTax), "tax+"},
-    KeyOfMark{MarkOf(LineKind::PriceWithoutTax), "tax-"}, KeyOfMark{MarkOf(LineKind::Average), "avg"},
-    KeyOfMark{MarkOf(LineKind::GrandTotal), "GT"},  KeyOfMark{MarkOf(LineKind::MemoryRecall), "MR"},
-    KeyOfMark{MarkOf(LineKind::MemoryClear), "MC"}, KeyOfMark{MarkOf(LineKind::Clear), "C"},
-    KeyOfMark{MarkOf(LineKind::AllClear), "CA"},    KeyOfMark{MarkOf(LineKind::RateSwitch), "rate"},
+    KeyOfMark{MarkOf(LineKind::Total), "="},
+    KeyOfMark{MarkOf(LineKind::PriceWithTax), "tax+"},
+    KeyOfMark{MarkOf(LineKind::PriceWithoutTax), "tax-"},
+    KeyOfMark{MarkOf(LineKind::Average), "avg"},
+    KeyOfMark{MarkOf(LineKind::GrandTotal), "GT"},
+    KeyOfMark{MarkOf(LineKind::MemoryRecall), "MR"},
+    KeyOfMark{MarkOf(LineKind::MemoryClear), "MC"},
+    KeyOfMark{MarkOf(LineKind::Clear), "C"},
+    KeyOfMark{MarkOf(LineKind::AllClear), "CA"},
+    KeyOfMark{MarkOf(LineKind::RateSwitch), "rate"},
     KeyOfMark{MarkOf(LineKind::NonAdd), "nonadd"},
 };
 

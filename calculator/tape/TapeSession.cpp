@@ -42,9 +42,9 @@ std::u16string Mark(LineKind kind) { return std::u16string(MarkOf(kind)); }
 // which it was, as no step above it does.
 std::u16string ResultMark(const CalculatorState& state, const Command& command, bool stepped)
 {
-    std::u16string mark = IsKey(&command, KeyId::TaxIncluded)   ? Mark(LineKind::PriceWithTax)
-                          : IsKey(&command, KeyId::TaxExcluded) ? Mark(LineKind::PriceWithoutTax)
-                          : IsKey(&command, KeyId::Average)     ? Mark(LineKind::Average)
+    std::u16string mark = IsKey(&command, KeyId::TaxIncluded)         ? Mark(LineKind::PriceWithTax)
+                          : IsKey(&command, KeyId::TaxExcluded)       ? Mark(LineKind::PriceWithoutTax)
+                          : IsKey(&command, KeyId::Average)           ? Mark(LineKind::Average)
                           : stepped || IsKey(&command, KeyId::Equals) ? Mark(LineKind::Total)
                                                                       : std::u16string(command.tape.mark);
     if (state.itemCount == 0)
@@ -337,8 +337,8 @@ bool TapeSession::SetNote(std::size_t line, std::u16string note)
     if (line >= segmentLines_) {
         // Kept with the entry that wrote the line: a re-run finds it again.
         const std::uint64_t origin = origins_[line - segmentLines_];
-        const int nth = static_cast<int>(std::count(origins_.begin(), origins_.begin() +
-                                                        static_cast<std::ptrdiff_t>(line - segmentLines_), origin));
+        const int nth = static_cast<int>(
+            std::count(origins_.begin(), origins_.begin() + static_cast<std::ptrdiff_t>(line - segmentLines_), origin));
         notes_[{origin, nth}] = note;
     }
     lines_[line].note = std::move(note);

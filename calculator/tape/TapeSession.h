@@ -138,8 +138,8 @@ private:
     std::vector<TapeStep> lastCalculation_;
     std::vector<std::pair<int, std::u16string>> corrections_;  // step, earlier number
     std::uint64_t nextSerial_ = 1;
-    std::uint64_t applying_ = 0;          // the serial of the entry being applied
-    std::vector<std::uint64_t> origins_;  // the serial that wrote each line of the segment
+    std::uint64_t applying_ = 0;                                     // the serial of the entry being applied
+    std::vector<std::uint64_t> origins_;                             // the serial that wrote each line of the segment
     std::map<std::pair<std::uint64_t, int>, std::u16string> notes_;  // serial, its nth line
     bool resumed_ = false;
     std::map<int, std::u16string> resumedNumbers_;  // a resumed step's number as its line shows it

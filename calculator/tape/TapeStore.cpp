@@ -55,9 +55,9 @@ std::u16string ColumnText(sqlite3_stmt* statement, int at)
 // A line of an earlier run from columns step, number, mark, was, time, note.
 TapeLine LineAt(sqlite3_stmt* row, int first)
 {
-    return {sqlite3_column_int(row, first),          0,
-            ColumnText(row, first + 1),              ColumnText(row, first + 2),
-            ColumnText(row, first + 3),              sqlite3_column_int64(row, first + 4),
+    return {sqlite3_column_int(row, first), 0,
+            ColumnText(row, first + 1),     ColumnText(row, first + 2),
+            ColumnText(row, first + 3),     sqlite3_column_int64(row, first + 4),
             ColumnText(row, first + 5)};
 }
 
@@ -251,12 +251,12 @@ std::vector<TapeLine> TapeStore::History(int limit) const
 std::vector<TapeLine> TapeStore::LastCalculation() const
 {
     const std::lock_guard lock(mutex_);
-    const Statement select = Prepare(
-        db_, "WITH last(run) AS (SELECT MAX(run) FROM lines WHERE run < ?),"
-             " cleared(seq) AS (SELECT MAX(seq) FROM lines, last WHERE lines.run = last.run AND mark = ?"
-             " AND (number IS NULL OR number = ''))"
-             " SELECT step, number, mark, was, time, note FROM lines, last WHERE lines.run = last.run"
-             " AND seq > COALESCE((SELECT seq FROM cleared), -1) ORDER BY seq");
+    const Statement select =
+        Prepare(db_, "WITH last(run) AS (SELECT MAX(run) FROM lines WHERE run < ?),"
+                     " cleared(seq) AS (SELECT MAX(seq) FROM lines, last WHERE lines.run = last.run AND mark = ?"
+                     " AND (number IS NULL OR number = ''))"
+                     " SELECT step, number, mark, was, time, note FROM lines, last WHERE lines.run = last.run"
+                     " AND seq > COALESCE((SELECT seq FROM cleared), -1) ORDER BY seq");
     sqlite3_bind_int64(select.get(), 1, run_ != 0 ? run_ : std::numeric_limits<sqlite3_int64>::max());
     BindText(select.get(), 2, std::u16string(MarkOf(LineKind::AllClear)));
     std::vector<TapeLine> lines;
@@ -278,9 +278,8 @@ bool TapeStore::Write(std::size_t from, const std::vector<TapeLine>& lines)
     sqlite3_bind_int64(drop.get(), 1, run_);
     sqlite3_bind_int64(drop.get(), 2, static_cast<sqlite3_int64>(from));
     bool ok = sqlite3_step(drop.get()) == SQLITE_DONE;
-    const Statement insert = Prepare(
-        db_, "INSERT INTO lines(run, seq, segment, step, number, mark, was, time, note)"
-             " VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    const Statement insert = Prepare(db_, "INSERT INTO lines(run, seq, segment, step, number, mark, was, time, note)"
+                                          " VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)");
     for (std::size_t i = 0; ok && i < lines.size(); ++i) {
         const TapeLine& line = lines[i];
         sqlite3_reset(insert.get());

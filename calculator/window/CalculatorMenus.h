@@ -11,7 +11,7 @@ namespace abacor {
 
 // Menu 154, the soft-key bar: "クリア" on the left, "メニュー" on the right.
 // The desk functions take the top level's 7; the powers use 2 and 3.
-inline constexpr std::array<MenuEntry, 32> kSoftKeyMenu{{
+inline constexpr std::array<MenuEntry, 40> kSoftKeyMenu{{
     {0, u"クリア", IdLeftSoftKey},
     {0, u"メニュー", 0},
     {1, u"メモリー\t(&1)", 0},
@@ -32,7 +32,15 @@ inline constexpr std::array<MenuEntry, 32> kSoftKeyMenu{{
     {2, u"税合計\t(&4)", IdTaxSum},
     {1, u"卓上機能\t(&7)", 0},
     {2, u"グランドトータル\t(&1)", IdGrandTotal},
-    {2, u"テープ\t(&2)", IdTape},
+    {2, u"テープ\t(&2)", 0},
+    {3, u"表示\t(&1)", IdTape},
+    {3, u"名前を付けて保存…\t(&2)", IdTapeSave},
+    {3, u"開く…\t(&3)", IdTapeOpen},
+    {3, u"新しいテープ\t(&4)", IdTapeNew},
+    {3, u"検索…\t(&5)", IdTapeFind},
+    {3, u"エクスポート…\t(&6)", IdTapeExport},
+    {3, u"印刷…\t(&7)", IdTapePrint},
+    {3, u"テープ消去\t(&8)", IdTapeClear},
     {2, u"検算\t(&3)", IdCheck},
     {2, u"原価・売価・利益率\t(&4)", 0},
     {3, u"原価\t(&1)", IdCost},

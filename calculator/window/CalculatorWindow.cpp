@@ -148,6 +148,13 @@ void CalculatorWindow::OnCommand(int id)
     case IdExit: QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); break;
     case IdStayOnTop: SetStayOnTop(!StaysOnTop()); break;
     case IdTape: ToggleTape(); break;
+    case IdTapeSave:
+    case IdTapeOpen:
+    case IdTapeNew:
+    case IdTapeExport:
+    case IdTapePrint:
+    case IdTapeClear:
+    case IdTapeFind: tape_->RunCommand(id); break;
     default: break;
     }
 }

@@ -67,6 +67,17 @@ void TapeDock::Toggle()
         window_->close();
         return;
     }
+    Show();
+}
+
+void TapeDock::RunCommand(int id)
+{
+    Show();
+    window_->RunCommand(id);
+}
+
+void TapeDock::Show()
+{
     if (!window_) {
         window_ = new TapeWindow(session_, session_.History(), &calculator_);
         connect(window_, &TapeWindow::corrected, this, &TapeDock::corrected);

@@ -30,6 +30,8 @@ public:
     void OpenStore(const std::filesystem::path& path);
     // The tape window opened, or closed when it is open.
     void Toggle();
+    // The tape window opened (or raised) and one of its commands run.
+    void RunCommand(int id);
     TapeWindow* window() const;
     // After a key: the new lines shown.
     void Follow();
@@ -50,6 +52,8 @@ private slots:
     void KeepingChanged();
 
 private:
+    void Show();
+
     CalculatorSession& session_;
     QWidget& calculator_;
     QPointer<TapeWindow> window_;

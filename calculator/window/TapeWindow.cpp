@@ -1,11 +1,14 @@
 #include "calculator/window/TapeWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QSaveFile>
 #include <QToolBar>
@@ -13,6 +16,8 @@
 
 #include "calculator/engine/Grouping.h"
 #include "calculator/tape/TapeCsv.h"
+#include "calculator/tape/TapeFile.h"
+#include "calculator/tape/TapeNotes.h"
 #include "calculator/window/DialogFolder.h"
 #include "calculator/window/TapePrinter.h"
 #include "platform/drawing/Color.h"
@@ -63,9 +68,8 @@ QVariant TapeModel::data(const QModelIndex& index, int role) const
 Qt::ItemFlags TapeModel::flags(const QModelIndex& index) const
 {
     Qt::ItemFlags flags = QAbstractListModel::flags(index);
-    // Only this run's steps of the current segment: earlier runs are read-only.
-    if (const TapeLine* line =
-            index.isValid() && index.row() >= static_cast<int>(history_.size()) ? LineAt(index.row()) : nullptr;
+    // Only the current segment's steps (a resumed one's in the history).
+    if (const TapeLine* line = index.isValid() ? LineAt(index.row()) : nullptr;
         line != nullptr && line->step > 0 && line->segment == session_.tape().Segment())
         flags |= Qt::ItemIsEditable;
     return flags;
@@ -76,10 +80,14 @@ bool TapeModel::setData(const QModelIndex& index, const QVariant& value, int rol
     if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
         return false;
     const int step = LineAt(index.row())->step;
+    const bool resumed = session_.tape().Resumed();
     switch (session_.Correct(step, value.toString().trimmed().toStdString())) {
     case CorrectionOutcome::Corrected:
         // The lines are new after the editor has closed, not under it.
-        QMetaObject::invokeMethod(this, &TapeModel::Reset, Qt::QueuedConnection);
+        if (resumed)
+            QMetaObject::invokeMethod(this, &TapeModel::ReadHistory, Qt::QueuedConnection);
+        else
+            QMetaObject::invokeMethod(this, &TapeModel::Reset, Qt::QueuedConnection);
         return true;
     case CorrectionOutcome::NotANumber:
         emit refused(QStringLiteral("訂正できません。数値は12桁まで、「-」と「.」はひとつまでです。"));
@@ -119,6 +127,13 @@ std::vector<TapeLine> TapeModel::AllLines() const
     return lines;
 }
 
+std::optional<std::size_t> TapeModel::SessionLine(int row) const
+{
+    if (row < static_cast<int>(history_.size()) || row >= rows_)
+        return std::nullopt;
+    return static_cast<std::size_t>(row) - history_.size();
+}
+
 void TapeModel::SetHistory(std::vector<TapeLine> history)
 {
     history_ = std::move(history);
@@ -145,14 +160,21 @@ TapeWindow::TapeWindow(CalculatorSession& session, std::vector<TapeLine> history
     view_->setPalette(colours);
 
     auto* bar = new QToolBar(this);
+    auto* files = new QToolBar(this);
     // Each reached by Tab and by Alt with its letter, as a dialog's buttons.
-    for (QAction* action : {bar->addAction(tr("エクスポート…(&E)"), this, &TapeWindow::OnExport),
-                            bar->addAction(tr("印刷…(&P)"), this, [this] { static_cast<void>(Print()); }),
-                            bar->addAction(tr("テープ消去(&D)"), this, &TapeWindow::ClearTape)}) {
-        action->setShortcut(QKeySequence::mnemonic(action->text()));
+    const auto button = [this](QToolBar* on, const QString& text, auto slot) {
+        QAction* action = on->addAction(text, this, slot);
+        action->setShortcut(QKeySequence::mnemonic(text));
         action->setShortcutContext(Qt::WindowShortcut);
-        bar->widgetForAction(action)->setFocusPolicy(Qt::StrongFocus);
-    }
+        on->widgetForAction(action)->setFocusPolicy(Qt::StrongFocus);
+    };
+    button(bar, tr("エクスポート…(&E)"), &TapeWindow::OnExport);
+    button(bar, tr("印刷…(&P)"), [this] { static_cast<void>(Print()); });
+    button(bar, tr("テープ消去(&D)"), &TapeWindow::ClearTape);
+    button(files, tr("保存…(&S)"), &TapeWindow::SaveAs);
+    button(files, tr("開く…(&O)"), &TapeWindow::OpenFile);
+    button(files, tr("新規(&N)"), &TapeWindow::NewTape);
+    button(files, tr("注記…(&M)"), &TapeWindow::WriteNote);
     auto* copy = new QAction(this);
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -162,15 +184,34 @@ TapeWindow::TapeWindow(CalculatorSession& session, std::vector<TapeLine> history
     close->setShortcut(Qt::Key_F3);
     connect(close, &QAction::triggered, this, &QWidget::close);
     addAction(close);
+    auto* find = new QAction(this);
+    find->setShortcut(QKeySequence::Find);
+    connect(find, &QAction::triggered, this, &TapeWindow::Find);
+    addAction(find);
+
+    find_ = new QLineEdit(this);
+    find_->setPlaceholderText(tr("検索"));
+    find_->setAccessibleName(tr("テープの検索"));
+    find_->setClearButtonEnabled(true);
+    find_->hide();
+    find_->installEventFilter(this);
+    connect(find_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        // Typing looks again from the line found, so that it stays while it matches.
+        if (view_->currentIndex().isValid())
+            view_->setCurrentIndex(model_->index(view_->currentIndex().row() - 1));
+        static_cast<void>(FindNext(text));
+    });
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(bar);
+    layout->addWidget(files);
     keeping_ = new QLabel(this);
     keeping_->setWordWrap(true);
     layout->addWidget(keeping_);
     layout->addWidget(view_);
+    layout->addWidget(find_);
     KeepingChanged();
 
     connect(model_, &TapeModel::refused, this, [this](const QString& why) { ShowMessageBox(this, why, StyleOk); });
@@ -197,9 +238,26 @@ void TapeWindow::ShowNewest()
 
 bool TapeWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == find_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            if (!FindNext(find_->text(), key->modifiers() & Qt::ShiftModifier))
+                QApplication::beep();
+            return true;
+        }
+        if (key->key() == Qt::Key_Escape) {
+            find_->hide();
+            view_->setFocus();
+            return true;
+        }
+    }
     // Enter on a step starts its correction, with the number to edit.
     if (watched == view_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Insert || key->text() == QStringLiteral("#")) {
+            WriteNote();
+            return true;
+        }
         // (While a number is edited its keys go to the editor, not here.)
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
             (model_->flags(view_->currentIndex()) & Qt::ItemIsEditable)) {
@@ -269,6 +327,145 @@ void TapeWindow::ClearTape()
     }
     model_->SetHistory({});
     KeepingChanged();
+}
+
+void TapeWindow::SaveAs()
+{
+    const QString current = tr("現在の計算"), selected = tr("選んだ行"), whole = tr("テープ全体");
+    QStringList ranges{current, whole};
+    if (view_->selectionModel()->selectedRows().size() > 1)
+        ranges.insert(1, selected);
+    bool chosen = false;
+    const QString range =
+        QInputDialog::getItem(this, tr("名前を付けて保存"), tr("保存する行:"), ranges, 0, false, &chosen);
+    if (!chosen)
+        return;
+    std::vector<TapeLine> lines;
+    if (range == current) {
+        lines = session_.CalculationLines();
+    } else if (range == whole) {
+        lines = model_->AllLines();
+    } else {
+        QModelIndexList rows = view_->selectionModel()->selectedRows();
+        std::sort(rows.begin(), rows.end());
+        const std::vector<TapeLine> all = model_->AllLines();
+        for (const QModelIndex& row : rows)
+            lines.push_back(all[static_cast<std::size_t>(row.row())]);
+    }
+    const QString suffix = QString::fromStdU16String(std::u16string(kTapeFileSuffix));
+    const QString path =
+        QFileDialog::getSaveFileName(this, tr("名前を付けて保存"), QDir(DialogFolder()).filePath(tr("テープ") + suffix),
+                                     tr("Abacorのテープ (*%1)").arg(suffix));
+    if (!path.isEmpty() && SaveTo(path.endsWith(suffix) ? path : path + suffix, lines))
+        RememberDialogFolder(QFileInfo(path).absolutePath());
+}
+
+bool TapeWindow::SaveTo(const QString& path, const std::vector<TapeLine>& lines)
+{
+    QSaveFile file(path);
+    const std::string text = session_.SaveText(lines);
+    if (file.open(QIODevice::WriteOnly) &&
+        file.write(text.data(), static_cast<qint64>(text.size())) == qint64(text.size()) && file.flush() &&
+        file.error() == QFileDevice::NoError && file.commit())
+        return true;
+    ShowMessageBox(this, tr("保存できませんでした。") + u'\n' + file.errorString(), StyleOk);
+    return false;
+}
+
+void TapeWindow::OpenFile()
+{
+    const QString suffix = QString::fromStdU16String(std::u16string(kTapeFileSuffix));
+    const QString path =
+        QFileDialog::getOpenFileName(this, tr("開く"), DialogFolder(), tr("Abacorのテープ (*%1 *.csv)").arg(suffix));
+    if (!path.isEmpty() && OpenFrom(path))
+        RememberDialogFolder(QFileInfo(path).absolutePath());
+}
+
+bool TapeWindow::OpenFrom(const QString& path)
+{
+    const TapeFile file = ReadTapeFile(std::filesystem::path(path.toStdU16String()), session_.settings());
+    if (!file.Read()) {
+        ShowMessageBox(this, tr("開けませんでした。") + u'\n' + QString::fromStdU16String(file.Refusal()), StyleOk);
+        return false;
+    }
+    const std::vector<int> differing = session_.Open(file);
+    Follow();
+    emit corrected();
+    if (!differing.empty())
+        ShowMessageBox(this,
+                       tr("計算し直した結果がファイルと異なります。テープの最後の行に、ファイルの行番号があります。"),
+                       StyleOk);
+    return true;
+}
+
+void TapeWindow::NewTape()
+{
+    session_.RunKey(KeyId::AllClear);
+    Follow();
+    emit corrected();
+}
+
+void TapeWindow::Find()
+{
+    find_->show();
+    find_->setFocus();
+    find_->selectAll();
+}
+
+bool TapeWindow::FindNext(const QString& text, bool backwards)
+{
+    const int rows = model_->rowCount();
+    if (text.isEmpty() || rows == 0)
+        return false;
+    const std::vector<TapeLine> lines = model_->AllLines();
+    const int from = view_->currentIndex().isValid() ? view_->currentIndex().row() : (backwards ? rows : -1);
+    for (int n = 1; n <= rows; ++n) {
+        const int row = ((backwards ? from - n : from + n) % rows + rows) % rows;
+        const TapeLine& line = lines[static_cast<std::size_t>(row)];
+        const QString shown = model_->index(row).data(Qt::DisplayRole).toString();
+        if (shown.contains(text, Qt::CaseInsensitive) ||
+            QString::fromStdU16String(StripGrouping(line.number)).contains(text)) {
+            view_->setCurrentIndex(model_->index(row));
+            view_->scrollTo(model_->index(row));
+            return true;
+        }
+    }
+    return false;
+}
+
+void TapeWindow::WriteNote()
+{
+    const std::optional<std::size_t> line = model_->SessionLine(view_->currentIndex().row());
+    if (!line) {
+        ShowMessageBox(this, tr("注記は、この実行の行に書けます。"), StyleOk);
+        return;
+    }
+    bool given = false;
+    const QString note = QInputDialog::getText(this, tr("注記"), tr("この行の注記（%1文字まで）:").arg(kMaxNoteLength),
+                                               QLineEdit::Normal,
+                                               QString::fromStdU16String(session_.tape().Lines()[*line].note), &given);
+    if (!given)
+        return;
+    if (const std::u16string why = session_.SetNote(*line, note.toStdU16String()); !why.empty()) {
+        ShowMessageBox(this, QString::fromStdU16String(why), StyleOk);
+        return;
+    }
+    const QModelIndex row = view_->currentIndex();
+    emit model_->dataChanged(row, row);
+}
+
+void TapeWindow::RunCommand(int id)
+{
+    switch (id) {
+    case IdTapeSave: SaveAs(); break;
+    case IdTapeOpen: OpenFile(); break;
+    case IdTapeNew: NewTape(); break;
+    case IdTapeExport: OnExport(); break;
+    case IdTapePrint: static_cast<void>(Print()); break;
+    case IdTapeClear: ClearTape(); break;
+    case IdTapeFind: Find(); break;
+    default: break;
+    }
 }
 
 void TapeWindow::KeepingChanged()

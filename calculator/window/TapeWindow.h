@@ -3,11 +3,13 @@
 #include <QAbstractListModel>
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 #include "calculator/tape/CalculatorSession.h"
 
 class QLabel;
+class QLineEdit;
 class QListView;
 
 namespace abacor {
@@ -32,6 +34,10 @@ public:
     void SetHistory(std::vector<TapeLine> history);
     // Every line shown, earlier runs' first.
     std::vector<TapeLine> AllLines() const;
+    // The row's place among this run's lines; none for an earlier run's.
+    std::optional<std::size_t> SessionLine(int row) const;
+    // The history read anew (a resumed calculation corrected).
+    void ReadHistory() { SetHistory(session_.History()); }
 
 signals:
     void refused(const QString& why);
@@ -46,9 +52,10 @@ private:
 };
 
 // The tape window, "Abacorのテープ": beside the calculator, in its display's
-// colours, the newest line in view. Enter on a step corrects it, Ctrl+C
-// copies the selected lines; "エクスポート…" writes CSV, "印刷…" prints,
-// "テープ消去" clears.
+// colours, the newest line in view. Enter on a step corrects it, Insert or
+// "#" writes a note on a line, Ctrl+C copies the selected lines, Ctrl+F
+// finds; "エクスポート…" writes CSV, "印刷…" prints, "テープ消去" clears,
+// "保存…" and "開く…" save and open tape files, "新規" begins a calculation.
 class TapeWindow : public QWidget {
     Q_OBJECT
 public:
@@ -64,6 +71,25 @@ public:
     // print dialog; false (and the user told) when it failed.
     bool Print(const QString& pdfPath = {});
     void ClearTape();
+    // The current calculation, the selected lines or the whole tape (the
+    // user chooses) saved under a name.
+    void SaveAs();
+    bool SaveTo(const QString& path, const std::vector<TapeLine>& lines);
+    void OpenFile();
+    // A tape file keyed again as a new calculation; false (and the user
+    // told why, with the line) when it is refused. The user is told where
+    // its results differ.
+    bool OpenFrom(const QString& path);
+    void NewTape();
+    // The find field shown; Enter finds the next line, Shift+Enter the one before.
+    void Find();
+    // The next line from the current one holding text (in its number
+    // without grouping, its mark or its note); false when none does.
+    bool FindNext(const QString& text, bool backwards = false);
+    // A note on the current line, asked for.
+    void WriteNote();
+    // A tape command of the calculator's menu.
+    void RunCommand(int id);
     void SetHistory(std::vector<TapeLine> history) { model_->SetHistory(std::move(history)); }
     // The keeping of the tape changed: its line says so, a clearing that
     // waited for the file is done.
@@ -87,6 +113,7 @@ private:
     TapeModel* model_ = nullptr;
     QListView* view_ = nullptr;
     QLabel* keeping_ = nullptr;  // why the tape is not kept; hidden while it is
+    QLineEdit* find_ = nullptr;  // hidden until Ctrl+F
     bool clearAwaited_ = false;
 };
 

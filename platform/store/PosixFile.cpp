@@ -156,7 +156,12 @@ bool MakeFolders(const std::string& folder)
     return ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-std::string FolderOf(const std::string& file) { return file.substr(0, file.rfind('/')); }
+std::string FolderOf(const std::string& file)
+{
+    // A bare name is in the working folder, "/name" in the root.
+    const std::size_t slash = file.rfind('/');
+    return slash == std::string::npos ? std::string(".") : slash == 0 ? std::string("/") : file.substr(0, slash);
+}
 
 StoreFailure ReplaceFile(const std::string& target, const std::string& text,
                          const std::function<StoreFailure(int)>& prepare)

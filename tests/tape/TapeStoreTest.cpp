@@ -269,7 +269,6 @@ TEST(TapeStore, TheKeptStateComesBackAndWhatCannotBeShownStartsAfresh)
         (KeptState{2.5, u"2.5", 0.0, u"0", 0.0, false, {{RateTotals{}, {2, 3}}}, {std::nullopt, std::nullopt, 7.0}}));
 }
 
-
 // Yesterday's last calculation, after a restart: its steps show their numbers
 // and can be corrected; the correction writes it again in today's run under
 // "再計算", yesterday's lines stay as they were. A note comes along.
@@ -295,9 +294,11 @@ TEST(TapeStore, YesterdaysCalculationIsCorrectedToday)
     EXPECT_EQ(today->state().displayText, u"134");
     ASSERT_TRUE(today->Flush());
     Holder file(path);
-    EXPECT_EQ(file.Number("SELECT count(*) FROM lines WHERE run = 1 AND mark = '＋' AND number = '12' AND was = ''"), 1);
+    EXPECT_EQ(file.Number("SELECT count(*) FROM lines WHERE run = 1 AND mark = '＋' AND number = '12' AND was = ''"),
+              1);
     EXPECT_EQ(file.Number("SELECT seq FROM lines WHERE run = 2 AND mark = '再計算'"), 0);
-    EXPECT_EQ(file.Number("SELECT count(*) FROM lines WHERE run = 2 AND step = 1 AND number = '100' AND was = '12'"), 1);
+    EXPECT_EQ(file.Number("SELECT count(*) FROM lines WHERE run = 2 AND step = 1 AND number = '100' AND was = '12'"),
+              1);
     EXPECT_EQ(file.Number("SELECT count(*) FROM lines WHERE run = 2 AND step = 2 AND note = '交通費'"), 1);
     EXPECT_EQ(file.Number("SELECT count(*) FROM lines WHERE run = 2 AND number = '134' AND mark = '*'"), 1);
     today.reset();

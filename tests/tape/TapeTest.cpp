@@ -262,9 +262,12 @@ TEST(Tape, TheSessionKeepsWhatItsSettingsSay)
 TEST(Tape, TheCsvSaysRunCalculationAndTheEarlierNumber)
 {
     const std::vector<TapeLine> lines{
-        {0, 0, u"5", u"*", {}, 0, u"=SUM(A1)"},  {0, 0, {}, u"――――", {}, 0, {}},
-        {1, 3, u"1,234", u"＋", u"1,000", 0, u"請求書 \"A-101\", 他"}, {0, 3, {}, u"CA", {}, 0, u"'quoted"},
-        {1, 4, u"7", u"＝", {}, 0, u"-1"},        {0, 4, u"1,241", u"*", {}, 0, u"交通費 🚃"},
+        {0, 0, u"5", u"*", {}, 0, u"=SUM(A1)"},
+        {0, 0, {}, u"――――", {}, 0, {}},
+        {1, 3, u"1,234", u"＋", u"1,000", 0, u"請求書 \"A-101\", 他"},
+        {0, 3, {}, u"CA", {}, 0, u"'quoted"},
+        {1, 4, u"7", u"＝", {}, 0, u"-1"},
+        {0, 4, u"1,241", u"*", {}, 0, u"交通費 🚃"},
     };
     EXPECT_EQ(TapeCsv(lines), "\xEF\xBB\xBF実行,計算,番号,数値,種別,訂正前,注記,日時\r\n"
                               "1,1,,5,*,,'=SUM(A1),\r\n"

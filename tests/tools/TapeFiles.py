@@ -14,8 +14,8 @@ folder = pathlib.Path(tempfile.mkdtemp())
 faults = []
 
 
-def run(*args, stdin=""):
-    return subprocess.run([calc, *args], input=stdin, capture_output=True, text=True, timeout=60)
+def run(*args, cwd=None):
+    return subprocess.run([calc, *args], capture_output=True, text=True, timeout=60, cwd=cwd)
 
 
 # Notes: Japanese, emoji, right-to-left, a comma and a quote, a formula, 200
@@ -33,6 +33,11 @@ if rows[0] != ["abacor-tape", "1"] or rows[1][0] != "設定" or "TaxPercent=800"
     faults.append(f"the file's first lines: {rows[:2]}")
 if rows[2] != ["実行", "計算", "番号", "数値", "種別", "訂正前", "注記", "日時"]:
     faults.append(f"the columns: {rows[2]}")
+
+# A bare file name is saved in the working folder, and said to be.
+out = run("--save", "bare.abacor-tape", "1", "+", "2", "=", cwd=folder)
+if out.returncode != 0 or not (folder / "bare.abacor-tape").is_file():
+    faults.append(f"a bare file name: status {out.returncode}: {out.stderr}")
 
 # Refused notes, nothing cut: 201 characters, a control character, no such step.
 for token, why in [("note:1=" + "あ" * 201, "200"), ("note:1=a\x01b", "note:"), ("note:9=x", "no step 9")]:

@@ -12,6 +12,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
 #include <QToolButton>
 
 #include <QAccessible>
@@ -557,6 +558,16 @@ TEST_F(Window, TheTapeWindowShowsCorrectsCopiesAndExports)
     ASSERT_EQ(said.size(), 1);
     EXPECT_TRUE(said[0].startsWith(QStringLiteral("エクスポートできませんでした。")));
 
+    EXPECT_TRUE(dlg().session().SetNote(0, u"請求書 A-101").empty());
+    EXPECT_EQ(tape->model().index(0).data().toString(), QStringLiteral("123 ＋  #1  請求書 A-101"))
+        << "read with its line";
+    EXPECT_FALSE(dlg().session().SetNote(0, std::u16string(201, u'x')).empty()) << "refused, never cut";
+    EXPECT_TRUE(tape->FindNext(QStringLiteral("a-101"))) << "found in a note";
+    EXPECT_EQ(tape->view()->currentIndex().row(), 0);
+    EXPECT_TRUE(tape->FindNext(QStringLiteral("1369"))) << "found without grouping";
+    EXPECT_EQ(tape->view()->currentIndex().row(), 3);
+    EXPECT_FALSE(tape->FindNext(QStringLiteral("999")));
+
     const QString pdf = QDir::temp().filePath(QStringLiteral("abacor-tape-test.pdf"));
     ASSERT_TRUE(tape->Print(pdf)) << said.last().toStdString();
     QProcess pdfinfo;
@@ -576,6 +587,7 @@ TEST_F(Window, TheTapeWindowShowsCorrectsCopiesAndExports)
     EXPECT_TRUE(printed.contains(QStringLiteral("#2 457 ＋"))) << printed.join(u'|').toStdString();
     EXPECT_TRUE(printed.contains(QStringLiteral("(訂正前 456)")));
     EXPECT_TRUE(printed.contains(QStringLiteral("1,369 *")));
+    EXPECT_TRUE(printed.contains(QStringLiteral("請求書 A-101"))) << "a note below its line";
     EXPECT_FALSE(tape->Print(QStringLiteral("/nonexistent-folder/tape.pdf")));
     EXPECT_TRUE(said.last().startsWith(QStringLiteral("印刷できませんでした。")));
 
@@ -583,7 +595,7 @@ TEST_F(Window, TheTapeWindowShowsCorrectsCopiesAndExports)
     const QList<QToolButton*> buttons = tape->findChildren<QToolButton*>();
     ASSERT_GE(buttons.size(), 3);
     for (const QToolButton* button : buttons) {
-        if (button->defaultAction() != nullptr) {
+        if (button->defaultAction() != nullptr && qobject_cast<QToolBar*>(button->parentWidget()) != nullptr) {
             EXPECT_TRUE(button->focusPolicy() & Qt::TabFocus) << button->text().toStdString();
         }
     }
@@ -591,6 +603,18 @@ TEST_F(Window, TheTapeWindowShowsCorrectsCopiesAndExports)
     QTest::keyClick(tape, Qt::Key_D, Qt::AltModifier);
     EXPECT_EQ(said.last(), QStringLiteral("テープを消去しますか？")) << "Alt+D asks, the answer No keeps it";
     EXPECT_EQ(tape->model().rowCount(), 4);
+
+    // Saved, then opened again as a new calculation: the same results, the note back.
+    const QString saved = QDir::temp().filePath(QStringLiteral("abacor-tape-test.abacor-tape"));
+    ASSERT_TRUE(tape->SaveTo(saved, dlg().session().CalculationLines()));
+    ASSERT_TRUE(tape->OpenFrom(saved));
+    EXPECT_EQ(tape->model().index(tape->model().rowCount() - 4).data().toString(),
+              QStringLiteral("123 ＋  #1  請求書 A-101"));
+    EXPECT_EQ(state().displayText, u"1369");
+    QFile::remove(saved);
+    said.clear();
+    EXPECT_FALSE(tape->OpenFrom(QStringLiteral("/nonexistent-folder/tape.abacor-tape")));
+    EXPECT_EQ(said.size(), 1) << "a refusal is said";
 
     QTest::keyClick(&dlg(), Qt::Key_F3);
     EXPECT_FALSE(tape->isVisible());
