@@ -9,7 +9,7 @@ import subprocess
 import sys
 import tempfile
 
-calc = sys.argv[1]
+calc = str(pathlib.Path(sys.argv[1]).resolve())
 folder = pathlib.Path(tempfile.mkdtemp())
 faults = []
 
