@@ -102,6 +102,16 @@ bool IsNumber(std::string_view text)
     return digits >= 1 && digits <= kMaxDigits && points <= 1 && digits + points == static_cast<long>(text.size());
 }
 
+// An entry's lines follow one another: the line at end is its entry's nth,
+// n of the entry's lines coming just before it.
+int NthOf(const std::vector<std::uint64_t>& origins, std::size_t end, std::uint64_t origin)
+{
+    int nth = 0;
+    while (end > 0 && origins[--end] == origin)
+        ++nth;
+    return nth;
+}
+
 }  // namespace
 
 std::vector<const Command*> NumberKeys(std::string_view plain)
@@ -323,7 +333,7 @@ void TapeSession::AddStep(TapeStep step, const std::u16string& shown)
 
 void TapeSession::Push(TapeLine line)
 {
-    const int nth = static_cast<int>(std::count(origins_.begin(), origins_.end(), applying_));
+    const int nth = NthOf(origins_, origins_.size(), applying_);
     if (const auto note = notes_.find({applying_, nth}); note != notes_.end())
         line.note = note->second;
     lines_.push_back(std::move(line));
@@ -337,9 +347,7 @@ bool TapeSession::SetNote(std::size_t line, std::u16string note)
     if (line >= segmentLines_) {
         // Kept with the entry that wrote the line: a re-run finds it again.
         const std::uint64_t origin = origins_[line - segmentLines_];
-        const int nth = static_cast<int>(
-            std::count(origins_.begin(), origins_.begin() + static_cast<std::ptrdiff_t>(line - segmentLines_), origin));
-        notes_[{origin, nth}] = note;
+        notes_[{origin, NthOf(origins_, line - segmentLines_, origin)}] = note;
     }
     lines_[line].note = std::move(note);
     changedFrom_ = std::min(changedFrom_, line);

@@ -34,6 +34,11 @@ if rows[0] != ["abacor-tape", "1"] or rows[1][0] != "設定" or "TaxPercent=800"
 if rows[2] != ["実行", "計算", "番号", "数値", "種別", "訂正前", "注記", "日時"]:
     faults.append(f"the columns: {rows[2]}")
 
+# A note stays with its line through a correction that changes the lines before it.
+out = run("--tape", "1", "/", "0", "=", "C", "5", "+", "6", "=", "note:4=six", "correct:2=2")
+if "TAPE\t4\t6\t＝\tsix" not in out.stdout or "ERROR" in out.stdout:
+    faults.append(f"a note through a correction: {out.stdout}{out.stderr}")
+
 # A bare file name is saved in the working folder, and said to be.
 out = run("--save", "bare.abacor-tape", "1", "+", "2", "=", cwd=folder)
 if out.returncode != 0 or not (folder / "bare.abacor-tape").is_file():
