@@ -36,7 +36,7 @@ if rows[2] != ["実行", "計算", "番号", "数値", "種別", "訂正前", "�
 
 # A note stays with its line through a correction that changes the lines before it.
 out = run("--tape", "1", "/", "0", "=", "C", "5", "+", "6", "=", "note:4=six", "correct:2=2")
-if "TAPE\t4\t6\t＝\tsix" not in out.stdout or "ERROR" in out.stdout:
+if "TAPE\t4\t6\t＝\tsix" not in out.stdout or "TAPE\t\t\tERROR" in out.stdout:
     faults.append(f"a note through a correction: {out.stdout}{out.stderr}")
 
 # A bare file name is saved in the working folder, and said to be.
