@@ -87,6 +87,19 @@ std::u16string CalculatorSession::SetNote(std::size_t line, const std::u16string
     return {};
 }
 
+std::u16string CalculatorSession::SetNote(const TapeLine& earlier, const std::u16string& note)
+{
+    if (std::u16string why = NoteRefusal(std::u16string_view(note)); !why.empty())
+        return why;
+    if (!keeper_ || earlier.id == 0 || !FlagOn(settings_.TapeKeepFlg))
+        return u"この行には注記を書けません。";
+    keeper_->SubmitNote(earlier.id, note);
+    for (TapeLine& line : resumed_)
+        if (line.id == earlier.id)
+            line.note = note;
+    return {};
+}
+
 std::vector<int> CalculatorSession::Open(const TapeFile& file)
 {
     // A new calculation, from a calculator as CA leaves it.

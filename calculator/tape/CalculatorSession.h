@@ -65,6 +65,8 @@ public:
     // A note on a line of this run (a place in tape().Lines()): why it was
     // refused, as the user is told it; empty when it is on the line.
     std::u16string SetNote(std::size_t line, const std::u16string& note);
+    // The same on an earlier run's line, as History() gave it.
+    std::u16string SetNote(const TapeLine& earlier, const std::u16string& note);
     // A saved tape opened: a new calculation, its lines keyed again with
     // the file's settings (the user's own again after it), its notes on
     // them; the file's line numbers whose results differ, a line on the

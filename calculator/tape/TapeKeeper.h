@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -38,6 +39,12 @@ public:
     virtual void SubmitState(const KeptState& state) = 0;
     // テープ消去: every line of every run.
     virtual void ClearAll() = 0;
+    // A note on an earlier run's line (its id).
+    virtual void SubmitNote(std::int64_t id, std::u16string note)
+    {
+        static_cast<void>(id);
+        static_cast<void>(note);
+    }
     // Waits until everything submitted is written, or one more attempt to
     // write it failed; true when it is written.
     virtual bool Flush() = 0;

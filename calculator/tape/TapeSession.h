@@ -22,6 +22,7 @@ struct TapeLine {
     std::u16string was;     // a corrected step's earlier number
     std::int64_t time = 0;  // when its key was pressed, ms since the epoch (UTC)
     std::u16string note;    // the user's words beside it
+    std::int64_t id = 0;    // an earlier run's line: its place in the kept tape
 
     // The same line, whenever it was keyed.
     bool operator==(const TapeLine& other) const

@@ -52,13 +52,13 @@ std::u16string ColumnText(sqlite3_stmt* statement, int at)
                 : std::u16string();
 }
 
-// A line of an earlier run from columns step, number, mark, was, time, note.
+// A line of an earlier run from columns step, number, mark, was, time, note, id.
 TapeLine LineAt(sqlite3_stmt* row, int first)
 {
     return {sqlite3_column_int(row, first), 0,
             ColumnText(row, first + 1),     ColumnText(row, first + 2),
             ColumnText(row, first + 3),     sqlite3_column_int64(row, first + 4),
-            ColumnText(row, first + 5)};
+            ColumnText(row, first + 5),     sqlite3_column_int64(row, first + 6)};
 }
 
 std::int64_t NowMs()
@@ -228,8 +228,8 @@ bool TapeStore::Exec(const char* sql) const
 std::vector<TapeLine> TapeStore::History(int limit) const
 {
     const std::lock_guard lock(mutex_);
-    const Statement select = Prepare(db_, "SELECT run, step, number, mark, was, time, note FROM lines WHERE run < ?"
-                                          " ORDER BY run DESC, seq DESC LIMIT ?");
+    const Statement select = Prepare(db_, "SELECT run, step, number, mark, was, time, note, id FROM lines"
+                                          " WHERE run < ? ORDER BY run DESC, seq DESC LIMIT ?");
     // A run not yet started comes after every run there is.
     sqlite3_bind_int64(select.get(), 1, run_ != 0 ? run_ : std::numeric_limits<sqlite3_int64>::max());
     sqlite3_bind_int(select.get(), 2, limit);
@@ -255,7 +255,7 @@ std::vector<TapeLine> TapeStore::LastCalculation() const
         Prepare(db_, "WITH last(run) AS (SELECT MAX(run) FROM lines WHERE run < ?),"
                      " cleared(seq) AS (SELECT MAX(seq) FROM lines, last WHERE lines.run = last.run AND mark = ?"
                      " AND (number IS NULL OR number = ''))"
-                     " SELECT step, number, mark, was, time, note FROM lines, last WHERE lines.run = last.run"
+                     " SELECT step, number, mark, was, time, note, id FROM lines, last WHERE lines.run = last.run"
                      " AND seq > COALESCE((SELECT seq FROM cleared), -1) ORDER BY seq");
     sqlite3_bind_int64(select.get(), 1, run_ != 0 ? run_ : std::numeric_limits<sqlite3_int64>::max());
     BindText(select.get(), 2, std::u16string(MarkOf(LineKind::AllClear)));
@@ -400,6 +400,21 @@ bool TapeStore::ClearAll()
     return true;
 }
 
+bool TapeStore::SetNote(std::int64_t id, const std::u16string& note)
+{
+    const std::lock_guard lock(mutex_);
+    const Statement update = Prepare(db_, "UPDATE lines SET note = ? WHERE id = ?");
+    if (note.empty())
+        sqlite3_bind_null(update.get(), 1);
+    else
+        BindText(update.get(), 1, note);
+    sqlite3_bind_int64(update.get(), 2, id);
+    if (sqlite3_step(update.get()) == SQLITE_DONE)
+        return true;
+    failure_ = sqlite3_extended_errcode(db_);
+    return false;
+}
+
 TapeWriter::TapeWriter(std::unique_ptr<TapeStore> store) : store_(std::move(store)), thread_([this] { Loop(); }) {}
 
 TapeWriter::~TapeWriter()
@@ -450,6 +465,17 @@ void TapeWriter::ClearAll()
         pending_ = true;
         from_ = 0;
         lines_.clear();
+        notes_.clear();
+    }
+    wake_.notify_one();
+}
+
+void TapeWriter::SubmitNote(std::int64_t id, std::u16string note)
+{
+    {
+        const std::lock_guard lock(mutex_);
+        notes_[id] = std::move(note);
+        pending_ = true;
     }
     wake_.notify_one();
 }
@@ -510,6 +536,7 @@ void TapeWriter::Loop()
         std::vector<TapeLine> lines = std::move(lines_);
         lines_.clear();
         const std::optional<KeptState> state = std::exchange(state_, std::nullopt);
+        std::map<std::int64_t, std::u16string> notes = std::exchange(notes_, {});
         pending_ = false;
         writing_ = true;
         lock.unlock();
@@ -518,7 +545,11 @@ void TapeWriter::Loop()
         const bool cleared = !clear || store_->ClearAll();
         const bool written = cleared && (!haveLines || store_->Write(from, lines));
         const bool stateSaved = !state || store_->SaveState(*state);
-        const bool failed = !cleared || !written || !stateSaved;
+        // (After a clearing that failed, the lines noted may be gone: they wait.)
+        bool noted = cleared;
+        for (auto note = notes.begin(); cleared && note != notes.end();)
+            note = store_->SetNote(note->first, note->second) ? notes.erase(note) : (noted = false, std::next(note));
+        const bool failed = !cleared || !written || !stateSaved || !noted;
         const std::u16string failure = failed ? store_->Failure() : std::u16string();
         lock.lock();
         if (state && stateSaved)
@@ -527,6 +558,7 @@ void TapeWriter::Loop()
             state_ = state;  // tried again, unless a newer one came
         if (!cleared)
             clear_ = true;
+        notes_.merge(notes);  // tried again, unless a newer note came for the line
         if (!written && haveLines)
             Requeue(from, std::move(lines));
         if (failed)

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -49,6 +50,7 @@ public:
     bool Write(std::size_t from, const std::vector<TapeLine>& lines);
     // テープ消去: every line of every run.
     bool ClearAll();
+    bool SetNote(std::int64_t id, const std::u16string& note);
     // The calculator's state kept for the next run; none before the first.
     std::optional<KeptState> LoadState() const;
     bool SaveState(const KeptState& state);
@@ -93,6 +95,7 @@ public:
     // The state to keep; written with the next batch unless unchanged.
     void SubmitState(const KeptState& state) override;
     void ClearAll() override;
+    void SubmitNote(std::int64_t id, std::u16string note) override;
     bool Flush() override;
     KeeperStatus Status() const override;
     void SetObserver(std::function<void()> observer) override;
@@ -118,7 +121,8 @@ private:
     std::size_t from_ = 0;
     std::vector<TapeLine> lines_;  // from from_ on
     std::optional<KeptState> state_;
-    std::optional<KeptState> savedState_;  // as the database holds it
+    std::optional<KeptState> savedState_;           // as the database holds it
+    std::map<std::int64_t, std::u16string> notes_;  // on earlier runs' lines, by id
     std::thread thread_;
 };
 

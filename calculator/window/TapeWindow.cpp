@@ -134,6 +134,28 @@ std::optional<std::size_t> TapeModel::SessionLine(int row) const
     return static_cast<std::size_t>(row) - history_.size();
 }
 
+QString TapeModel::NoteAt(int row) const
+{
+    const TapeLine* line = LineAt(row);
+    return line != nullptr ? QString::fromStdU16String(line->note) : QString();
+}
+
+QString TapeModel::SetNote(int row, const QString& note)
+{
+    if (LineAt(row) == nullptr)
+        return tr("注記を書く行を選んでください。");
+    const std::u16string text = note.toStdU16String();
+    const std::optional<std::size_t> line = SessionLine(row);
+    const auto earlier = static_cast<std::size_t>(row);
+    const std::u16string why = line ? session_.SetNote(*line, text) : session_.SetNote(history_[earlier], text);
+    if (!why.empty())
+        return QString::fromStdU16String(why);
+    if (!line)
+        history_[earlier].note = text;
+    emit dataChanged(index(row), index(row));
+    return {};
+}
+
 void TapeModel::SetHistory(std::vector<TapeLine> history)
 {
     history_ = std::move(history);
@@ -435,23 +457,14 @@ bool TapeWindow::FindNext(const QString& text, bool backwards)
 
 void TapeWindow::WriteNote()
 {
-    const std::optional<std::size_t> line = model_->SessionLine(view_->currentIndex().row());
-    if (!line) {
-        ShowMessageBox(this, tr("注記は、この実行の行に書けます。"), StyleOk);
-        return;
-    }
+    const int row = view_->currentIndex().row();
     bool given = false;
     const QString note = QInputDialog::getText(this, tr("注記"), tr("この行の注記（%1文字まで）:").arg(kMaxNoteLength),
-                                               QLineEdit::Normal,
-                                               QString::fromStdU16String(session_.tape().Lines()[*line].note), &given);
+                                               QLineEdit::Normal, model_->NoteAt(row), &given);
     if (!given)
         return;
-    if (const std::u16string why = session_.SetNote(*line, note.toStdU16String()); !why.empty()) {
-        ShowMessageBox(this, QString::fromStdU16String(why), StyleOk);
-        return;
-    }
-    const QModelIndex row = view_->currentIndex();
-    emit model_->dataChanged(row, row);
+    if (const QString why = model_->SetNote(row, note); !why.isEmpty())
+        ShowMessageBox(this, why, StyleOk);
 }
 
 void TapeWindow::RunCommand(int id)

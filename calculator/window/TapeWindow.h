@@ -36,6 +36,10 @@ public:
     std::vector<TapeLine> AllLines() const;
     // The row's place among this run's lines; none for an earlier run's.
     std::optional<std::size_t> SessionLine(int row) const;
+    // A note on the line at row, this run's or an earlier one's; why it
+    // was refused, empty when it is on the line.
+    QString SetNote(int row, const QString& note);
+    QString NoteAt(int row) const;
     // The history read anew (a resumed calculation corrected).
     void ReadHistory() { SetHistory(session_.History()); }
 

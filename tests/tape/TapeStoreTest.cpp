@@ -290,6 +290,8 @@ TEST(TapeStore, YesterdaysCalculationIsCorrectedToday)
     ASSERT_GE(history.size(), 7u);
     EXPECT_EQ(history[history.size() - 3].Text(today->tape().Segment()), u"34 ＝  #2  交通費");
     EXPECT_EQ(history[history.size() - 7].Text(today->tape().Segment()), u"9 ＝") << "before the CA: no number";
+    EXPECT_TRUE(today->SetNote(history[history.size() - 7], u"昨日の 9").empty()) << "an earlier run's line";
+    EXPECT_FALSE(today->SetNote(history[history.size() - 7], u"a\nb").empty());
     EXPECT_EQ(today->Apply("correct:1=100").outcome, TokenOutcome::Applied);
     EXPECT_EQ(today->state().displayText, u"134");
     ASSERT_TRUE(today->Flush());
@@ -301,6 +303,7 @@ TEST(TapeStore, YesterdaysCalculationIsCorrectedToday)
               1);
     EXPECT_EQ(file.Number("SELECT count(*) FROM lines WHERE run = 2 AND step = 2 AND note = '交通費'"), 1);
     EXPECT_EQ(file.Number("SELECT count(*) FROM lines WHERE run = 2 AND number = '134' AND mark = '*'"), 1);
+    EXPECT_EQ(file.Number("SELECT count(*) FROM lines WHERE run = 1 AND number = '9' AND note = '昨日の 9'"), 1);
     today.reset();
     // A key of today's leaves yesterday's calculation as it is.
     auto later = keyed({"5"});
