@@ -358,8 +358,7 @@ void TapeWindow::SaveAs()
     if (view_->selectionModel()->selectedRows().size() > 1)
         ranges.insert(1, selected);
     bool chosen = false;
-    const QString range =
-        QInputDialog::getItem(this, tr("名前を付けて保存"), tr("保存する行:"), ranges, 0, false, &chosen);
+    const QString range = QInputDialog::getItem(this, tr("保存する行"), tr("保存する行:"), ranges, 0, false, &chosen);
     if (!chosen)
         return;
     std::vector<TapeLine> lines;

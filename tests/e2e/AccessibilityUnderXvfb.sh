@@ -23,7 +23,7 @@ if ! ended "$app"; then
     echo "FAIL: Ctrl+Q did not end the calculator"; exit 1
 fi
 start_program '^Abacor$' "$ABACOR"
-/usr/bin/python3 "$(dirname "$0")/accessibility.py" tape-again || exit 1
+/usr/bin/python3 "$(dirname "$0")/accessibility.py" tape-again "$work" || exit 1
 kill "$app"; wait "$app" 2>/dev/null
 
 start_program 'Abacorの設定' "$EDITOR_BIN"

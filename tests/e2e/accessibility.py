@@ -1,9 +1,10 @@
 #!/usr/bin/python3
 """Walks a program's accessibility tree over AT-SPI as a screen reader does.
 
-usage: accessibility.py calculator WINDOW | editor
+usage: accessibility.py calculator WINDOW | editor | tape | tape-again FOLDER
 Prints the tree it saw; exits 1 with a FAIL line when something is missing.
 """
+import os
 import subprocess
 import sys
 import time
@@ -221,15 +222,67 @@ def tape():
     print("PASS: the tape read over AT-SPI: %s; corrected from the keyboard, the display reads %s" % (items, shown))
 
 
-def tape_again():
-    """After Ctrl+Q and a new start, the tape still holds the last run's lines."""
+def focus(title):
+    """No window manager here gives a new window the keyboard: as one would."""
+    subprocess.run(["xdotool", "search", "--sync", "--name", title, "windowfocus", "--sync"], check=True,
+                   timeout=60)
+
+
+def tape_again(folder):
+    """After Ctrl+Q and a new start, the tape still holds the last run's lines,
+    its steps numbered again; a note written, the calculation saved, the tape
+    cleared, the file opened: the lines and the note are back."""
     app = application("Abacor")
     keys("F3")
-    expected = ["123 ＋", "457 ＋  (訂正前 456)", "789 ＝", "1,369 *", "――――"]
+    expected = ["123 ＋  #1", "457 ＋  #2  (訂正前 456)", "789 ＝  #3", "1,369 *", "――――"]
     items = eventually(lambda: tape_items(app), lambda items: items[-5:] == expected)
     if items[-5:] != expected:
         fail("after the restart the tape reads %s" % items)
-    print("PASS: after Ctrl+Q and a new start the tape reads %s" % items)
+    focus("Abacorのテープ")
+    keys("Up", "Insert")
+    focus("注記")
+    subprocess.run(["xdotool", "type", "--delay", "50", "A-101"], check=True)
+    keys("Return")
+    items = eventually(lambda: tape_items(app), lambda items: "1,369 *  A-101" in items)
+    if "1,369 *  A-101" not in items:
+        fail("the note is not read with its line: %s" % items)
+
+    saved = folder + "/invoice.abacor-tape"
+    focus("Abacorのテープ")
+    keys("alt+s")
+    focus("保存する行")
+    keys("Return")
+    focus("名前を付けて保存")
+    keys("ctrl+a")
+    subprocess.run(["xdotool", "type", "--delay", "20", saved], check=True)
+    keys("Return")
+    if not eventually(lambda: os.path.isfile(saved), bool):
+        fail("nothing was saved to " + saved)
+
+    focus("Abacorのテープ")
+    keys("alt+d")
+    yes = eventually(lambda: find(app, "はい", "push button"), lambda node: node is not None)
+    if yes is None:
+        fail("テープ消去 asked nothing")
+    press(yes)
+    items = eventually(lambda: tape_items(app), lambda items: items == [])
+    if items:
+        fail("the tape was not cleared: %s" % items)
+
+    focus("Abacorのテープ")
+    keys("alt+o")
+    focus("開く")
+    keys("ctrl+a")
+    subprocess.run(["xdotool", "type", "--delay", "20", saved], check=True)
+    keys("Return")
+    expected = ["123 ＋  #1", "457 ＋  #2", "789 ＝  #3", "1,369 *  A-101"]
+    items = eventually(lambda: tape_items(app), lambda items: items == expected)
+    if items != expected:
+        fail("the opened tape reads %s" % items)
+    print("PASS: after a new start the tape reads its steps again; noted, saved, cleared and opened: %s" % items)
 
 
-{"calculator": calculator, "editor": editor, "tape": tape, "tape-again": tape_again}[sys.argv[1]]()
+if sys.argv[1] == "tape-again":
+    tape_again(sys.argv[2])
+else:
+    {"calculator": calculator, "editor": editor, "tape": tape}[sys.argv[1]]()
