@@ -41,7 +41,7 @@ test-sanitize: deps
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitize/lsan.supp:print_suppressions=0 \
 	  ctest --output-on-failure --timeout $(TEST_TIMEOUT) -j $(JOBS) -E '^debian_package_lintian$$'
 
-# The fuzzers (clang, libFuzzer), the key language, the store's file and the kept tape: FUZZ_SECONDS
+# The fuzzers (clang, libFuzzer), the key language, the store's file, the kept tape and tape files: FUZZ_SECONDS
 # each, from the checked-in corpora with a fixed seed; new inputs go to scratch folders.
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 600
@@ -49,15 +49,19 @@ FUZZ_SEED ?= 20261207
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 	  -DABACOR_FUZZ=ON -DABACOR_TESTS=OFF -DABACOR_BENCH=OFF
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target abacor_fuzz_keys abacor_fuzz_store abacor_fuzz_tape
-	rm -rf $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/store-corpus $(FUZZ_BUILD)/tape-corpus && \
-	  mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/store-corpus $(FUZZ_BUILD)/tape-corpus
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target abacor_fuzz_keys abacor_fuzz_store abacor_fuzz_tape \
+	  abacor_fuzz_tape_file
+	rm -rf $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/store-corpus $(FUZZ_BUILD)/tape-corpus $(FUZZ_BUILD)/tape-file-corpus && \
+	  mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/store-corpus $(FUZZ_BUILD)/tape-corpus $(FUZZ_BUILD)/tape-file-corpus
 	$(FUZZ_BUILD)/tests/fuzz/abacor_fuzz_keys -max_total_time=$(FUZZ_SECONDS) -seed=$(FUZZ_SEED) \
 	  -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus tests/fuzz/corpus
 	$(FUZZ_BUILD)/tests/fuzz/abacor_fuzz_store -max_total_time=$(FUZZ_SECONDS) -seed=$(FUZZ_SEED) -max_len=4096 \
 	  -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/store- $(FUZZ_BUILD)/store-corpus tests/fuzz/store-corpus
 	$(FUZZ_BUILD)/tests/fuzz/abacor_fuzz_tape -max_total_time=$(FUZZ_SECONDS) -seed=$(FUZZ_SEED) -max_len=512 \
 	  -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/tape- $(FUZZ_BUILD)/tape-corpus tests/fuzz/tape-corpus
+	$(FUZZ_BUILD)/tests/fuzz/abacor_fuzz_tape_file -max_total_time=$(FUZZ_SECONDS) -seed=$(FUZZ_SEED) -max_len=4096 \
+	  -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/tape-file- $(FUZZ_BUILD)/tape-file-corpus \
+	  tests/fuzz/tape-file-corpus
 
 # The Debian package: the programs alone, built in $(PACKAGE_BUILD) for /usr with
 # Debian's hardening flags and dated by the last commit (the same .deb every time).
