@@ -12,6 +12,7 @@
 #include "calculator/window/DesktopShortcuts.h"
 #include "calculator/window/StayOnTop.h"
 #include "calculator/window/TapeDock.h"
+#include "calculator/window/TapeWindow.h"
 #include "calculator/window/WindowMenus.h"
 #include "platform/input/InputMethod.h"
 #include "platform/input/VirtualKeys.h"
@@ -61,7 +62,15 @@ CalculatorWindow::~CalculatorWindow() = default;
 
 void CalculatorWindow::OpenTapeStore(const std::filesystem::path& path) { tape_->OpenStore(path); }
 
-void CalculatorWindow::ToggleTape() { tape_->Toggle(); }
+void CalculatorWindow::ToggleTape()
+{
+    tape_->Toggle();
+    // Closed: the keys and the screen reader are back at the display.
+    if (tape_->window() == nullptr || !tape_->window()->isVisible()) {
+        activateWindow();
+        announcer_.FocusDisplay();
+    }
+}
 
 TapeWindow* CalculatorWindow::tapeWindow() const { return tape_->window(); }
 

@@ -204,7 +204,11 @@ TapeWindow::TapeWindow(CalculatorSession& session, std::vector<TapeLine> history
     view_->addAction(copy);
     auto* close = new QAction(this);
     close->setShortcut(Qt::Key_F3);
-    connect(close, &QAction::triggered, this, &QWidget::close);
+    connect(close, &QAction::triggered, this, [this, calculator] {
+        this->close();
+        // The keys go back to the calculator, whatever the window manager does.
+        calculator->activateWindow();
+    });
     addAction(close);
     auto* find = new QAction(this);
     find->setShortcut(QKeySequence::Find);
@@ -252,10 +256,22 @@ void TapeWindow::Follow()
 
 void TapeWindow::ShowNewest()
 {
+    view_->scrollToBottom();
+    // A current line that moves is news to a screen reader, which would
+    // leave the calculator for it: only while this window is the user's.
+    newestAwaited_ = !isActiveWindow();
+    if (newestAwaited_)
+        return;
     // The keyboard starts from the newest line, as the eye does.
     if (const int rows = model_->rowCount(); rows > 0)
         view_->setCurrentIndex(model_->index(rows - 1));
-    view_->scrollToBottom();
+}
+
+void TapeWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && newestAwaited_)
+        ShowNewest();
 }
 
 bool TapeWindow::eventFilter(QObject* watched, QEvent* event)

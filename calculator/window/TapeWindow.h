@@ -107,6 +107,8 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Active again: the newest line becomes the current one.
+    void changeEvent(QEvent* event) override;
 
 private:
     void OnExport();
@@ -119,6 +121,7 @@ private:
     QLabel* keeping_ = nullptr;  // why the tape is not kept; hidden while it is
     QLineEdit* find_ = nullptr;  // hidden until Ctrl+F
     bool clearAwaited_ = false;
+    bool newestAwaited_ = false;  // lines came while another window was active
 };
 
 }  // namespace abacor

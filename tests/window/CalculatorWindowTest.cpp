@@ -616,8 +616,31 @@ TEST_F(Window, TheTapeWindowShowsCorrectsCopiesAndExports)
     EXPECT_FALSE(tape->OpenFrom(QStringLiteral("/nonexistent-folder/tape.abacor-tape")));
     EXPECT_EQ(said.size(), 1) << "a refusal is said";
 
+    // Keys at the calculator while the tape is open: the tape follows without
+    // moving its current line (a screen reader would leave the display for it)
+    // until it is the active window again.
+    const auto active = [](QWidget* window) {
+        return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+    };
+    dlg().activateWindow();
+    ASSERT_TRUE(active(&dlg()));
+    const int current = tape->view()->currentIndex().row();
+    Type("4*5");
+    dlg().OnCommand(IdOK);
+    EXPECT_EQ(tape->view()->currentIndex().row(), current);
+    tape->activateWindow();
+    ASSERT_TRUE(active(tape));
+    EXPECT_EQ(tape->view()->currentIndex().row(), tape->model().rowCount() - 1);
+
+    // F3 from the tape closes it and gives the keys back to the calculator.
+    QTest::keyClick(tape, Qt::Key_F3);
+    EXPECT_FALSE(tape->isVisible());
+    EXPECT_TRUE(active(&dlg()));
+    QTest::keyClick(&dlg(), Qt::Key_F3);
+    ASSERT_TRUE(tape->isVisible());
     QTest::keyClick(&dlg(), Qt::Key_F3);
     EXPECT_FALSE(tape->isVisible());
+    EXPECT_TRUE(active(&dlg()));
 }
 
 TEST_F(Window, KeptStateAndTapeFollowTheirSettings)
