@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -81,6 +82,7 @@ ColoursPage::ColoursPage(SettingsRecord& record, const ScreenMetrics& screen)
     // Says what it holds before it is opened.
     presets->setPlaceholderText(tr("選んでください"));
     connect(presets, &QComboBox::activated, this, &ColoursPage::ApplyPreset);
+    presets->installEventFilter(this);
     runColourDialog_ = [](ColourDialog& dialog) { return dialog.exec(); };
     sampleDescription_ = QStringLiteral("キーや背景をタップすると、その部分の色の項目を一覧から順に選びます。");
     // No label stands beside the list; an unseen one names it, since screen
@@ -106,6 +108,7 @@ void ColoursPage::Initialise()
 
 void ColoursPage::Refresh()
 {
+    beforePreset_.clear();  // the record was replaced: nothing to undo
     ShowFlagBoxes(kFlagBoxes);
     InvalidatePage();
 }
@@ -115,10 +118,44 @@ void ColoursPage::ApplyPreset(int index)
     if (index < 0 || index >= static_cast<int>(kColourPresets.size()))
         return;
     const ColourPreset& preset = kColourPresets[static_cast<std::size_t>(index)];
-    for (std::size_t i = 0; i < kColourList.size(); ++i)
+    beforePreset_.clear();
+    for (std::size_t i = 0; i < kColourList.size(); ++i) {
+        beforePreset_.push_back(record_.settings().*kColourList[i].field);
         record_.SetValue(kColourList[i].field, preset.colours[i]);
+    }
     ApplyDisplayColours();
     InvalidatePage();
+    ShowMessageBox(this,
+                   tr("プリセット「%1」の色にしました。メニューの「元に戻す」で前の色に戻せます。")
+                       .arg(QStringView(preset.name).toString()),
+                   StyleOk);
+}
+
+bool ColoursPage::UndoLastStep()
+{
+    if (beforePreset_.empty())
+        return false;
+    for (std::size_t i = 0; i < kColourList.size(); ++i)
+        record_.SetValue(kColourList[i].field, beforePreset_[i]);
+    beforePreset_.clear();
+    controls_->Combo(IdcPreset)->setCurrentIndex(-1);
+    ApplyDisplayColours();
+    InvalidatePage();
+    return true;
+}
+
+bool ColoursPage::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* presets = controls_->Combo(IdcPreset);
+    if (watched == presets && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown ||
+            key == Qt::Key_Home || key == Qt::Key_End) {
+            presets->showPopup();
+            return true;
+        }
+    }
+    return SamplePage::eventFilter(watched, event);
 }
 
 int ColoursPage::SelectedEntry() const { return controls_->Combo(IdcColourList)->currentIndex(); }

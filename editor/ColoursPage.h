@@ -2,7 +2,9 @@
 
 #include "editor/SamplePage.h"
 
+#include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace abacor {
 
@@ -17,8 +19,11 @@ public:
 
     void Refresh() override;
     void OnChooseColour();
-    // Fills all 18 colours from the preset of that place in the list.
+    // Fills all 18 colours from the preset of that place in the list, and
+    // says so; the colours before it are kept for 元に戻す.
     void ApplyPreset(int index);
+    // The colours as they were before the last preset.
+    bool UndoLastStep() override;
     void PressAt(int x, int y);
     bool OnApply() override;
     int SelectedEntry() const;
@@ -31,9 +36,13 @@ public:
 protected:
     void Initialise() override;
     void mousePressEvent(QMouseEvent* event) override;
+    // An arrow on the closed preset list opens it: a preset applies only
+    // when chosen (Return, a click), never on the way through the list.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     ColourDialogRunner runColourDialog_;
+    std::vector<std::uint32_t> beforePreset_;  // the colours before the last preset; empty for none
 };
 
 // The list entry a tap on the sample selects, from the entry selected now.

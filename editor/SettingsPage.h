@@ -53,6 +53,9 @@ public:
     virtual bool OnApply() { return true; }
     // Shows the sheet's copy anew, after it was replaced.
     virtual void Refresh() {}
+    // 元に戻す: undoes the page's last step of many changes at once (a
+    // preset); false when there is none, and the stored settings come back.
+    virtual bool UndoLastStep() { return false; }
 
 protected:
     virtual void Initialise() {}

@@ -114,17 +114,28 @@ void SettingsSheet::SaveSettings()
 
 void SettingsSheet::DeleteSettings()
 {
-    if (ShowMessageBox(this, QString::fromUtf16(kAskDelete), StyleYesNo) != AnswerYes)
+    // A question that deletes opens on いいえ.
+    if (ShowMessageBox(this, QString::fromUtf16(kAskDelete), StyleYesNo | StyleSecondDefault) != AnswerYes)
         return;
     if (!abacor::DeleteSettings()) {
         ShowMessageBox(this, QString::fromUtf16(kDeleteFailed), StyleOk);
         return;
     }
     ShowMessageBox(this, QString::fromUtf16(kDeleted), StyleOk);
-    RevertSettings();
+    ReloadSettings();
 }
 
 void SettingsSheet::RevertSettings()
+{
+    for (SettingsPage* page : Pages())
+        if (page->IsInitialised() && page->UndoLastStep()) {
+            update();
+            return;
+        }
+    ReloadSettings();
+}
+
+void SettingsSheet::ReloadSettings()
 {
     record_.Replace(LoadSettings());
     for (SettingsPage* page : Pages())

@@ -49,7 +49,10 @@ public:
     void OnCommand(int id);
     void SaveSettings();
     void DeleteSettings();
+    // 元に戻す: a page's last step of many changes (a preset) undone, else
+    // the stored settings read again.
     void RevertSettings();
+    void ReloadSettings();
     void OnExit();
 
     // Every way of closing asks the pages first.

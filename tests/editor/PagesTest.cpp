@@ -9,6 +9,8 @@
 #include "editor/ColourDialog.h"
 #include "editor/ColourPalette.h"
 #include "editor/DeskPage.h"
+#include "editor/EditorMenus.h"
+#include "platform/shell/MessageBox.h"
 #include "tests/editor/EditorFixture.h"
 
 namespace abacor::test {
@@ -270,12 +272,30 @@ TEST_F(Page3, PresetsFillEveryColourAndSingleColoursStayEditable)
     ASSERT_EQ(presets->count(), 3);
     EXPECT_EQ(presets->itemText(2), QStringLiteral("ハイコントラスト"));
     EXPECT_EQ(presets->accessibleName(), QStringLiteral("プリセット"));
+    QStringList said;
+    ScopedMessageBoxAnswerer answerer([&](const QString& text, unsigned) {
+        said << text;
+        return int(AnswerOk);
+    });
+    // An arrow on the closed list opens it; nothing applies on the way.
+    s.SetValue(&CalculatorSettings::ButtonTextColor1, 0x0000AA);
+    const CalculatorSettings before = s.settings();
+    presets->setFocus();
+    QTest::keyClick(presets, Qt::Key_Down);
+    EXPECT_EQ(s.settings(), before);
+    EXPECT_TRUE(said.isEmpty());
+    presets->hidePopup();
     presets->setCurrentIndex(2);
     emit presets->activated(2);
     EXPECT_EQ(s.settings().DialogBackColor, 0x000000u);
     EXPECT_EQ(s.settings().ButtonTextColor2, 0x00FFFFu);
     EXPECT_EQ(s.settings().LabelTextColor, 0xFFFFFFu);
     EXPECT_EQ(s.modified(), 1);
+    ASSERT_EQ(said.size(), 1) << "said what happened";
+    EXPECT_TRUE(said[0].contains(QStringLiteral("ハイコントラスト")));
+    // 元に戻す brings back the colours before it, a colour set by hand included.
+    s.OnCommand(IdRevert);
+    EXPECT_EQ(s.settings(), before);
     presets->setCurrentIndex(0);
     emit presets->activated(0);
     for (const ColourListEntry& entry : kColourList)

@@ -159,7 +159,7 @@ TEST_F(SheetFlow, DeleteAnsweredNoChangesNothingYesRestoresTheDefaults)
     Click(page1().controls().Check(IdcGradation));
     answers = {AnswerNo};
     s.OnCommand(IdDelete);
-    EXPECT_EQ(asked, (std::vector<Asked>{{"設定を削除しますか？", 4}}));
+    EXPECT_EQ(asked, (std::vector<Asked>{{"設定を削除しますか？", StyleYesNo | StyleSecondDefault}}));
     EXPECT_TRUE(QFile::exists(StoreFile()));
     EXPECT_EQ(s.modified(), 1) << "No keeps the flag as it was";
     EXPECT_EQ(s.settings().GradationFlg, 1u);
@@ -167,7 +167,8 @@ TEST_F(SheetFlow, DeleteAnsweredNoChangesNothingYesRestoresTheDefaults)
     asked.clear();
     answers = {AnswerYes, AnswerOk};
     s.OnCommand(IdDelete);
-    EXPECT_EQ(asked, (std::vector<Asked>{{"設定を削除しますか？", 4}, {"設定を削除しました。", 0}}));
+    EXPECT_EQ(asked, (std::vector<Asked>{{"設定を削除しますか？", StyleYesNo | StyleSecondDefault},
+                                         {"設定を削除しました。", 0}}));
     EXPECT_FALSE(QFile::exists(StoreFile()));
     EXPECT_EQ(s.settings(), DefaultSettings());
     EXPECT_EQ(s.modified(), 0);
@@ -181,7 +182,8 @@ TEST_F(SheetFlow, AFailedDeleteSaysSoAndRevertsNothing)
     Click(page1().controls().Check(IdcGradation));
     answers = {AnswerYes};
     s.OnCommand(IdDelete);
-    EXPECT_EQ(asked, (std::vector<Asked>{{"設定を削除しますか？", 4}, {"設定を削除できませんでした。", 0}}));
+    EXPECT_EQ(asked, (std::vector<Asked>{{"設定を削除しますか？", StyleYesNo | StyleSecondDefault},
+                                         {"設定を削除できませんでした。", 0}}));
     EXPECT_EQ(s.settings().GradationFlg, 1u);
     EXPECT_EQ(s.modified(), 1);
 }
