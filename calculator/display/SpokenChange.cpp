@@ -13,6 +13,11 @@ DisplaySpeech SpeakDisplay(const DisplayTexts& before, const DisplayTexts& after
         news << QStringLiteral("メモリー ") + after.memory;
     if (after.annunciators != before.annunciators && !after.annunciators.isEmpty())
         news << after.annunciators;
+    // GT pressed again clears it: its going out is news too.
+    const QString gt = QStringLiteral("GT");
+    if (before.annunciators.split(kAnnunciatorGap.toString()).contains(gt) &&
+        !after.annunciators.split(kAnnunciatorGap.toString()).contains(gt))
+        news << QStringLiteral("GT クリア");
     news.prepend(after.display);
     const bool spoken = news.size() > 1 || (after.display != before.display && !typing);
     return {after.display, news.join(u' '), spoken};

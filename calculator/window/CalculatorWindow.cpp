@@ -1,5 +1,7 @@
 #include "calculator/window/CalculatorWindow.h"
 
+#include <algorithm>
+
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -8,6 +10,7 @@
 
 #include "calculator/core/CommandTable.h"
 #include "calculator/engine/Grouping.h"
+#include "calculator/engine/NumberText.h"
 #include "calculator/window/CalculatorMenus.h"
 #include "calculator/window/DesktopShortcuts.h"
 #include "calculator/window/StayOnTop.h"
@@ -24,6 +27,22 @@
 namespace abacor {
 
 namespace {
+
+// A key that types into the number: a screen reader echoes it itself.
+bool TypesADigit(const Command& command)
+{
+    if (!command.key)
+        return false;
+    const KeyId key = *command.key;
+    return (key >= KeyId::Digit0 && key <= KeyId::Digit9) || key == KeyId::Point || key == KeyId::DoubleZero;
+}
+
+int DigitsIn(const std::u16string& shown)
+{
+    return static_cast<int>(
+        std::count_if(shown.begin(), shown.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; }));
+}
+
 constexpr char16_t kPhoneStatusKey[] = u"\\Software\\Sharp\\PhoneStatus";
 // How long a key pressed by assistive technology shows pressed.
 constexpr int kAssistivePressMilliseconds = 150;
@@ -101,8 +120,17 @@ std::vector<PaintedPart> CalculatorWindow::AccessibleParts() const { return anno
 
 CommandOutcome CalculatorWindow::Run(const Command& command)
 {
+    const bool digit = TypesADigit(command);
+    announcer_.Echoed(digit);
+    const std::u16string shown = session_.state().displayText;
+    const bool typing = session_.state().entryState == EntryState::Typing;
     const CommandOutcome outcome = session_.Run(command);
     tape_->Follow();
+    if (digit && typing && session_.state().displayText == shown && DigitsIn(shown) >= kMaxDigits) {
+        // A thirteenth digit: refused, and said to be.
+        canvas_.FlashDisplay();
+        announcer_.Refused(tr("桁数オーバー"));
+    }
     if (session_.state().refused) {
         // A key that had nothing to work with: flashed, and told why.
         canvas_.FlashDisplay();
@@ -155,7 +183,10 @@ void CalculatorWindow::OnCommand(int id)
     case IdPaste: Paste(); break;
     case IdVersion: ShowVersion(); break;
     case IdExit: QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); break;
-    case IdStayOnTop: SetStayOnTop(!StaysOnTop()); break;
+    case IdStayOnTop:
+        SetStayOnTop(!StaysOnTop());
+        announcer_.Say(StaysOnTop() ? tr("常に手前に表示 オン") : tr("常に手前に表示 オフ"));
+        break;
     case IdTape: ToggleTape(); break;
     case IdTapeSave:
     case IdTapeOpen:
@@ -195,6 +226,7 @@ void CalculatorWindow::Copy(bool numberOnly)
 
 void CalculatorWindow::Paste()
 {
+    announcer_.Echoed(false);
     // Looked at in place: a clipboard may hold megabytes.
     const QString text = ClipboardText();
     if (session_.Paste(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),

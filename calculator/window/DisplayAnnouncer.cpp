@@ -53,7 +53,7 @@ void DisplayAnnouncer::Announce()
     for (int box = 1; box < 3; ++box)
         if (*before[box] != *after[box])
             NotifyPartTextChanged(&window_, box, *before[box], *after[box]);
-    const bool typing = session_.state().entryState == EntryState::Typing && !session_.state().error;
+    const bool typing = echoed_ && session_.state().entryState == EntryState::Typing && !session_.state().error;
     const DisplaySpeech speech = SpeakDisplay(announced_, now, typing);
     announced_ = now;
     if (speech.text != speech_.text)
@@ -73,7 +73,7 @@ void DisplayAnnouncer::Speak(const DisplaySpeech& speech)
     // object when it is the selection: so news is the selected display text.
     const QString previous = speech_.text.isEmpty() ? announced_.display : speech_.text;
     speech_ = speech;
-    NotifyPartTextChanged(&window_, 0, previous, speech.text);
+    NotifyPartTextChanged(&window_, 0, previous, speech.text, false);
 }
 
 void DisplayAnnouncer::FocusDisplay()

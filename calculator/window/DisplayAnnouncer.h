@@ -30,6 +30,11 @@ public:
 
     // A shown text changed: told once the key's handling is over.
     void Changed();
+    // The next change comes from a key a screen reader echoes itself (a
+    // digit typed), or from any other (the sign, CE, a paste): spoken then.
+    void Echoed(bool echoed) { echoed_ = echoed; }
+    // Says news after the display's value ("常に手前に表示 オン").
+    void Say(const QString& news) { Refused(news); }
     // Says why something was refused, after the display's value.
     void Refused(const QString& why);
     // The window became active: the reader lands on the display.
@@ -49,6 +54,7 @@ private:
     DisplayTexts announced_;
     DisplaySpeech speech_;
     bool pending_ = false;
+    bool echoed_ = false;
 };
 
 }  // namespace abacor

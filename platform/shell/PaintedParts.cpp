@@ -398,7 +398,7 @@ PartsAccessible* PartsOf(QWidget* widget)
 
 }  // namespace
 
-void NotifyPartTextChanged(QWidget* widget, int index, const QString& previous, const QString& text)
+void NotifyPartTextChanged(QWidget* widget, int index, const QString& previous, const QString& text, bool removed)
 {
     if (PartsAccessible* parts = PartsOf(widget))
         if (QAccessibleInterface* part = parts->PartAt(index)) {
@@ -409,9 +409,9 @@ void NotifyPartTextChanged(QWidget* widget, int index, const QString& previous, 
                 QAccessibleTextInsertEvent inserted(part, 0, text);
                 QAccessible::updateAccessibility(&inserted);
             }
-            if (!previous.isEmpty()) {
-                QAccessibleTextRemoveEvent removed(part, static_cast<int>(text.size()), previous);
-                QAccessible::updateAccessibility(&removed);
+            if (!previous.isEmpty() && removed) {
+                QAccessibleTextRemoveEvent removal(part, static_cast<int>(text.size()), previous);
+                QAccessible::updateAccessibility(&removal);
             }
         }
 }

@@ -59,7 +59,10 @@ void InstallPaintedPartsAccessibility();
 
 // Tells assistive technology that part index of widget now shows text
 // instead of previous.
-void NotifyPartTextChanged(QWidget* widget, int index, const QString& previous, const QString& text);
+// With removed false only the new text is told: a reader that speaks what a
+// Delete or a BackSpace removed (Orca does) then says the new text alone.
+void NotifyPartTextChanged(QWidget* widget, int index, const QString& previous, const QString& text,
+                           bool removed = true);
 // The focusable part index has the focus now.
 void NotifyPartFocused(QWidget* widget, int index);
 // The widget's parts were laid out anew: parts that are gone are reported

@@ -325,6 +325,8 @@ TEST(Spoken, NewsFollowsTheDisplay)
         {{u"15"_s, u"15"_s, u"0"_s, {}, {}}, {u"15"_s, u"15"_s, u"15"_s, {}, {}}, false, u"15 メモリー 15", true},
         {{u"5"_s, u"5"_s, u"0"_s, {}, {}}, {u"5"_s, u"5"_s, u"0"_s, {}, u"GT"_s}, false, u"5 GT", true},
         {{u"0"_s, u"1"_s, u"0"_s, u"÷"_s, {}}, {u"ERROR"_s, u"0"_s, u"0"_s, {}, {}}, false, u"ERROR", true},
+        {{u"7"_s, u"7"_s, u"0"_s, {}, u"K  GT"_s}, {u"7"_s, u"7"_s, u"0"_s, {}, u"K"_s}, false, u"7 K GT クリア", true},
+        {twelve, {u"-12"_s, u"0"_s, u"0"_s, {}, {}}, false, u"-12", true},  // a sign change while typing
     };
     for (const Row& row : rows) {
         const DisplaySpeech speech = SpeakDisplay(row.before, row.after, row.typing);

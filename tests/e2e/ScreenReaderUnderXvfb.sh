@@ -7,7 +7,7 @@ set -u
 ABACOR=$1
 EDITOR_BIN=$2
 
-X_TOOLS="Xvfb xdotool orca speech-dispatcher"
+X_TOOLS="Xvfb xdotool xclip orca speech-dispatcher"
 for file in /usr/lib/speech-dispatcher-modules/sd_generic; do
     if [ ! -x "$file" ]; then
         echo "SKIPPED: $file is missing (scripts/install-deps installs it)"; exit 77
@@ -61,6 +61,7 @@ mark=0
 # Keys (xdotool key arguments), then the line a listener must hear within
 # thirty seconds after them: exactly (=) or as a part of a line (~).
 say() {
+    previous=$mark
     mark=$(wc -l <"$ABACOR_SPOKEN")
     xdotool key --delay 400 "$@"
 }
@@ -69,7 +70,7 @@ hears() {
     words=$2
     exact=""
     [ "$how" = "=" ] && exact=-x
-    heard() { tail -n +"$((mark + 1))" "$ABACOR_SPOKEN" | grep -q $exact -F "$words"; }
+    heard() { tail -n +"$((mark + 1))" "$ABACOR_SPOKEN" | grep -q $exact -F -e "$words"; }
     if wait_until 30 heard; then
         echo "heard: $words"
         return 0
@@ -77,6 +78,24 @@ hears() {
     echo "FAIL: did not hear '$words'; heard:"
     tail -n +"$((mark + 1))" "$ABACOR_SPOKEN" | sed 's/^/    /'
     failures=$((failures + 1))
+}
+
+# The line was said once only since the keys before the last (their echo
+# heard first, so that nothing of theirs is still on its way).
+said_once() {
+    count=$(tail -n +"$((previous + 1))" "$ABACOR_SPOKEN" | grep -c -x -F -e "$1")
+    if [ "$count" -ne 1 ]; then
+        echo "FAIL: '$1' was said $count times:"; tail -n +"$((previous + 1))" "$ABACOR_SPOKEN" | sed 's/^/    /'
+        failures=$((failures + 1))
+    fi
+}
+# The last line said (once the keys' lines came) is this one.
+last_said() {
+    last() { [ "$(tail -n 1 "$ABACOR_SPOKEN")" = "$1" ]; }
+    if ! wait_until 30 last "$1"; then
+        echo "FAIL: the last line said is '$(tail -n 1 "$ABACOR_SPOKEN")', not '$1'"
+        failures=$((failures + 1))
+    fi
 }
 
 start_program '^Abacor$' "$ABACOR"
@@ -94,6 +113,29 @@ say 1
 hears "=" "15 メモリー 15"
 say 1 Right 0 Return
 hears "=" "ERROR"
+# Every change of the display but a typed digit is spoken once, after the
+# reader's own echo: the sign, CE, the digit drop, a paste, a refused digit.
+say Escape 5 l
+hears "=" "-5"
+say Escape 1 2
+hears "~" "2"
+say Delete
+hears "=" "0"
+say 7
+hears "~" "7"
+said_once "0"
+say BackSpace
+hears "=" "0"
+last_said "0"
+say 1 2 3 4 5 6 7 8 9 0 1 2 3
+hears "=" "123456789012 桁数オーバー"
+printf '¥1,980' | xclip -selection clipboard
+say Escape ctrl+v
+hears "=" "1980"
+say ctrl+shift+t
+hears "~" "常に手前に表示 オン"
+say ctrl+shift+t
+hears "~" "常に手前に表示 オフ"
 kill "$app"; wait "$app" 2>/dev/null
 
 start_program 'Abacorの設定' "$EDITOR_BIN"
