@@ -155,6 +155,8 @@ say Right Right Tab
 hears "=" "ページ3"
 say Tab Tab
 hears "~" "縦(左上)"
+# A list says its value after its label.
+hears "=" "無効."
 say Tab
 hears "~" "縦(右下)"
 say Tab

@@ -317,6 +317,7 @@ TEST_F(Page4, TheDeskControlsWriteTheRecord)
     emit round->activated(3);
     places->setCurrentIndex(5);
     emit places->activated(5);
+    EXPECT_EQ(places->accessibleDescription(), places->currentText()) << "a screen reader hears the value";
     Click(p4.controls().Check(IdcGrandTotal));
     Click(p4.controls().Check(IdcDeskTax));
     EXPECT_TRUE(p4.controls().Check(IdcTapeKeep)->isChecked()) << "the tape is kept by default";
