@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QSaveFile>
+#include <QStyledItemDelegate>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -28,6 +29,20 @@ namespace abacor {
 
 namespace {
 constexpr char16_t kTapeTitle[] = u"Abacorのテープ";
+
+// A step's correction field, named for screen readers; when it closes, the
+// line stays the current one (not a list with none).
+class CorrectionDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (editor != nullptr)
+            editor->setAccessibleName(QObject::tr("訂正"));
+        return editor;
+    }
+};
 constexpr char16_t kAskClear[] = u"テープを消去しますか？";
 constexpr char16_t kExportFailed[] = u"エクスポートできませんでした。";
 }  // namespace
@@ -173,6 +188,12 @@ TapeWindow::TapeWindow(CalculatorSession& session, std::vector<TapeLine> history
     view_->setUniformItemSizes(true);
     view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     view_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    auto* delegate = new CorrectionDelegate(view_);
+    view_->setItemDelegate(delegate);
+    connect(delegate, &QAbstractItemDelegate::closeEditor, this, [this] {
+        if (!view_->currentIndex().isValid())
+            ShowNewest();
+    });
     view_->setAccessibleName(QString::fromUtf16(kTapeTitle));
     view_->installEventFilter(this);
     // The calculator's display colours.

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QProcess>
 #include <QRegularExpression>
@@ -527,6 +528,14 @@ TEST_F(Window, TheTapeWindowShowsCorrectsCopiesAndExports)
     QTest::keyClick(tape->view(), Qt::Key_F2);
     qInstallMessageHandler(previous);
     EXPECT_TRUE(warned.isEmpty()) << warned.join(u'|').toStdString();
+    // The correction field is named for screen readers; Escape leaves the line current.
+    tape->view()->setCurrentIndex(tape->model().index(0));
+    QTest::keyClick(tape->view(), Qt::Key_Return);
+    const QLineEdit* field = tape->view()->findChild<QLineEdit*>();
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(field->accessibleName(), QStringLiteral("訂正"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_EQ(tape->view()->currentIndex().row(), 0);
 
     tape->view()->selectionModel()->select(QItemSelection(tape->model().index(0), second),
                                            QItemSelectionModel::ClearAndSelect);
