@@ -112,7 +112,9 @@ std::vector<int> CalculatorSession::Open(const TapeFile& file)
     std::vector<int> differing;
     std::u16string where;
     for (const std::size_t line : replayed.differing) {
-        differing.push_back(line < file.fileLines.size() ? file.fileLines[line] : file.fileLines.back() + 1);
+        differing.push_back(line < file.fileLines.size() ? file.fileLines[line]
+                            : file.fileLines.empty()     ? 0
+                                                         : file.fileLines.back() + 1);
         if (differing.size() <= 10)
             where += u" #" + Utf16(std::to_string(differing.back()));
     }
