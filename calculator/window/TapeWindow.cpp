@@ -194,7 +194,8 @@ TapeWindow::TapeWindow(CalculatorSession& session, std::vector<TapeLine> history
         if (!view_->currentIndex().isValid())
             ShowNewest();
     });
-    view_->setAccessibleName(QString::fromUtf16(kTapeTitle));
+    // Not the window's title again: a reader says the window, then the list.
+    view_->setAccessibleName(tr("テープの行"));
     view_->installEventFilter(this);
     // The calculator's display colours.
     QPalette colours = view_->palette();
@@ -291,8 +292,22 @@ void TapeWindow::ShowNewest()
 void TapeWindow::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && newestAwaited_)
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow())
+        return;
+    if (newestAwaited_)
         ShowNewest();
+    // Once the list has the focus, its current line is made current again:
+    // a reader hears the line, not only "a list of so many items".
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            const QModelIndex current = view_->currentIndex();
+            if (!view_->hasFocus() || !current.isValid())
+                return;
+            view_->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+            view_->selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+        },
+        Qt::QueuedConnection);
 }
 
 bool TapeWindow::eventFilter(QObject* watched, QEvent* event)

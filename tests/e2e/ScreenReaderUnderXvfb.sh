@@ -104,6 +104,11 @@ say 1 2 plus 3 Return
 hears "=" "15"
 say KP_Enter
 hears "~" "15 selected"
+# The tape opens on its newest line, and closing it returns to the display.
+say F3
+hears "~" "15 *"
+say F3
+hears "~" "表示"
 say F2
 hears "~" "メニュー"
 hears "~" "メモリー"

@@ -191,7 +191,7 @@ def tape_items(app):
     listing = None
     end = time.time() + 10
     while listing is None and time.time() < end:
-        listing = find(app, "Abacorのテープ", "list")
+        listing = find(app, "テープの行", "list")
         time.sleep(0.2)
     if listing is None:
         dump(app, 60)
@@ -216,7 +216,7 @@ def tape():
     shown = eventually(lambda: text_of(display), lambda shown: shown == "1369") if display else None
     if shown != "1369":
         fail("after correcting step 2 to 457 the display reads %s" % shown)
-    items = [node.name for node in find(app, "Abacorのテープ", "list")]
+    items = [node.name for node in find(app, "テープの行", "list")]
     if "457 ＋  #2  (訂正前 456)" not in items:
         fail("the corrected step reads %s" % items)
     print("PASS: the tape read over AT-SPI: %s; corrected from the keyboard, the display reads %s" % (items, shown))
