@@ -371,7 +371,9 @@ std::optional<std::size_t> TapeSession::LineOfStep(int step) const
 
 void TapeSession::Resume(const std::vector<TapeLine>& lines)
 {
-    if (!lines_.empty() || !log_.empty() || lines.empty())
+    // (A calculation longer than a day's work is not keyed again at every start.)
+    constexpr std::size_t kResumedLines = 10000;
+    if (!lines_.empty() || !log_.empty() || lines.empty() || lines.size() > kResumedLines)
         return;
     // The keys that wrote the lines, found by writing them again aside.
     Calculator scratch = calculator_;
