@@ -18,7 +18,8 @@ struct KeyOfMark {
 };
 
 // The key a line that is no step was written by; other marks are a key's
-// own (√, M+…), or what no key writes alone (K, M, ERROR, OK…).
+// own (√, M+…), name the key after them ("K ×", "ERROR 売価"), or come with
+// another line (M, OK…).
 constexpr std::array kKeysOfMarks{
     KeyOfMark{MarkOf(LineKind::Total), "="},
     KeyOfMark{MarkOf(LineKind::PriceWithTax), "tax+"},
