@@ -31,12 +31,8 @@ QWidget* MakeControl(const ControlTemplate& control, QWidget* parent)
         return label;
     }
     case ControlKind::DropDownList: {
-        auto* combo = new QComboBox(parent);
+        auto* combo = new AccessibleComboBox(parent);
         combo->setEditable(false);
-        // Screen readers name a labelled list by its label and drop its value
-        // (Qt 6.4's bridge): the value is its description too.
-        QObject::connect(combo, &QComboBox::currentTextChanged, combo,
-                         [combo](const QString& text) { combo->setAccessibleDescription(text); });
         return combo;
     }
     case ControlKind::PushButton: return new QPushButton(QStringView(control.text).toString(), parent);

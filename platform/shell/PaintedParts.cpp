@@ -1,5 +1,6 @@
 #include "platform/shell/PaintedParts.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QDialog>
@@ -363,8 +364,83 @@ private:
     double Scale() const { return Slider()->ReadsInHundredths() ? 100.0 : 1.0; }
 };
 
+// The list's current text as a read-only text, all of it selected: a reader
+// speaks a selected insertion, which is how a change reaches it.
+class ComboAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit ComboAccessible(AccessibleComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Value ? Combo()->currentText() : QAccessibleWidget::text(t);
+    }
+    // The popup's list, as Qt's own interface has it.
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index == 0 ? QAccessible::queryAccessibleInterface(Combo()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child != nullptr && child->object() == Combo()->view() ? 0 : -1;
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.expandable = true;
+        s.expanded = Combo()->view()->isVisible();
+        return s;
+    }
+    QStringList actionNames() const override
+    {
+        return QAccessibleWidget::actionNames() << showMenuAction() << pressAction();
+    }
+    void doAction(const QString& name) override
+    {
+        if (name == showMenuAction() || name == pressAction())
+            Combo()->view()->isVisible() ? Combo()->hidePopup() : Combo()->showPopup();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+
+    // QAccessibleTextInterface
+    void selection(int, int* start, int* end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+    }
+    int selectionCount() const override { return characterCount() > 0 ? 1 : 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int start, int end) const override { return Combo()->currentText().mid(start, end - start); }
+    int characterCount() const override { return static_cast<int>(Combo()->currentText().size()); }
+    QRect characterRect(int) const override { return rect(); }
+    int offsetAtPoint(const QPoint&) const override { return 0; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+
+private:
+    AccessibleComboBox* Combo() const { return static_cast<AccessibleComboBox*>(widget()); }
+};
+
 QAccessibleInterface* Factory(const QString&, QObject* object)
 {
+    if (auto* combo = qobject_cast<AccessibleComboBox*>(object))
+        return new ComboAccessible(combo);
     if (auto* slider = qobject_cast<AccessibleSlider*>(object))
         return new SliderAccessible(slider);
     if (object == QCoreApplication::instance() && qobject_cast<QApplication*>(object) != nullptr)
@@ -397,6 +473,16 @@ PartsAccessible* PartsOf(QWidget* widget)
 }
 
 }  // namespace
+
+AccessibleComboBox::AccessibleComboBox(QWidget* parent) : QComboBox(parent)
+{
+    connect(this, &QComboBox::currentTextChanged, this, [this](const QString& text) {
+        if (QAccessible::isActive() && !text.isEmpty()) {
+            QAccessibleTextInsertEvent inserted(this, 0, text);
+            QAccessible::updateAccessibility(&inserted);
+        }
+    });
+}
 
 void NotifyPartTextChanged(QWidget* widget, int index, const QString& previous, const QString& text, bool removed)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAccessible>
+#include <QComboBox>
 #include <QRect>
 #include <QSlider>
 #include <QString>
@@ -51,6 +52,16 @@ public:
 
 private:
     bool hundredths_ = false;
+};
+
+// A drop-down list a screen reader reads by its value as well as its label:
+// Qt 6.4's bridge names a labelled list by its label and gives no value, and
+// a change of its value on a closed list reaches no reader. Its text is the
+// current item's, told on every change.
+class AccessibleComboBox : public QComboBox {
+    Q_OBJECT
+public:
+    explicit AccessibleComboBox(QWidget* parent);
 };
 
 // Makes Qt's accessibility see the parts of every PaintedPartsSource widget.

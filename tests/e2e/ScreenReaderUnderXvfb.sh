@@ -160,8 +160,16 @@ say Right Right Tab
 hears "=" "ページ3"
 say Tab Tab
 hears "~" "縦(左上)"
-# A list says its value after its label.
+# A list says its value after its label, at every arrow, and to where-am-I.
 hears "=" "無効."
+say Down
+hears "=" "%"
+say Down
+hears "=" "CA"
+say Up
+hears "=" "%"
+say KP_Enter
+hears "=" "縦(左上): combo box."
 say Tab
 hears "~" "縦(右下)"
 say Tab

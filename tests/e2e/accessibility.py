@@ -167,12 +167,16 @@ def editor():
         if find(app, name, "push button") is None:
             fail("no soft key '%s'" % name)
     # Page 3's lists are labelled by the labels above them (labelled-by).
+    # Each reads as its current item's text, which a reader gives as its value.
     labels = []
     for _, node in walk(app):
         if node.getRoleName() == "combo box":
             for relation in node.getRelationSet():
                 if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
                     labels.append(relation.getTarget(0).name)
+                    value = node.queryText().getText(0, -1)
+                    if labels[-1].startswith(("縦", "横")) and value in ("", node.name):
+                        fail("list '%s' reads as '%s', not its value" % (node.name, value))
     for label in ["縦(左上)：", "縦(右下)：", "縦(右上)：", "横："]:
         if label not in labels:
             fail("no list labelled by '%s': %s" % (label, labels))
