@@ -17,6 +17,7 @@ const ListBinding kLists[] = {
     {IdcDecimalSelector, &CalculatorSettings::DecimalSelector, kDecimalSelectorEntries},
     {IdcConstantMode, &CalculatorSettings::ConstantMode, kConstantModeEntries},
     {IdcItemCount, &CalculatorSettings::ItemCountFlg, kItemCountEntries},
+    {IdcDayCount, &CalculatorSettings::DayCountMode, kDayCountEntries},
 };
 
 constexpr RateSlider kSecondRate{IdcTaxSlider2, IdcTaxRate2, &CalculatorSettings::TaxPercent2};

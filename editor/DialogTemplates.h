@@ -47,7 +47,7 @@ enum ControlId : int {
     IdcChooseColour = 1036,
     IdcRoundSelector = 1040, IdcDecimalSelector = 1041, IdcGrandTotal = 1042, IdcDeskTax = 1043,
     IdcTaxSlider2 = 1044, IdcTaxRate2 = 1045, IdcPreset = 1046, IdcTapeKeep = 1047, IdcKeepState = 1048,
-    IdcTaxSum = 1049, IdcConstantMode = 1050, IdcItemCount = 1051,
+    IdcTaxSum = 1049, IdcConstantMode = 1050, IdcItemCount = 1051, IdcDayCount = 1052,
 };
 // clang-format on
 
@@ -85,7 +85,7 @@ inline constexpr std::array<ControlTemplate, 14> kPage3Controls{{
     {IdcTaxRate, ControlKind::Static, u"99.99%", 115, 88, 21, 14},
 }};
 
-inline constexpr std::array<ControlTemplate, 16> kPage4Controls{{
+inline constexpr std::array<ControlTemplate, 18> kPage4Controls{{
     {0, ControlKind::Static, u"ラウンドセレクター：", 4, 8, 62, 12},
     {IdcRoundSelector, ControlKind::DropDownList, u"", 68, 6, 66, 60},
     {0, ControlKind::Static, u"小数点セレクター：", 4, 26, 62, 12},
@@ -102,6 +102,8 @@ inline constexpr std::array<ControlTemplate, 16> kPage4Controls{{
     {IdcConstantMode, ControlKind::DropDownList, u"", 68, 138, 66, 50},
     {0, ControlKind::Static, u"件数カウント：", 4, 158, 62, 12},
     {IdcItemCount, ControlKind::DropDownList, u"", 68, 156, 66, 50},
+    {0, ControlKind::Static, u"日数計算：", 4, 176, 62, 12},
+    {IdcDayCount, ControlKind::DropDownList, u"", 68, 174, 66, 50},
 }};
 
 inline constexpr std::array<ControlTemplate, 9> kColourDialogControls{{
@@ -123,15 +125,17 @@ inline constexpr DialogTemplate kPage4Template{136, u"ページ４", 139, 191, k
 inline constexpr DialogTemplate kColourDialogTemplate{134, u"Abacorの設定", 138, 191, kColourDialogControls};
 
 // The entries of the four additional-key lists, in AddButtonType order.
-inline constexpr std::array<std::u16string_view, 15> kAddButtonEntries{u"無効",   u"％",   u"ＣＡ", u"Ｃ",     u"√",
+inline constexpr std::array<std::u16string_view, 18> kAddButtonEntries{u"無効",   u"％",   u"ＣＡ", u"Ｃ",     u"√",
                                                                        u"税込",   u"税抜", u"GT",   u"税率",   u"００",
-                                                                       u"税合計", u"原価", u"売価", u"利益率", u"平均"};
+                                                                       u"税合計", u"原価", u"売価", u"利益率", u"平均",
+                                                                       u"時分秒", u"日付",   u"〜"};
 
 // The desk page's lists, in the order of the stored values.
 inline constexpr std::array<std::u16string_view, 4> kRoundSelectorEntries{u"F", u"CUT（切り捨て）", u"UP（切り上げ）",
                                                                           u"5/4（四捨五入）"};
 inline constexpr std::array<std::u16string_view, 6> kDecimalSelectorEntries{u"0", u"1", u"2", u"3", u"4", u"ADD2"};
 inline constexpr std::array<std::u16string_view, 3> kConstantModeEntries{u"しない", u"××で設定（K）", u"自動"};
+inline constexpr std::array<std::u16string_view, 3> kDayCountEntries{u"片落", u"両端入", u"両端落"};
 inline constexpr std::array<std::u16string_view, 3> kItemCountEntries{u"しない", u"＋で数える", u"＋で加算・－で減算"};
 
 }  // namespace abacor

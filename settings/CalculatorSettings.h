@@ -52,6 +52,8 @@ struct CalculatorSettings {
     std::uint32_t TaxSumFlg;
     std::uint32_t ConstantMode;
     std::uint32_t ItemCountFlg;
+    // How 〜 counts days: 0 one end, 1 both ends, 2 neither.
+    std::uint32_t DayCountMode;
 
     friend bool operator==(const CalculatorSettings&, const CalculatorSettings&) = default;
 };
@@ -64,7 +66,7 @@ struct SettingDescriptor {
     std::uint32_t maximum = 0xFFFFFFFFu;
 };
 
-inline constexpr int kSettingCount = 40;
+inline constexpr int kSettingCount = 41;
 
 // Table order is load and save order.
 inline constexpr std::array<SettingDescriptor, kSettingCount> kSettingsTable{{
@@ -108,6 +110,7 @@ inline constexpr std::array<SettingDescriptor, kSettingCount> kSettingsTable{{
     {"TaxSumFlg", &CalculatorSettings::TaxSumFlg, 0, 1},
     {"ConstantMode", &CalculatorSettings::ConstantMode, 0, 2},
     {"ItemCountFlg", &CalculatorSettings::ItemCountFlg, 0, 2},
+    {"DayCountMode", &CalculatorSettings::DayCountMode, 0, 2},
 }};
 
 // The key groups the editor colours separately.
@@ -122,7 +125,7 @@ struct KeyColours {
 };
 KeyColours KeyGroupColours(const CalculatorSettings& settings, KeyGroup group);
 
-// Index of the editor's drop-down list; stored values outside 1..14 place no key.
+// Index of the editor's drop-down list; stored values outside 1..17 place no key.
 enum class AddButtonType : std::uint32_t {
     None = 0,
     Percent = 1,
@@ -139,8 +142,11 @@ enum class AddButtonType : std::uint32_t {
     Sell = 12,
     Margin = 13,
     Average = 14,
+    Hms = 15,
+    Date = 16,
+    DaysTo = 17,
 };
-inline constexpr std::uint32_t kLastAddButtonType = 14;
+inline constexpr std::uint32_t kLastAddButtonType = 17;
 
 // Readers treat any nonzero flag value as on.
 constexpr bool FlagOn(std::uint32_t value) { return value != 0; }

@@ -6,6 +6,7 @@
 #include "calculator/engine/FunctionMath.h"
 #include "calculator/engine/NumberText.h"
 #include "calculator/engine/ScaledArithmetic.h"
+#include "calculator/engine/TimeValue.h"
 
 namespace abacor {
 
@@ -60,6 +61,9 @@ void Calculator::StartKey()
 
 void Calculator::ShowEntryText(double value, const std::u16string& plain)
 {
+    state_.fieldEntry = {};
+    state_.entryKind = ValueKind::Number;
+    state_.converted = false;
     state_.entryValue = value;
     state_.displayText = Grouped(plain, GroupingMode::Display);
     Repaint(DisplayRegion::DisplayBox);
@@ -81,6 +85,7 @@ bool Calculator::ShowResult(const std::optional<RoundedValue>& shown)
         return false;
     // Both lines show the same digits; only the display follows CommaFormatFlg.
     state_.accumulator = shown->value;
+    state_.accumulatorKind = ValueKind::Number;
     state_.resultText = Grouped(shown->text, GroupingMode::Always);
     Repaint(DisplayRegion::ResultBox);
     state_.entryState = EntryState::Result;
@@ -98,6 +103,9 @@ void Calculator::ResetCalculator(bool showError)
     state_.pendingOperator = Operator::None;
     state_.accumulator = 0.0;
     state_.entryValue = 0.0;
+    state_.entryKind = state_.accumulatorKind = ValueKind::Number;
+    state_.fieldEntry = {};
+    state_.converted = false;
     state_.error = showError;
     state_.displayText = showError ? kErrorText : u"0";
     state_.resultText = u"0";
@@ -127,9 +135,18 @@ void Calculator::EnterDigit(std::u16string_view key)
 {
     if (InErrorState())
         return;
+    if (state_.fieldEntry.kind != ValueKind::Number) {
+        TypeField(key);
+        return;
+    }
     std::u16string text = StripGrouping(state_.displayText);
+    // A time converted from the number typed is no number to go on with.
+    const EntryState entryState =
+        state_.entryState == EntryState::Typing && (state_.entryKind != ValueKind::Number || state_.converted)
+            ? EntryState::Result
+            : state_.entryState;
 
-    switch (state_.entryState) {
+    switch (entryState) {
     case EntryState::Typing: {
         const bool hasPoint = text.find(u'.') != std::u16string::npos;
         const std::size_t limit = kMaxDigits + (text.find(u'-') != std::u16string::npos ? 1 : 0) + (hasPoint ? 1 : 0);
@@ -168,9 +185,9 @@ void Calculator::ApplyOperatorKey(Operator op, std::u16string_view symbol)
 
 void Calculator::Calculate(Operator op, std::u16string_view symbol, Finish finish)
 {
-    if (InErrorState())
+    if (InErrorState() || !EndFieldEntry())
         return;
-    if (op != Operator::None && SetsConstant(op))
+    if (op != Operator::None && op != Operator::DaysTo && SetsConstant(op))
         return;
     state_.operatorText = symbol;
     Repaint(DisplayRegion::OperatorRect);
@@ -191,7 +208,9 @@ void Calculator::Calculate(Operator op, std::u16string_view symbol, Finish finis
     state_.displayText = StripGrouping(state_.displayText);
     // ADD2: a whole number typed for a sum or a difference is in hundredths.
     const auto addsOrSubtracts = [](Operator o) { return o == Operator::Add || o == Operator::Subtract; };
-    if (Add2() && typed && state_.displayText.find(u'.') == std::u16string::npos &&
+    const bool kinded = state_.entryKind != ValueKind::Number || consumer == Operator::DaysTo ||
+                        (consumer != Operator::None && !withConstant && state_.accumulatorKind != ValueKind::Number);
+    if (Add2() && typed && !kinded && state_.displayText.find(u'.') == std::u16string::npos &&
         (addsOrSubtracts(consumer) ||
          (consumer == Operator::None && (addsOrSubtracts(op) || finish == Finish::Memory)))) {
         const double hundredths = Hundredths(state_.entryValue);
@@ -202,6 +221,17 @@ void Calculator::Calculate(Operator op, std::u16string_view symbol, Finish finis
     }
     if (finish != Finish::Memory)
         CountOperand(consumer == Operator::None ? op : consumer, consumer == Operator::None || withConstant);
+    if (kinded) {
+        const DayCountMode mode = static_cast<DayCountMode>(settings_->DayCountMode);
+        if (withConstant)
+            CompleteKinded(ApplyKinded(consumer, EntryKinded(), {ValueKind::Number, state_.constant.value, {}}, mode),
+                           op, finish);
+        else if (consumer == Operator::None)
+            CompleteKinded(KindedResult{EntryKinded(), false}, op, finish);
+        else
+            CompleteKinded(ApplyKinded(consumer, AccumulatorKinded(), EntryKinded(), mode), op, finish);
+        return;
+    }
     if (withConstant) {
         Complete(abacor::ApplyOperator(consumer, state_.entryValue, state_.constant.value), op, finish, true);
         return;
@@ -256,6 +286,9 @@ void Calculator::CountOperand(Operator by, bool first)
 
 void Calculator::StartNumber()
 {
+    state_.fieldEntry = {};
+    state_.entryKind = ValueKind::Number;
+    state_.converted = false;
     if (!countEnded_)
         return;
     countEnded_ = false;
@@ -301,8 +334,27 @@ void Calculator::AddToGrandTotal(double value)
 
 void Calculator::ChangeSign()
 {
-    if (InErrorState())
+    if (InErrorState() || state_.entryKind == ValueKind::Date || state_.fieldEntry.kind == ValueKind::Date)
         return;
+    if (state_.fieldEntry.kind == ValueKind::Time) {
+        state_.fieldEntry.negative = !state_.fieldEntry.negative;
+        ShowFieldEntry();
+        return;
+    }
+    if (state_.entryKind == ValueKind::Time) {
+        // Never "-0:00:00".
+        state_.entryValue = state_.entryValue == 0.0 ? 0.0 : -state_.entryValue;
+        state_.displayText = TimeText(static_cast<std::int64_t>(state_.entryValue));
+        if (state_.entryState == EntryState::Result && state_.pendingOperator != Operator::None) {
+            state_.entryState = EntryState::Operand;
+        } else if (state_.entryState == EntryState::Result) {
+            state_.accumulator = state_.entryValue;
+            state_.resultText = state_.displayText;
+        }
+        Repaint(DisplayRegion::DisplayBox);
+        Repaint(DisplayRegion::ResultBox);
+        return;
+    }
     // On the text as shown, grouping included.
     if (state_.displayText.starts_with(u'-'))
         state_.displayText.erase(0, 1);
@@ -345,6 +397,9 @@ void Calculator::OnNonAdd()
 
 void Calculator::ZeroEntry()
 {
+    state_.fieldEntry = {};
+    state_.entryKind = ValueKind::Number;
+    state_.converted = false;
     state_.entryValue = 0.0;
     state_.displayText = u"0";
     state_.entryState = EntryState::Result;
@@ -354,6 +409,15 @@ void Calculator::ZeroEntry()
 void Calculator::DropDigit()
 {
     if (InErrorState())
+        return;
+    if (state_.fieldEntry.kind != ValueKind::Number) {
+        if (!state_.fieldEntry.typed.empty()) {
+            state_.fieldEntry.typed.pop_back();
+            ShowFieldEntry();
+        }
+        return;
+    }
+    if (state_.entryKind != ValueKind::Number)
         return;
     std::u16string text = StripGrouping(state_.displayText);
     if (!text.empty())
@@ -492,7 +556,7 @@ std::u16string RateText(std::uint32_t rate)
 std::u16string_view LabelText(ValueLabel label)
 {
     static constexpr std::u16string_view kTexts[] = {
-        u"", u"税額", u"税込計", u"税抜計", u"税額計", u"税抜", u"原価", u"売価", u"利益率",
+        u"", u"税額", u"税込計", u"税抜計", u"税額計", u"税抜", u"原価", u"売価", u"利益率", u"日",
     };
     return kTexts[static_cast<int>(label)];
 }
@@ -532,6 +596,8 @@ std::vector<std::u16string> Calculator::Annunciators(bool withSelector) const
         lit.push_back(u"税計");
     if (state_.itemCount != 0)
         lit.push_back(Widened(std::to_string(state_.itemCount)) + u"件");
+    if (const std::u16string_view kind = ValueKindText(); !kind.empty())
+        lit.emplace_back(kind);
     if (state_.label != ValueLabel::None)
         lit.push_back(std::u16string(LabelText(state_.label)));
     return lit;

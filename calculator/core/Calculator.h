@@ -13,6 +13,17 @@
 
 namespace abacor {
 
+// The entry as it stands when the key that ends it comes: a time or a date
+// typed field by field as it will show ("2024.05.01" for "2024.5.1"), its
+// value (a time's seconds, a date's day number, or month × 100 + day
+// without a year) and kind. The display's text and value otherwise.
+struct EndedEntry {
+    ValueKind kind = ValueKind::Number;
+    std::u16string text;
+    double value = 0.0;
+};
+EndedEntry EntryAsEnded(const CalculatorState& state);
+
 // A value label as the display and the tape show it.
 std::u16string_view LabelText(ValueLabel label);
 
@@ -73,6 +84,13 @@ public:
     // 非加算: the number typed goes to the tape alone; the entry is cleared,
     // the calculation under way stays.
     void OnNonAdd();
+    // Hours and days: 時分秒 ends a field of a time typed or converts the
+    // value shown (a time to its hours, a number of hours to a time); 日付
+    // ends a field of a date. (〜 is an operator.)
+    void OnHms();
+    void OnDate();
+    // A time or a date shown, as the display shows it ("時間", "日付"); empty for a number.
+    std::u16string_view ValueKindText() const;
 
     // What a next run may start from.
     KeptState Kept() const;
@@ -161,6 +179,19 @@ private:
     // cancelled, the last answer kept; the calculation ends.
     bool ShowFunctionResult(double value);
 
+    // A field entry ends: the time or date it gives is the entry; false, in
+    // the error state, when there is none.
+    bool EndFieldEntry();
+    // A function that works on numbers: a time is taken as its hours, a
+    // date is an error (false).
+    bool NumbersOnly();
+    void TypeField(std::u16string_view key);
+    void ShowFieldEntry();
+    KindedValue EntryKinded() const;
+    KindedValue AccumulatorKinded() const;
+    // Shows a time or a date as the entry (a conversion) or as the result.
+    void ShowKindedEntry(const KindedValue& value);
+    void CompleteKinded(const std::optional<KindedResult>& result, Operator next, Finish finish);
     CalculatorState state_;
     LastKey previousKey_ = LastKey::Other;
     LastKey currentKey_ = LastKey::Other;

@@ -4,8 +4,10 @@
 #include <optional>
 #include <string>
 
+#include "calculator/engine/CalendarDate.h"
 #include "calculator/engine/InvoiceTax.h"
 #include "calculator/engine/ScaledArithmetic.h"
+#include "calculator/engine/TimedArithmetic.h"
 
 namespace abacor {
 
@@ -29,6 +31,7 @@ enum class ValueLabel {
     Cost,
     Sell,
     Margin,
+    Days,
 };
 
 // Whose rate the rate annunciator names: the active one, or, while a
@@ -43,6 +46,17 @@ inline constexpr double kMaxTotal = 1e15;
 
 // The item count stays within this, either way.
 inline constexpr int kMaxItemCount = 999;
+
+// A time or a date typed field by field: hours, minutes, seconds or year,
+// month, day. closed counts the fields a 時分秒 or 日付 ended; the digits
+// typed since go to the next.
+struct FieldEntry {
+    ValueKind kind = ValueKind::Number;  // Number: no such entry under way
+    std::array<std::int64_t, 3> fields{};
+    int closed = 0;
+    std::u16string typed;
+    bool negative = false;
+};
 
 // A constant of constant calculation: the operator and its operand.
 struct Constant {
@@ -79,6 +93,17 @@ struct CalculatorState {
     bool constantLit = false;
     int itemCount = 0;
     std::array<std::optional<double>, 3> profit{};
+    // Times and dates: what the entry and the accumulator are, the dates
+    // they hold, a field entry under way, and whether the shown value is a
+    // day count (lit "日", never into GT).
+    ValueKind entryKind = ValueKind::Number;
+    ValueKind accumulatorKind = ValueKind::Number;
+    CalendarDate entryDate;
+    CalendarDate accumulatorDate;
+    FieldEntry fieldEntry;
+    // The number typed was converted (a time to its hours): a digit starts
+    // a new one.
+    bool converted = false;
     // The last key changed nothing it was asked to (a compute without its
     // operands): the window flashes the display.
     bool refused = false;

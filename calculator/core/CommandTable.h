@@ -53,6 +53,9 @@ enum CommandId : int {
     IdTapePrint = 32827,
     IdTapeClear = 32828,
     IdTapeFind = 32829,
+    IdHms = 32830,
+    IdDate = 32831,
+    IdDaysTo = 32832,
 };
 
 enum class CommandOutcome {
@@ -174,6 +177,10 @@ inline constexpr std::array kCommands{
     Command{KeyId::Sell, IdSell, "sell", u"売価", KeyGroup::Tax, commands::Profit<ProfitRegister::Sell>, {}, {}, StepOf(u"売価"), {"shift+s"}},
     Command{KeyId::Margin, IdMargin, "margin", u"利益率", KeyGroup::Tax, commands::Profit<ProfitRegister::Margin>, {}, {}, StepOf(u"利益率"), {"e"}},
     Command{KeyId::Average, IdAverage, "avg", u"平均", KeyGroup::Calculation, commands::Call<&Calculator::OnAverage>, {}, {}, ResultOf(u"平均"), {"shift+a"}},
+    // Typed ":" and "~" too, where a layout puts them.
+    Command{KeyId::Hms, IdHms, "hms", u"時分秒", KeyGroup::Calculation, commands::Call<&Calculator::OnHms>, {}, {}, {}, {}},
+    Command{KeyId::Date, IdDate, "date", u"日付", KeyGroup::Calculation, commands::Call<&Calculator::OnDate>, {}, {}, {}, {"d"}},
+    Command{KeyId::DaysTo, IdDaysTo, "to", u"〜", KeyGroup::Calculation, commands::Apply<Operator::DaysTo>, {}, {}, StepOf(u"〜"), {}},
     Command{{}, IdSquare, "sq", {}, {}, commands::Call<&Calculator::OnSquare>, {}, {}, ResultOf(u"x²"), {"q"}},
     Command{{}, IdCube, "cube", {}, {}, commands::Call<&Calculator::OnCube>, {}, {}, ResultOf(u"x³"), {"c"}},
     Command{{}, IdMemoryPlus, "M+", {}, {}, commands::Call<&Calculator::OnMemoryPlus>, {}, {}, FinalOf(u"M+"), {"ctrl+p"}},

@@ -3,6 +3,7 @@
 #include "calculator/engine/FunctionMath.h"
 #include "calculator/engine/NumberText.h"
 #include "calculator/engine/ScaledArithmetic.h"
+#include "calculator/engine/TimeValue.h"
 
 #include <math.h>
 
@@ -10,7 +11,7 @@ namespace abacor {
 
 void Calculator::OnPercent()
 {
-    if (InErrorState())
+    if (InErrorState() || !NumbersOnly())
         return;
     state_.operatorText.clear();
     Repaint(DisplayRegion::OperatorRect);
@@ -26,7 +27,7 @@ void Calculator::OnCube() { RaisePower(3); }
 
 void Calculator::RaisePower(int n)
 {
-    if (InErrorState())
+    if (InErrorState() || !NumbersOnly())
         return;
     state_.displayText = StripGrouping(state_.displayText);
     if (ShowEntry(Shown(RaisedPower(state_.entryValue, n))))
@@ -35,7 +36,7 @@ void Calculator::RaisePower(int n)
 
 void Calculator::OnSquareRoot()
 {
-    if (InErrorState())
+    if (InErrorState() || !NumbersOnly())
         return;
     if (state_.entryValue < 0.0) {
         ResetCalculator(true);
@@ -51,7 +52,7 @@ void Calculator::OnTaxExcluded() { OnTaxKey(false); }
 
 void Calculator::OnTaxKey(bool included)
 {
-    if (InErrorState())
+    if (InErrorState() || !NumbersOnly())
         return;
     if (FlagOn(settings_->DeskTaxFlg)) {
         DeskTax(included ? LastKey::TaxIncluded : LastKey::TaxExcluded);
@@ -117,12 +118,18 @@ void Calculator::AddToMemory(bool subtract)
     if (InErrorState())
         return;
     Calculate(Operator::None, {}, Finish::Memory);
+    // A time adds its hours; a date cannot go to memory.
+    if (!InErrorState() && state_.entryKind == ValueKind::Date)
+        ResetCalculator(true);
     if (InErrorState()) {
         OnMemoryClear();
         return;
     }
-    const double memory = subtract ? MemoryMinusValue(state_.memoryValue, state_.entryValue)
-                                   : MemoryPlusValue(state_.memoryValue, state_.entryValue);
+    const double amount = state_.entryKind == ValueKind::Time
+                              ? HoursOf(static_cast<std::int64_t>(state_.entryValue))
+                              : state_.entryValue;
+    const double memory = subtract ? MemoryMinusValue(state_.memoryValue, amount)
+                                   : MemoryPlusValue(state_.memoryValue, amount);
     const std::optional<RoundedValue> shown = Finished(memory);
     if (!shown) {
         OnMemoryClear();

@@ -64,7 +64,7 @@ void Calculator::OnTaxSum()
 
 void Calculator::OnProfit(ProfitRegister which)
 {
-    if (InErrorState())
+    if (InErrorState() || !NumbersOnly())
         return;
     static constexpr LastKey kKeys[] = {LastKey::Cost, LastKey::Sell, LastKey::Margin};
     static constexpr ValueLabel kLabels[] = {ValueLabel::Cost, ValueLabel::Sell, ValueLabel::Margin};
@@ -120,7 +120,7 @@ void Calculator::OnProfit(ProfitRegister which)
 
 void Calculator::OnAverage()
 {
-    if (InErrorState())
+    if (InErrorState() || !NumbersOnly())
         return;
     if (state_.itemCount < 1) {
         // Nothing to divide by; a number being typed ends all the same.

@@ -15,6 +15,7 @@ std::optional<double> ApplyOperator(Operator op, double accumulator, double entr
             return std::nullopt;
         return (ExactDecimal(accumulator) / ExactDecimal(entry)).ToDouble();
     }
+    case Operator::DaysTo: return std::nullopt;
     default: return entry;
     }
 }

@@ -11,6 +11,8 @@ enum class Operator : int {
     Subtract = 2,
     Multiply = 3,
     Divide = 4,
+    // 〜: the days from one date to another.
+    DaysTo = 5,
 };
 
 // The new accumulator for op; empty on division by zero (negative zero

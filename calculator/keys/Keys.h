@@ -17,14 +17,15 @@ enum class KeyId : int {
     Point, Sign, Add, Subtract, Multiply, Divide, Equals, ClearEntry,
     Percent, AllClear, Clear, SquareRoot, TaxIncluded, TaxExcluded,
     GrandTotal, RateSwitch, DoubleZero, TaxSum, Cost, Sell, Margin, Average,
+    Hms, Date, DaysTo,
 };
 // clang-format on
-inline constexpr int kKeyCount = 32;
+inline constexpr int kKeyCount = 35;
 inline constexpr int kFixedKeyCount = 18;
 
 constexpr int Index(KeyId key) { return static_cast<int>(key); }
 constexpr KeyId DigitKey(int digit) { return static_cast<KeyId>(digit); }
-// The key an additional-key kind 1..14 places.
+// The key an additional-key kind 1..17 places.
 constexpr KeyId AdditionalKey(AddButtonType kind)
 {
     return static_cast<KeyId>(kFixedKeyCount - 1 + static_cast<int>(kind));

@@ -23,6 +23,9 @@ const TapeRole* RoleOf(const Command* command)
 // A number as the tape prints it: grouped as the RESULT line groups.
 std::u16string TapeNumber(const std::u16string& shown)
 {
+    // A time or a date is written as shown.
+    if (shown.find(u':') != std::u16string::npos || std::count(shown.begin(), shown.end(), u'.') > 1)
+        return shown;
     return GroupDigits(StripGrouping(shown), GroupingMode::Always, false);
 }
 
@@ -88,7 +91,8 @@ bool Recalls(const Command* command)
 bool PartOfNumber(const Command* command)
 {
     return command == nullptr || BeginsNumber(command) || Recalls(command) || IsKey(command, KeyId::Sign) ||
-           IsKey(command, KeyId::ClearEntry) || command->token == "drop";
+           IsKey(command, KeyId::ClearEntry) || command->token == "drop" || IsKey(command, KeyId::Hms) ||
+           IsKey(command, KeyId::Date);
 }
 
 // A correction's number: at most 12 digits, an optional leading "-", at
@@ -100,6 +104,58 @@ bool IsNumber(std::string_view text)
     const auto digits = std::count_if(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
     const auto points = std::count(text.begin(), text.end(), '.');
     return digits >= 1 && digits <= kMaxDigits && points <= 1 && digits + points == static_cast<long>(text.size());
+}
+
+// The keys of fields separated by sep, each of at most widths[i] digits
+// (the first of at least one), with the field key after each but the last.
+std::optional<std::vector<const Command*>> FieldKeys(std::string_view text, char sep, std::size_t count,
+                                                     std::size_t firstWidth, const Command& fieldKey)
+{
+    std::vector<const Command*> keys;
+    std::size_t fields = 0;
+    while (true) {
+        const std::size_t end = std::min(text.find(sep), text.size());
+        const std::string_view field = text.substr(0, end);
+        const std::size_t width = fields == 0 ? firstWidth : 2;
+        if (field.empty() || field.size() > width ||
+            !std::all_of(field.begin(), field.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            return std::nullopt;
+        const std::vector<const Command*> digits = NumberKeys(field);
+        keys.insert(keys.end(), digits.begin(), digits.end());
+        if (++fields == count || end == text.size())
+            return end == text.size() && fields == count ? std::optional(keys) : std::nullopt;
+        keys.push_back(&fieldKey);
+        text.remove_prefix(end + 1);
+    }
+}
+
+// A step's new value as keys: a number; for a time "h:mm:ss" or hours; for
+// a date "YYYY.MM.DD" or "MM.DD".
+std::optional<std::vector<const Command*>> CorrectionKeys(ValueKind kind, std::string_view given)
+{
+    const Command& hms = CommandOfKey(KeyId::Hms);
+    const Command& date = CommandOfKey(KeyId::Date);
+    if (kind == ValueKind::Time && given.find(':') != std::string_view::npos) {
+        const bool negative = given.starts_with('-');
+        auto keys = FieldKeys(given.substr(negative ? 1 : 0), ':', 3, 7, hms);
+        if (keys && negative)
+            keys->push_back(&CommandOfKey(KeyId::Sign));
+        return keys;
+    }
+    if (kind == ValueKind::Date) {
+        const bool year = std::count(given.begin(), given.end(), '.') == 2;
+        return year ? FieldKeys(given, '.', 3, 4, date) : FieldKeys(given, '.', 2, 2, date);
+    }
+    // Read as a paste reads it: "1,980" is 1980 here too.
+    const std::optional<std::u16string> plain = PastedNumber(Utf16(given));
+    const std::string text = plain ? Utf8(*plain) : std::string();
+    if (!IsNumber(text))
+        return std::nullopt;
+    std::vector<const Command*> keys = NumberKeys(text);
+    // Hours typed with a point are converted; a whole number is the hours field.
+    if (kind == ValueKind::Time)
+        keys.push_back(&hms);
+    return keys;
 }
 
 // An entry's lines follow one another: the line at end is its entry's nth,
@@ -236,8 +292,10 @@ void TapeSession::Observe(std::size_t index, const CalculatorState& before)
     const bool given = before.entryState == EntryState::Typing ||
                        (before.entryState == EntryState::Operand && typingFrom_ && Recalls(log_[*typingFrom_].command));
     const bool stepped = role != nullptr && role->consumes && given && !before.error && typingFrom_;
-    if (stepped)
-        AddStep({before.entryValue, command, *typingFrom_, index, time}, before.displayText);
+    if (stepped) {
+        const EndedEntry entry = EntryAsEnded(before);
+        AddStep({entry.value, entry.kind, command, *typingFrom_, index, time}, entry.text);
+    }
     if (after.entryState != EntryState::Typing && !recalled)
         typingFrom_.reset();
 
@@ -414,20 +472,18 @@ void TapeSession::StartSegment()
 
 CorrectionOutcome TapeSession::Correct(int step, std::string_view given)
 {
-    // Read as a paste reads it: "1,980" is 1980 here too.
-    const std::optional<std::u16string> plain = PastedNumber(Utf16(given));
-    const std::string text = plain ? Utf8(*plain) : std::string();
-    const std::string_view number = text;
-    if (!IsNumber(number))
-        return CorrectionOutcome::NotANumber;
     if (step < 1 || step > static_cast<int>(steps_.size()))
-        return CorrectionOutcome::NoSuchStep;
+        return CorrectionKeys(ValueKind::Number, given) ? CorrectionOutcome::NoSuchStep
+                                                        : CorrectionOutcome::NotANumber;
     const TapeStep corrected = steps_[static_cast<std::size_t>(step - 1)];
+    const std::optional<std::vector<const Command*>> keys = CorrectionKeys(corrected.kind, given);
+    if (!keys)
+        return CorrectionOutcome::NotANumber;
 
     // The new number's keys take the place of the old number's; any other
     // command given while it was typed stays where it was.
     std::vector<Entry> log(log_.begin(), log_.begin() + static_cast<std::ptrdiff_t>(corrected.from));
-    for (const Command* key : NumberKeys(number))
+    for (const Command* key : *keys)
         log.push_back(NewEntry(key, {}, corrected.time));
     for (std::size_t i = corrected.from; i < corrected.to; ++i)
         if (!PartOfNumber(log_[i].command))

@@ -37,6 +37,7 @@ struct TapeLine {
 // A typed number and the key that consumed it.
 struct TapeStep {
     double value = 0.0;
+    ValueKind kind = ValueKind::Number;
     const Command* key = nullptr;
     std::size_t from = 0;   // the commands of its number in the segment's log
     std::size_t to = 0;     // the consuming key's place in the log

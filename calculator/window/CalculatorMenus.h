@@ -11,7 +11,7 @@ namespace abacor {
 
 // Menu 154, the soft-key bar: "クリア" on the left, "メニュー" on the right.
 // The desk functions take the top level's 7; the powers use 2 and 3.
-inline constexpr std::array<MenuEntry, 40> kSoftKeyMenu{{
+inline constexpr std::array<MenuEntry, 44> kSoftKeyMenu{{
     {0, u"クリア", IdLeftSoftKey},
     {0, u"メニュー", 0},
     {1, u"メモリー\t(&1)", 0},
@@ -48,6 +48,10 @@ inline constexpr std::array<MenuEntry, 40> kSoftKeyMenu{{
     {3, u"利益率\t(&3)", IdMargin},
     {2, u"平均\t(&5)", IdAverage},
     {2, u"非加算\t(&6)", IdNonAdd},
+    {2, u"時分秒\t(&7)", IdHms},
+    {2, u"日数計算\t(&9)", 0},
+    {3, u"日付\t(&1)", IdDate},
+    {3, u"〜\t(&2)", IdDaysTo},
     {2, u"常に手前に表示\t(&8)", IdStayOnTop, true},
     {1, u"クリップボードへコピー\t(&8)", IdCopyToClipboard},
     {1, u"バージョン情報\t(&9)", IdVersion},

@@ -23,7 +23,7 @@ constexpr std::array<KeyId, kKeyCount> kHitOrder{
     KeyId::Multiply,   KeyId::Divide,     KeyId::ClearEntry, KeyId::Equals,     KeyId::Point,       KeyId::Sign,
     KeyId::Percent,    KeyId::AllClear,   KeyId::Clear,      KeyId::SquareRoot, KeyId::TaxIncluded, KeyId::TaxExcluded,
     KeyId::GrandTotal, KeyId::RateSwitch, KeyId::DoubleZero, KeyId::TaxSum,     KeyId::Cost,        KeyId::Sell,
-    KeyId::Margin,     KeyId::Average,
+    KeyId::Margin,     KeyId::Average,    KeyId::Hms,        KeyId::Date,       KeyId::DaysTo,
 };
 static_assert(EveryKeyOnce(kHitOrder), "every key can be tapped");
 
@@ -64,6 +64,8 @@ const Command* TypedKey(QStringView text, bool& ignored)
     case u'=': return &CommandOfKey(KeyId::Equals);
     case u'%': return &CommandOfKey(KeyId::Percent);
     case u'#': return CommandOfMenuId(IdNonAdd);
+    case u':': return CommandOfMenuId(IdHms);
+    case u'~': return CommandOfMenuId(IdDaysTo);
     default: return nullptr;
     }
 }

@@ -39,6 +39,8 @@ constexpr Typed kTyped[] = {
     {"equal", "="},
     {"percent", "%"},
     {"numbersign", "nonadd"},
+    {"colon", "hms"},
+    {"asciitilde", "to"},
     {"KP_Enter", "="},
     {"shift+3", "."},
     {"shift+KP_Multiply", "+/-"},

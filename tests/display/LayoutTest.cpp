@@ -151,7 +151,8 @@ TEST(Layout, AdditionalKeysByPositionLaterPositionsWin)
         {6, 6, 0, 0, false, "_ ＋ _\n× ＝ ÷\nCE － 税抜\n"},
         {9, 7, 0, 0xFFFFFFFF, false, "００ ＋ _\n× ＝ ÷\nCE － GT\n"},
         {10, 8, 0, 0xFFFFFFFF, false, "税合計 ＋ _\n× ＝ ÷\nCE － 税率\n"},
-        {15, 14, 0, 0, false, "_ ＋ _\n× ＝ ÷\nCE － 平均\n"},
+        {15, 14, 0, 0, false, "時分秒 ＋ _\n× ＝ ÷\nCE － 平均\n"},
+        {18, 17, 0, 16, false, "_ ＋ 日付\n× ＝ ÷\nCE － 〜\n"},
         {1, 2, 0, 4, true, "１ ２ ３ _ CE\n"},
         {1, 2, 3, 4, true, "１ ２ ３ C CE\n"},
     };

@@ -208,7 +208,8 @@ TEST_F(Page3, ListsEditTheirValuesInScreenOrder)
     EXPECT_EQ(s.settings().AddButton4Type, 4u) << "√ under 縦(右上)";
     EXPECT_EQ(s.modified(), 1);
     EXPECT_EQ(landscape->itemText(2), QStringLiteral("ＣＡ"));
-    EXPECT_EQ(landscape->count(), 15);
+    EXPECT_EQ(landscape->count(), 18);
+    EXPECT_EQ(landscape->itemText(17), QStringLiteral("〜"));
     EXPECT_EQ(landscape->itemText(7), QStringLiteral("GT"));
     EXPECT_EQ(landscape->itemText(9), QStringLiteral("００"));
     EXPECT_EQ(landscape->itemText(14), QStringLiteral("平均"));
@@ -252,7 +253,7 @@ TEST_F(Page3, StoredValuesBeyondTheControlsStayInTheCopy)
 {
     CalculatorSettings stored = DefaultSettings();
     stored.TaxPercent = 2500;
-    stored.AddButton1Type = 15;
+    stored.AddButton1Type = 18;
     stored.ClearMenuFlg = 7;
     ASSERT_TRUE(SaveSettings(stored));
     SettingsSheet& s = Open();

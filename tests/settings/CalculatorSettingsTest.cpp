@@ -44,7 +44,8 @@ TEST(AddButtonKind, OutOfRangePlacesNoKey)
     EXPECT_EQ(AddButtonKind(6), AddButtonType::TaxExcluded);
     EXPECT_EQ(AddButtonKind(9), AddButtonType::DoubleZero);
     EXPECT_EQ(AddButtonKind(14), AddButtonType::Average);
-    EXPECT_EQ(AddButtonKind(15), AddButtonType::None);
+    EXPECT_EQ(AddButtonKind(17), AddButtonType::DaysTo);
+    EXPECT_EQ(AddButtonKind(18), AddButtonType::None);
     EXPECT_EQ(AddButtonKind(0xFFFFFFFFu), AddButtonType::None);
     EXPECT_TRUE(FlagOn(2));
     EXPECT_FALSE(FlagOn(0));

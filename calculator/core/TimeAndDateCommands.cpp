@@ -1,0 +1,304 @@
+// Hours and days: times and dates typed field by field, converted, and
+// calculated with.
+#include <algorithm>
+
+#include "calculator/core/Calculator.h"
+#include "calculator/engine/TimeValue.h"
+
+namespace abacor {
+
+namespace {
+
+// Fields are at most 7 digits (hours), so this never overflows.
+std::int64_t FieldValue(std::u16string_view digits)
+{
+    std::int64_t value = 0;
+    for (const char16_t c : digits)
+        value = value * 10 + (c - u'0');
+    return value;
+}
+
+constexpr std::size_t kHourDigits = 7;
+constexpr std::size_t kYearDigits = 4;
+constexpr std::size_t kFieldDigits = 2;
+
+std::int64_t TypedSeconds(FieldEntry entry)
+{
+    if (!entry.typed.empty() && entry.closed < 3)
+        entry.fields[static_cast<std::size_t>(entry.closed)] = FieldValue(entry.typed);
+    const std::int64_t total = entry.fields[0] * 3600 + entry.fields[1] * 60 + entry.fields[2];
+    return entry.negative ? -total : total;
+}
+
+// The date the fields give; empty for none (too few fields, no such day).
+std::optional<CalendarDate> TypedDate(FieldEntry entry)
+{
+    if (!entry.typed.empty() && entry.closed < 3)
+        entry.fields[static_cast<std::size_t>(entry.closed++)] = FieldValue(entry.typed);
+    const auto field = [&](int i) { return static_cast<int>(entry.fields[static_cast<std::size_t>(i)]); };
+    CalendarDate date;
+    if (entry.closed == 2)
+        date = {0, field(0), field(1)};
+    else if (entry.closed == 3)
+        date = {field(0), field(1), field(2)};
+    if (entry.closed < 2 || !IsValidDate(date))
+        return std::nullopt;
+    return date;
+}
+
+double DateValue(const CalendarDate& date)
+{
+    return static_cast<double>(date.year == 0 ? date.month * 100 + date.day : DayNumber(date));
+}
+
+std::u16string KindedText(const KindedValue& value)
+{
+    return value.kind == ValueKind::Date ? DateText(value.date)
+                                         : TimeText(static_cast<std::int64_t>(value.number));
+}
+
+}  // namespace
+
+KindedValue Calculator::EntryKinded() const { return {state_.entryKind, state_.entryValue, state_.entryDate}; }
+
+KindedValue Calculator::AccumulatorKinded() const
+{
+    return {state_.accumulatorKind, state_.accumulator, state_.accumulatorDate};
+}
+
+std::u16string_view Calculator::ValueKindText() const
+{
+    const ValueKind kind = state_.fieldEntry.kind != ValueKind::Number ? state_.fieldEntry.kind : state_.entryKind;
+    if (state_.error || kind == ValueKind::Number)
+        return {};
+    return kind == ValueKind::Time ? u"時間" : u"日付";
+}
+
+void Calculator::ShowFieldEntry()
+{
+    const FieldEntry& entry = state_.fieldEntry;
+    std::array<std::int64_t, 3> fields = entry.fields;
+    if (!entry.typed.empty() && entry.closed < 3)
+        fields[static_cast<std::size_t>(entry.closed)] = FieldValue(entry.typed);
+    if (entry.kind == ValueKind::Time) {
+        // Normalised as typed: 99 minutes show as 1:39:00 at once.
+        const std::int64_t seconds = TypedSeconds(entry);
+        state_.entryValue = static_cast<double>(seconds);
+        state_.displayText = TimeText(seconds);
+    } else {
+        // As typed ("2024.5."), normalised when the entry ends.
+        std::u16string text;
+        for (int i = 0; i < entry.closed; ++i)
+            text += Widened(std::to_string(fields[static_cast<std::size_t>(i)])) + u'.';
+        state_.displayText = text + entry.typed;
+        state_.entryValue = 0.0;
+    }
+    state_.entryKind = entry.kind;
+    Repaint(DisplayRegion::DisplayBox);
+}
+
+void Calculator::TypeField(std::u16string_view key)
+{
+    FieldEntry& entry = state_.fieldEntry;
+    // A digit past a field's width is refused as a 13th digit is.
+    if (key == u"." || entry.closed >= 3 || entry.typed.size() >= kFieldDigits)
+        return;
+    entry.typed += key;
+    ShowFieldEntry();
+}
+
+EndedEntry EntryAsEnded(const CalculatorState& state)
+{
+    const FieldEntry& entry = state.fieldEntry;
+    if (entry.kind == ValueKind::Time) {
+        const std::int64_t seconds = TypedSeconds(entry);
+        return {ValueKind::Time, TimeText(seconds), static_cast<double>(seconds)};
+    }
+    if (entry.kind == ValueKind::Date) {
+        const std::optional<CalendarDate> date = TypedDate(entry);
+        return date ? EndedEntry{ValueKind::Date, DateText(*date), DateValue(*date)}
+                    : EndedEntry{ValueKind::Date, state.displayText, 0.0};
+    }
+    if (state.entryKind == ValueKind::Date)
+        return {ValueKind::Date, state.displayText, DateValue(state.entryDate)};
+    return {state.entryKind, state.displayText, state.entryValue};
+}
+
+bool Calculator::EndFieldEntry()
+{
+    const FieldEntry entry = state_.fieldEntry;
+    if (entry.kind == ValueKind::Number)
+        return true;
+    state_.fieldEntry = {};
+    if (entry.kind == ValueKind::Time) {
+        const std::int64_t seconds = TypedSeconds(entry);
+        if (seconds > kMaxTimeSeconds || seconds < -kMaxTimeSeconds) {
+            ResetCalculator(true);
+            return false;
+        }
+        ShowKindedEntry({ValueKind::Time, static_cast<double>(seconds), {}});
+    } else if (const std::optional<CalendarDate> date = TypedDate(entry)) {
+        ShowKindedEntry({ValueKind::Date, 0.0, *date});
+    } else {
+        ResetCalculator(true);
+        return false;
+    }
+    // Still the number being typed, for the key that ends it.
+    state_.entryState = EntryState::Typing;
+    return true;
+}
+
+void Calculator::ShowKindedEntry(const KindedValue& value)
+{
+    state_.entryKind = value.kind;
+    state_.entryValue = value.number;
+    state_.entryDate = value.date;
+    if (value.kind == ValueKind::Date)
+        state_.entryValue = DateValue(value.date);
+    state_.displayText = KindedText(value);
+    state_.entryState = EntryState::Operand;
+    Repaint(DisplayRegion::DisplayBox);
+}
+
+void Calculator::OnHms()
+{
+    if (InErrorState())
+        return;
+    FieldEntry& entry = state_.fieldEntry;
+    if (entry.kind == ValueKind::Date) {
+        ResetCalculator(true);
+        return;
+    }
+    if (entry.kind == ValueKind::Time && !entry.typed.empty() && entry.closed < 3) {
+        entry.fields[static_cast<std::size_t>(entry.closed++)] = FieldValue(entry.typed);
+        entry.typed.clear();
+        ShowFieldEntry();
+        return;
+    }
+    if (entry.kind == ValueKind::Number && state_.entryState == EntryState::Typing &&
+        state_.entryKind == ValueKind::Number) {
+        const std::u16string plain = StripGrouping(state_.displayText);
+        if (plain.find(u'.') == std::u16string::npos) {
+            // A whole number typed is the hours; the minutes come next.
+            const bool negative = plain.starts_with(u'-');
+            const std::u16string_view digits = std::u16string_view(plain).substr(negative ? 1 : 0);
+            if (digits.size() > kHourDigits) {
+                ResetCalculator(true);
+                return;
+            }
+            state_.fieldEntry = {ValueKind::Time, {FieldValue(digits), 0, 0}, 1, {}, negative};
+            ShowFieldEntry();
+            return;
+        }
+    }
+    // Nothing typed since the last 時分秒, or a value shown: converted. A
+    // number typed stays the one the next key takes (and the tape's step).
+    const EntryState converted = state_.entryState == EntryState::Typing ? EntryState::Typing : EntryState::Operand;
+    if (!EndFieldEntry())
+        return;
+    if (state_.entryKind == ValueKind::Date) {
+        ResetCalculator(true);
+        return;
+    }
+    if (state_.entryKind == ValueKind::Time) {
+        if (ShowEntry(Shown(HoursOf(static_cast<std::int64_t>(state_.entryValue))))) {
+            state_.entryState = converted;
+            state_.converted = true;
+        }
+        return;
+    }
+    const std::optional<std::int64_t> seconds = SecondsOfHours(StripGrouping(state_.displayText));
+    if (!seconds) {
+        ResetCalculator(true);
+        return;
+    }
+    ShowKindedEntry({ValueKind::Time, static_cast<double>(*seconds), {}});
+    state_.entryState = converted;
+}
+
+void Calculator::OnDate()
+{
+    if (InErrorState())
+        return;
+    FieldEntry& entry = state_.fieldEntry;
+    if (entry.kind == ValueKind::Time) {
+        ResetCalculator(true);
+        return;
+    }
+    if (entry.kind == ValueKind::Date) {
+        // A third press, or one with no digit since the last, is ignored.
+        if (entry.closed < 2 && !entry.typed.empty()) {
+            entry.fields[static_cast<std::size_t>(entry.closed++)] = FieldValue(entry.typed);
+            entry.typed.clear();
+            ShowFieldEntry();
+        }
+        return;
+    }
+    if (state_.entryState != EntryState::Typing || state_.entryKind != ValueKind::Number) {
+        state_.refused = true;
+        return;
+    }
+    const std::u16string plain = StripGrouping(state_.displayText);
+    if (plain.size() > kYearDigits || plain.find_first_not_of(u"0123456789") != std::u16string::npos) {
+        ResetCalculator(true);
+        return;
+    }
+    state_.fieldEntry = {ValueKind::Date, {FieldValue(plain), 0, 0}, 1, {}, false};
+    ShowFieldEntry();
+}
+
+bool Calculator::NumbersOnly()
+{
+    if (!EndFieldEntry())
+        return false;
+    const bool pending = state_.pendingOperator != Operator::None;
+    if (state_.entryKind == ValueKind::Date || state_.pendingOperator == Operator::DaysTo ||
+        (pending && state_.accumulatorKind == ValueKind::Date)) {
+        ResetCalculator(true);
+        return false;
+    }
+    if (state_.entryKind == ValueKind::Time) {
+        const std::optional<RoundedValue> hours = Shown(HoursOf(static_cast<std::int64_t>(state_.entryValue)));
+        ShowEntryText(hours->value, hours->text);
+    }
+    if (pending && state_.accumulatorKind == ValueKind::Time) {
+        state_.accumulator = HoursOf(static_cast<std::int64_t>(state_.accumulator));
+        state_.accumulatorKind = ValueKind::Number;
+    }
+    return true;
+}
+
+void Calculator::CompleteKinded(const std::optional<KindedResult>& result, Operator next, Finish finish)
+{
+    if (!result) {
+        ResetCalculator(true);
+        return;
+    }
+    const KindedValue& value = result->value;
+    if (value.kind == ValueKind::Number) {
+        if (!ShowResult(finish == Finish::Chain ? Shown(value.number) : Finished(value.number)))
+            return;
+        if (result->dayCount)
+            state_.label = ValueLabel::Days;
+    } else {
+        state_.entryKind = state_.accumulatorKind = value.kind;
+        state_.entryValue = state_.accumulator = value.number;
+        state_.entryDate = state_.accumulatorDate = value.date;
+        if (value.kind == ValueKind::Date)
+            state_.entryValue = state_.accumulator = DateValue(value.date);
+        state_.displayText = state_.resultText = KindedText(value);
+        state_.entryState = EntryState::Result;
+        Repaint(DisplayRegion::DisplayBox);
+        Repaint(DisplayRegion::ResultBox);
+    }
+    state_.pendingOperator = next;
+    if (next == Operator::None) {
+        if (value.kind == ValueKind::Number) {
+            state_.lastAnswerText = state_.displayText;
+            state_.lastAnswer = state_.entryValue;
+        }
+        countEnded_ = true;
+    }
+}
+
+}  // namespace abacor
