@@ -187,6 +187,11 @@ void Calculator::Calculate(Operator op, std::u16string_view symbol, Finish finis
 {
     if (InErrorState() || !EndFieldEntry())
         return;
+    // 〜 follows a date only.
+    if (op == Operator::DaysTo && state_.entryState != EntryState::Result && state_.entryKind != ValueKind::Date) {
+        ResetCalculator(true);
+        return;
+    }
     if (op != Operator::None && op != Operator::DaysTo && SetsConstant(op))
         return;
     state_.operatorText = symbol;

@@ -116,8 +116,20 @@ EndedEntry EntryAsEnded(const CalculatorState& state)
     }
     if (entry.kind == ValueKind::Date) {
         const std::optional<CalendarDate> date = TypedDate(entry);
-        return date ? EndedEntry{ValueKind::Date, DateText(*date), DateValue(*date)}
-                    : EndedEntry{ValueKind::Date, state.displayText, 0.0};
+        if (date)
+            return {ValueKind::Date, DateText(*date), DateValue(*date)};
+        // No such day: its fields as a date shows them ("02.29"), so that
+        // the tape keeps it a date.
+        FieldEntry fields = entry;
+        if (!fields.typed.empty() && fields.closed < 3)
+            fields.fields[static_cast<std::size_t>(fields.closed++)] = FieldValue(fields.typed);
+        std::string text;
+        for (int i = 0; i < fields.closed; ++i) {
+            const std::int64_t field = fields.fields[static_cast<std::size_t>(i)];
+            text += (i > 0 ? "." : "") + std::string(field < 10 && (i > 0 || fields.closed < 3) ? "0" : "") +
+                    std::to_string(field);
+        }
+        return {ValueKind::Date, Widened(text), 0.0};
     }
     if (state.entryKind == ValueKind::Date)
         return {ValueKind::Date, state.displayText, DateValue(state.entryDate)};

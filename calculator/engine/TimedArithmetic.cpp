@@ -37,7 +37,7 @@ std::optional<KindedResult> WithDates(Operator op, const KindedValue& a, const K
     case Operator::DaysTo: return bothDates ? Days(DayCount(a.date, b.date, mode)) : std::nullopt;
     case Operator::Subtract:
         if (bothDates)
-            return Days(DayCount(a.date, b.date, DayCountMode::OneEnd));
+            return Days(DayCount(b.date, a.date, DayCountMode::OneEnd));
         if (a.kind == ValueKind::Date && b.kind == ValueKind::Number)
             return DateLater(a.date, -b.number);
         return std::nullopt;

@@ -10,6 +10,7 @@
 #include "calculator/engine/Grouping.h"
 #include "calculator/tape/TapeCsv.h"
 #include "calculator/tape/TapeNotes.h"
+#include "calculator/tape/TapeSession.h"
 #include "settings/SettingValueText.h"
 #include "text/Utf.h"
 
@@ -18,9 +19,9 @@ namespace abacor {
 namespace {
 
 // The settings a result depends on; the others only change how it looks.
-constexpr std::array<std::string_view, 9> kResultSettings{
+constexpr std::array<std::string_view, 10> kResultSettings{
     "TaxPercent", "TaxPercent2", "RoundSelector", "DecimalSelector", "GrandTotalFlg",
-    "DeskTaxFlg", "TaxSumFlg",   "ConstantMode",  "ItemCountFlg",
+    "DeskTaxFlg", "TaxSumFlg",   "ConstantMode",  "ItemCountFlg",    "DayCountMode",
 };
 constexpr std::u16string_view kSettingsWord = u"設定";
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
@@ -166,9 +167,17 @@ std::u16string ReadLine(const Record& record, const Columns& columns, std::size_
         line.step = *step;
     }
     for (const auto& [name, target] : {std::pair{Columns::Number, &line.number}, std::pair{Columns::Was, &line.was}}) {
-        if (!field(name).empty() && !IsPlainNumber(field(name)))
-            return u"数値ではありません: " + Utf16(field(name));
-        *target = GroupDigits(Utf16(field(name)), GroupingMode::Always, false);
+        const std::u16string value = Utf16(field(name));
+        if (KindOfShown(value) != ValueKind::Number) {
+            // A time or a date, written as shown.
+            if (!ShownValueKeys(value))
+                return u"数値ではありません: " + value;
+            *target = value;
+            continue;
+        }
+        if (!value.empty() && !IsPlainNumber(field(name)))
+            return u"数値ではありません: " + value;
+        *target = GroupDigits(value, GroupingMode::Always, false);
     }
     line.mark = Utf16(field(Columns::Mark));
     if (line.mark.empty() || !NoteRefusal(std::u16string_view(line.mark)).empty())

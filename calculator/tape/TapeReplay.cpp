@@ -104,9 +104,11 @@ void Press(TapeSession& tape, const TapeLine& line, const Command*& last)
     const Command* key = KeyOf(line, last);
     if (key == nullptr)
         return;
+    // The two ends of 〜 are dates.
+    const bool dateExpected = key->menuId == IdDaysTo || (last != nullptr && last->menuId == IdDaysTo);
     last = key;
     if (line.step > 0 || key->menuId == IdNonAdd)
-        for (const Command* typed : NumberKeys(Utf8(StripGrouping(line.number))))
+        for (const Command* typed : ShownValueKeys(line.number, dateExpected).value_or(std::vector<const Command*>{}))
             tape.Run(*typed);
     // An operator on a result writes nothing the first time: a constant is
     // the operator pressed until it is written.

@@ -170,6 +170,29 @@ int NthOf(const std::vector<std::uint64_t>& origins, std::size_t end, std::uint6
 
 }  // namespace
 
+ValueKind KindOfShown(std::u16string_view shown)
+{
+    if (shown.find(u':') != std::u16string_view::npos)
+        return ValueKind::Time;
+    const auto points = std::count(shown.begin(), shown.end(), u'.');
+    if (points == 2 || (shown.size() == 5 && shown.starts_with(u'0') && shown[2] == u'.'))
+        return ValueKind::Date;
+    return ValueKind::Number;
+}
+
+std::optional<std::vector<const Command*>> ShownValueKeys(std::u16string_view shown, bool dateExpected)
+{
+    if (dateExpected)
+        if (auto keys = CorrectionKeys(ValueKind::Date, Utf8(shown)))
+            return keys;
+    const ValueKind kind = KindOfShown(shown);
+    const std::string text = Utf8(kind == ValueKind::Number ? StripGrouping(std::u16string(shown)) : shown);
+    // A time is typed field by field: hours given as a number would convert.
+    if (kind == ValueKind::Time || kind == ValueKind::Date)
+        return CorrectionKeys(kind, text);
+    return CorrectionKeys(ValueKind::Number, text);
+}
+
 std::vector<const Command*> NumberKeys(std::string_view plain)
 {
     std::vector<const Command*> keys;

@@ -48,6 +48,13 @@ enum class CorrectionOutcome { Corrected, NoSuchStep, NotANumber };
 
 // A number's keys as typed: digits, the point, then the sign.
 std::vector<const Command*> NumberKeys(std::string_view plain);
+// What a value as the tape writes it is: a time ("1:30:00"), a date
+// ("2024.05.15", "05.15" with its month's leading zero; "11.20" reads as a
+// number) or a number.
+ValueKind KindOfShown(std::u16string_view shown);
+// The keys that type a value the tape wrote; none for a text that is none.
+// A date where one is known to stand ("11.20" after 〜) is read as one.
+std::optional<std::vector<const Command*>> ShownValueKeys(std::u16string_view shown, bool dateExpected = false);
 
 // The calculator with its tape: every command goes through Run, which keeps
 // the commands of the current segment (since the start or the last "CA"), the
