@@ -360,6 +360,7 @@ void Calculator::ChangeSign()
         Repaint(DisplayRegion::ResultBox);
         return;
     }
+    state_.converted = false;
     // On the text as shown, grouping included.
     if (state_.displayText.starts_with(u'-'))
         state_.displayText.erase(0, 1);

@@ -101,9 +101,11 @@ struct CalculatorState {
     CalendarDate entryDate;
     CalendarDate accumulatorDate;
     FieldEntry fieldEntry;
-    // The number typed was converted (a time to its hours): a digit starts
-    // a new one.
+    // The number shown is a time's hours, converted (a digit starts a new
+    // one); converted back, it is that time exactly, whatever the twelve
+    // digits of its hours leave out.
     bool converted = false;
+    std::int64_t convertedSeconds = 0;
     // The last key changed nothing it was asked to (a compute without its
     // operands): the window flashes the display.
     bool refused = false;

@@ -188,7 +188,7 @@ void Calculator::OnHms()
         return;
     }
     if (entry.kind == ValueKind::Number && state_.entryState == EntryState::Typing &&
-        state_.entryKind == ValueKind::Number) {
+        state_.entryKind == ValueKind::Number && !state_.converted) {
         const std::u16string plain = StripGrouping(state_.displayText);
         if (plain.find(u'.') == std::u16string::npos) {
             // A whole number typed is the hours; the minutes come next.
@@ -213,13 +213,16 @@ void Calculator::OnHms()
         return;
     }
     if (state_.entryKind == ValueKind::Time) {
-        if (ShowEntry(Shown(HoursOf(static_cast<std::int64_t>(state_.entryValue))))) {
+        const auto seconds = static_cast<std::int64_t>(state_.entryValue);
+        if (ShowEntry(Shown(HoursOf(seconds)))) {
             state_.entryState = converted;
             state_.converted = true;
+            state_.convertedSeconds = seconds;
         }
         return;
     }
-    const std::optional<std::int64_t> seconds = SecondsOfHours(StripGrouping(state_.displayText));
+    const std::optional<std::int64_t> seconds =
+        state_.converted ? state_.convertedSeconds : SecondsOfHours(StripGrouping(state_.displayText));
     if (!seconds) {
         ResetCalculator(true);
         return;
