@@ -59,12 +59,6 @@ std::u16string DateText(const CalendarDate& date)
     return Widened(date.year == 0 ? monthDay : std::to_string(date.year) + '.' + monthDay);
 }
 
-std::u16string SpokenDate(const CalendarDate& date)
-{
-    return (date.year == 0 ? u"" : Widened(std::to_string(date.year)) + u"年") + Widened(std::to_string(date.month)) +
-           u"月" + Widened(std::to_string(date.day)) + u"日";
-}
-
 std::int64_t DayCount(const CalendarDate& start, const CalendarDate& end, DayCountMode mode)
 {
     CalendarDate from = start;

@@ -36,8 +36,6 @@ CalendarDate DateOfDayNumber(std::int64_t days);
 // "2024.05.15", "05.15".
 std::u16string DateText(const CalendarDate& date);
 
-// How a screen reader says it: "2024年5月15日", "5月15日".
-std::u16string SpokenDate(const CalendarDate& date);
 
 // The days from start to end counted by mode. Without years both are in one
 // year, the end in the next when it is not after the start; a date without

@@ -61,11 +61,4 @@ double HoursOf(std::int64_t seconds)
     return ApplyOperator(Operator::Divide, static_cast<double>(seconds), 3600.0).value_or(0.0);
 }
 
-std::u16string SpokenTime(std::int64_t seconds)
-{
-    const std::int64_t size = std::llabs(seconds);
-    return (seconds < 0 ? u"マイナス" : u"") + Widened(std::to_string(size / 3600)) + u"時間" +
-           Widened(std::to_string(size / 60 % 60)) + u"分" + Widened(std::to_string(size % 60)) + u"秒";
-}
-
 }  // namespace abacor

@@ -24,7 +24,5 @@ std::optional<std::int64_t> WholeSeconds(double seconds);
 // The time in hours, as near as a double gives it.
 double HoursOf(std::int64_t seconds);
 
-// How a screen reader says a time: "1時間23分45秒", "マイナス0時間5分0秒".
-std::u16string SpokenTime(std::int64_t seconds);
 
 }  // namespace abacor
