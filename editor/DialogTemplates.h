@@ -125,10 +125,9 @@ inline constexpr DialogTemplate kPage4Template{136, u"ページ４", 139, 191, k
 inline constexpr DialogTemplate kColourDialogTemplate{134, u"Abacorの設定", 138, 191, kColourDialogControls};
 
 // The entries of the four additional-key lists, in AddButtonType order.
-inline constexpr std::array<std::u16string_view, 18> kAddButtonEntries{u"無効",   u"％",   u"ＣＡ", u"Ｃ",     u"√",
-                                                                       u"税込",   u"税抜", u"GT",   u"税率",   u"００",
-                                                                       u"税合計", u"原価", u"売価", u"利益率", u"平均",
-                                                                       u"時分秒", u"日付",   u"〜"};
+inline constexpr std::array<std::u16string_view, 18> kAddButtonEntries{
+    u"無効", u"％",     u"ＣＡ", u"Ｃ",   u"√",      u"税込", u"税抜",   u"GT",   u"税率",
+    u"００", u"税合計", u"原価", u"売価", u"利益率", u"平均", u"時分秒", u"日付", u"〜"};
 
 // The desk page's lists, in the order of the stored values.
 inline constexpr std::array<std::u16string_view, 4> kRoundSelectorEntries{u"F", u"CUT（切り捨て）", u"UP（切り上げ）",

@@ -125,11 +125,10 @@ void Calculator::AddToMemory(bool subtract)
         OnMemoryClear();
         return;
     }
-    const double amount = state_.entryKind == ValueKind::Time
-                              ? HoursOf(static_cast<std::int64_t>(state_.entryValue))
-                              : state_.entryValue;
-    const double memory = subtract ? MemoryMinusValue(state_.memoryValue, amount)
-                                   : MemoryPlusValue(state_.memoryValue, amount);
+    const double amount =
+        state_.entryKind == ValueKind::Time ? HoursOf(static_cast<std::int64_t>(state_.entryValue)) : state_.entryValue;
+    const double memory =
+        subtract ? MemoryMinusValue(state_.memoryValue, amount) : MemoryPlusValue(state_.memoryValue, amount);
     const std::optional<RoundedValue> shown = Finished(memory);
     if (!shown) {
         OnMemoryClear();

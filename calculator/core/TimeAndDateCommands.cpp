@@ -53,8 +53,7 @@ double DateValue(const CalendarDate& date)
 
 std::u16string KindedText(const KindedValue& value)
 {
-    return value.kind == ValueKind::Date ? DateText(value.date)
-                                         : TimeText(static_cast<std::int64_t>(value.number));
+    return value.kind == ValueKind::Date ? DateText(value.date) : TimeText(static_cast<std::int64_t>(value.number));
 }
 
 }  // namespace

@@ -14,11 +14,13 @@ QString SpokenValue(const DisplayTexts& texts)
     static const QRegularExpression time(QStringLiteral("^(-?)(\\d+):(\\d\\d):(\\d\\d)$"));
     static const QRegularExpression date(QStringLiteral("^(?:(\\d{4})\\.)?(\\d\\d)\\.(\\d\\d)$"));
     const auto number = [](const QString& digits) { return QString::number(digits.toInt()); };
-    if (const QRegularExpressionMatch m = time.match(texts.display); m.hasMatch() && lit.contains(QStringLiteral("時間")))
+    if (const QRegularExpressionMatch m = time.match(texts.display);
+        m.hasMatch() && lit.contains(QStringLiteral("時間")))
         return (m.captured(1).isEmpty() ? QString() : QStringLiteral("マイナス")) + number(m.captured(2)) +
                QStringLiteral("時間") + number(m.captured(3)) + QStringLiteral("分") + number(m.captured(4)) +
                QStringLiteral("秒");
-    if (const QRegularExpressionMatch m = date.match(texts.display); m.hasMatch() && lit.contains(QStringLiteral("日付")))
+    if (const QRegularExpressionMatch m = date.match(texts.display);
+        m.hasMatch() && lit.contains(QStringLiteral("日付")))
         return (m.captured(1).isEmpty() ? QString() : m.captured(1) + QStringLiteral("年")) + number(m.captured(2)) +
                QStringLiteral("月") + number(m.captured(3)) + QStringLiteral("日");
     return texts.display;

@@ -16,7 +16,7 @@ constexpr std::array<KeyId, kKeyCount> kPaintOrder{
     KeyId::Subtract,   KeyId::Multiply,   KeyId::Divide,     KeyId::Sign,   KeyId::Equals,      KeyId::Percent,
     KeyId::SquareRoot, KeyId::ClearEntry, KeyId::AllClear,   KeyId::Clear,  KeyId::TaxIncluded, KeyId::TaxExcluded,
     KeyId::GrandTotal, KeyId::RateSwitch, KeyId::DoubleZero, KeyId::TaxSum, KeyId::Cost,        KeyId::Sell,
-    KeyId::Margin,     KeyId::Average,    KeyId::Hms,        KeyId::Date,       KeyId::DaysTo,
+    KeyId::Margin,     KeyId::Average,    KeyId::Hms,        KeyId::Date,   KeyId::DaysTo,
 };
 static_assert(EveryKeyOnce(kPaintOrder), "every key is painted");
 

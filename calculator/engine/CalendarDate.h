@@ -21,9 +21,9 @@ inline constexpr int kLastYear = 2099;
 
 // How a day count counts its ends, as DayCountMode stores it.
 enum class DayCountMode : std::uint32_t {
-    OneEnd = 0,     // 片落: end − start
-    BothEnds = 1,   // 両端入: one more
-    NeitherEnd = 2, // 両端落: one less
+    OneEnd = 0,      // 片落: end − start
+    BothEnds = 1,    // 両端入: one more
+    NeitherEnd = 2,  // 両端落: one less
 };
 
 // Whether the date exists (no 2/29 without a year).
@@ -35,7 +35,6 @@ CalendarDate DateOfDayNumber(std::int64_t days);
 
 // "2024.05.15", "05.15".
 std::u16string DateText(const CalendarDate& date);
-
 
 // The days from start to end counted by mode. Without years both are in one
 // year, the end in the next when it is not after the start; a date without

@@ -24,5 +24,4 @@ std::optional<std::int64_t> WholeSeconds(double seconds);
 // The time in hours, as near as a double gives it.
 double HoursOf(std::int64_t seconds);
 
-
 }  // namespace abacor

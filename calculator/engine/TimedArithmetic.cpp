@@ -18,7 +18,10 @@ std::optional<KindedResult> Time(std::optional<double> seconds)
     return KindedResult{{ValueKind::Time, static_cast<double>(*whole), {}}, false};
 }
 
-std::optional<KindedResult> Days(std::int64_t days) { return KindedResult{{ValueKind::Number, double(days), {}}, true}; }
+std::optional<KindedResult> Days(std::int64_t days)
+{
+    return KindedResult{{ValueKind::Number, double(days), {}}, true};
+}
 
 std::optional<KindedResult> DateLater(const CalendarDate& date, double days)
 {

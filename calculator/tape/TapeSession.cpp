@@ -496,8 +496,7 @@ void TapeSession::StartSegment()
 CorrectionOutcome TapeSession::Correct(int step, std::string_view given)
 {
     if (step < 1 || step > static_cast<int>(steps_.size()))
-        return CorrectionKeys(ValueKind::Number, given) ? CorrectionOutcome::NoSuchStep
-                                                        : CorrectionOutcome::NotANumber;
+        return CorrectionKeys(ValueKind::Number, given) ? CorrectionOutcome::NoSuchStep : CorrectionOutcome::NotANumber;
     const TapeStep corrected = steps_[static_cast<std::size_t>(step - 1)];
     const std::optional<std::vector<const Command*>> keys = CorrectionKeys(corrected.kind, given);
     if (!keys)
