@@ -214,6 +214,7 @@ void Calculator::Calculate(Operator op, std::u16string_view symbol, Finish finis
     // ADD2: a whole number typed for a sum or a difference is in hundredths.
     const auto addsOrSubtracts = [](Operator o) { return o == Operator::Add || o == Operator::Subtract; };
     const bool kinded = state_.entryKind != ValueKind::Number || consumer == Operator::DaysTo ||
+                        (withConstant && state_.constant.kind != ValueKind::Number) ||
                         (consumer != Operator::None && !withConstant && state_.accumulatorKind != ValueKind::Number);
     if (Add2() && typed && !kinded && state_.displayText.find(u'.') == std::u16string::npos &&
         (addsOrSubtracts(consumer) ||
@@ -228,13 +229,18 @@ void Calculator::Calculate(Operator op, std::u16string_view symbol, Finish finis
         CountOperand(consumer == Operator::None ? op : consumer, consumer == Operator::None || withConstant);
     if (kinded) {
         const DayCountMode mode = static_cast<DayCountMode>(settings_->DayCountMode);
-        if (withConstant)
-            CompleteKinded(ApplyKinded(consumer, EntryKinded(), {ValueKind::Number, state_.constant.value, {}}, mode),
-                           op, finish);
-        else if (consumer == Operator::None)
+        const KindedValue constant{state_.constant.kind, state_.constant.value, {}};
+        if (withConstant) {
+            CompleteKinded(ApplyKinded(consumer, EntryKinded(), constant, mode), op, finish);
+            return;
+        }
+        if (consumer == Operator::None) {
             CompleteKinded(KindedResult{EntryKinded(), false}, op, finish);
-        else
-            CompleteKinded(ApplyKinded(consumer, AccumulatorKinded(), EntryKinded(), mode), op, finish);
+            return;
+        }
+        if (settings_->ConstantMode == 2 && finish == Finish::Equals && consumer != Operator::DaysTo)
+            SetConstant(consumer, consumer == Operator::Multiply ? AccumulatorKinded() : EntryKinded());
+        CompleteKinded(ApplyKinded(consumer, AccumulatorKinded(), EntryKinded(), mode), op, finish);
         return;
     }
     if (withConstant) {
@@ -246,8 +252,17 @@ void Calculator::Calculate(Operator op, std::u16string_view symbol, Finish finis
     // The automatic constant: the multiplicand of a product, else the
     // second operand.
     if (settings_->ConstantMode == 2 && finish == Finish::Equals && consumer != Operator::None)
-        state_.constant = {consumer, consumer == Operator::Multiply ? state_.accumulator : state_.entryValue};
+        SetConstant(consumer, consumer == Operator::Multiply ? AccumulatorKinded() : EntryKinded());
     Complete(abacor::ApplyOperator(consumer, state_.accumulator, state_.entryValue), op, finish, completes);
+}
+
+void Calculator::SetConstant(Operator op, const KindedValue& value)
+{
+    // A date is no constant to calculate with: its day count would be.
+    state_.constant = {op, value.kind == ValueKind::Time ? value.number : 0.0,
+                       value.kind == ValueKind::Time ? ValueKind::Time : ValueKind::Number};
+    if (value.kind == ValueKind::Number)
+        state_.constant.value = value.number;
 }
 
 bool Calculator::SetsConstant(Operator op)
@@ -256,7 +271,7 @@ bool Calculator::SetsConstant(Operator op)
                                         LastKey::Divide};
     currentKey_ = kKeys[static_cast<int>(op)];
     if (settings_->ConstantMode == 1 && previousKey_ == currentKey_) {
-        state_.constant = {op, state_.entryValue};
+        SetConstant(op, EntryKinded());
         state_.constantLit = true;
         state_.pendingOperator = Operator::None;
         state_.operatorText.clear();

@@ -150,6 +150,7 @@ private:
     // constant (pressed twice), which is all it does then.
     bool SetsConstant(Operator op);
     void ClearConstant();
+    void SetConstant(Operator op, const KindedValue& value);
     // An operand consumed by the operator given (or by "=" with a constant).
     void CountOperand(Operator by, bool first);
     // A number typed or recalled: after a finished calculation the count

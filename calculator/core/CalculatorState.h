@@ -62,6 +62,7 @@ struct FieldEntry {
 struct Constant {
     Operator op = Operator::None;
     double value = 0.0;
+    ValueKind kind = ValueKind::Number;  // a time's seconds, or a number
 };
 
 // The desk calculator's state, as the window keeps it.
