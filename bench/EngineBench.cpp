@@ -49,14 +49,15 @@ void BM_RoundResult(benchmark::State& state)
 }
 BENCHMARK(BM_RoundResult);
 
-// Keys with the desk functions: argument 0 plain, 1 with 5/4 ADD2, GT, desk tax keys and
+// Keys with the desk functions, times and dates: argument 0 plain, 1 with 5/4 ADD2, GT, desk tax keys and
 // every office setting on.
 void BM_RandomKeys(benchmark::State& state)
 {
     const std::vector<std::string> tokens = {"0",  "1",      "2",    "3",    "4",      "5",  "6",    "7",    "8",
                                              "9",  ".",      "+",    "-",    "*",      "/",  "=",    "+/-",  "CE",
                                              "%",  "sq",     "M+",   "MR",   "ANS",    "C",  "tax+", "tax-", "GT",
-                                             "00", "taxsum", "cost", "sell", "margin", "avg"};
+                                             "00", "taxsum", "cost", "sell", "margin", "avg",
+                                             "hms", "date", "to"};
     std::mt19937 random(7);
     std::vector<const std::string*> sequence;
     for (int i = 0; i < 1000; ++i)
