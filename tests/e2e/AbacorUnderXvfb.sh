@@ -87,6 +87,10 @@ for layout in "us" "jp asciicircum at" "fr parenright ugrave" "de numbersign adi
     done
     xdotool key --delay 60 Escape 1 KP_Decimal 5 KP_Multiply 2 KP_Enter
     expect 3 "on the $name layout, the keypad's point and times"
+    # ":" is 時分秒 wherever it is typed.
+    xdotool key --delay 60 Escape
+    xdotool type --delay 60 '1:30/4='
+    expect 0:22:30 "on the $name layout, typing 1:30/4="
 done
 setxkbmap us
 # "#" (Shift+3 here) is 非加算: the 1 goes on the tape alone; the phone's
@@ -95,6 +99,10 @@ xdotool key --delay 60 Escape 1 shift+3 5 shift+KP_Multiply
 expect -5 "us: 1, Shift+3 (#, 非加算), 5, Shift with the keypad's × (the sign)"
 xdotool key --delay 60 Escape 1 shift+3 5 KP_Multiply 2 Return
 expect 10 "us: 1, Shift+3 (#), 5, keypad ×, 2, Enter"
+# "d" is 日付 and "~" is 〜: the days from 27 April to 20 November.
+xdotool key --delay 60 Escape
+xdotool type --delay 60 '4d27~11d20='
+expect 207 "us: typing 4d27~11d20="
 
 # A minimum size, the window's place kept across a restart, and a first
 # window that fits a screen of twice the pixel ratio.
