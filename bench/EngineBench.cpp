@@ -53,11 +53,10 @@ BENCHMARK(BM_RoundResult);
 // every office setting on.
 void BM_RandomKeys(benchmark::State& state)
 {
-    const std::vector<std::string> tokens = {"0",  "1",      "2",    "3",    "4",      "5",  "6",    "7",    "8",
-                                             "9",  ".",      "+",    "-",    "*",      "/",  "=",    "+/-",  "CE",
-                                             "%",  "sq",     "M+",   "MR",   "ANS",    "C",  "tax+", "tax-", "GT",
-                                             "00", "taxsum", "cost", "sell", "margin", "avg",
-                                             "hms", "date", "to"};
+    const std::vector<std::string> tokens = {"0",  "1",      "2",    "3",    "4",      "5",   "6",    "7",    "8",
+                                             "9",  ".",      "+",    "-",    "*",      "/",   "=",    "+/-",  "CE",
+                                             "%",  "sq",     "M+",   "MR",   "ANS",    "C",   "tax+", "tax-", "GT",
+                                             "00", "taxsum", "cost", "sell", "margin", "avg", "hms",  "date", "to"};
     std::mt19937 random(7);
     std::vector<const std::string*> sequence;
     for (int i = 0; i < 1000; ++i)

@@ -52,10 +52,9 @@ DisplaySpeech SpeakDisplay(const DisplayTexts& before, const DisplayTexts& after
     if (before.annunciators.split(kAnnunciatorGap.toString()).contains(gt) &&
         !after.annunciators.split(kAnnunciatorGap.toString()).contains(gt))
         news << QStringLiteral("GT クリア");
-    const QString value = SpokenValue(after);
-    news.prepend(value);
+    news.prepend(SpokenValue(after));
     const bool spoken = news.size() > 1 || (after.display != before.display && !typing);
-    return {value, news.join(u' '), spoken};
+    return {after.display, news.join(u' '), spoken};
 }
 
 QString DisplayName(const DisplayTexts& texts)

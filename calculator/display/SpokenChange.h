@@ -10,7 +10,7 @@ namespace abacor {
 // changed besides it (the pending operator, the memory as "メモリー" and its
 // value, the lit annunciators), so that reading the display tells it all.
 struct DisplaySpeech {
-    QString value;  // the display value the text begins with
+    QString value;  // the display value the text begins with (a time or a date in words)
     QString text;
     // The text is news to be spoken: not while digits are typed, since the
     // reader echoes those keys itself.

@@ -109,8 +109,8 @@ say F3
 hears "~" "15 *"
 say F3
 hears "~" "表示"
+# The menu's first item (its title too, unless the item comes first under load).
 say F2
-hears "~" "メニュー"
 hears "~" "メモリー"
 say 1
 hears "~" "プラス"
@@ -137,6 +137,11 @@ hears "=" "123456789012 桁数オーバー"
 printf '¥1,980' | xclip -selection clipboard
 say Escape ctrl+v
 hears "=" "1980"
+# A time and a day count in words.
+say Escape 1 colon
+hears "=" "1時間0分0秒"
+say Escape 4 d 2 7 asciitilde
+hears "~" "4月27日"
 say ctrl+shift+t
 hears "~" "常に手前に表示 オン"
 say ctrl+shift+t

@@ -336,6 +336,10 @@ TEST_F(Page4, TheDeskControlsWriteTheRecord)
     count->setCurrentIndex(2);
     emit count->activated(2);
     EXPECT_EQ(count->currentText(), QStringLiteral("＋で加算・－で減算"));
+    QComboBox* days = p4.controls().Combo(IdcDayCount);
+    EXPECT_EQ(days->currentText(), QStringLiteral("片落"));
+    days->setCurrentIndex(1);
+    emit days->activated(1);
     QSlider* rate = p4.controls().Slider(IdcTaxSlider2);
     EXPECT_EQ(p4.controls().Label(IdcTaxRate2)->text(), QStringLiteral("08.00%"));
     rate->triggerAction(QAbstractSlider::SliderSingleStepAdd);
@@ -351,9 +355,11 @@ TEST_F(Page4, TheDeskControlsWriteTheRecord)
     EXPECT_EQ(edited.TaxSumFlg, 1u);
     EXPECT_EQ(edited.ConstantMode, 1u);
     EXPECT_EQ(edited.ItemCountFlg, 2u);
+    EXPECT_EQ(edited.DayCountMode, 1u) << "両端入";
     // Named through their labels.
-    for (QWidget* control : {static_cast<QWidget*>(round), static_cast<QWidget*>(places), static_cast<QWidget*>(rate),
-                             static_cast<QWidget*>(constant), static_cast<QWidget*>(count)}) {
+    for (QWidget* control :
+         {static_cast<QWidget*>(round), static_cast<QWidget*>(places), static_cast<QWidget*>(rate),
+          static_cast<QWidget*>(constant), static_cast<QWidget*>(count), static_cast<QWidget*>(days)}) {
         bool labelled = false;
         for (QLabel* label : p4.findChildren<QLabel*>())
             labelled = labelled || label->buddy() == control;
