@@ -126,8 +126,9 @@ CommandOutcome CalculatorWindow::Run(const Command& command)
     const bool typing = session_.state().entryState == EntryState::Typing;
     const CommandOutcome outcome = session_.Run(command);
     tape_->Follow();
-    if (digit && typing && session_.state().displayText == shown && DigitsIn(shown) >= kMaxDigits) {
-        // A thirteenth digit: refused, and said to be.
+    const bool field = session_.state().fieldEntry.kind != ValueKind::Number && command.key != KeyId::Point;
+    if (digit && typing && session_.state().displayText == shown && (DigitsIn(shown) >= kMaxDigits || field)) {
+        // A thirteenth digit, or one past a time's or a date's field: refused, and said to be.
         canvas_.FlashDisplay();
         announcer_.Refused(tr("桁数オーバー"));
     }
@@ -135,7 +136,8 @@ CommandOutcome CalculatorWindow::Run(const Command& command)
         // A key that had nothing to work with: flashed, and told why.
         canvas_.FlashDisplay();
         announcer_.Refused(command.key == KeyId::Average ? tr("件数がありません。")
-                                                         : tr("原価・売価・利益率のうち二つが入っていません。"));
+                           : command.key == KeyId::Date  ? tr("日付にする数字が入っていません。")
+                                                        : tr("原価・売価・利益率のうち二つが入っていません。"));
     }
     return outcome;
 }

@@ -140,6 +140,10 @@ hears "=" "1980"
 # A time and a day count in words.
 say Escape 1 colon
 hears "=" "1時間0分0秒"
+say 3 0 5
+hears "=" "1:30:00 桁数オーバー"
+say Escape d
+hears "~" "日付にする数字が入っていません。"
 say Escape 4 d 2 7 asciitilde
 hears "~" "4月27日"
 say ctrl+shift+t
