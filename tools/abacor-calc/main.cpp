@@ -32,6 +32,8 @@ constexpr std::string_view kUsage =
     "  cost  sell  margin    原価, 売価, 利益率: store, or compute from the other two\n"
     "  avg                   平均: the number shown divided by the item count\n"
     "  nonadd                非加算: the number typed goes on the tape alone\n"
+    "  hms                   時分秒: ends the hours or minutes typed; converts a time and its hours\n"
+    "  date  to              日付: ends the year or month typed; 〜: the days to the next date\n"
     "  #N                    command id N through the window's command table\n"
     "  set:Name=Value        one setting (decimal or 0x hexadecimal; names in any case)\n"
     "  load                  the settings stored for the current user\n"
