@@ -25,7 +25,8 @@ std::optional<KindedResult> Days(std::int64_t days)
 
 std::optional<KindedResult> DateLater(const CalendarDate& date, double days)
 {
-    if (days != std::trunc(days))
+    // Beyond a million days no date of 1901–2099 is reached either way.
+    if (days != std::trunc(days) || std::fabs(days) > 1e6)
         return std::nullopt;
     const std::optional<CalendarDate> later = AddDays(date, static_cast<std::int64_t>(days));
     if (!later)
