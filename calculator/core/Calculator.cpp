@@ -192,7 +192,9 @@ void Calculator::Calculate(Operator op, std::u16string_view symbol, Finish finis
         ResetCalculator(true);
         return;
     }
-    if (op != Operator::None && op != Operator::DaysTo && SetsConstant(op))
+    if (op == Operator::DaysTo)
+        ClearConstant();
+    else if (op != Operator::None && SetsConstant(op))
         return;
     state_.operatorText = symbol;
     Repaint(DisplayRegion::OperatorRect);

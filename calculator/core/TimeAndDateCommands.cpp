@@ -276,8 +276,11 @@ bool Calculator::NumbersOnly()
         ShowEntryText(hours->value, hours->text);
     }
     if (pending && state_.accumulatorKind == ValueKind::Time) {
-        state_.accumulator = HoursOf(static_cast<std::int64_t>(state_.accumulator));
+        const std::optional<RoundedValue> hours = Shown(HoursOf(static_cast<std::int64_t>(state_.accumulator)));
+        state_.accumulator = hours->value;
         state_.accumulatorKind = ValueKind::Number;
+        state_.resultText = Grouped(hours->text, GroupingMode::Always);
+        Repaint(DisplayRegion::ResultBox);
     }
     return true;
 }

@@ -34,6 +34,35 @@ inline std::string CheckNumberText(const std::u16string& text, bool grouped)
     return {};
 }
 
+// "h:mm:ss" within its limit, or a date as the display writes it: the
+// fields as typed while a date is typed, else "YYYY.MM.DD" / "MM.DD" of a
+// day that exists.
+inline std::string CheckKindedText(const std::u16string& text, ValueKind kind, bool typing, const CalendarDate& date)
+{
+    const std::string shown = Utf8(text);
+    const auto digits = [](std::string_view part, std::size_t least, std::size_t most) {
+        return part.size() >= least && part.size() <= most &&
+               part.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    if (kind == ValueKind::Time) {
+        const std::size_t first = shown.find(':');
+        const std::string_view hours =
+            std::string_view(shown).substr(shown.starts_with('-') ? 1 : 0, first - (shown.starts_with('-') ? 1 : 0));
+        if (first == std::string::npos || shown.size() != first + 6 || shown[first + 3] != ':' ||
+            !digits(hours, 1, 8) || !digits(std::string_view(shown).substr(first + 1, 2), 2, 2) ||
+            !digits(std::string_view(shown).substr(first + 4, 2), 2, 2) || shown[first + 1] > '5' ||
+            shown[first + 4] > '5' || shown == "-0:00:00")
+            return "not a time text: '" + shown + "'";
+        return {};
+    }
+    if (typing)
+        return shown.find_first_not_of("0123456789.") == std::string::npos ? std::string()
+                                                                           : "not a date typed: '" + shown + "'";
+    if (!IsValidDate(date) || text != DateText(date))
+        return "not the date's text: '" + shown + "'";
+    return {};
+}
+
 inline int CountDigits(const std::u16string& text)
 {
     int digits = 0;
@@ -65,6 +94,12 @@ inline std::string CheckState(const CalculatorState& s, const CalculatorSettings
             return "the error state keeps a value";
         if (s.pendingOperator != Operator::None || !s.operatorText.empty() || s.resultText != u"0")
             return "the error state keeps a calculation";
+    } else if (s.fieldEntry.kind != ValueKind::Number || s.entryKind != ValueKind::Number) {
+        const ValueKind kind = s.fieldEntry.kind != ValueKind::Number ? s.fieldEntry.kind : s.entryKind;
+        const std::string display =
+            CheckKindedText(s.displayText, kind, s.fieldEntry.kind != ValueKind::Number, s.entryDate);
+        if (!display.empty())
+            return "display: " + display;
     } else {
         const std::string display = CheckNumberText(s.displayText, FlagOn(settings.CommaFormatFlg));
         if (!display.empty())
@@ -74,13 +109,20 @@ inline std::string CheckState(const CalculatorState& s, const CalculatorSettings
         if (s.entryState != EntryState::Typing && SignificantDigits(s.displayText) > 12)
             return "more than 12 significant digits: " + Utf8(s.displayText);
     }
+    if (s.accumulatorKind != ValueKind::Number && s.resultText != u"0") {
+        const std::string problem = CheckKindedText(s.resultText, s.accumulatorKind, false, s.accumulatorDate);
+        if (!problem.empty())
+            return "result: " + problem;
+    }
     for (const std::u16string* text : {&s.resultText, &s.memoryText}) {
+        if (text == &s.resultText && s.accumulatorKind != ValueKind::Number)
+            continue;
         const std::string problem = CheckNumberText(*text, true);
         if (!problem.empty())
             return "result or memory: " + problem;
     }
     if (!s.operatorText.empty() && s.operatorText != u"＋" && s.operatorText != u"－" && s.operatorText != u"×" &&
-        s.operatorText != u"÷")
+        s.operatorText != u"÷" && s.operatorText != u"〜")
         return "operator sign '" + Utf8(s.operatorText) + "'";
     if (s.itemCount < -kMaxItemCount || s.itemCount > kMaxItemCount)
         return "an item count of " + std::to_string(s.itemCount);

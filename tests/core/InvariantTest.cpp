@@ -15,10 +15,10 @@ namespace {
 
 TEST(Invariants, HoldAfterEveryKey)
 {
-    const std::vector<std::string> tokens = {"0",  "1",   "2",    "5",      "7",    "9",    ".",  ".",  "+",
-                                             "-",  "*",   "/",    "=",      "=",    "+/-",  "CE", "C",  "CA",
-                                             "%",  "sq",  "cube", "sqrt",   "tax+", "tax-", "M+", "M-", "MR",
-                                             "MC", "ANS", "#1",   "#32774", "GT",   "rate", "00"};
+    const std::vector<std::string> tokens = {
+        "0",  "1",   "2",   "5",  "7",      "9",  ".",    ".",    "+",    "-",    "*",    "/",    "=",
+        "=",  "+/-", "CE",  "C",  "CA",     "%",  "sq",   "cube", "sqrt", "tax+", "tax-", "M+",   "M-",
+        "MR", "MC",  "ANS", "#1", "#32774", "GT", "rate", "00",   "hms",  "hms",  "date", "date", "to"};
     const std::uint32_t taxRates[] = {0, 500, 800, 2000, 0xFFFFFFFFu, 4294957296u};
     std::mt19937 random(20261207);
 
@@ -32,6 +32,8 @@ TEST(Invariants, HoldAfterEveryKey)
         run.settings.DecimalSelector = random() % 6;
         run.settings.GrandTotalFlg = random() % 2;
         run.settings.DeskTaxFlg = random() % 2;
+        run.settings.ConstantMode = random() % 3;
+        run.settings.DayCountMode = random() % 3;
         std::string keys;
         for (int step = 0; step < 60; ++step) {
             const std::string& token = tokens[random() % tokens.size()];
