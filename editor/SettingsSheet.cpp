@@ -1,5 +1,7 @@
 #include "editor/SettingsSheet.h"
 
+#include <QShortcut>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include "editor/ColoursPage.h"
@@ -38,6 +40,12 @@ SettingsSheet::SettingsSheet(const ScreenMetrics& screen, const CalculatorSettin
         page->setAccessibleName(page->objectName());  // a reader says the page's title
     }
     connect(tabs_, &QTabWidget::currentChanged, this, &SettingsSheet::SetActivePage);
+    // From any control, not only where the tab widget sees the key first.
+    for (const auto& [keys, step] : {std::pair{QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+                                     std::pair{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+                                     std::pair{QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+                                     std::pair{QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1}})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this, step] { TurnPage(step); });
 
     bar_ = new SoftKeyBar(kEditorMenu, this);
     bar_->SetBarHeight(SoftKeyBar::kHeight / EditorDivisor(screen));
@@ -82,6 +90,14 @@ void SettingsSheet::SetActivePage(int index)
     // reader entering a page says "ページ３", not an unnamed "layered pane".
     if (auto* stack = tabs_->findChild<QWidget*>(QStringLiteral("qt_tabwidget_stackedwidget")))
         stack->setAccessibleName(tabs_->tabText(tabs_->currentIndex()));
+}
+
+void SettingsSheet::TurnPage(int step)
+{
+    const int count = tabs_->count();
+    SetActivePage((tabs_->currentIndex() + step + count) % count);
+    // On the page's tab, which a reader says; Tab goes on into the page.
+    tabs_->tabBar()->setFocus(Qt::TabFocusReason);
 }
 
 void SettingsSheet::OnCommand(int id)

@@ -68,6 +68,8 @@ protected:
 private:
     void Initialise();
     void PlaceChildren();
+    // The next page (step 1) or the one before (-1), its tab focused.
+    void TurnPage(int step);
     std::array<SettingsPage*, 4> Pages() const;
 
     SettingsRecord record_;

@@ -194,6 +194,11 @@ say F2 0
 hears "~" "保存せずに終了しますか"
 say Return
 hears "~" "税率設定"
+# Ctrl+Tab turns the page from any control, and the page is said.
+say ctrl+Tab
+hears "~" "ページ4"
+say ctrl+shift+Tab
+hears "~" "ページ3"
 
 if [ "$failures" -ne 0 ]; then
     echo "FAIL: $failures lines were not spoken; Orca said:"
