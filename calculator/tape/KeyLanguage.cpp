@@ -55,6 +55,15 @@ std::optional<int> WholeNumber(std::string_view text)
     return value;
 }
 
+// "STEP=VALUE": the step, empty when malformed, and the value.
+std::pair<std::optional<int>, std::string_view> StepAssignment(std::string_view assignment)
+{
+    const std::size_t equals = assignment.find('=');
+    if (equals == std::string_view::npos)
+        return {std::nullopt, {}};
+    return {WholeNumber(assignment.substr(0, equals)), assignment.substr(equals + 1)};
+}
+
 }  // namespace
 
 // The first bytes of a token as text, control and invalid bytes escaped.
@@ -103,12 +112,10 @@ TokenResult CalculatorSession::Apply(std::string_view token)
         return {TokenOutcome::Refused, "paste: not a number: " + QuotedToken(token.substr(kPastePrefix.size()))};
     } else if (token.starts_with(kNotePrefix)) {
         const std::string_view assignment = token.substr(kNotePrefix.size());
-        const std::size_t equals = assignment.find('=');
-        const std::optional<int> step =
-            equals == std::string_view::npos ? std::nullopt : WholeNumber(assignment.substr(0, equals));
+        const auto [step, given] = StepAssignment(assignment);
         if (!step)
             return {TokenOutcome::Unknown, "note: wants STEP=TEXT: " + QuotedToken(assignment)};
-        std::string text(assignment.substr(equals + 1));
+        std::string text(given);
         std::replace(text.begin(), text.end(), '_', ' ');
         const std::optional<std::size_t> line = tape_.LineOfStep(*step);
         if (!line)
@@ -121,12 +128,9 @@ TokenResult CalculatorSession::Apply(std::string_view token)
         return {};
     } else if (token.starts_with(kCorrectPrefix)) {
         const std::string_view assignment = token.substr(kCorrectPrefix.size());
-        const std::size_t equals = assignment.find('=');
-        const std::optional<int> step =
-            equals == std::string_view::npos ? std::nullopt : WholeNumber(assignment.substr(0, equals));
+        const auto [step, number] = StepAssignment(assignment);
         if (!step)
             return {TokenOutcome::Unknown, "correct: wants STEP=NUMBER: " + QuotedToken(assignment)};
-        const std::string_view number = assignment.substr(equals + 1);
         switch (Correct(*step, number)) {
         case CorrectionOutcome::Corrected: return {};
         case CorrectionOutcome::NoSuchStep:

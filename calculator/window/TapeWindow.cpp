@@ -354,18 +354,22 @@ QString TapeWindow::SelectedText() const
 
 void TapeWindow::CopySelection() { static_cast<void>(PlaceClipboardText(SelectedText())); }
 
-bool TapeWindow::ExportTo(const QString& path)
+bool TapeWindow::WriteWhole(const QString& path, const std::string& bytes, const QString& failed)
 {
     QSaveFile file(path);
-    const std::string csv = TapeCsv(model_->AllLines());
     // A write that fit the file's buffer fails only at the flush: checked
     // before the commit, so that the old file stays when the disk is full.
     if (file.open(QIODevice::WriteOnly) &&
-        file.write(csv.data(), static_cast<qint64>(csv.size())) == qint64(csv.size()) && file.flush() &&
+        file.write(bytes.data(), static_cast<qint64>(bytes.size())) == qint64(bytes.size()) && file.flush() &&
         file.error() == QFileDevice::NoError && file.commit())
         return true;
-    ShowMessageBox(this, QString::fromUtf16(kExportFailed) + u'\n' + file.errorString(), StyleOk);
+    ShowMessageBox(this, failed + u'\n' + file.errorString(), StyleOk);
     return false;
+}
+
+bool TapeWindow::ExportTo(const QString& path)
+{
+    return WriteWhole(path, TapeCsv(model_->AllLines()), QString::fromUtf16(kExportFailed));
 }
 
 void TapeWindow::OnExport()
@@ -435,14 +439,7 @@ void TapeWindow::SaveAs()
 
 bool TapeWindow::SaveTo(const QString& path, const std::vector<TapeLine>& lines)
 {
-    QSaveFile file(path);
-    const std::string text = session_.SaveText(lines);
-    if (file.open(QIODevice::WriteOnly) &&
-        file.write(text.data(), static_cast<qint64>(text.size())) == qint64(text.size()) && file.flush() &&
-        file.error() == QFileDevice::NoError && file.commit())
-        return true;
-    ShowMessageBox(this, tr("保存できませんでした。") + u'\n' + file.errorString(), StyleOk);
-    return false;
+    return WriteWhole(path, session_.SaveText(lines), tr("保存できませんでした。"));
 }
 
 void TapeWindow::OpenFile()

@@ -111,6 +111,9 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // The bytes as the whole file, or nothing of it changed (and the user
+    // told, failed first).
+    bool WriteWhole(const QString& path, const std::string& bytes, const QString& failed);
     void OnExport();
     void CopySelection();
     void ShowNewest();
