@@ -29,6 +29,7 @@ enum class LineKind {
     CheckDiffers,  // the place of the first difference follows the mark
     Recomputed,    // an earlier run's calculation, corrected: written again below
     Differs,       // an opened tape's results differ: the file's lines follow
+    Converted,     // 時分秒 on a value shown: a time to its hours or hours to a time
 };
 
 struct LineMark {
@@ -60,6 +61,7 @@ inline constexpr std::array kLineMarks{
     LineMark{LineKind::CheckDiffers, u"NG"},
     LineMark{LineKind::Recomputed, u"再計算"},
     LineMark{LineKind::Differs, u"結果が異なります:"},
+    LineMark{LineKind::Converted, u"時分秒"},
 };
 
 constexpr std::u16string_view MarkOf(LineKind kind)

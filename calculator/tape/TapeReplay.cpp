@@ -32,6 +32,7 @@ constexpr std::array kKeysOfMarks{
     KeyOfMark{MarkOf(LineKind::AllClear), "CA"},
     KeyOfMark{MarkOf(LineKind::RateSwitch), "rate"},
     KeyOfMark{MarkOf(LineKind::NonAdd), "nonadd"},
+    KeyOfMark{MarkOf(LineKind::Converted), "hms"},
 };
 
 // Lines no key writes: the separators of runs and earlier reports.

@@ -381,6 +381,9 @@ void TapeSession::WriteLines(std::size_t index, const CalculatorState& before, b
             line({}, Mark(LineKind::Clear));
     } else if (IsKey(command, KeyId::AllClear)) {
         line({}, Mark(LineKind::AllClear));
+    } else if (IsKey(command, KeyId::Hms) && before.entryState != EntryState::Typing && fine) {
+        // A value shown, converted: no step says so.
+        line(shown, Mark(LineKind::Converted));
     } else if (command != nullptr && command->menuId == IdNonAdd && fine) {
         // As typed: an invoice number or a date is no amount to group.
         line(StripGrouping(before.displayText), Mark(LineKind::NonAdd));
