@@ -389,7 +389,10 @@ void Calculator::ChangeSign()
         if (state_.pendingOperator != Operator::None) {
             state_.entryState = EntryState::Operand;
         } else {
-            state_.accumulator = state_.accumulator * -1.0;
+            // A time or a date left on the result line gives way to the number.
+            state_.accumulator =
+                state_.accumulatorKind == ValueKind::Number ? state_.accumulator * -1.0 : state_.entryValue;
+            state_.accumulatorKind = ValueKind::Number;
             const std::u16string plain = StripGrouping(state_.displayText);
             state_.resultText = Grouped(plain, GroupingMode::Always);
             state_.displayText = Grouped(plain, GroupingMode::Display);
