@@ -11,6 +11,7 @@
 #include "editor/KeysPage.h"
 #include "editor/PreviewLayout.h"
 #include "platform/shell/MessageBox.h"
+#include "platform/shell/PaintedParts.h"
 #include "platform/shell/SoftKeyBar.h"
 #include "settings/SettingsStore.h"
 
@@ -27,7 +28,7 @@ SettingsSheet::SettingsSheet(const ScreenMetrics& screen, const CalculatorSettin
     setWindowTitle(QString::fromUtf16(kSheetCaption));
     resize(screen.width, screen.height);
     connect(&record_, &SettingsRecord::changed, this, &SettingsSheet::changed);
-    tabs_ = new QTabWidget(this);
+    tabs_ = new AccessibleTabWidget(this);
     tabs_->setTabPosition(QTabWidget::South);
     // No frame around the pages: they fill the window's width, as on the phone.
     tabs_->setDocumentMode(true);

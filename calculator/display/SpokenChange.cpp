@@ -57,12 +57,15 @@ DisplaySpeech SpeakDisplay(const DisplayTexts& before, const DisplayTexts& after
     return {after.display, news.join(u' '), spoken};
 }
 
-QString DisplayName(const DisplayTexts& texts)
+QString DisplayName(const DisplayTexts& texts, const QString& said)
 {
+    static const QRegularExpression space(QStringLiteral("\\s+"));
+    const QStringList saidWords = said.split(space, Qt::SkipEmptyParts);
     QString name = QStringLiteral("表示");
     for (const QString* lit : {&texts.op, &texts.annunciators})
-        if (!lit->isEmpty())
-            name += u' ' + *lit;
+        for (const QString& word : lit->split(space, Qt::SkipEmptyParts))
+            if (!saidWords.contains(word))
+                name += u' ' + word;
     return name;
 }
 

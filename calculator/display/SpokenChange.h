@@ -20,7 +20,8 @@ struct DisplaySpeech {
 DisplaySpeech SpeakDisplay(const DisplayTexts& before, const DisplayTexts& after, bool typing);
 
 // The display's accessible name, which where-am-I reads before the text:
-// "表示", then the pending operator and the lit annunciators.
-QString DisplayName(const DisplayTexts& texts);
+// "表示", then the pending operator and the lit annunciators but those the
+// text says already.
+QString DisplayName(const DisplayTexts& texts, const QString& said);
 
 }  // namespace abacor

@@ -103,11 +103,11 @@ std::vector<PaintedPart> DisplayAnnouncer::Parts() const
             // The window's focus: a read-only text, as screen readers expect
             // of a calculator's display.
             part.role = QAccessible::EditableText;
-            part.name = DisplayName(texts);
             if (speech_.value == texts.display) {
                 part.text = speech_.text;
                 part.selected = speech_.spoken;
             }
+            part.name = DisplayName(texts, part.text);
             part.focusable = true;
         }
         parts.push_back(std::move(part));

@@ -9,6 +9,7 @@
 #include <QSlider>
 #include <QWidget>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <optional>
@@ -57,7 +58,10 @@ public:
         *start = 0;
         *end = part.selected ? static_cast<int>(part.text.size()) : 0;
     }
-    int selectionCount() const override { return Part().selected ? 1 : 0; }
+    // News is answered where a reader looks for the selection of an
+    // insertion it is to speak, but not counted: so reading the text (focus,
+    // where-am-I) does not add "selected".
+    int selectionCount() const override { return 0; }
     void addSelection(int, int) override {}
     void removeSelection(int) override {}
     void setSelection(int, int, int) override {}
@@ -100,7 +104,7 @@ public:
 
     std::vector<PaintedPart> Parts() const { return source_->AccessibleParts(); }
     QWidget* Widget() const { return widget(); }
-    int WidgetChildCount() const { return QAccessibleWidget::childCount(); }
+    int WidgetChildCount() const { return source_->PartsOnly() ? 0 : QAccessibleWidget::childCount(); }
 
     // A window of its own is a frame or a dialog to assistive technology,
     // not a filler.
@@ -145,9 +149,11 @@ public:
     {
         if (widget()->hasFocus()) {
             const std::vector<PaintedPart> parts = Parts();
-            for (std::size_t i = 0; i < parts.size(); ++i)
-                if (parts[i].focusable)
-                    return Part(KeyOf(parts[i], i));
+            const auto focused = std::find_if(parts.cbegin(), parts.cend(),
+                                              [](const PaintedPart& part) { return part.focusable && part.focused; });
+            for (auto i = parts.cbegin(); i != parts.cend(); ++i)
+                if (i->focusable && (focused == parts.cend() || i == focused))
+                    return Part(KeyOf(*i, static_cast<std::size_t>(i - parts.cbegin())));
         }
         return QAccessibleWidget::focusChild();
     }
@@ -260,6 +266,12 @@ QAccessible::State PartAccessible::state() const
     state.invisible = !owner_->Widget()->isVisible();
     state.readOnly = part.role == QAccessible::StaticText || part.role == QAccessible::EditableText;
     state.focusable = part.focusable;
+    if (part.role == QAccessible::PageTab) {
+        state.selectable = true;
+        state.selected = part.selected;
+        state.focused = part.focused;
+        return state;
+    }
     state.focused = part.focusable && (part.focused || owner_->Widget()->hasFocus());
     return state;
 }
@@ -500,6 +512,32 @@ void NotifyPartTextChanged(QWidget* widget, int index, const QString& previous, 
                 QAccessible::updateAccessibility(&removal);
             }
         }
+}
+
+std::vector<PaintedPart> AccessibleTabBar::AccessibleParts() const
+{
+    std::vector<PaintedPart> tabs;
+    for (int index = 0; index < count(); ++index) {
+        PaintedPart tab{QAccessible::PageTab,
+                        tabText(index),
+                        tabToolTip(index),
+                        {},
+                        tabRect(index),
+                        [bar = const_cast<AccessibleTabBar*>(this), index] { bar->setCurrentIndex(index); },
+                        index};
+        tab.focusable = true;
+        tab.selected = index == currentIndex();
+        tab.focused = tab.selected && hasFocus();
+        tabs.push_back(std::move(tab));
+    }
+    return tabs;
+}
+
+void AccessibleTabBar::focusInEvent(QFocusEvent* event)
+{
+    QTabBar::focusInEvent(event);
+    QMetaObject::invokeMethod(
+        this, [this] { NotifyPartFocused(this, currentIndex()); }, Qt::QueuedConnection);
 }
 
 void NotifyPartFocused(QWidget* widget, int index)

@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QSlider>
 #include <QString>
+#include <QTabBar>
+#include <QTabWidget>
 
 #include <functional>
 #include <vector>
@@ -27,7 +29,7 @@ struct PaintedPart {
     int id = -1;
     QString keyBinding{};    // the keyboard key that does what "press" does
     bool focusable = false;  // the window's focus, as a read-only text
-    bool selected = false;   // the whole text is selected
+    bool selected = false;   // the whole text is selected; a tab: the current one
     bool focused = false;    // focusable and the focus, whoever has the widget's
 };
 
@@ -37,6 +39,8 @@ class PaintedPartsSource {
 public:
     virtual ~PaintedPartsSource() = default;
     virtual std::vector<PaintedPart> AccessibleParts() const = 0;
+    // The parts are all there is: child widgets are not listed.
+    virtual bool PartsOnly() const { return false; }
 };
 
 // A slider assistive technology may read in other units than its steps; a
@@ -62,6 +66,26 @@ class AccessibleComboBox : public QComboBox {
     Q_OBJECT
 public:
     explicit AccessibleComboBox(QWidget* parent);
+};
+
+// Page tabs a screen reader counts right: Qt 6.4 lists the bar's two scroll
+// buttons among the tabs ("1 of 6" for four pages).
+class AccessibleTabBar : public QTabBar, public PaintedPartsSource {
+    Q_OBJECT
+public:
+    explicit AccessibleTabBar(QWidget* parent) : QTabBar(parent) {}
+    std::vector<PaintedPart> AccessibleParts() const override;
+    bool PartsOnly() const override { return true; }
+
+protected:
+    // The bar's own focus is told as its current tab's.
+    void focusInEvent(QFocusEvent* event) override;
+};
+
+class AccessibleTabWidget : public QTabWidget {
+    Q_OBJECT
+public:
+    explicit AccessibleTabWidget(QWidget* parent) : QTabWidget(parent) { setTabBar(new AccessibleTabBar(this)); }
 };
 
 // Makes Qt's accessibility see the parts of every PaintedPartsSource widget.

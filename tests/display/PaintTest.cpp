@@ -339,7 +339,8 @@ TEST(Spoken, NewsFollowsTheDisplay)
         EXPECT_EQ(speech.spoken, row.spoken) << speech.text.toStdString();
         EXPECT_EQ(speech.value, row.after.display);
     }
-    EXPECT_EQ(DisplayName({u"3"_s, {}, {}, u"＋"_s, u"税8% GT"_s}), u"表示 ＋ 税8% GT"_s);
+    EXPECT_EQ(DisplayName({u"3"_s, {}, {}, u"＋"_s, u"税8%  GT"_s}, u"3"_s), u"表示 ＋ 税8% GT"_s);
+    EXPECT_EQ(DisplayName({u"3"_s, {}, {}, u"＋"_s, u"税8%  GT"_s}, u"3 ＋ 税8%"_s), u"表示 GT"_s);
 }
 
 }  // namespace

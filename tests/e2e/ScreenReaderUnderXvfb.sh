@@ -102,8 +102,9 @@ start_program '^Abacor$' "$ABACOR"
 hears "~" "表示"
 say 1 2 plus 3 Return
 hears "=" "15"
+# Where-am-I: the value, no "selected", the annunciators once.
 say KP_Enter
-hears "~" "15 selected"
+hears "=" "15."
 # The tape opens on its newest line, and closing it returns to the display.
 say F3
 hears "~" "15 *"
@@ -116,6 +117,8 @@ say 1
 hears "~" "プラス"
 say 1
 hears "=" "15 メモリー 15"
+say KP_Enter
+hears "=" "15 メモリー 15."
 say 1 Right 0 Return
 hears "=" "ERROR"
 # Every change of the display but a typed digit is spoken once, after the
@@ -154,6 +157,9 @@ kill "$app"; wait "$app" 2>/dev/null
 
 start_program 'Abacorの設定' "$EDITOR_BIN"
 hears "~" "ページ1"
+# Four pages, counted without the tab bar's scroll buttons.
+say KP_Enter
+hears "=" "1 of 4."
 # The colour dialog says which item it edits; its palette is a grid the
 # arrows walk, each cell named by its colour; Escape leaves it.
 say Tab
