@@ -205,6 +205,10 @@ say ctrl+Tab
 hears "~" "ページ4"
 say ctrl+shift+Tab
 hears "~" "ページ3"
+say Tab Tab Tab
+hears "~" "縦(左上)"
+say ctrl+Tab
+hears "~" "ページ4"
 
 if [ "$failures" -ne 0 ]; then
     echo "FAIL: $failures lines were not spoken; Orca said:"
