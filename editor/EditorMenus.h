@@ -3,6 +3,7 @@
 #include <array>
 
 #include "platform/shell/MenuDescription.h"
+#include "text/Translatable.h"
 
 namespace abacor {
 
@@ -18,17 +19,17 @@ enum EditorCommand : int {
 
 // Menu 130, on every page: "保存" on the left, "その他" on the right.
 inline constexpr std::array<MenuEntry, 5> kEditorMenu{{
-    {0, u"保存", IdSave},
-    {0, u"その他", 0},
-    {1, u"削除\t(&1)", IdDelete},
-    {1, u"元に戻す\t(&2)", IdRevert},
-    {1, u"終了\t(&0)", IdEditorExit},
+    {0, ABACOR_TRANSLATABLE("Menu", u"保存"), IdSave},
+    {0, ABACOR_TRANSLATABLE("Menu", u"その他"), 0},
+    {1, ABACOR_TRANSLATABLE("Menu", u"削除\t(&1)"), IdDelete},
+    {1, ABACOR_TRANSLATABLE("Menu", u"元に戻す\t(&2)"), IdRevert},
+    {1, ABACOR_TRANSLATABLE("Menu", u"終了\t(&0)"), IdEditorExit},
 }};
 
 // Menu 135, the colour dialog's bar.
 inline constexpr std::array<MenuEntry, 2> kColourDialogMenu{{
-    {0, u"OK", IdColourOk},
-    {0, u"キャンセル", IdColourCancel},
+    {0, ABACOR_TRANSLATABLE("Menu", u"OK"), IdColourOk},
+    {0, ABACOR_TRANSLATABLE("Menu", u"キャンセル"), IdColourCancel},
 }};
 
 inline constexpr char16_t kSheetCaption[] = u"Abacorの設定";

@@ -12,10 +12,14 @@ namespace abacor {
 
 int RunSettingsEditor(int argc, char* argv[])
 {
+    bool badLanguage = false;
+    const std::optional<UiLanguage> language = LanguageArgument("AbacorSet", argc, argv, &badLanguage);
+    if (badLanguage)
+        return 2;
     std::optional<DisplayStartGuard> guard(std::in_place, "AbacorSet");
     QApplication application(argc, argv);
     guard.reset();
-    SetUpApplication(QStringLiteral("AbacorSet"));
+    SetUpApplication(QStringLiteral("AbacorSet"), language);
     QGuiApplication::setDesktopFileName(QStringLiteral("jp.korvel.Abacor.Settings"));
     SettingsSheet sheet(ScreenMetrics{});
     sheet.exec();

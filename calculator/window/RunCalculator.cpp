@@ -30,10 +30,14 @@ int RunCalculator(int argc, char* argv[])
         const bool written = std::fwrite(map.data(), 1, map.size(), stdout) == map.size() && std::fflush(stdout) == 0;
         return written ? 0 : 1;
     }
+    bool badLanguage = false;
+    const std::optional<UiLanguage> language = LanguageArgument("Abacor", argc, argv, &badLanguage);
+    if (badLanguage)
+        return 2;
     std::optional<DisplayStartGuard> guard(std::in_place, "Abacor");
     QApplication application(argc, argv);
     guard.reset();
-    SetUpApplication(QStringLiteral("Abacor"));
+    SetUpApplication(QStringLiteral("Abacor"), language);
     // The installed desktop entry's id: shells match windows to it.
     QGuiApplication::setDesktopFileName(QStringLiteral("jp.korvel.Abacor"));
     // An ordinary top-level window; the program ends when it closes.

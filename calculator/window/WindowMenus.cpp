@@ -9,6 +9,7 @@
 #include "calculator/window/StayOnTop.h"
 #include "platform/shell/PopupMenu.h"
 #include "platform/shell/SoftKeyBar.h"
+#include "platform/shell/Translated.h"
 
 namespace abacor {
 
@@ -54,7 +55,7 @@ void WindowMenus::ShowDisplayMenu(const QPoint& at)
         const MenuEntry& entry = kDisplayMenu[static_cast<std::size_t>(index)];
         const int id = entry.commandId;
         const QString key = MenuKeyText(id);
-        connect(menu.addAction(QStringView(entry.text).toString() + (key.isEmpty() ? QString() : u'\t' + key)),
+        connect(menu.addAction(Translated("Menu", entry.text) + (key.isEmpty() ? QString() : u'\t' + key)),
                 &QAction::triggered, this, [this, id] { emit commandChosen(id); });
     });
     menu.exec(at);

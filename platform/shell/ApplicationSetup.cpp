@@ -1,6 +1,7 @@
 #include "platform/shell/ApplicationSetup.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <cstdio>
 #include <cstdlib>
@@ -12,13 +13,24 @@
 
 namespace abacor {
 
-void SetUpApplication(const QString& name)
+void SetUpApplication(const QString& name, std::optional<UiLanguage> language)
 {
+    InstallTranslations(language.value_or(LanguageOfDesktop(QLocale::system().uiLanguages())));
     // The registry key name; the settings themselves live under \Software\Korvel\Abacor.
     QApplication::setOrganizationName(QStringLiteral("Korvel"));
     QApplication::setApplicationName(name);
     QApplication::setWindowIcon(AppIcon());
     InstallPaintedPartsAccessibility();
+}
+
+std::optional<UiLanguage> LanguageArgument(const char* program, int& argc, char* argv[], bool* failed)
+{
+    QString error;
+    const std::optional<UiLanguage> language = TakeLanguageOption(argc, argv, &error);
+    *failed = !error.isEmpty();
+    if (*failed)
+        std::fprintf(stderr, "%s: %s\n", program, error.toLocal8Bit().constData());
+    return language;
 }
 
 namespace {

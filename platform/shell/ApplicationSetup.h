@@ -2,13 +2,22 @@
 
 #include <QString>
 
+#include <optional>
+
+#include "platform/shell/UiLanguage.h"
+
 namespace abacor {
 
 // What both programs do first, after making their application object: the
 // registry key name "Korvel", the program's name (message boxes show it as
 // their caption; no display name, which Qt would append to every window
-// title), the icon, and the accessibility of painted parts.
-void SetUpApplication(const QString& name);
+// title), the icon, the accessibility of painted parts, and the language:
+// the one given (--lang), else the desktop's.
+void SetUpApplication(const QString& name, std::optional<UiLanguage> language);
+
+// Takes "--lang ja|en" out of the arguments; an unknown language is said on
+// standard error, and the program ends with status 2 (*failed set).
+std::optional<UiLanguage> LanguageArgument(const char* program, int& argc, char* argv[], bool* failed);
 
 // Lives while a program makes its application object: when there is no
 // display to show it on (none named, or one that refuses the connection) the

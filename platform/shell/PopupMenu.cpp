@@ -1,5 +1,6 @@
 #include "platform/shell/PopupMenu.h"
 
+#include "platform/shell/Translated.h"
 #include <QAction>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -32,7 +33,7 @@ int KeypadDigit(int key)
 PopupMenu::PopupMenu(MenuDescription menu, int popup, QWidget* parent) : QMenu(parent)
 {
     if (popup >= 0)
-        setTitle(QStringView(menu[static_cast<std::size_t>(popup)].text).toString());
+        setTitle(Translated("Menu", menu[static_cast<std::size_t>(popup)].text));
     MakeSpoken(this);
     installEventFilter(this);
     AddItems(this, menu, popup);
@@ -60,13 +61,13 @@ void PopupMenu::AddItems(QMenu* into, MenuDescription menu, int popup)
         const MenuEntry& entry = menu[static_cast<std::size_t>(index)];
         if (entry.commandId == 0) {
             // The text's "(&N)" after the tab is the accelerator the menu reacts to.
-            QMenu* submenu = into->addMenu(QStringView(entry.text).toString());
+            QMenu* submenu = into->addMenu(Translated("Menu", entry.text));
             MakeSpoken(submenu);
             submenu->installEventFilter(this);
             AddItems(submenu, menu, index);
             return;
         }
-        QAction* action = into->addAction(QStringView(entry.text).toString());
+        QAction* action = into->addAction(Translated("Menu", entry.text));
         const int id = entry.commandId;
         action->setCheckable(entry.checkable);
         action->setData(id);

@@ -6,6 +6,7 @@
 
 #include "platform/drawing/Fonts.h"
 #include "platform/shell/PopupMenu.h"
+#include "platform/shell/Translated.h"
 
 #include <algorithm>
 
@@ -26,8 +27,7 @@ SoftKeyBar::SoftKeyBar(MenuDescription menu, QWidget* window) : QWidget(window),
     for (int i = 0; i < 2; ++i) {
         if (entries_[i] < 0)
             continue;
-        const std::u16string_view text = menu_[static_cast<std::size_t>(entries_[i])].text;
-        texts_[i] = QStringView(text).toString();
+        texts_[i] = Translated("Menu", menu_[static_cast<std::size_t>(entries_[i])].text);
     }
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), window);

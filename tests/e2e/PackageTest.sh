@@ -23,10 +23,11 @@ again=$(ls "$out"/two/abacor_*.deb)
 cmp -s "$package" "$again" || fail "two builds of the same commit differ: $(sha256sum "$package" "$again")"
 
 dpkg-deb --info "$package" >"$out/info"
-grep -E '^ (Package|Version|Depends|Suggests):' "$out/info"
+grep -E '^ (Package|Version|Depends|Recommends|Suggests):' "$out/info"
 grep -q '^ Depends:.*fonts-ipafont-gothic' "$out/info" || fail "the font is not a dependency"
 grep -q '^ Depends:.*libqt6printsupport6' "$out/info" || fail "the print module's library is not a dependency"
 grep -q '^ Suggests: qt6-wayland' "$out/info" || fail "qt6-wayland is not suggested"
+grep -q '^ Recommends: qt6-translations-l10n' "$out/info" || fail "Qt's translations are not recommended"
 
 # Hardened and stripped as Debian's own binaries are.
 mkdir "$out/root"

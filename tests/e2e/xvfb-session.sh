@@ -66,6 +66,9 @@ export DISPLAY=":$(head -n 1 "$work/display")"
 
 mkdir -p "$work/config" "$work/runtime" "$work/state"
 chmod 700 "$work/runtime"
+# The design's Japanese words, whatever the machine's language (LANGUAGE
+# moves the words only, not the numbers).
+export LANGUAGE="${ABACOR_TEST_LANGUAGE:-ja}"
 export XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
 
 if [ "${X_ACCESSIBILITY:-0}" = 1 ]; then

@@ -13,6 +13,7 @@
 #include "calculator/window/CalculatorWindow.h"
 #include "editor/ColourDialog.h"
 #include "editor/SettingsSheet.h"
+#include "platform/shell/ApplicationSetup.h"
 #include "settings/SettingValueText.h"
 #include "settings/SettingsStore.h"
 #include "tools/abacor-render/RenderOptions.h"
@@ -94,8 +95,15 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR") && !qEnvironmentVariableIsEmpty("WINDIR"))
         qputenv("QT_QPA_FONTDIR", (qEnvironmentVariable("WINDIR") + QStringLiteral("\\Fonts")).toLocal8Bit());
 #endif
+    // Pictures are of the design's Japanese unless English is asked for.
+    bool badLanguage = false;
+    const std::optional<abacor::UiLanguage> language =
+        abacor::LanguageArgument("abacor-render", argc, argv, &badLanguage);
+    if (badLanguage)
+        return 2;
     QApplication application(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Abacor"));
+    abacor::InstallTranslations(language.value_or(abacor::UiLanguage::Japanese));
 
     QString error;
     const auto options = abacor::ParseRenderOptions(QApplication::arguments().mid(1), &error);

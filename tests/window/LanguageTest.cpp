@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QTranslator>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "calculator/window/CalculatorMenus.h"
+#include "editor/EditorMenus.h"
+#include "platform/shell/Translated.h"
+#include "platform/shell/UiLanguage.h"
+
+namespace abacor {
+namespace {
+
+TEST(UiLanguage, FollowsTheFirstOfJapaneseAndEnglishAmongTheDesktopsLanguages)
+{
+    struct Row {
+        QStringList languages;
+        UiLanguage expected;
+    };
+    const Row rows[] = {
+        {{u"ja-JP"_qs, u"en"_qs}, UiLanguage::Japanese}, {{u"en-US"_qs, u"ja"_qs}, UiLanguage::English},
+        {{u"fr-FR"_qs, u"ja-JP"_qs}, UiLanguage::Japanese}, {{u"fr-FR"_qs}, UiLanguage::English},
+        {{u"C"_qs}, UiLanguage::English}, {{}, UiLanguage::English},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(LanguageOfDesktop(row.languages), row.expected) << row.languages.join(u',').toStdString();
+}
+
+TEST(UiLanguage, TheLangOptionIsTakenOutOfTheArguments)
+{
+    struct Row {
+        std::vector<std::string> arguments;
+        std::optional<UiLanguage> expected;
+        bool error;
+        std::vector<std::string> left;
+    };
+    const Row rows[] = {
+        {{"Abacor", "--lang", "en", "-x"}, UiLanguage::English, false, {"Abacor", "-x"}},
+        {{"Abacor", "-x", "--lang=ja"}, UiLanguage::Japanese, false, {"Abacor", "-x"}},
+        {{"Abacor", "-x"}, std::nullopt, false, {"Abacor", "-x"}},
+        {{"Abacor", "--lang", "de"}, std::nullopt, true, {}},
+        {{"Abacor", "--lang"}, std::nullopt, true, {}},
+    };
+    for (const Row& row : rows) {
+        std::vector<std::string> storage = row.arguments;
+        std::vector<char*> argv;
+        for (std::string& argument : storage)
+            argv.push_back(argument.data());
+        argv.push_back(nullptr);
+        int argc = static_cast<int>(row.arguments.size());
+        QString error;
+        EXPECT_EQ(TakeLanguageOption(argc, argv.data(), &error), row.expected) << row.arguments.back();
+        EXPECT_EQ(!error.isEmpty(), row.error) << row.arguments.back();
+        if (row.error)
+            continue;
+        ASSERT_EQ(argc, static_cast<int>(row.left.size()));
+        for (int i = 0; i < argc; ++i)
+            EXPECT_EQ(argv[static_cast<std::size_t>(i)], row.left[static_cast<std::size_t>(i)]);
+        EXPECT_EQ(argv[static_cast<std::size_t>(argc)], nullptr);
+    }
+}
+
+bool HasJapanese(const QString& text)
+{
+    for (const QChar c : text)
+        if ((c.unicode() >= 0x3000 && c.unicode() <= 0x30ff) || (c.unicode() >= 0x4e00 && c.unicode() <= 0x9fff) ||
+            (c.unicode() >= 0xff00 && c.unicode() <= 0xffef))
+            return true;
+    return false;
+}
+
+TEST(UiLanguage, EveryMenuOfBothProgramsIsInEnglishUnderEnglish)
+{
+    InstallTranslations(UiLanguage::English);
+    for (const MenuDescription menu : {MenuDescription(kSoftKeyMenu), MenuDescription(kClearMenu),
+                                       MenuDescription(kDisplayMenu), MenuDescription(kEditorMenu),
+                                       MenuDescription(kColourDialogMenu)})
+        for (const MenuEntry& entry : menu) {
+            const QString shown = Translated("Menu", entry.text);
+            EXPECT_FALSE(HasJapanese(shown)) << shown.toStdString();
+            if (HasJapanese(QStringView(entry.text).toString())) {
+                EXPECT_NE(shown, QStringView(entry.text).toString()) << shown.toStdString();
+            }
+        }
+    // The other tests of the program read the design's Japanese.
+    for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>())
+        QCoreApplication::removeTranslator(translator);
+    EXPECT_EQ(Translated("Menu", kSoftKeyMenu[0].text), u"クリア"_qs);
+}
+
+}  // namespace
+}  // namespace abacor
