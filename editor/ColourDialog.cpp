@@ -12,6 +12,7 @@
 #include "editor/PreviewLayout.h"
 #include "platform/drawing/DrawSurface.h"
 #include "platform/shell/SoftKeyBar.h"
+#include "platform/shell/Translated.h"
 
 namespace abacor {
 
@@ -36,7 +37,7 @@ constexpr Channel kChannels[] = {
 ColourDialog::ColourDialog(const ScreenMetrics& screen, QWidget* parent)
     : QDialog(parent), screen_(screen), divisor_(EditorDivisor(screen))
 {
-    setWindowTitle(QStringView(kColourDialogTemplate.caption).toString());
+    setWindowTitle(Translated("Editor", kColourDialogTemplate.caption));
     resize(screen.width, screen.height);
     controls_ = std::make_unique<DialogControls>(kColourDialogTemplate, this, screen.dpiY, screen.width);
     for (const Channel& channel : kChannels) {

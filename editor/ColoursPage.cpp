@@ -10,7 +10,9 @@
 #include "editor/ColourDialog.h"
 #include "editor/EditorMenus.h"
 #include "platform/shell/MessageBox.h"
+#include "platform/shell/Translated.h"
 #include "settings/ColourPresets.h"
+#include "text/Translatable.h"
 
 namespace abacor {
 
@@ -64,7 +66,7 @@ int NextColourEntry(int selected, const PreviewLayout& layout, int x, int y)
 }
 
 namespace {
-constexpr char16_t kColourListName[] = u"色の設定項目";
+constexpr char16_t kColourListName[] = ABACOR_TRANSLATABLE("Editor", u"色の設定項目");
 }  // namespace
 
 ColoursPage::ColoursPage(SettingsRecord& record, const ScreenMetrics& screen)
@@ -72,12 +74,12 @@ ColoursPage::ColoursPage(SettingsRecord& record, const ScreenMetrics& screen)
 {
     QComboBox* list = controls_->Combo(IdcColourList);
     for (const ColourListEntry& entry : kColourList)
-        list->addItem(QStringView(entry.text).toString());
+        list->addItem(Translated("Editor", entry.text));
     connect(controls_->Button(IdcChooseColour), &QPushButton::clicked, this, &ColoursPage::OnChooseColour);
     BindFlagBoxes(kFlagBoxes);
     QComboBox* presets = controls_->Combo(IdcPreset);
     for (const ColourPreset& preset : kColourPresets)
-        presets->addItem(QStringView(preset.name).toString());
+        presets->addItem(Translated("Editor", preset.name));
     presets->setCurrentIndex(-1);
     // Says what it holds before it is opened.
     presets->setPlaceholderText(tr("選んでください"));
@@ -87,8 +89,8 @@ ColoursPage::ColoursPage(SettingsRecord& record, const ScreenMetrics& screen)
     sampleDescription_ = QStringLiteral("キーや背景をタップすると、その部分の色の項目を一覧から順に選びます。");
     // No label stands beside the list; an unseen one names it, since screen
     // readers on Linux take a list's name from its label only.
-    list->setAccessibleName(QString::fromUtf16(kColourListName));
-    auto* name = new QLabel(QString::fromUtf16(kColourListName), this);
+    list->setAccessibleName(Translated("Editor", kColourListName));
+    auto* name = new QLabel(Translated("Editor", kColourListName), this);
     name->setBuddy(list);
     name->hide();
 }
@@ -127,7 +129,7 @@ void ColoursPage::ApplyPreset(int index)
     InvalidatePage();
     ShowMessageBox(this,
                    tr("プリセット「%1」の色にしました。メニューの「元に戻す」で前の色に戻せます。")
-                       .arg(QStringView(preset.name).toString()),
+                       .arg(Translated("Editor", preset.name)),
                    StyleOk);
 }
 
@@ -170,7 +172,7 @@ void ColoursPage::OnChooseColour()
     const auto field = kColourList[static_cast<std::size_t>(index)].field;
     ColourDialog dialog(screen_, this);
     dialog.SetColour(record_.settings().*field);
-    dialog.SetItemName(QStringView(kColourList[static_cast<std::size_t>(index)].text).toString());
+    dialog.SetItemName(Translated("Editor", kColourList[static_cast<std::size_t>(index)].text));
     const int answer = runColourDialog_(dialog);
     // The sheet takes the keyboard back, also where no window manager does.
     window()->activateWindow();

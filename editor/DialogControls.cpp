@@ -13,6 +13,7 @@
 #include <cstdlib>
 
 #include "platform/shell/PaintedParts.h"
+#include "platform/shell/Translated.h"
 
 namespace abacor {
 
@@ -24,7 +25,7 @@ QWidget* MakeControl(const ControlTemplate& control, QWidget* parent)
     case ControlKind::Static:
     case ControlKind::StaticRight:
     case ControlKind::StaticRightCentred: {
-        auto* label = new QLabel(QStringView(control.text).toString(), parent);
+        auto* label = new QLabel(Translated("Editor", control.text), parent);
         const Qt::Alignment vertical =
             control.kind == ControlKind::StaticRightCentred ? Qt::AlignVCenter : Qt::AlignTop;
         label->setAlignment((control.kind == ControlKind::Static ? Qt::AlignLeft : Qt::AlignRight) | vertical);
@@ -35,14 +36,14 @@ QWidget* MakeControl(const ControlTemplate& control, QWidget* parent)
         combo->setEditable(false);
         return combo;
     }
-    case ControlKind::PushButton: return new QPushButton(QStringView(control.text).toString(), parent);
-    case ControlKind::CheckBox: return new QCheckBox(QStringView(control.text).toString(), parent);
+    case ControlKind::PushButton: return new QPushButton(Translated("Editor", control.text), parent);
+    case ControlKind::CheckBox: return new QCheckBox(Translated("Editor", control.text), parent);
     case ControlKind::Slider: {
         auto* slider = new AccessibleSlider(parent);
         slider->setTickPosition(QSlider::NoTicks);
         return slider;
     }
-    case ControlKind::GroupBox: return new QGroupBox(QStringView(control.text).toString(), parent);
+    case ControlKind::GroupBox: return new QGroupBox(Translated("Editor", control.text), parent);
     }
     return nullptr;
 }

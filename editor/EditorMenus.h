@@ -32,7 +32,7 @@ inline constexpr std::array<MenuEntry, 2> kColourDialogMenu{{
     {0, ABACOR_TRANSLATABLE("Menu", u"キャンセル"), IdColourCancel},
 }};
 
-inline constexpr char16_t kSheetCaption[] = u"Abacorの設定";
+inline constexpr char16_t kSheetCaption[] = ABACOR_TRANSLATABLE("Editor", u"Abacorの設定");
 inline constexpr char16_t kAskExitUnsaved[] = u"保存せずに終了しますか？";
 inline constexpr char16_t kSaved[] = u"設定を保存しました。";
 inline constexpr char16_t kSaveFailed[] = u"設定を保存できませんでした。";

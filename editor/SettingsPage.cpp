@@ -9,6 +9,7 @@
 
 #include "editor/PreviewLayout.h"
 #include "platform/shell/PaintedParts.h"
+#include "platform/shell/Translated.h"
 
 namespace abacor {
 
@@ -16,7 +17,7 @@ SettingsPage::SettingsPage(const DialogTemplate& dialog, SettingsRecord& record,
     : record_(record), screen_(screen),
       controls_(std::make_unique<DialogControls>(dialog, this, screen.dpiY, screen.width))
 {
-    setObjectName(QStringView(dialog.caption).toString());
+    setObjectName(Translated("Editor", dialog.caption));
 }
 
 void SettingsPage::BindFlagBoxes(std::span<const FlagBox> boxes)
@@ -41,7 +42,7 @@ void SettingsPage::BindLists(std::span<const ListBinding> lists)
     for (const ListBinding& list : lists) {
         QComboBox* combo = controls_->Combo(list.control);
         for (const std::u16string_view entry : list.entries)
-            combo->addItem(QStringView(entry).toString());
+            combo->addItem(Translated("Editor", entry));
         connect(combo, &QComboBox::activated, this,
                 [this, list](int index) { record_.SetValue(list.value, static_cast<std::uint32_t>(index)); });
     }

@@ -13,6 +13,7 @@
 #include "platform/shell/MessageBox.h"
 #include "platform/shell/PaintedParts.h"
 #include "platform/shell/SoftKeyBar.h"
+#include "platform/shell/Translated.h"
 #include "settings/SettingsStore.h"
 
 namespace abacor {
@@ -25,7 +26,7 @@ SettingsSheet::SettingsSheet(const ScreenMetrics& screen, QWidget* parent)
 SettingsSheet::SettingsSheet(const ScreenMetrics& screen, const CalculatorSettings& initial, QWidget* parent)
     : QDialog(parent), record_(initial), screen_(screen)
 {
-    setWindowTitle(QString::fromUtf16(kSheetCaption));
+    setWindowTitle(Translated("Editor", kSheetCaption));
     resize(screen.width, screen.height);
     connect(&record_, &SettingsRecord::changed, this, &SettingsSheet::changed);
     tabs_ = new AccessibleTabWidget(this);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "text/Translatable.h"
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -172,24 +173,24 @@ inline constexpr int kColourListCount = 18;
 // The editor's colour list, in list order; it interleaves per key group
 // while the record keeps backgrounds, gradations and captions apart.
 inline constexpr std::array<ColourListEntry, kColourListCount> kColourList{{
-    {u"アプリケーションの背景色", &CalculatorSettings::DialogBackColor},
-    {u"計算エリアの背景色", &CalculatorSettings::StaticBackColor},
-    {u"計算エリアの文字色", &CalculatorSettings::StaticTextColor},
-    {u"計算エリアの枠線色", &CalculatorSettings::StaticLineColor},
-    {u"数字キーの背景色", &CalculatorSettings::ButtonBackColor1},
-    {u"数字キーの文字色", &CalculatorSettings::ButtonTextColor1},
-    {u"数字キーのグラデ色", &CalculatorSettings::ButtonGradColor1},
-    {u"計算キーの背景色", &CalculatorSettings::ButtonBackColor2},
-    {u"計算キーの文字色", &CalculatorSettings::ButtonTextColor2},
-    {u"計算キーのグラデ色", &CalculatorSettings::ButtonGradColor2},
-    {u"クリアキーの背景色", &CalculatorSettings::ButtonBackColor3},
-    {u"クリアキーの文字色", &CalculatorSettings::ButtonTextColor3},
-    {u"クリアキーのグラデ色", &CalculatorSettings::ButtonGradColor3},
-    {u"税計算キーの背景色", &CalculatorSettings::ButtonBackColor4},
-    {u"税計算キーの文字色", &CalculatorSettings::ButtonTextColor4},
-    {u"税計算キーのグラデ色", &CalculatorSettings::ButtonGradColor4},
-    {u"各種キーの枠線色", &CalculatorSettings::ButtonLineColor},
-    {u"ラベルの文字色", &CalculatorSettings::LabelTextColor},
+    {ABACOR_TRANSLATABLE("Editor", u"アプリケーションの背景色"), &CalculatorSettings::DialogBackColor},
+    {ABACOR_TRANSLATABLE("Editor", u"計算エリアの背景色"), &CalculatorSettings::StaticBackColor},
+    {ABACOR_TRANSLATABLE("Editor", u"計算エリアの文字色"), &CalculatorSettings::StaticTextColor},
+    {ABACOR_TRANSLATABLE("Editor", u"計算エリアの枠線色"), &CalculatorSettings::StaticLineColor},
+    {ABACOR_TRANSLATABLE("Editor", u"数字キーの背景色"), &CalculatorSettings::ButtonBackColor1},
+    {ABACOR_TRANSLATABLE("Editor", u"数字キーの文字色"), &CalculatorSettings::ButtonTextColor1},
+    {ABACOR_TRANSLATABLE("Editor", u"数字キーのグラデ色"), &CalculatorSettings::ButtonGradColor1},
+    {ABACOR_TRANSLATABLE("Editor", u"計算キーの背景色"), &CalculatorSettings::ButtonBackColor2},
+    {ABACOR_TRANSLATABLE("Editor", u"計算キーの文字色"), &CalculatorSettings::ButtonTextColor2},
+    {ABACOR_TRANSLATABLE("Editor", u"計算キーのグラデ色"), &CalculatorSettings::ButtonGradColor2},
+    {ABACOR_TRANSLATABLE("Editor", u"クリアキーの背景色"), &CalculatorSettings::ButtonBackColor3},
+    {ABACOR_TRANSLATABLE("Editor", u"クリアキーの文字色"), &CalculatorSettings::ButtonTextColor3},
+    {ABACOR_TRANSLATABLE("Editor", u"クリアキーのグラデ色"), &CalculatorSettings::ButtonGradColor3},
+    {ABACOR_TRANSLATABLE("Editor", u"税計算キーの背景色"), &CalculatorSettings::ButtonBackColor4},
+    {ABACOR_TRANSLATABLE("Editor", u"税計算キーの文字色"), &CalculatorSettings::ButtonTextColor4},
+    {ABACOR_TRANSLATABLE("Editor", u"税計算キーのグラデ色"), &CalculatorSettings::ButtonGradColor4},
+    {ABACOR_TRANSLATABLE("Editor", u"各種キーの枠線色"), &CalculatorSettings::ButtonLineColor},
+    {ABACOR_TRANSLATABLE("Editor", u"ラベルの文字色"), &CalculatorSettings::LabelTextColor},
 }};
 
 // The place of a colour in the editor's list.

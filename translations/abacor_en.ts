@@ -2,6 +2,345 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>Editor</name>
+    <message>
+        <source>色の設定項目</source>
+        <translation>Colour item</translation>
+    </message>
+    <message>
+        <source>色設定</source>
+        <translation>Set…</translation>
+    </message>
+    <message>
+        <source>各種キーをグラデーション表示する</source>
+        <translation>Shade the keys with gradients</translation>
+    </message>
+    <message>
+        <source>プリセット：</source>
+        <translation>Preset:</translation>
+    </message>
+    <message>
+        <source>ボタンの角を丸くする</source>
+        <translation>Round key corners</translation>
+    </message>
+    <message>
+        <source>桁を区切る</source>
+        <translation>Group digits</translation>
+    </message>
+    <message>
+        <source>CEキーを桁下げキーに変更する</source>
+        <translation>Make CE the digit-drop key (→)</translation>
+    </message>
+    <message>
+        <source>フォントを滑らかにする</source>
+        <translation>Smooth fonts</translation>
+    </message>
+    <message>
+        <source>クリアキー（左メニュー）をクリアメニューにする</source>
+        <translation>Clear soft key opens the Clear menu</translation>
+    </message>
+    <message>
+        <source>数字キーを逆順（卓上電卓式）に配置する</source>
+        <translation>Digits in desk order (7 8 9 on top)</translation>
+    </message>
+    <message>
+        <source>追加キー（タップのみ対応）の設定</source>
+        <translation>Extra keys (tap only)</translation>
+    </message>
+    <message>
+        <source>縦(左上)：</source>
+        <translation>Left:</translation>
+    </message>
+    <message>
+        <source>縦(右下)：</source>
+        <translation>Lower:</translation>
+    </message>
+    <message>
+        <source>縦(右上)：</source>
+        <translation>Right:</translation>
+    </message>
+    <message>
+        <source>横：</source>
+        <translation>Row:</translation>
+    </message>
+    <message>
+        <source>税率設定：</source>
+        <translation>Tax rate:</translation>
+    </message>
+    <message>
+        <source>ラウンドセレクター：</source>
+        <translation>Rounding:</translation>
+    </message>
+    <message>
+        <source>小数点セレクター：</source>
+        <translation>Decimals:</translation>
+    </message>
+    <message>
+        <source>GT（グランドトータル）を使う</source>
+        <translation>Use GT (grand total)</translation>
+    </message>
+    <message>
+        <source>税キーを卓上電卓式にする（続けて押すと税額）</source>
+        <translation>Desk tax keys (press again for the tax)</translation>
+    </message>
+    <message>
+        <source>税率２：</source>
+        <translation>Rate 2:</translation>
+    </message>
+    <message>
+        <source>テープを終了後も残す</source>
+        <translation>Keep the tape after exit</translation>
+    </message>
+    <message>
+        <source>メモリー・GT・税率を次回に引き継ぐ</source>
+        <translation>Keep memory, GT and rate for next time</translation>
+    </message>
+    <message>
+        <source>税率別に集計する（税合計キー）</source>
+        <translation>Total by tax rate (TAX totals key)</translation>
+    </message>
+    <message>
+        <source>定数計算：</source>
+        <translation>Constant:</translation>
+    </message>
+    <message>
+        <source>件数カウント：</source>
+        <translation>Item count:</translation>
+    </message>
+    <message>
+        <source>日数計算：</source>
+        <translation>Day count:</translation>
+    </message>
+    <message>
+        <source>赤</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>緑</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>青</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>ページ１</source>
+        <translation>Page 1</translation>
+    </message>
+    <message>
+        <source>ページ２</source>
+        <translation>Page 2</translation>
+    </message>
+    <message>
+        <source>ページ３</source>
+        <translation>Page 3</translation>
+    </message>
+    <message>
+        <source>ページ４</source>
+        <translation>Page 4</translation>
+    </message>
+    <message>
+        <source>Abacorの設定</source>
+        <translation>Abacor Settings</translation>
+    </message>
+    <message>
+        <source>無効</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>％</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>ＣＡ</source>
+        <translation>CA</translation>
+    </message>
+    <message>
+        <source>Ｃ</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>√</source>
+        <translation>√</translation>
+    </message>
+    <message>
+        <source>税込</source>
+        <translation>TAX+</translation>
+    </message>
+    <message>
+        <source>税抜</source>
+        <translation>TAX−</translation>
+    </message>
+    <message>
+        <source>税率</source>
+        <translation>RATE</translation>
+    </message>
+    <message>
+        <source>００</source>
+        <translation>00</translation>
+    </message>
+    <message>
+        <source>税合計</source>
+        <translation>TAX</translation>
+    </message>
+    <message>
+        <source>原価</source>
+        <translation>COST</translation>
+    </message>
+    <message>
+        <source>売価</source>
+        <translation>SELL</translation>
+    </message>
+    <message>
+        <source>利益率</source>
+        <translation>MARGIN</translation>
+    </message>
+    <message>
+        <source>平均</source>
+        <translation>AVG</translation>
+    </message>
+    <message>
+        <source>時分秒</source>
+        <translation>H:M:S</translation>
+    </message>
+    <message>
+        <source>日付</source>
+        <translation>DATE</translation>
+    </message>
+    <message>
+        <source>〜</source>
+        <translation>~</translation>
+    </message>
+    <message>
+        <source>CUT（切り捨て）</source>
+        <translation>CUT (down)</translation>
+    </message>
+    <message>
+        <source>UP（切り上げ）</source>
+        <translation>UP (up)</translation>
+    </message>
+    <message>
+        <source>5/4（四捨五入）</source>
+        <translation>5/4 (round)</translation>
+    </message>
+    <message>
+        <source>しない</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>××で設定（K）</source>
+        <translation>Set with ×× (K)</translation>
+    </message>
+    <message>
+        <source>自動</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>片落</source>
+        <translation>One end</translation>
+    </message>
+    <message>
+        <source>両端入</source>
+        <translation>Both ends</translation>
+    </message>
+    <message>
+        <source>両端落</source>
+        <translation>Neither end</translation>
+    </message>
+    <message>
+        <source>＋で数える</source>
+        <translation>Count with +</translation>
+    </message>
+    <message>
+        <source>＋で加算・－で減算</source>
+        <translation>+ adds, − subtracts</translation>
+    </message>
+    <message>
+        <source>アプリケーションの背景色</source>
+        <translation>Window background</translation>
+    </message>
+    <message>
+        <source>計算エリアの背景色</source>
+        <translation>Display background</translation>
+    </message>
+    <message>
+        <source>計算エリアの文字色</source>
+        <translation>Display text</translation>
+    </message>
+    <message>
+        <source>計算エリアの枠線色</source>
+        <translation>Display border</translation>
+    </message>
+    <message>
+        <source>数字キーの背景色</source>
+        <translation>Digit keys: background</translation>
+    </message>
+    <message>
+        <source>数字キーの文字色</source>
+        <translation>Digit keys: text</translation>
+    </message>
+    <message>
+        <source>数字キーのグラデ色</source>
+        <translation>Digit keys: gradient</translation>
+    </message>
+    <message>
+        <source>計算キーの背景色</source>
+        <translation>Operator keys: background</translation>
+    </message>
+    <message>
+        <source>計算キーの文字色</source>
+        <translation>Operator keys: text</translation>
+    </message>
+    <message>
+        <source>計算キーのグラデ色</source>
+        <translation>Operator keys: gradient</translation>
+    </message>
+    <message>
+        <source>クリアキーの背景色</source>
+        <translation>Clear keys: background</translation>
+    </message>
+    <message>
+        <source>クリアキーの文字色</source>
+        <translation>Clear keys: text</translation>
+    </message>
+    <message>
+        <source>クリアキーのグラデ色</source>
+        <translation>Clear keys: gradient</translation>
+    </message>
+    <message>
+        <source>税計算キーの背景色</source>
+        <translation>Tax keys: background</translation>
+    </message>
+    <message>
+        <source>税計算キーの文字色</source>
+        <translation>Tax keys: text</translation>
+    </message>
+    <message>
+        <source>税計算キーのグラデ色</source>
+        <translation>Tax keys: gradient</translation>
+    </message>
+    <message>
+        <source>各種キーの枠線色</source>
+        <translation>Key borders</translation>
+    </message>
+    <message>
+        <source>ラベルの文字色</source>
+        <translation>Label text</translation>
+    </message>
+    <message>
+        <source>標準</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>ダーク</source>
+        <translation>Dark</translation>
+    </message>
+    <message>
+        <source>ハイコントラスト</source>
+        <translation>High contrast</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>クリア</source>

@@ -22,9 +22,12 @@ TEST(UiLanguage, FollowsTheFirstOfJapaneseAndEnglishAmongTheDesktopsLanguages)
         UiLanguage expected;
     };
     const Row rows[] = {
-        {{u"ja-JP"_qs, u"en"_qs}, UiLanguage::Japanese}, {{u"en-US"_qs, u"ja"_qs}, UiLanguage::English},
-        {{u"fr-FR"_qs, u"ja-JP"_qs}, UiLanguage::Japanese}, {{u"fr-FR"_qs}, UiLanguage::English},
-        {{u"C"_qs}, UiLanguage::English}, {{}, UiLanguage::English},
+        {{u"ja-JP"_qs, u"en"_qs}, UiLanguage::Japanese},
+        {{u"en-US"_qs, u"ja"_qs}, UiLanguage::English},
+        {{u"fr-FR"_qs, u"ja-JP"_qs}, UiLanguage::Japanese},
+        {{u"fr-FR"_qs}, UiLanguage::English},
+        {{u"C"_qs}, UiLanguage::English},
+        {{}, UiLanguage::English},
     };
     for (const Row& row : rows)
         EXPECT_EQ(LanguageOfDesktop(row.languages), row.expected) << row.languages.join(u',').toStdString();
@@ -76,9 +79,9 @@ bool HasJapanese(const QString& text)
 TEST(UiLanguage, EveryMenuOfBothProgramsIsInEnglishUnderEnglish)
 {
     InstallTranslations(UiLanguage::English);
-    for (const MenuDescription menu : {MenuDescription(kSoftKeyMenu), MenuDescription(kClearMenu),
-                                       MenuDescription(kDisplayMenu), MenuDescription(kEditorMenu),
-                                       MenuDescription(kColourDialogMenu)})
+    for (const MenuDescription menu :
+         {MenuDescription(kSoftKeyMenu), MenuDescription(kClearMenu), MenuDescription(kDisplayMenu),
+          MenuDescription(kEditorMenu), MenuDescription(kColourDialogMenu)})
         for (const MenuEntry& entry : menu) {
             const QString shown = Translated("Menu", entry.text);
             EXPECT_FALSE(HasJapanese(shown)) << shown.toStdString();
