@@ -86,7 +86,7 @@ ColoursPage::ColoursPage(SettingsRecord& record, const ScreenMetrics& screen)
     connect(presets, &QComboBox::activated, this, &ColoursPage::ApplyPreset);
     presets->installEventFilter(this);
     runColourDialog_ = [](ColourDialog& dialog) { return dialog.exec(); };
-    sampleDescription_ = QStringLiteral("キーや背景をタップすると、その部分の色の項目を一覧から順に選びます。");
+    sampleDescription_ = tr("キーや背景をタップすると、その部分の色の項目を一覧から順に選びます。");
     // No label stands beside the list; an unseen one names it, since screen
     // readers on Linux take a list's name from its label only.
     list->setAccessibleName(Translated("Editor", kColourListName));
@@ -194,7 +194,7 @@ void ColoursPage::mousePressEvent(QMouseEvent* event)
 bool ColoursPage::OnApply()
 {
     if (record_.modified() &&
-        ShowMessageBox(window(), QString::fromUtf16(kAskExitUnsaved), StyleYesNo | StyleSecondDefault) != AnswerYes)
+        ShowMessageBox(window(), Translated("Message", kAskExitUnsaved), StyleYesNo | StyleSecondDefault) != AnswerYes)
         return false;
     return true;
 }

@@ -33,13 +33,15 @@ inline constexpr std::array<MenuEntry, 2> kColourDialogMenu{{
 }};
 
 inline constexpr char16_t kSheetCaption[] = ABACOR_TRANSLATABLE("Editor", u"Abacorの設定");
-inline constexpr char16_t kAskExitUnsaved[] = u"保存せずに終了しますか？";
-inline constexpr char16_t kSaved[] = u"設定を保存しました。";
-inline constexpr char16_t kSaveFailed[] = u"設定を保存できませんでした。";
-inline constexpr char16_t kSaveReadOnly[] = u"設定ファイルが読み取り専用のため、設定を保存できませんでした。";
-inline constexpr char16_t kSaveNotOwner[] = u"設定ファイルの所有者を保てないため、設定を保存できませんでした。";
-inline constexpr char16_t kAskDelete[] = u"設定を削除しますか？";
-inline constexpr char16_t kDeleted[] = u"設定を削除しました。";
-inline constexpr char16_t kDeleteFailed[] = u"設定を削除できませんでした。";
+inline constexpr char16_t kAskExitUnsaved[] = ABACOR_TRANSLATABLE("Message", u"保存せずに終了しますか？");
+inline constexpr char16_t kSaved[] = ABACOR_TRANSLATABLE("Message", u"設定を保存しました。");
+inline constexpr char16_t kSaveFailed[] = ABACOR_TRANSLATABLE("Message", u"設定を保存できませんでした。");
+inline constexpr char16_t kSaveReadOnly[] =
+    ABACOR_TRANSLATABLE("Message", u"設定ファイルが読み取り専用のため、設定を保存できませんでした。");
+inline constexpr char16_t kSaveNotOwner[] =
+    ABACOR_TRANSLATABLE("Message", u"設定ファイルの所有者を保てないため、設定を保存できませんでした。");
+inline constexpr char16_t kAskDelete[] = ABACOR_TRANSLATABLE("Message", u"設定を削除しますか？");
+inline constexpr char16_t kDeleted[] = ABACOR_TRANSLATABLE("Message", u"設定を削除しました。");
+inline constexpr char16_t kDeleteFailed[] = ABACOR_TRANSLATABLE("Message", u"設定を削除できませんでした。");
 
 }  // namespace abacor

@@ -1,6 +1,8 @@
 #include "editor/PreviewPainter.h"
 
 #include "look/CalculatorLook.h"
+#include "platform/shell/Translated.h"
+#include "text/Translatable.h"
 
 namespace abacor {
 
@@ -17,7 +19,7 @@ constexpr SampleKeyFace kSampleKeys[] = {
     {SampleKey::Digit, u"９", KeyGroup::Digit},
     {SampleKey::Calculation, u"＋", KeyGroup::Calculation},
     {SampleKey::Clear, u"CE", KeyGroup::Clear},
-    {SampleKey::Tax, u"税込", KeyGroup::Tax},
+    {SampleKey::Tax, ABACOR_TRANSLATABLE("Key", u"税込"), KeyGroup::Tax},
 };
 
 }  // namespace
@@ -58,7 +60,7 @@ void DrawPreview(DrawSurface& surface, const PreviewLayout& layout, const Previe
         const std::u16string_view caption =
             key.key == SampleKey::Clear && FlagOn(settings.ShiftKeyFlg) ? kDigitDropCaption : key.caption;
         const KeyColours colours = KeyGroupColours(settings, key.group);
-        DrawSampleKey(surface, layout.Key(key.key), QStringView(caption).toString(), colours.text, colours.background,
+        DrawSampleKey(surface, layout.Key(key.key), Translated("Key", caption), colours.text, colours.background,
                       colours.gradation, settings);
     }
 

@@ -73,7 +73,7 @@ std::vector<PaintedPart> SamplePage::AccessibleParts() const
 {
     const Rect& sample = layout_.background;
     return {{QAccessible::Graphic,
-             QStringLiteral("見本"),
+             tr("見本"),
              sampleDescription_,
              {},
              QRect(sample.left, sample.top, sample.Width(), sample.Height()),

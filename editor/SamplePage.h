@@ -37,7 +37,7 @@ protected:
     // The sample display's colours (its control-colour rule).
     void ApplyDisplayColours();
     // What a tap on the sample does, for assistive technology.
-    QString sampleDescription_ = QStringLiteral("電卓の見た目の見本です。");
+    QString sampleDescription_ = tr("電卓の見た目の見本です。");
 
 private:
     PreviewFonts fonts_;

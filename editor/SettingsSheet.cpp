@@ -119,7 +119,7 @@ void SettingsSheet::SaveSettings()
     record_.SetModified(false);
     const StoreResult saved = abacor::SaveSettings(record_.settings());
     if (saved) {
-        ShowMessageBox(this, QString::fromUtf16(kSaved), StyleOk);
+        ShowMessageBox(this, Translated("Message", kSaved), StyleOk);
         return;
     }
     // Never report a save that did not happen; the changes stay unsaved.
@@ -127,19 +127,19 @@ void SettingsSheet::SaveSettings()
     const char16_t* why = saved.failure == StoreFailure::ReadOnly   ? kSaveReadOnly
                           : saved.failure == StoreFailure::NotOwner ? kSaveNotOwner
                                                                     : kSaveFailed;
-    ShowMessageBox(this, QString::fromUtf16(why), StyleOk);
+    ShowMessageBox(this, Translated("Message", why), StyleOk);
 }
 
 void SettingsSheet::DeleteSettings()
 {
     // A question that deletes opens on いいえ.
-    if (ShowMessageBox(this, QString::fromUtf16(kAskDelete), StyleYesNo | StyleSecondDefault) != AnswerYes)
+    if (ShowMessageBox(this, Translated("Message", kAskDelete), StyleYesNo | StyleSecondDefault) != AnswerYes)
         return;
     if (!abacor::DeleteSettings()) {
-        ShowMessageBox(this, QString::fromUtf16(kDeleteFailed), StyleOk);
+        ShowMessageBox(this, Translated("Message", kDeleteFailed), StyleOk);
         return;
     }
-    ShowMessageBox(this, QString::fromUtf16(kDeleted), StyleOk);
+    ShowMessageBox(this, Translated("Message", kDeleted), StyleOk);
     ReloadSettings();
 }
 

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>Display</name>
+    <message>
+        <source>表示</source>
+        <translation>Display</translation>
+    </message>
+</context>
+<context>
     <name>Editor</name>
     <message>
         <source>色の設定項目</source>
@@ -341,6 +348,49 @@
     </message>
 </context>
 <context>
+    <name>Key</name>
+    <message>
+        <source>税込</source>
+        <translation>TAX+</translation>
+    </message>
+    <message>
+        <source>税抜</source>
+        <translation>TAX−</translation>
+    </message>
+    <message>
+        <source>税率</source>
+        <translation>RATE</translation>
+    </message>
+    <message>
+        <source>税合計</source>
+        <translation>TAX</translation>
+    </message>
+    <message>
+        <source>原価</source>
+        <translation>COST</translation>
+    </message>
+    <message>
+        <source>売価</source>
+        <translation>SELL</translation>
+    </message>
+    <message>
+        <source>利益率</source>
+        <translation>MARGIN</translation>
+    </message>
+    <message>
+        <source>平均</source>
+        <translation>AVG</translation>
+    </message>
+    <message>
+        <source>時分秒</source>
+        <translation>H:M:S</translation>
+    </message>
+    <message>
+        <source>日付</source>
+        <translation>DATE</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>クリア</source>
@@ -572,6 +622,83 @@
     </message>
 </context>
 <context>
+    <name>Message</name>
+    <message>
+        <source>貼り付けられません。クリップボードの内容が数値ではありません。</source>
+        <translation>Cannot paste: the clipboard does not hold a number.</translation>
+    </message>
+    <message>
+        <source>Abacorのテープ</source>
+        <translation>Abacor Tape</translation>
+    </message>
+    <message>
+        <source>テープを消去しますか？</source>
+        <translation>Clear the tape?</translation>
+    </message>
+    <message>
+        <source>エクスポートできませんでした。</source>
+        <translation>Could not export.</translation>
+    </message>
+    <message>
+        <source>保存せずに終了しますか？</source>
+        <translation>Exit without saving?</translation>
+    </message>
+    <message>
+        <source>設定を保存しました。</source>
+        <translation>Settings saved.</translation>
+    </message>
+    <message>
+        <source>設定を保存できませんでした。</source>
+        <translation>Could not save the settings.</translation>
+    </message>
+    <message>
+        <source>設定ファイルが読み取り専用のため、設定を保存できませんでした。</source>
+        <translation>Could not save the settings: the settings file is read-only.</translation>
+    </message>
+    <message>
+        <source>設定ファイルの所有者を保てないため、設定を保存できませんでした。</source>
+        <translation>Could not save the settings: the settings file&apos;s owner cannot be kept.</translation>
+    </message>
+    <message>
+        <source>設定を削除しますか？</source>
+        <translation>Delete the settings?</translation>
+    </message>
+    <message>
+        <source>設定を削除しました。</source>
+        <translation>Settings deleted.</translation>
+    </message>
+    <message>
+        <source>設定を削除できませんでした。</source>
+        <translation>Could not delete the settings.</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>はい</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>いいえ</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>PrintModule</name>
+    <message>
+        <source>テープの印刷</source>
+        <translation>Print the Tape</translation>
+    </message>
+    <message>
+        <source>プリンターを使えません。</source>
+        <translation>The printer cannot be used.</translation>
+    </message>
+    <message>
+        <source>%1 に書き込めません。</source>
+        <translation>Cannot write to %1.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>テープのファイルを消去できませんでした。</source>
@@ -580,6 +707,17 @@
     <message>
         <source>訂正</source>
         <translation>Correction</translation>
+    </message>
+</context>
+<context>
+    <name>TapePrinter</name>
+    <message>
+        <source>印刷の部品（%1）が見つかりません。</source>
+        <translation>The printing part (%1) is missing.</translation>
+    </message>
+    <message>
+        <source>Abacor テープ </source>
+        <translation>Abacor tape </translation>
     </message>
 </context>
 <context>
@@ -619,12 +757,42 @@
         <source>プリセット「%1」の色にしました。メニューの「元に戻す」で前の色に戻せます。</source>
         <translation>Colours set to the preset &quot;%1&quot;. Undo in the menu brings back the colours before.</translation>
     </message>
+    <message>
+        <source>キーや背景をタップすると、その部分の色の項目を一覧から順に選びます。</source>
+        <translation>Tap a key or the background to choose its colour items from the list in turn.</translation>
+    </message>
+</context>
+<context>
+    <name>abacor::SamplePage</name>
+    <message>
+        <source>見本</source>
+        <translation>Sample</translation>
+    </message>
+    <message>
+        <source>電卓の見た目の見本です。</source>
+        <translation>A sample of how the calculator looks.</translation>
+    </message>
+</context>
+<context>
+    <name>abacor::SoftKeyBar</name>
+    <message>
+        <source>ソフトキー</source>
+        <translation>Soft keys</translation>
+    </message>
 </context>
 <context>
     <name>abacor::TapeModel</name>
     <message>
         <source>注記を書く行を選んでください。</source>
         <translation>Choose the line to write a note on.</translation>
+    </message>
+    <message>
+        <source>訂正できません。数値は12桁まで、「-」と「.」はひとつまでです。</source>
+        <translation>Cannot correct: a number has up to 12 digits and one &quot;-&quot; and &quot;.&quot; at most.</translation>
+    </message>
+    <message>
+        <source>訂正できません。その番号の行はありません。</source>
+        <translation>Cannot correct: there is no line with that number.</translation>
     </message>
 </context>
 <context>
@@ -736,6 +904,14 @@
     <message>
         <source>テープのファイルを消去しました。</source>
         <translation>The tape&apos;s file is erased.</translation>
+    </message>
+    <message>
+        <source>エクスポート</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>印刷できませんでした。</source>
+        <translation>Could not print.</translation>
     </message>
 </context>
 </TS>

@@ -8,6 +8,7 @@
 #include "calculator/core/Calculator.h"
 #include "calculator/keys/Keys.h"
 #include "platform/input/VirtualKeyCodes.h"
+#include "text/Translatable.h"
 
 namespace abacor {
 
@@ -167,19 +168,19 @@ inline constexpr std::array kCommands{
     Command{KeyId::AllClear, IdAllClear, "CA", u"CA", KeyGroup::Clear, commands::Call<&Calculator::OnAllClear>, {}, {}, {}, {"shift+Escape"}},
     Command{KeyId::Clear, IdClear, "C", u"C", KeyGroup::Clear, commands::Call<&Calculator::OnClear>, {VkEscape}, u"Escape", {}, {}},
     Command{KeyId::SquareRoot, IdSquareRoot, "sqrt", u"√", KeyGroup::Calculation, commands::Call<&Calculator::OnSquareRoot>, {}, {}, ResultOf(u"√"), {"s"}},
-    Command{KeyId::TaxIncluded, IdTaxIncluded, "tax+", u"税込", KeyGroup::Tax, commands::Call<&Calculator::OnTaxIncluded>, {}, {}, ResultOf(u"税込"), {"t"}},
-    Command{KeyId::TaxExcluded, IdTaxExcluded, "tax-", u"税抜", KeyGroup::Tax, commands::Call<&Calculator::OnTaxExcluded>, {}, {}, ResultOf(u"税抜"), {"shift+t"}},
+    Command{KeyId::TaxIncluded, IdTaxIncluded, "tax+", ABACOR_TRANSLATABLE("Key", u"税込"), KeyGroup::Tax, commands::Call<&Calculator::OnTaxIncluded>, {}, {}, ResultOf(u"税込"), {"t"}},
+    Command{KeyId::TaxExcluded, IdTaxExcluded, "tax-", ABACOR_TRANSLATABLE("Key", u"税抜"), KeyGroup::Tax, commands::Call<&Calculator::OnTaxExcluded>, {}, {}, ResultOf(u"税抜"), {"shift+t"}},
     Command{KeyId::GrandTotal, IdGrandTotal, "GT", u"GT", KeyGroup::Calculation, commands::Call<&Calculator::OnGrandTotal>, {}, {}, {}, {"g"}},
-    Command{KeyId::RateSwitch, IdRateSwitch, "rate", u"税率", KeyGroup::Tax, commands::Call<&Calculator::OnRateSwitch>, {}, {}, {}, {"r"}},
+    Command{KeyId::RateSwitch, IdRateSwitch, "rate", ABACOR_TRANSLATABLE("Key", u"税率"), KeyGroup::Tax, commands::Call<&Calculator::OnRateSwitch>, {}, {}, {}, {"r"}},
     Command{KeyId::DoubleZero, 0, "00", u"００", KeyGroup::Digit, commands::Call<&Calculator::EnterDoubleZero>, {}, {}, {}, {"o"}},
-    Command{KeyId::TaxSum, IdTaxSum, "taxsum", u"税合計", KeyGroup::Tax, commands::Call<&Calculator::OnTaxSum>, {}, {}, {}, {"x"}},
-    Command{KeyId::Cost, IdCost, "cost", u"原価", KeyGroup::Tax, commands::Profit<ProfitRegister::Cost>, {}, {}, StepOf(u"原価"), {"shift+c"}},
-    Command{KeyId::Sell, IdSell, "sell", u"売価", KeyGroup::Tax, commands::Profit<ProfitRegister::Sell>, {}, {}, StepOf(u"売価"), {"shift+s"}},
-    Command{KeyId::Margin, IdMargin, "margin", u"利益率", KeyGroup::Tax, commands::Profit<ProfitRegister::Margin>, {}, {}, StepOf(u"利益率"), {"e"}},
-    Command{KeyId::Average, IdAverage, "avg", u"平均", KeyGroup::Calculation, commands::Call<&Calculator::OnAverage>, {}, {}, ResultOf(u"平均"), {"shift+a"}},
+    Command{KeyId::TaxSum, IdTaxSum, "taxsum", ABACOR_TRANSLATABLE("Key", u"税合計"), KeyGroup::Tax, commands::Call<&Calculator::OnTaxSum>, {}, {}, {}, {"x"}},
+    Command{KeyId::Cost, IdCost, "cost", ABACOR_TRANSLATABLE("Key", u"原価"), KeyGroup::Tax, commands::Profit<ProfitRegister::Cost>, {}, {}, StepOf(u"原価"), {"shift+c"}},
+    Command{KeyId::Sell, IdSell, "sell", ABACOR_TRANSLATABLE("Key", u"売価"), KeyGroup::Tax, commands::Profit<ProfitRegister::Sell>, {}, {}, StepOf(u"売価"), {"shift+s"}},
+    Command{KeyId::Margin, IdMargin, "margin", ABACOR_TRANSLATABLE("Key", u"利益率"), KeyGroup::Tax, commands::Profit<ProfitRegister::Margin>, {}, {}, StepOf(u"利益率"), {"e"}},
+    Command{KeyId::Average, IdAverage, "avg", ABACOR_TRANSLATABLE("Key", u"平均"), KeyGroup::Calculation, commands::Call<&Calculator::OnAverage>, {}, {}, ResultOf(u"平均"), {"shift+a"}},
     // Typed ":" and "~" too, where a layout puts them.
-    Command{KeyId::Hms, IdHms, "hms", u"時分秒", KeyGroup::Calculation, commands::Call<&Calculator::OnHms>, {}, {}, {}, {}},
-    Command{KeyId::Date, IdDate, "date", u"日付", KeyGroup::Calculation, commands::Call<&Calculator::OnDate>, {}, {}, {}, {"d"}},
+    Command{KeyId::Hms, IdHms, "hms", ABACOR_TRANSLATABLE("Key", u"時分秒"), KeyGroup::Calculation, commands::Call<&Calculator::OnHms>, {}, {}, {}, {}},
+    Command{KeyId::Date, IdDate, "date", ABACOR_TRANSLATABLE("Key", u"日付"), KeyGroup::Calculation, commands::Call<&Calculator::OnDate>, {}, {}, {}, {"d"}},
     Command{KeyId::DaysTo, IdDaysTo, "to", u"〜", KeyGroup::Calculation, commands::Apply<Operator::DaysTo>, {}, {}, StepOf(u"〜"), {}},
     Command{{}, IdSquare, "sq", {}, {}, commands::Call<&Calculator::OnSquare>, {}, {}, ResultOf(u"x²"), {"q"}},
     Command{{}, IdCube, "cube", {}, {}, commands::Call<&Calculator::OnCube>, {}, {}, ResultOf(u"x³"), {"c"}},

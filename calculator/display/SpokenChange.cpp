@@ -1,5 +1,6 @@
 #include "calculator/display/SpokenChange.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -61,7 +62,7 @@ QString DisplayName(const DisplayTexts& texts, const QString& said)
 {
     static const QRegularExpression space(QStringLiteral("\\s+"));
     const QStringList saidWords = said.split(space, Qt::SkipEmptyParts);
-    QString name = QStringLiteral("表示");
+    QString name = QCoreApplication::translate("Display", "表示");
     for (const QString* lit : {&texts.op, &texts.annunciators})
         for (const QString& word : lit->split(space, Qt::SkipEmptyParts))
             if (!saidWords.contains(word))

@@ -1,4 +1,5 @@
 #include "calculator/display/WindowPainter.h"
+#include "platform/shell/Translated.h"
 
 #include <QFontMetrics>
 
@@ -43,8 +44,8 @@ void PaintWindow(DrawSurface& surface, const PaintContext& context, const Displa
         const KeyFace& face = context.keys[static_cast<std::size_t>(Index(key))];
         const KeyGroup group = face.group;
         const KeyStyle style = key == KeyId::Equals && layout.landscape ? KeyStyle::TallEquals : StyleOf(group);
-        context.faces.DrawKey(surface, rect, QStringView(face.caption).toString(),
-                              KeyGroupColours(settings, group).text, style);
+        context.faces.DrawKey(surface, rect, Translated("Key", face.caption), KeyGroupColours(settings, group).text,
+                              style);
     }
 
     selection.Select(resources.captionFont);

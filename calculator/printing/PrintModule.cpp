@@ -1,4 +1,5 @@
 // The print module: Qt's print support, loaded only when the tape is printed.
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPrintDialog>
@@ -43,16 +44,17 @@ extern "C" Q_DECL_EXPORT PrintOutcome abacor_print_tape(QWidget* parent, const Q
     } else {
         const CurrentFolder folder(job.folder);
         QPrintDialog dialog(&printer, parent);
-        dialog.setWindowTitle(QStringLiteral("テープの印刷"));
+        dialog.setWindowTitle(QCoreApplication::translate("PrintModule", "テープの印刷"));
         if (dialog.exec() != QDialog::Accepted)
             return PrintOutcome::Cancelled;
         if (!printer.outputFileName().isEmpty())
             job.folder = QFileInfo(printer.outputFileName()).absolutePath();
     }
     if (!abacor::PaintTapeRoll(printer, lines, job.heading)) {
-        *error = printer.outputFileName().isEmpty()
-                     ? QStringLiteral("プリンターを使えません。")
-                     : QStringLiteral("%1 に書き込めません。").arg(printer.outputFileName());
+        *error =
+            printer.outputFileName().isEmpty()
+                ? QCoreApplication::translate("PrintModule", "プリンターを使えません。")
+                : QCoreApplication::translate("PrintModule", "%1 に書き込めません。").arg(printer.outputFileName());
         return PrintOutcome::Failed;
     }
     return PrintOutcome::Printed;

@@ -22,7 +22,9 @@
 #include "platform/shell/Clipboard.h"
 #include "platform/shell/MessageBox.h"
 #include "platform/shell/SoftKeyBar.h"
+#include "platform/shell/Translated.h"
 #include "platform/store/UserStore.h"
+#include "text/Translatable.h"
 
 namespace abacor {
 
@@ -46,7 +48,8 @@ int DigitsIn(const std::u16string& shown)
 constexpr char16_t kPhoneStatusKey[] = u"\\Software\\Sharp\\PhoneStatus";
 // How long a key pressed by assistive technology shows pressed.
 constexpr int kAssistivePressMilliseconds = 150;
-constexpr char16_t kPasteRefused[] = u"貼り付けられません。クリップボードの内容が数値ではありません。";
+constexpr char16_t kPasteRefused[] =
+    ABACOR_TRANSLATABLE("Message", u"貼り付けられません。クリップボードの内容が数値ではありません。");
 }  // namespace
 
 CalculatorWindow::CalculatorWindow(const CalculatorSettings& settings, const ScreenMetrics& screen, QWidget* parent)
@@ -239,7 +242,7 @@ void CalculatorWindow::Paste()
     // Refused, with nothing changed: the display flashes once, as a key does,
     // and screen readers are told why.
     canvas_.FlashDisplay();
-    announcer_.Refused(QString::fromUtf16(kPasteRefused));
+    announcer_.Refused(Translated("Message", kPasteRefused));
 }
 
 void CalculatorWindow::ShowVersion()

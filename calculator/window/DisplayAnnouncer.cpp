@@ -6,13 +6,15 @@
 
 #include "calculator/core/CommandTable.h"
 #include "calculator/window/WindowCanvas.h"
+#include "platform/shell/Translated.h"
+#include "text/Translatable.h"
 
 namespace abacor {
 
 namespace {
 // The display boxes as assistive technology names them: after the label
 // drawn above each; the main display has none.
-constexpr const char16_t* kBoxNames[] = {u"表示", u"MEMORY", u"RESULT"};
+constexpr const char16_t* kBoxNames[] = {ABACOR_TRANSLATABLE("Display", u"表示"), u"MEMORY", u"RESULT"};
 // Keys are parts from this id on, so that a key keeps its identity when a
 // relayout places other keys.
 constexpr int kFirstKeyPart = 100;
@@ -93,7 +95,7 @@ std::vector<PaintedPart> DisplayAnnouncer::Parts() const
     std::vector<PaintedPart> parts;
     for (int box = 0; box < 3; ++box) {
         PaintedPart part{QAccessible::StaticText,
-                         QString::fromUtf16(kBoxNames[box]),
+                         Translated("Display", kBoxNames[box]),
                          {},
                          *shown[box],
                          canvas_.Logical(*boxes[box]),
@@ -120,7 +122,7 @@ std::vector<PaintedPart> DisplayAnnouncer::Parts() const
         const std::u16string_view caption = KeyCaption(key, session_.settings());
         const PressKey press = press_;
         parts.push_back({QAccessible::Button,
-                         QStringView(caption).toString(),
+                         Translated("Key", caption),
                          {},
                          {},
                          canvas_.Logical(rect),

@@ -42,7 +42,8 @@ PrintOutcome PrintTape(QWidget* parent, const std::vector<TapeLine>& lines, int 
 {
     const PrintTapeFunction print = LoadPrintModule();
     if (print == nullptr) {
-        *error = QStringLiteral("印刷の部品（%1）が見つかりません。").arg(QLatin1String(kPrintModuleName));
+        *error = QCoreApplication::translate("TapePrinter", "印刷の部品（%1）が見つかりません。")
+                     .arg(QLatin1String(kPrintModuleName));
         return PrintOutcome::Failed;
     }
     QList<PrintedLine> printed;
@@ -54,8 +55,9 @@ PrintOutcome PrintTape(QWidget* parent, const std::vector<TapeLine>& lines, int 
     const QDateTime now = QDateTime::currentDateTime();
     // A file name every system takes: no ":", one space between words.
     PrintJob job{QStringLiteral("Abacor  ") + now.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
-                 QStringLiteral("Abacor テープ ") + now.toString(QStringLiteral("yyyy-MM-dd HHmm")), DialogFolder(),
-                 pdfPath};
+                 QCoreApplication::translate("TapePrinter", "Abacor テープ ") +
+                     now.toString(QStringLiteral("yyyy-MM-dd HHmm")),
+                 DialogFolder(), pdfPath};
     const PrintOutcome outcome = print(parent, printed, job, error);
     if (pdfPath.isEmpty() && outcome == PrintOutcome::Printed && job.folder != DialogFolder())
         RememberDialogFolder(job.folder);

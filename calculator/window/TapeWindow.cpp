@@ -24,11 +24,13 @@
 #include "platform/drawing/Color.h"
 #include "platform/shell/Clipboard.h"
 #include "platform/shell/MessageBox.h"
+#include "platform/shell/Translated.h"
+#include "text/Translatable.h"
 
 namespace abacor {
 
 namespace {
-constexpr char16_t kTapeTitle[] = u"Abacorのテープ";
+constexpr char16_t kTapeTitle[] = ABACOR_TRANSLATABLE("Message", u"Abacorのテープ");
 
 // A step's correction field, named for screen readers; when it closes, the
 // line stays the current one (not a list with none).
@@ -43,8 +45,8 @@ public:
         return editor;
     }
 };
-constexpr char16_t kAskClear[] = u"テープを消去しますか？";
-constexpr char16_t kExportFailed[] = u"エクスポートできませんでした。";
+constexpr char16_t kAskClear[] = ABACOR_TRANSLATABLE("Message", u"テープを消去しますか？");
+constexpr char16_t kExportFailed[] = ABACOR_TRANSLATABLE("Message", u"エクスポートできませんでした。");
 }  // namespace
 
 TapeModel::TapeModel(CalculatorSession& session, std::vector<TapeLine> history, QObject* parent)
@@ -105,11 +107,9 @@ bool TapeModel::setData(const QModelIndex& index, const QVariant& value, int rol
             QMetaObject::invokeMethod(this, &TapeModel::Reset, Qt::QueuedConnection);
         return true;
     case CorrectionOutcome::NotANumber:
-        emit refused(QStringLiteral("訂正できません。数値は12桁まで、「-」と「.」はひとつまでです。"));
+        emit refused(tr("訂正できません。数値は12桁まで、「-」と「.」はひとつまでです。"));
         return false;
-    case CorrectionOutcome::NoSuchStep:
-        emit refused(QStringLiteral("訂正できません。その番号の行はありません。"));
-        return false;
+    case CorrectionOutcome::NoSuchStep: emit refused(tr("訂正できません。その番号の行はありません。")); return false;
     }
     return false;
 }
@@ -180,7 +180,7 @@ void TapeModel::SetHistory(std::vector<TapeLine> history)
 TapeWindow::TapeWindow(CalculatorSession& session, std::vector<TapeLine> history, QWidget* calculator)
     : QWidget(calculator, Qt::Window), session_(session)
 {
-    setWindowTitle(QString::fromUtf16(kTapeTitle));
+    setWindowTitle(Translated("Message", kTapeTitle));
     setAttribute(Qt::WA_QuitOnClose, false);
     model_ = new TapeModel(session, std::move(history), this);
     view_ = new QListView(this);
@@ -369,12 +369,12 @@ bool TapeWindow::WriteWhole(const QString& path, const std::string& bytes, const
 
 bool TapeWindow::ExportTo(const QString& path)
 {
-    return WriteWhole(path, TapeCsv(model_->AllLines()), QString::fromUtf16(kExportFailed));
+    return WriteWhole(path, TapeCsv(model_->AllLines()), Translated("Message", kExportFailed));
 }
 
 void TapeWindow::OnExport()
 {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("エクスポート"),
+    const QString path = QFileDialog::getSaveFileName(this, tr("エクスポート"),
                                                       QDir(DialogFolder()).filePath(QStringLiteral("tape.csv")),
                                                       QStringLiteral("CSV (*.csv)"));
     if (!path.isEmpty() && ExportTo(path))
@@ -386,13 +386,13 @@ bool TapeWindow::Print(const QString& pdfPath)
     QString error;
     if (PrintTape(this, model_->AllLines(), session_.tape().Segment(), pdfPath, &error) != PrintOutcome::Failed)
         return true;
-    ShowMessageBox(this, QStringLiteral("印刷できませんでした。\n") + error, StyleOk);
+    ShowMessageBox(this, tr("印刷できませんでした。") + u'\n' + error, StyleOk);
     return false;
 }
 
 void TapeWindow::ClearTape()
 {
-    if (ShowMessageBox(this, QString::fromUtf16(kAskClear), StyleYesNo | StyleSecondDefault) != AnswerYes)
+    if (ShowMessageBox(this, Translated("Message", kAskClear), StyleYesNo | StyleSecondDefault) != AnswerYes)
         return;
     session_.ClearTape();
     // Erased is said only of what is erased.

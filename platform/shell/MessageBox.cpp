@@ -1,6 +1,7 @@
 #include "platform/shell/MessageBox.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
@@ -66,8 +67,8 @@ int ShowMessageBox(QWidget* parent, const QString& text, unsigned style)
         box.exec();
         return Answered(parent, hadFocus, AnswerOk);
     }
-    QPushButton* yes = box.addButton(QStringLiteral("はい"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("いいえ"), QMessageBox::NoRole);
+    QPushButton* yes = box.addButton(QCoreApplication::translate("MessageBox", "はい"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QCoreApplication::translate("MessageBox", "いいえ"), QMessageBox::NoRole);
     box.setDefaultButton((style & StyleSecondDefault) ? no : yes);
     box.setEscapeButton(no);
     box.exec();

@@ -15,7 +15,7 @@ namespace abacor {
 SoftKeyBar::SoftKeyBar(MenuDescription menu, QWidget* window) : QWidget(window), menu_(menu)
 {
     setObjectName(QStringLiteral("SoftKeyBar"));
-    setAccessibleName(QStringLiteral("ソフトキー"));
+    setAccessibleName(tr("ソフトキー"));
     setFixedHeight(kHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
 
