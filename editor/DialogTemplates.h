@@ -1,9 +1,10 @@
 #pragma once
 
-#include "text/Translatable.h"
 #include <array>
 #include <span>
 #include <string_view>
+
+#include "text/Translatable.h"
 
 namespace abacor {
 

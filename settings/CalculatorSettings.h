@@ -1,10 +1,11 @@
 #pragma once
 
-#include "text/Translatable.h"
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
+
+#include "text/Translatable.h"
 
 namespace abacor {
 

@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>Annunciator</name>
+    <message>
+        <source>税額</source>
+        <translation>TAX</translation>
+    </message>
+    <message>
+        <source>税込計</source>
+        <translation>TOTAL+TAX</translation>
+    </message>
+    <message>
+        <source>税抜計</source>
+        <translation>NET TOTAL</translation>
+    </message>
+    <message>
+        <source>税額計</source>
+        <translation>TAX TOTAL</translation>
+    </message>
+    <message>
+        <source>税抜</source>
+        <translation>TAX−</translation>
+    </message>
+    <message>
+        <source>原価</source>
+        <translation>COST</translation>
+    </message>
+    <message>
+        <source>売価</source>
+        <translation>SELL</translation>
+    </message>
+    <message>
+        <source>利益率</source>
+        <translation>MARGIN</translation>
+    </message>
+    <message>
+        <source>日</source>
+        <translation>DAYS</translation>
+    </message>
+    <message>
+        <source>税計</source>
+        <translation>TAX Σ</translation>
+    </message>
+    <message>
+        <source>時間</source>
+        <translation>TIME</translation>
+    </message>
+    <message>
+        <source>日付</source>
+        <translation>DATE</translation>
+    </message>
+    <message>
+        <source>税%1%</source>
+        <translation>RATE %1%</translation>
+    </message>
+    <message>
+        <source>%1件</source>
+        <translation>%1 ITEMS</translation>
+    </message>
+    <message>
+        <source>テープ×</source>
+        <translation>NO TAPE</translation>
+    </message>
+    <message>
+        <source>検算</source>
+        <translation>CHECK</translation>
+    </message>
+</context>
+<context>
     <name>Display</name>
     <message>
         <source>表示</source>

@@ -7,6 +7,7 @@
 #include "calculator/engine/NumberText.h"
 #include "calculator/engine/ScaledArithmetic.h"
 #include "calculator/engine/TimeValue.h"
+#include "text/Translatable.h"
 
 namespace abacor {
 
@@ -582,7 +583,16 @@ std::u16string RateText(std::uint32_t rate)
 std::u16string_view LabelText(ValueLabel label)
 {
     static constexpr std::u16string_view kTexts[] = {
-        u"", u"税額", u"税込計", u"税抜計", u"税額計", u"税抜", u"原価", u"売価", u"利益率", u"日",
+        u"",
+        ABACOR_TRANSLATABLE("Annunciator", u"税額"),
+        ABACOR_TRANSLATABLE("Annunciator", u"税込計"),
+        ABACOR_TRANSLATABLE("Annunciator", u"税抜計"),
+        ABACOR_TRANSLATABLE("Annunciator", u"税額計"),
+        ABACOR_TRANSLATABLE("Annunciator", u"税抜"),
+        ABACOR_TRANSLATABLE("Annunciator", u"原価"),
+        ABACOR_TRANSLATABLE("Annunciator", u"売価"),
+        ABACOR_TRANSLATABLE("Annunciator", u"利益率"),
+        ABACOR_TRANSLATABLE("Annunciator", u"日"),
     };
     return kTexts[static_cast<int>(label)];
 }
@@ -619,7 +629,7 @@ std::vector<std::u16string> Calculator::Annunciators(bool withSelector) const
         lit.push_back(u"GT");
     if (FlagOn(settings_->TaxSumFlg) &&
         std::any_of(state_.taxTotals.begin(), state_.taxTotals.end(), [](const RateTotals& t) { return !t.Empty(); }))
-        lit.push_back(u"税計");
+        lit.push_back(ABACOR_TRANSLATABLE("Annunciator", u"税計"));
     if (state_.itemCount != 0)
         lit.push_back(Widened(std::to_string(state_.itemCount)) + u"件");
     if (const std::u16string_view kind = ValueKindText(); !kind.empty())

@@ -4,6 +4,7 @@
 
 #include "calculator/core/Calculator.h"
 #include "calculator/engine/TimeValue.h"
+#include "text/Translatable.h"
 
 namespace abacor {
 
@@ -70,7 +71,8 @@ std::u16string_view Calculator::ValueKindText() const
     const ValueKind kind = state_.fieldEntry.kind != ValueKind::Number ? state_.fieldEntry.kind : state_.entryKind;
     if (state_.error || kind == ValueKind::Number)
         return {};
-    return kind == ValueKind::Time ? u"時間" : u"日付";
+    return kind == ValueKind::Time ? ABACOR_TRANSLATABLE("Annunciator", u"時間")
+                                   : ABACOR_TRANSLATABLE("Annunciator", u"日付");
 }
 
 void Calculator::ShowFieldEntry()

@@ -1,10 +1,12 @@
 #include "calculator/display/WindowPainter.h"
-#include "platform/shell/Translated.h"
 
 #include <QFontMetrics>
 
 #include <algorithm>
 #include <array>
+
+#include "calculator/display/AnnunciatorWords.h"
+#include "platform/shell/Translated.h"
 
 namespace abacor {
 
@@ -77,7 +79,8 @@ void PaintWindow(DrawSurface& surface, const PaintContext& context, const Displa
         const int gap = metrics.height();
         const int top = std::min(layout.operatorRect.bottom, layout.displayBox.bottom - 2 - metrics.height());
         int left = layout.operatorRect.left + 2;
-        for (const QString& word : texts.annunciators.split(kAnnunciatorGap.toString())) {
+        for (const QString& lit : texts.annunciators.split(kAnnunciatorGap.toString())) {
+            const QString word = ShownAnnunciator(lit);
             const int right = std::min(left + metrics.horizontalAdvance(word), layout.displayTextRect.right);
             if (right > left)
                 surface.DrawText(word, {left, top, right, layout.displayBox.bottom - 2}, TextAlign::Left);

@@ -6,6 +6,7 @@
 #include "calculator/tape/TapeMarks.h"
 #include "calculator/tape/TapeNotes.h"
 #include "calculator/tape/TapeReplay.h"
+#include "text/Translatable.h"
 #include "text/Utf.h"
 
 namespace abacor {
@@ -13,7 +14,7 @@ namespace abacor {
 namespace {
 constexpr char16_t kTapeNotKept[] = u"テープを終了後も残さない設定です。テープはこの実行の間だけ残ります。";
 // Lit while the tape or the state meant to be kept is not.
-constexpr char16_t kNotKeptAnnunciator[] = u"テープ×";
+constexpr char16_t kNotKeptAnnunciator[] = ABACOR_TRANSLATABLE("Annunciator", u"テープ×");
 }  // namespace
 
 CalculatorSession::CalculatorSession(const CalculatorSettings& settings, RepaintSink* sink)

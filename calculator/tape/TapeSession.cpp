@@ -8,6 +8,7 @@
 #include "calculator/engine/NumberText.h"
 #include "calculator/tape/TapeMarks.h"
 #include "calculator/tape/TapeReplay.h"
+#include "text/Translatable.h"
 #include "text/Utf.h"
 
 namespace abacor {
@@ -576,7 +577,7 @@ bool TapeSession::ArmCheck(std::int64_t time)
     reference_ = lastCalculation_;
     checkFrom_ = steps_.size();
     firstDifference_.reset();
-    checkWord_ = u"検算";
+    checkWord_ = ABACOR_TRANSLATABLE("Annunciator", u"検算");
     return true;
 }
 

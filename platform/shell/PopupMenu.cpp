@@ -1,10 +1,11 @@
 #include "platform/shell/PopupMenu.h"
 
-#include "platform/shell/Translated.h"
 #include <QAction>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QTimer>
+
+#include "platform/shell/Translated.h"
 
 namespace abacor {
 
