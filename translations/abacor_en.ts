@@ -303,7 +303,7 @@
     </message>
     <message>
         <source>××で設定（K）</source>
-        <translation>Set with ×× (K)</translation>
+        <translation>×× sets K</translation>
     </message>
     <message>
         <source>自動</source>
@@ -323,11 +323,11 @@
     </message>
     <message>
         <source>＋で数える</source>
-        <translation>Count with +</translation>
+        <translation>Count +</translation>
     </message>
     <message>
         <source>＋で加算・－で減算</source>
-        <translation>+ adds, − subtracts</translation>
+        <translation>Count + and −</translation>
     </message>
     <message>
         <source>アプリケーションの背景色</source>
@@ -347,51 +347,51 @@
     </message>
     <message>
         <source>数字キーの背景色</source>
-        <translation>Digit keys: background</translation>
+        <translation>Digit key colour</translation>
     </message>
     <message>
         <source>数字キーの文字色</source>
-        <translation>Digit keys: text</translation>
+        <translation>Digit key text</translation>
     </message>
     <message>
         <source>数字キーのグラデ色</source>
-        <translation>Digit keys: gradient</translation>
+        <translation>Digit key shade</translation>
     </message>
     <message>
         <source>計算キーの背景色</source>
-        <translation>Operator keys: background</translation>
+        <translation>Operator key colour</translation>
     </message>
     <message>
         <source>計算キーの文字色</source>
-        <translation>Operator keys: text</translation>
+        <translation>Operator key text</translation>
     </message>
     <message>
         <source>計算キーのグラデ色</source>
-        <translation>Operator keys: gradient</translation>
+        <translation>Operator key shade</translation>
     </message>
     <message>
         <source>クリアキーの背景色</source>
-        <translation>Clear keys: background</translation>
+        <translation>Clear key colour</translation>
     </message>
     <message>
         <source>クリアキーの文字色</source>
-        <translation>Clear keys: text</translation>
+        <translation>Clear key text</translation>
     </message>
     <message>
         <source>クリアキーのグラデ色</source>
-        <translation>Clear keys: gradient</translation>
+        <translation>Clear key shade</translation>
     </message>
     <message>
         <source>税計算キーの背景色</source>
-        <translation>Tax keys: background</translation>
+        <translation>Tax key colour</translation>
     </message>
     <message>
         <source>税計算キーの文字色</source>
-        <translation>Tax keys: text</translation>
+        <translation>Tax key text</translation>
     </message>
     <message>
         <source>税計算キーのグラデ色</source>
-        <translation>Tax keys: gradient</translation>
+        <translation>Tax key shade</translation>
     </message>
     <message>
         <source>各種キーの枠線色</source>

@@ -7,8 +7,14 @@
 #include <string>
 #include <vector>
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
 #include "calculator/window/CalculatorMenus.h"
 #include "editor/EditorMenus.h"
+#include "editor/SettingsSheet.h"
 #include "platform/shell/Translated.h"
 #include "platform/shell/UiLanguage.h"
 
@@ -93,6 +99,55 @@ TEST(UiLanguage, EveryMenuOfBothProgramsIsInEnglishUnderEnglish)
     for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>())
         QCoreApplication::removeTranslator(translator);
     EXPECT_EQ(Translated("Menu", kSoftKeyMenu[0].text), u"クリア"_qs);
+}
+
+void SpeakJapanese()
+{
+    for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>())
+        QCoreApplication::removeTranslator(translator);
+}
+
+// For every page's label, box, button and list, in widget order: whether its
+// text has the room it asks for.
+std::vector<std::pair<QString, bool>> Room(const ScreenMetrics& screen)
+{
+    SettingsSheet sheet(screen);
+    std::vector<std::pair<QString, bool>> room;
+    for (int page = 0; page < 4; ++page) {
+        sheet.SetActivePage(page);
+        for (QWidget* control : sheet.findChildren<QWidget*>()) {
+            QString text;
+            if (const auto* label = qobject_cast<QLabel*>(control))
+                text = label->text();
+            else if (const auto* button = qobject_cast<QAbstractButton*>(control))
+                text = button->text();
+            else if (const auto* list = qobject_cast<QComboBox*>(control))
+                text = list->currentText();
+            else
+                continue;
+            if (control->isVisible() || page == 0)
+                room.emplace_back(text, control->sizeHint().width() <= control->width());
+        }
+    }
+    return room;
+}
+
+TEST(UiLanguage, EnglishFitsWhereverJapaneseFitsOnEveryPage)
+{
+    for (const ScreenMetrics screen : {ScreenMetrics{480, 640, 192}, ScreenMetrics{240, 320, 96}}) {
+        SpeakJapanese();
+        const auto japanese = Room(screen);
+        InstallTranslations(UiLanguage::English);
+        const auto english = Room(screen);
+        SpeakJapanese();
+        ASSERT_EQ(english.size(), japanese.size());
+        for (std::size_t i = 0; i < english.size(); ++i) {
+            if (japanese[i].second) {
+                EXPECT_TRUE(english[i].second) << english[i].first.toStdString() << " at " << screen.width;
+            }
+            EXPECT_FALSE(HasJapanese(english[i].first)) << english[i].first.toStdString();
+        }
+    }
 }
 
 }  // namespace
