@@ -49,7 +49,9 @@ fi
 mkdir -p "$work/bin"
 printf '#!/bin/sh\n# No other Orca on these buses.\nexit 1\n' >"$work/bin/pgrep"
 chmod +x "$work/bin/pgrep"
-PATH="$work/bin:$PATH" orca -u "$work/orca" --debug-file="$work/orca.debug" >"$work/orca.log" 2>&1 &
+# Orca's own words (roles, states) in English, which the lines below expect;
+# the programs speak Japanese.
+PATH="$work/bin:$PATH" LANGUAGE=en orca -u "$work/orca" --debug-file="$work/orca.debug" >"$work/orca.log" 2>&1 &
 remember_pid $!
 # Orca greets once its speech works.
 if ! wait_until 60 grep -q . "$ABACOR_SPOKEN"; then
