@@ -24,10 +24,11 @@ void Usage(std::FILE* to)
 {
     std::fprintf(to,
                  "usage: abacor-render --size WxH --dpi N [--set Name=Value]... [--keys \"TOKENS\"] "
-                 "[--press KEY] --out FILE.png\n"
+                 "[--press KEY] [--lang ja|en] --out FILE.png\n"
                  "       abacor-render --editor 1|2|3|4|color --size WxH --dpi N [--set Name=Value]... "
                  "--out FILE.png\n"
-                 "Width and height from %d to %d pixels, dots per inch from %d to %d.\n",
+                 "Width and height from %d to %d pixels, dots per inch from %d to %d; the words in Japanese unless "
+                 "--lang en.\n",
                  abacor::kRenderLimits.minSide, abacor::kRenderLimits.maxSide, abacor::kRenderLimits.minDpi,
                  abacor::kRenderLimits.maxDpi);
 }
