@@ -155,6 +155,9 @@ say ctrl+shift+t
 hears "~" "常に手前に表示 オン"
 say ctrl+shift+t
 hears "~" "常に手前に表示 オフ"
+# Qt's own dialogs speak the program's language (Qt's translations).
+say ctrl+e
+hears "~" "ファイル名"
 kill "$app"; wait "$app" 2>/dev/null
 
 start_program 'Abacorの設定' "$EDITOR_BIN"
