@@ -777,6 +777,33 @@
     </message>
 </context>
 <context>
+    <name>Spoken</name>
+    <message>
+        <source>マイナス</source>
+        <translation>minus </translation>
+    </message>
+    <message>
+        <source>%1時間%2分%3秒</source>
+        <translation>%1 hours %2 minutes %3 seconds</translation>
+    </message>
+    <message>
+        <source>%1月%2日</source>
+        <translation>%1/%2</translation>
+    </message>
+    <message>
+        <source>%1年%2月%3日</source>
+        <translation>%2/%3/%1</translation>
+    </message>
+    <message>
+        <source>メモリー %1</source>
+        <translation>memory %1</translation>
+    </message>
+    <message>
+        <source>GT クリア</source>
+        <translation>GT cleared</translation>
+    </message>
+</context>
+<context>
     <name>TapePrinter</name>
     <message>
         <source>印刷の部品（%1）が見つかりません。</source>

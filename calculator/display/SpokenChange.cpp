@@ -4,6 +4,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include "calculator/display/AnnunciatorWords.h"
+
 namespace abacor {
 
 namespace {
@@ -17,23 +19,27 @@ QString SpokenValue(const DisplayTexts& texts)
     const auto number = [](const QString& digits) { return QString::number(digits.toInt()); };
     if (const QRegularExpressionMatch m = time.match(texts.display);
         m.hasMatch() && lit.contains(QStringLiteral("時間")))
-        return (m.captured(1).isEmpty() ? QString() : QStringLiteral("マイナス")) + number(m.captured(2)) +
-               QStringLiteral("時間") + number(m.captured(3)) + QStringLiteral("分") + number(m.captured(4)) +
-               QStringLiteral("秒");
+        return (m.captured(1).isEmpty() ? QString() : QCoreApplication::translate("Spoken", "マイナス")) +
+               QCoreApplication::translate("Spoken", "%1時間%2分%3秒")
+                   .arg(number(m.captured(2)), number(m.captured(3)), number(m.captured(4)));
     if (const QRegularExpressionMatch m = date.match(texts.display);
         m.hasMatch() && lit.contains(QStringLiteral("日付")))
-        return (m.captured(1).isEmpty() ? QString() : m.captured(1) + QStringLiteral("年")) + number(m.captured(2)) +
-               QStringLiteral("月") + number(m.captured(3)) + QStringLiteral("日");
+        return m.captured(1).isEmpty()
+                   ? QCoreApplication::translate("Spoken", "%1月%2日").arg(number(m.captured(2)), number(m.captured(3)))
+                   : QCoreApplication::translate("Spoken", "%1年%2月%3日")
+                         .arg(m.captured(1), number(m.captured(2)), number(m.captured(3)));
     return texts.display;
 }
 
-// The annunciators but the time's and the date's, which the words say.
+// The annunciators but the time's and the date's, which the words say, in
+// the program's language.
 QString SaidAnnunciators(const QString& annunciators)
 {
-    QStringList lit = annunciators.split(kAnnunciatorGap.toString(), Qt::SkipEmptyParts);
-    lit.removeAll(QStringLiteral("時間"));
-    lit.removeAll(QStringLiteral("日付"));
-    return lit.join(kAnnunciatorGap.toString());
+    QStringList said;
+    for (const QString& lit : annunciators.split(kAnnunciatorGap.toString(), Qt::SkipEmptyParts))
+        if (lit != QStringLiteral("時間") && lit != QStringLiteral("日付"))
+            said << ShownAnnunciator(lit);
+    return said.join(kAnnunciatorGap.toString());
 }
 
 }  // namespace
@@ -44,7 +50,7 @@ DisplaySpeech SpeakDisplay(const DisplayTexts& before, const DisplayTexts& after
     if (after.op != before.op && !after.op.isEmpty())
         news << after.op;
     if (after.memory != before.memory)
-        news << QStringLiteral("メモリー ") + after.memory;
+        news << QCoreApplication::translate("Spoken", "メモリー %1").arg(after.memory);
     const QString lit = SaidAnnunciators(after.annunciators);
     if (lit != SaidAnnunciators(before.annunciators) && !lit.isEmpty())
         news << lit;
@@ -52,7 +58,7 @@ DisplaySpeech SpeakDisplay(const DisplayTexts& before, const DisplayTexts& after
     const QString gt = QStringLiteral("GT");
     if (before.annunciators.split(kAnnunciatorGap.toString()).contains(gt) &&
         !after.annunciators.split(kAnnunciatorGap.toString()).contains(gt))
-        news << QStringLiteral("GT クリア");
+        news << QCoreApplication::translate("Spoken", "GT クリア");
     news.prepend(SpokenValue(after));
     const bool spoken = news.size() > 1 || (after.display != before.display && !typing);
     return {after.display, news.join(u' '), spoken};
@@ -63,10 +69,11 @@ QString DisplayName(const DisplayTexts& texts, const QString& said)
     static const QRegularExpression space(QStringLiteral("\\s+"));
     const QStringList saidWords = said.split(space, Qt::SkipEmptyParts);
     QString name = QCoreApplication::translate("Display", "表示");
-    for (const QString* lit : {&texts.op, &texts.annunciators})
-        for (const QString& word : lit->split(space, Qt::SkipEmptyParts))
-            if (!saidWords.contains(word))
-                name += u' ' + word;
+    if (!texts.op.isEmpty() && !saidWords.contains(texts.op))
+        name += u' ' + texts.op;
+    for (const QString& lit : texts.annunciators.split(kAnnunciatorGap.toString(), Qt::SkipEmptyParts))
+        if (const QString shown = ShownAnnunciator(lit); !said.contains(shown))
+            name += u' ' + shown;
     return name;
 }
 

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "calculator/display/SpokenChange.h"
 #include "calculator/window/CalculatorMenus.h"
 #include "editor/EditorMenus.h"
 #include "editor/SettingsSheet.h"
@@ -99,6 +100,32 @@ TEST(UiLanguage, EveryMenuOfBothProgramsIsInEnglishUnderEnglish)
     for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>())
         QCoreApplication::removeTranslator(translator);
     EXPECT_EQ(Translated("Menu", kSoftKeyMenu[0].text), u"クリア"_qs);
+}
+
+void SpeakJapanese();
+
+TEST(UiLanguage, TheScreenReaderHearsEnglishUnderEnglish)
+{
+    struct Row {
+        DisplayTexts before, after;
+        const char16_t* heard;
+    };
+    const Row rows[] = {
+        {{u"0"_qs, u"0"_qs, u"0"_qs, {}, {}},
+         {u"15"_qs, u"0"_qs, u"15"_qs, {}, u"税8%  GT"_qs},
+         u"15 memory 15 RATE 8%  GT"},
+        {{u"0"_qs, u"0"_qs, u"0"_qs, {}, u"GT"_qs},
+         {u"-1:02:03"_qs, u"0"_qs, u"0"_qs, {}, u"時間"_qs},
+         u"minus 1 hours 2 minutes 3 seconds GT cleared"},
+        {{u"0"_qs, u"0"_qs, u"0"_qs, {}, {}},
+         {u"2024.05.15"_qs, u"0"_qs, u"0"_qs, {}, u"日付  3件"_qs},
+         u"5/15/2024 3 ITEMS"},
+    };
+    InstallTranslations(UiLanguage::English);
+    for (const Row& row : rows)
+        EXPECT_EQ(SpeakDisplay(row.before, row.after, false).text, QString::fromUtf16(row.heard));
+    EXPECT_EQ(DisplayName(rows[0].after, u"15"_qs), u"Display RATE 8% GT"_qs);
+    SpeakJapanese();
 }
 
 void SpeakJapanese()
