@@ -804,6 +804,61 @@
     </message>
 </context>
 <context>
+    <name>Tape</name>
+    <message>
+        <source>税込</source>
+        <translation>TAX+</translation>
+    </message>
+    <message>
+        <source>税抜</source>
+        <translation>TAX−</translation>
+    </message>
+    <message>
+        <source>原価</source>
+        <translation>COST</translation>
+    </message>
+    <message>
+        <source>売価</source>
+        <translation>SELL</translation>
+    </message>
+    <message>
+        <source>利益率</source>
+        <translation>MARGIN</translation>
+    </message>
+    <message>
+        <source>平均</source>
+        <translation>AVG</translation>
+    </message>
+    <message>
+        <source>〜</source>
+        <translation>~</translation>
+    </message>
+    <message>
+        <source>税率</source>
+        <translation>RATE</translation>
+    </message>
+    <message>
+        <source>――――</source>
+        <translation>――――</translation>
+    </message>
+    <message>
+        <source>検算</source>
+        <translation>CHECK</translation>
+    </message>
+    <message>
+        <source>再計算</source>
+        <translation>RECALCULATED</translation>
+    </message>
+    <message>
+        <source>結果が異なります:</source>
+        <translation>Results differ:</translation>
+    </message>
+    <message>
+        <source>時分秒</source>
+        <translation>H:M:S</translation>
+    </message>
+</context>
+<context>
     <name>TapePrinter</name>
     <message>
         <source>印刷の部品（%1）が見つかりません。</source>
@@ -887,6 +942,10 @@
     <message>
         <source>訂正できません。その番号の行はありません。</source>
         <translation>Cannot correct: there is no line with that number.</translation>
+    </message>
+    <message>
+        <source>訂正前</source>
+        <translation>was</translation>
     </message>
 </context>
 <context>

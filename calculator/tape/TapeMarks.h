@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "text/Translatable.h"
+
 namespace abacor {
 
 // What a line of the tape that is no step records. A step's mark is its
@@ -41,9 +43,9 @@ struct LineMark {
 // window, the print and the CSV show them alike.
 inline constexpr std::array kLineMarks{
     LineMark{LineKind::Total, u"*"},
-    LineMark{LineKind::PriceWithTax, u"税込"},
-    LineMark{LineKind::PriceWithoutTax, u"税抜"},
-    LineMark{LineKind::Average, u"平均"},
+    LineMark{LineKind::PriceWithTax, ABACOR_TRANSLATABLE("Tape", u"税込")},
+    LineMark{LineKind::PriceWithoutTax, ABACOR_TRANSLATABLE("Tape", u"税抜")},
+    LineMark{LineKind::Average, ABACOR_TRANSLATABLE("Tape", u"平均")},
     LineMark{LineKind::GrandTotal, u"GT"},
     LineMark{LineKind::GrandTotalClear, u"GT C"},
     LineMark{LineKind::MemoryTotal, u"M"},
@@ -52,16 +54,16 @@ inline constexpr std::array kLineMarks{
     LineMark{LineKind::Clear, u"C"},
     LineMark{LineKind::AllClear, u"CA"},
     LineMark{LineKind::Error, u"ERROR"},
-    LineMark{LineKind::RateSwitch, u"税率"},
+    LineMark{LineKind::RateSwitch, ABACOR_TRANSLATABLE("Tape", u"税率")},
     LineMark{LineKind::Constant, u"K"},
     LineMark{LineKind::NonAdd, u"#"},
-    LineMark{LineKind::RunBegins, u"――――"},
-    LineMark{LineKind::CheckBegins, u"検算"},
+    LineMark{LineKind::RunBegins, ABACOR_TRANSLATABLE("Tape", u"――――")},
+    LineMark{LineKind::CheckBegins, ABACOR_TRANSLATABLE("Tape", u"検算")},
     LineMark{LineKind::CheckOk, u"OK"},
     LineMark{LineKind::CheckDiffers, u"NG"},
-    LineMark{LineKind::Recomputed, u"再計算"},
-    LineMark{LineKind::Differs, u"結果が異なります:"},
-    LineMark{LineKind::Converted, u"時分秒"},
+    LineMark{LineKind::Recomputed, ABACOR_TRANSLATABLE("Tape", u"再計算")},
+    LineMark{LineKind::Differs, ABACOR_TRANSLATABLE("Tape", u"結果が異なります:")},
+    LineMark{LineKind::Converted, ABACOR_TRANSLATABLE("Tape", u"時分秒")},
 };
 
 constexpr std::u16string_view MarkOf(LineKind kind)

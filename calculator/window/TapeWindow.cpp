@@ -15,6 +15,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "calculator/display/AnnunciatorWords.h"
 #include "calculator/engine/Grouping.h"
 #include "calculator/tape/TapeCsv.h"
 #include "calculator/tape/TapeFile.h"
@@ -75,7 +76,13 @@ QVariant TapeModel::data(const QModelIndex& index, int role) const
         return {};
     const TapeLine& line = *found;
     switch (role) {
-    case Qt::DisplayRole: return QString::fromStdU16String(line.Text(session_.tape().Segment()));
+    case Qt::DisplayRole: {
+        // Marks in the program's language; the files keep them as they are.
+        const QString mark = Translated("Tape", line.mark);
+        const QString shown = mark != QStringView(line.mark) ? mark : ShownAnnunciator(mark);
+        return QString::fromStdU16String(
+            line.Text(session_.tape().Segment(), shown.toStdU16String(), tr("訂正前").toStdU16String()));
+    }
     case Qt::EditRole: return QString::fromStdU16String(StripGrouping(line.number));
     case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     default: return {};
