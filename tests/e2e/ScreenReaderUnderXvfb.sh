@@ -215,6 +215,18 @@ hears "~" "縦(左上)"
 say ctrl+Tab
 hears "~" "ページ4"
 
+kill "$app"; wait "$app" 2>/dev/null
+
+# The calculator in English: its display, its menus and its news.
+start_program '^Abacor$' "$ABACOR" --lang en
+hears "~" "Display read only text."
+say F2
+hears "~" "Memory"
+say 1
+hears "~" "Add (M+)"
+say 1
+hears "~" "0 memory "
+
 if [ "$failures" -ne 0 ]; then
     echo "FAIL: $failures lines were not spoken; Orca said:"
     tail -n 20 "$work/orca.log"
