@@ -99,7 +99,8 @@ close_program() {
     app=
 }
 
-start_program '^Abacor$' "$wine" "$folder/Abacor.exe"
+# The design's Japanese, whatever wine's language (English by default).
+start_program '^Abacor$' "$wine" "$folder/Abacor.exe" --lang ja
 xdotool type --delay 80 '12+3='
 expect 15 "typing 12+3="
 xdotool key --delay 80 Escape 8 KP_Divide 2 KP_Enter
@@ -125,7 +126,7 @@ other_window() {
     fail "no window '$1' beside the editor's"
 }
 gone() { for _ in $(seq 100); do xdotool getwindowname "$1" >/dev/null 2>&1 || return 0; sleep 0.1; done; fail "$2 stayed open"; }
-start_program 'Abacorの設定' "$wine" "$folder/AbacorSet.exe"
+start_program 'Abacorの設定' "$wine" "$folder/AbacorSet.exe" --lang ja
 click_at 422 202                    # "色設定"
 dialog=$(other_window 'Abacorの設定')
 xdotool mousemove --window "$dialog" 155 177 click 1 mousemove --window "$dialog" 119 613 click 1   # a cell, "OK"
@@ -144,7 +145,7 @@ saved=$(settings /v DialogBackColor | sed -n 's/.*REG_DWORD *0x\([0-9a-fA-F]*\).
 # A German keyboard from here on (wine reads the layout at start): Y and Z
 # are swapped, so the key in the Y place, the letter pad's 1, types "z".
 setxkbmap de
-start_program '^Abacor$' "$wine" "$folder/Abacor.exe"
+start_program '^Abacor$' "$wine" "$folder/Abacor.exe" --lang ja
 # COLORREF is 0x00BBGGRR; the corner of the client area is background.
 painted=$(/usr/bin/python3 - "$window" <<'PY'
 import sys, gi
