@@ -11,8 +11,6 @@
 namespace abacor {
 
 namespace {
-UiLanguage current = UiLanguage::Japanese;
-
 std::optional<UiLanguage> LanguageNamed(std::string_view name)
 {
     if (name == "ja")
@@ -65,7 +63,6 @@ std::optional<UiLanguage> TakeLanguageOption(int& argc, char* argv[], QString* e
 
 void InstallTranslations(UiLanguage language)
 {
-    current = language;
     auto* application = QCoreApplication::instance();
     const auto load = [application](const QString& name, const QString& folder) {
         auto translator = std::make_unique<QTranslator>();
@@ -81,7 +78,5 @@ void InstallTranslations(UiLanguage language)
     // The design's words are Japanese already; Qt's dialogs are not.
     load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
-
-UiLanguage CurrentLanguage() { return current; }
 
 }  // namespace abacor

@@ -25,7 +25,4 @@ std::optional<UiLanguage> TakeLanguageOption(int& argc, char* argv[], QString* e
 // dialogs then speak it too). Needs the application object.
 void InstallTranslations(UiLanguage language);
 
-// The language in use, after InstallTranslations; Japanese before.
-UiLanguage CurrentLanguage();
-
 }  // namespace abacor
