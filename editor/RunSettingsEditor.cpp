@@ -16,7 +16,7 @@ int RunSettingsEditor(int argc, char* argv[])
     const std::optional<UiLanguage> language = LanguageArgument("AbacorSet", argc, argv, &badLanguage);
     if (badLanguage)
         return 2;
-    std::optional<DisplayStartGuard> guard(std::in_place, "AbacorSet");
+    std::optional<DisplayStartGuard> guard(std::in_place, "AbacorSet", language);
     QApplication application(argc, argv);
     guard.reset();
     SetUpApplication(QStringLiteral("AbacorSet"), language);

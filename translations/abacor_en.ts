@@ -69,6 +69,13 @@
     </message>
 </context>
 <context>
+    <name>Console</name>
+    <message>
+        <source>日本語を表示できるフォントがありません。fonts-ipafont-gothic などを入れてください。</source>
+        <translation>No installed font has Japanese characters; the captions cannot be shown. Install fonts-ipafont-gothic or fonts-noto-cjk.</translation>
+    </message>
+</context>
+<context>
     <name>Display</name>
     <message>
         <source>表示</source>
@@ -857,6 +864,10 @@
         <source>時分秒</source>
         <translation>H:M:S</translation>
     </message>
+    <message>
+        <source>訂正前</source>
+        <translation>was</translation>
+    </message>
 </context>
 <context>
     <name>TapePrinter</name>
@@ -942,10 +953,6 @@
     <message>
         <source>訂正できません。その番号の行はありません。</source>
         <translation>Cannot correct: there is no line with that number.</translation>
-    </message>
-    <message>
-        <source>訂正前</source>
-        <translation>was</translation>
     </message>
 </context>
 <context>

@@ -12,7 +12,7 @@ struct PrintedLine {
     QString step;    // "#2" in the current segment, else empty
     QString number;  // grouped as shown
     QString mark;
-    QString was;  // a corrected step's earlier number
+    QString was;  // a corrected step's earlier number, with its word: "(訂正前 456)"
     QString note;
 };
 

@@ -53,8 +53,7 @@ bool PaintTapeRoll(QPagedPaintDevice& device, const QList<PrintedLine>& lines, c
         painter.drawText(numberColumn.translated(0, at), Qt::AlignRight | Qt::AlignVCenter, line.number);
         painter.drawText(markColumn.translated(0, at), Qt::AlignRight | Qt::AlignVCenter, line.mark);
         if (!line.was.isEmpty())
-            painter.drawText(numberColumn.translated(0, newLine()), Qt::AlignRight | Qt::AlignVCenter,
-                             QStringLiteral("(訂正前 %1)").arg(line.was));
+            painter.drawText(numberColumn.translated(0, newLine()), Qt::AlignRight | Qt::AlignVCenter, line.was);
         // A note below its line, as many lines of the roll as it needs.
         QString rest = line.note;
         while (!rest.isEmpty()) {

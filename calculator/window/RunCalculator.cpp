@@ -34,7 +34,7 @@ int RunCalculator(int argc, char* argv[])
     const std::optional<UiLanguage> language = LanguageArgument("Abacor", argc, argv, &badLanguage);
     if (badLanguage)
         return 2;
-    std::optional<DisplayStartGuard> guard(std::in_place, "Abacor");
+    std::optional<DisplayStartGuard> guard(std::in_place, "Abacor", language);
     QApplication application(argc, argv);
     guard.reset();
     SetUpApplication(QStringLiteral("Abacor"), language);

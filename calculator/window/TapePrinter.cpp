@@ -1,9 +1,11 @@
 #include "calculator/window/TapePrinter.h"
-#include "calculator/window/DialogFolder.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QLibrary>
+
+#include "calculator/window/DialogFolder.h"
+#include "calculator/window/TapeWords.h"
 
 #ifdef ABACOR_PRINT_BUILT_IN
 extern "C" abacor::PrintOutcome abacor_print_tape(QWidget* parent, const QList<abacor::PrintedLine>& lines,
@@ -50,8 +52,11 @@ PrintOutcome PrintTape(QWidget* parent, const std::vector<TapeLine>& lines, int 
     printed.reserve(static_cast<qsizetype>(lines.size()));
     for (const TapeLine& line : lines)
         printed.append({line.step > 0 && line.segment == currentSegment ? u'#' + QString::number(line.step) : QString(),
-                        QString::fromStdU16String(line.number), QString::fromStdU16String(line.mark),
-                        QString::fromStdU16String(line.was), QString::fromStdU16String(line.note)});
+                        QString::fromStdU16String(line.number), ShownTapeMark(line.mark),
+                        line.was.empty()
+                            ? QString()
+                            : QStringLiteral("(%1 %2)").arg(CorrectedWord(), QString::fromStdU16String(line.was)),
+                        QString::fromStdU16String(line.note)});
     const QDateTime now = QDateTime::currentDateTime();
     // A file name every system takes: no ":", one space between words.
     PrintJob job{QStringLiteral("Abacor  ") + now.toString(QStringLiteral("yyyy-MM-dd HH:mm")),

@@ -15,13 +15,13 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "calculator/display/AnnunciatorWords.h"
 #include "calculator/engine/Grouping.h"
 #include "calculator/tape/TapeCsv.h"
 #include "calculator/tape/TapeFile.h"
 #include "calculator/tape/TapeNotes.h"
 #include "calculator/window/DialogFolder.h"
 #include "calculator/window/TapePrinter.h"
+#include "calculator/window/TapeWords.h"
 #include "platform/drawing/Color.h"
 #include "platform/shell/Clipboard.h"
 #include "platform/shell/MessageBox.h"
@@ -77,11 +77,8 @@ QVariant TapeModel::data(const QModelIndex& index, int role) const
     const TapeLine& line = *found;
     switch (role) {
     case Qt::DisplayRole: {
-        // Marks in the program's language; the files keep them as they are.
-        const QString mark = Translated("Tape", line.mark);
-        const QString shown = mark != QStringView(line.mark) ? mark : ShownAnnunciator(mark);
-        return QString::fromStdU16String(
-            line.Text(session_.tape().Segment(), shown.toStdU16String(), tr("訂正前").toStdU16String()));
+        return QString::fromStdU16String(line.Text(session_.tape().Segment(), ShownTapeMark(line.mark).toStdU16String(),
+                                                   CorrectedWord().toStdU16String()));
     }
     case Qt::EditRole: return QString::fromStdU16String(StripGrouping(line.number));
     case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);

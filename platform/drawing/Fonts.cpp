@@ -1,13 +1,12 @@
 #include "platform/drawing/Fonts.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QStringList>
 
 #include <algorithm>
 #include <cstdio>
-
-#include "platform/shell/ConsoleText.h"
 
 namespace abacor {
 
@@ -27,11 +26,12 @@ const QStringList& Families()
         const QStringList japanese = QFontDatabase::families(QFontDatabase::Japanese);
         if (!japanese.isEmpty())
             return faces << japanese.front();
-        std::fprintf(
-            stderr, "%s\n",
-            InUsersLanguage("日本語を表示できるフォントがありません。fonts-ipafont-gothic などを入れてください。",
-                            "No installed font has Japanese characters; the captions cannot be shown. "
-                            "Install fonts-ipafont-gothic or fonts-noto-cjk."));
+        std::fprintf(stderr, "%s\n",
+                     QCoreApplication::translate("Console",
+                                                 "日本語を表示できるフォントがありません。fonts-ipafont-gothic "
+                                                 "などを入れてください。")
+                         .toLocal8Bit()
+                         .constData());
         return faces;
     }();
     return families;

@@ -8,14 +8,13 @@
 #include <vector>
 
 #include "platform/shell/AppIcon.h"
-#include "platform/shell/ConsoleText.h"
 #include "platform/shell/PaintedParts.h"
 
 namespace abacor {
 
 void SetUpApplication(const QString& name, std::optional<UiLanguage> language)
 {
-    InstallTranslations(language.value_or(LanguageOfDesktop(QLocale::system().uiLanguages())));
+    InstallTranslations(language.value_or(LanguageOfDesktop(QLocale::system().uiLanguages(), LanguagesOfPrograms())));
     // The registry key name; the settings themselves live under \Software\Korvel\Abacor.
     QApplication::setOrganizationName(QStringLiteral("Korvel"));
     QApplication::setApplicationName(name);
@@ -26,7 +25,7 @@ void SetUpApplication(const QString& name, std::optional<UiLanguage> language)
 std::optional<UiLanguage> LanguageArgument(const char* program, int& argc, char* argv[], bool* failed)
 {
     QString error;
-    const std::optional<UiLanguage> language = TakeLanguageOption(argc, argv, &error);
+    const std::optional<UiLanguage> language = TakeLanguageOption(argc, argv, LanguagesOfPrograms(), &error);
     *failed = !error.isEmpty();
     if (*failed)
         std::fprintf(stderr, "%s: %s\n", program, error.toLocal8Bit().constData());
@@ -36,6 +35,7 @@ std::optional<UiLanguage> LanguageArgument(const char* program, int& argc, char*
 namespace {
 
 const char* startingProgram = nullptr;
+bool startingInJapanese = false;
 QtMessageHandler previousHandler = nullptr;
 struct HeldMessage {
     QtMsgType type;
@@ -45,10 +45,11 @@ std::vector<HeldMessage> heldMessages;
 
 [[noreturn]] void NoDisplay()
 {
+    // No application object yet, so no translator: the two words are here.
     std::fprintf(stderr, "%s: %s\n", startingProgram,
-                 InUsersLanguage("画面（ディスプレイ）に接続できないため起動できません。DISPLAY または "
-                                 "WAYLAND_DISPLAY を確かめてください。",
-                                 "cannot start: no display to connect to (check DISPLAY or WAYLAND_DISPLAY)."));
+                 startingInJapanese ? "画面（ディスプレイ）に接続できないため起動できません。DISPLAY または "
+                                      "WAYLAND_DISPLAY を確かめてください。"
+                                    : "cannot start: no display to connect to (check DISPLAY or WAYLAND_DISPLAY).");
     std::fflush(stderr);
     std::_Exit(1);
 }
@@ -63,9 +64,11 @@ void HoldStartMessage(QtMsgType type, const QMessageLogContext&, const QString& 
 
 }  // namespace
 
-DisplayStartGuard::DisplayStartGuard(const char* program)
+DisplayStartGuard::DisplayStartGuard(const char* program, const std::optional<UiLanguage>& language)
 {
     startingProgram = program;
+    startingInJapanese =
+        language.value_or(LanguageOfDesktop(QLocale::system().uiLanguages(), LanguagesOfPrograms())) == u"ja";
     const bool platformChosen = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
     if (!platformChosen && qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         NoDisplay();

@@ -26,7 +26,8 @@ std::optional<UiLanguage> LanguageArgument(const char* program, int& argc, char*
 // succeeds.
 class DisplayStartGuard {
 public:
-    explicit DisplayStartGuard(const char* program);
+    // The line in the language given (--lang), else the desktop's.
+    DisplayStartGuard(const char* program, const std::optional<UiLanguage>& language);
     ~DisplayStartGuard();
     DisplayStartGuard(const DisplayStartGuard&) = delete;
     DisplayStartGuard& operator=(const DisplayStartGuard&) = delete;

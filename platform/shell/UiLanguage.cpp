@@ -1,6 +1,7 @@
 #include "platform/shell/UiLanguage.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -11,28 +12,35 @@
 namespace abacor {
 
 namespace {
-std::optional<UiLanguage> LanguageNamed(std::string_view name)
+const QString kBuiltIn = QStringLiteral(":/i18n");
+const QString kDesignLanguage = QStringLiteral("ja");
+const QString kFallback = QStringLiteral("en");
+
+// "en-US", "ja_JP" -> "en", "ja"
+QString CodeOf(const QString& uiLanguage)
 {
-    if (name == "ja")
-        return UiLanguage::Japanese;
-    if (name == "en")
-        return UiLanguage::English;
-    return std::nullopt;
+    return uiLanguage.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
 }
 }  // namespace
 
-UiLanguage LanguageOfDesktop(const QStringList& uiLanguages)
+QStringList LanguagesOfPrograms()
 {
-    for (const QString& language : uiLanguages) {
-        if (language.startsWith(QLatin1String("ja"), Qt::CaseInsensitive))
-            return UiLanguage::Japanese;
-        if (language.startsWith(QLatin1String("en"), Qt::CaseInsensitive))
-            return UiLanguage::English;
-    }
-    return UiLanguage::English;
+    QStringList languages{kDesignLanguage};
+    const QStringList files = QDir(kBuiltIn).entryList({QStringLiteral("abacor_*.qm")}, QDir::Files, QDir::Name);
+    for (const QString& file : files)
+        languages.append(file.mid(std::strlen("abacor_")).chopped(std::strlen(".qm")));
+    return languages;
 }
 
-std::optional<UiLanguage> TakeLanguageOption(int& argc, char* argv[], QString* error)
+UiLanguage LanguageOfDesktop(const QStringList& uiLanguages, const QStringList& spoken)
+{
+    for (const QString& language : uiLanguages)
+        if (spoken.contains(CodeOf(language)))
+            return CodeOf(language);
+    return spoken.contains(kFallback) ? kFallback : kDesignLanguage;
+}
+
+std::optional<UiLanguage> TakeLanguageOption(int& argc, char* argv[], const QStringList& spoken, QString* error)
 {
     std::optional<UiLanguage> chosen;
     int kept = 1;
@@ -49,10 +57,10 @@ std::optional<UiLanguage> TakeLanguageOption(int& argc, char* argv[], QString* e
             argv[kept++] = argv[index];
             continue;
         }
-        chosen = LanguageNamed(*value);
-        if (!chosen) {
-            *error = QStringLiteral("--lang: \"%1\" is not a language of the program (ja, en)")
-                         .arg(QString::fromUtf8(value->data(), static_cast<qsizetype>(value->size())));
+        chosen = QString::fromUtf8(value->data(), static_cast<qsizetype>(value->size()));
+        if (!spoken.contains(*chosen)) {
+            *error = QStringLiteral("--lang: \"%1\" is not a language of the program (%2)")
+                         .arg(*chosen, spoken.join(QStringLiteral(", ")));
             return std::nullopt;
         }
     }
@@ -61,22 +69,23 @@ std::optional<UiLanguage> TakeLanguageOption(int& argc, char* argv[], QString* e
     return chosen;
 }
 
-void InstallTranslations(UiLanguage language)
+void InstallTranslations(const UiLanguage& language)
 {
     auto* application = QCoreApplication::instance();
-    const auto load = [application](const QString& name, const QString& folder) {
-        auto translator = std::make_unique<QTranslator>();
-        if (!translator->load(name, folder))
+    const auto load = [application](const QString& name, const QStringList& folders) {
+        for (const QString& folder : folders) {
+            auto translator = std::make_unique<QTranslator>();
+            if (!translator->load(name, folder))
+                continue;
+            translator->setParent(application);  // lives as long as the program
+            QCoreApplication::installTranslator(translator.release());
             return;
-        translator->setParent(application);  // lives as long as the program
-        QCoreApplication::installTranslator(translator.release());
+        }
     };
-    if (language == UiLanguage::English) {
-        load(QStringLiteral("abacor_en"), QStringLiteral(":/i18n"));
-        return;
-    }
-    // The design's words are Japanese already; Qt's dialogs are not.
-    load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (language != kDesignLanguage)
+        load(QStringLiteral("abacor_") + language, {kBuiltIn});
+    // Qt's dialogs: from Qt's own folder, or built in where Qt has none (Windows).
+    load(QStringLiteral("qtbase_") + language, {QLibraryInfo::path(QLibraryInfo::TranslationsPath), kBuiltIn});
 }
 
 }  // namespace abacor

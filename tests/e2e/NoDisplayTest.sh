@@ -6,15 +6,23 @@ set -u
 nowhere=$(mktemp -d)
 trap 'rm -rf "$nowhere"' EXIT
 status=0
+# The line in the desktop's language, or the one --lang gives.
+check() {  # program display desktop-language expected-word [option]
+    err=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LANGUAGE="$3" DISPLAY="$2" timeout 60 "$1" ${5:-} 2>&1 >/dev/null)
+    code=$?
+    lines=$(printf '%s\n' "$err" | wc -l)
+    if [ "$code" -ne 1 ] || [ "$lines" -ne 1 ] || ! printf '%s' "$err" | grep -q "DISPLAY" ||
+        ! printf '%s' "$err" | grep -q "$4"; then
+        echo "$1 ${5:-} with DISPLAY='$2', LANGUAGE=$3: status $code, stderr [$err]"
+        status=1
+    fi
+}
 for program in "$@"; do
     for display in "" "$nowhere/none:0"; do
-        err=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY="$display" timeout 60 "$program" 2>&1 >/dev/null)
-        code=$?
-        lines=$(printf '%s\n' "$err" | wc -l)
-        if [ "$code" -ne 1 ] || [ "$lines" -ne 1 ] || ! printf '%s' "$err" | grep -q "DISPLAY"; then
-            echo "$program with DISPLAY='$display': status $code, stderr [$err]"
-            status=1
-        fi
+        check "$program" "$display" ja 画面
+        check "$program" "$display" en "cannot start"
+        check "$program" "$display" ja "cannot start" --lang=en
+        check "$program" "$display" en 画面 "--lang=ja"
     done
 done
 exit $status

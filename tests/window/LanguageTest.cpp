@@ -13,7 +13,9 @@
 #include <QPushButton>
 
 #include "calculator/display/SpokenChange.h"
+#include "calculator/tape/TapeMarks.h"
 #include "calculator/window/CalculatorMenus.h"
+#include "calculator/window/TapeWords.h"
 #include "editor/EditorMenus.h"
 #include "editor/SettingsSheet.h"
 #include "platform/shell/Translated.h"
@@ -22,22 +24,31 @@
 namespace abacor {
 namespace {
 
-TEST(UiLanguage, FollowsTheFirstOfJapaneseAndEnglishAmongTheDesktopsLanguages)
+// A third language is one more translation file: a German one, say.
+const QStringList kSpoken{u"ja"_qs, u"de"_qs, u"en"_qs};
+
+TEST(UiLanguage, FollowsTheFirstSpokenAmongTheDesktopsLanguages)
 {
     struct Row {
         QStringList languages;
         UiLanguage expected;
     };
     const Row rows[] = {
-        {{u"ja-JP"_qs, u"en"_qs}, UiLanguage::Japanese},
-        {{u"en-US"_qs, u"ja"_qs}, UiLanguage::English},
-        {{u"fr-FR"_qs, u"ja-JP"_qs}, UiLanguage::Japanese},
-        {{u"fr-FR"_qs}, UiLanguage::English},
-        {{u"C"_qs}, UiLanguage::English},
-        {{}, UiLanguage::English},
+        {{u"ja-JP"_qs, u"en"_qs}, u"ja"_qs},
+        {{u"en-US"_qs, u"ja"_qs}, u"en"_qs},
+        {{u"fr-FR"_qs, u"ja-JP"_qs}, u"ja"_qs},
+        {{u"fr-FR"_qs}, u"en"_qs},
+        {{u"de_AT"_qs, u"en"_qs}, u"de"_qs},
+        {{u"C"_qs}, u"en"_qs},
+        {{}, u"en"_qs},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(LanguageOfDesktop(row.languages), row.expected) << row.languages.join(u',').toStdString();
+        EXPECT_EQ(LanguageOfDesktop(row.languages, kSpoken), row.expected) << row.languages.join(u',').toStdString();
+}
+
+TEST(UiLanguage, TheProgramsSpeakJapaneseAndEveryBuiltInTranslation)
+{
+    EXPECT_EQ(LanguagesOfPrograms(), (QStringList{u"ja"_qs, u"en"_qs}));
 }
 
 TEST(UiLanguage, TheLangOptionIsTakenOutOfTheArguments)
@@ -49,10 +60,11 @@ TEST(UiLanguage, TheLangOptionIsTakenOutOfTheArguments)
         std::vector<std::string> left;
     };
     const Row rows[] = {
-        {{"Abacor", "--lang", "en", "-x"}, UiLanguage::English, false, {"Abacor", "-x"}},
-        {{"Abacor", "-x", "--lang=ja"}, UiLanguage::Japanese, false, {"Abacor", "-x"}},
+        {{"Abacor", "--lang", "en", "-x"}, u"en"_qs, false, {"Abacor", "-x"}},
+        {{"Abacor", "-x", "--lang=ja"}, u"ja"_qs, false, {"Abacor", "-x"}},
         {{"Abacor", "-x"}, std::nullopt, false, {"Abacor", "-x"}},
-        {{"Abacor", "--lang", "de"}, std::nullopt, true, {}},
+        {{"Abacor", "--lang", "de"}, u"de"_qs, false, {"Abacor"}},
+        {{"Abacor", "--lang", "fr"}, std::nullopt, true, {}},
         {{"Abacor", "--lang"}, std::nullopt, true, {}},
     };
     for (const Row& row : rows) {
@@ -63,7 +75,7 @@ TEST(UiLanguage, TheLangOptionIsTakenOutOfTheArguments)
         argv.push_back(nullptr);
         int argc = static_cast<int>(row.arguments.size());
         QString error;
-        EXPECT_EQ(TakeLanguageOption(argc, argv.data(), &error), row.expected) << row.arguments.back();
+        EXPECT_EQ(TakeLanguageOption(argc, argv.data(), kSpoken, &error), row.expected) << row.arguments.back();
         EXPECT_EQ(!error.isEmpty(), row.error) << row.arguments.back();
         if (row.error)
             continue;
@@ -85,7 +97,7 @@ bool HasJapanese(const QString& text)
 
 TEST(UiLanguage, EveryMenuOfBothProgramsIsInEnglishUnderEnglish)
 {
-    InstallTranslations(UiLanguage::English);
+    InstallTranslations(u"en"_qs);
     for (const MenuDescription menu :
          {MenuDescription(kSoftKeyMenu), MenuDescription(kClearMenu), MenuDescription(kDisplayMenu),
           MenuDescription(kEditorMenu), MenuDescription(kColourDialogMenu)})
@@ -104,6 +116,19 @@ TEST(UiLanguage, EveryMenuOfBothProgramsIsInEnglishUnderEnglish)
 
 void SpeakJapanese();
 
+TEST(UiLanguage, TheTapesMarksAreEnglishOnScreenAndOnPaper)
+{
+    InstallTranslations(u"en"_qs);
+    for (const LineMark& entry : kLineMarks)
+        EXPECT_FALSE(HasJapanese(ShownTapeMark(entry.mark))) << ShownTapeMark(entry.mark).toStdString();
+    EXPECT_EQ(ShownTapeMark(u"税率 8%"), u"RATE 8%"_qs);
+    EXPECT_EQ(ShownTapeMark(u"平均  3件"), u"AVG  3 ITEMS"_qs);
+    EXPECT_EQ(ShownTapeMark(u"税率 "), u"RATE "_qs);
+    EXPECT_EQ(CorrectedWord(), u"was"_qs);
+    SpeakJapanese();
+    EXPECT_EQ(ShownTapeMark(u"税率 8%"), u"税率 8%"_qs);
+}
+
 TEST(UiLanguage, TheScreenReaderHearsEnglishUnderEnglish)
 {
     struct Row {
@@ -121,7 +146,7 @@ TEST(UiLanguage, TheScreenReaderHearsEnglishUnderEnglish)
          {u"2024.05.15"_qs, u"0"_qs, u"0"_qs, {}, u"日付  3件"_qs},
          u"5/15/2024 3 ITEMS"},
     };
-    InstallTranslations(UiLanguage::English);
+    InstallTranslations(u"en"_qs);
     for (const Row& row : rows)
         EXPECT_EQ(SpeakDisplay(row.before, row.after, false).text, QString::fromUtf16(row.heard));
     EXPECT_EQ(DisplayName(rows[0].after, u"15"_qs), u"Display RATE 8% GT"_qs);
@@ -164,7 +189,7 @@ TEST(UiLanguage, EnglishFitsWhereverJapaneseFitsOnEveryPage)
     for (const ScreenMetrics screen : {ScreenMetrics{480, 640, 192}, ScreenMetrics{240, 320, 96}}) {
         SpeakJapanese();
         const auto japanese = Room(screen);
-        InstallTranslations(UiLanguage::English);
+        InstallTranslations(u"en"_qs);
         const auto english = Room(screen);
         SpeakJapanese();
         ASSERT_EQ(english.size(), japanese.size());

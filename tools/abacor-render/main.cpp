@@ -104,7 +104,7 @@ int main(int argc, char* argv[])
         return 2;
     QApplication application(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Abacor"));
-    abacor::InstallTranslations(language.value_or(abacor::UiLanguage::Japanese));
+    abacor::InstallTranslations(language.value_or(QStringLiteral("ja")));
 
     QString error;
     const auto options = abacor::ParseRenderOptions(QApplication::arguments().mid(1), &error);
