@@ -3,12 +3,14 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QTranslator>
 
 #include "calculator/core/CommandTable.h"
 #include "calculator/display/KeyFaceStrip.h"
 #include "calculator/display/WindowPainter.h"
 #include "calculator/window/CalculatorWindow.h"
 #include "platform/drawing/RoundCorners.h"
+#include "platform/shell/UiLanguage.h"
 
 namespace {
 
@@ -106,6 +108,23 @@ void BM_LayoutWindowAndKeyFaces(benchmark::State& state)
     state.SetLabel(state.range(0) ? "gradation, round" : "plain");
 }
 BENCHMARK(BM_LayoutWindowAndKeyFaces)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// What the language adds to the start: loading the program's and Qt's
+// translations (English from the resources, Japanese Qt's from its folder),
+// and the first window in that language.
+void BM_InstallTranslations(benchmark::State& state)
+{
+    const UiLanguage language = state.range(0) == 0 ? u"ja"_qs : u"en"_qs;
+    for (auto _ : state) {
+        InstallTranslations(language);
+        state.PauseTiming();
+        for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>())
+            delete translator;
+        state.ResumeTiming();
+    }
+    state.SetLabel(language.toStdString());
+}
+BENCHMARK(BM_InstallTranslations)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
