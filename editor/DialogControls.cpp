@@ -145,7 +145,7 @@ DialogControls::DialogControls(const DialogTemplate& dialog, QWidget* parent, in
         // Lists and sliders are named by their label, not by their value.
         if (control.kind == ControlKind::DropDownList || control.kind == ControlKind::Slider) {
             if (const ControlTemplate* label = LabelOf(control, dialog.controls)) {
-                QString name = QStringView(label->text).toString();
+                QString name = Translated("Editor", label->text);
                 while (name.endsWith(u'：') || name.endsWith(u':'))
                     name.chop(1);
                 widget->setAccessibleName(name);

@@ -28,3 +28,11 @@ kill "$app"; wait "$app" 2>/dev/null
 
 start_program 'Abacorの設定' "$EDITOR_BIN"
 /usr/bin/python3 "$(dirname "$0")/accessibility.py" editor || exit 1
+kill "$app"; wait "$app" 2>/dev/null
+
+# Both again in English, the tape holding the lines above.
+start_program '^Abacor$' "$ABACOR" --lang en
+/usr/bin/python3 "$(dirname "$0")/accessibility.py" english-calculator || exit 1
+kill "$app"; wait "$app" 2>/dev/null
+start_program '^Abacor Settings$' "$EDITOR_BIN" --lang en
+/usr/bin/python3 "$(dirname "$0")/accessibility.py" english-editor || exit 1

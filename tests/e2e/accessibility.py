@@ -5,6 +5,7 @@ usage: accessibility.py calculator WINDOW | editor | tape | tape-again FOLDER
 Prints the tree it saw; exits 1 with a FAIL line when something is missing.
 """
 import os
+import re
 import subprocess
 import sys
 import time
@@ -257,6 +258,10 @@ def tape_again(folder):
     focus("保存する行")
     keys("Return")
     focus("名前を付けて保存")
+    # Qt's own dialog in the program's language.
+    if eventually(lambda: find(app, "キャンセル", "push button"), lambda node: node is not None) is None:
+        dump(app, 80)
+        fail("the save dialog has no button キャンセル")
     keys("ctrl+a")
     subprocess.run(["xdotool", "type", "--delay", "20", saved], check=True)
     keys("Return")
@@ -286,7 +291,68 @@ def tape_again(folder):
     print("PASS: after a new start the tape reads its steps again; noted, saved, cleared and opened: %s" % items)
 
 
+JAPANESE = re.compile("[\u3000-\u30ff\u4e00-\u9fff]")
+
+
+def check_english(app, where):
+    """Every name, description and text of the program in English."""
+    found = set()
+    for _, node in walk(app):
+        texts = [node.name, node.description]
+        try:
+            texts.append(text_of(node))
+        except Exception:
+            pass
+        found.update(text for text in texts if text and JAPANESE.search(text))
+    if found:
+        fail("Japanese under --lang en, %s: %s" % (where, sorted(found)))
+    return len(walk(app))
+
+
+def english_calculator():
+    """The window, its menu, the tape window and its dialogs, in English."""
+    app = application("Abacor")
+    seen = check_english(app, "the calculator")
+    keys("F2")
+    items = eventually(lambda: [node.name for _, node in walk(app) if node.getRoleName() == "menu item"],
+                       lambda names: any(name.startswith("Memory") for name in names))
+    if not any(name.startswith("Memory") for name in items):
+        dump(app, 60)
+        fail("F2 opened no menu with Memory")
+    seen += check_english(app, "the menu")
+    keys("Escape", "F3")
+    focus("Abacor Tape")
+    seen += check_english(app, "the tape window")
+    keys("alt+e")
+    focus("Export")
+    seen += check_english(app, "the export dialog")
+    keys("Escape")
+    focus("Abacor Tape")
+    keys("alt+c")
+    no = eventually(lambda: find(app, "No", "push button"), lambda node: node is not None)
+    if no is None:
+        fail("Clear Tape asked nothing")
+    seen += check_english(app, "the question")
+    press(no)
+    print("PASS: %d names and texts of the calculator, its menu, tape and dialogs in English" % seen)
+
+
+def english_editor():
+    """Every page of the editor in English."""
+    app = application("AbacorSet")
+    seen = 0
+    for page in ["Page 1", "Page 2", "Page 3", "Page 4"]:
+        tab = eventually(lambda: find(app, page, "page tab"), lambda node: node is not None)
+        if tab is None:
+            dump(app, 60)
+            fail("no tab '%s'" % page)
+        press(tab)
+        seen += check_english(app, page)
+    print("PASS: %d names and texts of the editor's four pages in English" % seen)
+
+
 if sys.argv[1] == "tape-again":
     tape_again(sys.argv[2])
 else:
-    {"calculator": calculator, "editor": editor, "tape": tape}[sys.argv[1]]()
+    {"calculator": calculator, "editor": editor, "tape": tape, "english-calculator": english_calculator,
+     "english-editor": english_editor}[sys.argv[1]]()
