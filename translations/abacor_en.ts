@@ -1073,5 +1073,13 @@
         <source>印刷できませんでした。</source>
         <translation>Could not print.</translation>
     </message>
+    <message>
+        <source>プリンターが設定されていません。PDF ファイルに保存しますか？</source>
+        <translation>No printer is set up. Save the tape as a PDF file?</translation>
+    </message>
+    <message>
+        <source>PDF に保存</source>
+        <translation>Save as PDF</translation>
+    </message>
 </context>
 </TS>

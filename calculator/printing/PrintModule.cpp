@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 #include "calculator/printing/TapePrinting.h"
 #include "calculator/printing/TapeRoll.h"
@@ -42,6 +43,8 @@ extern "C" Q_DECL_EXPORT PrintOutcome abacor_print_tape(QWidget* parent, const Q
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(job.pdfPath);
     } else {
+        if (QPrinterInfo::availablePrinterNames().isEmpty())
+            return PrintOutcome::NoPrinter;
         const CurrentFolder folder(job.folder);
         QPrintDialog dialog(&printer, parent);
         dialog.setWindowTitle(QCoreApplication::translate("PrintModule", "テープの印刷"));

@@ -16,7 +16,9 @@ struct PrintedLine {
     QString note;
 };
 
-enum class PrintOutcome : int { Printed = 1, Cancelled = 0, Failed = -1 };
+// NoPrinter: no printer is set up, and no dialog was shown (on Windows the
+// dialog would close at once and look like a cancel).
+enum class PrintOutcome : int { Printed = 1, Cancelled = 0, Failed = -1, NoPrinter = 2 };
 
 // What is printed beside the lines: the heading on the roll, the document's
 // name (a PDF's file name), the folder a file dialog starts in (and, after a

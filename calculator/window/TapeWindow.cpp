@@ -388,7 +388,20 @@ void TapeWindow::OnExport()
 bool TapeWindow::Print(const QString& pdfPath)
 {
     QString error;
-    if (PrintTape(this, model_->AllLines(), session_.tape().Segment(), pdfPath, &error) != PrintOutcome::Failed)
+    const PrintOutcome outcome = PrintTape(this, model_->AllLines(), session_.tape().Segment(), pdfPath, &error);
+    if (outcome == PrintOutcome::NoPrinter) {
+        if (ShowMessageBox(this, tr("プリンターが設定されていません。PDF ファイルに保存しますか？"), StyleYesNo) !=
+            AnswerYes)
+            return true;
+        const QString path = QFileDialog::getSaveFileName(
+            this, tr("PDF に保存"), QDir(DialogFolder()).filePath(tr("テープ") + QStringLiteral(".pdf")),
+            QStringLiteral("PDF (*.pdf)"));
+        if (path.isEmpty())
+            return true;
+        RememberDialogFolder(QFileInfo(path).absolutePath());
+        return Print(path);
+    }
+    if (outcome != PrintOutcome::Failed)
         return true;
     ShowMessageBox(this, tr("印刷できませんでした。") + u'\n' + error, StyleOk);
     return false;

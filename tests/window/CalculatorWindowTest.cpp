@@ -599,6 +599,14 @@ TEST_F(Window, TheTapeWindowShowsCorrectsCopiesAndExports)
     EXPECT_TRUE(printed.contains(QStringLiteral("請求書 A-101"))) << "a note below its line";
     EXPECT_FALSE(tape->Print(QStringLiteral("/nonexistent-folder/tape.pdf")));
     EXPECT_TRUE(said.last().startsWith(QStringLiteral("印刷できませんでした。")));
+    // No printer set up (a print server that is not there): said, and a PDF
+    // offered; never nothing.
+    qputenv("CUPS_SERVER", QFile::encodeName(QDir::temp().filePath(QStringLiteral("abacor-no-cups.sock"))));
+    said.clear();
+    EXPECT_TRUE(tape->Print());
+    qunsetenv("CUPS_SERVER");
+    ASSERT_EQ(said.size(), 1);
+    EXPECT_TRUE(said[0].startsWith(QStringLiteral("プリンターが設定されていません。")));
 
     // The buttons from the keyboard: each takes the focus, each has its Alt letter.
     const QList<QToolButton*> buttons = tape->findChildren<QToolButton*>();
