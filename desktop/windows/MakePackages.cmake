@@ -3,11 +3,18 @@
 set(stage ${BUILD}/packages/${NAME})
 file(REMOVE_RECURSE ${BUILD}/packages)
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${stage} --strip COMMAND_ERROR_IS_FATAL ANY)
+# The picture tool is the developers': a zip of its own, beside the licence.
+set(developer ${BUILD}/packages/${NAME}-developer)
+file(MAKE_DIRECTORY ${developer})
+file(RENAME ${stage}/abacor-render.exe ${developer}/abacor-render.exe)
+file(COPY ${stage}/LICENSE.txt DESTINATION ${developer})
 file(GLOB files RELATIVE ${stage} ${stage}/*)
 list(SORT files)
 
-execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${BUILD}/packages/${NAME}.zip --format=zip ${NAME}
-                WORKING_DIRECTORY ${BUILD}/packages COMMAND_ERROR_IS_FATAL ANY)
+foreach(folder ${NAME} ${NAME}-developer)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${BUILD}/packages/${folder}.zip --format=zip ${folder}
+                  WORKING_DIRECTORY ${BUILD}/packages COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
 
 # The installer takes exactly these files and its uninstaller removes exactly
 # these, so nothing a user put in the folder is deleted with it.
@@ -22,6 +29,8 @@ if(NOT MAKENSIS)
   message(FATAL_ERROR "makensis is missing (Debian: nsis); the zip is ${BUILD}/packages/${NAME}.zip")
 endif()
 execute_process(COMMAND ${MAKENSIS} -V2 -DVERSION=${VERSION} -DFILES=${BUILD}/packages/files.nsh
-                        -DOUTFILE=${BUILD}/packages/${NAME}-setup.exe -DICON=${ICON} ${INSTALLER}
+                        -DOUTFILE=${BUILD}/packages/${NAME}-setup.exe -DICON=${ICON} -DHOMEPAGE=${HOMEPAGE}
+                        ${INSTALLER}
                 COMMAND_ERROR_IS_FATAL ANY)
-message(STATUS "Windows packages: ${BUILD}/packages/${NAME}.zip ${BUILD}/packages/${NAME}-setup.exe")
+message(STATUS "Windows packages: ${BUILD}/packages/${NAME}.zip ${BUILD}/packages/${NAME}-setup.exe "
+               "${BUILD}/packages/${NAME}-developer.zip")

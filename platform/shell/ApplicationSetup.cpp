@@ -9,6 +9,7 @@
 
 #include "platform/shell/AppIcon.h"
 #include "platform/shell/PaintedParts.h"
+#include "platform/shell/RunningMark.h"
 
 namespace abacor {
 
@@ -20,6 +21,7 @@ void SetUpApplication(const QString& name, std::optional<UiLanguage> language)
     QApplication::setApplicationName(name);
     QApplication::setWindowIcon(AppIcon());
     InstallPaintedPartsAccessibility();
+    MarkRunning();
 }
 
 std::optional<UiLanguage> LanguageArgument(const char* program, int& argc, char* argv[], bool* failed)

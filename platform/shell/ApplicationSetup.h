@@ -11,7 +11,8 @@ namespace abacor {
 // What both programs do first, after making their application object: the
 // registry key name "Korvel", the program's name (message boxes show it as
 // their caption; no display name, which Qt would append to every window
-// title), the icon, the accessibility of painted parts, and the language:
+// title), the icon, the accessibility of painted parts, the mark of a
+// running program (for the installer), and the language:
 // the one given (--lang), else the desktop's.
 void SetUpApplication(const QString& name, std::optional<UiLanguage> language);
 

@@ -6,8 +6,10 @@
 # display read through Ctrl+C and the clipboard), takes keys by place on a
 # German keyboard, keeps its tape in %LOCALAPPDATA% and leaves the registry
 # as it found it; a colour saved by AbacorSet.exe is the colour Abacor.exe
-# paints; the installer installs silently with its shortcuts, and its
-# uninstaller removes what it installed and keeps the settings.
+# paints; the input-method keys of a Japanese keyboard lose no digit;
+# printing with no printer says so; the installer will not replace a running
+# Abacor, installs silently with its shortcuts, and its uninstaller removes
+# what it installed and keeps the settings; the packages' sizes are checked.
 # Usage: WindowsUnderWine.sh PACKAGES_FOLDER LINUX_BUILD_FOLDER (exit 77: skipped)
 set -u
 packages=$(cd "$1" && pwd)
@@ -31,11 +33,16 @@ settings() { "$wine" reg query 'HKCU\Software\Korvel\Abacor' "$@" 2>&1 | tr -d '
 no_settings() { ! "$wine" reg query 'HKCU\Software\Korvel' >/dev/null 2>&1; }
 
 unzip -q "$packages"/Abacor-*-windows-x64.zip -d "$work/zip" || fail "the zip does not unpack"
+unzip -q "$packages"/Abacor-*-windows-x64-developer.zip -d "$work/zip" || fail "the developers' zip does not unpack"
 folder=$(echo "$work"/zip/Abacor-*-windows-x64)
-for file in Abacor.exe AbacorSet.exe abacor-calc.exe abacor-render.exe LICENSE.txt README.txt; do
+for file in Abacor.exe AbacorSet.exe abacor-calc.exe LICENSE.txt README.txt; do
     [ -f "$folder/$file" ] || fail "the zip has no $file"
 done
-# The windowed programs open no console and carry the icon and the version.
+[ ! -e "$folder/abacor-render.exe" ] || fail "the users' zip carries the developers' abacor-render.exe"
+cp "$folder"-developer/abacor-render.exe "$folder/" || fail "the developers' zip has no abacor-render.exe"
+# Every program opens a console only for the tools, carries the icon and the
+# version, and a manifest Windows reads: common controls 6, per-monitor DPI,
+# Windows 10 and 11, UTF-8, the user's own rights.
 version=$(basename "$folder" | sed 's/^Abacor-\(.*\)-windows-x64$/\1/')
 for row in "Abacor.exe GUI" "AbacorSet.exe GUI" "abacor-calc.exe CUI" "abacor-render.exe CUI"; do
     set -- $row
@@ -43,9 +50,28 @@ for row in "Abacor.exe GUI" "AbacorSet.exe GUI" "abacor-calc.exe CUI" "abacor-re
     own=$(sed -n 's/.*DLL Name: //p' "$work/headers" | grep -iE '^(lib|qt)' || true)
     [ -z "$own" ] || fail "$1 needs DLLs that are not Windows': $own"
     grep -q "^Subsystem.*(Windows $2)" "$work/headers" || fail "$1 is not a Windows $2 program"
-    [ "$2" = GUI ] || continue
     wrestool -l "$folder/$1" | grep -q 'type=group_icon' || fail "$1 has no icon"
     wrestool -x --raw -t16 "$folder/$1" | strings -el | grep -qx "$version" || fail "$1 does not say its version $version"
+    wrestool -x --raw -t24 -n1 "$folder/$1" >"$work/manifest" 2>/dev/null || fail "$1 has no manifest"
+    /usr/bin/python3 - "$work/manifest" <<'PY' || fail "$1's manifest: $(cat "$work/manifest")"
+import sys, xml.etree.ElementTree as ET
+root = ET.parse(sys.argv[1]).getroot()
+text = {element.tag.split("}")[1]: (element.text or "").strip() for element in root.iter()}
+identities = [e.attrib for e in root.iter("{urn:schemas-microsoft-com:asm.v1}assemblyIdentity")]
+assert any(i.get("name") == "Microsoft.Windows.Common-Controls" and i.get("version") == "6.0.0.0" for i in identities)
+assert text["dpiAwareness"] == "PerMonitorV2" and text["activeCodePage"] == "UTF-8"
+assert any(e.get("Id") == "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}" for e in root.iter("{urn:schemas-microsoft-com:compatibility.v1}supportedOS"))
+assert any(e.get("level") == "asInvoker" for e in root.iter("{urn:schemas-microsoft-com:asm.v3}requestedExecutionLevel"))
+PY
+done
+# What a user downloads and installs: the goal is an installer under 10 MB
+# and programs under 12 MB each.
+sizes=
+for file in "$packages"/Abacor-*-setup.exe "$folder/Abacor.exe" "$folder/AbacorSet.exe"; do
+    bytes=$(stat -c %s "$file")
+    sizes="${sizes:+$sizes, }$(basename "$file") $(((bytes + 52428) / 104858))e-1 MB"
+    case "$file" in *-setup.exe) limit=10 ;; *) limit=12 ;; esac
+    [ "$bytes" -lt $((limit * 1048576)) ] || fail "$(basename "$file") is $bytes bytes, over $limit MB"
 done
 
 # The same lines as the Linux build for random keys under random settings.
@@ -123,7 +149,7 @@ other_window() {
         done
         sleep 0.1
     done
-    fail "no window '$1' beside the editor's"
+    fail "no window '$1' beside the program's"
 }
 gone() { for _ in $(seq 100); do xdotool getwindowname "$1" >/dev/null 2>&1 || return 0; sleep 0.1; done; fail "$2 stayed open"; }
 start_program 'Abacorの設定' "$wine" "$folder/AbacorSet.exe" --lang ja
@@ -165,20 +191,49 @@ xdotool type --delay 80 '9*3='
 expect 27 "on the de layout, typing 9*3="
 close_program
 
-# The installer, silently, for this user; then its uninstaller.
-"$wine" "$packages"/Abacor-*-setup.exe /S || fail "the installer failed"
+# A Japanese keyboard: the keys that switch the input method change nothing,
+# and the key after each still counts.
+setxkbmap jp
+start_program '^Abacor$' "$wine" "$folder/Abacor.exe" --lang ja
+xdotool key --delay 80 Escape 1 Zenkaku_Hankaku 2 Henkan_Mode 3 Muhenkan 4 Hiragana_Katakana 5 Eisu_toggle 6
+expect 123456 "on the jp layout, digits between 半角/全角, 変換, 無変換, ひらがな and 英数"
+# Printing with no printer set up says so (a question: save a PDF?) instead
+# of nothing.
+xdotool key --clearmodifiers ctrl+shift+p
+other_window '^Abacor$' >/dev/null   # the question, beside the calculator
+# The installer over the running Abacor replaces nothing: a silent run ends
+# with status 2, before any file.
+"$wine" "$packages"/Abacor-*-setup.exe /S
+code=$?
+[ "$code" = 2 ] || fail "the installer over a running Abacor ended with status $code"
 local_data=$("$wine" cmd /c echo %LOCALAPPDATA% | tr -d '\r')
 installed=$("$wine" winepath -u "$local_data\\Programs\\Abacor" | tr -d '\r')
+[ ! -e "$installed" ] || fail "the installer over a running Abacor installed $(ls "$installed")"
+"$wine" taskkill /f /im Abacor.exe >/dev/null 2>&1
+for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+! kill -0 "$app" 2>/dev/null || fail "Abacor.exe did not end"
+app=
+
+# The installer, silently, for this user; then its uninstaller.
+"$wine" "$packages"/Abacor-*-setup.exe /S || fail "the installer failed"
 menu=$("$wine" winepath -u "$("$wine" cmd /c echo %APPDATA% | tr -d '\r')\\Microsoft\\Windows\\Start Menu\\Programs\\Abacor" | tr -d '\r')
 for file in Abacor.exe AbacorSet.exe abacor-calc.exe Uninstall.exe; do
     [ -f "$installed/$file" ] || fail "the installer put no $file in $installed"
 done
-for link in "Abacor 電卓.lnk" "Abacorの設定.lnk"; do
+# Wine speaks English here: the shortcuts' English names.
+for link in "Abacor Calculator.lnk" "Abacor Settings.lnk"; do
     [ -f "$menu/$link" ] || fail "no Start-menu shortcut $link: $(ls "$menu" 2>&1)"
 done
 uninstall='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Abacor'
 "$wine" reg query "$uninstall" /v DisplayVersion 2>/dev/null | grep -q "$version" ||
     fail "the installer did not enter Abacor $version in the installed programs"
+for value in URLInfoAbout HelpLink; do
+    "$wine" reg query "$uninstall" /v $value 2>/dev/null | grep -q 'https://' || fail "no $value in the installed programs"
+done
+estimated=$("$wine" reg query "$uninstall" /v EstimatedSize 2>/dev/null | sed -n 's/.*REG_DWORD *0x\([0-9a-fA-F]*\).*/\1/p')
+on_disk=$(du -sk "$installed" | cut -f1)
+[ -n "$estimated" ] && [ $((0x$estimated)) -gt $((on_disk / 2)) ] && [ $((0x$estimated)) -lt $((on_disk * 2)) ] ||
+    fail "EstimatedSize ${estimated:-none} KiB for $on_disk KiB installed"
 "$wine" "$installed/Uninstall.exe" /S
 # The uninstaller runs from a copy of itself and returns at once.
 for _ in $(seq 100); do [ -e "$installed" ] || [ -e "$menu" ] || break; sleep 0.2; done
@@ -187,4 +242,4 @@ for _ in $(seq 100); do [ -e "$installed" ] || [ -e "$menu" ] || break; sleep 0.
 ! "$wine" reg query "$uninstall" >/dev/null 2>&1 ||
     fail "the uninstaller left its entry in the installed programs"
 [ "$(settings /v DialogBackColor | grep -c REG_DWORD)" = 1 ] || fail "the uninstaller removed the user's settings"
-echo "windows: PASS: the zip, abacor-calc.exe on $(wc -l <"$work/linux.out") lines, Abacor.exe (the saved background $painted), AbacorSet.exe and the installer under wine"
+echo "windows: PASS: the zips, manifests and sizes ($sizes), abacor-calc.exe on $(wc -l <"$work/linux.out") lines, Abacor.exe (the saved background $painted, printing with no printer), AbacorSet.exe and the installer (over a running Abacor too) under wine"
