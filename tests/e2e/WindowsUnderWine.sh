@@ -69,7 +69,7 @@ done
 sizes=
 for file in "$packages"/Abacor-*-setup.exe "$folder/Abacor.exe" "$folder/AbacorSet.exe"; do
     bytes=$(stat -c %s "$file")
-    sizes="${sizes:+$sizes, }$(basename "$file") $(((bytes + 52428) / 104858))e-1 MB"
+    sizes="${sizes:+$sizes, }$(basename "$file") $(awk "BEGIN { printf \"%.1f\", $bytes / 1048576 }") MB"
     case "$file" in *-setup.exe) limit=10 ;; *) limit=12 ;; esac
     [ "$bytes" -lt $((limit * 1048576)) ] || fail "$(basename "$file") is $bytes bytes, over $limit MB"
 done
