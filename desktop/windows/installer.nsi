@@ -10,6 +10,7 @@ RequestExecutionLevel user
 ManifestDPIAware true
 !include "MUI2.nsh"
 !include "FileFunc.nsh"
+!include "LogicLib.nsh"
 !include "${FILES}"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Abacor"
 !define MENU_FOLDER "$SMPROGRAMS\Abacor"
@@ -26,6 +27,7 @@ InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\Abacor.exe"
 !define MUI_FINISHPAGE_RUN_TEXT "$(StartAbacor)"
 
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW WidenInstallButton
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
@@ -68,6 +70,28 @@ VIAddVersionKey /LANG=${LANG_JAPANESE} "LegalCopyright" "Copyright (c) 2026 Korv
     Quit
   closed:
 !macroend
+
+; "インストール(I)" is wider than the button the dialog gives it in a
+; Japanese face: the button grows to the left, over the Back button the
+; first page hides.
+Function WidenInstallButton
+  ${If} $LANGUAGE != ${LANG_JAPANESE}
+    Return
+  ${EndIf}
+  GetDlgItem $0 $HWNDPARENT 1
+  System::Call '*(i, i, i, i) p .r1'
+  System::Call 'user32::GetWindowRect(p r0, p r1)'
+  System::Call 'user32::MapWindowPoints(p 0, p $HWNDPARENT, p r1, i 2)'
+  System::Call '*$1(i .r2, i .r3, i .r4, i .r5)'
+  System::Free $1
+  IntOp $6 $4 - $2
+  IntOp $7 $6 / 2
+  IntOp $2 $2 - $7
+  IntOp $6 $6 + $7
+  IntOp $8 $5 - $3
+  ; SWP_NOZORDER | SWP_NOACTIVATE
+  System::Call 'user32::SetWindowPos(p r0, p 0, i r2, i r3, i r6, i r8, i 0x14)'
+FunctionEnd
 
 Function .onInit
   !insertmacro AbacorUntilClosed
