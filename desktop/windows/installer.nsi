@@ -6,6 +6,8 @@
 ; makensis -DVERSION=... -DFILES=files.nsh -DICON=abacor.ico -DHOMEPAGE=... -DOUTFILE=... installer.nsi
 Target amd64-unicode
 SetCompressor /SOLID lzma
+; One window over both programs: the second is mostly the first's Qt.
+SetCompressorDictSize 64
 RequestExecutionLevel user
 ManifestDPIAware true
 !include "MUI2.nsh"
