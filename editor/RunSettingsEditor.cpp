@@ -13,9 +13,10 @@ namespace abacor {
 int RunSettingsEditor(int argc, char* argv[])
 {
     bool badLanguage = false;
-    const std::optional<UiLanguage> language = LanguageArgument("AbacorSet", argc, argv, &badLanguage);
+    const std::optional<UiLanguage> chosen = LanguageArgument("AbacorSet", argc, argv, &badLanguage);
     if (badLanguage)
         return 2;
+    const UiLanguage language = chosen.value_or(DesktopLanguage());
     std::optional<DisplayStartGuard> guard(std::in_place, "AbacorSet", language);
     QApplication application(argc, argv);
     guard.reset();

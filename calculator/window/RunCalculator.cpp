@@ -31,9 +31,10 @@ int RunCalculator(int argc, char* argv[])
         return written ? 0 : 1;
     }
     bool badLanguage = false;
-    const std::optional<UiLanguage> language = LanguageArgument("Abacor", argc, argv, &badLanguage);
+    const std::optional<UiLanguage> chosen = LanguageArgument("Abacor", argc, argv, &badLanguage);
     if (badLanguage)
         return 2;
+    const UiLanguage language = chosen.value_or(DesktopLanguage());
     std::optional<DisplayStartGuard> guard(std::in_place, "Abacor", language);
     QApplication application(argc, argv);
     guard.reset();

@@ -1,7 +1,6 @@
 #include "platform/shell/ApplicationSetup.h"
 
 #include <QApplication>
-#include <QLocale>
 
 #include <cstdio>
 #include <cstdlib>
@@ -13,9 +12,9 @@
 
 namespace abacor {
 
-void SetUpApplication(const QString& name, std::optional<UiLanguage> language)
+void SetUpApplication(const QString& name, const UiLanguage& language)
 {
-    InstallTranslations(language.value_or(LanguageOfDesktop(QLocale::system().uiLanguages(), LanguagesOfPrograms())));
+    InstallTranslations(language);
     // The registry key name; the settings themselves live under \Software\Korvel\Abacor.
     QApplication::setOrganizationName(QStringLiteral("Korvel"));
     QApplication::setApplicationName(name);
@@ -66,11 +65,10 @@ void HoldStartMessage(QtMsgType type, const QMessageLogContext&, const QString& 
 
 }  // namespace
 
-DisplayStartGuard::DisplayStartGuard(const char* program, const std::optional<UiLanguage>& language)
+DisplayStartGuard::DisplayStartGuard(const char* program, const UiLanguage& language)
 {
     startingProgram = program;
-    startingInJapanese =
-        language.value_or(LanguageOfDesktop(QLocale::system().uiLanguages(), LanguagesOfPrograms())) == u"ja";
+    startingInJapanese = language == u"ja";
     const bool platformChosen = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
     if (!platformChosen && qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         NoDisplay();

@@ -13,8 +13,8 @@ namespace abacor {
 // their caption; no display name, which Qt would append to every window
 // title), the icon, the accessibility of painted parts, the mark of a
 // running program (for the installer), and the language:
-// the one given (--lang), else the desktop's.
-void SetUpApplication(const QString& name, std::optional<UiLanguage> language);
+// the one given (--lang), else the desktop's (DesktopLanguage).
+void SetUpApplication(const QString& name, const UiLanguage& language);
 
 // Takes "--lang ja|en" out of the arguments; an unknown language is said on
 // standard error, and the program ends with status 2 (*failed set).
@@ -27,8 +27,8 @@ std::optional<UiLanguage> LanguageArgument(const char* program, int& argc, char*
 // succeeds.
 class DisplayStartGuard {
 public:
-    // The line in the language given (--lang), else the desktop's.
-    DisplayStartGuard(const char* program, const std::optional<UiLanguage>& language);
+    // The line in the program's language.
+    DisplayStartGuard(const char* program, const UiLanguage& language);
     ~DisplayStartGuard();
     DisplayStartGuard(const DisplayStartGuard&) = delete;
     DisplayStartGuard& operator=(const DisplayStartGuard&) = delete;

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 #include <cstring>
@@ -39,6 +40,8 @@ UiLanguage LanguageOfDesktop(const QStringList& uiLanguages, const QStringList& 
             return CodeOf(language);
     return spoken.contains(kFallback) ? kFallback : kDesignLanguage;
 }
+
+UiLanguage DesktopLanguage() { return LanguageOfDesktop(QLocale::system().uiLanguages(), LanguagesOfPrograms()); }
 
 std::optional<UiLanguage> TakeLanguageOption(int& argc, char* argv[], const QStringList& spoken, QString* error)
 {

@@ -20,6 +20,9 @@ QStringList LanguagesOfPrograms();
 // none is.
 UiLanguage LanguageOfDesktop(const QStringList& uiLanguages, const QStringList& spoken);
 
+// LanguageOfDesktop of this desktop and of the built-in translations.
+UiLanguage DesktopLanguage();
+
 // "--lang CODE" (or "--lang=CODE") among a program's arguments: taken out of
 // them, so that the rest reads as before. A language the programs do not
 // speak is an error, said in *error.
