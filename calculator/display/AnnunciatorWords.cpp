@@ -1,18 +1,29 @@
 #include "calculator/display/AnnunciatorWords.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
+
+#include "text/Digits.h"
 
 namespace abacor {
 
+namespace {
+
+// A rate as the tax keys show it: "8" or "8.5".
+bool IsRate(QStringView text)
+{
+    const qsizetype point = text.indexOf(u'.');
+    return point < 0 ? IsDigits(text) : IsDigits(text.left(point)) && IsDigits(text.mid(point + 1));
+}
+
+}  // namespace
+
 QString ShownAnnunciator(const QString& word)
 {
-    static const QRegularExpression rate(QStringLiteral("^税(\\d+(?:\\.\\d+)?)%$"));
-    static const QRegularExpression count(QStringLiteral("^(\\d+)件$"));
-    if (const QRegularExpressionMatch m = rate.match(word); m.hasMatch())
-        return QCoreApplication::translate("Annunciator", "税%1%").arg(m.captured(1));
-    if (const QRegularExpressionMatch m = count.match(word); m.hasMatch())
-        return QCoreApplication::translate("Annunciator", "%1件").arg(m.captured(1));
+    const QStringView view(word);
+    if (word.startsWith(u'税') && word.endsWith(u'%') && IsRate(view.mid(1).chopped(1)))
+        return QCoreApplication::translate("Annunciator", "税%1%").arg(view.mid(1).chopped(1));
+    if (word.endsWith(u'件') && IsDigits(view.chopped(1)))
+        return QCoreApplication::translate("Annunciator", "%1件").arg(view.chopped(1));
     return QCoreApplication::translate("Annunciator", word.toUtf8().constData());
 }
 

@@ -1,10 +1,10 @@
 #include "calculator/display/SpokenChange.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 #include <QStringList>
 
 #include "calculator/display/AnnunciatorWords.h"
+#include "text/Digits.h"
 
 namespace abacor {
 
@@ -14,20 +14,23 @@ namespace {
 QString SpokenValue(const DisplayTexts& texts)
 {
     const QStringList lit = texts.annunciators.split(kAnnunciatorGap.toString());
-    static const QRegularExpression time(QStringLiteral("^(-?)(\\d+):(\\d\\d):(\\d\\d)$"));
-    static const QRegularExpression date(QStringLiteral("^(?:(\\d{4})\\.)?(\\d\\d)\\.(\\d\\d)$"));
-    const auto number = [](const QString& digits) { return QString::number(digits.toInt()); };
-    if (const QRegularExpressionMatch m = time.match(texts.display);
-        m.hasMatch() && lit.contains(QStringLiteral("時間")))
-        return (m.captured(1).isEmpty() ? QString() : QCoreApplication::translate("Spoken", "マイナス")) +
+    const auto number = [](QStringView digits) { return QString::number(digits.toInt()); };
+    const bool negative = texts.display.startsWith(u'-');
+    // "-1:23:45": hours of any length, then minutes and seconds of two digits.
+    if (const QList<QStringView> hms = QStringView(texts.display).mid(negative ? 1 : 0).split(u':');
+        hms.size() == 3 && IsDigits(hms[0]) && IsDigits(hms[1], 2, 2) && IsDigits(hms[2], 2, 2) &&
+        lit.contains(QStringLiteral("時間")))
+        return (negative ? QCoreApplication::translate("Spoken", "マイナス") : QString()) +
                QCoreApplication::translate("Spoken", "%1時間%2分%3秒")
-                   .arg(number(m.captured(2)), number(m.captured(3)), number(m.captured(4)));
-    if (const QRegularExpressionMatch m = date.match(texts.display);
-        m.hasMatch() && lit.contains(QStringLiteral("日付")))
-        return m.captured(1).isEmpty()
-                   ? QCoreApplication::translate("Spoken", "%1月%2日").arg(number(m.captured(2)), number(m.captured(3)))
-                   : QCoreApplication::translate("Spoken", "%1年%2月%3日")
-                         .arg(m.captured(1), number(m.captured(2)), number(m.captured(3)));
+                   .arg(number(hms[0]), number(hms[1]), number(hms[2]));
+    // "2024.05.15" or "05.15".
+    const QList<QStringView> ymd = QStringView(texts.display).split(u'.');
+    const bool withYear = ymd.size() == 3 && IsDigits(ymd[0], 4, 4);
+    if ((ymd.size() == 2 || withYear) && IsDigits(ymd[ymd.size() - 2], 2, 2) && IsDigits(ymd.back(), 2, 2) &&
+        lit.contains(QStringLiteral("日付")))
+        return withYear ? QCoreApplication::translate("Spoken", "%1年%2月%3日")
+                              .arg(ymd[0].toString(), number(ymd[1]), number(ymd[2]))
+                        : QCoreApplication::translate("Spoken", "%1月%2日").arg(number(ymd[0]), number(ymd[1]));
     return texts.display;
 }
 
@@ -66,8 +69,7 @@ DisplaySpeech SpeakDisplay(const DisplayTexts& before, const DisplayTexts& after
 
 QString DisplayName(const DisplayTexts& texts, const QString& said)
 {
-    static const QRegularExpression space(QStringLiteral("\\s+"));
-    const QStringList saidWords = said.split(space, Qt::SkipEmptyParts);
+    const QStringList saidWords = said.simplified().split(u' ', Qt::SkipEmptyParts);
     QString name = QCoreApplication::translate("Display", "表示");
     if (!texts.op.isEmpty() && !saidWords.contains(texts.op))
         name += u' ' + texts.op;

@@ -332,6 +332,7 @@ TEST(Spoken, NewsFollowsTheDisplay)
         {twelve, {u"2024.05.15"_s, u"0"_s, u"0"_s, {}, u"GT  日付"_s}, false, u"2024年5月15日 GT", true},
         {twelve, {u"04.27"_s, u"0"_s, u"0"_s, u"〜"_s, u"日付"_s}, false, u"4月27日 〜", true},
         {twelve, {u"2024."_s, u"0"_s, u"0"_s, {}, u"日付"_s}, false, u"2024.", true},
+        {twelve, {u"1:2:03"_s, u"0"_s, u"0"_s, {}, u"時間"_s}, false, u"1:2:03", true},
     };
     for (const Row& row : rows) {
         const DisplaySpeech speech = SpeakDisplay(row.before, row.after, row.typing);

@@ -1,8 +1,7 @@
 #include "tools/abacor-render/RenderOptions.h"
 
-#include <QRegularExpression>
-
 #include "settings/SettingValueText.h"
+#include "text/Digits.h"
 
 namespace abacor {
 
@@ -26,21 +25,20 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& arguments, QS
             return std::nullopt;
         }
         if (name == u"--size") {
-            static const QRegularExpression size(QStringLiteral("^([0-9]{1,5})x([0-9]{1,5})$"));
-            const auto match = size.match(*given);
-            const auto fits = [&](int n) {
-                const int side = match.captured(n).toInt();
-                return side >= kRenderLimits.minSide && side <= kRenderLimits.maxSide;
+            const QList<QStringView> sides = QStringView(*given).split(u'x');
+            const auto fits = [&](QStringView side) {
+                return IsDigits(side, 1, 5) && side.toInt() >= kRenderLimits.minSide &&
+                       side.toInt() <= kRenderLimits.maxSide;
             };
-            if (!match.hasMatch() || !fits(1) || !fits(2)) {
+            if (sides.size() != 2 || !fits(sides[0]) || !fits(sides[1])) {
                 *error = QStringLiteral("--size wants WIDTHxHEIGHT, each from %1 to %2, not ")
                              .arg(kRenderLimits.minSide)
                              .arg(kRenderLimits.maxSide) +
                          *given;
                 return std::nullopt;
             }
-            options.screen.width = match.captured(1).toInt();
-            options.screen.height = match.captured(2).toInt();
+            options.screen.width = sides[0].toInt();
+            options.screen.height = sides[1].toInt();
         } else if (name == u"--dpi") {
             bool ok = false;
             const int dpi = given->toInt(&ok);
