@@ -6,6 +6,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "calculator/printing/NativeDialogTitle.h"
 #include "calculator/printing/TapePrinting.h"
 #include "calculator/printing/TapeRoll.h"
 
@@ -46,8 +47,10 @@ extern "C" Q_DECL_EXPORT PrintOutcome abacor_print_tape(QWidget* parent, const Q
         if (QPrinterInfo::availablePrinterNames().isEmpty())
             return PrintOutcome::NoPrinter;
         const CurrentFolder folder(job.folder);
+        const QString title = QCoreApplication::translate("PrintModule", "テープの印刷");
         QPrintDialog dialog(&printer, parent);
-        dialog.setWindowTitle(QCoreApplication::translate("PrintModule", "テープの印刷"));
+        dialog.setWindowTitle(title);
+        const abacor::NativeDialogTitle shown(title);
         if (dialog.exec() != QDialog::Accepted)
             return PrintOutcome::Cancelled;
         if (!printer.outputFileName().isEmpty())

@@ -7,9 +7,11 @@
 # German keyboard, keeps its tape in %LOCALAPPDATA% and leaves the registry
 # as it found it; a colour saved by AbacorSet.exe is the colour Abacor.exe
 # paints; the input-method keys of a Japanese keyboard lose no digit;
-# printing with no printer says so; the installer will not replace a running
-# Abacor, installs silently with its shortcuts, and its uninstaller removes
-# what it installed and keeps the settings; the packages' sizes are checked.
+# printing with no printer says so, with one the print dialog carries the
+# window's title; the installer speaks Japanese on a Japanese Windows, will
+# not replace a running Abacor, installs silently with its shortcuts, and its
+# uninstaller removes what it installed and keeps the settings; the
+# packages' sizes are checked.
 # Usage: WindowsUnderWine.sh PACKAGES_FOLDER LINUX_BUILD_FOLDER (exit 77: skipped)
 set -u
 packages=$(cd "$1" && pwd)
@@ -201,7 +203,17 @@ expect 123456 "on the jp layout, digits between 半角/全角, 変換, 無変換
 # Printing with no printer set up says so (a question: save a PDF?) instead
 # of nothing.
 xdotool key --clearmodifiers ctrl+shift+p
-other_window '^Abacor$' >/dev/null   # the question, beside the calculator
+question=$(other_window '^Abacor$')   # beside the calculator
+xdotool key --window "$question" Escape
+gone "$question" "the question"
+# With a printer, Windows' own print dialog, under the window's title.
+x86_64-w64-mingw32-gcc -o "$work/add-printer.exe" "$(dirname "$0")/WineAddPrinter.c" -lwinspool ||
+    fail "the printer helper does not build"
+"$wine" "$work/add-printer.exe" || fail "no printer could be added to wine"
+xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+shift+p
+dialog=$(other_window '^テープの印刷$')
+xdotool key --window "$dialog" Escape
+gone "$dialog" "the print dialog"
 # The installer over the running Abacor replaces nothing: a silent run ends
 # with status 2, before any file.
 "$wine" "$packages"/Abacor-*-setup.exe /S
@@ -214,6 +226,13 @@ installed=$("$wine" winepath -u "$local_data\\Programs\\Abacor" | tr -d '\r')
 for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 ! kill -0 "$app" 2>/dev/null || fail "Abacor.exe did not end"
 app=
+
+# A Japanese Windows gets the installer in Japanese (closed before it installs).
+LANG=ja_JP.UTF-8 "$wine" "$packages"/Abacor-*-setup.exe &
+remember_pid $!
+setup=$(other_window 'Abacor .* セットアップ$')
+"$wine" taskkill /f /im "$(basename "$packages"/Abacor-*-setup.exe)" >/dev/null 2>&1
+gone "$setup" "the Japanese installer"
 
 # The installer, silently, for this user; then its uninstaller.
 "$wine" "$packages"/Abacor-*-setup.exe /S || fail "the installer failed"
@@ -243,4 +262,4 @@ for _ in $(seq 100); do [ -e "$installed" ] || [ -e "$menu" ] || break; sleep 0.
 ! "$wine" reg query "$uninstall" >/dev/null 2>&1 ||
     fail "the uninstaller left its entry in the installed programs"
 [ "$(settings /v DialogBackColor | grep -c REG_DWORD)" = 1 ] || fail "the uninstaller removed the user's settings"
-echo "windows: PASS: the zips, manifests and sizes ($sizes), abacor-calc.exe on $(wc -l <"$work/linux.out") lines, Abacor.exe (the saved background $painted, printing with no printer), AbacorSet.exe and the installer (over a running Abacor too) under wine"
+echo "windows: PASS: the zips, manifests and sizes ($sizes), abacor-calc.exe on $(wc -l <"$work/linux.out") lines, Abacor.exe (the saved background $painted, printing with and without a printer), AbacorSet.exe and the installer (over a running Abacor too) under wine"
