@@ -8,6 +8,7 @@
 #include "calculator/engine/NumberText.h"
 #include "calculator/tape/TapeMarks.h"
 #include "calculator/tape/TapeReplay.h"
+#include "text/Digits.h"
 #include "text/Translatable.h"
 #include "text/Utf.h"
 
@@ -118,8 +119,7 @@ std::optional<std::vector<const Command*>> FieldKeys(std::string_view text, char
         const std::size_t end = std::min(text.find(sep), text.size());
         const std::string_view field = text.substr(0, end);
         const std::size_t width = fields == 0 ? firstWidth : 2;
-        if (field.empty() || field.size() > width ||
-            !std::all_of(field.begin(), field.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        if (!IsDigits(field, 1, width))
             return std::nullopt;
         const std::vector<const Command*> digits = NumberKeys(field);
         keys.insert(keys.end(), digits.begin(), digits.end());

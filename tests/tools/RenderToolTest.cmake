@@ -27,7 +27,7 @@ if(NOT status EQUAL 0)
   message(FATAL_ERROR "--keys with check and correct: failed (${status}): ${err}")
 endif()
 
-foreach(bad "--bogus;1" "--keys;1 correct:9=1" "--size;480" "--size;0x640" "--size;99999x99999" "--size;119x640" "--dpi;-3" "--dpi;11" "--keys;nonsense" "--press;Z" "--set;Nope=1" "--size;480x640")
+foreach(bad "--bogus;1" "--keys;1 correct:9=1" "--size;480" "--size;0x640" "--size;99999x99999" "--size;119x640" "--size;480x640x1" "--size;+480x640" "--size;480x６４０" "--dpi;-3" "--dpi;11" "--keys;nonsense" "--press;Z" "--set;Nope=1" "--size;480x640")
   execute_process(COMMAND "${RENDER}" ${bad} --out "${out}" RESULT_VARIABLE status ERROR_VARIABLE err)
   if(bad STREQUAL "--size;480x640")
     # a good command line, as a control

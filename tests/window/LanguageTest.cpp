@@ -150,6 +150,7 @@ TEST(UiLanguage, TheScreenReaderHearsEnglishUnderEnglish)
     for (const Row& row : rows)
         EXPECT_EQ(SpeakDisplay(row.before, row.after, false).text, QString::fromUtf16(row.heard));
     EXPECT_EQ(DisplayName(rows[0].after, u"15"_qs), u"Display RATE 8% GT"_qs);
+    EXPECT_EQ(DisplayName({u"3"_qs, {}, {}, {}, u"税8.5%  12件"_qs}, {}), u"Display RATE 8.5% 12 ITEMS"_qs);
     SpeakJapanese();
 }
 
