@@ -41,7 +41,8 @@ struct CalculatorSettings {
     std::uint32_t AddButton3Type;
     std::uint32_t AddButton4Type;
     std::uint32_t TaxPercent;
-    // The desk functions; their defaults keep the phone's behaviour.
+    // The desk functions, on as an office expects them (GT, the desk tax
+    // keys); the rounding selector at F keeps every figure as typed.
     std::uint32_t RoundSelector;
     std::uint32_t DecimalSelector;
     std::uint32_t GrandTotalFlg;
@@ -50,7 +51,8 @@ struct CalculatorSettings {
     // The tape: kept across runs, and the calculator's state with it.
     std::uint32_t TapeKeepFlg;
     std::uint32_t KeepStateFlg;
-    // The office keys; off by default, so nothing changes until chosen.
+    // The office keys, on: per-rate totals, a constant by an operator
+    // pressed twice, the item count.
     std::uint32_t TaxSumFlg;
     std::uint32_t ConstantMode;
     std::uint32_t ItemCountFlg;
@@ -91,7 +93,7 @@ inline constexpr std::array<SettingDescriptor, kSettingCount> kSettingsTable{{
     {"ButtonLineColor", &CalculatorSettings::ButtonLineColor, 0x000000},
     {"LabelTextColor", &CalculatorSettings::LabelTextColor, 0x000000},
     {"RoundButtonFlg", &CalculatorSettings::RoundButtonFlg, 0},
-    {"CommaFormatFlg", &CalculatorSettings::CommaFormatFlg, 0},
+    {"CommaFormatFlg", &CalculatorSettings::CommaFormatFlg, 1},
     {"ShiftKeyFlg", &CalculatorSettings::ShiftKeyFlg, 0},
     {"ClearMenuFlg", &CalculatorSettings::ClearMenuFlg, 0},
     {"NumKeyRevFlg", &CalculatorSettings::NumKeyRevFlg, 0},
@@ -104,14 +106,14 @@ inline constexpr std::array<SettingDescriptor, kSettingCount> kSettingsTable{{
     {"TaxPercent", &CalculatorSettings::TaxPercent, 1000},
     {"RoundSelector", &CalculatorSettings::RoundSelector, 0, 3},
     {"DecimalSelector", &CalculatorSettings::DecimalSelector, 2, 5},
-    {"GrandTotalFlg", &CalculatorSettings::GrandTotalFlg, 0, 1},
-    {"DeskTaxFlg", &CalculatorSettings::DeskTaxFlg, 0, 1},
+    {"GrandTotalFlg", &CalculatorSettings::GrandTotalFlg, 1, 1},
+    {"DeskTaxFlg", &CalculatorSettings::DeskTaxFlg, 1, 1},
     {"TaxPercent2", &CalculatorSettings::TaxPercent2, 800, 2000},
     {"TapeKeepFlg", &CalculatorSettings::TapeKeepFlg, 1, 1},
     {"KeepStateFlg", &CalculatorSettings::KeepStateFlg, 1, 1},
-    {"TaxSumFlg", &CalculatorSettings::TaxSumFlg, 0, 1},
-    {"ConstantMode", &CalculatorSettings::ConstantMode, 0, 2},
-    {"ItemCountFlg", &CalculatorSettings::ItemCountFlg, 0, 2},
+    {"TaxSumFlg", &CalculatorSettings::TaxSumFlg, 1, 1},
+    {"ConstantMode", &CalculatorSettings::ConstantMode, 1, 2},
+    {"ItemCountFlg", &CalculatorSettings::ItemCountFlg, 1, 2},
     {"DayCountMode", &CalculatorSettings::DayCountMode, 0, 2},
 }};
 

@@ -52,7 +52,7 @@ void Calculator::StartKey()
 {
     previousKey_ = currentKey_;
     currentKey_ = LastKey::Other;
-    state_.refused = false;
+    state_.refused = Refusal::None;
     if (state_.label != ValueLabel::None || state_.rateShown != RateShown::Active) {
         state_.label = ValueLabel::None;
         state_.rateShown = RateShown::Active;
@@ -495,10 +495,26 @@ void Calculator::OnRateSwitch()
     Repaint(DisplayRegion::DisplayBox);
 }
 
+void Calculator::SelectRate(bool second)
+{
+    state_.secondRate = second;
+    Repaint(DisplayRegion::DisplayBox);
+}
+
+void Calculator::EndEntry()
+{
+    if (state_.entryState == EntryState::Typing)
+        state_.entryState = EntryState::Operand;
+}
+
 void Calculator::OnGrandTotal()
 {
     if (InErrorState())
         return;
+    if (!FlagOn(settings_->GrandTotalFlg)) {
+        state_.refused = Refusal::GrandTotalOff;
+        return;
+    }
     const bool again = previousKey_ == LastKey::GrandTotal;
     currentKey_ = LastKey::GrandTotal;
     if (again) {
@@ -508,7 +524,7 @@ void Calculator::OnGrandTotal()
     }
     // Like memory recall: the entry, the pending operator kept.
     StartNumber();
-    ShowFinishedEntry(FlagOn(settings_->GrandTotalFlg) ? state_.grandTotal : 0.0);
+    ShowFinishedEntry(state_.grandTotal);
 }
 
 void Calculator::ShowFinishedEntry(double value)
@@ -595,6 +611,24 @@ std::u16string_view LabelText(ValueLabel label)
         ABACOR_TRANSLATABLE("Annunciator", u"日"),
     };
     return kTexts[static_cast<int>(label)];
+}
+
+std::u16string_view RefusalText(Refusal why)
+{
+    // clang-format off
+    static constexpr std::u16string_view kTexts[] = {
+        u"",
+        ABACOR_TRANSLATABLE("Refusal", u"原価・売価・利益率のうち二つが入っていません。"),
+        ABACOR_TRANSLATABLE("Refusal", u"件数がありません。"),
+        ABACOR_TRANSLATABLE("Refusal", u"日付にする数字が入っていません。"),
+        ABACOR_TRANSLATABLE("Refusal", u"GTはオフです。Alt+G でオンにします。"),
+        ABACOR_TRANSLATABLE("Refusal", u"税合計はオフです。Alt+X でオンにします。"),
+        ABACOR_TRANSLATABLE("Refusal", u"税合計に入った金額がありません。"),
+        ABACOR_TRANSLATABLE("Refusal", u"件数はオフです。Alt+I でオンにします。"),
+        ABACOR_TRANSLATABLE("Refusal", u"税率にできる数ではありません（0〜20%、小数点以下2桁まで）。"),
+    };
+    // clang-format on
+    return kTexts[static_cast<int>(why)];
 }
 
 std::u16string Calculator::ShownRateText() const

@@ -26,6 +26,8 @@ EndedEntry EntryAsEnded(const CalculatorState& state);
 
 // A value label as the display and the tape show it.
 std::u16string_view LabelText(ValueLabel label);
+// Why a key was refused, in words that name what would help; empty for none.
+std::u16string_view RefusalText(Refusal why);
 
 // The calculator proper: the state machine of the keys and the function
 // commands, computing left to right. It never paints; it reports the regions
@@ -75,6 +77,13 @@ public:
     // The desk functions.
     void OnGrandTotal();
     void OnRateSwitch();
+    // The rate in force made the first or the second (an opened file's start).
+    void SelectRate(bool second);
+    // A key the session carries out changed nothing, and why.
+    void Refuse(Refusal why) { state_.refused = why; }
+    // A number being typed is taken (by a switch set from it): the next digit
+    // begins another.
+    void EndEntry();
     void EnterDoubleZero();
     // The office functions: the invoice's totals per rate in turn, cost,
     // sell and margin, and the average of the items counted.

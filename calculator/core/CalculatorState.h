@@ -38,6 +38,20 @@ enum class ValueLabel {
 // per-rate total is shown, that total's (or none for the sums of all rates).
 enum class RateShown { Active, None, First, Second };
 
+// Why a key changed nothing it was asked to; the window flashes the display
+// and says the reason (RefusalText), naming the switch that would help.
+enum class Refusal {
+    None,
+    NoTwoOfProfit,    // 原価・売価・利益率: fewer than two registers hold a number
+    NoItems,          // 平均 with nothing counted
+    NoDateDigits,     // 日付 with no number typed
+    GrandTotalOff,    // GT with GrandTotalFlg off
+    TaxSumOff,        // 税合計 with TaxSumFlg off
+    NoTaxTotals,      // 税合計 with no price taxed since CA
+    ItemCountOff,     // 平均 with ItemCountFlg off
+    NotARate,         // the number shown is no rate to set
+};
+
 // The three registers of cost, sell and margin, in that order.
 enum class ProfitRegister { Cost, Sell, Margin };
 
@@ -108,8 +122,8 @@ struct CalculatorState {
     bool converted = false;
     std::int64_t convertedSeconds = 0;
     // The last key changed nothing it was asked to (a compute without its
-    // operands): the window flashes the display.
-    bool refused = false;
+    // operands, a function switched off): the window flashes the display.
+    Refusal refused = Refusal::None;
 };
 
 // What may be kept from one run to the next: memory, last answer, grand

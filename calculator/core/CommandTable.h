@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "calculator/core/Calculator.h"
+#include "calculator/core/DeskSwitches.h"
 #include "calculator/keys/Keys.h"
 #include "platform/input/VirtualKeyCodes.h"
 #include "text/Translatable.h"
@@ -62,6 +63,7 @@ enum CommandId : int {
 enum class CommandOutcome {
     Calculated,  // the calculator carried it out
     ForWindow,   // not a calculation: copy, version, exit, or the clear menu to show
+    Switched,    // a switch of the face changed the settings: the record to save
     Unknown,     // no such command
 };
 
@@ -209,6 +211,16 @@ inline constexpr std::array kCommands{
     Command{{}, IdStayOnTop, {}, {}, {}, nullptr, {}, {}, {}, {"ctrl+shift+t"}},
     Command{{}, IdCopyNumber, {}, {}, {}, nullptr, {}, {}, {}, {"ctrl+shift+c"}},
     Command{{}, IdPaste, {}, {}, {}, nullptr, {}, {}, {}, {"ctrl+v", "ctrl+shift+v", "shift+Insert"}},
+    // The switches on the calculator's face (DeskSwitches): the session's.
+    Command{{}, IdSwitchRound, "sw:round", {}, {}, nullptr, {}, {}, {}, {"alt+r"}},
+    Command{{}, IdSwitchPlaces, "sw:places", {}, {}, nullptr, {}, {}, {}, {"alt+d"}},
+    Command{{}, IdSwitchGrandTotal, "sw:gt", {}, {}, nullptr, {}, {}, {}, {"alt+g"}},
+    Command{{}, IdSwitchTaxSum, "sw:taxsum", {}, {}, nullptr, {}, {}, {}, {"alt+x"}},
+    Command{{}, IdSwitchItemCount, "sw:count", {}, {}, nullptr, {}, {}, {}, {"alt+i"}},
+    Command{{}, IdSwitchConstant, "sw:const", {}, {}, nullptr, {}, {}, {}, {"alt+k"}},
+    Command{{}, IdSwitchDayCount, "sw:days", {}, {}, nullptr, {}, {}, {}, {"alt+y"}},
+    // The number shown becomes the rate in force (税率1 or 税率2).
+    Command{{}, IdSetRate, "setrate", {}, {}, nullptr, {}, {}, {}, {"alt+t"}},
 };
 // clang-format on
 

@@ -21,11 +21,14 @@ struct TaxSumValue {
 
 void Calculator::OnTaxSum()
 {
-    if (InErrorState() || !FlagOn(settings_->TaxSumFlg))
+    if (InErrorState())
         return;
+    if (!FlagOn(settings_->TaxSumFlg)) {
+        state_.refused = Refusal::TaxSumOff;
+        return;
+    }
     const bool again = previousKey_ == LastKey::TaxSum;
     currentKey_ = LastKey::TaxSum;
-    StartNumber();
 
     // The sums of every rate first, then each rate that has an amount.
     std::vector<TaxSumValue> cycle;
@@ -47,12 +50,15 @@ void Calculator::OnTaxSum()
         cycle.push_back({figures->tax, ValueLabel::TaxAmount, shown});
     }
     if (cycle.empty()) {
-        ShowFinishedEntry(0.0);
+        // Never a 0 that looks like a total: the number shown stays.
+        state_.refused = Refusal::NoTaxTotals;
+        currentKey_ = previousKey_;
         return;
     }
     cycle.insert(cycle.begin(), {{all.included, ValueLabel::TaxIncludedTotal, RateShown::None},
                                  {all.excluded, ValueLabel::TaxExcludedTotal, RateShown::None},
                                  {all.tax, ValueLabel::TaxAmountTotal, RateShown::None}});
+    StartNumber();
     taxSumPlace_ = again ? (taxSumPlace_ + 1) % cycle.size() : 0;
     const TaxSumValue& shown = cycle[taxSumPlace_];
     ShowFinishedEntry(shown.value);
@@ -104,7 +110,7 @@ void Calculator::OnProfit(ProfitRegister which)
     }
     if (!operands) {
         // Nothing changes, and the next press stores.
-        state_.refused = true;
+        state_.refused = Refusal::NoTwoOfProfit;
         currentKey_ = previousKey_;
         return;
     }
@@ -120,15 +126,19 @@ void Calculator::OnProfit(ProfitRegister which)
 
 void Calculator::OnAverage()
 {
-    if (InErrorState() || !NumbersOnly())
+    if (InErrorState())
         return;
-    if (state_.itemCount < 1) {
-        // Nothing to divide by; a number being typed ends all the same.
-        state_.refused = true;
-        if (state_.entryState == EntryState::Typing)
-            state_.entryState = EntryState::Operand;
+    // Nothing to divide by: the number shown stays, still being typed.
+    if (!FlagOn(settings_->ItemCountFlg)) {
+        state_.refused = Refusal::ItemCountOff;
         return;
     }
+    if (state_.itemCount < 1) {
+        state_.refused = Refusal::NoItems;
+        return;
+    }
+    if (!NumbersOnly())
+        return;
     ShowFunctionResult(Average(state_.entryValue, state_.itemCount));
 }
 

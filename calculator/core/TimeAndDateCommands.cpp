@@ -251,7 +251,7 @@ void Calculator::OnDate()
         return;
     }
     if (state_.entryState != EntryState::Typing || state_.entryKind != ValueKind::Number) {
-        state_.refused = true;
+        state_.refused = Refusal::NoDateDigits;
         return;
     }
     const std::u16string plain = StripGrouping(state_.displayText);
@@ -295,7 +295,8 @@ void Calculator::CompleteKinded(const std::optional<KindedResult>& result, Opera
     }
     const KindedValue& value = result->value;
     if (value.kind == ValueKind::Number) {
-        if (!ShowResult(finish == Finish::Chain ? Shown(value.number) : Finished(value.number)))
+        // A count of days is a whole number: no selector makes it "208.00".
+        if (!ShowResult(finish == Finish::Chain || result->dayCount ? Shown(value.number) : Finished(value.number)))
             return;
         if (result->dayCount)
             state_.label = ValueLabel::Days;

@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "calculator/engine/Grouping.h"
 #include "calculator/tape/TapeMarks.h"
 #include "calculator/tape/TapeNotes.h"
 #include "calculator/tape/TapeReplay.h"
@@ -20,7 +21,7 @@ constexpr char16_t kNotKeptAnnunciator[] = ABACOR_TRANSLATABLE("Annunciator", u"
 CalculatorSession::CalculatorSession(const CalculatorSettings& settings, RepaintSink* sink)
     : settings_(settings), calculator_(settings_, sink),
       // The tape's segment begins with the calculator as a start leaves it.
-      tape_((calculator_.ResetCalculator(false), calculator_)), sink_(sink)
+      tape_((calculator_.ResetCalculator(false), calculator_), &settings_), sink_(sink)
 {
     if (!FlagOn(settings_.TapeKeepFlg))
         problem_ = kTapeNotKept;
@@ -34,12 +35,59 @@ CommandOutcome CalculatorSession::Run(const Command& command)
         static_cast<void>(Check());
         return CommandOutcome::Calculated;
     }
+    if (const DeskSwitch* desk = SwitchOfMenuId(command.menuId)) {
+        calculator_.StartKey();
+        SetSwitch(*desk, NextPosition(*desk, settings_.*desk->field));
+        return CommandOutcome::Switched;
+    }
+    if (command.menuId == IdSetRate) {
+        // The rate in force becomes the number shown.
+        calculator_.StartKey();
+        const std::optional<std::uint32_t> rate =
+            state().error ? std::nullopt : RateOfShown(StripGrouping(state().displayText));
+        if (!rate) {
+            calculator_.Refuse(Refusal::NotARate);
+            return CommandOutcome::Calculated;
+        }
+        calculator_.EndEntry();
+        SetSwitch(*SwitchOfField(state().secondRate ? &CalculatorSettings::TaxPercent2
+                                                    : &CalculatorSettings::TaxPercent),
+                  *rate);
+        return CommandOutcome::Switched;
+    }
     // Copy, exit and the like are no keys of the calculator's: not on the tape.
     if (command.handler == nullptr)
         return CommandOutcome::ForWindow;
     const CommandOutcome outcome = tape_.Run(command);
     Changed();
     return outcome;
+}
+
+void CalculatorSession::SetSwitch(const DeskSwitch& desk, std::uint32_t value)
+{
+    tape_.SetSwitch(desk, value);
+    Changed();
+    if (sink_ != nullptr)
+        sink_->Invalidate(DisplayRegion::DisplayBox);
+}
+
+bool CalculatorSession::FollowRecord(const CalculatorSettings& stored)
+{
+    if (stored == settings_)
+        return false;
+    CalculatorSettings rest = stored;
+    for (const DeskSwitch& desk : kDeskSwitches) {
+        rest.*desk.field = settings_.*desk.field;
+        if (stored.*desk.field != settings_.*desk.field)
+            SetSwitch(desk, stored.*desk.field);
+    }
+    settings_ = rest;
+    return true;
+}
+
+std::string CalculatorSession::SaveText(const std::vector<TapeLine>& lines) const
+{
+    return TapeFileText(lines, tape_.SegmentStartSettings(settings_), tape_.SegmentStart().state().secondRate);
 }
 
 CommandOutcome CalculatorSession::RunMenuCommand(int id)
@@ -106,8 +154,11 @@ std::vector<int> CalculatorSession::Open(const TapeFile& file)
     // A new calculation, from a calculator as CA leaves it.
     if (!tape_.Lines().empty() || tape_.Resumed() || state().entryState == EntryState::Typing)
         Run(CommandOfKey(KeyId::AllClear));
+    // From the rate and the switches the file's calculation began with.
     const CalculatorSettings own = settings_;
     settings_ = file.settings;
+    calculator_.SelectRate(file.secondRate);
+    tape_.BeginSegmentHere();
     const ReplayOutcome replayed = ReplayLines(tape_, file.lines);
     settings_ = own;
     std::vector<int> differing;

@@ -72,8 +72,16 @@ public:
     // them; the file's line numbers whose results differ, a line on the
     // tape saying which.
     std::vector<int> Open(const TapeFile& file);
-    // The lines as a tape file with the settings of now.
-    std::string SaveText(const std::vector<TapeLine>& lines) const { return TapeFileText(lines, settings_); }
+    // The lines as a tape file with the switches and the rate the current
+    // calculation began with, so that it is keyed again to the same results.
+    std::string SaveText(const std::vector<TapeLine>& lines) const;
+    // A switch of the calculator's face to its next position, or a rate
+    // set from the number shown: from the next key, on the tape.
+    void SetSwitch(const DeskSwitch& desk, std::uint32_t value);
+    // The record as another program saved it: a switch it changed is set as
+    // the calculator's own are (on the tape), the rest taken as it is.
+    // True when anything differs.
+    bool FollowRecord(const CalculatorSettings& stored);
     // The current calculation's lines: the segment's, or a resumed one's.
     std::vector<TapeLine> CalculationLines() const;
 

@@ -24,6 +24,9 @@ constexpr std::array<std::string_view, 10> kResultSettings{
     "DeskTaxFlg", "TaxSumFlg",   "ConstantMode",  "ItemCountFlg",    "DayCountMode",
 };
 constexpr std::u16string_view kSettingsWord = u"設定";
+// The rate in force when the calculation began (1 or 2): CA leaves it, and
+// every tax key after it depends on it.
+constexpr std::string_view kStartRate = "ActiveRate";
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
 const SettingDescriptor* Descriptor(std::string_view name)
@@ -110,14 +113,22 @@ std::optional<int> Whole(std::string_view text)
     return value;
 }
 
-// "設定,Name=Value,…": each a setting a result depends on, within its range.
-std::u16string ReadSettings(const Record& record, CalculatorSettings& settings)
+// "設定,Name=Value,…": each a setting a result depends on, within its range,
+// and the rate the calculation began at.
+std::u16string ReadSettings(const Record& record, CalculatorSettings& settings, bool& secondRate)
 {
     if (Utf16(record.fields.front()) != kSettingsWord)
         return u"2行目に設定がありません";
     for (std::size_t i = 1; i < record.fields.size(); ++i) {
         const std::string& assignment = record.fields[i];
         const std::string_view name = std::string_view(assignment).substr(0, assignment.find('='));
+        if (name == kStartRate) {
+            const std::optional<int> rate = Whole(std::string_view(assignment).substr(name.size() + 1));
+            if (name.size() == assignment.size() || (rate != 1 && rate != 2))
+                return u"設定の値が範囲外です: " + Utf16(assignment);
+            secondRate = rate == 2;
+            continue;
+        }
         const SettingDescriptor* descriptor = Descriptor(name);
         if (descriptor == nullptr ||
             std::find(kResultSettings.begin(), kResultSettings.end(), name) == kResultSettings.end())
@@ -199,18 +210,19 @@ std::u16string TapeFile::Refusal() const
     return Utf16(std::to_string(errorLine)) + u"行目: " + error;
 }
 
-std::string TapeFileText(const std::vector<TapeLine>& lines, const CalculatorSettings& settings)
+std::string TapeFileText(const std::vector<TapeLine>& lines, const CalculatorSettings& settings, bool secondRate)
 {
     std::string text = std::string(kBom) + std::string(kTapeFileFormat) + ',' + std::to_string(kTapeFileVersion) +
                        "\r\n" + Utf8(kSettingsWord);
     for (const std::string_view name : kResultSettings)
         text += ',' + std::string(name) + '=' + std::to_string(settings.*Descriptor(name)->field);
+    text += ',' + std::string(kStartRate) + (secondRate ? "=2" : "=1");
     return text + "\r\n" + TapeCsv(lines).substr(kBom.size());
 }
 
 TapeFile ParseTapeFile(std::string_view bytes, const CalculatorSettings& base)
 {
-    TapeFile file{base, {}, {}, 0, {}};
+    TapeFile file{base, false, {}, {}, 0, {}};
     const auto refuse = [&](int line, std::u16string why) {
         file.errorLine = line;
         file.error = std::move(why);
@@ -233,7 +245,7 @@ TapeFile ParseTapeFile(std::string_view bytes, const CalculatorSettings& base)
             return refuse(1, u"この版のAbacorでは読めない形式です（" + Utf16(records[0].fields[1]) + u"版）");
         if (records.size() < 2)
             return refuse(1, u"ファイルが途中で切れています");
-        if (const std::u16string why = ReadSettings(records[1], file.settings); !why.empty())
+        if (const std::u16string why = ReadSettings(records[1], file.settings, file.secondRate); !why.empty())
             return refuse(records[1].line, why);
         at = 2;
     }
@@ -257,16 +269,17 @@ TapeFile ReadTapeFile(const std::filesystem::path& path, const CalculatorSetting
     // Never a FIFO or a device: it could hold the program for ever.
     if (!std::filesystem::is_regular_file(path, failed))
         return {base,
+                false,
                 {},
                 {},
                 0,
                 std::filesystem::exists(path, failed) ? u"普通のファイルではありません" : u"ファイルがありません"};
     if (std::filesystem::file_size(path, failed) > kMaxTapeFileBytes || failed)
-        return {base, {}, {}, 0, u"ファイルが大きすぎます（64 MiBまで）"};
+        return {base, false, {}, {}, 0, u"ファイルが大きすぎます（64 MiBまで）"};
     std::ifstream in(path, std::ios::binary);
     std::string bytes(std::istreambuf_iterator<char>(in), {});
     if (in.bad() || !in.is_open())
-        return {base, {}, {}, 0, u"ファイルを読めません"};
+        return {base, false, {}, {}, 0, u"ファイルを読めません"};
     return ParseTapeFile(bytes, base);
 }
 

@@ -102,6 +102,10 @@ void Press(TapeSession& tape, const TapeLine& line, const Command*& last)
         static_cast<void>(tape.Check());
         return;
     }
+    if (const std::optional<SwitchSetting> set = SwitchOfLine(line.mark)) {
+        tape.SetSwitch(*set->desk, set->value);
+        return;
+    }
     const Command* key = KeyOf(line, last);
     if (key == nullptr)
         return;

@@ -221,7 +221,10 @@ std::u16string TapeLine::Text(int currentSegment, std::u16string_view shownMark,
     return text;
 }
 
-TapeSession::TapeSession(Calculator& calculator) : calculator_(calculator), start_(calculator) {}
+TapeSession::TapeSession(Calculator& calculator, CalculatorSettings* settings)
+    : calculator_(calculator), settings_(settings), start_(calculator)
+{
+}
 
 void TapeSession::Clear()
 {
@@ -290,6 +293,12 @@ bool TapeSession::Paste(std::u16string_view text)
 CommandOutcome TapeSession::Apply(std::size_t index)
 {
     applying_ = log_[index].serial;
+    if (const DeskSwitch* desk = log_[index].desk) {
+        if (settings_ != nullptr)
+            settings_->*desk->field = log_[index].value;
+        Push({0, segment_, {}, SwitchLine(*desk, log_[index].value), {}, log_[index].time, {}});
+        return CommandOutcome::Calculated;
+    }
     if (log_[index].command != nullptr && log_[index].command->menuId == IdCheck) {
         static_cast<void>(ArmCheck(log_[index].time));
         return CommandOutcome::Calculated;
@@ -307,6 +316,9 @@ CommandOutcome TapeSession::Apply(std::size_t index)
 void TapeSession::Observe(std::size_t index, const CalculatorState& before)
 {
     const CalculatorState& after = calculator_.state();
+    // A refused key changed nothing: no step, no line.
+    if (after.refused != Refusal::None)
+        return;
     const Command* command = log_[index].command;
     const TapeRole* role = RoleOf(command);
     const std::int64_t time = log_[index].time;
@@ -449,6 +461,27 @@ void TapeSession::Remark(std::u16string mark)
     Push({0, segment_, {}, std::move(mark), {}, Now(), {}});
 }
 
+void TapeSession::SetSwitch(const DeskSwitch& desk, std::uint32_t value)
+{
+    LeaveResumed();
+    StartEntry();
+    changedFrom_ = std::min(changedFrom_, lines_.size());
+    Entry entry = NewEntry(nullptr, {}, Now());
+    entry.desk = &desk;
+    entry.value = value;
+    entry.before = settings_ != nullptr ? settings_->*desk.field : value;
+    log_.push_back(std::move(entry));
+    static_cast<void>(Apply(log_.size() - 1));
+}
+
+CalculatorSettings TapeSession::SegmentStartSettings(CalculatorSettings now) const
+{
+    for (auto entry = log_.rbegin(); entry != log_.rend(); ++entry)
+        if (entry->desk != nullptr)
+            now.*entry->desk->field = entry->before;
+    return now;
+}
+
 std::optional<std::size_t> TapeSession::LineOfStep(int step) const
 {
     for (std::size_t i = lines_.size(); i > segmentLines_; --i)
@@ -477,14 +510,14 @@ void TapeSession::Resume(const std::vector<TapeLine>& lines)
     for (const TapeLine& line : lines)
         if (line.step > 0)
             resumedNumbers_[line.step] = line.was.empty() ? line.number : line.was;
-    start_ = calculator_;
+    BeginSegmentHere();
     resumed_ = true;
 }
 
 void TapeSession::StartSegment()
 {
     ++segment_;
-    start_ = calculator_;
+    BeginSegmentHere();
     origins_.clear();
     notes_.clear();
     resumed_ = false;
@@ -527,7 +560,12 @@ CorrectionOutcome TapeSession::Correct(int step, std::string_view given)
     std::erase_if(corrections_, [step](const auto& c) { return c.first == step; });
     corrections_.emplace_back(step, earlier);
 
-    // The segment again from its start, as if the new number had been typed.
+    // The segment again from its start, as if the new number had been typed,
+    // with the switches as they were there; the user's own after it.
+    const std::optional<CalculatorSettings> own =
+        settings_ != nullptr ? std::optional(*settings_) : std::nullopt;
+    if (settings_ != nullptr)
+        *settings_ = SegmentStartSettings(*settings_);
     changedFrom_ = std::min(changedFrom_, segmentLines_);
     calculator_ = start_;
     lines_.resize(segmentLines_);
@@ -552,6 +590,8 @@ CorrectionOutcome TapeSession::Correct(int step, std::string_view given)
         StartEntry();
         Apply(i);
     }
+    if (own)
+        *settings_ = *own;
     return CorrectionOutcome::Corrected;
 }
 

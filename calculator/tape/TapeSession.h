@@ -10,6 +10,7 @@
 
 #include "calculator/core/Calculator.h"
 #include "calculator/core/CommandTable.h"
+#include "calculator/core/DeskSwitches.h"
 
 namespace abacor {
 
@@ -65,7 +66,9 @@ std::optional<std::vector<const Command*>> ShownValueKeys(std::u16string_view sh
 // place of the old.
 class TapeSession {
 public:
-    explicit TapeSession(Calculator& calculator);
+    // settings: the record the calculator reads, which the switches set;
+    // null for a replay aside, whose switch lines change nothing.
+    explicit TapeSession(Calculator& calculator, CalculatorSettings* settings = nullptr);
 
     CommandOutcome Run(const Command& command);
     // A pasted number: no typed number, but part of the segment.
@@ -94,6 +97,17 @@ public:
     void Resume(const std::vector<TapeLine>& lines);
     // A line of its own (a report), no key's.
     void Remark(std::u16string mark);
+    // A switch of the calculator's face set, from the next key on: a line
+    // of its own, and a place in the segment, so that a correction above it
+    // re-runs with the switch as it was there.
+    void SetSwitch(const DeskSwitch& desk, std::uint32_t value);
+    // The segment begins from the calculator as it is now (an opened
+    // file's starting rate); nothing keyed in it yet.
+    void BeginSegmentHere() { start_ = calculator_; }
+    // The calculator the current segment began with, and the settings with
+    // every switch set in it as it was before.
+    const Calculator& SegmentStart() const { return start_; }
+    CalculatorSettings SegmentStartSettings(CalculatorSettings now) const;
     // Resumed and not yet left: the earlier run's last lines are this segment's.
     bool Resumed() const { return resumed_; }
 
@@ -114,6 +128,9 @@ private:
         std::u16string paste;
         std::int64_t time = 0;
         std::uint64_t serial = 0;  // the same entry through corrections, for its notes
+        const DeskSwitch* desk = nullptr;  // a switch set, to value, from before
+        std::uint32_t value = 0;
+        std::uint32_t before = 0;
     };
 
     // Runs the segment's command at index, then observes it.
@@ -137,6 +154,7 @@ private:
     void FinishCheck();
 
     Calculator& calculator_;
+    CalculatorSettings* settings_;
     Calculator start_;  // the calculator as the segment began
     std::vector<Entry> log_;
     std::vector<TapeStep> steps_;

@@ -12,7 +12,7 @@ namespace abacor {
 
 // Menu 154, the soft-key bar: "クリア" on the left, "メニュー" on the right.
 // The desk functions take the top level's 7; the powers use 2 and 3.
-inline constexpr std::array<MenuEntry, 44> kSoftKeyMenu{{
+inline constexpr std::array<MenuEntry, 53> kSoftKeyMenu{{
     {0, ABACOR_TRANSLATABLE("Menu", u"クリア"), IdLeftSoftKey},
     {0, ABACOR_TRANSLATABLE("Menu", u"メニュー"), 0},
     {1, ABACOR_TRANSLATABLE("Menu", u"メモリー\t(&1)"), 0},
@@ -54,6 +54,15 @@ inline constexpr std::array<MenuEntry, 44> kSoftKeyMenu{{
     {3, ABACOR_TRANSLATABLE("Menu", u"日付\t(&1)"), IdDate},
     {3, ABACOR_TRANSLATABLE("Menu", u"〜\t(&2)"), IdDaysTo},
     {2, ABACOR_TRANSLATABLE("Menu", u"常に手前に表示\t(&8)"), IdStayOnTop, true},
+    {1, ABACOR_TRANSLATABLE("Menu", u"スイッチ\t(&S)"), 0},
+    {2, ABACOR_TRANSLATABLE("Menu", u"丸め (F・CUT・UP・5/4)\t(&1)"), IdSwitchRound},
+    {2, ABACOR_TRANSLATABLE("Menu", u"小数点 (0〜4・ADD2)\t(&2)"), IdSwitchPlaces},
+    {2, ABACOR_TRANSLATABLE("Menu", u"GT\t(&3)"), IdSwitchGrandTotal, true},
+    {2, ABACOR_TRANSLATABLE("Menu", u"税合計\t(&4)"), IdSwitchTaxSum, true},
+    {2, ABACOR_TRANSLATABLE("Menu", u"件数\t(&5)"), IdSwitchItemCount, true},
+    {2, ABACOR_TRANSLATABLE("Menu", u"定数\t(&6)"), IdSwitchConstant, true},
+    {2, ABACOR_TRANSLATABLE("Menu", u"日数 (片落・両端入・両端落)\t(&7)"), IdSwitchDayCount},
+    {2, ABACOR_TRANSLATABLE("Menu", u"表示中の数を税率に\t(&8)"), IdSetRate},
     {1, ABACOR_TRANSLATABLE("Menu", u"クリップボードへコピー\t(&8)"), IdCopyToClipboard},
     {1, ABACOR_TRANSLATABLE("Menu", u"バージョン情報\t(&9)"), IdVersion},
     {1, ABACOR_TRANSLATABLE("Menu", u"終了\t(&0)"), IdExit},

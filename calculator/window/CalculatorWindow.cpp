@@ -13,6 +13,7 @@
 #include "calculator/engine/NumberText.h"
 #include "calculator/window/CalculatorMenus.h"
 #include "calculator/window/DesktopShortcuts.h"
+#include "calculator/window/RecordFollower.h"
 #include "calculator/window/StayOnTop.h"
 #include "calculator/window/TapeDock.h"
 #include "calculator/window/TapeWindow.h"
@@ -24,7 +25,9 @@
 #include "platform/shell/SoftKeyBar.h"
 #include "platform/shell/Translated.h"
 #include "platform/store/UserStore.h"
+#include "settings/SettingsStore.h"
 #include "text/Translatable.h"
+#include "text/Utf.h"
 
 namespace abacor {
 
@@ -48,6 +51,22 @@ int DigitsIn(const std::u16string& shown)
 constexpr char16_t kPhoneStatusKey[] = u"\\Software\\Sharp\\PhoneStatus";
 // How long a key pressed by assistive technology shows pressed.
 constexpr int kAssistivePressMilliseconds = 150;
+// A switch and its position in the program's language: "丸め 5/4", "GT オン".
+QString SwitchWords(const DeskSwitch& desk, std::uint32_t value)
+{
+    const std::u16string position = PositionText(desk, value);
+    return Translated("Tape", desk.name) + u' ' + Translated("Tape", position);
+}
+
+// The record's name of a value.
+std::u16string NameOf(std::uint32_t CalculatorSettings::*field)
+{
+    for (const SettingDescriptor& descriptor : kSettingsTable)
+        if (descriptor.field == field)
+            return Utf16(descriptor.name);
+    return {};
+}
+
 constexpr char16_t kPasteRefused[] =
     ABACOR_TRANSLATABLE("Message", u"貼り付けられません。クリップボードの内容が数値ではありません。");
 }  // namespace
@@ -77,12 +96,68 @@ CalculatorWindow::CalculatorWindow(const CalculatorSettings& settings, const Scr
     // focused object a screen reader reads.
     setFocusPolicy(Qt::StrongFocus);
     ready_ = true;
+    ShowSwitchesInMenu();
     canvas_.Layout();
 }
 
 CalculatorWindow::~CalculatorWindow() = default;
 
 void CalculatorWindow::OpenTapeStore(const std::filesystem::path& path) { tape_->OpenStore(path); }
+
+void CalculatorWindow::FollowStore()
+{
+    if (std::exchange(followsStore_, true))
+        return;
+    new RecordFollower(this, [this] { ReadRecord(); });
+}
+
+void CalculatorWindow::ReadRecord()
+{
+    const CalculatorSettings before = session_.settings();
+    if (!session_.FollowRecord(LoadSettings()))
+        return;
+    SwitchesChanged(before, false);
+    tape_->Follow();
+    // Colours, captions and keys as the record now says.
+    canvas_.Layout();
+    update();
+}
+
+void CalculatorWindow::SwitchesChanged(const CalculatorSettings& before, bool save)
+{
+    const CalculatorSettings& now = session_.settings();
+    QStringList said;
+    std::optional<UserStoreKey> record;
+    for (const DeskSwitch& desk : kDeskSwitches) {
+        if (before.*desk.field == now.*desk.field)
+            continue;
+        said.append(SwitchWords(desk, now.*desk.field));
+        if (!save || !followsStore_)
+            continue;
+        // Only the value changed: whatever else AbacorSet saved stays.
+        if (!record)
+            record = UserStoreKey::CreateOrOpen(kSettingsKeyPath);
+        if (record)
+            record->SetValue(NameOf(desk.field), now.*desk.field);
+    }
+    if (record && !record->Close()) {
+        canvas_.FlashDisplay();
+        said.append(tr("スイッチを設定に保存できませんでした。次の起動では元の位置に戻ります。"));
+    }
+    if (!said.isEmpty())
+        announcer_.Say(said.join(u'、'));
+    ShowSwitchesInMenu();
+    canvas_.InvalidateAll();
+}
+
+void CalculatorWindow::ShowSwitchesInMenu()
+{
+    for (const DeskSwitch& desk : kDeskSwitches)
+        if (desk.count == 2 && desk.menuId != 0)
+            menus_->SetChecked(desk.menuId, session_.settings().*desk.field != 0);
+    menus_->SetChecked(IdSwitchItemCount, session_.settings().ItemCountFlg != 0);
+    menus_->SetChecked(IdSwitchConstant, session_.settings().ConstantMode != 0);
+}
 
 void CalculatorWindow::ToggleTape()
 {
@@ -127,20 +202,22 @@ CommandOutcome CalculatorWindow::Run(const Command& command)
     announcer_.Echoed(digit);
     const std::u16string shown = session_.state().displayText;
     const bool typing = session_.state().entryState == EntryState::Typing;
+    const CalculatorSettings before = session_.settings();
     const CommandOutcome outcome = session_.Run(command);
     tape_->Follow();
+    if (outcome == CommandOutcome::Switched)
+        SwitchesChanged(before, true);
     const bool field = session_.state().fieldEntry.kind != ValueKind::Number && command.key != KeyId::Point;
     if (digit && typing && session_.state().displayText == shown && (DigitsIn(shown) >= kMaxDigits || field)) {
         // A thirteenth digit, or one past a time's or a date's field: refused, and said to be.
         canvas_.FlashDisplay();
         announcer_.Refused(tr("桁数オーバー"));
     }
-    if (session_.state().refused) {
-        // A key that had nothing to work with: flashed, and told why.
+    if (const Refusal why = session_.state().refused; why != Refusal::None) {
+        // A key that had nothing to work with, or is switched off: the number
+        // stays, the display flashes, and the reason is told.
         canvas_.FlashDisplay();
-        announcer_.Refused(command.key == KeyId::Average ? tr("件数がありません。")
-                           : command.key == KeyId::Date  ? tr("日付にする数字が入っていません。")
-                                                        : tr("原価・売価・利益率のうち二つが入っていません。"));
+        announcer_.Refused(Translated("Refusal", RefusalText(why)));
     }
     return outcome;
 }
@@ -256,6 +333,10 @@ void CalculatorWindow::OnActivate(bool active)
 {
     if (!active)
         return;
+    // Where no watcher tells of AbacorSet's saves (the registry), coming
+    // back to the calculator does.
+    if (followsStore_)
+        ReadRecord();
     announcer_.FocusDisplay();
     SwitchToAlphanumericInput(*this);
     // The phone's status value is set only where the phone keeps one; a

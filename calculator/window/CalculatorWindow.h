@@ -39,6 +39,11 @@ public:
     const CalculatorSettings& settings() const { return session_.settings(); }
     // The tape kept across runs, opened (after the first frame).
     void OpenTapeStore(const std::filesystem::path& path);
+    // The settings record is the program's: a switch changed here is saved
+    // to it, and a change saved by AbacorSet is followed at once.
+    void FollowStore();
+    // The record read again; what changed applies from the next key.
+    void ReadRecord();
     // Runs once, after the first frame has been painted.
     void AfterFirstFrame(std::function<void()> run) { afterFirstFrame_ = std::move(run); }
     // F3 and "テープ": the tape window opened, or closed when it is open.
@@ -98,6 +103,10 @@ private:
     void Paste();
     void ShowVersion();
     void Invalidate(DisplayRegion region) override;
+    // The switches that differ from before: said, and saved where the
+    // record is the program's (saved: a change made here).
+    void SwitchesChanged(const CalculatorSettings& before, bool save);
+    void ShowSwitchesInMenu();
 
     // Repaints asked for while the session starts, before the canvas, wait.
     bool onTop_ = false;
@@ -109,6 +118,7 @@ private:
     WindowMenus* menus_ = nullptr;
     TapeDock* tape_ = nullptr;
     std::function<void()> afterFirstFrame_;
+    bool followsStore_ = false;
     // Whether the phone keeps a status value for its shell (looked at once).
     std::optional<bool> phoneStatus_;
 };

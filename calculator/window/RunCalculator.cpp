@@ -43,6 +43,7 @@ int RunCalculator(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("jp.korvel.Abacor"));
     // An ordinary top-level window; the program ends when it closes.
     CalculatorWindow window(LoadSettings(), ScreenMetrics{});
+    window.FollowStore();
     // The smallest phone's screen: every key and caption still usable.
     window.setMinimumSize(kMinimumWidth, kMinimumHeight);
     const std::optional<WindowPlacement> placement = LoadPlacement();

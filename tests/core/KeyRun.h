@@ -7,13 +7,15 @@
 #include <string>
 
 #include "calculator/tape/CalculatorSession.h"
+#include "tests/PhoneSettings.h"
 #include "text/Utf.h"
 
 namespace abacor::test {
 
-// A calculator as every front end starts it, driven by the key language.
+// A calculator with the phone's record, driven by the key language; a row
+// sets the desk switches it is about.
 struct KeyRun {
-    explicit KeyRun(RepaintSink* sink = nullptr) : session(DefaultSettings(), sink) {}
+    explicit KeyRun(RepaintSink* sink = nullptr) : session(PhoneSettings(), sink) {}
 
     void Keys(const std::string& tokens)
     {

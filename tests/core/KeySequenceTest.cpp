@@ -159,7 +159,9 @@ INSTANTIATE_TEST_SUITE_P(DeskFunctions, KeySequence, testing::Values(
     Shown{GT_ON "2 + 3 = CA GT", "0", "0", "0", ""},
     Shown{GT_ON "2 + 3 = 2 0 0 + 1 0 % GT", "225", "220", "0", ""},
     Shown{GT_ON "9 9 9 9 9 9 9 9 9 9 9 9 + 0 = 1 + 0 = GT", "ERROR", "0", "0", ""},
-    Shown{"2 + 3 = GT", "0", "5", "0", ""},
+    // Switched off, GT changes nothing: the number shown stays.
+    Shown{"2 + 3 = GT", "5", "5", "0", ""},
+    Shown{"2 + 3 = 4 GT", "4", "5", "0", ""},
     Shown{GT_ON "1 / 0 = GT", "ERROR", "0", "0", ""},
     Shown{GT_ON R5(2) "1 / 3 = GT", "0.33", "0.33", "0", ""},
     // Tax keys, the second rate, 00.

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "tests/PhoneSettings.h"
 #include "calculator/core/CommandTable.h"
 #include "calculator/display/WindowLayout.h"
 
@@ -11,7 +12,7 @@ namespace abacor {
 namespace {
 
 struct Laid {
-    Laid(ScreenMetrics screen, Rect client, CalculatorSettings s = DefaultSettings())
+    Laid(ScreenMetrics screen, Rect client, CalculatorSettings s = test::PhoneSettings())
         : settings(s), resources(CreateDisplayResources(screen, settings)),
           layout(LayoutWindow(screen, client, resources, settings))
     {
@@ -94,7 +95,7 @@ TEST(Layout, The240By320ScreenAt96Dpi)
 TEST(Layout, LandscapeIsFiveByFourWithATallEquals)
 {
     // The screen was classified as 480 x 640 when the window was made.
-    CalculatorSettings settings = DefaultSettings();
+    CalculatorSettings settings = test::PhoneSettings();
     const DisplayResources resources = CreateDisplayResources({480, 640, 192}, settings);
     const WindowLayout l = LayoutWindow({640, 480, 192}, {0, 0, 640, 428}, resources, settings);
     EXPECT_TRUE(l.landscape);
@@ -129,7 +130,7 @@ std::string Grid(const WindowLayout& l, int rows, int columns)
 
 TEST(Layout, DigitRowsFollowNumKeyRevFlg)
 {
-    CalculatorSettings settings = DefaultSettings();
+    CalculatorSettings settings = test::PhoneSettings();
     EXPECT_EQ(Grid(Laid({480, 640, 192}, {0, 0, 480, 588}, settings).layout, 7, 3),
               "_ ＋ _\n× ＝ ÷\nCE － _\n１ ２ ３\n４ ５ ６\n７ ８ ９\n+/- ０ ．\n");
     settings.NumKeyRevFlg = 1;
@@ -157,7 +158,7 @@ TEST(Layout, AdditionalKeysByPositionLaterPositionsWin)
         {1, 2, 3, 4, true, "１ ２ ３ C CE\n"},
     };
     for (const auto& c : cases) {
-        CalculatorSettings settings = DefaultSettings();
+        CalculatorSettings settings = test::PhoneSettings();
         settings.AddButton1Type = c.add1;
         settings.AddButton2Type = c.add2;
         settings.AddButton3Type = c.add3;

@@ -6,6 +6,7 @@
 
 #include <QFontMetrics>
 
+#include "tests/PhoneSettings.h"
 #include "calculator/core/CommandTable.h"
 #include "calculator/display/KeyFaceStrip.h"
 #include "calculator/display/PressFeedback.h"
@@ -42,7 +43,7 @@ struct Painted {
 
 TEST(Paint, TheDefaultLook)
 {
-    const Painted p(DefaultSettings());
+    const Painted p(test::PhoneSettings());
     const Rect key = p.layout.KeyRect(KeyId::Digit5);
     EXPECT_EQ(p.At(key.left + 3, key.top + 3), 0xE1E1E1u) << "flat key face";
     EXPECT_EQ(p.At(key.left + 10, key.top), 0xFFFFFFu) << "white top edge";
@@ -87,7 +88,7 @@ std::vector<int> GlyphWidths(const DrawSurface& surface, const Rect& rect, Color
 
 TEST(Paint, TextsTooWideForTheirBoxShrinkInsteadOfBeingCutOff)
 {
-    Painted p(DefaultSettings());
+    Painted p(test::PhoneSettings());
     const QString longest = QStringLiteral("-123,456,789,012");
     p.texts = {longest, longest, longest, QString(), QString()};
     PaintWindow(p.surface, {p.layout, p.resources, p.settings, p.faces, KeyFacesFor(p.settings)}, p.texts, p.client,
@@ -105,7 +106,7 @@ TEST(Paint, TextsTooWideForTheirBoxShrinkInsteadOfBeingCutOff)
 // inside one ("CUT 0").
 TEST(Paint, AnnunciatorsStandApart)
 {
-    Painted lit(DefaultSettings());
+    Painted lit(test::PhoneSettings());
     lit.texts = {QString(), QStringLiteral("0"), QStringLiteral("0"), QString(),
                  QStringLiteral("CUT 0") + kAnnunciatorGap.toString() + QStringLiteral("GT")};
     PaintWindow(lit.surface, {lit.layout, lit.resources, lit.settings, lit.faces, KeyFacesFor(lit.settings)}, lit.texts,
@@ -131,7 +132,7 @@ TEST(Paint, AnnunciatorsStandApart)
 
 TEST(Paint, AnnunciatorsNeverStandUnderTheNumber)
 {
-    Painted lit(DefaultSettings());
+    Painted lit(test::PhoneSettings());
     const QString longest = QStringLiteral("-123,456,789,012");
     const auto paint = [&](const QString& number, const QString& annunciators) {
         lit.texts = {number, QStringLiteral("0"), QStringLiteral("0"), QString(), annunciators};
@@ -165,7 +166,7 @@ TEST(Paint, AnnunciatorsNeverStandUnderTheNumber)
 
 TEST(Paint, BoxFramesAreOnePixelOnTheSmallScreen)
 {
-    const Painted p(DefaultSettings(), {240, 320, 96});
+    const Painted p(test::PhoneSettings(), {240, 320, 96});
     const Rect box = p.layout.memoryBox;
     EXPECT_EQ(p.At(box.left, box.top + 8), 0x000000u);
     EXPECT_EQ(p.At(box.left - 1, box.top + 8), 0xC8C8C8u);
@@ -173,7 +174,7 @@ TEST(Paint, BoxFramesAreOnePixelOnTheSmallScreen)
 
 TEST(Paint, GradationFadesFromTheGradationColourDown)
 {
-    CalculatorSettings settings = DefaultSettings();
+    CalculatorSettings settings = test::PhoneSettings();
     settings.GradationFlg = 1;
     settings.ButtonBackColor1 = 0x0000FF;
     settings.ButtonGradColor1 = 0xFFFFFF;
@@ -190,7 +191,7 @@ TEST(Paint, GradationFadesFromTheGradationColourDown)
 
 TEST(Paint, RoundKeysShowTheBackgroundInTheirCorners)
 {
-    CalculatorSettings settings = DefaultSettings();
+    CalculatorSettings settings = test::PhoneSettings();
     settings.RoundButtonFlg = 1;
     settings.DialogBackColor = 0x00FF00;
     for (std::uint32_t gradation : {0u, 1u}) {
@@ -218,7 +219,7 @@ TEST(Paint, RoundKeysShowTheBackgroundInTheirCorners)
 
 TEST(Paint, TheTallEqualsIsOneFace)
 {
-    CalculatorSettings settings = DefaultSettings();
+    CalculatorSettings settings = test::PhoneSettings();
     const DisplayResources resources = CreateDisplayResources({480, 640, 192}, settings);
     const RoundCorners corners(KeyCorners(settings));
     const WindowLayout layout = LayoutWindow({640, 480, 192}, {0, 0, 640, 428}, resources, settings);
@@ -236,11 +237,11 @@ TEST(Paint, TheTallEqualsIsOneFace)
 
 TEST(Paint, TheDigitDropKeyReadsItsOwnCaption)
 {
-    CalculatorSettings settings = DefaultSettings();
+    CalculatorSettings settings = test::PhoneSettings();
     EXPECT_EQ(KeyCaption(KeyId::ClearEntry, settings), u"CE");
     settings.ShiftKeyFlg = 1;
     EXPECT_EQ(KeyCaption(KeyId::ClearEntry, settings), u"⇒");
-    const Painted plain(DefaultSettings());
+    const Painted plain(test::PhoneSettings());
     const Painted drop(settings);
     const Rect key = plain.layout.KeyRect(KeyId::ClearEntry);
     bool differs = false;
@@ -252,10 +253,10 @@ TEST(Paint, TheDigitDropKeyReadsItsOwnCaption)
 
 TEST(Paint, UnplacedAdditionalKeysAreNotDrawn)
 {
-    CalculatorSettings settings = DefaultSettings();
+    CalculatorSettings settings = test::PhoneSettings();
     settings.AddButton1Type = 2;
     const Painted placed(settings);
-    const Painted empty(DefaultSettings());
+    const Painted empty(test::PhoneSettings());
     const Rect cell = placed.layout.KeyRect(KeyId::AllClear);
     ASSERT_FALSE(cell.IsNull());
     EXPECT_EQ(placed.At(cell.left + 3, cell.top + 3), 0xE1E1E1u);
@@ -264,7 +265,7 @@ TEST(Paint, UnplacedAdditionalKeysAreNotDrawn)
 
 TEST(Paint, RepaintingADirtyBoxChangesOnlyThatBox)
 {
-    Painted p(DefaultSettings());
+    Painted p(test::PhoneSettings());
     const QImage before = p.surface.Image().copy();
     p.texts.display = QStringLiteral("123");
     PaintWindow(p.surface, {p.layout, p.resources, p.settings, p.faces, KeyFacesFor(p.settings)}, p.texts,
@@ -284,7 +285,7 @@ TEST(Paint, RepaintingADirtyBoxChangesOnlyThatBox)
 
 TEST(Paint, AFlashInvertsAndRestoresAfterItsPause)
 {
-    Painted p(DefaultSettings());
+    Painted p(test::PhoneSettings());
     const Rect key = p.layout.KeyRect(KeyId::Equals);
     const QImage before = p.surface.Image().copy();
     std::vector<Rect> flushed;

@@ -158,11 +158,11 @@ TEST_F(Preview, Page2ChangesTheSampleAtOnce)
     SettingsSheet& s = Open();
     s.SetActivePage(1);
     DisplayPage& p2 = page2();
-    EXPECT_EQ(p2.SampleDisplay()->text(), QStringLiteral("19800"));
+    EXPECT_EQ(p2.SampleDisplay()->text(), QStringLiteral("19,800")) << "grouped by default";
     const QImage before = Shown(p2);
     Click(p2.controls().Check(IdcCommaFormat));
     Shown(p2);
-    EXPECT_EQ(p2.SampleDisplay()->text(), QStringLiteral("19,800"));
+    EXPECT_EQ(p2.SampleDisplay()->text(), QStringLiteral("19800"));
     Click(p2.controls().Check(IdcShiftKey));
     const QImage after = Shown(p2);
     const Rect clear = p2.layout().Key(SampleKey::Clear);
@@ -330,9 +330,9 @@ TEST_F(Page4, TheDeskControlsWriteTheRecord)
     Click(p4.controls().Check(IdcTaxSum));
     QComboBox* constant = p4.controls().Combo(IdcConstantMode);
     QComboBox* count = p4.controls().Combo(IdcItemCount);
-    EXPECT_EQ(constant->currentText(), QStringLiteral("しない"));
-    constant->setCurrentIndex(1);
-    emit constant->activated(1);
+    EXPECT_EQ(constant->currentText(), QStringLiteral("××で設定（K）")) << "on by default";
+    constant->setCurrentIndex(2);
+    emit constant->activated(2);
     count->setCurrentIndex(2);
     emit count->activated(2);
     EXPECT_EQ(count->currentText(), QStringLiteral("＋で加算・－で減算"));
@@ -347,13 +347,13 @@ TEST_F(Page4, TheDeskControlsWriteTheRecord)
     const CalculatorSettings& edited = s.settings();
     EXPECT_EQ(edited.RoundSelector, 3u);
     EXPECT_EQ(edited.DecimalSelector, 5u);
-    EXPECT_EQ(edited.GrandTotalFlg, 1u);
-    EXPECT_EQ(edited.DeskTaxFlg, 1u);
+    EXPECT_EQ(edited.GrandTotalFlg, 0u) << "on by default";
+    EXPECT_EQ(edited.DeskTaxFlg, 0u);
     EXPECT_EQ(edited.TaxPercent2, 801u);
     EXPECT_EQ(edited.TapeKeepFlg, 0u);
     EXPECT_EQ(edited.KeepStateFlg, 0u);
-    EXPECT_EQ(edited.TaxSumFlg, 1u);
-    EXPECT_EQ(edited.ConstantMode, 1u);
+    EXPECT_EQ(edited.TaxSumFlg, 0u);
+    EXPECT_EQ(edited.ConstantMode, 2u);
     EXPECT_EQ(edited.ItemCountFlg, 2u);
     EXPECT_EQ(edited.DayCountMode, 1u) << "両端入";
     // Named through their labels.

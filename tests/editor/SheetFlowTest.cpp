@@ -37,7 +37,7 @@ TEST_F(SheetFlow, UnsavedChangesAskBeforeExit)
     answers = {AnswerNo};
     EXPECT_FALSE(Exit()) << "いいえ keeps the sheet open";
     EXPECT_EQ(asked, std::vector<Asked>{kAskExit});
-    EXPECT_EQ(s.settings().CommaFormatFlg, 1u) << "and the change in the copy";
+    EXPECT_EQ(s.settings().CommaFormatFlg, 0u) << "and the change in the copy (grouping is on by default)";
     EXPECT_EQ(s.modified(), 1);
     answers = {AnswerYes};
     EXPECT_TRUE(Exit()) << "はい closes";

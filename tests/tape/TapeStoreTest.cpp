@@ -14,6 +14,7 @@
 #include "calculator/tape/CalculatorSession.h"
 #include "calculator/tape/TapeStore.h"
 #include "tests/FileSizeLimit.h"
+#include "tests/PhoneSettings.h"
 #include "tests/TempFolder.h"
 #include "text/Utf.h"
 
@@ -255,7 +256,7 @@ TEST(TapeStore, TheKeptStateComesBackAndWhatCannotBeShownStartsAfresh)
     }
     EXPECT_EQ(TapeStore::Open(path).store->LoadState(), kept);
 
-    const CalculatorSettings settings = DefaultSettings();
+    const CalculatorSettings settings = PhoneSettings();
     Calculator calculator(settings);
     calculator.Restore(kept);
     EXPECT_EQ(calculator.Kept(), kept);
@@ -277,7 +278,7 @@ TEST(TapeStore, YesterdaysCalculationIsCorrectedToday)
     const TempFolder folder;
     const std::filesystem::path path = folder.File("tape.db");
     const auto keyed = [&](std::initializer_list<const char*> tokens) {
-        auto session = std::make_unique<CalculatorSession>(DefaultSettings());
+        auto session = std::make_unique<CalculatorSession>(PhoneSettings());
         session->Keep(std::make_unique<TapeWriter>(TapeStore::Open(path).store), {});
         for (const char* token : tokens)
             EXPECT_EQ(session->Apply(token).outcome, TokenOutcome::Applied) << token;

@@ -50,9 +50,10 @@ TEST(CalcDriver, MalformedSetIsABadToken)
 
 TEST(CalcDriver, SetChangesOnlyTheSetting)
 {
-    DriverRun run("1 2 3 4 set:CommaFormatFlg=1 5 set:ShiftKeyFlg=0x1 CE set:TaxPercent=800 1 0 0 0 税込");
+    DriverRun run("set:CommaFormatFlg=0 1 2 3 4 set:CommaFormatFlg=1 5 set:ShiftKeyFlg=0x1 CE set:TaxPercent=800 1 0 0 0 税込");
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out.str(), "1\t1\t0\t0\t\n"
+    EXPECT_EQ(run.out.str(), "set:CommaFormatFlg=0\t0\t0\t0\t\n"
+                             "1\t1\t0\t0\t\n"
                              "2\t12\t0\t0\t\n"
                              "3\t123\t0\t0\t\n"
                              "4\t1234\t0\t0\t\n"

@@ -12,15 +12,24 @@ import tempfile
 calc, table = sys.argv[1], pathlib.Path(sys.argv[2])
 check = re.compile(r"\[([^\]]*)\]|\{([^}]*)\}|<([^>]*)>|(\S+)")
 faults = []
+# The rows before "defaults: office" are the phone's worked cases: every desk
+# switch off, the display ungrouped; after it, a fresh profile's defaults.
+PHONE = ("set:CommaFormatFlg=0 set:GrandTotalFlg=0 set:DeskTaxFlg=0 set:TaxSumFlg=0 set:ConstantMode=0 "
+         "set:ItemCountFlg=0")
+base = PHONE
 prefix = ""
 for number, line in enumerate(table.read_text(encoding="utf-8").splitlines(), 1):
     line = line.strip()
     if not line or line.startswith("#"):
         continue
+    if line.startswith("defaults:"):
+        base = "" if line.split(":", 1)[1].strip() == "office" else PHONE
+        prefix = ""
+        continue
     if line.startswith("use:"):
         prefix = line[4:].strip()
         continue
-    tokens, expected, tape = prefix.split(), [], []
+    tokens, expected, tape = (base + " " + prefix).split(), [], []
     for match in check.finditer(line):
         display, lit, taped, token = match.groups()
         if token is not None:

@@ -21,7 +21,8 @@ def run(*args, cwd=None):
 # Notes: Japanese, emoji, right-to-left, a comma and a quote, a formula, 200
 # characters; each saved and read back by Python's csv module.
 saved = folder / "notes.abacor-tape"
-tokens = "set:TaxPercent=800 1 2 0 + 3 4 tax+ 5 6 + 7 =".split()
+# (No item count: the total's mark is "*" alone.)
+tokens = "set:ItemCountFlg=0 set:TaxPercent=800 1 2 0 + 3 4 tax+ 5 6 + 7 =".split()
 for note, cell in [("請求書_A-101", "請求書 A-101"), ("交通費_🚃", "交通費 🚃"), ("שלום_עולם", "שלום עולם"),
                    ('a,"b"', 'a,"b"'), ("=SUM(A1)", "'=SUM(A1)"), ("あ" * 200, "あ" * 200)]:
     out = run("--save", str(saved), *tokens, "note:2=x", f"note:1={note}")

@@ -22,6 +22,7 @@
 #include <memory>
 #include <sys/stat.h>
 
+#include "tests/PhoneSettings.h"
 #include "calculator/core/CommandTable.h"
 #include "calculator/window/CalculatorWindow.h"
 #include "calculator/window/TapeWindow.h"
@@ -40,7 +41,7 @@ namespace {
 
 class Window : public TempStoreQt {
 protected:
-    void Open(CalculatorSettings settings = DefaultSettings(), ScreenMetrics screen = {480, 640, 192})
+    void Open(CalculatorSettings settings = PhoneSettings(), ScreenMetrics screen = {480, 640, 192})
     {
         dialog_ = std::make_unique<CalculatorWindow>(settings, screen);
         dialog_->show();
@@ -105,7 +106,7 @@ std::map<QString, QAccessibleInterface*> AccessibleChildren(QWidget* widget)
 
 TEST_F(Window, AssistiveTechnologySeesEveryKeyAndText)
 {
-    CalculatorSettings settings = DefaultSettings();
+    CalculatorSettings settings = PhoneSettings();
     settings.AddButton1Type = 5;
     Open(settings);
     auto children = AccessibleChildren(&dlg());
@@ -154,7 +155,7 @@ TEST_F(Window, AssistiveTechnologySeesEveryKeyAndText)
 
 TEST_F(Window, EveryKeyKindAnswersATapAtItsCentre)
 {
-    CalculatorSettings settings = DefaultSettings();
+    CalculatorSettings settings = PhoneSettings();
     settings.AddButton1Type = 1;  // ％
     settings.AddButton2Type = 4;  // √
     settings.AddButton4Type = 5;  // 税込
@@ -185,7 +186,7 @@ TEST_F(Window, EveryKeyKindAnswersATapAtItsCentre)
 
 TEST_F(Window, AdditionalClearKeysAndTheirMemory)
 {
-    CalculatorSettings settings = DefaultSettings();
+    CalculatorSettings settings = PhoneSettings();
     settings.AddButton1Type = 2;  // CA
     settings.AddButton4Type = 3;  // C
     Open(settings);
@@ -276,7 +277,7 @@ TEST_F(Window, RealMouseAndKeyboardEventsReachTheHandlers)
 
 TEST_F(Window, HardwareKeysFlashTheirKeyAndLeaveNoTrace)
 {
-    CalculatorSettings settings = DefaultSettings();
+    CalculatorSettings settings = PhoneSettings();
     settings.NumKeyRevFlg = 1;
     Open(settings);
     const QImage before = dlg().Framebuffer().copy();
@@ -365,7 +366,7 @@ TEST_F(Window, SoftKeysAndMenuCommandsReachTheCalculator)
 // letter on the letter pad's places stays the digit there.
 TEST_F(Window, DeskFunctionsAreOneKeyAway)
 {
-    CalculatorSettings settings = DefaultSettings();
+    CalculatorSettings settings = PhoneSettings();
     settings.GrandTotalFlg = 1;
     settings.DeskTaxFlg = 1;
     Open(settings);
@@ -392,7 +393,7 @@ TEST_F(Window, DeskFunctionsAreOneKeyAway)
 
 TEST_F(Window, TheClearMenuOpensAboveTheBarAtTheLeft)
 {
-    CalculatorSettings settings = DefaultSettings();
+    CalculatorSettings settings = PhoneSettings();
     settings.ClearMenuFlg = 1;
     Open(settings);
     Type("5");
@@ -432,7 +433,7 @@ TEST_F(Window, CopyPlacesTheDisplayAsShown)
         {0, "1/0", "ERROR"},
     };
     for (const auto& c : cases) {
-        CalculatorSettings settings = DefaultSettings();
+        CalculatorSettings settings = PhoneSettings();
         settings.CommaFormatFlg = c.comma;
         Open(settings);
         Type(c.keys);
@@ -444,7 +445,7 @@ TEST_F(Window, CopyPlacesTheDisplayAsShown)
 
 TEST_F(Window, CopyAndPasteLikeADesktopProgram)
 {
-    CalculatorSettings settings = DefaultSettings();
+    CalculatorSettings settings = PhoneSettings();
     settings.CommaFormatFlg = 1;
     Open(settings);
     Type("12345");
@@ -470,7 +471,7 @@ TEST_F(Window, CopyAndPasteLikeADesktopProgram)
 
 TEST_F(Window, CheckFromTheMenuLightsItsAnnunciator)
 {
-    Open(DefaultSettings());
+    Open(PhoneSettings());
     const auto keys = [this] {
         Type("480*5");
         dlg().OnCommand(IdOK);
@@ -493,7 +494,7 @@ TEST_F(Window, CheckFromTheMenuLightsItsAnnunciator)
 
 TEST_F(Window, TheTapeWindowShowsCorrectsCopiesAndExports)
 {
-    Open(DefaultSettings());
+    Open(PhoneSettings());
     Type("123+456+789");
     dlg().OnCommand(IdOK);
     QTest::keyClick(&dlg(), Qt::Key_F3);
@@ -664,7 +665,7 @@ TEST_F(Window, KeptStateAndTapeFollowTheirSettings)
 {
     const QTemporaryDir folder;
     const std::filesystem::path path = folder.filePath(QStringLiteral("tape.db")).toStdString();
-    CalculatorSettings settings = DefaultSettings();
+    CalculatorSettings settings = PhoneSettings();
     settings.KeepStateFlg = 1;
     settings.GrandTotalFlg = 1;
     settings.CommaFormatFlg = 1;
@@ -822,7 +823,7 @@ TEST(StateFiles, KeepTheFolderNameAndNeverBlockOrHalfWrite)
 TEST_F(Window, ThePictureIsAFunctionOfTheSizeAlone)
 {
     const auto through = [](std::initializer_list<QSize> sizes) {
-        CalculatorWindow window(DefaultSettings(), {480, 640, 192});
+        CalculatorWindow window(PhoneSettings(), {480, 640, 192});
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
         window.session().RunKey(KeyId::Digit7);
@@ -848,7 +849,7 @@ TEST_F(Window, ALayoutWhileAKeyIsHeldLeavesNoInvertedPatch)
     dlg().resize(640, 480);
     ReleasePress();
     dlg().resize(480, 640);
-    CalculatorWindow fresh(DefaultSettings(), {480, 640, 192});
+    CalculatorWindow fresh(PhoneSettings(), {480, 640, 192});
     fresh.session().RunKey(KeyId::Digit5);
     EXPECT_EQ(dlg().Framebuffer(), fresh.Framebuffer());
 

@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <vector>
 
+#include "tests/PhoneSettings.h"
 #include "calculator/tape/CalculatorSession.h"
 #include "calculator/window/DesktopShortcuts.h"
 #include "calculator/window/KeyInput.h"
@@ -39,7 +40,7 @@ class HardwareKeys : public testing::TestWithParam<Sequence> {};
 TEST_P(HardwareKeys, RunTheirOperationAndFlashTheirKey)
 {
     const Sequence& s = GetParam();
-    CalculatorSettings settings = DefaultSettings();
+    CalculatorSettings settings = test::PhoneSettings();
     settings.ShiftKeyFlg = s.shiftKeyFlg;
     CalculatorSession session(settings);
     QLocale::setDefault(QLocale(QString::fromLatin1(s.locale)));

@@ -6,6 +6,7 @@
 
 #include <random>
 
+#include "tests/PhoneSettings.h"
 #include "calculator/window/CalculatorWindow.h"
 
 namespace abacor {
@@ -34,7 +35,7 @@ TEST(LayoutSoak, AnySizeAnySettings)
 {
     std::mt19937 random(4242);
     for (int window = 0; window < 8; ++window) {
-        CalculatorSettings settings = DefaultSettings();
+        CalculatorSettings settings = test::PhoneSettings();
         // Flags and additional-key kinds, any of them.
         for (const SettingDescriptor& entry : kSettingsTable)
             if (entry.name.ends_with("Flg") || entry.name.starts_with("AddButton"))
