@@ -42,7 +42,8 @@ struct CalculatorSettings {
     std::uint32_t AddButton4Type;
     std::uint32_t TaxPercent;
     // The desk functions, on as an office expects them (GT, the desk tax
-    // keys); the rounding selector at F keeps every figure as typed.
+    // keys); the rounding selector at F keeps every figure as typed, and one
+    // press of its switch (CUT, 0 places) gives whole yen.
     std::uint32_t RoundSelector;
     std::uint32_t DecimalSelector;
     std::uint32_t GrandTotalFlg;
@@ -105,7 +106,7 @@ inline constexpr std::array<SettingDescriptor, kSettingCount> kSettingsTable{{
     {"AddButton4Type", &CalculatorSettings::AddButton4Type, 0},
     {"TaxPercent", &CalculatorSettings::TaxPercent, 1000},
     {"RoundSelector", &CalculatorSettings::RoundSelector, 0, 3},
-    {"DecimalSelector", &CalculatorSettings::DecimalSelector, 2, 5},
+    {"DecimalSelector", &CalculatorSettings::DecimalSelector, 0, 5},
     {"GrandTotalFlg", &CalculatorSettings::GrandTotalFlg, 1, 1},
     {"DeskTaxFlg", &CalculatorSettings::DeskTaxFlg, 1, 1},
     {"TaxPercent2", &CalculatorSettings::TaxPercent2, 800, 2000},

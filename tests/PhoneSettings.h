@@ -5,7 +5,8 @@
 namespace abacor::test {
 
 // The phone's record: every desk switch off, the display ungrouped, as the
-// design's worked examples assume. The programs' defaults are the office's.
+// design's worked examples assume (and two places for the selector, as the
+// first desk functions had). The programs' defaults are the office's.
 inline CalculatorSettings PhoneSettings()
 {
     CalculatorSettings settings = DefaultSettings();
@@ -15,6 +16,7 @@ inline CalculatorSettings PhoneSettings()
     settings.TaxSumFlg = 0;
     settings.ConstantMode = 0;
     settings.ItemCountFlg = 0;
+    settings.DecimalSelector = 2;
     return settings;
 }
 

@@ -694,6 +694,38 @@
         <source>キャンセル</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>スイッチ	(&amp;S)</source>
+        <translation>Switches	(&amp;S)</translation>
+    </message>
+    <message>
+        <source>丸め (F・CUT・UP・5/4)	(&amp;1)</source>
+        <translation>Rounding (F, CUT, UP, 5/4)	(&amp;1)</translation>
+    </message>
+    <message>
+        <source>小数点 (0〜4・ADD2)	(&amp;2)</source>
+        <translation>Decimal places (0–4, ADD2)	(&amp;2)</translation>
+    </message>
+    <message>
+        <source>GT	(&amp;3)</source>
+        <translation>GT	(&amp;3)</translation>
+    </message>
+    <message>
+        <source>件数	(&amp;5)</source>
+        <translation>Item count	(&amp;5)</translation>
+    </message>
+    <message>
+        <source>定数	(&amp;6)</source>
+        <translation>Constant	(&amp;6)</translation>
+    </message>
+    <message>
+        <source>日数 (片落・両端入・両端落)	(&amp;7)</source>
+        <translation>Day count (one end, both ends, neither)	(&amp;7)</translation>
+    </message>
+    <message>
+        <source>表示中の数を税率に	(&amp;8)</source>
+        <translation>Number shown as the tax rate	(&amp;8)</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -784,6 +816,41 @@
     </message>
 </context>
 <context>
+    <name>Refusal</name>
+    <message>
+        <source>原価・売価・利益率のうち二つが入っていません。</source>
+        <translation>Enter two of COST, SELL and MARGIN first.</translation>
+    </message>
+    <message>
+        <source>件数がありません。</source>
+        <translation>Nothing counted yet.</translation>
+    </message>
+    <message>
+        <source>日付にする数字が入っていません。</source>
+        <translation>No digits to make a date of.</translation>
+    </message>
+    <message>
+        <source>GTはオフです。Alt+G でオンにします。</source>
+        <translation>GT is off. Alt+G turns it on.</translation>
+    </message>
+    <message>
+        <source>税合計はオフです。Alt+X でオンにします。</source>
+        <translation>Per-rate tax totals are off. Alt+X turns them on.</translation>
+    </message>
+    <message>
+        <source>税合計に入った金額がありません。</source>
+        <translation>No taxed amount in the totals yet.</translation>
+    </message>
+    <message>
+        <source>件数はオフです。Alt+I でオンにします。</source>
+        <translation>The item count is off. Alt+I turns it on.</translation>
+    </message>
+    <message>
+        <source>税率にできる数ではありません（0〜20%、小数点以下2桁まで）。</source>
+        <translation>Not a tax rate (0 to 20 %, at most two decimal places).</translation>
+    </message>
+</context>
+<context>
     <name>Spoken</name>
     <message>
         <source>マイナス</source>
@@ -868,6 +935,74 @@
         <source>訂正前</source>
         <translation>was</translation>
     </message>
+    <message>
+        <source>オフ</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>オン</source>
+        <translation>ON</translation>
+    </message>
+    <message>
+        <source>丸め</source>
+        <translation>ROUND</translation>
+    </message>
+    <message>
+        <source>小数点</source>
+        <translation>PLACES</translation>
+    </message>
+    <message>
+        <source>GT</source>
+        <translation>GT</translation>
+    </message>
+    <message>
+        <source>税合計</source>
+        <translation>TAX Σ</translation>
+    </message>
+    <message>
+        <source>件数</source>
+        <translation>ITEMS</translation>
+    </message>
+    <message>
+        <source>±</source>
+        <translation>±</translation>
+    </message>
+    <message>
+        <source>定数</source>
+        <translation>CONST</translation>
+    </message>
+    <message>
+        <source>2度押し</source>
+        <translation>TWICE</translation>
+    </message>
+    <message>
+        <source>自動</source>
+        <translation>AUTO</translation>
+    </message>
+    <message>
+        <source>日数</source>
+        <translation>DAYS</translation>
+    </message>
+    <message>
+        <source>片落</source>
+        <translation>ONE-END</translation>
+    </message>
+    <message>
+        <source>両端入</source>
+        <translation>BOTH-ENDS</translation>
+    </message>
+    <message>
+        <source>両端落</source>
+        <translation>NEITHER-END</translation>
+    </message>
+    <message>
+        <source>税率1</source>
+        <translation>RATE1</translation>
+    </message>
+    <message>
+        <source>税率2</source>
+        <translation>RATE2</translation>
+    </message>
 </context>
 <context>
     <name>TapePrinter</name>
@@ -887,24 +1022,16 @@
         <translation>too many digits</translation>
     </message>
     <message>
-        <source>件数がありません。</source>
-        <translation>Nothing counted yet.</translation>
-    </message>
-    <message>
-        <source>日付にする数字が入っていません。</source>
-        <translation>No digits to make a date of.</translation>
-    </message>
-    <message>
-        <source>原価・売価・利益率のうち二つが入っていません。</source>
-        <translation>Enter two of COST, SELL and MARGIN first.</translation>
-    </message>
-    <message>
         <source>常に手前に表示 オン</source>
         <translation>Always on top on</translation>
     </message>
     <message>
         <source>常に手前に表示 オフ</source>
         <translation>Always on top off</translation>
+    </message>
+    <message>
+        <source>スイッチを設定に保存できませんでした。次の起動では元の位置に戻ります。</source>
+        <translation>The switch could not be saved to the settings; at the next start it is back where it was.</translation>
     </message>
 </context>
 <context>

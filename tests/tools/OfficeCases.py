@@ -15,7 +15,7 @@ faults = []
 # The rows before "defaults: office" are the phone's worked cases: every desk
 # switch off, the display ungrouped; after it, a fresh profile's defaults.
 PHONE = ("set:CommaFormatFlg=0 set:GrandTotalFlg=0 set:DeskTaxFlg=0 set:TaxSumFlg=0 set:ConstantMode=0 "
-         "set:ItemCountFlg=0")
+         "set:ItemCountFlg=0 set:DecimalSelector=2")
 base = PHONE
 prefix = ""
 for number, line in enumerate(table.read_text(encoding="utf-8").splitlines(), 1):
