@@ -878,6 +878,33 @@
     </message>
 </context>
 <context>
+    <name>Switch</name>
+    <message>
+        <source>税計</source>
+        <translation>TAX Σ</translation>
+    </message>
+    <message>
+        <source>件</source>
+        <translation>ITEMS</translation>
+    </message>
+    <message>
+        <source>±件</source>
+        <translation>±ITEMS</translation>
+    </message>
+    <message>
+        <source>K自動</source>
+        <translation>K AUTO</translation>
+    </message>
+    <message>
+        <source>両端入</source>
+        <translation>BOTH ENDS</translation>
+    </message>
+    <message>
+        <source>両端落</source>
+        <translation>NEITHER END</translation>
+    </message>
+</context>
+<context>
     <name>Tape</name>
     <message>
         <source>税込</source>

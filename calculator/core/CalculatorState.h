@@ -42,14 +42,14 @@ enum class RateShown { Active, None, First, Second };
 // and says the reason (RefusalText), naming the switch that would help.
 enum class Refusal {
     None,
-    NoTwoOfProfit,    // 原価・売価・利益率: fewer than two registers hold a number
-    NoItems,          // 平均 with nothing counted
-    NoDateDigits,     // 日付 with no number typed
-    GrandTotalOff,    // GT with GrandTotalFlg off
-    TaxSumOff,        // 税合計 with TaxSumFlg off
-    NoTaxTotals,      // 税合計 with no price taxed since CA
-    ItemCountOff,     // 平均 with ItemCountFlg off
-    NotARate,         // the number shown is no rate to set
+    NoTwoOfProfit,  // 原価・売価・利益率: fewer than two registers hold a number
+    NoItems,        // 平均 with nothing counted
+    NoDateDigits,   // 日付 with no number typed
+    GrandTotalOff,  // GT with GrandTotalFlg off
+    TaxSumOff,      // 税合計 with TaxSumFlg off
+    NoTaxTotals,    // 税合計 with no price taxed since CA
+    ItemCountOff,   // 平均 with ItemCountFlg off
+    NotARate,       // the number shown is no rate to set
 };
 
 // The three registers of cost, sell and margin, in that order.

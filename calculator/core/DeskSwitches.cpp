@@ -74,6 +74,23 @@ std::optional<SwitchSetting> SwitchOfLine(std::u16string_view mark)
     return std::nullopt;
 }
 
+std::vector<std::u16string> SwitchFace(const CalculatorSettings& settings)
+{
+    std::vector<std::u16string> face;
+    const DeskSwitch& round = kDeskSwitches[0];
+    const DeskSwitch& places = kDeskSwitches[1];
+    std::u16string selector = PositionText(round, settings.*round.field);
+    if (settings.*round.field != 0 && !selector.empty())
+        selector += u' ' + PositionText(places, settings.*places.field);
+    face.push_back(selector.empty() ? std::u16string(u"F") : selector);
+    for (const DeskSwitch& desk : kDeskSwitches) {
+        const std::uint32_t value = settings.*desk.field;
+        if (value < desk.face.size() && !desk.face[value].empty())
+            face.emplace_back(desk.face[value]);
+    }
+    return face;
+}
+
 std::optional<std::uint32_t> RateOfShown(std::u16string_view plain)
 {
     std::uint32_t whole = 0, hundredths = 0;

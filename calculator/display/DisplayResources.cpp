@@ -26,6 +26,7 @@ DisplayResources CreateDisplayResources(const ScreenMetrics& screen, const Calcu
     resources.smallFont = LookFont(resources.heights.small, settings);
     resources.keyFont = LookFont(resources.heights.key, settings);
     resources.captionFont = LookFont(resources.heights.caption, settings);
+    resources.statusFont = LookFont(resources.heights.caption * 3 / 2, settings);
     resources.dialogBackColor = settings.DialogBackColor;
     resources.staticBackBrush = Brush::Solid(settings.StaticBackColor);
     resources.boxFramePen = Pen::Solid(Scaled(2 / resources.screenClass.k, scale), settings.StaticLineColor);

@@ -31,6 +31,9 @@ struct DisplayResources {
     QFont smallFont;
     QFont keyFont;
     QFont captionFont;
+    // Half again the captions' height, for what must be read at a glance:
+    // the annunciators, the switches' positions, a refusal's reason.
+    QFont statusFont;
     ColorRef dialogBackColor = 0;  // the window's background brush
     Brush staticBackBrush;
     Pen boxFramePen;  // StaticLineColor, 2 / k pixels wide

@@ -134,6 +134,7 @@ WindowLayout LayoutWindow(const ScreenMetrics& screen, const Rect& client, const
                                 layout.memoryBox.top};
     layout.resultCaptionRect = {layout.resultBox.left, layout.displayBox.bottom, layout.resultBox.right,
                                 layout.resultBox.top};
+    layout.statusRect = {layout.memoryBox.left, layout.displayBox.bottom, layout.resultBox.right, layout.memoryBox.top};
 
     layout.keypadTop = d(kTopMargin / k) + d(kLineGap / k) + Hc + Hs + Hd + T;
     const int Y0 = layout.keypadTop;

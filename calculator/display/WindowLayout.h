@@ -29,6 +29,9 @@ struct WindowLayout {
     Rect operatorRect;
     Rect memoryCaptionRect;
     Rect resultCaptionRect;
+    // The row of both captions: the switches' positions at its right, a
+    // refusal's reason over all of it.
+    Rect statusRect;
     // Indexed by KeyId; an additional key that is not placed is all zeros.
     std::array<Rect, kKeyCount> keys{};
 

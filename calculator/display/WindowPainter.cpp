@@ -53,10 +53,32 @@ void PaintWindow(DrawSurface& surface, const PaintContext& context, const Displa
     selection.Select(resources.captionFont);
     surface.SetTextColor(settings.LabelTextColor);
     surface.SetBackgroundColor(resources.dialogBackColor);
-    if (layout.memoryCaptionRect.Intersects(dirty))
-        surface.DrawText(kMemoryLabel.toString(), layout.memoryCaptionRect, TextAlign::Left);
-    if (layout.resultCaptionRect.Intersects(dirty))
-        surface.DrawText(kResultLabel.toString(), layout.resultCaptionRect, TextAlign::Left);
+    if (layout.statusRect.Intersects(dirty)) {
+        // The captions' row, drawn whole: a reason comes and goes over it.
+        surface.FillRect(layout.statusRect, resources.dialogBackColor);
+        if (!texts.message.isEmpty()) {
+            selection.Select(resources.statusFont);
+            surface.DrawText(texts.message, layout.statusRect, TextAlign::Left, TextFit::Shrink);
+        } else {
+            surface.DrawText(kMemoryLabel.toString(), layout.memoryCaptionRect, TextAlign::Left);
+            surface.DrawText(kResultLabel.toString(), layout.resultCaptionRect, TextAlign::Left);
+            // The switches at the right, as a desk calculator's slide switches
+            // are labelled on its face.
+            QStringList face;
+            for (const QString& word : texts.switches.split(kAnnunciatorGap.toString(), Qt::SkipEmptyParts))
+                face << Translated("Switch", std::u16string_view(reinterpret_cast<const char16_t*>(word.utf16()),
+                                                                 static_cast<std::size_t>(word.size())));
+            const int right = layout.resultCaptionRect.right - 2;
+            const int left = layout.resultCaptionRect.left +
+                             QFontMetrics(resources.captionFont)
+                                 .horizontalAdvance(kResultLabel.toString() + kAnnunciatorGap.toString());
+            selection.Select(resources.statusFont);
+            if (right > left)
+                surface.DrawText(face.join(kAnnunciatorGap),
+                                 {left, layout.statusRect.top, right, layout.statusRect.bottom}, TextAlign::Right,
+                                 TextFit::Shrink);
+        }
+    }
 
     {
         ScopedSelection frames(surface);
@@ -72,8 +94,8 @@ void PaintWindow(DrawSurface& surface, const PaintContext& context, const Displa
     // keeps to their right, shrinking before it would reach them.
     Rect numberRect = layout.displayTextRect;
     if (!texts.annunciators.isEmpty() && layout.displayBox.Intersects(dirty)) {
-        selection.Select(resources.captionFont);
-        const QFontMetrics metrics(resources.captionFont);
+        selection.Select(resources.statusFont);
+        const QFontMetrics metrics(resources.statusFont);
         const int margin = layout.operatorRect.left - layout.displayBox.left + 2;
         // Each one apart, a letter's height between them; never cut at the top.
         const int gap = metrics.height();

@@ -23,6 +23,11 @@ struct DisplayTexts {
     // The desk functions' lit annunciators, kAnnunciatorGap between two, or
     // nothing.
     QString annunciators;
+    // The switches' positions (SwitchFace), kAnnunciatorGap between two.
+    QString switches = {};
+    // Why the last key changed nothing, in the program's language; shown
+    // over the captions' row until the next key.
+    QString message = {};
 };
 
 struct PaintContext {

@@ -50,9 +50,9 @@ CommandOutcome CalculatorSession::Run(const Command& command)
             return CommandOutcome::Calculated;
         }
         calculator_.EndEntry();
-        SetSwitch(*SwitchOfField(state().secondRate ? &CalculatorSettings::TaxPercent2
-                                                    : &CalculatorSettings::TaxPercent),
-                  *rate);
+        SetSwitch(
+            *SwitchOfField(state().secondRate ? &CalculatorSettings::TaxPercent2 : &CalculatorSettings::TaxPercent),
+            *rate);
         return CommandOutcome::Switched;
     }
     // Copy, exit and the like are no keys of the calculator's: not on the tape.

@@ -268,12 +268,10 @@ TapeFile ReadTapeFile(const std::filesystem::path& path, const CalculatorSetting
     std::error_code failed;
     // Never a FIFO or a device: it could hold the program for ever.
     if (!std::filesystem::is_regular_file(path, failed))
-        return {base,
-                false,
-                {},
-                {},
-                0,
-                std::filesystem::exists(path, failed) ? u"普通のファイルではありません" : u"ファイルがありません"};
+        return {
+            base, false,
+            {},   {},
+            0,    std::filesystem::exists(path, failed) ? u"普通のファイルではありません" : u"ファイルがありません"};
     if (std::filesystem::file_size(path, failed) > kMaxTapeFileBytes || failed)
         return {base, false, {}, {}, 0, u"ファイルが大きすぎます（64 MiBまで）"};
     std::ifstream in(path, std::ios::binary);

@@ -562,8 +562,7 @@ CorrectionOutcome TapeSession::Correct(int step, std::string_view given)
 
     // The segment again from its start, as if the new number had been typed,
     // with the switches as they were there; the user's own after it.
-    const std::optional<CalculatorSettings> own =
-        settings_ != nullptr ? std::optional(*settings_) : std::nullopt;
+    const std::optional<CalculatorSettings> own = settings_ != nullptr ? std::optional(*settings_) : std::nullopt;
     if (settings_ != nullptr)
         *settings_ = SegmentStartSettings(*settings_);
     changedFrom_ = std::min(changedFrom_, segmentLines_);

@@ -127,7 +127,7 @@ private:
         const Command* command = nullptr;  // else a paste
         std::u16string paste;
         std::int64_t time = 0;
-        std::uint64_t serial = 0;  // the same entry through corrections, for its notes
+        std::uint64_t serial = 0;          // the same entry through corrections, for its notes
         const DeskSwitch* desk = nullptr;  // a switch set, to value, from before
         std::uint32_t value = 0;
         std::uint32_t before = 0;

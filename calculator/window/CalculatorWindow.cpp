@@ -147,7 +147,18 @@ void CalculatorWindow::SwitchesChanged(const CalculatorSettings& before, bool sa
     if (!said.isEmpty())
         announcer_.Say(said.join(u'、'));
     ShowSwitchesInMenu();
+    FollowStatus();
     canvas_.InvalidateAll();
+}
+
+void CalculatorWindow::FollowStatus()
+{
+    const DisplayTexts texts = TextsOf(session_);
+    QString status = texts.message + u'\n' + texts.switches;
+    if (status == status_)
+        return;
+    status_ = std::move(status);
+    canvas_.InvalidateStatus();
 }
 
 void CalculatorWindow::ShowSwitchesInMenu()
@@ -213,6 +224,7 @@ CommandOutcome CalculatorWindow::Run(const Command& command)
         canvas_.FlashDisplay();
         announcer_.Refused(tr("桁数オーバー"));
     }
+    FollowStatus();
     if (const Refusal why = session_.state().refused; why != Refusal::None) {
         // A key that had nothing to work with, or is switched off: the number
         // stays, the display flashes, and the reason is told.

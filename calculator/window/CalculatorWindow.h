@@ -107,6 +107,8 @@ private:
     // record is the program's (saved: a change made here).
     void SwitchesChanged(const CalculatorSettings& before, bool save);
     void ShowSwitchesInMenu();
+    // The captions' row repainted when what it shows has changed.
+    void FollowStatus();
 
     // Repaints asked for while the session starts, before the canvas, wait.
     bool onTop_ = false;
@@ -119,6 +121,7 @@ private:
     TapeDock* tape_ = nullptr;
     std::function<void()> afterFirstFrame_;
     bool followsStore_ = false;
+    QString status_;  // the captions' row as last painted: reason, switches
     // Whether the phone keeps a status value for its shell (looked at once).
     std::optional<bool> phoneStatus_;
 };

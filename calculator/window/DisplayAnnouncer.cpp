@@ -26,9 +26,16 @@ DisplayTexts TextsOf(const CalculatorSession& session)
     QStringList lit;
     for (const std::u16string& word : session.Annunciators(true))
         lit << QString::fromStdU16String(word);
-    return {QString::fromStdU16String(state.displayText), QString::fromStdU16String(state.resultText),
-            QString::fromStdU16String(state.memoryText), QString::fromStdU16String(state.operatorText),
-            lit.join(kAnnunciatorGap)};
+    QStringList face;
+    for (const std::u16string& word : SwitchFace(session.settings()))
+        face << QString::fromStdU16String(word);
+    return {QString::fromStdU16String(state.displayText),
+            QString::fromStdU16String(state.resultText),
+            QString::fromStdU16String(state.memoryText),
+            QString::fromStdU16String(state.operatorText),
+            lit.join(kAnnunciatorGap),
+            face.join(kAnnunciatorGap),
+            state.refused == Refusal::None ? QString() : Translated("Refusal", RefusalText(state.refused))};
 }
 
 DisplayAnnouncer::DisplayAnnouncer(QWidget& window, const CalculatorSession& session, const WindowCanvas& canvas,

@@ -3,21 +3,32 @@
 #include <QApplication>
 #include <QScreen>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "calculator/window/CalculatorMenus.h"
 #include "calculator/window/CalculatorWindow.h"
 #include "calculator/window/KeyMap.h"
 #include "calculator/window/WindowPlacement.h"
 #include "platform/shell/ApplicationSetup.h"
 #include "platform/shell/MessageBox.h"
 #include "settings/SettingsStore.h"
+#include "text/Utf.h"
 
 namespace abacor {
 
 namespace {
+constexpr std::string_view kUsage = "usage: Abacor [--lang ja|en] [--keys] [--help] [--version] [Qt options]\n"
+                                    "\n"
+                                    "The desk calculator. --keys prints the keyboard map, a command and its\n"
+                                    "keys a line; --lang chooses the language of the words (else the\n"
+                                    "desktop's). The switches on the calculator's face: Alt+R rounding,\n"
+                                    "Alt+D decimal places, Alt+G GT, Alt+X per-rate tax totals, Alt+I item\n"
+                                    "count, Alt+K constant, Alt+Y day count, Alt+T the number shown as the\n"
+                                    "rate in force. See Abacor(1).\n";
 constexpr int kMinimumWidth = 240;
 constexpr int kMinimumHeight = 320;
 }  // namespace
@@ -25,7 +36,7 @@ constexpr int kMinimumHeight = 320;
 int RunCalculator(int argc, char* argv[])
 {
     // The keyboard map, for people and scripts; no display needed.
-    if (argc == 2 && std::string_view(argv[1]) == "--keys") {
+    if (std::any_of(argv + 1, argv + argc, [](const char* a) { return std::string_view(a) == "--keys"; })) {
         const std::string map = KeyMapText();
         const bool written = std::fwrite(map.data(), 1, map.size(), stdout) == map.size() && std::fflush(stdout) == 0;
         return written ? 0 : 1;
@@ -34,6 +45,9 @@ int RunCalculator(int argc, char* argv[])
     const std::optional<UiLanguage> chosen = LanguageArgument("Abacor", argc, argv, &badLanguage);
     if (badLanguage)
         return 2;
+    static const std::string version = Utf8(kVersionText);
+    if (const std::optional<int> status = AnsweredCommandLine("Abacor", argc, argv, kUsage, version))
+        return *status;
     const UiLanguage language = chosen.value_or(DesktopLanguage());
     std::optional<DisplayStartGuard> guard(std::in_place, "Abacor", language);
     QApplication application(argc, argv);

@@ -58,6 +58,8 @@ public:
     const DisplayResources& resources() const { return resources_; }
 
     void Invalidate(DisplayRegion region);
+    // The captions' row: the switches' positions or a refusal's reason changed.
+    void InvalidateStatus() { InvalidateRect(layout_.statusRect, false); }
     void InvalidateRect(const Rect& rect, bool erase);
     void InvalidateAll() { InvalidateRect(ClientRect(), true); }
     // The framebuffer, with every pending region painted.

@@ -35,6 +35,65 @@ std::optional<UiLanguage> LanguageArgument(const char* program, int& argc, char*
 
 namespace {
 
+// The options QApplication takes for itself, and whether a value follows.
+struct QtOption {
+    std::string_view name;
+    bool takesValue;
+};
+constexpr QtOption kQtOptions[] = {
+    {"-platform", true},      {"-platformpluginpath", true},
+    {"-platformtheme", true}, {"-plugin", true},
+    {"-qmljsdebugger", true}, {"-qwindowgeometry", true},
+    {"-geometry", true},      {"-qwindowicon", true},
+    {"-qwindowtitle", true},  {"-title", true},
+    {"-display", true},       {"-style", true},
+    {"-stylesheet", true},    {"-session", true},
+    {"-name", true},          {"-reverse", false},
+    {"-widgetcount", false},  {"-nograb", false},
+    {"-dograb", false},       {"-sync", false},
+    {"-visual", true},        {"-ncols", true},
+    {"-cmap", false},         {"-fn", true},
+};
+
+}  // namespace
+
+std::optional<int> AnsweredCommandLine(const char* program, int argc, char* argv[], std::string_view usage,
+                                       std::string_view version)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--help" || argument == "-h") {
+            std::fwrite(usage.data(), 1, usage.size(), stdout);
+            return std::fflush(stdout) == 0 ? 0 : 1;
+        }
+        if (argument == "--version") {
+            std::fwrite(version.data(), 1, version.size(), stdout);
+            std::fputc('\n', stdout);
+            return std::fflush(stdout) == 0 ? 0 : 1;
+        }
+        if (!argument.starts_with('-') || argument == "-")
+            continue;
+        // Qt's own, as one dash or two ("--style=fusion" too).
+        std::string_view name = argument.starts_with("--") ? argument.substr(1) : argument;
+        const bool joined = name.find('=') != std::string_view::npos;
+        name = name.substr(0, name.find('='));
+        const QtOption* known = nullptr;
+        for (const QtOption& option : kQtOptions)
+            if (option.name == name)
+                known = &option;
+        if (known == nullptr) {
+            std::fprintf(stderr, "%s: unknown option %.*s (%s --help lists the options)\n", program,
+                         static_cast<int>(argument.size()), argument.data(), program);
+            return 2;
+        }
+        if (known->takesValue && !joined)
+            ++i;
+    }
+    return std::nullopt;
+}
+
+namespace {
+
 const char* startingProgram = nullptr;
 bool startingInJapanese = false;
 QtMessageHandler previousHandler = nullptr;

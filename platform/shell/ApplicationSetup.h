@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <optional>
+#include <string_view>
 
 #include "platform/shell/UiLanguage.h"
 
@@ -19,6 +20,13 @@ void SetUpApplication(const QString& name, const UiLanguage& language);
 // Takes "--lang ja|en" out of the arguments; an unknown language is said on
 // standard error, and the program ends with status 2 (*failed set).
 std::optional<UiLanguage> LanguageArgument(const char* program, int& argc, char* argv[], bool* failed);
+
+// "--help" or "-h" prints usage, "--version" the version, each on standard
+// output with status 0; an option neither the program nor Qt knows is an
+// error (status 2, on standard error). Empty when the program is to start.
+// (Before the application object: no display is needed to ask.)
+std::optional<int> AnsweredCommandLine(const char* program, int argc, char* argv[], std::string_view usage,
+                                       std::string_view version);
 
 // Lives while a program makes its application object: when there is no
 // display to show it on (none named, or one that refuses the connection) the

@@ -4,9 +4,9 @@
 #include <cstring>
 #include <string>
 
-#include "tests/PhoneSettings.h"
 #include "calculator/core/CommandTable.h"
 #include "calculator/display/WindowLayout.h"
+#include "tests/PhoneSettings.h"
 
 namespace abacor {
 namespace {

@@ -6,13 +6,13 @@
 
 #include <QFontMetrics>
 
-#include "tests/PhoneSettings.h"
 #include "calculator/core/CommandTable.h"
 #include "calculator/display/KeyFaceStrip.h"
 #include "calculator/display/PressFeedback.h"
 #include "calculator/display/SpokenChange.h"
 #include "calculator/display/WindowPainter.h"
 #include "platform/drawing/RoundCorners.h"
+#include "tests/PhoneSettings.h"
 
 using namespace Qt::StringLiterals;
 

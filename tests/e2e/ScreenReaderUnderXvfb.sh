@@ -100,6 +100,11 @@ last_said() {
     fi
 }
 
+# The phone's record: no grouping and no desk switch on, so that each line
+# below is the value alone; the switches are turned from the keys.
+mkdir -p "$work/config/Korvel"
+printf '[General]\nCommaFormatFlg=0\nGrandTotalFlg=0\nDeskTaxFlg=0\nTaxSumFlg=0\nConstantMode=0\nItemCountFlg=0\n' \
+    >"$work/config/Korvel/Abacor.conf"
 start_program '^Abacor$' "$ABACOR"
 hears "~" "表示"
 say 1 2 plus 3 Return
@@ -155,6 +160,14 @@ say ctrl+shift+t
 hears "~" "常に手前に表示 オン"
 say ctrl+shift+t
 hears "~" "常に手前に表示 オフ"
+# A key switched off says why and which key turns it on; the switch says
+# where it now stands, and the key works at once.
+say Escape 1 5 g
+hears "=" "15 GTはオフです。Alt+G でオンにします。"
+say alt+g
+hears "~" "GT オン"
+say Escape 2 plus 3 Return g
+hears "~" "5 GT"
 # Qt's own dialogs speak the program's language (Qt's translations).
 say ctrl+e
 hears "~" "ファイル名"

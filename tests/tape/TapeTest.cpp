@@ -123,7 +123,7 @@ TEST(Tape, ACorrectionIsAFreshRunOfTheEditedKeys)
     // Keys that take a typed number, and keys between steps that type none.
     // (平均 takes none when it is refused: it goes between.)
     const std::vector<std::string> taking = {"+", "-", "*", "=", "%", "M+", "M-", "sq", "tax+", "tax-", "cost"};
-    const std::vector<std::string> between = {"MR",   "ANS",  "GT",     "rate", "MC",  "C",
+    const std::vector<std::string> between = {"MR",     "ANS",  "GT",     "rate", "MC",  "C",
                                               "taxsum", "sell", "margin", "+",    "avg", "sw:round"};
     std::mt19937 random(2026);
     const auto number = [&random] {
@@ -181,7 +181,8 @@ TEST(Tape, ACorrectionIsAFreshRunOfTheEditedKeys)
         office(run);
         run.Keys(tokens);
         // An error stops the steps where it comes; such rounds prove nothing here.
-        if (std::any_of(run.lines().begin(), run.lines().end(), [](const TapeLine& l) { return l.mark.starts_with(u"ERROR"); }))
+        if (std::any_of(run.lines().begin(), run.lines().end(),
+                        [](const TapeLine& l) { return l.mark.starts_with(u"ERROR"); }))
             continue;
         std::string all;
         for (const auto& t : tokens)

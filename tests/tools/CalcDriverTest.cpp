@@ -50,7 +50,8 @@ TEST(CalcDriver, MalformedSetIsABadToken)
 
 TEST(CalcDriver, SetChangesOnlyTheSetting)
 {
-    DriverRun run("set:CommaFormatFlg=0 1 2 3 4 set:CommaFormatFlg=1 5 set:ShiftKeyFlg=0x1 CE set:TaxPercent=800 1 0 0 0 税込");
+    DriverRun run(
+        "set:CommaFormatFlg=0 1 2 3 4 set:CommaFormatFlg=1 5 set:ShiftKeyFlg=0x1 CE set:TaxPercent=800 1 0 0 0 税込");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out.str(), "set:CommaFormatFlg=0\t0\t0\t0\t\n"
                              "1\t1\t0\t0\t\n"

@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTranslator>
 
 #include <QAccessible>
 
@@ -22,7 +23,6 @@
 #include <memory>
 #include <sys/stat.h>
 
-#include "tests/PhoneSettings.h"
 #include "calculator/core/CommandTable.h"
 #include "calculator/window/CalculatorWindow.h"
 #include "calculator/window/TapeWindow.h"
@@ -32,8 +32,10 @@
 #include "platform/shell/MessageBox.h"
 #include "platform/shell/PopupMenu.h"
 #include "platform/shell/SoftKeyBar.h"
+#include "platform/shell/UiLanguage.h"
 #include "platform/store/UserStore.h"
 #include "tests/FileSizeLimit.h"
+#include "tests/PhoneSettings.h"
 #include "tests/settings/TempStoreQt.h"
 
 namespace abacor::test {
@@ -659,6 +661,46 @@ TEST_F(Window, TheTapeWindowShowsCorrectsCopiesAndExports)
     QTest::keyClick(&dlg(), Qt::Key_F3);
     EXPECT_FALSE(tape->isVisible());
     EXPECT_TRUE(active(&dlg()));
+}
+
+// The printed roll as pdftotext reads it, a line each, spaces made single.
+QStringList PrintedRoll(TapeWindow& tape)
+{
+    const QString pdf = QDir::temp().filePath(QStringLiteral("abacor-roll-test.pdf"));
+    if (!tape.Print(pdf))
+        return {};
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    pdftotext.waitForFinished(20000);
+    QFile::remove(pdf);
+    QStringList printed;
+    for (const QString& line : QString::fromUtf8(pdftotext.readAllStandardOutput()).split(u'\n'))
+        printed << line.simplified();
+    return printed;
+}
+
+TEST_F(Window, ThePrintedRollShowsEveryMarkWhole)
+{
+    // An invoice at two rates with its per-rate figures, and a counted total.
+    Open(DefaultSettings());
+    for (const char* token :
+         {"1",      "0",      "0",      "0",      "tax+",   "rate",   "5", "0", "0", "tax+", "taxsum",
+          "taxsum", "taxsum", "taxsum", "taxsum", "taxsum", "taxsum", "1", "+", "2", "="})
+        ASSERT_EQ(dlg().session().Apply(token).outcome, TokenOutcome::Applied) << token;
+    QTest::keyClick(&dlg(), Qt::Key_F3);
+    TapeWindow* tape = dlg().tapeWindow();
+    ASSERT_NE(tape, nullptr);
+    const QStringList japanese = PrintedRoll(*tape);
+    for (const char* line : {"税率 8%", "1,000 税抜 税10%", "100 税額 税10%", "500 税抜 税8%", "40 税額 税8%",
+                             "1,640 税込計", "1,500 税抜計", "140 税額計", "3 * 2件"})
+        EXPECT_TRUE(japanese.contains(QString::fromUtf8(line))) << line << ": " << japanese.join(u'|').toStdString();
+    InstallTranslations(QStringLiteral("en"));
+    const QStringList english = PrintedRoll(*tape);
+    for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>())
+        QCoreApplication::removeTranslator(translator);
+    for (const char* line : {"RATE 8%", "1,000 TAX− RATE 10%", "100 TAX RATE 10%", "1,640 TOTAL+TAX", "1,500 NET TOTAL",
+                             "140 TAX TOTAL", "3 * 2 ITEMS"})
+        EXPECT_TRUE(english.contains(QString::fromUtf8(line))) << line << ": " << english.join(u'|').toStdString();
 }
 
 TEST_F(Window, KeptStateAndTapeFollowTheirSettings)

@@ -7,11 +7,11 @@
 #include <QLocale>
 #include <vector>
 
-#include "tests/PhoneSettings.h"
 #include "calculator/tape/CalculatorSession.h"
 #include "calculator/window/DesktopShortcuts.h"
 #include "calculator/window/KeyInput.h"
 #include "calculator/window/KeyMap.h"
+#include "tests/PhoneSettings.h"
 
 namespace abacor {
 namespace {

@@ -6,8 +6,8 @@
 
 #include <random>
 
-#include "tests/PhoneSettings.h"
 #include "calculator/window/CalculatorWindow.h"
+#include "tests/PhoneSettings.h"
 
 namespace abacor {
 namespace {
