@@ -495,12 +495,6 @@ void Calculator::OnRateSwitch()
     Repaint(DisplayRegion::DisplayBox);
 }
 
-void Calculator::SelectRate(bool second)
-{
-    state_.secondRate = second;
-    Repaint(DisplayRegion::DisplayBox);
-}
-
 void Calculator::EndEntry()
 {
     if (state_.entryState == EntryState::Typing)

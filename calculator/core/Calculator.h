@@ -77,8 +77,6 @@ public:
     // The desk functions.
     void OnGrandTotal();
     void OnRateSwitch();
-    // The rate in force made the first or the second (an opened file's start).
-    void SelectRate(bool second);
     // A key the session carries out changed nothing, and why.
     void Refuse(Refusal why) { state_.refused = why; }
     // A number being typed is taken (by a switch set from it): the next digit

@@ -87,7 +87,7 @@ bool CalculatorSession::FollowRecord(const CalculatorSettings& stored)
 
 std::string CalculatorSession::SaveText(const std::vector<TapeLine>& lines) const
 {
-    return TapeFileText(lines, tape_.SegmentStartSettings(settings_), tape_.SegmentStart().state().secondRate);
+    return TapeFileText(lines, tape_.SegmentStartSettings(settings_), tape_.SegmentStart().Kept());
 }
 
 CommandOutcome CalculatorSession::RunMenuCommand(int id)
@@ -117,6 +117,13 @@ CorrectionOutcome CalculatorSession::Correct(int step, std::string_view number)
     if (outcome == CorrectionOutcome::Corrected)
         Changed();
     return outcome;
+}
+
+void CalculatorSession::NewCalculation()
+{
+    Run(CommandOfKey(KeyId::Clear));
+    tape_.NewSegment();
+    Changed();
 }
 
 void CalculatorSession::ClearTape()
@@ -157,7 +164,7 @@ std::vector<int> CalculatorSession::Open(const TapeFile& file)
     // From the rate and the switches the file's calculation began with.
     const CalculatorSettings own = settings_;
     settings_ = file.settings;
-    calculator_.SelectRate(file.secondRate);
+    calculator_.Restore(file.start);
     tape_.BeginSegmentHere();
     const ReplayOutcome replayed = ReplayLines(tape_, file.lines);
     settings_ = own;

@@ -62,6 +62,9 @@ public:
     CorrectionOutcome Correct(int step, std::string_view number);
     // テープ消去: this run's lines and, where the tape is kept, every run's.
     void ClearTape();
+    // 新しいテープ: the calculation cleared (C) and a new one begun on the
+    // tape; memory, GT and the invoice totals are the user's, and stay.
+    void NewCalculation();
     // A note on a line of this run (a place in tape().Lines()): why it was
     // refused, as the user is told it; empty when it is on the line.
     std::u16string SetNote(std::size_t line, const std::u16string& note);
@@ -86,7 +89,7 @@ public:
     std::vector<TapeLine> CalculationLines() const;
 
     // One token of the key language (UTF-8): a command's token or caption,
-    // "#N" (command id N), "set:Name=Value", "load", "check",
+    // "#N" (command id N), "set:Name=Value", "load", "check", "newtape",
     // "correct:K=N", "note:K=TEXT" (step K; "_" a space).
     TokenResult Apply(std::string_view token);
 

@@ -100,6 +100,9 @@ TokenResult CalculatorSession::Apply(std::string_view token)
             static_cast<void>(RunMenuCommand(*id));
             return {};
         }
+    } else if (token == "newtape") {
+        NewCalculation();
+        return {};
     } else if (token == "load") {
         settings_ = LoadSettings();
         return {};

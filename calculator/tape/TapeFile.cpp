@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -27,6 +28,42 @@ constexpr std::u16string_view kSettingsWord = u"設定";
 // The rate in force when the calculation began (1 or 2): CA leaves it, and
 // every tax key after it depends on it.
 constexpr std::string_view kStartRate = "ActiveRate";
+
+// What else the calculation began with that its keys may use (MR, GT, ANS,
+// 税合計, 原価…): a new tape keeps them. Written where not empty.
+struct StartValue {
+    std::string_view name;
+    double* (*at)(KeptState&);
+};
+std::optional<double>& ProfitOf(KeptState& kept, std::size_t which) { return kept.profit[which]; }
+constexpr std::array kStartValues{
+    StartValue{"Memory", [](KeptState& k) { return &k.memory; }},
+    StartValue{"LastAnswer", [](KeptState& k) { return &k.lastAnswer; }},
+    StartValue{"GrandTotal", [](KeptState& k) { return &k.grandTotal; }},
+    StartValue{"TaxNet1", [](KeptState& k) { return &k.taxTotals[0].net; }},
+    StartValue{"TaxGross1", [](KeptState& k) { return &k.taxTotals[0].gross; }},
+    StartValue{"TaxNet2", [](KeptState& k) { return &k.taxTotals[1].net; }},
+    StartValue{"TaxGross2", [](KeptState& k) { return &k.taxTotals[1].gross; }},
+};
+constexpr std::array<std::string_view, 3> kStartRegisters{"Cost", "Sell", "Margin"};
+
+std::string NumberField(double value)
+{
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, written.ptr);
+}
+
+// A finite number within what a total may be; none for anything else.
+std::optional<double> NumberOfField(std::string_view text)
+{
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value) ||
+        std::fabs(value) >= kMaxTotal)
+        return std::nullopt;
+    return value;
+}
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
 const SettingDescriptor* Descriptor(std::string_view name)
@@ -115,18 +152,33 @@ std::optional<int> Whole(std::string_view text)
 
 // "設定,Name=Value,…": each a setting a result depends on, within its range,
 // and the rate the calculation began at.
-std::u16string ReadSettings(const Record& record, CalculatorSettings& settings, bool& secondRate)
+std::u16string ReadSettings(const Record& record, CalculatorSettings& settings, KeptState& start)
 {
     if (Utf16(record.fields.front()) != kSettingsWord)
         return u"2行目に設定がありません";
     for (std::size_t i = 1; i < record.fields.size(); ++i) {
         const std::string& assignment = record.fields[i];
         const std::string_view name = std::string_view(assignment).substr(0, assignment.find('='));
+        const std::string_view value =
+            name.size() < assignment.size() ? std::string_view(assignment).substr(name.size() + 1) : std::string_view();
         if (name == kStartRate) {
-            const std::optional<int> rate = Whole(std::string_view(assignment).substr(name.size() + 1));
-            if (name.size() == assignment.size() || (rate != 1 && rate != 2))
+            const std::optional<int> rate = Whole(value);
+            if (rate != 1 && rate != 2)
                 return u"設定の値が範囲外です: " + Utf16(assignment);
-            secondRate = rate == 2;
+            start.secondRate = rate == 2;
+            continue;
+        }
+        const auto startValue =
+            std::find_if(kStartValues.begin(), kStartValues.end(), [&](const StartValue& v) { return v.name == name; });
+        const auto startRegister = std::find(kStartRegisters.begin(), kStartRegisters.end(), name);
+        if (startValue != kStartValues.end() || startRegister != kStartRegisters.end()) {
+            const std::optional<double> number = NumberOfField(value);
+            if (!number)
+                return u"設定の値が範囲外です: " + Utf16(assignment);
+            if (startValue != kStartValues.end())
+                *startValue->at(start) = *number;
+            else
+                ProfitOf(start, static_cast<std::size_t>(startRegister - kStartRegisters.begin())) = *number;
             continue;
         }
         const SettingDescriptor* descriptor = Descriptor(name);
@@ -210,19 +262,25 @@ std::u16string TapeFile::Refusal() const
     return Utf16(std::to_string(errorLine)) + u"行目: " + error;
 }
 
-std::string TapeFileText(const std::vector<TapeLine>& lines, const CalculatorSettings& settings, bool secondRate)
+std::string TapeFileText(const std::vector<TapeLine>& lines, const CalculatorSettings& settings, KeptState start)
 {
     std::string text = std::string(kBom) + std::string(kTapeFileFormat) + ',' + std::to_string(kTapeFileVersion) +
                        "\r\n" + Utf8(kSettingsWord);
     for (const std::string_view name : kResultSettings)
         text += ',' + std::string(name) + '=' + std::to_string(settings.*Descriptor(name)->field);
-    text += ',' + std::string(kStartRate) + (secondRate ? "=2" : "=1");
+    text += ',' + std::string(kStartRate) + (start.secondRate ? "=2" : "=1");
+    for (const StartValue& value : kStartValues)
+        if (*value.at(start) != 0.0)
+            text += ',' + std::string(value.name) + '=' + NumberField(*value.at(start));
+    for (std::size_t i = 0; i < kStartRegisters.size(); ++i)
+        if (start.profit[i])
+            text += ',' + std::string(kStartRegisters[i]) + '=' + NumberField(*start.profit[i]);
     return text + "\r\n" + TapeCsv(lines).substr(kBom.size());
 }
 
 TapeFile ParseTapeFile(std::string_view bytes, const CalculatorSettings& base)
 {
-    TapeFile file{base, false, {}, {}, 0, {}};
+    TapeFile file{base, {}, {}, {}, 0, {}};
     const auto refuse = [&](int line, std::u16string why) {
         file.errorLine = line;
         file.error = std::move(why);
@@ -245,7 +303,7 @@ TapeFile ParseTapeFile(std::string_view bytes, const CalculatorSettings& base)
             return refuse(1, u"この版のAbacorでは読めない形式です（" + Utf16(records[0].fields[1]) + u"版）");
         if (records.size() < 2)
             return refuse(1, u"ファイルが途中で切れています");
-        if (const std::u16string why = ReadSettings(records[1], file.settings, file.secondRate); !why.empty())
+        if (const std::u16string why = ReadSettings(records[1], file.settings, file.start); !why.empty())
             return refuse(records[1].line, why);
         at = 2;
     }
@@ -269,15 +327,15 @@ TapeFile ReadTapeFile(const std::filesystem::path& path, const CalculatorSetting
     // Never a FIFO or a device: it could hold the program for ever.
     if (!std::filesystem::is_regular_file(path, failed))
         return {
-            base, false,
+            base, {},
             {},   {},
             0,    std::filesystem::exists(path, failed) ? u"普通のファイルではありません" : u"ファイルがありません"};
     if (std::filesystem::file_size(path, failed) > kMaxTapeFileBytes || failed)
-        return {base, false, {}, {}, 0, u"ファイルが大きすぎます（64 MiBまで）"};
+        return {base, {}, {}, {}, 0, u"ファイルが大きすぎます（64 MiBまで）"};
     std::ifstream in(path, std::ios::binary);
     std::string bytes(std::istreambuf_iterator<char>(in), {});
     if (in.bad() || !in.is_open())
-        return {base, false, {}, {}, 0, u"ファイルを読めません"};
+        return {base, {}, {}, {}, 0, u"ファイルを読めません"};
     return ParseTapeFile(bytes, base);
 }
 

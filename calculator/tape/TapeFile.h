@@ -14,8 +14,8 @@ namespace abacor {
 // A tape saved under a name (NAME.abacor-tape): UTF-8 CSV with a byte-order
 // mark and CRLF line ends; the first line names the format and its version
 // ("abacor-tape,1"), the second gives the settings that change results
-// ("設定,TaxPercent=1000,…,ActiveRate=1", as the calculation began), then
-// the CSV that the export writes.
+// and what the calculation began with ("設定,TaxPercent=1000,…,ActiveRate=1,
+// Memory=5"), then the CSV that the export writes.
 inline constexpr std::string_view kTapeFileFormat = "abacor-tape";
 inline constexpr int kTapeFileVersion = 1;
 inline constexpr std::u16string_view kTapeFileSuffix = u".abacor-tape";
@@ -23,11 +23,11 @@ inline constexpr std::u16string_view kTapeFileSuffix = u".abacor-tape";
 inline constexpr std::uintmax_t kMaxTapeFileBytes = 64u << 20;
 inline constexpr std::size_t kMaxTapeFileLine = 64u << 10;
 
-std::string TapeFileText(const std::vector<TapeLine>& lines, const CalculatorSettings& settings, bool secondRate);
+std::string TapeFileText(const std::vector<TapeLine>& lines, const CalculatorSettings& settings, KeptState start);
 
 struct TapeFile {
     CalculatorSettings settings;  // the base's, with the file's own in place
-    bool secondRate = false;      // the rate in force as the calculation began
+    KeptState start;              // the rate, memory, GT… as the calculation began
     std::vector<TapeLine> lines;
     std::vector<int> fileLines;  // each line's line number in the file
     int errorLine = 0;           // 0: the file as a whole

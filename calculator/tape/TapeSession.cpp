@@ -326,8 +326,13 @@ void TapeSession::Observe(std::size_t index, const CalculatorState& before)
     // A number begins with its first key, typed or pasted, or with a recall.
     const bool recalled = Recalls(command) && after.entryState == EntryState::Operand;
     if (recalled || ((BeginsNumber(command) || command == nullptr) && before.entryState != EntryState::Typing &&
-                     after.entryState == EntryState::Typing))
+                     after.entryState == EntryState::Typing)) {
         typingFrom_ = index;
+        // A number with no operation under way begins a calculation: a
+        // function's result before it (税込, √, 原価) was one of its own.
+        if (before.pendingOperator == Operator::None && !before.error && !after.constantLit)
+            BeginCalculation();
+    }
     const bool given = before.entryState == EntryState::Typing ||
                        (before.entryState == EntryState::Operand && typingFrom_ && Recalls(log_[*typingFrom_].command));
     const bool stepped = role != nullptr && role->consumes && given && !before.error && typingFrom_;
@@ -592,6 +597,17 @@ CorrectionOutcome TapeSession::Correct(int step, std::string_view given)
     if (own)
         *settings_ = *own;
     return CorrectionOutcome::Corrected;
+}
+
+void TapeSession::BeginCalculation()
+{
+    calculationStart_ = steps_.size();
+    if (!checking_ || steps_.size() == checkFrom_)
+        return;
+    // Re-keyed from here: what came before it is no part of the check.
+    checkFrom_ = steps_.size();
+    firstDifference_.reset();
+    checkWord_ = ABACOR_TRANSLATABLE("Annunciator", u"検算");
 }
 
 bool TapeSession::Check()

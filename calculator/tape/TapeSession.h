@@ -77,6 +77,9 @@ public:
     void Clear();
     // As if made anew for the calculator as it is now (a kept state restored).
     void Restart();
+    // 新しいテープ: the calculation from here is a new one, its steps
+    // numbered from 1; the lines above stay.
+    void NewSegment() { StartSegment(); }
 
     // Step (1-based, in the current segment) given a new number, read as a
     // paste reads it ("1,980", "¥-500"). Anything else, or no such step,
@@ -148,6 +151,9 @@ private:
     void LeaveResumed();
     // Every entry, first: the check's last word goes out.
     void StartEntry();
+    // A number typed with no operation under way: the calculation (and a
+    // check's re-keying) begins with it.
+    void BeginCalculation();
     // Writes its line "検算" when armed.
     bool ArmCheck(std::int64_t time);
     void CheckStep(std::size_t place);

@@ -487,7 +487,7 @@ bool TapeWindow::OpenFrom(const QString& path)
 
 void TapeWindow::NewTape()
 {
-    session_.RunKey(KeyId::AllClear);
+    session_.NewCalculation();
     Follow();
     emit corrected();
 }
