@@ -50,7 +50,12 @@ void DisplayAnnouncer::Changed()
         return;
     pending_ = true;
     QMetaObject::invokeMethod(
-        &window_, [this] { Announce(); }, Qt::QueuedConnection);
+        &window_,
+        [this] {
+            if (pending_)
+                Announce();
+        },
+        Qt::QueuedConnection);
 }
 
 void DisplayAnnouncer::Announce()
@@ -71,6 +76,10 @@ void DisplayAnnouncer::Announce()
 
 void DisplayAnnouncer::Refused(const QString& why)
 {
+    // The display's own change first, so that it never comes after the news
+    // and takes its place.
+    if (pending_)
+        Announce();
     const QString value = QString::fromStdU16String(session_.state().displayText);
     Speak({value, value + u' ' + why, true});
 }

@@ -156,6 +156,11 @@ xdotool key Num_Lock
 # key found in the map Abacor --keys prints: the rounding switch to CUT (whole
 # yen), the lines into GT, each rate's subtotal into its tax total (GT, 税込,
 # GT twice to clear it, the rate switch), then 税合計. No AbacorSet, no restart.
+# A fresh profile of its own: nothing kept from the keys above.
+kill "$app"; wait "$app" 2>/dev/null
+fresh=$work/fresh
+mkdir -p "$fresh/config" "$fresh/state"
+start_program '^Abacor$' env XDG_CONFIG_HOME="$fresh/config" XDG_STATE_HOME="$fresh/state" "$ABACOR"
 keymap=$("$ABACOR" --keys)
 pressed=0
 press() {
@@ -172,7 +177,6 @@ line() {
     if [ $# -gt 1 ]; then press '*' $(echo "$2" | sed 's/./& /g'); fi
     press '='
 }
-xdotool key Escape
 press sw:round
 line 1280 3; line 2480 2; line 500; line 980 4; line 12800; line 150 10
 press GT tax+ GT GT rate
@@ -188,15 +192,16 @@ if [ "$invoice" -gt 70 ]; then
     echo "FAIL: the invoice took $invoice keys"; exit 1
 fi
 # The switch is saved to the record as the calculator changed it.
-saved() { grep -qx 'RoundSelector=1' "$work/config/Korvel/Abacor.conf" 2>/dev/null; }
+record=$fresh/config/Korvel/Abacor.conf
+saved() { grep -qx 'RoundSelector=1' "$record" 2>/dev/null; }
 if ! wait_until 30 saved; then
-    echo "FAIL: the rounding switch is not in the record: $(cat "$work/config/Korvel/Abacor.conf" 2>&1)"; exit 1
+    echo "FAIL: the rounding switch is not in the record: $(cat "$record" 2>&1)"; exit 1
 fi
 # A save of AbacorSet's (a new file renamed over the record) reaches the
 # running calculator: grouping off, from the next key.
-cp "$work/config/Korvel/Abacor.conf" "$work/config/Korvel/next.conf"
-printf 'CommaFormatFlg=0\n' >>"$work/config/Korvel/next.conf"
-mv "$work/config/Korvel/next.conf" "$work/config/Korvel/Abacor.conf"
+cp "$record" "$record.next"
+printf 'CommaFormatFlg=0\n' >>"$record.next"
+mv "$record.next" "$record"
 xdotool key --delay 60 Escape 1 2 3 4
 expect 1234 "grouping switched off by a save while running"
 kill "$app"; wait "$app" 2>/dev/null

@@ -11,6 +11,11 @@ X_TOOLS="Xvfb xdotool"
 X_ACCESSIBILITY=1
 . "$(dirname "$0")/xvfb-session.sh"
 
+# The phone's record: the values and the tape's lines without the desk
+# switches' annunciators and counts, as the walk below reads them.
+mkdir -p "$work/config/Korvel"
+printf '[General]\nCommaFormatFlg=0\nGrandTotalFlg=0\nDeskTaxFlg=0\nTaxSumFlg=0\nConstantMode=0\nItemCountFlg=0\n' \
+    >"$work/config/Korvel/Abacor.conf"
 start_program '^Abacor$' "$ABACOR"
 /usr/bin/python3 "$(dirname "$0")/accessibility.py" calculator "$window" || exit 1
 kill "$app"; wait "$app" 2>/dev/null

@@ -230,9 +230,10 @@ hears "~" "ページ4"
 
 kill "$app"; wait "$app" 2>/dev/null
 
-# The calculator in English: its display, its menus and its news.
+# The calculator in English: its display (the GT kept from the run above,
+# its switch saved then), its menus and its news.
 start_program '^Abacor$' "$ABACOR" --lang en
-hears "~" "Display read only text."
+hears "~" "Display GT read only text."
 say F2
 hears "~" "Memory"
 say 1
