@@ -1108,6 +1108,10 @@
         <source>訂正できません。その番号の行はありません。</source>
         <translation>Cannot correct: there is no line with that number.</translation>
     </message>
+    <message>
+        <source>訂正できません。数値ではありません。</source>
+        <translation>Cannot correct: that is not a number.</translation>
+    </message>
 </context>
 <context>
     <name>abacor::TapeWindow</name>

@@ -84,10 +84,19 @@ void TapeDock::Show()
         KeepAbove(*window_, onTop_);
         const QScreen* screen = calculator_.screen();
         const QRect available = screen != nullptr ? screen->availableGeometry() : QRect();
-        if (geometry_.isEmpty() || !window_->restoreGeometry(geometry_) || !available.contains(window_->geometry())) {
-            // The calculator's frame tells what the window manager adds.
-            const QRect frame = calculator_.frameGeometry();
-            const QSize decoration = frame.size() - calculator_.size();
+        // The calculator's frame tells what the window manager adds.
+        const QRect frame = calculator_.frameGeometry();
+        const QSize decoration = frame.size() - calculator_.size();
+        if (!geometry_.isEmpty() && window_->restoreGeometry(geometry_) && available.contains(window_->geometry())) {
+            // Where it was, unless that is over the calculator (moved since)
+            // and there is room beside it.
+            const QRect was(window_->pos(), window_->size() + decoration);
+            if (!available.isEmpty() && was.intersects(frame)) {
+                const QRect beside = TapePlace(frame, was.size(), available, kTapeGap);
+                if (!beside.intersects(frame))
+                    window_->move(beside.topLeft());
+            }
+        } else {
             const QSize size(kTapeWidth, calculator_.height());
             const QRect place = available.isEmpty() ? QRect(frame.topRight() + QPoint(kTapeGap, 0), size + decoration)
                                                     : TapePlace(frame, size + decoration, available, kTapeGap);

@@ -1,5 +1,7 @@
 #include "calculator/window/TapeWindow.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -76,7 +78,8 @@ QVariant TapeModel::data(const QModelIndex& index, int role) const
         return {};
     const TapeLine& line = *found;
     switch (role) {
-    case Qt::DisplayRole: {
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole: {
         return QString::fromStdU16String(line.Text(session_.tape().Segment(), ShownTapeMark(line.mark).toStdU16String(),
                                                    CorrectedWord().toStdU16String()));
     }
@@ -110,9 +113,15 @@ bool TapeModel::setData(const QModelIndex& index, const QVariant& value, int rol
         else
             QMetaObject::invokeMethod(this, &TapeModel::Reset, Qt::QueuedConnection);
         return true;
-    case CorrectionOutcome::NotANumber:
-        emit refused(tr("訂正できません。数値は12桁まで、「-」と「.」はひとつまでです。"));
+    case CorrectionOutcome::NotANumber: {
+        // Letters are no number at all; digits too many or a second point are.
+        const QString given = value.toString();
+        const bool digits = std::any_of(given.begin(), given.end(), [](QChar c) { return c.isDigit(); });
+        const bool letters = std::any_of(given.begin(), given.end(), [](QChar c) { return c.isLetter(); });
+        emit refused(!digits || letters ? tr("訂正できません。数値ではありません。")
+                                        : tr("訂正できません。数値は12桁まで、「-」と「.」はひとつまでです。"));
         return false;
+    }
     case CorrectionOutcome::NoSuchStep: emit refused(tr("訂正できません。その番号の行はありません。")); return false;
     }
     return false;
@@ -190,6 +199,10 @@ TapeWindow::TapeWindow(CalculatorSession& session, std::vector<TapeLine> history
     view_ = new QListView(this);
     view_->setModel(model_);
     view_->setUniformItemSizes(true);
+    // A line too long for the window ends in "…" (whole in its tip): the
+    // others keep their marks in view.
+    view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view_->setTextElideMode(Qt::ElideRight);
     view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     view_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
     auto* delegate = new CorrectionDelegate(view_);
@@ -478,6 +491,9 @@ bool TapeWindow::OpenFrom(const QString& path)
     const std::vector<int> differing = session_.Open(file);
     Follow();
     emit corrected();
+    // The opened lines are what the keys work on next (select all, copy).
+    activateWindow();
+    view_->setFocus();
     if (!differing.empty())
         ShowMessageBox(this,
                        tr("計算し直した結果がファイルと異なります。テープの最後の行に、ファイルの行番号があります。"),

@@ -514,7 +514,10 @@ TEST_F(Window, TheTapeWindowShowsCorrectsCopiesAndExports)
     const QModelIndex second = tape->model().index(1);
     EXPECT_FALSE(tape->model().setData(second, QStringLiteral("1.2.3")));
     ASSERT_EQ(said.size(), 1);
-    EXPECT_TRUE(said[0].startsWith(QStringLiteral("訂正できません")));
+    EXPECT_EQ(said[0], QStringLiteral("訂正できません。数値は12桁まで、「-」と「.」はひとつまでです。"));
+    EXPECT_FALSE(tape->model().setData(second, QStringLiteral("abc")));
+    EXPECT_EQ(said.last(), QStringLiteral("訂正できません。数値ではありません。")) << "no digit limit for letters";
+    said.clear();
     EXPECT_EQ(state().displayText, u"1368");
     EXPECT_TRUE(tape->model().setData(second, QStringLiteral("457")));
     EXPECT_EQ(state().displayText, u"1369");
@@ -630,6 +633,7 @@ TEST_F(Window, TheTapeWindowShowsCorrectsCopiesAndExports)
     ASSERT_TRUE(tape->OpenFrom(saved));
     EXPECT_EQ(tape->model().index(tape->model().rowCount() - 4).data().toString(),
               QStringLiteral("123 ＋  #1  請求書 A-101"));
+    EXPECT_TRUE(tape->view()->hasFocus()) << "select all and copy take the opened lines";
     EXPECT_EQ(state().displayText, u"1369");
     QFile::remove(saved);
     said.clear();
