@@ -75,13 +75,14 @@ bool CalculatorSession::FollowRecord(const CalculatorSettings& stored)
 {
     if (stored == settings_)
         return false;
+    // Everything but the switches as it is, then each switch set as a key sets it.
     CalculatorSettings rest = stored;
-    for (const DeskSwitch& desk : kDeskSwitches) {
+    for (const DeskSwitch& desk : kDeskSwitches)
         rest.*desk.field = settings_.*desk.field;
+    settings_ = rest;
+    for (const DeskSwitch& desk : kDeskSwitches)
         if (stored.*desk.field != settings_.*desk.field)
             SetSwitch(desk, stored.*desk.field);
-    }
-    settings_ = rest;
     return true;
 }
 

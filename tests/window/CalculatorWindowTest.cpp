@@ -25,6 +25,7 @@
 
 #include "calculator/core/CommandTable.h"
 #include "calculator/window/CalculatorWindow.h"
+#include "calculator/window/DisplayAnnouncer.h"
 #include "calculator/window/TapeWindow.h"
 #include "calculator/window/Version.h"
 #include "calculator/window/WindowPlacement.h"
@@ -34,6 +35,7 @@
 #include "platform/shell/SoftKeyBar.h"
 #include "platform/shell/UiLanguage.h"
 #include "platform/store/UserStore.h"
+#include "settings/SettingsStore.h"
 #include "tests/FileSizeLimit.h"
 #include "tests/PhoneSettings.h"
 #include "tests/settings/TempStoreQt.h"
@@ -391,6 +393,38 @@ TEST_F(Window, DeskFunctionsAreOneKeyAway)
     keys({{Qt::Key_Y, kNone}, {Qt::Key_Backspace, kNone}, {Qt::Key_Escape, Qt::ShiftModifier}});
     EXPECT_EQ(display(), QStringLiteral("0"));
     EXPECT_EQ(state().grandTotal, 0.0) << "Shift+Escape: CA";
+}
+
+TEST_F(Window, TheSwitchesAreOnTheFaceLiveSavedAndFollowed)
+{
+    Open(DefaultSettings());
+    dlg().FollowStore();
+    // Switched off from the keyboard: from the next key, on the tape, saved.
+    QTest::keyClick(&dlg(), Qt::Key_G, Qt::AltModifier);
+    EXPECT_EQ(dlg().settings().GrandTotalFlg, 0u);
+    EXPECT_EQ(dlg().session().tape().Lines().back().mark, u"GT オフ");
+    EXPECT_EQ(LoadSettings().GrandTotalFlg, 0u) << "saved to the record";
+    Type("5=");
+    QTest::keyClick(&dlg(), Qt::Key_G);
+    EXPECT_EQ(display(), QStringLiteral("5")) << "GT off: the number stays";
+    EXPECT_EQ(state().refused, Refusal::GrandTotalOff);
+    EXPECT_EQ(TextsOf(dlg().session()).message, QStringLiteral("GTはオフです。Alt+G でオンにします。"))
+        << "said on screen until the next key";
+    // From the menu, by its id: the rounding selector's next position.
+    dlg().OnCommand(IdSwitchRound);
+    EXPECT_TRUE(TextsOf(dlg().session()).message.isEmpty());
+    EXPECT_EQ(TextsOf(dlg().session()).switches, QStringLiteral("CUT 0  税計  件  K"));
+    // A save of another program's is followed, its switches on the tape too.
+    auto record = UserStoreKey::CreateOrOpen(kSettingsKeyPath);
+    ASSERT_TRUE(record);
+    record->SetValue(u"GrandTotalFlg", 1);
+    record->SetValue(u"CommaFormatFlg", 0);
+    ASSERT_TRUE(record->Close());
+    dlg().ReadRecord();
+    EXPECT_EQ(dlg().settings().GrandTotalFlg, 1u);
+    EXPECT_EQ(dlg().settings().CommaFormatFlg, 0u);
+    EXPECT_EQ(dlg().session().tape().Lines().back().mark, u"GT オン");
+    EXPECT_EQ(dlg().settings().RoundSelector, 1u) << "what this calculator changed stays";
 }
 
 TEST_F(Window, TheClearMenuOpensAboveTheBarAtTheLeft)
