@@ -162,11 +162,14 @@ std::vector<int> CalculatorSession::Open(const TapeFile& file)
     // A new calculation, from a calculator as CA leaves it.
     if (!tape_.Lines().empty() || tape_.Resumed() || state().entryState == EntryState::Typing)
         Run(CommandOfKey(KeyId::AllClear));
-    // From the rate and the switches the file's calculation began with.
+    // From the rate, memory and totals the file's calculation began with; a
+    // file of an older Abacor, which says none, from the rate in force.
     const CalculatorSettings own = settings_;
     settings_ = file.settings;
-    calculator_.Restore(file.start);
-    tape_.BeginSegmentHere();
+    if (file.startGiven) {
+        calculator_.Restore(file.start);
+        tape_.BeginSegmentHere();
+    }
     const ReplayOutcome replayed = ReplayLines(tape_, file.lines);
     settings_ = own;
     std::vector<int> differing;

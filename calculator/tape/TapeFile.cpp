@@ -152,7 +152,7 @@ std::optional<int> Whole(std::string_view text)
 
 // "設定,Name=Value,…": each a setting a result depends on, within its range,
 // and the rate the calculation began at.
-std::u16string ReadSettings(const Record& record, CalculatorSettings& settings, KeptState& start)
+std::u16string ReadSettings(const Record& record, CalculatorSettings& settings, KeptState& start, bool& startGiven)
 {
     if (Utf16(record.fields.front()) != kSettingsWord)
         return u"2行目に設定がありません";
@@ -166,6 +166,7 @@ std::u16string ReadSettings(const Record& record, CalculatorSettings& settings, 
             if (rate != 1 && rate != 2)
                 return u"設定の値が範囲外です: " + Utf16(assignment);
             start.secondRate = rate == 2;
+            startGiven = true;
             continue;
         }
         const auto startValue =
@@ -280,7 +281,8 @@ std::string TapeFileText(const std::vector<TapeLine>& lines, const CalculatorSet
 
 TapeFile ParseTapeFile(std::string_view bytes, const CalculatorSettings& base)
 {
-    TapeFile file{base, {}, {}, {}, 0, {}};
+    TapeFile file;
+    file.settings = base;
     const auto refuse = [&](int line, std::u16string why) {
         file.errorLine = line;
         file.error = std::move(why);
@@ -303,7 +305,8 @@ TapeFile ParseTapeFile(std::string_view bytes, const CalculatorSettings& base)
             return refuse(1, u"この版のAbacorでは読めない形式です（" + Utf16(records[0].fields[1]) + u"版）");
         if (records.size() < 2)
             return refuse(1, u"ファイルが途中で切れています");
-        if (const std::u16string why = ReadSettings(records[1], file.settings, file.start); !why.empty())
+        if (const std::u16string why = ReadSettings(records[1], file.settings, file.start, file.startGiven);
+            !why.empty())
             return refuse(records[1].line, why);
         at = 2;
     }
@@ -323,19 +326,23 @@ TapeFile ParseTapeFile(std::string_view bytes, const CalculatorSettings& base)
 
 TapeFile ReadTapeFile(const std::filesystem::path& path, const CalculatorSettings& base)
 {
+    const auto refused = [&base](std::u16string why) {
+        TapeFile file;
+        file.settings = base;
+        file.error = std::move(why);
+        return file;
+    };
     std::error_code failed;
     // Never a FIFO or a device: it could hold the program for ever.
     if (!std::filesystem::is_regular_file(path, failed))
-        return {
-            base, {},
-            {},   {},
-            0,    std::filesystem::exists(path, failed) ? u"普通のファイルではありません" : u"ファイルがありません"};
+        return refused(std::filesystem::exists(path, failed) ? u"普通のファイルではありません"
+                                                             : u"ファイルがありません");
     if (std::filesystem::file_size(path, failed) > kMaxTapeFileBytes || failed)
-        return {base, {}, {}, {}, 0, u"ファイルが大きすぎます（64 MiBまで）"};
+        return refused(u"ファイルが大きすぎます（64 MiBまで）");
     std::ifstream in(path, std::ios::binary);
     std::string bytes(std::istreambuf_iterator<char>(in), {});
     if (in.bad() || !in.is_open())
-        return {base, {}, {}, {}, 0, u"ファイルを読めません"};
+        return refused(u"ファイルを読めません");
     return ParseTapeFile(bytes, base);
 }
 

@@ -26,8 +26,9 @@ inline constexpr std::size_t kMaxTapeFileLine = 64u << 10;
 std::string TapeFileText(const std::vector<TapeLine>& lines, const CalculatorSettings& settings, KeptState start);
 
 struct TapeFile {
-    CalculatorSettings settings;  // the base's, with the file's own in place
-    KeptState start;              // the rate, memory, GT… as the calculation began
+    CalculatorSettings settings{};  // the base's, with the file's own in place
+    KeptState start;                // the rate, memory, GT… as the calculation began
+    bool startGiven = false;        // false: a file of an older Abacor, which has none
     std::vector<TapeLine> lines;
     std::vector<int> fileLines;  // each line's line number in the file
     int errorLine = 0;           // 0: the file as a whole

@@ -73,11 +73,29 @@ cases = [
     ("a newer version", good.replace(b"abacor-tape,1", b"abacor-tape,7"), "1行目"),
     ("a setting out of range", good.replace(b"RoundSelector=0", b"RoundSelector=9"), "2行目"),
     ("an unknown setting", good.replace(b"RoundSelector=0", b"Colour=1"), "2行目"),
+    ("a starting rate of none", good.replace(b"ActiveRate=1", b"ActiveRate=3"), "2行目"),
+    ("a starting memory of none", good.replace(b"ActiveRate=1", b"ActiveRate=1,Memory=1e400"), "2行目"),
     ("invalid UTF-8", b"\r\n".join(lines[:3] + [lines[3].replace(b"120", b"1\xff0")] + lines[4:]), "4行目"),
     ("a number that is none", b"\r\n".join(lines[:3] + [lines[3].replace(b",120,", b",12x,")] + lines[4:]), "4行目"),
     ("a column missing", b"\r\n".join(lines[:5] + [lines[5].rsplit(b",", 1)[0]] + lines[6:]), "6行目"),
     ("a line of 1 MiB", b"\r\n".join(lines[:4] + [b"1" * (1 << 20)] + lines[4:]), "5行目"),
 ]
+# What the calculation began with: the rate always, memory and GT where kept
+# (a new tape keeps them); a file of an older Abacor, without them, opens too.
+if "ActiveRate=1" not in rows[1]:
+    faults.append(f"no starting rate in the file's second line: {rows[1]}")
+began = folder / "began.abacor-tape"
+out = run("--save", str(began), "5", "M+", "2", "=", "newtape", "rate", "MR", "tax+", "GT")
+second = list(csv.reader(io.StringIO(began.read_bytes().decode("utf-8-sig"), newline="")))[1]
+if not {"ActiveRate=1", "Memory=5", "GrandTotal=2"} <= set(second):
+    faults.append(f"the start of a calculation after a new tape: {second}")
+for opened in [run("--open", str(began)), run("--open", str(began), "rate")]:
+    if opened.returncode != 0:
+        faults.append(f"began with memory and GT, opened: status {opened.returncode}: {opened.stderr.strip()}")
+older = folder / "older.abacor-tape"
+older.write_bytes(good.replace(b",ActiveRate=1", b""))
+if run("--open", str(older)).returncode != 0:
+    faults.append("a file without its start did not open")
 for name, content, why in cases:
     path = folder / "bad.abacor-tape"
     path.write_bytes(content)
