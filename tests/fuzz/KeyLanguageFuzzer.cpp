@@ -15,23 +15,25 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 88> kTokens{
-    "0",      "1",      "2",      "3",      "4",      "5",      "6",      "7",      "8",      "9",      ".",
-    "+",      "-",      "*",      "/",      "＋",     "－",     "×",      "÷",      "=",      "+/-",    "CE",
-    "⇒",      "C",      "CA",     "%",      "％",     "sq",     "cube",   "sqrt",   "√",      "tax+",   "税込",
-    "tax-",   "税抜",   "M+",     "M-",     "MR",     "MC",     "ANS",    "#1",     "#32772", "#32774", "#32776",
-    "#32778", "#32781", "#32787", "#32788", "#32790", "#32792", "#32795", "#32796", "#32799", "#32800", "#32801",
-    "#32802", "#32806", "#32807", "#0",     "#-1",    "#99999", "GT",     "rate",   "00",     "#32810", "#32811",
-    "#32812", "check",  "#32813", "taxsum", "税合計", "cost",   "sell",   "margin", "利益率", "avg",    "平均",
-    "#32817", "#32820", "nonadd", "#32822", "hms",    "date",   "to",     "時分秒", "〜",     "#32830", "#32832"};
+constexpr std::array<std::string_view, 97> kTokens{
+    "0",      "1",         "2",        "3",        "4",       "5",       "6",      "7",      "8",        "9",
+    ".",      "+",         "-",        "*",        "/",       "＋",      "－",     "×",      "÷",        "=",
+    "+/-",    "CE",        "⇒",        "C",        "CA",      "%",       "％",     "sq",     "cube",     "sqrt",
+    "√",      "tax+",      "税込",     "tax-",     "税抜",    "M+",      "M-",     "MR",     "MC",       "ANS",
+    "#1",     "#32772",    "#32774",   "#32776",   "#32778",  "#32781",  "#32787", "#32788", "#32790",   "#32792",
+    "#32795", "#32796",    "#32799",   "#32800",   "#32801",  "#32802",  "#32806", "#32807", "#0",       "#-1",
+    "#99999", "GT",        "rate",     "00",       "#32810",  "#32811",  "#32812", "check",  "#32813",   "taxsum",
+    "税合計", "cost",      "sell",     "margin",   "利益率",  "avg",     "平均",   "#32817", "#32820",   "nonadd",
+    "#32822", "hms",       "date",     "to",       "時分秒",  "〜",      "#32830", "#32832", "sw:round", "sw:places",
+    "sw:gt",  "sw:taxsum", "sw:count", "sw:const", "sw:days", "setrate", "newtape"};
 
 // Values worth trying for every setting, beside an arbitrary one.
 constexpr std::array<std::uint32_t, 9> kInteresting{0, 1, 2, 5, 6, 7, 500, 2000, 0xFFFFFFFFu};
 
 bool MayLeaveErrorState(std::string_view token, const abacor::CalculatorSettings& settings)
 {
-    return token == "C" || token == "CA" || token == "MC" || token == "#32792" || token == "#32799" ||
-           token == "#32800" || token == "#32774" ||
+    return token == "C" || token == "CA" || token == "MC" || token == "newtape" || token == "#32792" ||
+           token == "#32799" || token == "#32800" || token == "#32774" ||
            ((token == "CE" || token == "⇒") && !abacor::FlagOn(settings.ShiftKeyFlg));
 }
 
