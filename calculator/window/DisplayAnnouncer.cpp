@@ -24,7 +24,8 @@ DisplayTexts TextsOf(const CalculatorSession& session)
 {
     const CalculatorState& state = session.state();
     QStringList lit;
-    for (const std::u16string& word : session.Annunciators(true))
+    // The selector stands with the other switches, under the display.
+    for (const std::u16string& word : session.Annunciators(false))
         lit << QString::fromStdU16String(word);
     QStringList face;
     for (const std::u16string& word : SwitchFace(session.settings()))
