@@ -3,15 +3,32 @@
 # ticks "ボタンの角を丸くする" and unticks "桁を区切る", page 4, unticks the grand
 # total and the invoice totals (on by default), "保存", OK, "その他" > "終了";
 # then the calculator's own load reads them back: no grouping, and GT and
-# 税合計 refused, the number shown kept. Exit 77 (skipped)
+# 税合計 refused, the number shown kept. A calculator running all the while
+# follows the save at once. Exit 77 (skipped)
 # when the X tools are not installed.
 set -u
 EDITOR_BIN=$1
 CALC=$2
+ABACOR=$3
 
-X_TOOLS="Xvfb xdotool"
+X_TOOLS="Xvfb xdotool xclip"
 X_ACCESSIBILITY=1
 . "$(dirname "$0")/xvfb-session.sh"
+
+# The calculator, running before the editor starts and after it ends.
+start_program '^Abacor$' "$ABACOR"
+calculator=$window
+remember_pid "$app"
+app=
+copies() {
+    xdotool windowfocus --sync "$calculator" 2>/dev/null || true
+    xdotool key --clearmodifiers --delay 40 Escape 1 2 3 4 5 6 7 ctrl+c
+    got=$(timeout 5 xclip -o -selection clipboard 2>/dev/null)
+    [ "$got" = "$1" ]
+}
+if ! wait_until 30 copies 1,234,567; then
+    echo "FAIL: before the save the calculator shows '$got', not '1,234,567'"; exit 1
+fi
 
 start_program 'Abacorの設定' "$EDITOR_BIN"
 title=$(xdotool getwindowname "$window")
@@ -58,4 +75,7 @@ totals=$(echo 'load 1 0 0 tax+ taxsum' | "$CALC" -a | tail -n 1 | cut -f2,6)
 if [ "$totals" != "$(printf '110\t')" ]; then
     echo "FAIL: the invoice totals after saving page 4: '$totals'"; exit 1
 fi
-echo "PASS: the editor saved, the calculator shows '$shown'"
+if ! wait_until 30 copies 1234567; then
+    echo "FAIL: the running calculator did not follow the save: it shows '$got', not '1234567'"; exit 1
+fi
+echo "PASS: the editor saved, the calculator shows '$shown', and the running one followed at once"
