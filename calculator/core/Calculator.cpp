@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "calculator/engine/FunctionMath.h"
 #include "calculator/engine/NumberText.h"
@@ -622,6 +623,7 @@ std::u16string_view RefusalText(Refusal why)
         ABACOR_TRANSLATABLE("Refusal", u"税率にできる数ではありません（0〜20%、小数点以下2桁まで）。"),
     };
     // clang-format on
+    static_assert(std::size(kTexts) == static_cast<std::size_t>(Refusal::NotARate) + 1, "a text for every refusal");
     return kTexts[static_cast<int>(why)];
 }
 
