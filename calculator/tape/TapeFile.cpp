@@ -4,14 +4,13 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <fstream>
-#include <iterator>
 #include <optional>
 
 #include "calculator/engine/Grouping.h"
 #include "calculator/tape/TapeCsv.h"
 #include "calculator/tape/TapeNotes.h"
 #include "calculator/tape/TapeSession.h"
+#include "platform/store/StateFile.h"
 #include "settings/SettingValueText.h"
 #include "text/Utf.h"
 
@@ -326,23 +325,17 @@ TapeFile ParseTapeFile(std::string_view bytes, const CalculatorSettings& base)
 
 TapeFile ReadTapeFile(const std::filesystem::path& path, const CalculatorSettings& base)
 {
-    const auto refused = [&base](std::u16string why) {
+    FileBytes read = ReadUserFile(path, kMaxTapeFileBytes);
+    if (read.status != FileRead::Read) {
         TapeFile file;
         file.settings = base;
-        file.error = std::move(why);
+        file.error = read.status == FileRead::Missing      ? u"ファイルがありません"
+                     : read.status == FileRead::NotRegular ? u"普通のファイルではありません"
+                     : read.status == FileRead::TooBig     ? u"ファイルが大きすぎます（64 MiBまで）"
+                                                           : u"ファイルを読めません";
         return file;
-    };
-    std::error_code failed;
-    // Never a FIFO or a device: it could hold the program for ever.
-    if (!std::filesystem::is_regular_file(path, failed))
-        return refused(std::filesystem::exists(path, failed) ? u"普通のファイルではありません"
-                                                             : u"ファイルがありません");
-    if (std::filesystem::file_size(path, failed) > kMaxTapeFileBytes || failed)
-        return refused(u"ファイルが大きすぎます（64 MiBまで）");
-    std::ifstream in(path, std::ios::binary);
-    std::string bytes(std::istreambuf_iterator<char>(in), {});
-    if (in.bad() || !in.is_open())
-        return refused(u"ファイルを読めません");
+    }
+    const std::string& bytes = read.bytes;
     return ParseTapeFile(bytes, base);
 }
 

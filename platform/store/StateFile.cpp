@@ -7,7 +7,10 @@
 #include <fstream>
 #include <iterator>
 #else
+#include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include "platform/store/PosixFile.h"
@@ -32,16 +35,40 @@ std::filesystem::path StateFolder()
     return failed ? std::filesystem::path() : folder;
 }
 
-std::optional<std::string> ReadStateFile(const std::filesystem::path& path, std::size_t limit)
+FileBytes ReadUserFile(const std::filesystem::path& path, std::size_t limit)
 {
     std::error_code failed;
-    if (!std::filesystem::is_regular_file(path, failed) || std::filesystem::file_size(path, failed) > limit || failed)
+    if (!std::filesystem::exists(path, failed))
+        return {FileRead::Missing, {}};
+    if (!std::filesystem::is_regular_file(path, failed))
+        return {FileRead::NotRegular, {}};
+    if (std::filesystem::file_size(path, failed) > limit || failed)
+        return {failed ? FileRead::Unreadable : FileRead::TooBig, {}};
+    FileBytes file{FileRead::Read, {}};
+    try {
+        std::ifstream in(path, std::ios::binary);
+        if (!in.is_open())
+            return {FileRead::Unreadable, {}};
+        char chunk[64 * 1024];
+        while (file.bytes.size() <= limit && in.read(chunk, sizeof chunk).gcount() > 0)
+            file.bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
+        if (in.bad())
+            return {FileRead::Unreadable, {}};
+    } catch (const std::ios_base::failure&) {
+        // The stream buffer throws on a read error, whatever the stream's mask.
+        return {FileRead::Unreadable, {}};
+    }
+    if (file.bytes.size() > limit)
+        return {FileRead::TooBig, {}};
+    return file;
+}
+
+std::optional<std::string> ReadStateFile(const std::filesystem::path& path, std::size_t limit)
+{
+    FileBytes file = ReadUserFile(path, limit);
+    if (file.status != FileRead::Read)
         return std::nullopt;
-    std::ifstream file(path, std::ios::binary);
-    std::string text(std::istreambuf_iterator<char>(file), {});
-    if (file.bad() || text.size() > limit)
-        return std::nullopt;
-    return text;
+    return std::move(file.bytes);
 }
 
 bool WriteStateFile(const std::filesystem::path& path, const std::string& text)
@@ -89,6 +116,38 @@ std::optional<std::string> ReadStateFile(const std::filesystem::path& path, std:
     if (file.status != store::KeyStatus::Read)
         return std::nullopt;
     return std::move(file.text);
+}
+
+FileBytes ReadUserFile(const std::filesystem::path& path, std::size_t limit)
+{
+    // Opened without blocking and looked at as opened: a name swapped for a
+    // FIFO between a look and the open cannot hold the program.
+    store::FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (fd.get() < 0)
+        return {errno == ENOENT || errno == ENOTDIR ? FileRead::Missing : FileRead::Unreadable, {}};
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0)
+        return {FileRead::Unreadable, {}};
+    if (!S_ISREG(info.st_mode))
+        return {FileRead::NotRegular, {}};
+    if (info.st_size > static_cast<off_t>(limit))
+        return {FileRead::TooBig, {}};
+    // A size may lie or grow while read: never more than the limit and a byte.
+    FileBytes file{FileRead::Read, {}};
+    char chunk[64 * 1024];
+    while (file.bytes.size() <= limit) {
+        const ssize_t got = ::read(fd.get(), chunk, std::min(sizeof chunk, limit + 1 - file.bytes.size()));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return {FileRead::Unreadable, {}};
+        if (got == 0)
+            break;
+        file.bytes.append(chunk, static_cast<std::size_t>(got));
+    }
+    if (file.bytes.size() > limit)
+        return {FileRead::TooBig, {}};
+    return file;
 }
 
 bool WriteStateFile(const std::filesystem::path& path, const std::string& text)

@@ -19,6 +19,17 @@ std::filesystem::path StateFolder();
 // A regular file's bytes, never blocking on anything else (a FIFO) and never
 // more than limit; none when there is no such file.
 std::optional<std::string> ReadStateFile(const std::filesystem::path& path, std::size_t limit);
+
+// A file the user names (a tape file to open): how reading it went.
+enum class FileRead { Read, Missing, NotRegular, TooBig, Unreadable };
+struct FileBytes {
+    FileRead status = FileRead::Missing;
+    std::string bytes;
+};
+// Its bytes: never blocking on what is no regular file (checked on the file
+// opened, not the name), never reading beyond limit plus one byte whatever its
+// size says, and a read error (a pulled medium) an outcome, never an abort.
+FileBytes ReadUserFile(const std::filesystem::path& path, std::size_t limit);
 // The file replaced by text whole, or left as it was: false then, and for
 // anything that is no regular file.
 [[nodiscard]] bool WriteStateFile(const std::filesystem::path& path, const std::string& text);

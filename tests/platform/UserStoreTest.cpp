@@ -1,4 +1,5 @@
 #include "platform/store/UserStore.h"
+#include "platform/store/StateFile.h"
 #include "tests/settings/TempStore.h"
 #include "text/Utf.h"
 
@@ -56,6 +57,26 @@ TEST_F(UserStore, AnEmptyCreatedKeyExists)
     EXPECT_TRUE(UserStoreKey::OpenForRead(u"\\Software\\Sharp\\PhoneStatus").has_value());
     EXPECT_TRUE(UserStoreKey::DeleteKey(u"\\Software\\Sharp\\PhoneStatus"));
     EXPECT_FALSE(UserStoreKey::OpenForRead(u"\\Software\\Sharp\\PhoneStatus").has_value());
+}
+
+// A file the user names: a size that lies (procfs says 0) is read only to the
+// limit and a byte; a read error (EIO) and what is no regular file are
+// outcomes, never an abort or a wait.
+TEST(UserFile, ReadsNeverBeyondItsLimitAndNeverAborts)
+{
+    struct Row {
+        const char* path;
+        std::size_t limit;
+        FileRead status;
+    };
+    for (const Row& row :
+         {Row{"/proc/self/status", 1 << 20, FileRead::Read}, Row{"/proc/self/status", 16, FileRead::TooBig},
+          Row{"/proc/self/mem", 1 << 20, FileRead::Unreadable}, Row{"/", 1 << 20, FileRead::NotRegular},
+          Row{"/nonexistent/file", 1 << 20, FileRead::Missing}}) {
+        const FileBytes read = ReadUserFile(row.path, row.limit);
+        EXPECT_EQ(read.status, row.status) << row.path << " " << row.limit;
+        EXPECT_LE(read.bytes.size(), row.limit);
+    }
 }
 
 }  // namespace

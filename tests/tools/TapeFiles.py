@@ -4,6 +4,7 @@ by Python's csv module, a save → open round trip, a hand-edited result
 caught, and malformed files refused with their line and reason."""
 import csv
 import io
+import os
 import pathlib
 import subprocess
 import sys
@@ -102,6 +103,15 @@ for name, content, why in cases:
     out = run("--open", str(path))
     if out.returncode != 2 or why not in out.stderr:
         faults.append(f"{name}: status {out.returncode}: {out.stderr.strip()}")
+# What cannot be read is said, never an abort or a wait: a read error
+# (/proc/self/mem fails with EIO), a FIFO, a folder.
+fifo = folder / "fifo.abacor-tape"
+os.mkfifo(fifo)
+for path, why in [("/proc/self/mem", "ファイルを読めません"), (str(fifo), "普通のファイルではありません"),
+                  (str(folder), "普通のファイルではありません")]:
+    out = run("--open", path)
+    if out.returncode != 2 or why not in out.stderr:
+        faults.append(f"{path}: status {out.returncode}: {out.stderr.strip()}")
 huge = folder / "huge.abacor-tape"
 with open(huge, "wb") as f:
     f.truncate(1 << 30)  # 1 GiB, sparse
