@@ -92,7 +92,9 @@ std::int64_t DayCount(const CalendarDate& start, const CalendarDate& end, DayCou
 
 std::optional<CalendarDate> AddDays(const CalendarDate& date, std::int64_t days)
 {
-    if (date.year == 0 || days > 100 * 366 || days < -100 * 366)
+    // Any number of days that can lead from one supported year to another.
+    constexpr std::int64_t kSpan = (kLastYear - kFirstYear + 1) * 366;
+    if (date.year == 0 || days > kSpan || days < -kSpan)
         return std::nullopt;
     const CalendarDate result = DateOfDayNumber(DayNumber(date) + days);
     if (result.year < kFirstYear || result.year > kLastYear)
