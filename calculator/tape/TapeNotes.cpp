@@ -34,13 +34,35 @@ std::u16string NoteRefusal(std::string_view utf8)
     return NoteRefusal(std::u16string_view(Utf16(utf8)));
 }
 
+namespace {
+constexpr std::u16string_view kFormulaStarts = u"=+-@\t\r'";
+// Where a spreadsheet reading ";" or tabs (de, fr, it, es) starts a cell.
+constexpr std::u16string_view kOtherSeparators = u";\t";
+}  // namespace
+
 std::u16string CellOfNote(const std::u16string& note)
 {
-    if (!note.empty() && std::u16string_view(u"=+-@\t\r'").find(note.front()) != std::u16string_view::npos)
-        return u'\'' + note;
-    return note;
+    std::u16string cell;
+    if (!note.empty() && kFormulaStarts.find(note.front()) != std::u16string_view::npos)
+        cell += u'\'';
+    for (std::size_t i = 0; i < note.size(); ++i) {
+        cell += note[i];
+        if (kOtherSeparators.find(note[i]) != std::u16string_view::npos && i + 1 < note.size() &&
+            kFormulaStarts.find(note[i + 1]) != std::u16string_view::npos)
+            cell += u'\'';
+    }
+    return cell;
 }
 
-std::u16string NoteOfCell(const std::u16string& cell) { return cell.starts_with(u'\'') ? cell.substr(1) : cell; }
+std::u16string NoteOfCell(const std::u16string& cell)
+{
+    std::u16string note;
+    for (std::size_t i = cell.starts_with(u'\'') ? 1 : 0; i < cell.size(); ++i) {
+        note += cell[i];
+        if (kOtherSeparators.find(cell[i]) != std::u16string_view::npos && i + 1 < cell.size() && cell[i + 1] == u'\'')
+            ++i;
+    }
+    return note;
+}
 
 }  // namespace abacor

@@ -17,7 +17,9 @@ std::u16string NoteRefusal(std::string_view utf8);
 
 // A note as a spreadsheet cell: one a spreadsheet would run as a formula
 // (=, +, -, @, a tab or a carriage return first), or one that begins with
-// the apostrophe itself, gets an apostrophe in front; NoteOfCell undoes it.
+// the apostrophe itself, gets an apostrophe in front, and so does each part
+// after a ";" or a tab (where de, fr, it and es spreadsheets split cells);
+// NoteOfCell undoes it.
 std::u16string CellOfNote(const std::u16string& note);
 std::u16string NoteOfCell(const std::u16string& cell);
 

@@ -36,6 +36,19 @@ if rows[0] != ["abacor-tape", "1"] or rows[1][0] != "設定" or "TaxPercent=800"
 if rows[2] != ["実行", "計算", "番号", "数値", "種別", "訂正前", "注記", "日時"]:
     faults.append(f"the columns: {rows[2]}")
 
+# Read with ";" or a tab as the separator (spreadsheets in de, fr, it, es),
+# no part of a note starts a cell of its own, a formula least of all.
+semicolons = folder / "semicolons.abacor-tape"
+out = run("--save", str(semicolons), "1", "+", "2", "=", "note:1=x;=1+1", "note:2=y;@SUM(A1)")
+read = semicolons.read_bytes().decode("utf-8-sig")
+for separator in ";\t":
+    cells = [cell for row in csv.reader(io.StringIO(read, newline=""), delimiter=separator) for cell in row]
+    if any(cell.startswith(("=", "@")) for cell in cells) or out.returncode != 0:
+        faults.append(f"a note read with {separator!r}: {cells}")
+back = run("--tape", "--open", str(semicolons))
+if "\tx;=1+1\n" not in back.stdout or "\ty;@SUM(A1)\n" not in back.stdout:
+    faults.append(f"notes with a ';' did not come back whole: {back.stdout}")
+
 # A note stays with its line through a correction that changes the lines before it.
 out = run("--tape", "1", "/", "0", "=", "C", "5", "+", "6", "=", "note:4=six", "correct:2=2")
 if "TAPE\t4\t6\t＝\tsix" not in out.stdout or "TAPE\t\t\tERROR" in out.stdout:
