@@ -190,10 +190,16 @@ TapeStore::Opened TapeStore::Open(const std::filesystem::path& path, std::chrono
     if (!Broken(code))
         return {nullptr, u"テープのファイル（" + Shown(path) + u"）を開けません：" + Reason(code) + u"。" + kInMemory};
 
-    // Kept aside, never deleted: the user may want what it held.
+    // Kept aside, never deleted: the user may want what it held. A name of
+    // its own each time, two in one second too (a rename replaces).
+    const std::string stamp = ".broken-" + FileTime();
     std::filesystem::path aside = path;
-    aside += ".broken-" + FileTime();
+    aside += stamp;
     std::error_code ignored;
+    for (int n = 2; std::filesystem::exists(aside, ignored) && n < 1000; ++n) {
+        aside = path;
+        aside += stamp + '-' + std::to_string(n);
+    }
     for (const char* suffix : {"-wal", "-shm"}) {
         std::filesystem::path from = path, to = aside;
         std::filesystem::rename(from += suffix, to += suffix, ignored);

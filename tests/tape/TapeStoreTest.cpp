@@ -122,6 +122,14 @@ TEST(TapeStore, ABrokenFileIsKeptAsideAndAFolderThatCannotHoldItLeavesTheTapeInM
     std::ifstream kept(aside[0], std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), std::string(8192, 'x')) << "never deleted";
     EXPECT_TRUE(opened.store->Write(0, Numbered(1)));
+    opened.store.reset();
+    // Broken again within the same second (or not): a name of its own.
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << std::string(8192, 'y');
+    ASSERT_TRUE(TapeStore::Open(path).store);
+    std::size_t keptAside = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+        keptAside += entry.path().filename().string().starts_with("tape.db.broken-") ? 1 : 0;
+    EXPECT_EQ(keptAside, 2u) << "the first one kept";
 
     TapeStore::Opened nowhere = TapeStore::Open("/dev/null/tape.db");
     EXPECT_FALSE(nowhere.store);
