@@ -66,37 +66,6 @@ std::string KeyFile(std::u16string_view path)
 // one, on a line of its own, is not the name without it (the writer agrees).
 std::u16string TextOf(const std::string& bytes) { return Utf16(bytes); }
 
-// The file a save must replace: the key's file, or the target of a link to it.
-// Empty when it cannot be known (a dangling link, a loop).
-std::string SaveTarget(const std::string& location)
-{
-    struct stat info {};
-    if (::lstat(location.c_str(), &info) != 0)
-        return errno == ENOENT ? location : std::string();
-    if (!S_ISLNK(info.st_mode))
-        return location;
-    char resolved[PATH_MAX];
-    if (::realpath(location.c_str(), resolved) == nullptr)
-        return {};
-    return resolved;
-}
-
-// The new file gets the old one's mode, owner and group: a save by another
-// user (root through sudo) must not leave a file its owner cannot write.
-StoreFailure KeepOwnership(int fd, const FileText& old)
-{
-    if (::fchmod(fd, old.mode) != 0)
-        return StoreFailure::Failed;
-    if (old.status != KeyStatus::Read)
-        return StoreFailure::None;
-    if (old.owner != ::geteuid())
-        return ::fchown(fd, old.owner, old.group) == 0 ? StoreFailure::None : StoreFailure::NotOwner;
-    // Only a member of the group can keep it; the owner keeps the file anyway,
-    // so a refusal is no failure.
-    [[maybe_unused]] const int groupKept = ::fchown(fd, static_cast<uid_t>(-1), old.group);
-    return StoreFailure::None;
-}
-
 }  // namespace
 
 std::u16string KeyLocation(std::u16string_view path) { return Utf16(KeyFile(path)); }

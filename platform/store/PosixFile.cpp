@@ -1,6 +1,7 @@
 #include "platform/store/PosixFile.h"
 
 #include <cerrno>
+#include <climits>
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
@@ -141,6 +142,37 @@ FileText ReadRegularFile(const std::string& path, off_t limit)
         return {KeyStatus::Unreadable, {}};
     file.text.resize(length);
     return file;
+}
+
+// The file a save must replace: the file named, or the target of a link to it.
+// Empty when it cannot be known (a dangling link, a loop).
+std::string SaveTarget(const std::string& location)
+{
+    struct stat info {};
+    if (::lstat(location.c_str(), &info) != 0)
+        return errno == ENOENT ? location : std::string();
+    if (!S_ISLNK(info.st_mode))
+        return location;
+    char resolved[PATH_MAX];
+    if (::realpath(location.c_str(), resolved) == nullptr)
+        return {};
+    return resolved;
+}
+
+// The new file gets the old one's mode, owner and group: a save by another
+// user (root through sudo) must not leave a file its owner cannot write.
+StoreFailure KeepOwnership(int fd, const FileText& old)
+{
+    if (::fchmod(fd, old.mode) != 0)
+        return StoreFailure::Failed;
+    if (old.status != KeyStatus::Read)
+        return StoreFailure::None;
+    if (old.owner != ::geteuid())
+        return ::fchown(fd, old.owner, old.group) == 0 ? StoreFailure::None : StoreFailure::NotOwner;
+    // Only a member of the group can keep it; the owner keeps the file anyway,
+    // so a refusal is no failure.
+    [[maybe_unused]] const int groupKept = ::fchown(fd, static_cast<uid_t>(-1), old.group);
+    return StoreFailure::None;
 }
 
 bool MakeFolders(const std::string& folder)

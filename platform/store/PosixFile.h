@@ -50,6 +50,12 @@ struct FileText {
 // A regular file's text, read without blocking and never beyond limit.
 FileText ReadRegularFile(const std::string& path, off_t limit);
 std::string FolderOf(const std::string& file);
+// The file a save of location replaces: location, or the target of a link
+// (the link stays a link); empty when it cannot be known (a dangling link).
+std::string SaveTarget(const std::string& location);
+// The new file gets the old one's mode, owner and group: a save by another
+// user (root through sudo) must not leave a file its owner cannot write.
+StoreFailure KeepOwnership(int fd, const FileText& old);
 // The folder and those above it, each one made that is missing; an existing
 // folder's mode is left alone.
 bool MakeFolders(const std::string& folder);

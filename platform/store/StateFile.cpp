@@ -93,6 +93,8 @@ bool WriteStateFile(const std::filesystem::path& path, const std::string& text)
     return false;
 }
 
+bool WriteUserFile(const std::filesystem::path& path, const std::string& text) { return WriteStateFile(path, text); }
+
 #else
 
 std::filesystem::path StateFolder()
@@ -157,6 +159,29 @@ bool WriteStateFile(const std::filesystem::path& path, const std::string& text)
     if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
         return false;
     return store::ReplaceFile(path.native(), text) == StoreFailure::None;
+}
+
+bool WriteUserFile(const std::filesystem::path& path, const std::string& text)
+{
+    const std::string target = store::SaveTarget(path.native());
+    if (target.empty())
+        return false;
+    store::FileText old;
+    struct stat info {};
+    if (::stat(target.c_str(), &info) == 0) {
+        if (!S_ISREG(info.st_mode))
+            return false;
+        old = {store::KeyStatus::Read, {}, static_cast<mode_t>(info.st_mode & 07777), info.st_uid, info.st_gid};
+    } else if (errno == ENOENT) {
+        // As any program makes a file: what the umask leaves of 0666.
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        old.mode = 0666 & ~mask;
+    } else {
+        return false;
+    }
+    return store::ReplaceFile(target, text, [&old](int fd) { return store::KeepOwnership(fd, old); }) ==
+           StoreFailure::None;
 }
 
 #endif

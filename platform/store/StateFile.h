@@ -30,6 +30,11 @@ struct FileBytes {
 // opened, not the name), never reading beyond limit plus one byte whatever its
 // size says, and a read error (a pulled medium) an outcome, never an abort.
 FileBytes ReadUserFile(const std::filesystem::path& path, std::size_t limit);
+// A file the user names replaced by text whole, or left as it was (false):
+// through a symbolic link to its target, which keeps the old file's mode,
+// owner and group (a new one is made as the umask allows); never what is no
+// regular file. The window's save (Qt's) does the same.
+[[nodiscard]] bool WriteUserFile(const std::filesystem::path& path, const std::string& text);
 // The file replaced by text whole, or left as it was: false then, and for
 // anything that is no regular file.
 [[nodiscard]] bool WriteStateFile(const std::filesystem::path& path, const std::string& text);

@@ -54,6 +54,25 @@ out = run("--tape", "1", "/", "0", "=", "C", "5", "+", "6", "=", "note:4=six", "
 if "TAPE\t4\t6\t＝\tsix" not in out.stdout or "TAPE\t\t\tERROR" in out.stdout:
     faults.append(f"a note through a correction: {out.stdout}{out.stderr}")
 
+# Saved through a symbolic link to its target, whose mode stays, as the
+# window's save does; a new file as the umask allows.
+target = folder / "target.abacor-tape"
+target.write_bytes(b"old")
+target.chmod(0o640)
+link = folder / "link.abacor-tape"
+link.symlink_to(target.name)
+out = run("--save", str(link), "1", "+", "2", "=")
+if (out.returncode != 0 or not link.is_symlink() or b"abacor-tape" not in target.read_bytes()
+        or target.stat().st_mode & 0o777 != 0o640):
+    faults.append(f"a save through a link: status {out.returncode}, link {link.is_symlink()}, "
+                  f"mode {oct(target.stat().st_mode & 0o777)}")
+fresh = folder / "fresh.abacor-tape"
+mask = os.umask(0o022)
+os.umask(mask)
+if run("--save", str(fresh), "1").returncode != 0 or fresh.stat().st_mode & 0o777 != 0o666 & ~mask:
+    faults.append(f"a new file's mode: {oct(fresh.stat().st_mode & 0o777)}")
+link.unlink()
+
 # A bare file name is saved in the working folder, and said to be.
 out = run("--save", "bare.abacor-tape", "1", "+", "2", "=", cwd=folder)
 if out.returncode != 0 or not (folder / "bare.abacor-tape").is_file():

@@ -123,7 +123,7 @@ int CalcDriver::Finish()
 {
     if (tape_)
         PrintTape();
-    if (!savePath_.empty() && !WriteStateFile(PathOf(savePath_), session_.SaveText(session_.CalculationLines()))) {
+    if (!savePath_.empty() && !WriteUserFile(PathOf(savePath_), session_.SaveText(session_.CalculationLines()))) {
         err_ << "abacor-calc: cannot write " << savePath_ << '\n';
         return 1;
     }
