@@ -133,6 +133,15 @@ int OpenChecked(const std::filesystem::path& path, std::chrono::milliseconds bus
         return sqlite3_extended_errcode(db.get());
     else if (std::string_view(reinterpret_cast<const char*>(sqlite3_column_text(check.get(), 0))) != "ok")
         return SQLITE_CORRUPT;
+    // Another program's database is left as it is: nothing is written to a
+    // file that holds tables and none of a tape's.
+    if (const Statement tables =
+            Prepare(db.get(), "SELECT count(*), count(CASE WHEN name IN ('runs', 'lines') THEN 1 END)"
+                              " FROM sqlite_master WHERE type = 'table'");
+        !tables || sqlite3_step(tables.get()) != SQLITE_ROW)
+        return sqlite3_extended_errcode(db.get());
+    else if (sqlite3_column_int64(tables.get(), 0) > 0 && sqlite3_column_int64(tables.get(), 1) == 0)
+        return SQLITE_ERROR;
     // A new file gives back the pages trimming frees (it takes only on an
     // empty file, and would wait for a lock on any other).
     bool empty = false;

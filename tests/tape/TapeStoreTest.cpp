@@ -99,7 +99,7 @@ TEST(TapeStore, TheNewestLinesAreKeptAndTheWriterWritesBehind)
     // What trimming frees goes back to the disk, also from a file made
     // before it could (one that never gave pages back).
     const std::filesystem::path old = folder.File("old.db");
-    Holder(old).Exec("CREATE TABLE older(x)");
+    Holder(old).Exec("CREATE TABLE runs(run INTEGER PRIMARY KEY AUTOINCREMENT, started INTEGER NOT NULL)");
     TapeStore::Open(old).store->Write(0, Numbered(TapeStore::kKeptLines));
     const auto full = std::filesystem::file_size(old);
     TapeStore::Open(old).store->Write(0, Numbered(TapeStore::kKeptLines));
@@ -190,6 +190,21 @@ TEST(TapeStore, AHealthyFileThatCannotBeUsedNowIsToldAsSuchAndLeftAlone)
             EXPECT_EQ(again.store->History().size(), 3u + 1u);
         }
     }
+}
+
+TEST(TapeStore, AnotherProgramsDatabaseIsRefusedAndLeftAsItIs)
+{
+    const TempFolder folder;
+    const std::filesystem::path path = folder.File("tape.db");
+    ASSERT_TRUE(Holder(path).Exec("CREATE TABLE invoices(id INTEGER PRIMARY KEY, customer TEXT)"));
+    const auto size = std::filesystem::file_size(path);
+    const TapeStore::Opened opened = TapeStore::Open(path);
+    EXPECT_FALSE(opened.store);
+    EXPECT_NE(opened.problem.find(u"Abacorのテープの形ではありません"), std::u16string::npos) << Utf8(opened.problem);
+    EXPECT_EQ(std::filesystem::file_size(path), size);
+    EXPECT_FALSE(std::filesystem::exists(path.string() + "-wal")) << "not switched to WAL";
+    Holder after(path);
+    EXPECT_EQ(after.Number("SELECT count(*) FROM sqlite_master"), 1) << "no table added";
 }
 
 // While another program holds the file, nothing is lost and everything is
