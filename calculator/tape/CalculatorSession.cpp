@@ -162,14 +162,17 @@ std::vector<int> CalculatorSession::Open(const TapeFile& file)
     // A new calculation, from a calculator as CA leaves it.
     if (!tape_.Lines().empty() || tape_.Resumed() || state().entryState == EntryState::Typing)
         Run(CommandOfKey(KeyId::AllClear));
-    // From the rate, memory and totals the file's calculation began with; a
-    // file of an older Abacor, which says none, from the rate in force.
+    // From the rate, memory and totals the file's calculation began with,
+    // whichever key came before (a first action too: never onto a kept
+    // memory); a file of an older Abacor, which says none, from CA's state at
+    // the rate in force.
     const CalculatorSettings own = settings_;
     settings_ = file.settings;
-    if (file.startGiven) {
-        calculator_.Restore(file.start);
-        tape_.BeginSegmentHere();
-    }
+    KeptState start = file.start;
+    if (!file.startGiven)
+        start = KeptState{.secondRate = state().secondRate};
+    calculator_.Restore(start);
+    tape_.BeginSegmentHere();
     const ReplayOutcome replayed = ReplayLines(tape_, file.lines);
     settings_ = own;
     std::vector<int> differing;

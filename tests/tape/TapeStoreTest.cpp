@@ -12,6 +12,7 @@
 
 #include "calculator/engine/NumberText.h"
 #include "calculator/tape/CalculatorSession.h"
+#include "calculator/tape/TapeFile.h"
 #include "calculator/tape/TapeStore.h"
 #include "tests/FileSizeLimit.h"
 #include "tests/PhoneSettings.h"
@@ -307,6 +308,37 @@ TEST(TapeStore, YesterdaysCalculationIsCorrectedToday)
             EXPECT_EQ(session->Apply(token).outcome, TokenOutcome::Applied) << token;
         return session;
     };
+    {
+        // A file opened as the first action starts from what it records, not
+        // from the memory kept, as it does after any key.
+        CalculatorSession writer(PhoneSettings());
+        for (const char* token : {"5", "M+", "MR", "+", "1", "="})
+            writer.Apply(token);
+        const std::string text = writer.SaveText(writer.CalculationLines());
+        std::string older = text;
+        older.erase(older.find(",ActiveRate=1"), std::string_view(",ActiveRate=1").size());
+        // Memory kept, the tape not: nothing resumed, the open is the first key.
+        const auto stateOnly = [&](std::initializer_list<const char*> tokens) {
+            CalculatorSettings settings = PhoneSettings();
+            settings.TapeKeepFlg = 0;
+            auto session = std::make_unique<CalculatorSession>(settings);
+            session->Keep(std::make_unique<TapeWriter>(TapeStore::Open(path).store), {});
+            for (const char* token : tokens)
+                session->Apply(token);
+            return session;
+        };
+        for (const std::string& saved : {text, older}) {
+            stateOnly({"2", "M+"});
+            auto first = stateOnly({});
+            EXPECT_FALSE(first->tape().Resumed());
+            EXPECT_EQ(first->state().memoryValue, 2.0) << "kept";
+            EXPECT_TRUE(first->Open(ParseTapeFile(saved, PhoneSettings())).empty());
+            EXPECT_EQ(first->state().displayText, u"6");
+            first.reset();
+            for (const char* suffix : {"", "-wal", "-shm"})
+                std::filesystem::remove(path.string() + suffix);
+        }
+    }
     keyed({"9", "=", "CA", "1", "2", "+", "3", "4", "=", "note:2=交通費"});
     auto today = keyed({});
     EXPECT_TRUE(today->tape().Resumed());
