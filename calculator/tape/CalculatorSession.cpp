@@ -16,6 +16,13 @@ namespace {
 constexpr char16_t kTapeNotKept[] = u"テープを終了後も残さない設定です。テープはこの実行の間だけ残ります。";
 // Lit while the tape or the state meant to be kept is not.
 constexpr char16_t kNotKeptAnnunciator[] = ABACOR_TRANSLATABLE("Annunciator", u"テープ×");
+// Nothing of what is kept beyond a run has been given a value by this one.
+bool KeepsNothingOfItsOwn(const KeptState& state)
+{
+    const KeptState none;
+    return state.memory == none.memory && state.grandTotal == none.grandTotal && state.taxTotals == none.taxTotals &&
+           state.profit == none.profit && state.secondRate == none.secondRate;
+}
 }  // namespace
 
 CalculatorSession::CalculatorSession(const CalculatorSettings& settings, RepaintSink* sink)
@@ -241,11 +248,24 @@ bool CalculatorSession::Keep(std::unique_ptr<TapeKeeper> keeper, std::u16string 
         return false;
     bool restored = false;
     // Only a calculator nothing was keyed into yet starts from a kept state.
-    if (FlagOn(settings_.KeepStateFlg) && tape_.Lines().empty())
+    // Keyed into while the store was busy, but with nothing of its own to
+    // keep yet (no memory, GT, total), it takes the kept totals: never the
+    // run's zeros over what was kept.
+    if (FlagOn(settings_.KeepStateFlg))
         if (const std::optional<KeptState> kept = keeper_->LoadState()) {
-            calculator_.Restore(*kept);
-            tape_.Restart();
-            restored = true;
+            if (tape_.Lines().empty()) {
+                calculator_.Restore(*kept);
+                tape_.Restart();
+                restored = true;
+            } else if (KeepsNothingOfItsOwn(calculator_.Kept())) {
+                // The run's last answer is its own.
+                KeptState merged = *kept;
+                merged.lastAnswer = calculator_.Kept().lastAnswer;
+                merged.lastAnswerText = calculator_.Kept().lastAnswerText;
+                calculator_.RestoreTotals(merged);
+                tape_.RestoreStartTotals(*kept);
+                restored = true;
+            }
         }
     // Yesterday's calculation can still be corrected today.
     if (FlagOn(settings_.TapeKeepFlg) && tape_.Lines().empty()) {

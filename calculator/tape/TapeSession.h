@@ -107,6 +107,9 @@ public:
     // The segment begins from the calculator as it is now (an opened
     // file's starting rate); nothing keyed in it yet.
     void BeginSegmentHere() { start_ = calculator_; }
+    // The kept totals (memory, GT…) taken late, as if the segment had
+    // begun with them: a correction re-runs from them too.
+    void RestoreStartTotals(const KeptState& kept) { start_.RestoreTotals(kept); }
     // The calculator the current segment began with, and the settings with
     // every switch set in it as it was before.
     const Calculator& SegmentStart() const { return start_; }

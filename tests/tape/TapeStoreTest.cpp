@@ -193,6 +193,32 @@ TEST(TapeStore, AHealthyFileThatCannotBeUsedNowIsToldAsSuchAndLeftAlone)
     }
 }
 
+TEST(TapeStore, AStoreOpenedLateKeepsTheKeptMemoryNeverTheRunsZeros)
+{
+    const TempFolder folder;
+    const std::filesystem::path path = folder.File("tape.db");
+    {
+        TapeWriter writer(TapeStore::Open(path).store);
+        writer.SubmitState(KeptState{12.5, u"12.5", 0.0, u"0", 0.0, false});
+    }
+    // Keys typed while the store was busy; none of them changed the memory.
+    CalculatorSession session(PhoneSettings());
+    for (const char* token : {"1", "+", "2", "="})
+        session.Apply(token);
+    EXPECT_TRUE(session.Keep(std::make_unique<TapeWriter>(TapeStore::Open(path).store), {}));
+    EXPECT_EQ(session.state().memoryValue, 12.5);
+    ASSERT_EQ(session.Apply("correct:1=5").outcome, TokenOutcome::Applied);
+    EXPECT_EQ(session.state().memoryValue, 12.5) << "a correction re-runs from it";
+    ASSERT_TRUE(session.Flush());
+    EXPECT_EQ(TapeStore::Open(path).store->LoadState()->memory, 12.5) << "kept, not overwritten";
+    // A run that put something in the memory of its own keeps its own.
+    CalculatorSession own(PhoneSettings());
+    for (const char* token : {"7", "M+"})
+        own.Apply(token);
+    EXPECT_FALSE(own.Keep(std::make_unique<TapeWriter>(TapeStore::Open(path).store), {}));
+    EXPECT_EQ(own.state().memoryValue, 7.0);
+}
+
 TEST(TapeStore, AnotherProgramsDatabaseIsRefusedAndLeftAsItIs)
 {
     const TempFolder folder;
