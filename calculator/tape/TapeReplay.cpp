@@ -145,6 +145,8 @@ ReplayOutcome ReplayLines(TapeSession& tape, const std::vector<TapeLine>& lines)
             outcome.differing.push_back(i);
         if (!line.note.empty())
             static_cast<void>(tape.SetNote(at, line.note));
+        if (!line.was.empty())
+            static_cast<void>(tape.KeepEarlier(at, line.was));
         ++at;
     }
     if (at < tape.Lines().size())

@@ -459,6 +459,18 @@ bool TapeSession::SetNote(std::size_t line, std::u16string note)
     return true;
 }
 
+bool TapeSession::KeepEarlier(std::size_t line, std::u16string was)
+{
+    if (line < segmentLines_ || line >= lines_.size() || lines_[line].step == 0 || was.empty())
+        return false;
+    const int step = lines_[line].step;
+    std::erase_if(corrections_, [step](const auto& c) { return c.first == step; });
+    corrections_.emplace_back(step, was);
+    lines_[line].was = std::move(was);
+    changedFrom_ = std::min(changedFrom_, line);
+    return true;
+}
+
 void TapeSession::Remark(std::u16string mark)
 {
     changedFrom_ = std::min(changedFrom_, lines_.size());

@@ -88,6 +88,10 @@ public:
     // 検算: arms the check of the last finalised calculation; false (nothing
     // armed) while a number is typed or before any calculation was finalised.
     bool Check();
+    // A step's earlier number (an opened file's "訂正前"), as if it had been
+    // corrected here: kept through later corrections. False for a line that
+    // is no step of the current segment.
+    bool KeepEarlier(std::size_t line, std::u16string was);
     // A note on line (a place in Lines()); kept through corrections. False
     // for no such line.
     bool SetNote(std::size_t line, std::u16string note);

@@ -73,6 +73,16 @@ if run("--save", str(fresh), "1").returncode != 0 or fresh.stat().st_mode & 0o77
     faults.append(f"a new file's mode: {oct(fresh.stat().st_mode & 0o777)}")
 link.unlink()
 
+# A corrected step's earlier number ("訂正前") comes back with the file, and
+# goes on to the next save.
+corrected = folder / "corrected.abacor-tape"
+again = folder / "again.abacor-tape"
+run("--save", str(corrected), "1", "2", "3", "+", "4", "5", "6", "=", "correct:1=100")
+out = run("--open", str(corrected), "--save", str(again))
+rows2 = list(csv.reader(io.StringIO(again.read_bytes().decode("utf-8-sig"), newline="")))
+if out.returncode != 0 or not any(row[2] == "1" and row[3] == "100" and row[5] == "123" for row in rows2[3:]):
+    faults.append(f"訂正前 after a round trip: status {out.returncode}: {rows2[3:]}")
+
 # A bare file name is saved in the working folder, and said to be.
 out = run("--save", "bare.abacor-tape", "1", "+", "2", "=", cwd=folder)
 if out.returncode != 0 or not (folder / "bare.abacor-tape").is_file():
