@@ -25,7 +25,9 @@ constexpr char kSchema[] =
     " last_answer REAL, last_answer_text TEXT, grand_total REAL, second_rate INTEGER);"
     // The office functions' totals and registers; NULL for an empty register.
     "CREATE TABLE IF NOT EXISTS kept_office(id INTEGER PRIMARY KEY CHECK(id = 1), net1 REAL, gross1 REAL,"
-    " net2 REAL, gross2 REAL, cost REAL, sell REAL, margin REAL);";
+    " net2 REAL, gross2 REAL, cost REAL, sell REAL, margin REAL);"
+    // How many times テープ消去 was done, by any program on the file.
+    "CREATE TABLE IF NOT EXISTS clears(id INTEGER PRIMARY KEY CHECK(id = 1), generation INTEGER NOT NULL);";
 
 struct StatementDeleter {
     void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
@@ -166,7 +168,17 @@ int OpenChecked(const std::filesystem::path& path, std::chrono::milliseconds bus
 
 }  // namespace
 
-TapeStore::TapeStore(sqlite3* db) : db_(db) { StartRun(); }
+TapeStore::TapeStore(sqlite3* db) : db_(db)
+{
+    clearsSeen_ = Clears();
+    StartRun();
+}
+
+long long TapeStore::Clears() const
+{
+    const Statement read = Prepare(db_, "SELECT generation FROM clears WHERE id = 1");
+    return read && sqlite3_step(read.get()) == SQLITE_ROW ? sqlite3_column_int64(read.get(), 0) : 0;
+}
 
 TapeStore::~TapeStore() { sqlite3_close_v2(db_); }
 
@@ -289,13 +301,21 @@ bool TapeStore::Write(std::size_t from, const std::vector<TapeLine>& lines)
         Exec("ROLLBACK");
         return false;
     }
+    // Cleared by another program since this one last wrote: what this run
+    // had written before is gone for good, and a correction re-running it
+    // never writes it back.
+    if (const long long clears = Clears(); clears != clearsSeen_) {
+        clearsSeen_ = clears;
+        keepFrom_ = written_;
+    }
+    const std::size_t first = std::max(from, keepFrom_);
     const Statement drop = Prepare(db_, "DELETE FROM lines WHERE run = ? AND seq >= ?");
     sqlite3_bind_int64(drop.get(), 1, run_);
-    sqlite3_bind_int64(drop.get(), 2, static_cast<sqlite3_int64>(from));
+    sqlite3_bind_int64(drop.get(), 2, static_cast<sqlite3_int64>(first));
     bool ok = sqlite3_step(drop.get()) == SQLITE_DONE;
     const Statement insert = Prepare(db_, "INSERT INTO lines(run, seq, segment, step, number, mark, was, time, note)"
                                           " VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)");
-    for (std::size_t i = 0; ok && i < lines.size(); ++i) {
+    for (std::size_t i = first - from; ok && i < lines.size(); ++i) {
         const TapeLine& line = lines[i];
         sqlite3_reset(insert.get());
         sqlite3_bind_int64(insert.get(), 1, run_);
@@ -326,6 +346,7 @@ bool TapeStore::Write(std::size_t from, const std::vector<TapeLine>& lines)
         Exec("ROLLBACK");
         return false;
     }
+    written_ = std::max(written_, from + lines.size());
     // Pages are given back in large pieces, not at every trimmed line.
     if (trimmed)
         Reclaim(1024);
@@ -408,8 +429,18 @@ bool TapeStore::SaveState(const KeptState& state)
 bool TapeStore::ClearAll()
 {
     const std::lock_guard lock(mutex_);
-    if (!Exec("DELETE FROM lines"))
+    if (!Exec("BEGIN IMMEDIATE"))
         return false;
+    if (!Exec("DELETE FROM lines") ||
+        !Exec("INSERT INTO clears(id, generation) VALUES(1, 1)"
+              " ON CONFLICT(id) DO UPDATE SET generation = generation + 1") ||
+        !Exec("COMMIT")) {
+        Exec("ROLLBACK");
+        return false;
+    }
+    // This program's own tape is cleared with it: its lines begin again.
+    clearsSeen_ = Clears();
+    written_ = keepFrom_ = 0;
     // An erased tape does not stay in the file's free pages.
     Reclaim(0);
     return true;

@@ -66,9 +66,15 @@ private:
     // Free pages go back to the file system, when there are at least so many.
     void Reclaim(long long atLeast);
 
+    // The times テープ消去 was done on the file.
+    long long Clears() const;
+
     sqlite3* db_;
     long long run_ = 0;
-    mutable int failure_ = 0;  // the SQLite code of the last failed write
+    long long clearsSeen_ = 0;
+    std::size_t written_ = 0;   // this run's lines written so far (their places)
+    std::size_t keepFrom_ = 0;  // places before this were cleared by another program
+    mutable int failure_ = 0;   // the SQLite code of the last failed write
     mutable std::mutex mutex_;
 };
 

@@ -219,6 +219,35 @@ TEST(TapeStore, AStoreOpenedLateKeepsTheKeptMemoryNeverTheRunsZeros)
     EXPECT_EQ(own.state().memoryValue, 7.0);
 }
 
+TEST(TapeStore, WhatAnotherCalculatorClearedNeverComesBack)
+{
+    const TempFolder folder;
+    const std::filesystem::path path = folder.File("tape.db");
+    // B keys 111 + 222 + 333 =, A clears the tape, B corrects step 1.
+    CalculatorSession b(PhoneSettings());
+    b.Keep(std::make_unique<TapeWriter>(TapeStore::Open(path).store), {});
+    for (const char* token : {"1", "1", "1", "+", "2", "2", "2", "+", "3", "3", "3", "="})
+        b.Apply(token);
+    ASSERT_TRUE(b.Flush());
+    {
+        CalculatorSession a(PhoneSettings());
+        a.Keep(std::make_unique<TapeWriter>(TapeStore::Open(path).store), {});
+        a.ClearTape();
+        ASSERT_TRUE(a.Flush());
+    }
+    ASSERT_EQ(b.Apply("correct:1=100").outcome, TokenOutcome::Applied);
+    for (const char* token : {"+", "5", "="})
+        b.Apply(token);
+    ASSERT_TRUE(b.Flush());
+    Holder file(path);
+    EXPECT_EQ(file.Number("SELECT count(*) FROM lines WHERE number IN ('111', '100', '222', '333') OR mark = '*' AND"
+                          " number = '655'"),
+              0)
+        << "the cleared lines, corrected or not, stay cleared";
+    EXPECT_EQ(file.Number("SELECT count(*) FROM lines"), 3) << "655 ＋, 5 ＝ and 660 *: what B keyed after";
+    EXPECT_EQ(file.Number("SELECT count(*) FROM lines WHERE number = '5' AND step = 4"), 1) << "what B keys after";
+}
+
 TEST(TapeStore, AnotherProgramsDatabaseIsRefusedAndLeftAsItIs)
 {
     const TempFolder folder;
