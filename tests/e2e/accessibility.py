@@ -284,7 +284,8 @@ def tape_again(folder):
     keys("ctrl+a")
     subprocess.run(["xdotool", "type", "--delay", "20", saved], check=True)
     keys("Return")
-    expected = ["123 ＋  #1", "457 ＋  #2", "789 ＝  #3", "1,369 *  A-101"]
+    # The corrected step keeps its earlier number through the file.
+    expected = ["123 ＋  #1", "457 ＋  #2  (訂正前 456)", "789 ＝  #3", "1,369 *  A-101"]
     items = eventually(lambda: tape_items(app), lambda items: items == expected)
     if items != expected:
         fail("the opened tape reads %s" % items)
