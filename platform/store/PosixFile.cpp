@@ -1,5 +1,6 @@
 #include "platform/store/PosixFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <dirent.h>
@@ -125,23 +126,27 @@ FileText ReadRegularFile(const std::string& path, off_t limit)
     // The path may have changed since the stat.
     if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
         return {KeyStatus::Unreadable, {}};
-    FileText file{KeyStatus::Read, {}, static_cast<mode_t>(info.st_mode & 07777), info.st_uid, info.st_gid};
-    file.text.resize(static_cast<std::size_t>(limit) + 1);
-    std::size_t length = 0;
-    while (length < file.text.size()) {
-        const ssize_t got = ::read(fd.get(), file.text.data() + length, file.text.size() - length);
+    std::optional<std::string> text = ReadAtMost(fd.get(), static_cast<std::size_t>(limit));
+    if (!text || text->size() > static_cast<std::size_t>(limit))
+        return {KeyStatus::Unreadable, {}};
+    return {KeyStatus::Read, std::move(*text), static_cast<mode_t>(info.st_mode & 07777), info.st_uid, info.st_gid};
+}
+
+std::optional<std::string> ReadAtMost(int fd, std::size_t limit)
+{
+    std::string text;
+    char chunk[64 * 1024];
+    while (text.size() <= limit) {
+        const ssize_t got = ::read(fd, chunk, std::min(sizeof chunk, limit + 1 - text.size()));
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
-            return {KeyStatus::Unreadable, {}};
+            return std::nullopt;
         if (got == 0)
             break;
-        length += static_cast<std::size_t>(got);
+        text.append(chunk, static_cast<std::size_t>(got));
     }
-    if (length > static_cast<std::size_t>(limit))
-        return {KeyStatus::Unreadable, {}};
-    file.text.resize(length);
-    return file;
+    return text;
 }
 
 // The file a save must replace: the file named, or the target of a link to it.

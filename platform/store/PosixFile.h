@@ -4,6 +4,7 @@
 // is no regular file and never beyond a limit, replaced whole in one rename
 // or not at all. Paths are the environment's bytes.
 #include <functional>
+#include <optional>
 #include <string>
 #include <sys/types.h>
 #include <unistd.h>
@@ -49,6 +50,9 @@ struct FileText {
 
 // A regular file's text, read without blocking and never beyond limit.
 FileText ReadRegularFile(const std::string& path, off_t limit);
+// What a descriptor gives up to limit and one byte more (so that more than
+// limit shows, whatever a size said); none on a read error.
+std::optional<std::string> ReadAtMost(int fd, std::size_t limit);
 std::string FolderOf(const std::string& file);
 // The file a save of location replaces: location, or the target of a link
 // (the link stays a link); empty when it cannot be known (a dangling link).

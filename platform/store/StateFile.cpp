@@ -7,7 +7,6 @@
 #include <fstream>
 #include <iterator>
 #else
-#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -135,21 +134,12 @@ FileBytes ReadUserFile(const std::filesystem::path& path, std::size_t limit)
     if (info.st_size > static_cast<off_t>(limit))
         return {FileRead::TooBig, {}};
     // A size may lie or grow while read: never more than the limit and a byte.
-    FileBytes file{FileRead::Read, {}};
-    char chunk[64 * 1024];
-    while (file.bytes.size() <= limit) {
-        const ssize_t got = ::read(fd.get(), chunk, std::min(sizeof chunk, limit + 1 - file.bytes.size()));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return {FileRead::Unreadable, {}};
-        if (got == 0)
-            break;
-        file.bytes.append(chunk, static_cast<std::size_t>(got));
-    }
-    if (file.bytes.size() > limit)
+    std::optional<std::string> bytes = store::ReadAtMost(fd.get(), limit);
+    if (!bytes)
+        return {FileRead::Unreadable, {}};
+    if (bytes->size() > limit)
         return {FileRead::TooBig, {}};
-    return file;
+    return {FileRead::Read, std::move(*bytes)};
 }
 
 bool WriteStateFile(const std::filesystem::path& path, const std::string& text)
