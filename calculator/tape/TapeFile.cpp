@@ -10,7 +10,6 @@
 #include "calculator/tape/TapeCsv.h"
 #include "calculator/tape/TapeNotes.h"
 #include "calculator/tape/TapeSession.h"
-#include "platform/store/StateFile.h"
 #include "settings/SettingValueText.h"
 #include "text/Utf.h"
 
@@ -323,20 +322,15 @@ TapeFile ParseTapeFile(std::string_view bytes, const CalculatorSettings& base)
     return file;
 }
 
-TapeFile ReadTapeFile(const std::filesystem::path& path, const CalculatorSettings& base)
+TapeFile UnreadTapeFileOf(UnreadTapeFile why, const CalculatorSettings& base)
 {
-    FileBytes read = ReadUserFile(path, kMaxTapeFileBytes);
-    if (read.status != FileRead::Read) {
-        TapeFile file;
-        file.settings = base;
-        file.error = read.status == FileRead::Missing      ? u"ファイルがありません"
-                     : read.status == FileRead::NotRegular ? u"普通のファイルではありません"
-                     : read.status == FileRead::TooBig     ? u"ファイルが大きすぎます（64 MiBまで）"
-                                                           : u"ファイルを読めません";
-        return file;
-    }
-    const std::string& bytes = read.bytes;
-    return ParseTapeFile(bytes, base);
+    TapeFile file;
+    file.settings = base;
+    file.error = why == UnreadTapeFile::Missing      ? u"ファイルがありません"
+                 : why == UnreadTapeFile::NotRegular ? u"普通のファイルではありません"
+                 : why == UnreadTapeFile::TooBig     ? u"ファイルが大きすぎます（64 MiBまで）"
+                                                     : u"ファイルを読めません";
+    return file;
 }
 
 }  // namespace abacor

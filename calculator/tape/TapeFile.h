@@ -42,7 +42,10 @@ struct TapeFile {
 // A saved tape, or a CSV the export wrote (the base's settings then).
 // Anything else, or anything malformed, is refused with its line and why.
 TapeFile ParseTapeFile(std::string_view bytes, const CalculatorSettings& base);
-// The same from a regular file of at most kMaxTapeFileBytes.
-TapeFile ReadTapeFile(const std::filesystem::path& path, const CalculatorSettings& base);
+// Why a file gave no bytes to parse; the reading (never blocking, never
+// beyond kMaxTapeFileBytes) is the front end's, through the platform.
+enum class UnreadTapeFile { Missing, NotRegular, TooBig, Unreadable };
+// The refusal of a file that could not be read, said as any other.
+TapeFile UnreadTapeFileOf(UnreadTapeFile why, const CalculatorSettings& base);
 
 }  // namespace abacor

@@ -28,11 +28,27 @@
 #include "platform/shell/Clipboard.h"
 #include "platform/shell/MessageBox.h"
 #include "platform/shell/Translated.h"
+#include "platform/store/StateFile.h"
 #include "text/Translatable.h"
 
 namespace abacor {
 
 namespace {
+
+// A tape file as the platform reads it: never blocking, never beyond the limit.
+TapeFile ReadTapeFile(const std::filesystem::path& path, const CalculatorSettings& base)
+{
+    const FileBytes read = ReadUserFile(path, kMaxTapeFileBytes);
+    switch (read.status) {
+    case FileRead::Read: return ParseTapeFile(read.bytes, base);
+    case FileRead::Missing: return UnreadTapeFileOf(UnreadTapeFile::Missing, base);
+    case FileRead::NotRegular: return UnreadTapeFileOf(UnreadTapeFile::NotRegular, base);
+    case FileRead::TooBig: return UnreadTapeFileOf(UnreadTapeFile::TooBig, base);
+    case FileRead::Unreadable: break;
+    }
+    return UnreadTapeFileOf(UnreadTapeFile::Unreadable, base);
+}
+
 constexpr char16_t kTapeTitle[] = ABACOR_TRANSLATABLE("Message", u"Abacorのテープ");
 
 // A step's correction field, named for screen readers; when it closes, the

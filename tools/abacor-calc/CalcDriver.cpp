@@ -37,6 +37,20 @@ TokenRead NextToken(std::istream& in, std::string& token)
     return TokenRead::Token;
 }
 
+// A tape file as the platform reads it: never blocking, never beyond the limit.
+TapeFile ReadTapeFile(const std::filesystem::path& path, const CalculatorSettings& base)
+{
+    const FileBytes read = ReadUserFile(path, kMaxTapeFileBytes);
+    switch (read.status) {
+    case FileRead::Read: return ParseTapeFile(read.bytes, base);
+    case FileRead::Missing: return UnreadTapeFileOf(UnreadTapeFile::Missing, base);
+    case FileRead::NotRegular: return UnreadTapeFileOf(UnreadTapeFile::NotRegular, base);
+    case FileRead::TooBig: return UnreadTapeFileOf(UnreadTapeFile::TooBig, base);
+    case FileRead::Unreadable: break;
+    }
+    return UnreadTapeFileOf(UnreadTapeFile::Unreadable, base);
+}
+
 // A path given in UTF-8, whatever the system's code page.
 std::filesystem::path PathOf(const std::string& utf8) { return std::u8string(utf8.begin(), utf8.end()); }
 
