@@ -1030,6 +1030,10 @@
         <source>税率2</source>
         <translation>RATE2</translation>
     </message>
+    <message>
+        <source>テープを残すフォルダーがありません（XDG_STATE_HOME か HOME を確かめてください）。</source>
+        <translation>There is no folder to keep the tape in (check XDG_STATE_HOME or HOME).</translation>
+    </message>
 </context>
 <context>
     <name>TapePrinter</name>

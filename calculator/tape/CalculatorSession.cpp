@@ -242,6 +242,7 @@ bool CalculatorSession::WantsKeeper() const { return FlagOn(settings_.TapeKeepFl
 bool CalculatorSession::Keep(std::unique_ptr<TapeKeeper> keeper, std::u16string problem)
 {
     keepTried_ = true;
+    awaitingKeeper_ = false;
     problem_ = !problem.empty() || FlagOn(settings_.TapeKeepFlg) ? std::move(problem) : kTapeNotKept;
     keeper_ = std::move(keeper);
     if (!keeper_)

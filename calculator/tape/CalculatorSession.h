@@ -103,6 +103,10 @@ public:
     // says why). A session nothing was keyed into yet starts from the kept
     // state; true when it did.
     bool Keep(std::unique_ptr<TapeKeeper> keeper, std::u16string problem);
+    // The keeper is being opened elsewhere: until Keep, what a kept state
+    // would change (memory, GT, the rate) is not known yet.
+    void AwaitKeeper(bool awaiting = true) { awaitingKeeper_ = awaiting && WantsKeeper(); }
+    bool KeptStateKnown() const { return !awaitingKeeper_ || !FlagOn(settings_.KeepStateFlg); }
     // Why the tape is not kept beyond the run now, or what happened to its file.
     std::u16string KeepProblem() const;
     // Meant to be kept, but not being kept now ("テープ×").
@@ -125,6 +129,7 @@ private:
     std::unique_ptr<TapeKeeper> keeper_;
     std::u16string problem_;
     bool keepTried_ = false;
+    bool awaitingKeeper_ = false;
     std::u16string shownCheck_;      // the check's word as the display last showed it
     std::vector<TapeLine> resumed_;  // the earlier run's calculation, its lines in the history
 };

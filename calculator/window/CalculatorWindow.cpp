@@ -104,6 +104,15 @@ CalculatorWindow::~CalculatorWindow() = default;
 
 void CalculatorWindow::OpenTapeStore(const std::filesystem::path& path) { tape_->OpenStore(path); }
 
+void CalculatorWindow::OpenTapeStoreInBackground(const std::filesystem::path& path)
+{
+    const bool known = session_.KeptStateKnown();
+    tape_->OpenStoreInBackground(path);
+    // What is not known yet is not shown until it is.
+    if (session_.KeptStateKnown() != known)
+        canvas_.InvalidateAll();
+}
+
 void CalculatorWindow::FollowStore()
 {
     if (std::exchange(followsStore_, true))

@@ -37,8 +37,13 @@ public:
 
     CalculatorSession& session() { return session_; }
     const CalculatorSettings& settings() const { return session_.settings(); }
-    // The tape kept across runs, opened (after the first frame).
+    // The tape kept across runs, opened now, or on a thread of its own
+    // (the kept state comes back when it is open).
     void OpenTapeStore(const std::filesystem::path& path);
+    void OpenTapeStoreInBackground(const std::filesystem::path& path);
+    // Before the first frame: a kept state is on its way, so what it
+    // would change is not shown until it comes.
+    void AwaitTapeStore() { session_.AwaitKeeper(); }
     // The settings record is the program's: a switch changed here is saved
     // to it, and a change saved by AbacorSet is followed at once.
     void FollowStore();

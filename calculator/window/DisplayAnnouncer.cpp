@@ -23,16 +23,20 @@ constexpr int kFirstKeyPart = 100;
 DisplayTexts TextsOf(const CalculatorSession& session)
 {
     const CalculatorState& state = session.state();
+    // Until the kept state is read, a memory or rate that may change a
+    // moment later is not shown at all rather than shown wrong.
+    const bool known = session.KeptStateKnown();
     QStringList lit;
     // The selector stands with the other switches, under the display.
-    for (const std::u16string& word : session.Annunciators(false))
-        lit << QString::fromStdU16String(word);
+    if (known)
+        for (const std::u16string& word : session.Annunciators(false))
+            lit << QString::fromStdU16String(word);
     QStringList face;
     for (const std::u16string& word : SwitchFace(session.settings()))
         face << QString::fromStdU16String(word);
     return {QString::fromStdU16String(state.displayText),
             QString::fromStdU16String(state.resultText),
-            QString::fromStdU16String(state.memoryText),
+            known ? QString::fromStdU16String(state.memoryText) : QString(),
             QString::fromStdU16String(state.operatorText),
             lit.join(kAnnunciatorGap),
             face.join(kAnnunciatorGap),

@@ -77,17 +77,10 @@ int RunCalculator(int argc, char* argv[])
         if (const QScreen* screen = QGuiApplication::primaryScreen())
             window.resize(FittingSize(window.size(), screen->availableGeometry()));
     }
-    // A kept state is shown in the first frame; the tape alone comes after
-    // it, so that start-up waits for no disk.
-    const auto openTape = [&window] {
-        if (const std::filesystem::path tape = TapeFile(); !tape.empty())
-            window.OpenTapeStore(tape);
-    };
-    const bool keepState = FlagOn(window.settings().KeepStateFlg);
-    if (keepState)
-        openTape();
-    else
-        window.AfterFirstFrame(openTape);
+    // The first frame waits for no disk: the tape and the kept state come
+    // right after it, from a thread of their own.
+    window.AwaitTapeStore();
+    window.AfterFirstFrame([&window] { window.OpenTapeStoreInBackground(TapeFile()); });
     window.show();
     const int status = application.exec();
     // A tape the user asked to erase that is still in the file is told,

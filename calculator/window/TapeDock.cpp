@@ -1,12 +1,15 @@
 #include "calculator/window/TapeDock.h"
 
 #include <QScreen>
+
 #include <QWidget>
+#include <memory>
 
 #include "calculator/tape/TapeStore.h"
 #include "calculator/window/StayOnTop.h"
 #include "calculator/window/TapeWindow.h"
 #include "calculator/window/WindowPlacement.h"
+#include "text/Translatable.h"
 
 namespace abacor {
 
@@ -17,12 +20,20 @@ constexpr int kTapeGap = 8;
 // A file another program holds is tried again this often, waited for this long.
 constexpr std::chrono::milliseconds kRetryEvery{10000};
 constexpr std::chrono::milliseconds kRetryWait{100};
+constexpr char16_t kNoFolder[] =
+    ABACOR_TRANSLATABLE("Tape", u"テープを残すフォルダーがありません（XDG_STATE_HOME か HOME を確かめてください）。");
 }  // namespace
 
 TapeDock::TapeDock(CalculatorSession& session, QWidget& calculator)
     : QObject(&calculator), session_(session), calculator_(calculator)
 {
-    retry_.callOnTimeout(this, [this] { OpenStore(storePath_); });
+    retry_.callOnTimeout(this, [this] { OpenStoreInBackground(storePath_); });
+}
+
+TapeDock::~TapeDock()
+{
+    if (opener_.joinable())
+        opener_.join();
 }
 
 void TapeDock::OpenStore(const std::filesystem::path& path)
@@ -30,10 +41,46 @@ void TapeDock::OpenStore(const std::filesystem::path& path)
     if (!session_.WantsKeeper())
         return;
     storePath_ = path;
-    // Tried again while another program holds the file; briefly, so that the
-    // keys are not held up.
     const bool again = retry_.isActive();
-    TapeStore::Opened opened = TapeStore::Open(path, again ? kRetryWait : TapeStore::kBusyWait);
+    Adopt(TapeStore::Open(path, again ? kRetryWait : TapeStore::kBusyWait), again);
+}
+
+void TapeDock::OpenStoreInBackground(const std::filesystem::path& path)
+{
+    if (opening_)
+        return;
+    if (!session_.WantsKeeper()) {
+        session_.AwaitKeeper(false);
+        return;
+    }
+    if (path.empty()) {
+        Adopt({nullptr, kNoFolder, false}, false);
+        return;
+    }
+    storePath_ = path;
+    opening_ = true;
+    session_.AwaitKeeper();
+    if (opener_.joinable())
+        opener_.join();
+    // A fresh database is made with several syncs to the disk: no key and
+    // no frame waits for them.
+    const bool again = retry_.isActive();
+    opener_ = std::thread([this, path, again] {
+        auto opened =
+            std::make_shared<TapeStore::Opened>(TapeStore::Open(path, again ? kRetryWait : TapeStore::kBusyWait));
+        QMetaObject::invokeMethod(
+            this,
+            [this, opened, again] {
+                opening_ = false;
+                Adopt(std::move(*opened), again);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void TapeDock::Adopt(TapeStore::Opened opened, bool again)
+{
+    // Tried again while another program holds the file.
     if (opened.busy && again)
         return;
     std::unique_ptr<TapeKeeper> keeper;

@@ -7,8 +7,10 @@
 #include <QTimer>
 
 #include <filesystem>
+#include <thread>
 
 #include "calculator/tape/CalculatorSession.h"
+#include "calculator/tape/TapeStore.h"
 
 class QWidget;
 
@@ -24,10 +26,14 @@ class TapeDock : public QObject {
     Q_OBJECT
 public:
     TapeDock(CalculatorSession& session, QWidget& calculator);
+    ~TapeDock() override;
 
     // The tape kept across runs, in the file at path (the environment's
     // bytes); a file another program holds is tried again later.
     void OpenStore(const std::filesystem::path& path);
+    // The same, opened on a thread of its own: the session takes the tape
+    // (and its kept state) when it is open, keys keyed meanwhile kept.
+    void OpenStoreInBackground(const std::filesystem::path& path);
     // The tape window opened, or closed when it is open.
     void Toggle();
     // The tape window opened (or raised) and one of its commands run.
@@ -53,12 +59,16 @@ private slots:
 
 private:
     void Show();
+    // An opened store (or why none) becomes the session's.
+    void Adopt(TapeStore::Opened opened, bool again);
 
     CalculatorSession& session_;
     QWidget& calculator_;
     QPointer<TapeWindow> window_;
     std::filesystem::path storePath_;
     QTimer retry_;  // running while another program holds the file
+    std::thread opener_;
+    bool opening_ = false;
     QByteArray geometry_;
     bool onTop_ = false;
 };

@@ -55,18 +55,24 @@ QFont BaseFont(FontQuality quality)
 
 QFont MakeFont(int cellHeight, FontQuality quality)
 {
+    // The cell's height per pixel of size, as the first font measured it:
+    // each size measured costs a font engine, and the start makes five.
+    static double cellPerPixel = 0.0;
     QFont font = BaseFont(quality);
     const int target = std::max(cellHeight, 1);
-    // The cell grows with the pixel size: scale once by the face's cell-to-em
-    // ratio, then step to the largest size that fits.
-    font.setPixelSize(target);
-    const int atTarget = QFontMetrics(font).height();
-    int size = atTarget > target ? std::max(target * target / atTarget, 1) : target;
+    const auto cell = [&font](int pixels) {
+        font.setPixelSize(pixels);
+        return QFontMetrics(font).height();
+    };
+    if (cellPerPixel <= 0.0)
+        cellPerPixel = std::max(1.0, static_cast<double>(cell(target)) / target);
+    // The largest size whose cell fits, stepping from the estimate.
+    int size = std::max(static_cast<int>(target / cellPerPixel), 1);
+    while (size > 1 && cell(size) > target)
+        --size;
+    while (cell(size + 1) <= target)
+        ++size;
     font.setPixelSize(size);
-    while (size > 1 && QFontMetrics(font).height() > target)
-        font.setPixelSize(--size);
-    for (QFont larger = font; larger.setPixelSize(size + 1), QFontMetrics(larger).height() <= target;)
-        font.setPixelSize(++size);
     return font;
 }
 
