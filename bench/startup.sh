@@ -40,7 +40,7 @@ launch() {  # profile program -> "time-to-window rss first-frame"
 }
 settle=2
 for profile in fresh warm; do
-    for round in $(seq 0 6); do
+    for round in $(seq 0 10); do
         for program in bare abacor; do
             # A warm profile is made by a first launch of its own.
             rm -rf "$work/$profile"; mkdir -p "$work/$profile/config" "$work/$profile/state"
