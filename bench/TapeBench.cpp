@@ -3,7 +3,12 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <sys/resource.h>
 
 #include "calculator/engine/NumberText.h"
 #include "calculator/tape/TapeFile.h"
@@ -95,6 +100,81 @@ void BM_OpenAndReplayATapeFile(benchmark::State& state)
     }
 }
 BENCHMARK(BM_OpenAndReplayATapeFile)->Unit(benchmark::kMillisecond);
+
+// 開く… on the largest tape file that opens (kMaxTapeFileLines) and on one of
+// a million lines, refused: the time, and the peak memory of the process
+// after the first round.
+void BM_OpenTapeFileOfLines(benchmark::State& state)
+{
+    const auto lines = static_cast<std::size_t>(state.range(0));
+    std::string text = "\xEF\xBB\xBF" + std::string(kTapeFileFormat) + ",1\n";
+    text += "設定,TaxPercent=1000,TaxPercent2=800,ActiveRate=1\n実行,計算,番号,数値,種別,訂正前,注記,日時\n";
+    for (std::size_t n = 1; n <= lines; ++n)
+        text += "1,1," + std::to_string(n) +
+                (n < lines ? ",12.5,＋,,,2026-12-09 12:20:13\n" : ",12.5,＝,,,2026-12-09 12:20:13\n");
+    using Clock = std::chrono::steady_clock;
+    Clock::duration reading{}, replaying{};
+    long afterRead = 0;
+    const auto peak = [] {
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        return usage.ru_maxrss;
+    };
+    for (auto _ : state) {
+        const Clock::time_point start = Clock::now();
+        const TapeFile file = ParseTapeFile(text, DefaultSettings());
+        const Clock::time_point read = Clock::now();
+        afterRead = std::max(afterRead, peak());
+        CalculatorSession session(DefaultSettings());
+        if (file.Read() != (lines <= kMaxTapeFileLines)) {
+            state.SkipWithError("the file was not opened or refused as its size says");
+            return;
+        }
+        if (file.Read())
+            benchmark::DoNotOptimize(session.Open(file));
+        reading += read - start;
+        replaying += Clock::now() - read;
+    }
+    const auto ms = [&state](Clock::duration d) {
+        return std::chrono::duration<double, std::milli>(d).count() / static_cast<double>(state.iterations());
+    };
+    state.counters["read_ms"] = ms(reading);
+    state.counters["replay_ms"] = ms(replaying);
+    state.counters["peak_read_MiB"] = static_cast<double>(afterRead) / 1024.0;
+    state.counters["peak_MiB"] = static_cast<double>(peak()) / 1024.0;
+    state.counters["file_MiB"] = static_cast<double>(text.size()) / (1 << 20);
+}
+BENCHMARK(BM_OpenTapeFileOfLines)->Arg(kMaxTapeFileLines)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// The same in the window (開く… from the tape window, the calculator repainted
+// as it is keyed): the largest file, and every frame painted after it.
+void BM_OpenTapeFileInTheWindow(benchmark::State& state)
+{
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("long.abacor-tape"));
+    {
+        std::string text = "\xEF\xBB\xBF" + std::string(kTapeFileFormat) + ",1\n";
+        text += "設定,TaxPercent=1000,TaxPercent2=800,ActiveRate=1\n実行,計算,番号,数値,種別,訂正前,注記,日時\n";
+        for (std::size_t n = 1; n <= kMaxTapeFileLines; ++n)
+            text += "1,1," + std::to_string(n) + ",12.5,＋,,,\n";
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), static_cast<qint64>(text.size())) < 0) {
+            state.SkipWithError("the file could not be written");
+            return;
+        }
+    }
+    for (auto _ : state) {
+        CalculatorWindow calculator(DefaultSettings(), {480, 640, 192});
+        calculator.show();
+        calculator.ToggleTape();
+        if (!calculator.tapeWindow()->OpenFrom(path)) {
+            state.SkipWithError("the file did not open");
+            return;
+        }
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_OpenTapeFileInTheWindow)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 }  // namespace
 

@@ -1034,6 +1034,10 @@
         <source>テープを残すフォルダーがありません（XDG_STATE_HOME か HOME を確かめてください）。</source>
         <translation>There is no folder to keep the tape in (check XDG_STATE_HOME or HOME).</translation>
     </message>
+    <message>
+        <source>開くのをやめました:</source>
+        <translation>STOPPED:</translation>
+    </message>
 </context>
 <context>
     <name>TapePrinter</name>
@@ -1242,6 +1246,22 @@
     <message>
         <source>PDF に保存</source>
         <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>テープのファイルを読んでいます…</source>
+        <translation>Reading the tape file…</translation>
+    </message>
+    <message>
+        <source>やめる</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>計算し直しています…</source>
+        <translation>Calculating again…</translation>
+    </message>
+    <message>
+        <source>テープのファイルを開いています</source>
+        <translation>Opening the tape file</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 #include "calculator/tape/CalculatorSession.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -24,6 +25,17 @@ bool KeepsNothingOfItsOwn(const KeptState& state)
            state.profit == none.profit && state.secondRate == none.secondRate;
 }
 }  // namespace
+
+struct CalculatorSession::Opening {
+    Opening(TapeSession& tape, const TapeFile& file, const CalculatorSettings& own)
+        : file(file), own(own), replay(tape, file.lines)
+    {
+    }
+    const TapeFile& file;
+    CalculatorSettings own;                    // the session's, back at the end
+    std::optional<CalculatorSettings> record;  // a record saved meanwhile
+    LineReplay replay;
+};
 
 CalculatorSession::CalculatorSession(const CalculatorSettings& settings, RepaintSink* sink)
     : settings_(settings), calculator_(settings_, sink),
@@ -80,6 +92,12 @@ void CalculatorSession::SetSwitch(const DeskSwitch& desk, std::uint32_t value)
 
 bool CalculatorSession::FollowRecord(const CalculatorSettings& stored)
 {
+    // A file being opened keys under its own settings: the record's change
+    // comes after it.
+    if (opening_) {
+        opening_->record = stored;
+        return false;
+    }
     if (stored == settings_)
         return false;
     // Everything but the switches as it is, then each switch set as a key sets it.
@@ -166,6 +184,13 @@ std::u16string CalculatorSession::SetNote(const TapeLine& earlier, const std::u1
 
 std::vector<int> CalculatorSession::Open(const TapeFile& file)
 {
+    BeginOpen(file);
+    ContinueOpen(file.lines.size());
+    return EndOpen();
+}
+
+void CalculatorSession::BeginOpen(const TapeFile& file)
+{
     // A new calculation, from a calculator as CA leaves it.
     if (!tape_.Lines().empty() || tape_.Resumed() || state().entryState == EntryState::Typing)
         Run(CommandOfKey(KeyId::AllClear));
@@ -173,21 +198,37 @@ std::vector<int> CalculatorSession::Open(const TapeFile& file)
     // whichever key came before (a first action too: never onto a kept
     // memory); a file of an older Abacor, which says none, from CA's state at
     // the rate in force.
-    const CalculatorSettings own = settings_;
+    opening_ = std::make_unique<Opening>(tape_, file, settings_);
     settings_ = file.settings;
     KeptState start = file.start;
     if (!file.startGiven)
         start = KeptState{.secondRate = state().secondRate};
     calculator_.Restore(start);
     tape_.BeginSegmentHere();
-    const ReplayOutcome replayed = ReplayLines(tape_, file.lines);
-    settings_ = own;
+}
+
+bool CalculatorSession::ContinueOpen(std::size_t lines) { return !opening_ || opening_->replay.Continue(lines); }
+
+std::size_t CalculatorSession::OpenedLines() const { return opening_ ? opening_->replay.Done() : 0; }
+
+std::vector<int> CalculatorSession::EndOpen()
+{
+    if (!opening_)
+        return {};
+    const std::unique_ptr<Opening> opening = std::move(opening_);
+    const TapeFile& file = opening->file;
+    settings_ = opening->own;
+    if (opening->record)
+        FollowRecord(*opening->record);
+    const auto fileLine = [&file](std::size_t line) {
+        return line < file.fileLines.size() ? file.fileLines[line]
+               : file.fileLines.empty()     ? 0
+                                            : file.fileLines.back() + 1;
+    };
     std::vector<int> differing;
     std::u16string where;
-    for (const std::size_t line : replayed.differing) {
-        differing.push_back(line < file.fileLines.size() ? file.fileLines[line]
-                            : file.fileLines.empty()     ? 0
-                                                         : file.fileLines.back() + 1);
+    for (const std::size_t line : opening->replay.Outcome().differing) {
+        differing.push_back(fileLine(line));
         if (differing.size() <= 10)
             where += u" #" + Utf16(std::to_string(differing.back()));
     }
@@ -195,6 +236,9 @@ std::vector<int> CalculatorSession::Open(const TapeFile& file)
         where += u" …";
     if (!differing.empty())
         tape_.Remark(std::u16string(MarkOf(LineKind::Differs)) + where);
+    // Stopped: the tape says at which of the file's lines.
+    if (const std::size_t done = opening->replay.Done(); done < file.lines.size())
+        tape_.Remark(std::u16string(MarkOf(LineKind::Stopped)) + u" #" + Utf16(std::to_string(fileLine(done))));
     Changed();
     return differing;
 }

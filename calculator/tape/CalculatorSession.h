@@ -75,6 +75,15 @@ public:
     // them; the file's line numbers whose results differ, a line on the
     // tape saying which.
     std::vector<int> Open(const TapeFile& file);
+    // The same in parts, so that a front end can show how far it is and let
+    // the user stop it: BeginOpen, ContinueOpen (up to so many of the
+    // file's lines) until it answers true, EndOpen. Stopped early, the
+    // lines keyed so far stay, with a line saying where it stopped. The file
+    // lives until EndOpen; a settings record followed meanwhile waits.
+    void BeginOpen(const TapeFile& file);
+    bool ContinueOpen(std::size_t lines);
+    std::size_t OpenedLines() const;
+    std::vector<int> EndOpen();
     // The lines as a tape file with the switches and the rate the current
     // calculation began with, so that it is keyed again to the same results.
     std::string SaveText(const std::vector<TapeLine>& lines) const;
@@ -127,6 +136,8 @@ private:
     TapeSession tape_;
     RepaintSink* sink_;
     std::unique_ptr<TapeKeeper> keeper_;
+    struct Opening;
+    std::unique_ptr<Opening> opening_;  // a file being opened
     std::u16string problem_;
     bool keepTried_ = false;
     bool awaitingKeeper_ = false;

@@ -82,21 +82,24 @@ struct Refused {
     std::u16string why;
 };
 
-// RFC 4180 records, each line at most kMaxTapeFileLine bytes; the last must
-// end with its line end, or the file was cut short.
-std::vector<Record> Records(std::string_view text, std::optional<Refused>& refused)
+// The format's line, the settings' line and the columns' line.
+constexpr std::size_t kTapeFileHeadLines = 3;
+
+// RFC 4180 records, each line at most kMaxTapeFileLine bytes, handed on one
+// by one with the bytes read so far (take returns a refusal to stop); the
+// last must end with its line end, or the file was cut short.
+template <typename Take>
+std::optional<Refused> Records(std::string_view text, Take take)
 {
-    std::vector<Record> records;
     Record record{{std::string()}, 1};
+    std::size_t count = 0;
     int line = 1;
     std::size_t lineStart = 0;
     bool quoted = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (i - lineStart >= kMaxTapeFileLine) {
-            refused = Refused{line, u"行が長すぎます（64 KiBまで）"};
-            return {};
-        }
+        if (i - lineStart >= kMaxTapeFileLine)
+            return Refused{line, u"行が長すぎます（64 KiBまで）"};
         if (quoted) {
             if (c == '"' && i + 1 < text.size() && text[i + 1] == '"')
                 record.fields.back() += text[++i];
@@ -114,19 +117,22 @@ std::vector<Record> Records(std::string_view text, std::optional<Refused>& refus
             record.fields.emplace_back();
         } else if (c == '\n' || (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) {
             i += c == '\r' ? 1 : 0;
-            records.push_back(std::move(record));
+            // Beyond the tape's own size the rest is not even read.
+            if (++count > kMaxTapeFileLines + kTapeFileHeadLines)
+                return Refused{line, u"テープの行が多すぎます（200,000行まで）"};
+            if (std::optional<Refused> refused = take(std::move(record), i + 1))
+                return refused;
             lineStart = i + 1;
             record = Record{{std::string()}, ++line};
         } else if (c == '"' || c == '\r') {
-            refused = Refused{line, u"CSVの形ではありません（引用符か改行の位置）"};
-            return {};
+            return Refused{line, u"CSVの形ではありません（引用符か改行の位置）"};
         } else {
             record.fields.back() += c;
         }
     }
     if (quoted || record.fields.size() > 1 || !record.fields.back().empty())
-        refused = Refused{line, u"ファイルが途中で切れています"};
-    return records;
+        return Refused{line, u"ファイルが途中で切れています"};
+    return std::nullopt;
 }
 
 // A number as the tape writes it: an optional "-", digits and a point.
@@ -277,7 +283,7 @@ std::string TapeFileText(const std::vector<TapeLine>& lines, const CalculatorSet
     return text + "\r\n" + TapeCsv(lines).substr(kBom.size());
 }
 
-TapeFile ParseTapeFile(std::string_view bytes, const CalculatorSettings& base)
+TapeFile ParseTapeFile(std::string_view bytes, const CalculatorSettings& base, const ParseProgress& going)
 {
     TapeFile file;
     file.settings = base;
@@ -290,35 +296,53 @@ TapeFile ParseTapeFile(std::string_view bytes, const CalculatorSettings& base)
     };
     if (bytes.starts_with(kBom))
         bytes.remove_prefix(kBom.size());
-    std::optional<Refused> refused;
-    const std::vector<Record> records = Records(bytes, refused);
-    if (refused)
-        return refuse(refused->line, refused->why);
-    for (const Record& record : records)
+    // Where the records are: the format's line (a saved tape) or none (an
+    // export), the columns, then the lines.
+    enum class Expect { FormatOrColumns, Settings, Columns, Lines } expect = Expect::FormatOrColumns;
+    std::optional<Columns> columns;
+    std::size_t width = 0;
+    const auto take = [&](Record&& record, std::size_t read) -> std::optional<Refused> {
         if (!std::all_of(record.fields.begin(), record.fields.end(), [](const std::string& f) { return IsUtf8(f); }))
-            return refuse(record.line, u"UTF-8の文字ではないバイトがあります");
-    std::size_t at = 0;
-    if (!records.empty() && records[0].fields.size() == 2 && records[0].fields[0] == kTapeFileFormat) {
-        if (Whole(records[0].fields[1]) != kTapeFileVersion)
-            return refuse(1, u"この版のAbacorでは読めない形式です（" + Utf16(records[0].fields[1]) + u"版）");
-        if (records.size() < 2)
-            return refuse(1, u"ファイルが途中で切れています");
-        if (const std::u16string why = ReadSettings(records[1], file.settings, file.start, file.startGiven);
-            !why.empty())
-            return refuse(records[1].line, why);
-        at = 2;
-    }
-    const std::optional<Columns> columns = at < records.size() ? ReadHeader(records[at]) : std::nullopt;
-    if (!columns)
-        return refuse(at < records.size() ? records[at].line : 1, u"Abacorのテープではありません");
-    const std::size_t width = records[at].fields.size();
-    for (++at; at < records.size(); ++at) {
+            return Refused{record.line, u"UTF-8の文字ではないバイトがあります"};
+        if (going && (file.lines.size() % 1024) == 0 && !going(read, bytes.size()))
+            return Refused{0, u"開くのをやめました"};
+        switch (expect) {
+        case Expect::FormatOrColumns:
+            if (record.fields.size() == 2 && record.fields[0] == kTapeFileFormat) {
+                if (Whole(record.fields[1]) != kTapeFileVersion)
+                    return Refused{1, u"この版のAbacorでは読めない形式です（" + Utf16(record.fields[1]) + u"版）"};
+                expect = Expect::Settings;
+                return std::nullopt;
+            }
+            [[fallthrough]];
+        case Expect::Columns:
+            columns = ReadHeader(record);
+            if (!columns)
+                return Refused{record.line, u"Abacorのテープではありません"};
+            width = record.fields.size();
+            expect = Expect::Lines;
+            return std::nullopt;
+        case Expect::Settings:
+            if (const std::u16string why = ReadSettings(record, file.settings, file.start, file.startGiven);
+                !why.empty())
+                return Refused{record.line, why};
+            expect = Expect::Columns;
+            return std::nullopt;
+        case Expect::Lines: break;
+        }
         TapeLine line;
-        if (const std::u16string why = ReadLine(records[at], *columns, width, line); !why.empty())
-            return refuse(records[at].line, why);
+        if (const std::u16string why = ReadLine(record, *columns, width, line); !why.empty())
+            return Refused{record.line, why};
         file.lines.push_back(std::move(line));
-        file.fileLines.push_back(records[at].line);
-    }
+        file.fileLines.push_back(record.line);
+        return std::nullopt;
+    };
+    if (const std::optional<Refused> refused = Records(bytes, take))
+        return refuse(refused->line, refused->why);
+    if (expect == Expect::Settings)
+        return refuse(1, u"ファイルが途中で切れています");
+    if (expect != Expect::Lines)
+        return refuse(1, u"Abacorのテープではありません");
     return file;
 }
 

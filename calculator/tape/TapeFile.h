@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +23,9 @@ inline constexpr std::u16string_view kTapeFileSuffix = u".abacor-tape";
 // Far beyond any tape kept (100 000 lines), far below what would hurt.
 inline constexpr std::uintmax_t kMaxTapeFileBytes = 64u << 20;
 inline constexpr std::size_t kMaxTapeFileLine = 64u << 10;
+// The lines of a tape a file may hold: twice what the kept tape keeps, so
+// that an export of a full tape with a long run beside it opens too.
+inline constexpr std::size_t kMaxTapeFileLines = 200000;
 
 std::string TapeFileText(const std::vector<TapeLine>& lines, const CalculatorSettings& settings, KeptState start);
 
@@ -41,7 +45,10 @@ struct TapeFile {
 
 // A saved tape, or a CSV the export wrote (the base's settings then).
 // Anything else, or anything malformed, is refused with its line and why.
-TapeFile ParseTapeFile(std::string_view bytes, const CalculatorSettings& base);
+// going, where given, hears now and then how many of the bytes are read,
+// and stops the reading by answering false.
+using ParseProgress = std::function<bool(std::size_t read, std::size_t size)>;
+TapeFile ParseTapeFile(std::string_view bytes, const CalculatorSettings& base, const ParseProgress& going = {});
 // Why a file gave no bytes to parse; the reading (never blocking, never
 // beyond kMaxTapeFileBytes) is the front end's, through the platform.
 enum class UnreadTapeFile { Missing, NotRegular, TooBig, Unreadable };

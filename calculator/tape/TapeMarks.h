@@ -32,6 +32,7 @@ enum class LineKind {
     Recomputed,    // an earlier run's calculation, corrected: written again below
     Differs,       // an opened tape's results differ: the file's lines follow
     Converted,     // 時分秒 on a value shown: a time to its hours or hours to a time
+    Stopped,       // an opened tape stopped by the user: the file's line follows
 };
 
 struct LineMark {
@@ -64,6 +65,7 @@ inline constexpr std::array kLineMarks{
     LineMark{LineKind::Recomputed, ABACOR_TRANSLATABLE("Tape", u"再計算")},
     LineMark{LineKind::Differs, ABACOR_TRANSLATABLE("Tape", u"結果が異なります:")},
     LineMark{LineKind::Converted, ABACOR_TRANSLATABLE("Tape", u"時分秒")},
+    LineMark{LineKind::Stopped, ABACOR_TRANSLATABLE("Tape", u"開くのをやめました:")},
 };
 
 constexpr std::u16string_view MarkOf(LineKind kind)

@@ -39,7 +39,8 @@ constexpr std::array kKeysOfMarks{
 bool Skipped(const TapeLine& line)
 {
     return (line.mark == MarkOf(LineKind::RunBegins) && line.number.empty()) ||
-           line.mark.starts_with(MarkOf(LineKind::Differs)) || line.mark == MarkOf(LineKind::Recomputed);
+           line.mark.starts_with(MarkOf(LineKind::Differs)) || line.mark.starts_with(MarkOf(LineKind::Stopped)) ||
+           line.mark == MarkOf(LineKind::Recomputed);
 }
 
 // A named value (税額, 税抜 per rate) is the next of the values its key
@@ -125,33 +126,49 @@ void Press(TapeSession& tape, const TapeLine& line, const Command*& last)
 
 }  // namespace
 
-ReplayOutcome ReplayLines(TapeSession& tape, const std::vector<TapeLine>& lines)
+LineReplay::LineReplay(TapeSession& tape, const std::vector<TapeLine>& lines)
+    : tape_(tape), lines_(lines), at_(tape.Lines().size())
 {
-    ReplayOutcome outcome;
-    std::size_t at = tape.Lines().size();
-    const Command* last = nullptr;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const TapeLine& line = lines[i];
+}
+
+bool LineReplay::Continue(std::size_t count)
+{
+    for (; count > 0 && next_ < lines_.size(); --count) {
+        const std::size_t i = next_++;
+        const TapeLine& line = lines_[i];
         if (Skipped(line))
             continue;
-        if (at == tape.Lines().size())
-            Press(tape, line, last);
-        if (at == tape.Lines().size()) {
-            outcome.differing.push_back(i);
+        if (at_ == tape_.Lines().size())
+            Press(tape_, line, last_);
+        if (at_ == tape_.Lines().size()) {
+            outcome_.differing.push_back(i);
             continue;
         }
-        const TapeLine& written = tape.Lines()[at];
+        const TapeLine& written = tape_.Lines()[at_];
         if (StripGrouping(written.number) != StripGrouping(line.number) || written.mark != line.mark)
-            outcome.differing.push_back(i);
+            outcome_.differing.push_back(i);
         if (!line.note.empty())
-            static_cast<void>(tape.SetNote(at, line.note));
+            static_cast<void>(tape_.SetNote(at_, line.note));
         if (!line.was.empty())
-            static_cast<void>(tape.KeepEarlier(at, line.was));
-        ++at;
+            static_cast<void>(tape_.KeepEarlier(at_, line.was));
+        ++at_;
     }
-    if (at < tape.Lines().size())
-        outcome.differing.push_back(lines.size());
+    return next_ == lines_.size();
+}
+
+ReplayOutcome LineReplay::Outcome() const
+{
+    ReplayOutcome outcome = outcome_;
+    if (next_ == lines_.size() && at_ < tape_.Lines().size())
+        outcome.differing.push_back(lines_.size());
     return outcome;
+}
+
+ReplayOutcome ReplayLines(TapeSession& tape, const std::vector<TapeLine>& lines)
+{
+    LineReplay replay(tape, lines);
+    replay.Continue(lines.size());
+    return replay.Outcome();
 }
 
 }  // namespace abacor

@@ -20,4 +20,26 @@ struct ReplayOutcome {
 // the lines, only compared. Notes go on the lines written.
 ReplayOutcome ReplayLines(TapeSession& tape, const std::vector<TapeLine>& lines);
 
+// The same in parts, for a front end that shows how far it is and may stop
+// it. The lines live as long as it does.
+class LineReplay {
+public:
+    LineReplay(TapeSession& tape, const std::vector<TapeLine>& lines);
+    // Up to count more of the lines; true when every line is replayed.
+    bool Continue(std::size_t count);
+    // How many of the lines are replayed.
+    std::size_t Done() const { return next_; }
+    // The lines that differ so far; with every line replayed, also one the
+    // replay wrote beyond them.
+    ReplayOutcome Outcome() const;
+
+private:
+    TapeSession& tape_;
+    const std::vector<TapeLine>& lines_;
+    std::size_t next_ = 0;
+    std::size_t at_;  // the tape's line the next line is compared with
+    const Command* last_ = nullptr;
+    ReplayOutcome outcome_;
+};
+
 }  // namespace abacor

@@ -17,37 +17,25 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "calculator/core/CommandTable.h"
 #include "calculator/engine/Grouping.h"
 #include "calculator/tape/TapeCsv.h"
 #include "calculator/tape/TapeFile.h"
 #include "calculator/tape/TapeNotes.h"
+#include "calculator/window/DesktopShortcuts.h"
 #include "calculator/window/DialogFolder.h"
+#include "calculator/window/TapeOpener.h"
 #include "calculator/window/TapePrinter.h"
 #include "calculator/window/TapeWords.h"
 #include "platform/drawing/Color.h"
 #include "platform/shell/Clipboard.h"
 #include "platform/shell/MessageBox.h"
 #include "platform/shell/Translated.h"
-#include "platform/store/StateFile.h"
 #include "text/Translatable.h"
 
 namespace abacor {
 
 namespace {
-
-// A tape file as the platform reads it: never blocking, never beyond the limit.
-TapeFile ReadTapeFile(const std::filesystem::path& path, const CalculatorSettings& base)
-{
-    const FileBytes read = ReadUserFile(path, kMaxTapeFileBytes);
-    switch (read.status) {
-    case FileRead::Read: return ParseTapeFile(read.bytes, base);
-    case FileRead::Missing: return UnreadTapeFileOf(UnreadTapeFile::Missing, base);
-    case FileRead::NotRegular: return UnreadTapeFileOf(UnreadTapeFile::NotRegular, base);
-    case FileRead::TooBig: return UnreadTapeFileOf(UnreadTapeFile::TooBig, base);
-    case FileRead::Unreadable: break;
-    }
-    return UnreadTapeFileOf(UnreadTapeFile::Unreadable, base);
-}
 
 constexpr char16_t kTapeTitle[] = ABACOR_TRANSLATABLE("Message", u"Abacorのテープ");
 
@@ -238,19 +226,26 @@ TapeWindow::TapeWindow(CalculatorSession& session, std::vector<TapeLine> history
 
     auto* bar = new QToolBar(this);
     auto* files = new QToolBar(this);
-    // Each reached by Tab and by Alt with its letter, as a dialog's buttons.
-    const auto button = [this](QToolBar* on, const QString& text, auto slot) {
+    // Each reached by Tab and by Alt with its letter, as a dialog's buttons,
+    // and by the calculator's chord for it (Ctrl+S, Ctrl+O…) here too.
+    const auto button = [this](QToolBar* on, const QString& text, auto slot, int commandId = 0) {
         QAction* action = on->addAction(text, this, slot);
-        action->setShortcut(QKeySequence::mnemonic(text));
+        QList<QKeySequence> keys{QKeySequence::mnemonic(text)};
+        if (const Command* command = CommandOfMenuId(commandId))
+            for (const std::string_view chord : command->chords)
+                if (const QKeyCombination chordKeys = ChordKeys(chord); chordKeys.key() != Qt::Key_unknown)
+                    keys.append(QKeySequence(chordKeys));
+        action->setShortcuts(keys);
         action->setShortcutContext(Qt::WindowShortcut);
         on->widgetForAction(action)->setFocusPolicy(Qt::StrongFocus);
     };
-    button(bar, tr("エクスポート…(&E)"), &TapeWindow::OnExport);
-    button(bar, tr("印刷…(&P)"), [this] { static_cast<void>(Print()); });
-    button(bar, tr("テープ消去(&D)"), &TapeWindow::ClearTape);
-    button(files, tr("保存…(&S)"), &TapeWindow::SaveAs);
-    button(files, tr("開く…(&O)"), &TapeWindow::OpenFile);
-    button(files, tr("新規(&N)"), &TapeWindow::NewTape);
+    button(bar, tr("エクスポート…(&E)"), &TapeWindow::OnExport, IdTapeExport);
+    button(
+        bar, tr("印刷…(&P)"), [this] { static_cast<void>(Print()); }, IdTapePrint);
+    button(bar, tr("テープ消去(&D)"), &TapeWindow::ClearTape, IdTapeClear);
+    button(files, tr("保存…(&S)"), &TapeWindow::SaveAs, IdTapeSave);
+    button(files, tr("開く…(&O)"), &TapeWindow::OpenFile, IdTapeOpen);
+    button(files, tr("新規(&N)"), &TapeWindow::NewTape, IdTapeNew);
     button(files, tr("注記…(&M)"), &TapeWindow::WriteNote);
     auto* copy = new QAction(this);
     copy->setShortcut(QKeySequence::Copy);
@@ -499,18 +494,19 @@ void TapeWindow::OpenFile()
 
 bool TapeWindow::OpenFrom(const QString& path)
 {
-    const TapeFile file = ReadTapeFile(std::filesystem::path(path.toStdU16String()), session_.settings());
-    if (!file.Read()) {
-        ShowMessageBox(this, tr("開けませんでした。") + u'\n' + QString::fromStdU16String(file.Refusal()), StyleOk);
+    const OpenedTape opened = OpenTapeFile(session_, std::filesystem::path(path.toStdU16String()), this);
+    if (!opened.read) {
+        if (!opened.stopped)
+            ShowMessageBox(this, tr("開けませんでした。") + u'\n' + QString::fromStdU16String(opened.refusal), StyleOk);
         return false;
     }
-    const std::vector<int> differing = session_.Open(file);
     Follow();
     emit corrected();
     // The opened lines are what the keys work on next (select all, copy).
     activateWindow();
     view_->setFocus();
-    if (!differing.empty())
+    // Stopped by the user: the tape's last line, now the current one, says where.
+    if (!opened.stopped && !opened.differing.empty())
         ShowMessageBox(this,
                        tr("計算し直した結果がファイルと異なります。テープの最後の行に、ファイルの行番号があります。"),
                        StyleOk);

@@ -153,7 +153,9 @@ void WindowCanvas::InvalidateRect(const Rect& rect, bool erase)
         widget_.update();
         return;
     }
-    if (!eraseAll_)
+    // The same box asked again and again (a file keyed again asks for it on
+    // every key) is painted once.
+    if (!eraseAll_ && std::find(dirty_.begin(), dirty_.end(), rect) == dirty_.end())
         dirty_.push_back(rect);
     // The box frames reach one pixel beyond their rectangles.
     widget_.update(Logical({rect.left - 1, rect.top - 1, rect.right + 1, rect.bottom + 1}));

@@ -31,6 +31,7 @@ remember_pid() { pids="$pids $1"; }
 # Each ended and waited for: an X server still going away
 # could take the next test's display socket with it.
 cleanup() {
+    for mount in ${mounts:-}; do fusermount -u "$mount" 2>/dev/null; done
     for pid in ${app:-} $pids; do kill "$pid" 2>/dev/null; done
     for pid in ${app:-} $pids; do
         for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done

@@ -13,6 +13,7 @@
 
 #include "calculator/tape/CalculatorSession.h"
 #include "calculator/tape/TapeCsv.h"
+#include "calculator/tape/TapeFile.h"
 #include "tests/PhoneSettings.h"
 #include "text/Utf.h"
 
@@ -299,6 +300,36 @@ TEST(Tape, CheckAndCorrectionAreTokens)
     EXPECT_EQ(run.session.tape().CheckAnnunciator(), u"検算");
     run.Keys("1 * 5 =");
     EXPECT_EQ(run.session.tape().CheckAnnunciator(), u"OK");
+}
+
+// 開く… stopped part way: the lines keyed so far stay, the tape says at
+// which of the file's lines, the user's settings come back, and the tape so
+// left opens again as it stands. A read stopped is a refusal.
+TEST(Tape, AnOpenStoppedPartWayKeepsWhatWasKeyed)
+{
+    TapeRun writer;
+    writer.Keys("set:TaxPercent=800 1 0 0 0 + 2 0 0 0 + 3 0 0 0 =");
+    const std::string saved = writer.session.SaveText(writer.lines());
+    const TapeFile file = ParseTapeFile(saved, test::PhoneSettings());
+    ASSERT_TRUE(file.Read());
+    EXPECT_FALSE(ParseTapeFile(saved, test::PhoneSettings(), [](std::size_t, std::size_t) { return false; }).Read());
+
+    TapeRun run;
+    run.session.BeginOpen(file);
+    EXPECT_FALSE(run.session.ContinueOpen(2));
+    EXPECT_EQ(run.session.OpenedLines(), 2u);
+    EXPECT_EQ(run.session.state().displayText, u"3000");
+    EXPECT_EQ(run.session.settings().TaxPercent, 800u) << "the file's own rate while it is keyed";
+    EXPECT_TRUE(run.session.EndOpen().empty());
+    EXPECT_EQ(run.lines().back().mark, u"開くのをやめました: #6")
+        << "the third of the file's lines, after three of its head";
+    EXPECT_EQ(run.session.settings().TaxPercent, test::PhoneSettings().TaxPercent) << "the user's settings again";
+
+    TapeRun again;
+    const TapeFile left = ParseTapeFile(run.session.SaveText(run.lines()), test::PhoneSettings());
+    ASSERT_TRUE(left.Read());
+    EXPECT_TRUE(again.session.Open(left).empty()) << "the stop's own line is no key";
+    EXPECT_EQ(again.session.state().displayText, u"3000");
 }
 
 }  // namespace

@@ -9,6 +9,7 @@ import pathlib
 import subprocess
 import sys
 import tempfile
+import time
 
 calc = str(pathlib.Path(sys.argv[1]).resolve())
 folder = pathlib.Path(tempfile.mkdtemp())
@@ -154,6 +155,39 @@ for path, why in [("/proc/self/mem", "ファイルを読めません"), (str(fif
     out = run("--open", path)
     if out.returncode != 2 or why not in out.stderr:
         faults.append(f"{path}: status {out.returncode}: {out.stderr.strip()}")
+# A file within the tape's own size opens; one line more is refused there,
+# the rest never read.
+head = b"\r\n".join(lines[:3]) + b"\r\n"
+for count, status, why in [(200000, 0, ""), (200001, 2, "200004行目: テープの行が多すぎます（200,000行まで）")]:
+    long = folder / "long.abacor-tape"
+    long.write_bytes(head + b"".join(b"1,1,%d,1,\xef\xbc\x8b,,,\r\n" % n for n in range(1, count + 1)))
+    out = run("--tape", "--open", str(long))
+    if out.returncode != status or why not in out.stderr or (status == 0 and "TAPE\t200000\t1\t" not in out.stdout):
+        faults.append(f"{count} lines: status {out.returncode}: {out.stderr.strip()[:200]} {out.stdout[-80:]}")
+# On a medium that misbehaves (a FUSE file system): a read that fails with
+# EIO is said, a file that says 1 KiB but never ends is read no further than
+# the limit.
+media = folder / "media"
+media.mkdir()
+mounted = subprocess.Popen(["/usr/bin/python3", str(pathlib.Path(__file__).with_name("faultyfs.py")), str(media)],
+                           stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+try:
+    for _ in range(300):
+        if (media / "eio.abacor-tape").exists() or mounted.poll() is not None:
+            break
+        time.sleep(0.1)
+    if not (media / "eio.abacor-tape").exists():
+        faults.append(f"the FUSE file system did not mount (/dev/fuse, python3-fusepy): {mounted.stderr.read()[-300:]}"
+                      if mounted.poll() is not None else "the FUSE file system did not mount in 30 s")
+    else:
+        for name, why in [("eio", "ファイルを読めません"), ("growing", "大きすぎ")]:
+            out = run("--open", str(media / f"{name}.abacor-tape"))
+            if out.returncode != 2 or why not in out.stderr:
+                faults.append(f"{name} on FUSE: status {out.returncode}: {out.stderr.strip()[:200]}")
+finally:
+    subprocess.run(["fusermount", "-u", str(media)], capture_output=True)
+    mounted.wait(timeout=30)
+media.rmdir()
 huge = folder / "huge.abacor-tape"
 with open(huge, "wb") as f:
     f.truncate(1 << 30)  # 1 GiB, sparse
