@@ -90,7 +90,13 @@ CalculatorWindow::CalculatorWindow(const CalculatorSettings& settings, const Scr
     connect(menus_, &WindowMenus::commandChosen, this, &CalculatorWindow::OnCommand);
     connect(menus_, &WindowMenus::aboutToShow, this, &CalculatorWindow::ReleasePress);
     tape_ = new TapeDock(session_, *this);
-    connect(tape_, &TapeDock::corrected, this, [this] { canvas_.InvalidateAll(); });
+    connect(tape_, &TapeDock::corrected, this, [this] {
+        canvas_.InvalidateAll();
+        if (keptStateAwaited_ && session_.KeptStateKnown()) {
+            keptStateAwaited_ = false;
+            announcer_.KeptStateKnown();
+        }
+    });
     canvas_.AttachBar(menus_->bar());
     // The window takes the focus itself, so that the display can be the
     // focused object a screen reader reads.

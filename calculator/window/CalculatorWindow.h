@@ -43,7 +43,11 @@ public:
     void OpenTapeStoreInBackground(const std::filesystem::path& path);
     // Before the first frame: a kept state is on its way, so what it
     // would change is not shown until it comes.
-    void AwaitTapeStore() { session_.AwaitKeeper(); }
+    void AwaitTapeStore()
+    {
+        session_.AwaitKeeper();
+        keptStateAwaited_ = !session_.KeptStateKnown();
+    }
     // The settings record is the program's: a switch changed here is saved
     // to it, and a change saved by AbacorSet is followed at once.
     void FollowStore();
@@ -126,7 +130,8 @@ private:
     TapeDock* tape_ = nullptr;
     std::function<void()> afterFirstFrame_;
     bool followsStore_ = false;
-    QString status_;  // the captions' row as last painted: reason, switches
+    bool keptStateAwaited_ = false;  // until the kept state comes, once
+    QString status_;                 // the captions' row as last painted: reason, switches
     // Whether the phone keeps a status value for its shell (looked at once).
     std::optional<bool> phoneStatus_;
 };

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <utility>
+
 #include "calculator/core/CommandTable.h"
 #include "calculator/window/WindowCanvas.h"
 #include "platform/shell/Translated.h"
@@ -101,10 +103,24 @@ void DisplayAnnouncer::Speak(const DisplaySpeech& speech)
 
 void DisplayAnnouncer::FocusDisplay()
 {
+    if (!session_.KeptStateKnown()) {
+        focusAwaited_ = true;
+        return;
+    }
     // After Qt's own focus event for the window, so that the reader lands
     // on the display.
     QMetaObject::invokeMethod(
         &window_, [this] { NotifyPartFocused(&window_, 0); }, Qt::QueuedConnection);
+}
+
+void DisplayAnnouncer::KeptStateKnown()
+{
+    // What came is no news: it is read with the display, which a reader on
+    // the window reads again now, its GT and memory with it.
+    announced_ = TextsOf(session_);
+    pending_ = false;
+    if (std::exchange(focusAwaited_, false) || window_.isActiveWindow())
+        FocusDisplay();
 }
 
 std::vector<PaintedPart> DisplayAnnouncer::Parts() const
@@ -131,7 +147,9 @@ std::vector<PaintedPart> DisplayAnnouncer::Parts() const
                 part.selected = speech_.spoken;
             }
             part.name = DisplayName(texts, part.text);
-            part.focusable = true;
+            // Until the kept state has come, the reader stays at the window:
+            // the display is read once, with its GT and memory.
+            part.focusable = session_.KeptStateKnown();
         }
         parts.push_back(std::move(part));
     }

@@ -37,8 +37,12 @@ public:
     void Say(const QString& news) { Refused(news); }
     // Says why something was refused, after the display's value.
     void Refused(const QString& why);
-    // The window became active: the reader lands on the display.
+    // The window became active: the reader lands on the display; while the
+    // kept state is still on its way, once it has come (its GT, its memory
+    // read with the display, not as news a moment later).
     void FocusDisplay();
+    // The kept state came (once a run).
+    void KeptStateKnown();
     std::vector<PaintedPart> Parts() const;
 
 private:
@@ -55,6 +59,7 @@ private:
     DisplaySpeech speech_;
     bool pending_ = false;
     bool echoed_ = false;
+    bool focusAwaited_ = false;
 };
 
 }  // namespace abacor

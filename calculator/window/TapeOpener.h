@@ -14,9 +14,9 @@ namespace abacor {
 // of its own, then keyed again a part at a time; a progress dialog, shown
 // when it takes a moment, says how far and stops it.
 struct OpenedTape {
-    bool read = false;         // false: refused, refusal says why, or stopped while read
-    bool stopped = false;      // the user stopped it
-    std::u16string refusal;    // the file's refusal, with its line
+    bool read = false;           // false: refused, refusal says why, or stopped while read
+    bool stopped = false;        // the user stopped it
+    std::u16string refusal;      // the file's refusal, with its line
     std::vector<int> differing;  // the file's lines whose results differ
 };
 OpenedTape OpenTapeFile(CalculatorSession& session, const std::filesystem::path& path, QWidget* parent);
