@@ -1263,5 +1263,9 @@
         <source>テープのファイルを開いています</source>
         <translation>Opening the tape file</translation>
     </message>
+    <message>
+        <source>ほかのAbacorがテープを消去しました。それより前の行はもうありません。</source>
+        <translation>Another Abacor cleared the tape. The lines before that are gone.</translation>
+    </message>
 </context>
 </TS>

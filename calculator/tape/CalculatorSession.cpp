@@ -351,4 +351,6 @@ bool CalculatorSession::KeepingFails() const
 
 bool CalculatorSession::ClearPending() const { return keeper_ && keeper_->Status().clearPending; }
 
+long long CalculatorSession::ClearedElsewhere() const { return keeper_ ? keeper_->Status().clearedElsewhere : 0; }
+
 }  // namespace abacor

@@ -122,6 +122,8 @@ public:
     bool KeepingFails() const;
     // テープ消去 not yet done in the file.
     bool ClearPending() const;
+    // How often another calculator cleared the kept tape since this one kept it.
+    long long ClearedElsewhere() const;
     // The earlier runs' lines, where the tape is kept.
     std::vector<TapeLine> History() const;
     // Everything kept is written now, or tried once more; true when written.

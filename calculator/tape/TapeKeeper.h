@@ -14,8 +14,9 @@ namespace abacor {
 
 // How the keeping goes: what the user is to be told.
 struct KeeperStatus {
-    std::u16string problem;     // why the tape is not being kept now; empty while it is
-    bool clearPending = false;  // テープ消去 not yet done in the file
+    std::u16string problem;          // why the tape is not being kept now; empty while it is
+    bool clearPending = false;       // テープ消去 not yet done in the file
+    long long clearedElsewhere = 0;  // times another program cleared the file since
 
     bool operator==(const KeeperStatus&) const = default;
 };

@@ -168,6 +168,12 @@ int OpenChecked(const std::filesystem::path& path, std::chrono::milliseconds bus
 
 }  // namespace
 
+long long TapeStore::ClearedElsewhere() const
+{
+    const std::lock_guard lock(mutex_);
+    return clearedElsewhere_;
+}
+
 TapeStore::TapeStore(sqlite3* db) : db_(db)
 {
     clearsSeen_ = Clears();
@@ -307,6 +313,7 @@ bool TapeStore::Write(std::size_t from, const std::vector<TapeLine>& lines)
     if (const long long clears = Clears(); clears != clearsSeen_) {
         clearsSeen_ = clears;
         keepFrom_ = written_;
+        ++clearedElsewhere_;
     }
     const std::size_t first = std::max(from, keepFrom_);
     const Statement drop = Prepare(db_, "DELETE FROM lines WHERE run = ? AND seq >= ?");
@@ -609,7 +616,8 @@ void TapeWriter::Loop()
             Requeue(from, std::move(lines));
         if (failed)
             pending_ = true;
-        const KeeperStatus status{failed ? u"テープを残せていません：" + failure + u"。" : std::u16string(), clear_};
+        const KeeperStatus status{failed ? u"テープを残せていません：" + failure + u"。" : std::u16string(), clear_,
+                                  store_->ClearedElsewhere()};
         const bool told = status != status_;
         status_ = status;
         // Told before the attempt counts as done: a Flush returns to a

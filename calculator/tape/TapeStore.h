@@ -56,6 +56,9 @@ public:
     bool SaveState(const KeptState& state);
     // Why the last write failed, as the user is told it.
     std::u16string Failure() const;
+    // How often another program cleared the tape while this one kept it
+    // (seen when this one writes next).
+    long long ClearedElsewhere() const;
 
 private:
     explicit TapeStore(sqlite3* db);
@@ -74,7 +77,8 @@ private:
     long long clearsSeen_ = 0;
     std::size_t written_ = 0;   // this run's lines written so far (their places)
     std::size_t keepFrom_ = 0;  // places before this were cleared by another program
-    mutable int failure_ = 0;   // the SQLite code of the last failed write
+    long long clearedElsewhere_ = 0;
+    mutable int failure_ = 0;  // the SQLite code of the last failed write
     mutable std::mutex mutex_;
 };
 

@@ -577,10 +577,20 @@ void TapeWindow::RunCommand(int id)
 void TapeWindow::KeepingChanged()
 {
     QString text = QString::fromStdU16String(session_.KeepProblem());
+    // Another calculator cleared the kept tape: its lines are gone from the
+    // list too, and the window says so until it closes.
+    if (const long long clears = session_.ClearedElsewhere(); clears != clearsShown_) {
+        clearsShown_ = clears;
+        clearedElsewhere_ = true;
+        model_->SetHistory(session_.History());
+    }
+    if (clearedElsewhere_)
+        text = tr("ほかのAbacorがテープを消去しました。それより前の行はもうありません。") + u'\n' + text;
     if (session_.ClearPending()) {
         text = tr("テープのファイルはまだ消去できていません。消去できるまで試し続けます。") + u'\n' + text;
     } else if (clearAwaited_) {
         clearAwaited_ = false;
+        clearedElsewhere_ = false;
         model_->SetHistory({});
         text = tr("テープのファイルを消去しました。") + u'\n' + text;
     }

@@ -124,7 +124,9 @@ private:
     QLabel* keeping_ = nullptr;  // why the tape is not kept; hidden while it is
     QLineEdit* find_ = nullptr;  // hidden until Ctrl+F
     bool clearAwaited_ = false;
-    bool newestAwaited_ = false;  // lines came while another window was active
+    long long clearsShown_ = 0;      // another calculator's clearings the list has followed
+    bool clearedElsewhere_ = false;  // said until this calculator clears
+    bool newestAwaited_ = false;     // lines came while another window was active
 };
 
 }  // namespace abacor

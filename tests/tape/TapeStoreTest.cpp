@@ -234,11 +234,14 @@ TEST(TapeStore, WhatAnotherCalculatorClearedNeverComesBack)
         a.Keep(std::make_unique<TapeWriter>(TapeStore::Open(path).store), {});
         a.ClearTape();
         ASSERT_TRUE(a.Flush());
+        EXPECT_EQ(a.ClearedElsewhere(), 0) << "its own clearing is no news to A";
     }
+    EXPECT_EQ(b.ClearedElsewhere(), 0) << "seen when B writes next";
     ASSERT_EQ(b.Apply("correct:1=100").outcome, TokenOutcome::Applied);
     for (const char* token : {"+", "5", "="})
         b.Apply(token);
     ASSERT_TRUE(b.Flush());
+    EXPECT_EQ(b.ClearedElsewhere(), 1) << "B is told (its tape window says so)";
     Holder file(path);
     EXPECT_EQ(file.Number("SELECT count(*) FROM lines WHERE number IN ('111', '100', '222', '333') OR mark = '*' AND"
                           " number = '655'"),
