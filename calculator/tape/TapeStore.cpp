@@ -166,6 +166,40 @@ int OpenChecked(const std::filesystem::path& path, std::chrono::milliseconds bus
     return SQLITE_OK;
 }
 
+// The file as an SQLite URI: '/' between folders, '?', '#' and '%' escaped.
+std::string FileUri(const std::filesystem::path& path)
+{
+    constexpr char kHex[] = "0123456789ABCDEF";
+    std::string uri = "file:";
+    for (const char c : Utf8Path(path)) {
+        if (c == '?' || c == '#' || c == '%')
+            uri += {'%', kHex[(c >> 4) & 0xF], kHex[c & 0xF]};
+        else
+            uri += c == '\\' ? '/' : c;
+    }
+    return uri;
+}
+
+// A tape that cannot be written (a read-only file or medium), opened to be
+// read: its history shown, nothing written to it. Only a tape's own file.
+int OpenToRead(const std::filesystem::path& path, Database& opened)
+{
+    // A tape kept in WAL needs its shared-memory file, which a read-only
+    // folder cannot hold: then it is read as a file nobody changes.
+    for (const char* mode : {"", "?immutable=1"}) {
+        sqlite3* raw = nullptr;
+        sqlite3_open_v2((FileUri(path) + mode).c_str(), &raw,
+                        SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_FULLMUTEX, nullptr);
+        Database db(raw);
+        if (db && std::all_of(std::begin(kNeeded), std::end(kNeeded),
+                              [&db](const char* sql) { return Prepare(db.get(), sql) != nullptr; })) {
+            opened = std::move(db);
+            return SQLITE_OK;
+        }
+    }
+    return SQLITE_CANTOPEN;
+}
+
 }  // namespace
 
 long long TapeStore::ClearedElsewhere() const
@@ -214,6 +248,10 @@ TapeStore::Opened TapeStore::Open(const std::filesystem::path& path, std::chrono
                 u"テープのファイル（" + Shown(path) + u"）はほかのプログラムが使っています。" + kInMemory +
                     u"あとでもう一度開きます。",
                 true};
+    if ((code & 0xFF) == SQLITE_READONLY && OpenToRead(path, db) == SQLITE_OK)
+        return {std::unique_ptr<TapeStore>(new TapeStore(db.release())),
+                u"テープのファイル（" + Shown(path) + u"）は読み取り専用です：これまでのテープは見られますが、" +
+                    kInMemory};
     if (!Broken(code))
         return {nullptr, u"テープのファイル（" + Shown(path) + u"）を開けません：" + Reason(code) + u"。" + kInMemory};
 

@@ -4,6 +4,7 @@
 // alone.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <fstream>
 #include <functional>
@@ -21,6 +22,7 @@
 
 #include <cmath>
 #include <sqlite3.h>
+#include <unistd.h>
 
 namespace abacor::test {
 namespace {
@@ -249,6 +251,46 @@ TEST(TapeStore, WhatAnotherCalculatorClearedNeverComesBack)
         << "the cleared lines, corrected or not, stay cleared";
     EXPECT_EQ(file.Number("SELECT count(*) FROM lines"), 3) << "655 ＋, 5 ＝ and 660 *: what B keyed after";
     EXPECT_EQ(file.Number("SELECT count(*) FROM lines WHERE number = '5' AND step = 4"), 1) << "what B keys after";
+}
+
+// A tape that cannot be written (a read-only file in a read-only folder, as
+// on a read-only medium) shows what it holds and says why nothing is kept.
+// Root writes anyway: the check runs as nobody then, in a child.
+TEST(TapeStore, AReadOnlyTapeShowsItsHistory)
+{
+    const TempFolder folder;
+    const std::filesystem::path path = folder.File("tape.db");
+    {
+        CalculatorSession earlier(PhoneSettings());
+        earlier.Keep(std::make_unique<TapeWriter>(TapeStore::Open(path).store), {});
+        for (const char* token : {"4", "2", "+", "8", "="})
+            earlier.Apply(token);
+        ASSERT_TRUE(earlier.Flush());
+    }
+    namespace fs = std::filesystem;
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::permissions(folder.File(""), fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                         fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+    EXPECT_EXIT(
+        {
+            if (::geteuid() == 0 && ::setuid(65534) != 0)
+                std::_Exit(3);
+            TapeStore::Opened opened = TapeStore::Open(path, std::chrono::milliseconds(100));
+            if (!opened.store || opened.problem.find(u"読み取り専用") == std::u16string::npos)
+                std::_Exit(4);
+            CalculatorSession now(PhoneSettings());
+            now.Keep(std::make_unique<TapeWriter>(std::move(opened.store)), std::move(opened.problem));
+            const std::vector<TapeLine> history = now.History();
+            const bool shown =
+                std::any_of(history.begin(), history.end(), [](const TapeLine& line) { return line.number == u"50"; });
+            now.Apply("1");
+            now.Apply("=");
+            std::_Exit(!shown ? 5 : now.Flush() || !now.KeepingFails() ? 6 : 0);
+        },
+        ::testing::ExitedWithCode(0), "");
+    fs::permissions(folder.File(""), fs::perms::owner_all);
+    Holder file(path);
+    EXPECT_EQ(file.Number("SELECT count(*) FROM lines WHERE number = '1'"), 0) << "nothing written to it";
 }
 
 TEST(TapeStore, AnotherProgramsDatabaseIsRefusedAndLeftAsItIs)
