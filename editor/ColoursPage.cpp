@@ -120,6 +120,13 @@ void ColoursPage::ApplyPreset(int index)
     if (index < 0 || index >= static_cast<int>(kColourPresets.size()))
         return;
     const ColourPreset& preset = kColourPresets[static_cast<std::size_t>(index)];
+    // Its colours already in place (the list activated again): nothing
+    // happens, and 元に戻す still brings back the user's own.
+    bool inPlace = true;
+    for (std::size_t i = 0; i < kColourList.size(); ++i)
+        inPlace = inPlace && record_.settings().*kColourList[i].field == preset.colours[i];
+    if (inPlace)
+        return;
     beforePreset_.clear();
     for (std::size_t i = 0; i < kColourList.size(); ++i) {
         beforePreset_.push_back(record_.settings().*kColourList[i].field);
@@ -127,10 +134,16 @@ void ColoursPage::ApplyPreset(int index)
     }
     ApplyDisplayColours();
     InvalidatePage();
-    ShowMessageBox(this,
-                   tr("プリセット「%1」の色にしました。メニューの「元に戻す」で前の色に戻せます。")
-                       .arg(Translated("Editor", preset.name)),
-                   StyleOk);
+    // Said once the list's own handling is over: a box run inside it would
+    // let the Return that closes the box reach the list again.
+    QMetaObject::invokeMethod(
+        this,
+        [this, name = Translated("Editor", preset.name)] {
+            ShowMessageBox(this,
+                           tr("プリセット「%1」の色にしました。メニューの「元に戻す」で前の色に戻せます。").arg(name),
+                           StyleOk);
+        },
+        Qt::QueuedConnection);
 }
 
 bool ColoursPage::UndoLastStep()

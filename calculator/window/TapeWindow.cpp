@@ -272,10 +272,13 @@ TapeWindow::TapeWindow(CalculatorSession& session, std::vector<TapeLine> history
     find_->hide();
     find_->installEventFilter(this);
     connect(find_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        // Typing looks again from the line found, so that it stays while it matches.
-        if (view_->currentIndex().isValid())
-            view_->setCurrentIndex(model_->index(view_->currentIndex().row() - 1));
-        static_cast<void>(FindNext(text));
+        // Typing looks again from the line found, so that it stays while it
+        // matches; on a miss the current line stays where it was.
+        const QModelIndex was = view_->currentIndex();
+        if (was.isValid())
+            view_->setCurrentIndex(model_->index(was.row() - 1));
+        if (!FindNext(text) && was.isValid())
+            view_->setCurrentIndex(was);
     });
 
     auto* layout = new QVBoxLayout(this);

@@ -616,6 +616,12 @@ TEST_F(Window, TheTapeWindowShowsCorrectsCopiesAndExports)
     EXPECT_TRUE(tape->FindNext(QStringLiteral("1369"))) << "found without grouping";
     EXPECT_EQ(tape->view()->currentIndex().row(), 3);
     EXPECT_FALSE(tape->FindNext(QStringLiteral("999")));
+    // Typed into the find field: a miss leaves the current line where it was.
+    tape->RunCommand(IdTapeFind);
+    auto* find = tape->findChild<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly);
+    ASSERT_NE(find, nullptr);
+    QTest::keyClicks(find, QStringLiteral("zz"));
+    EXPECT_EQ(tape->view()->currentIndex().row(), 3) << "not moved by a miss";
 
     const QString pdf = QDir::temp().filePath(QStringLiteral("abacor-tape-test.pdf"));
     ASSERT_TRUE(tape->Print(pdf)) << said.last().toStdString();
