@@ -64,6 +64,10 @@ if ! wait_until 30 test -s "$work/display"; then
     echo "FAIL: Xvfb did not start"; cat "$work/xvfb.log"; exit 1
 fi
 export DISPLAY=":$(head -n 1 "$work/display")"
+# Asked, not assumed: a program started before the server answers has no display.
+if ! wait_until 30 sh -c 'xdotool getdisplaygeometry >/dev/null 2>&1'; then
+    echo "FAIL: Xvfb on $DISPLAY does not answer"; cat "$work/xvfb.log"; exit 1
+fi
 
 mkdir -p "$work/config" "$work/runtime" "$work/state"
 chmod 700 "$work/runtime"
@@ -122,7 +126,10 @@ start_program() {
     }
     wait_until "${START_SECONDS:-60}" found_window
     if [ -z "$window" ]; then
-        echo "FAIL: no window '$title' appeared"; cat "$work/program.log"; exit 1
+        echo "FAIL: no window '$title' appeared on $DISPLAY"; cat "$work/program.log"
+        kill -0 "$xserver" 2>/dev/null || echo "(the X server had ended)"
+        cat "$work/xvfb.log"
+        exit 1
     fi
     xdotool windowfocus --sync "$window" 2>/dev/null || true
 }
