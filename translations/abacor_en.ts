@@ -1103,6 +1103,13 @@
     </message>
 </context>
 <context>
+    <name>abacor::TapeDock</name>
+    <message>
+        <source>テープをまた残しています。</source>
+        <translation>The tape is kept again.</translation>
+    </message>
+</context>
+<context>
     <name>abacor::TapeModel</name>
     <message>
         <source>注記を書く行を選んでください。</source>
@@ -1266,6 +1273,10 @@
     <message>
         <source>ほかのAbacorがテープを消去しました。それより前の行はもうありません。</source>
         <translation>Another Abacor cleared the tape. The lines before that are gone.</translation>
+    </message>
+    <message>
+        <source>見つかりません</source>
+        <translation>Not found</translation>
     </message>
 </context>
 </TS>

@@ -97,6 +97,11 @@ CalculatorWindow::CalculatorWindow(const CalculatorSettings& settings, const Scr
             announcer_.KeptStateKnown();
         }
     });
+    // The tape window says it itself where it is the user's.
+    connect(tape_, &TapeDock::keepingNews, this, [this](const QString& news) {
+        if (tape_->window() == nullptr || !tape_->window()->isActiveWindow())
+            announcer_.SayWhenHeard(news);
+    });
     canvas_.AttachBar(menus_->bar());
     // The window takes the focus itself, so that the display can be the
     // focused object a screen reader reads.

@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QStringList>
+#include <QTimer>
 #include <QWidget>
 
 #include <utility>
@@ -20,6 +21,7 @@ constexpr const char16_t* kBoxNames[] = {ABACOR_TRANSLATABLE("Display", u"表示
 // Keys are parts from this id on, so that a key keeps its identity when a
 // relayout places other keys.
 constexpr int kFirstKeyPart = 100;
+constexpr std::chrono::seconds kNewsKept{5};
 }  // namespace
 
 DisplayTexts TextsOf(const CalculatorSession& session)
@@ -77,8 +79,10 @@ void DisplayAnnouncer::Announce()
     const bool typing = echoed_ && session_.state().entryState == EntryState::Typing && !session_.state().error;
     const DisplaySpeech speech = SpeakDisplay(announced_, now, typing);
     announced_ = now;
-    if (speech.text != speech_.text)
+    if (speech.text != speech_.text) {
         Speak(speech);
+        newsShown_ = false;
+    }
 }
 
 void DisplayAnnouncer::Refused(const QString& why)
@@ -88,7 +92,23 @@ void DisplayAnnouncer::Refused(const QString& why)
     if (pending_)
         Announce();
     const QString value = QString::fromStdU16String(session_.state().displayText);
+    if (!newsShown_)
+        beforeNews_ = speech_;
     Speak({value, value + u' ' + why, true});
+    newsShown_ = true;
+    ForgetNewsLater();
+}
+
+void DisplayAnnouncer::ForgetNewsLater()
+{
+    // Long after the reader has said it, the display reads as the display
+    // again (where-am-I minutes later is not told old news).
+    QTimer::singleShot(kNewsKept, &window_, [this, news = speech_.text] {
+        if (newsShown_ && speech_.text == news) {
+            newsShown_ = false;
+            speech_ = beforeNews_;
+        }
+    });
 }
 
 void DisplayAnnouncer::Speak(const DisplaySpeech& speech)
@@ -101,6 +121,15 @@ void DisplayAnnouncer::Speak(const DisplaySpeech& speech)
     NotifyPartTextChanged(&window_, 0, previous, speech.text, false);
 }
 
+void DisplayAnnouncer::SayWhenHeard(const QString& news)
+{
+    if (window_.isActiveWindow() && !focusAwaited_ && !focusQueued_ && session_.KeptStateKnown()) {
+        Say(news);
+        return;
+    }
+    heldNews_ = news;
+}
+
 void DisplayAnnouncer::FocusDisplay()
 {
     if (!session_.KeptStateKnown()) {
@@ -109,8 +138,24 @@ void DisplayAnnouncer::FocusDisplay()
     }
     // After Qt's own focus event for the window, so that the reader lands
     // on the display.
+    focusQueued_ = true;
     QMetaObject::invokeMethod(
-        &window_, [this] { NotifyPartFocused(&window_, 0); }, Qt::QueuedConnection);
+        &window_,
+        [this] {
+            focusQueued_ = false;
+            if (std::exchange(newsShown_, false))
+                speech_ = beforeNews_;
+            // News that waited for the focus is read with the display, once.
+            if (!heldNews_.isEmpty()) {
+                const QString value = QString::fromStdU16String(session_.state().displayText);
+                beforeNews_ = speech_;
+                speech_ = {value, value + u' ' + std::exchange(heldNews_, {}), true};
+                newsShown_ = true;
+                ForgetNewsLater();
+            }
+            NotifyPartFocused(&window_, 0);
+        },
+        Qt::QueuedConnection);
 }
 
 void DisplayAnnouncer::KeptStateKnown()

@@ -35,6 +35,9 @@ public:
     void Echoed(bool echoed) { echoed_ = echoed; }
     // Says news after the display's value ("常に手前に表示 オン").
     void Say(const QString& news) { Refused(news); }
+    // News for when the reader is on the display: now, or once the window
+    // is active and the display focused.
+    void SayWhenHeard(const QString& news);
     // Says why something was refused, after the display's value.
     void Refused(const QString& why);
     // The window became active: the reader lands on the display; while the
@@ -50,6 +53,7 @@ private:
     // what a user needs to hear of it.
     void Announce();
     void Speak(const DisplaySpeech& speech);
+    void ForgetNewsLater();
 
     QWidget& window_;
     const CalculatorSession& session_;
@@ -60,6 +64,12 @@ private:
     bool pending_ = false;
     bool echoed_ = false;
     bool focusAwaited_ = false;
+    QString heldNews_;          // said after the display's focus
+    bool focusQueued_ = false;  // the display's focus is about to be told
+    // News is said once: a reader coming back to the display reads what
+    // the display said before it.
+    bool newsShown_ = false;
+    DisplaySpeech beforeNews_;
 };
 
 }  // namespace abacor

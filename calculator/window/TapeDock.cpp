@@ -9,6 +9,7 @@
 #include "calculator/window/StayOnTop.h"
 #include "calculator/window/TapeWindow.h"
 #include "calculator/window/WindowPlacement.h"
+#include "platform/shell/Translated.h"
 #include "text/Translatable.h"
 
 namespace abacor {
@@ -54,7 +55,7 @@ void TapeDock::OpenStoreInBackground(const std::filesystem::path& path)
         return;
     }
     if (path.empty()) {
-        Adopt({nullptr, kNoFolder, false}, false);
+        Adopt({nullptr, Translated("Tape", kNoFolder).toStdU16String(), false}, false);
         return;
     }
     storePath_ = path;
@@ -106,6 +107,14 @@ void TapeDock::KeepingChanged()
     if (window_)
         window_->KeepingChanged();
     emit corrected();
+    // Told when it begins, when its reason changes, and when it is over; the
+    // tape window and "テープ×" say it meanwhile.
+    const std::u16string problem = session_.KeepProblem();
+    if (problem == problemSaid_)
+        return;
+    const bool over = problem.empty();
+    problemSaid_ = problem;
+    emit keepingNews(over ? tr("テープをまた残しています。") : QString::fromStdU16String(problem));
 }
 
 void TapeDock::Toggle()

@@ -52,6 +52,8 @@ signals:
     // A correction re-ran the calculator, a kept state came back, or the
     // keeping of the tape changed: everything is shown anew.
     void corrected();
+    // The tape stopped being kept (why), or is kept again: said once.
+    void keepingNews(const QString& news);
 
 private slots:
     // The writer's status changed: the tape window and "テープ×" follow it.
@@ -71,6 +73,7 @@ private:
     bool opening_ = false;
     QByteArray geometry_;
     bool onTop_ = false;
+    std::u16string problemSaid_;  // the last reason the tape is not kept that was told
 };
 
 }  // namespace abacor

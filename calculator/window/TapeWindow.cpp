@@ -30,6 +30,7 @@
 #include "platform/drawing/Color.h"
 #include "platform/shell/Clipboard.h"
 #include "platform/shell/MessageBox.h"
+#include "platform/shell/PaintedParts.h"
 #include "platform/shell/Translated.h"
 #include "text/Translatable.h"
 
@@ -214,6 +215,7 @@ TapeWindow::TapeWindow(CalculatorSession& session, std::vector<TapeLine> history
     connect(delegate, &QAbstractItemDelegate::closeEditor, this, [this] {
         if (!view_->currentIndex().isValid())
             ShowNewest();
+        SayCurrentLine();
     });
     // Not the window's title again: a reader says the window, then the list.
     view_->setAccessibleName(tr("テープの行"));
@@ -271,26 +273,22 @@ TapeWindow::TapeWindow(CalculatorSession& session, std::vector<TapeLine> history
     find_->setClearButtonEnabled(true);
     find_->hide();
     find_->installEventFilter(this);
-    connect(find_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        // Typing looks again from the line found, so that it stays while it
-        // matches; on a miss the current line stays where it was.
-        const QModelIndex was = view_->currentIndex();
-        if (was.isValid())
-            view_->setCurrentIndex(model_->index(was.row() - 1));
-        if (!FindNext(text) && was.isValid())
-            view_->setCurrentIndex(was);
-    });
+    // Typing looks again from the line found, so that it stays while it
+    // matches; nothing moves until a line matches.
+    connect(find_, &QLineEdit::textEdited, this, [this](const QString& text) { FindNext(text, false, true); });
+    findNotice_ = new AccessibleNotice(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(bar);
     layout->addWidget(files);
-    keeping_ = new QLabel(this);
-    keeping_->setWordWrap(true);
+    keeping_ = new AccessibleNotice(this);
+    keeping_->setObjectName(QStringLiteral("keeping"));
     layout->addWidget(keeping_);
     layout->addWidget(view_);
     layout->addWidget(find_);
+    layout->addWidget(findNotice_);
     KeepingChanged();
 
     connect(model_, &TapeModel::refused, this, [this](const QString& why) { ShowMessageBox(this, why, StyleOk); });
@@ -327,6 +325,11 @@ void TapeWindow::changeEvent(QEvent* event)
         return;
     if (newestAwaited_)
         ShowNewest();
+    SayCurrentLine();
+}
+
+void TapeWindow::SayCurrentLine()
+{
     // Once the list has the focus, its current line is made current again:
     // a reader hears the line, not only "a list of so many items".
     QMetaObject::invokeMethod(
@@ -352,7 +355,9 @@ bool TapeWindow::eventFilter(QObject* watched, QEvent* event)
         }
         if (key->key() == Qt::Key_Escape) {
             find_->hide();
+            findNotice_->Show({});
             view_->setFocus();
+            SayCurrentLine();
             return true;
         }
     }
@@ -530,14 +535,16 @@ void TapeWindow::Find()
     find_->selectAll();
 }
 
-bool TapeWindow::FindNext(const QString& text, bool backwards)
+bool TapeWindow::FindNext(const QString& text, bool backwards, bool fromCurrent)
 {
     const int rows = model_->rowCount();
-    if (text.isEmpty() || rows == 0)
+    if (text.isEmpty()) {
+        findNotice_->Show({});
         return false;
+    }
     const std::vector<TapeLine> lines = model_->AllLines();
     const int from = view_->currentIndex().isValid() ? view_->currentIndex().row() : (backwards ? rows : -1);
-    for (int n = 1; n <= rows; ++n) {
+    for (int n = fromCurrent ? 0 : 1; n <= rows; ++n) {
         const int row = ((backwards ? from - n : from + n) % rows + rows) % rows;
         const TapeLine& line = lines[static_cast<std::size_t>(row)];
         const QString shown = model_->index(row).data(Qt::DisplayRole).toString();
@@ -545,9 +552,12 @@ bool TapeWindow::FindNext(const QString& text, bool backwards)
             QString::fromStdU16String(StripGrouping(line.number)).contains(text)) {
             view_->setCurrentIndex(model_->index(row));
             view_->scrollTo(model_->index(row));
+            findNotice_->Show({});
             return true;
         }
     }
+    // Said and shown, the line found before still the current one.
+    findNotice_->Say(tr("見つかりません"));
     return false;
 }
 
@@ -597,8 +607,13 @@ void TapeWindow::KeepingChanged()
         model_->SetHistory({});
         text = tr("テープのファイルを消去しました。") + u'\n' + text;
     }
-    keeping_->setText(text.trimmed());
-    keeping_->setVisible(!keeping_->text().isEmpty());
+    text = text.trimmed();
+    // Said where the user is when it changes; read with the list on its way in.
+    if (text != keeping_->text() && isActiveWindow())
+        keeping_->Say(text);
+    else
+        keeping_->Show(text);
+    view_->setAccessibleDescription(text);
 }
 
 }  // namespace abacor

@@ -13,6 +13,10 @@ class QLineEdit;
 class QListView;
 
 namespace abacor {
+class AccessibleNotice;
+}
+
+namespace abacor {
 
 // The tape's lines for a view and for screen readers: each item is its whole
 // line; a step of the current segment is edited to correct it.
@@ -88,8 +92,9 @@ public:
     // The find field shown; Enter finds the next line, Shift+Enter the one before.
     void Find();
     // The next line from the current one holding text (in its number
-    // without grouping, its mark or its note); false when none does.
-    bool FindNext(const QString& text, bool backwards = false);
+    // without grouping, its mark or its note), or the current one itself;
+    // false (and "見つかりません" said) when none does.
+    bool FindNext(const QString& text, bool backwards = false, bool fromCurrent = false);
     // A note on the current line, asked for.
     void WriteNote();
     // A tape command of the calculator's menu.
@@ -117,12 +122,15 @@ private:
     void OnExport();
     void CopySelection();
     void ShowNewest();
+    // The current line said again, once the list has the focus back.
+    void SayCurrentLine();
 
     CalculatorSession& session_;
     TapeModel* model_ = nullptr;
     QListView* view_ = nullptr;
-    QLabel* keeping_ = nullptr;  // why the tape is not kept; hidden while it is
-    QLineEdit* find_ = nullptr;  // hidden until Ctrl+F
+    AccessibleNotice* keeping_ = nullptr;     // why the tape is not kept; hidden while it is
+    QLineEdit* find_ = nullptr;               // hidden until Ctrl+F
+    AccessibleNotice* findNotice_ = nullptr;  // "見つかりません", said
     bool clearAwaited_ = false;
     long long clearsShown_ = 0;      // another calculator's clearings the list has followed
     bool clearedElsewhere_ = false;  // said until this calculator clears

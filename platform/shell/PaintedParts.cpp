@@ -449,8 +449,20 @@ private:
     AccessibleComboBox* Combo() const { return static_cast<AccessibleComboBox*>(widget()); }
 };
 
+// A notice is a notification named by its text: what a reader says of it.
+class NoticeAccessible : public QAccessibleWidget {
+public:
+    explicit NoticeAccessible(AccessibleNotice* notice) : QAccessibleWidget(notice, QAccessible::Notification) {}
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? static_cast<AccessibleNotice*>(widget())->text() : QAccessibleWidget::text(t);
+    }
+};
+
 QAccessibleInterface* Factory(const QString&, QObject* object)
 {
+    if (auto* notice = qobject_cast<AccessibleNotice*>(object))
+        return new NoticeAccessible(notice);
     if (auto* combo = qobject_cast<AccessibleComboBox*>(object))
         return new ComboAccessible(combo);
     if (auto* slider = qobject_cast<AccessibleSlider*>(object))
@@ -494,6 +506,31 @@ AccessibleComboBox::AccessibleComboBox(QWidget* parent) : QComboBox(parent)
             QAccessible::updateAccessibility(&inserted);
         }
     });
+}
+
+AccessibleNotice::AccessibleNotice(QWidget* parent) : QLabel(parent)
+{
+    setWordWrap(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse);
+    hide();
+}
+
+void AccessibleNotice::Show(const QString& text)
+{
+    setText(text);
+    setVisible(!text.isEmpty());
+}
+
+void AccessibleNotice::Say(const QString& text)
+{
+    const bool shown = isVisible();
+    Show(text);
+    // Showing is what a reader says of a notification: told again when it
+    // was shown already.
+    if (shown && !text.isEmpty() && QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void NotifyPartTextChanged(QWidget* widget, int index, const QString& previous, const QString& text, bool removed)

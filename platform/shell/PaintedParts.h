@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QLabel>
 #include <QRect>
 #include <QSlider>
 #include <QString>
@@ -86,6 +87,19 @@ class AccessibleTabWidget : public QTabWidget {
     Q_OBJECT
 public:
     explicit AccessibleTabWidget(QWidget* parent) : QTabWidget(parent) { setTabBar(new AccessibleTabBar(this)); }
+};
+
+// A line of news (nothing found, the tape not kept): a label to the eye and
+// a notification a screen reader says when it is given, since Qt 6.4 has no
+// announcement of its own. Empty, it is hidden.
+class AccessibleNotice : public QLabel {
+    Q_OBJECT
+public:
+    explicit AccessibleNotice(QWidget* parent);
+    // Shown and said, again when it is the same text.
+    void Say(const QString& text);
+    // Shown without being said (a state the reader hears where it looks).
+    void Show(const QString& text);
 };
 
 // Makes Qt's accessibility see the parts of every PaintedPartsSource widget.

@@ -115,6 +115,11 @@ hears "=" "15."
 # The tape opens on its newest line, and closing it returns to the display.
 say F3
 hears "~" "15 *"
+# A miss in the find is said, and the current line stays.
+say ctrl+f z z
+hears "~" "見つかりません"
+say Escape
+hears "~" "15 *"
 say F3
 hears "~" "表示"
 # The menu's first item (its title too, unless the item comes first under load).
@@ -243,6 +248,17 @@ say 1
 hears "~" "Add (M+)"
 say 1
 hears "~" "2 memory 17"
+kill "$app"; wait "$app" 2>/dev/null
+
+# A tape that cannot be kept says why when it starts, once; where-am-I
+# then reads the display, not the news again.
+: >"$work/not-a-folder"
+start_program '^Abacor$' env XDG_STATE_HOME="$work/not-a-folder" "$ABACOR" --lang en
+no_folder="0 There is no folder to keep the tape in (check XDG_STATE_HOME or HOME)."
+hears "=" "$no_folder"
+say 4 KP_Enter
+hears "=" "4."
+said_once "$no_folder"
 
 if [ "$failures" -ne 0 ]; then
     echo "FAIL: $failures lines were not spoken; Orca said:"

@@ -31,6 +31,7 @@
 #include "calculator/window/WindowPlacement.h"
 #include "platform/shell/AppIcon.h"
 #include "platform/shell/MessageBox.h"
+#include "platform/shell/PaintedParts.h"
 #include "platform/shell/PopupMenu.h"
 #include "platform/shell/SoftKeyBar.h"
 #include "platform/shell/UiLanguage.h"
@@ -622,6 +623,14 @@ TEST_F(Window, TheTapeWindowShowsCorrectsCopiesAndExports)
     ASSERT_NE(find, nullptr);
     QTest::keyClicks(find, QStringLiteral("zz"));
     EXPECT_EQ(tape->view()->currentIndex().row(), 3) << "not moved by a miss";
+    auto* notFound = tape->findChild<AccessibleNotice*>();
+    ASSERT_NE(notFound, nullptr);
+    EXPECT_TRUE(!notFound->isHidden() && notFound->text() == QStringLiteral("見つかりません")) << "shown, and said";
+    QTest::keyClick(find, Qt::Key_Backspace);
+    QTest::keyClick(find, Qt::Key_Backspace);
+    QTest::keyClicks(find, QStringLiteral("1369"));
+    EXPECT_EQ(tape->view()->currentIndex().row(), 3) << "the current line matches: it stays";
+    EXPECT_TRUE(notFound->isHidden());
 
     const QString pdf = QDir::temp().filePath(QStringLiteral("abacor-tape-test.pdf"));
     ASSERT_TRUE(tape->Print(pdf)) << said.last().toStdString();
@@ -807,7 +816,7 @@ TEST_F(Window, KeptStateAndTapeFollowTheirSettings)
     dlg().OpenTapeStore(folder.path().toStdString());
     EXPECT_EQ(notKept(), 1);
     dlg().ToggleTape();
-    const auto* told = dlg().tapeWindow()->findChild<QLabel*>();
+    const auto* told = dlg().tapeWindow()->findChild<QLabel*>(QStringLiteral("keeping"));
     ASSERT_NE(told, nullptr);
     EXPECT_TRUE(told->isVisible());
     EXPECT_TRUE(told->text().contains(QStringLiteral("開けません"))) << told->text().toStdString();
