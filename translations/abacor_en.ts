@@ -1187,10 +1187,6 @@
         <translation>Lines to save</translation>
     </message>
     <message>
-        <source>保存する行:</source>
-        <translation>Lines to save:</translation>
-    </message>
-    <message>
         <source>名前を付けて保存</source>
         <translation>Save As</translation>
     </message>
@@ -1277,6 +1273,10 @@
     <message>
         <source>見つかりません</source>
         <translation>Not found</translation>
+    </message>
+    <message>
+        <source>保存する行(&amp;L):</source>
+        <translation>&amp;Lines to save:</translation>
     </message>
 </context>
 </TS>

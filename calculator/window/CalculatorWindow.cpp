@@ -97,6 +97,10 @@ CalculatorWindow::CalculatorWindow(const CalculatorSettings& settings, const Scr
             announcer_.KeptStateKnown();
         }
     });
+    connect(tape_, &TapeDock::backToCalculator, this, [this] {
+        activateWindow();
+        announcer_.FocusDisplay();
+    });
     // The tape window says it itself where it is the user's.
     connect(tape_, &TapeDock::keepingNews, this, [this](const QString& news) {
         if (tape_->window() == nullptr || !tape_->window()->isActiveWindow())

@@ -128,8 +128,13 @@ void TapeDock::Toggle()
 
 void TapeDock::RunCommand(int id)
 {
+    // Asked from the calculator, its dialog closed: the keys (and a
+    // screen reader) go back to the calculator, but to find or to work on
+    // an opened file's lines.
+    const bool fromCalculator = calculator_.isActiveWindow();
     Show();
-    window_->RunCommand(id);
+    if (!window_->RunCommand(id) && fromCalculator)
+        emit backToCalculator();
 }
 
 void TapeDock::Show()

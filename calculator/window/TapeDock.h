@@ -54,6 +54,8 @@ signals:
     void corrected();
     // The tape stopped being kept (why), or is kept again: said once.
     void keepingNews(const QString& news);
+    // A command the calculator asked for is done: the keys go back there.
+    void backToCalculator();
 
 private slots:
     // The writer's status changed: the tape window and "テープ×" follow it.

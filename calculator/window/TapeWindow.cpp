@@ -28,6 +28,7 @@
 #include "calculator/window/TapePrinter.h"
 #include "calculator/window/TapeWords.h"
 #include "platform/drawing/Color.h"
+#include "platform/shell/ChoiceDialog.h"
 #include "platform/shell/Clipboard.h"
 #include "platform/shell/MessageBox.h"
 #include "platform/shell/PaintedParts.h"
@@ -462,10 +463,10 @@ void TapeWindow::SaveAs()
     QStringList ranges{current, whole};
     if (view_->selectionModel()->selectedRows().size() > 1)
         ranges.insert(1, selected);
-    bool chosen = false;
-    const QString range = QInputDialog::getItem(this, tr("保存する行"), tr("保存する行:"), ranges, 0, false, &chosen);
+    const std::optional<QString> chosen = ChooseItem(this, tr("保存する行"), tr("保存する行(&L):"), ranges);
     if (!chosen)
         return;
+    const QString& range = *chosen;
     std::vector<TapeLine> lines;
     if (range == current) {
         lines = session_.CalculationLines();
@@ -491,13 +492,15 @@ bool TapeWindow::SaveTo(const QString& path, const std::vector<TapeLine>& lines)
     return WriteWhole(path, session_.SaveText(lines), tr("保存できませんでした。"));
 }
 
-void TapeWindow::OpenFile()
+bool TapeWindow::OpenFile()
 {
     const QString suffix = QString::fromStdU16String(std::u16string(kTapeFileSuffix));
     const QString path =
         QFileDialog::getOpenFileName(this, tr("開く"), DialogFolder(), tr("Abacorのテープ (*%1 *.csv)").arg(suffix));
-    if (!path.isEmpty() && OpenFrom(path))
-        RememberDialogFolder(QFileInfo(path).absolutePath());
+    if (path.isEmpty() || !OpenFrom(path))
+        return false;
+    RememberDialogFolder(QFileInfo(path).absolutePath());
+    return true;
 }
 
 bool TapeWindow::OpenFrom(const QString& path)
@@ -514,10 +517,16 @@ bool TapeWindow::OpenFrom(const QString& path)
     activateWindow();
     view_->setFocus();
     // Stopped by the user: the tape's last line, now the current one, says where.
-    if (!opened.stopped && !opened.differing.empty())
+    if (!opened.stopped && !opened.differing.empty()) {
         ShowMessageBox(this,
                        tr("計算し直した結果がファイルと異なります。テープの最後の行に、ファイルの行番号があります。"),
                        StyleOk);
+        // Back on the line that says where, not on no control at all.
+        activateWindow();
+        view_->setFocus();
+        ShowNewest();
+        SayCurrentLine();
+    }
     return true;
 }
 
@@ -573,18 +582,19 @@ void TapeWindow::WriteNote()
         ShowMessageBox(this, why, StyleOk);
 }
 
-void TapeWindow::RunCommand(int id)
+bool TapeWindow::RunCommand(int id)
 {
     switch (id) {
     case IdTapeSave: SaveAs(); break;
-    case IdTapeOpen: OpenFile(); break;
+    case IdTapeOpen: return OpenFile();
     case IdTapeNew: NewTape(); break;
     case IdTapeExport: OnExport(); break;
     case IdTapePrint: static_cast<void>(Print()); break;
     case IdTapeClear: ClearTape(); break;
-    case IdTapeFind: Find(); break;
+    case IdTapeFind: Find(); return true;
     default: break;
     }
+    return false;
 }
 
 void TapeWindow::KeepingChanged()

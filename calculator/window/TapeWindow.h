@@ -83,7 +83,8 @@ public:
     // user chooses) saved under a name.
     void SaveAs();
     bool SaveTo(const QString& path, const std::vector<TapeLine>& lines);
-    void OpenFile();
+    // True when a file was opened.
+    bool OpenFile();
     // A tape file keyed again as a new calculation; false (and the user
     // told why, with the line) when it is refused. The user is told where
     // its results differ.
@@ -97,8 +98,9 @@ public:
     bool FindNext(const QString& text, bool backwards = false, bool fromCurrent = false);
     // A note on the current line, asked for.
     void WriteNote();
-    // A tape command of the calculator's menu.
-    void RunCommand(int id);
+    // A tape command of the calculator's menu; true when the keys are to
+    // stay here after it (the find, a file's lines opened).
+    bool RunCommand(int id);
     void SetHistory(std::vector<TapeLine> history) { model_->SetHistory(std::move(history)); }
     // The keeping of the tape changed: its line says so, a clearing that
     // waited for the file is done.

@@ -173,6 +173,14 @@ say alt+g
 hears "~" "GT オン"
 say Escape 2 plus 3 Return g
 hears "~" "5 GT"
+# The save dialog's list says its value, at each arrow too; Escape is back
+# on the display it came from.
+say ctrl+s
+hears "~" "現在の計算"
+say Down
+hears "=" "テープ全体"
+say Escape
+hears "~" "表示"
 # Qt's own dialogs speak the program's language (Qt's translations).
 say ctrl+e
 hears "~" "ファイル名"

@@ -256,7 +256,19 @@ def tape_again(folder):
     focus("Abacorのテープ")
     keys("alt+s")
     focus("保存する行")
-    keys("Return")
+    # The list reads its value, as every list does, and follows the arrows.
+    def ranges_list():
+        return next((node for _, node in walk(app)
+                     if node.getRoleName() == "combo box" and node.name.startswith("保存する行")), None)
+    ranges = eventually(ranges_list, lambda node: node is not None)
+    if ranges is None:
+        dump(app, 80)
+        fail("the save dialog has no list 保存する行")
+    keys("Down")
+    value = eventually(lambda: text_of(ranges), lambda value: value == "テープ全体")
+    if value != "テープ全体":
+        fail("the save dialog's list reads '%s' after Down, not テープ全体" % value)
+    keys("Up", "Return")
     focus("名前を付けて保存")
     # Qt's own dialog in the program's language.
     if eventually(lambda: find(app, "キャンセル", "push button"), lambda node: node is not None) is None:

@@ -684,6 +684,21 @@ TEST_F(Window, TheTapeWindowShowsCorrectsCopiesAndExports)
               QStringLiteral("123 ＋  #1  請求書 A-101"));
     EXPECT_TRUE(tape->view()->hasFocus()) << "select all and copy take the opened lines";
     EXPECT_EQ(state().displayText, u"1369");
+    {
+        // A result the file has otherwise: said, and the keys back on the line that says where.
+        QFile file(saved);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll().replace("1369", "1370");
+        file.close();
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    }
+    said.clear();
+    ASSERT_TRUE(tape->OpenFrom(saved));
+    ASSERT_EQ(said.size(), 1);
+    EXPECT_TRUE(said[0].contains(QStringLiteral("異なります")));
+    EXPECT_TRUE(tape->view()->hasFocus());
+    EXPECT_EQ(tape->view()->currentIndex().row(), tape->model().rowCount() - 1);
     QFile::remove(saved);
     said.clear();
     EXPECT_FALSE(tape->OpenFrom(QStringLiteral("/nonexistent-folder/tape.abacor-tape")));
