@@ -1068,6 +1068,10 @@
         <source>スイッチを設定に保存できませんでした。次の起動では元の位置に戻ります。</source>
         <translation>The switch could not be saved to the settings; at the next start it is back where it was.</translation>
     </message>
+    <message>
+        <source>%1 非加算</source>
+        <translation>%1 non-add</translation>
+    </message>
 </context>
 <context>
     <name>abacor::ColoursPage</name>

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "calculator/core/CommandTable.h"
+#include "calculator/display/AnnunciatorWords.h"
 #include "calculator/engine/Grouping.h"
 #include "calculator/engine/NumberText.h"
 #include "calculator/window/CalculatorMenus.h"
@@ -229,6 +230,24 @@ void CalculatorWindow::Invalidate(DisplayRegion region)
     canvas_.Invalidate(region);
 }
 
+void CalculatorWindow::SayWhatTheDisplayDoesNot(const Command& command, const std::u16string& shown)
+{
+    const std::vector<std::u16string> lit = session_.Annunciators(false);
+    switch (command.menuId) {
+    case IdNonAdd:
+        // The number went to the tape and the display shows 0: the number first.
+        announcer_.Lead(tr("%1 非加算").arg(QString::fromStdU16String(shown)));
+        break;
+    case IdRateSwitch:
+        // Back at the first rate no annunciator says so: the rate in force is said.
+        if (const std::u16string rate = session_.calculator().ActiveRateText();
+            std::find(lit.begin(), lit.end(), rate) == lit.end())
+            announcer_.Say(ShownAnnunciator(QString::fromStdU16String(rate)));
+        break;
+    default: break;
+    }
+}
+
 std::vector<PaintedPart> CalculatorWindow::AccessibleParts() const { return announcer_.Parts(); }
 
 CommandOutcome CalculatorWindow::Run(const Command& command)
@@ -249,6 +268,8 @@ CommandOutcome CalculatorWindow::Run(const Command& command)
         announcer_.Refused(tr("桁数オーバー"));
     }
     FollowStatus();
+    if (session_.state().refused == Refusal::None && !session_.state().error)
+        SayWhatTheDisplayDoesNot(command, shown);
     if (const Refusal why = session_.state().refused; why != Refusal::None) {
         // A key that had nothing to work with, or is switched off: the number
         // stays, the display flashes, and the reason is told.

@@ -103,6 +103,9 @@ private:
     void Press(const Command& command, int feedback);
     // A command through the session; the tape window follows.
     CommandOutcome Run(const Command& command);
+    // What a key did that the display does not show (非加算's number, the
+    // first rate back) is said; shown: the display before the key.
+    void SayWhatTheDisplayDoesNot(const Command& command, const std::u16string& shown);
     // A tap in device pixels, and its release.
     void PressAt(int x, int y);
     void ReleasePress();

@@ -121,6 +121,21 @@ void DisplayAnnouncer::Speak(const DisplaySpeech& speech)
     NotifyPartTextChanged(&window_, 0, previous, speech.text, false);
 }
 
+void DisplayAnnouncer::Lead(const QString& news)
+{
+    if (!QAccessible::isActive())
+        return;
+    pending_ = false;
+    const DisplayTexts now = TextsOf(session_);
+    const DisplaySpeech change = SpeakDisplay(announced_, now, false);
+    announced_ = now;
+    if (!newsShown_)
+        beforeNews_ = change;
+    Speak({change.value, news + u' ' + change.text, true});
+    newsShown_ = true;
+    ForgetNewsLater();
+}
+
 void DisplayAnnouncer::SayWhenHeard(const QString& news)
 {
     if (window_.isActiveWindow() && !focusAwaited_ && !focusQueued_ && session_.KeptStateKnown()) {

@@ -9,8 +9,7 @@
 
 namespace abacor {
 
-std::optional<QString> ChooseItem(QWidget* parent, const QString& title, const QString& label,
-                                  const QStringList& items)
+std::optional<QString> ChooseItem(QWidget* parent, const QString& title, const QString& label, const QStringList& items)
 {
     QDialog dialog(parent);
     dialog.setWindowTitle(title);

@@ -173,6 +173,13 @@ say alt+g
 hears "~" "GT オン"
 say Escape 2 plus 3 Return g
 hears "~" "5 GT"
+# 非加算 says the number it wrote, then the 0; the first rate back is said.
+say Escape 2 0 2 4 numbersign
+hears "=" "2024 非加算 0"
+say r
+hears "~" "税8%"
+say r
+hears "=" "0 税10%"
 # The save dialog's list says its value, at each arrow too; Escape is back
 # on the display it came from.
 say ctrl+s
