@@ -876,6 +876,21 @@
         <source>GT クリア</source>
         <translation>GT cleared</translation>
     </message>
+    <message numerus="yes">
+        <source>%n件</source>
+        <translation>
+            <numerusform>%n item</numerusform>
+            <numerusform>%n items</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>税計</source>
+        <translation>tax total</translation>
+    </message>
+    <message>
+        <source>〜</source>
+        <translation>to</translation>
+    </message>
 </context>
 <context>
     <name>Switch</name>
@@ -1071,6 +1086,10 @@
     <message>
         <source>%1 非加算</source>
         <translation>%1 non-add</translation>
+    </message>
+    <message>
+        <source>コピーしました</source>
+        <translation>Copied</translation>
     </message>
 </context>
 <context>

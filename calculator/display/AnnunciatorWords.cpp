@@ -27,4 +27,16 @@ QString ShownAnnunciator(const QString& word)
     return QCoreApplication::translate("Annunciator", word.toUtf8().constData());
 }
 
+QString SpokenAnnunciator(const QString& word)
+{
+    const QStringView view(word);
+    if (word.endsWith(u'件') && IsDigits(view.chopped(1))) {
+        const int count = view.chopped(1).toInt();
+        return QCoreApplication::translate("Spoken", "%n件", nullptr, count);
+    }
+    if (word == u"税計")
+        return QCoreApplication::translate("Spoken", "税計");
+    return ShownAnnunciator(word);
+}
+
 }  // namespace abacor

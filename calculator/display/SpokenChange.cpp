@@ -34,15 +34,14 @@ QString SpokenValue(const DisplayTexts& texts)
     return texts.display;
 }
 
-// The annunciators but the time's and the date's, which the words say, in
-// the program's language.
-QString SaidAnnunciators(const QString& annunciators)
+// The annunciators but the time's and the date's, which the words say.
+QStringList SaidAnnunciators(const QString& annunciators)
 {
     QStringList said;
     for (const QString& lit : annunciators.split(kAnnunciatorGap.toString(), Qt::SkipEmptyParts))
         if (lit != QStringLiteral("時間") && lit != QStringLiteral("日付"))
-            said << ShownAnnunciator(lit);
-    return said.join(kAnnunciatorGap.toString());
+            said << lit;
+    return said;
 }
 
 }  // namespace
@@ -51,12 +50,14 @@ DisplaySpeech SpeakDisplay(const DisplayTexts& before, const DisplayTexts& after
 {
     QStringList news;
     if (after.op != before.op && !after.op.isEmpty())
-        news << after.op;
+        news << (after.op == u"〜" ? QCoreApplication::translate("Spoken", "〜") : after.op);
     if (after.memory != before.memory)
         news << QCoreApplication::translate("Spoken", "メモリー %1").arg(after.memory);
-    const QString lit = SaidAnnunciators(after.annunciators);
-    if (lit != SaidAnnunciators(before.annunciators) && !lit.isEmpty())
-        news << lit;
+    // Only what came on: what stays lit was said when it came.
+    const QStringList was = SaidAnnunciators(before.annunciators);
+    for (const QString& lit : SaidAnnunciators(after.annunciators))
+        if (!was.contains(lit))
+            news << SpokenAnnunciator(lit);
     // GT pressed again clears it: its going out is news too.
     const QString gt = QStringLiteral("GT");
     if (before.annunciators.split(kAnnunciatorGap.toString()).contains(gt) &&
@@ -74,7 +75,7 @@ QString DisplayName(const DisplayTexts& texts, const QString& said)
     if (!texts.op.isEmpty() && !saidWords.contains(texts.op))
         name += u' ' + texts.op;
     for (const QString& lit : texts.annunciators.split(kAnnunciatorGap.toString(), Qt::SkipEmptyParts))
-        if (const QString shown = ShownAnnunciator(lit); !said.contains(shown))
+        if (const QString shown = SpokenAnnunciator(lit); !said.contains(shown))
             name += u' ' + shown;
     return name;
 }

@@ -90,6 +90,7 @@ CalculatorWindow::CalculatorWindow(const CalculatorSettings& settings, const Scr
     menus_ = new WindowMenus(*this);
     connect(menus_, &WindowMenus::commandChosen, this, &CalculatorWindow::OnCommand);
     connect(menus_, &WindowMenus::aboutToShow, this, &CalculatorWindow::ReleasePress);
+    connect(menus_, &WindowMenus::closed, this, [this] { announcer_.FocusDisplay(true); });
     tape_ = new TapeDock(session_, *this);
     connect(tape_, &TapeDock::corrected, this, [this] {
         canvas_.InvalidateAll();
@@ -360,7 +361,8 @@ void CalculatorWindow::Copy(bool numberOnly)
     // state), or the number as a spreadsheet reads it. A clipboard that
     // refuses it has lost nothing of the calculator's.
     const std::u16string& shown = session_.state().displayText;
-    static_cast<void>(PlaceClipboardText(QString::fromStdU16String(numberOnly ? StripGrouping(shown) : shown)));
+    if (PlaceClipboardText(QString::fromStdU16String(numberOnly ? StripGrouping(shown) : shown)))
+        announcer_.Say(tr("コピーしました"));
 }
 
 void CalculatorWindow::Paste()
@@ -433,6 +435,11 @@ void CalculatorWindow::resizeEvent(QResizeEvent* event)
 
 void CalculatorWindow::keyPressEvent(QKeyEvent* event)
 {
+    // The display's menu from keyboards without a menu key, as elsewhere on the desktop.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        menus_->ShowDisplayMenu(mapToGlobal(canvas_.Logical(canvas_.layout().displayBox).center()));
+        return;
+    }
     const std::uint32_t code = VirtualKeyFromEvent(*event);
     if (const Command* command = ChordCommand(*event, CommandOfKeyCode(code) != nullptr)) {
         if (command->menuId == 0) {

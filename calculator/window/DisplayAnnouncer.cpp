@@ -145,7 +145,7 @@ void DisplayAnnouncer::SayWhenHeard(const QString& news)
     heldNews_ = news;
 }
 
-void DisplayAnnouncer::FocusDisplay()
+void DisplayAnnouncer::FocusDisplay(bool withNews)
 {
     if (!session_.KeptStateKnown()) {
         focusAwaited_ = true;
@@ -156,9 +156,12 @@ void DisplayAnnouncer::FocusDisplay()
     focusQueued_ = true;
     QMetaObject::invokeMethod(
         &window_,
-        [this] {
+        [this, withNews] {
             focusQueued_ = false;
-            if (std::exchange(newsShown_, false))
+            // What a menu's command changed is read with the display, once.
+            if (pending_)
+                Announce();
+            else if (!withNews && std::exchange(newsShown_, false))
                 speech_ = beforeNews_;
             // News that waited for the focus is read with the display, once.
             if (!heldNews_.isEmpty()) {

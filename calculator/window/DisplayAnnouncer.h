@@ -45,7 +45,8 @@ public:
     // The window became active: the reader lands on the display; while the
     // kept state is still on its way, once it has come (its GT, its memory
     // read with the display, not as news a moment later).
-    void FocusDisplay();
+    // withNews: news said just now (a menu's command) is read with it.
+    void FocusDisplay(bool withNews = false);
     // The kept state came (once a run).
     void KeptStateKnown();
     std::vector<PaintedPart> Parts() const;

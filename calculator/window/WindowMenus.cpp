@@ -18,6 +18,7 @@ WindowMenus::WindowMenus(QWidget& window) : QObject(&window), window_(window)
     bar_ = new SoftKeyBar(kSoftKeyMenu, &window);
     connect(bar_, &SoftKeyBar::commandChosen, this, &WindowMenus::commandChosen);
     connect(bar_, &SoftKeyBar::popupAboutToShow, this, &WindowMenus::aboutToShow);
+    connect(bar_, &SoftKeyBar::popupClosed, this, &WindowMenus::closed);
     if (!StayOnTopPossible())
         bar_->HideItem(IdStayOnTop);
     for (const MenuEntry& entry : kSoftKeyMenu)
@@ -42,7 +43,10 @@ void WindowMenus::ShowClearMenu()
             clearMenu_->SetKeyText(entry.commandId, key);
     connect(clearMenu_, &PopupMenu::commandChosen, this, &WindowMenus::commandChosen);
     connect(clearMenu_, &QMenu::aboutToShow, this, &WindowMenus::aboutToShow);
-    connect(clearMenu_, &QMenu::aboutToHide, bar_, [this] { bar_->AnnounceOpener(-1); });
+    connect(clearMenu_, &QMenu::aboutToHide, bar_, [this] {
+        bar_->AnnounceOpener(-1);
+        emit closed();
+    });
     bar_->AnnounceOpener(0);
     // Bottom-aligned on the top of the soft-key bar, at the left edge.
     clearMenu_->PopupAboveLeft(window_.mapToGlobal(QPoint(0, bar_->geometry().top())));
@@ -58,7 +62,11 @@ void WindowMenus::ShowDisplayMenu(const QPoint& at)
         connect(menu.addAction(Translated("Menu", entry.text) + (key.isEmpty() ? QString() : u'\t' + key)),
                 &QAction::triggered, this, [this, id] { emit commandChosen(id); });
     });
+    // Opened on its first item, which a screen reader then says.
+    if (!menu.actions().isEmpty())
+        connect(&menu, &QMenu::aboutToShow, &menu, [&menu] { menu.setActiveAction(menu.actions().constFirst()); });
     menu.exec(at);
+    emit closed();
 }
 
 void WindowMenus::SetChecked(int commandId, bool checked) { bar_->SetChecked(commandId, checked); }

@@ -32,6 +32,8 @@ signals:
     void commandChosen(int commandId);
     // A menu is about to open: a key held down is let go.
     void aboutToShow();
+    // A menu closed: the display is the focus again.
+    void closed();
 
 private:
     // The key a menu shows beside a command's item ("Ctrl+P"); empty for none.

@@ -157,7 +157,10 @@ void SoftKeyBar::Press(int key)
         popup_->SetKeyText(key.key(), key.value());
     connect(popup_, &PopupMenu::commandChosen, this, &SoftKeyBar::commandChosen);
     connect(popup_, &QMenu::aboutToShow, this, &SoftKeyBar::popupAboutToShow);
-    connect(popup_, &QMenu::aboutToHide, this, [this] { AnnounceOpener(-1); });
+    connect(popup_, &QMenu::aboutToHide, this, [this] {
+        AnnounceOpener(-1);
+        emit popupClosed();
+    });
     // Above the bar, against the side of the key that opened it.
     popup_->ensurePolished();
     const QPoint corner =

@@ -59,6 +59,8 @@ signals:
     void commandChosen(int commandId);
     // A popup of the bar is about to open.
     void popupAboutToShow();
+    // A popup of the bar closed, with or without a command.
+    void popupClosed();
 
 private:
     void Press(int key);

@@ -326,7 +326,13 @@ TEST(Spoken, NewsFollowsTheDisplay)
         {{u"15"_s, u"15"_s, u"0"_s, {}, {}}, {u"15"_s, u"15"_s, u"15"_s, {}, {}}, false, u"15 メモリー 15", true},
         {{u"5"_s, u"5"_s, u"0"_s, {}, {}}, {u"5"_s, u"5"_s, u"0"_s, {}, u"GT"_s}, false, u"5 GT", true},
         {{u"0"_s, u"1"_s, u"0"_s, u"÷"_s, {}}, {u"ERROR"_s, u"0"_s, u"0"_s, {}, {}}, false, u"ERROR", true},
-        {{u"7"_s, u"7"_s, u"0"_s, {}, u"K  GT"_s}, {u"7"_s, u"7"_s, u"0"_s, {}, u"K"_s}, false, u"7 K GT クリア", true},
+        {{u"7"_s, u"7"_s, u"0"_s, {}, u"K  GT"_s}, {u"7"_s, u"7"_s, u"0"_s, {}, u"K"_s}, false, u"7 GT クリア", true},
+        // What stays lit or goes out is not read again.
+        {{u"3"_s, u"12"_s, u"0"_s, u"＋"_s, u"税8%  GT"_s},
+         {u"15"_s, u"15"_s, u"0"_s, {}, u"GT"_s},
+         false,
+         u"15",
+         true},
         {twelve, {u"-12"_s, u"0"_s, u"0"_s, {}, {}}, false, u"-12", true},  // a sign change while typing
         // Times and dates in words; their annunciators are the words.
         {twelve, {u"-1:23:05"_s, u"0"_s, u"0"_s, {}, u"時間"_s}, false, u"マイナス1時間23分5秒", true},

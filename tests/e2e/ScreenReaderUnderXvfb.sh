@@ -84,8 +84,11 @@ hears() {
 
 # The line was said once only since the keys before the last (their echo
 # heard first, so that nothing of theirs is still on its way).
+# With "~" first: said once within a line (with the display, or as news).
 said_once() {
-    count=$(tail -n +"$((previous + 1))" "$ABACOR_SPOKEN" | grep -c -x -F -e "$1")
+    whole=-x
+    [ "$1" = "~" ] && { whole=""; shift; }
+    count=$(tail -n +"$((previous + 1))" "$ABACOR_SPOKEN" | grep -c $whole -F -e "$1")
     if [ "$count" -ne 1 ]; then
         echo "FAIL: '$1' was said $count times:"; tail -n +"$((previous + 1))" "$ABACOR_SPOKEN" | sed 's/^/    /'
         failures=$((failures + 1))
@@ -127,8 +130,10 @@ say F2
 hears "~" "メモリー"
 say 1
 hears "~" "プラス"
+# The command's change is read with the display, which has the focus again.
 say 1
-hears "=" "15 メモリー 15"
+hears "~" "15 メモリー 15"
+said_once "~" "15 メモリー 15"
 say KP_Enter
 hears "=" "15 メモリー 15."
 say 1 Right 0 Return
@@ -177,9 +182,14 @@ hears "~" "5 GT"
 say Escape 2 0 2 4 numbersign
 hears "=" "2024 非加算 0"
 say r
-hears "~" "税8%"
+hears "=" "0 税8%"
 say r
 hears "=" "0 税10%"
+# Shift+F10 opens the display's menu on its first item; copying is said.
+say shift+F10
+hears "~" "コピー"
+say Return
+hears "~" "0 コピーしました"
 # The save dialog's list says its value, at each arrow too; Escape is back
 # on the display it came from.
 say ctrl+s

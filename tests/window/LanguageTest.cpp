@@ -138,19 +138,22 @@ TEST(UiLanguage, TheScreenReaderHearsEnglishUnderEnglish)
     const Row rows[] = {
         {{u"0"_qs, u"0"_qs, u"0"_qs, {}, {}},
          {u"15"_qs, u"0"_qs, u"15"_qs, {}, u"税8%  GT"_qs},
-         u"15 memory 15 RATE 8%  GT"},
+         u"15 memory 15 RATE 8% GT"},
         {{u"0"_qs, u"0"_qs, u"0"_qs, {}, u"GT"_qs},
          {u"-1:02:03"_qs, u"0"_qs, u"0"_qs, {}, u"時間"_qs},
          u"minus 1 hours 2 minutes 3 seconds GT cleared"},
         {{u"0"_qs, u"0"_qs, u"0"_qs, {}, {}},
          {u"2024.05.15"_qs, u"0"_qs, u"0"_qs, {}, u"日付  3件"_qs},
-         u"5/15/2024 3 ITEMS"},
+         u"5/15/2024 3 items"},
+        {{u"0"_qs, u"0"_qs, u"0"_qs, {}, {}},
+         {u"04.27"_qs, u"0"_qs, u"0"_qs, u"〜"_qs, u"日付  1件  税計"_qs},
+         u"4/27 to 1 item tax total"},
     };
     InstallTranslations(u"en"_qs);
     for (const Row& row : rows)
         EXPECT_EQ(SpeakDisplay(row.before, row.after, false).text, QString::fromUtf16(row.heard));
     EXPECT_EQ(DisplayName(rows[0].after, u"15"_qs), u"Display RATE 8% GT"_qs);
-    EXPECT_EQ(DisplayName({u"3"_qs, {}, {}, {}, u"税8.5%  12件"_qs}, {}), u"Display RATE 8.5% 12 ITEMS"_qs);
+    EXPECT_EQ(DisplayName({u"3"_qs, {}, {}, {}, u"税8.5%  12件"_qs}, {}), u"Display RATE 8.5% 12 items"_qs);
     SpeakJapanese();
 }
 
