@@ -240,7 +240,14 @@ TapeWindow::TapeWindow(CalculatorSession& session, std::vector<TapeLine> history
                     keys.append(QKeySequence(chordKeys));
         action->setShortcuts(keys);
         action->setShortcutContext(Qt::WindowShortcut);
-        on->widgetForAction(action)->setFocusPolicy(Qt::StrongFocus);
+        QWidget* pressed = on->widgetForAction(action);
+        pressed->setFocusPolicy(Qt::StrongFocus);
+        // A tool button's text loses its "&": the keys are said from its
+        // description instead ("Alt+S, Ctrl+S").
+        QStringList said;
+        for (const QKeySequence& key : keys)
+            said << key.toString(QKeySequence::NativeText);
+        pressed->setAccessibleDescription(said.join(QStringLiteral(", ")));
     };
     button(bar, tr("エクスポート…(&E)"), &TapeWindow::OnExport, IdTapeExport);
     button(

@@ -336,6 +336,10 @@ def english_calculator():
     keys("Escape", "F3")
     focus("Abacor Tape")
     seen += check_english(app, "the tape window")
+    # Each button says its keys, its Alt letter first.
+    clear = eventually(lambda: find(app, "Clear Tape", "push button"), lambda node: node is not None)
+    if clear is None or not clear.description.startswith("Alt+C"):
+        fail("Clear Tape does not say its keys: %s" % (clear.description if clear else "no button"))
     keys("alt+e")
     focus("Export")
     seen += check_english(app, "the export dialog")
