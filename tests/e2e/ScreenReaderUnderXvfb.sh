@@ -218,7 +218,20 @@ say Right
 hears "~" "push button"
 say Escape
 hears "~" "色設定"
-say shift+Tab shift+Tab
+# A preset is applied and said once: the Return on its message applies
+# nothing again, and the focus is back on the list.
+say Tab Tab
+hears "~" "プリセット"
+say Down
+hears "~" "List with 3 items"
+say Down
+hears "~" "ダーク"
+say Return
+hears "~" "プリセット「ダーク」の色にしました"
+say Return
+hears "~" "プリセット"
+said_once "~" "の色にしました"
+say shift+Tab shift+Tab shift+Tab shift+Tab
 say Right Right Tab
 hears "=" "ページ3"
 say Tab Tab
