@@ -14,10 +14,28 @@
 
 #include "platform/shell/PaintedParts.h"
 #include "platform/shell/Translated.h"
+#include "text/Translatable.h"
 
 namespace abacor {
 
 namespace {
+
+// Captions as short as the phone's screen, which a listener hears in full
+// where a language needs more words ("Portrait, upper left" for "Left:").
+constexpr std::u16string_view kSpokenCaptions[] = {
+    ABACOR_TRANSLATABLE("Spoken", u"縦(左上)："),
+    ABACOR_TRANSLATABLE("Spoken", u"縦(右下)："),
+    ABACOR_TRANSLATABLE("Spoken", u"縦(右上)："),
+    ABACOR_TRANSLATABLE("Spoken", u"横："),
+};
+
+// The caption as a screen reader is to say it.
+QString SpokenCaption(std::u16string_view caption)
+{
+    const bool longer =
+        std::find(std::begin(kSpokenCaptions), std::end(kSpokenCaptions), caption) != std::end(kSpokenCaptions);
+    return Translated(longer ? "Spoken" : "Editor", caption);
+}
 
 QWidget* MakeControl(const ControlTemplate& control, QWidget* parent)
 {
@@ -145,7 +163,7 @@ DialogControls::DialogControls(const DialogTemplate& dialog, QWidget* parent, in
         // Lists and sliders are named by their label, not by their value.
         if (control.kind == ControlKind::DropDownList || control.kind == ControlKind::Slider) {
             if (const ControlTemplate* label = LabelOf(control, dialog.controls)) {
-                QString name = Translated("Editor", label->text);
+                QString name = SpokenCaption(label->text);
                 while (name.endsWith(u'：') || name.endsWith(u':'))
                     name.chop(1);
                 widget->setAccessibleName(name);
@@ -158,8 +176,11 @@ DialogControls::DialogControls(const DialogTemplate& dialog, QWidget* parent, in
         if (control.kind != ControlKind::DropDownList && control.kind != ControlKind::Slider)
             continue;
         if (const ControlTemplate* label = LabelOf(control, dialog.controls))
-            if (auto* text = qobject_cast<QLabel*>(made[label]))
+            if (auto* text = qobject_cast<QLabel*>(made[label])) {
                 text->setBuddy(made[&control]);
+                if (const QString spoken = SpokenCaption(label->text); spoken != text->text())
+                    text->setAccessibleName(spoken);
+            }
     }
 }
 

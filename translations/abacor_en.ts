@@ -891,6 +891,22 @@
         <source>〜</source>
         <translation>to</translation>
     </message>
+    <message>
+        <source>縦(左上)：</source>
+        <translation>Portrait, upper left key:</translation>
+    </message>
+    <message>
+        <source>縦(右下)：</source>
+        <translation>Portrait, lower right key:</translation>
+    </message>
+    <message>
+        <source>縦(右上)：</source>
+        <translation>Portrait, upper right key:</translation>
+    </message>
+    <message>
+        <source>横：</source>
+        <translation>Landscape key:</translation>
+    </message>
 </context>
 <context>
     <name>Switch</name>

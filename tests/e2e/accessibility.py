@@ -365,6 +365,11 @@ def english_editor():
             fail("no tab '%s'" % page)
         press(tab)
         seen += check_english(app, page)
+    # Page 3's short captions are heard in full: which key each list sets.
+    spoken = [relation.getTarget(0).name for _, node in walk(app) if node.getRoleName() == "combo box"
+              for relation in node.getRelationSet() if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY]
+    if "Portrait, upper left key:" not in spoken or "Landscape key:" not in spoken:
+        fail("page 3's lists are labelled %s" % spoken)
     print("PASS: %d names and texts of the editor's four pages in English" % seen)
 
 
