@@ -245,6 +245,11 @@ void CalculatorWindow::SayWhatTheDisplayDoesNot(const Command& command, const st
             std::find(lit.begin(), lit.end(), rate) == lit.end())
             announcer_.Say(ShownAnnunciator(QString::fromStdU16String(rate)));
         break;
+    case IdHms:
+        // ":" that ends the minutes changes no digit: the time so far is said.
+        if (session_.state().displayText == shown)
+            announcer_.Repeat();
+        break;
     default: break;
     }
 }

@@ -121,6 +121,19 @@ void DisplayAnnouncer::Speak(const DisplaySpeech& speech)
     NotifyPartTextChanged(&window_, 0, previous, speech.text, false);
 }
 
+void DisplayAnnouncer::Repeat()
+{
+    if (!QAccessible::isActive())
+        return;
+    pending_ = false;
+    const DisplayTexts now = TextsOf(session_);
+    DisplaySpeech speech = SpeakDisplay(announced_, now, false);
+    announced_ = now;
+    speech.spoken = true;
+    Speak(speech);
+    newsShown_ = false;
+}
+
 void DisplayAnnouncer::Lead(const QString& news)
 {
     if (!QAccessible::isActive())

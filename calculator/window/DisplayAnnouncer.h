@@ -35,6 +35,8 @@ public:
     void Echoed(bool echoed) { echoed_ = echoed; }
     // Says news after the display's value ("常に手前に表示 オン").
     void Say(const QString& news) { Refused(news); }
+    // The display said again, though it did not change.
+    void Repeat();
     // Says news before the display's value and its change ("123 非加算 0").
     void Lead(const QString& news);
     // News for when the reader is on the display: now, or once the window

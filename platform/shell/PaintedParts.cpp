@@ -390,7 +390,7 @@ public:
     }
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Value ? Combo()->currentText() : QAccessibleWidget::text(t);
+        return t == QAccessible::Value ? Shown() : QAccessibleWidget::text(t);
     }
     // The popup's list, as Qt's own interface has it.
     int childCount() const override { return 1; }
@@ -433,8 +433,8 @@ public:
     void setSelection(int, int, int) override {}
     int cursorPosition() const override { return 0; }
     void setCursorPosition(int) override {}
-    QString text(int start, int end) const override { return Combo()->currentText().mid(start, end - start); }
-    int characterCount() const override { return static_cast<int>(Combo()->currentText().size()); }
+    QString text(int start, int end) const override { return Shown().mid(start, end - start); }
+    int characterCount() const override { return static_cast<int>(Shown().size()); }
     QRect characterRect(int) const override { return rect(); }
     int offsetAtPoint(const QPoint&) const override { return 0; }
     void scrollToSubstring(int, int) override {}
@@ -447,6 +447,8 @@ public:
 
 private:
     AccessibleComboBox* Combo() const { return static_cast<AccessibleComboBox*>(widget()); }
+    // With nothing chosen, what the list says it holds ("選んでください").
+    QString Shown() const { return Combo()->currentIndex() < 0 ? Combo()->placeholderText() : Combo()->currentText(); }
 };
 
 // A notice is a notification named by its text: what a reader says of it.

@@ -123,6 +123,11 @@ say ctrl+f z z
 hears "~" "見つかりません"
 say Escape
 hears "~" "15 *"
+# Leaving the correction field, the line is said again (Orca reads "＝" as "=").
+say Up Return
+hears "=" "3"
+say Escape
+hears "~" "3 =  #2"
 say F3
 hears "~" "表示"
 # The menu's first item (its title too, unless the item comes first under load).
@@ -162,6 +167,8 @@ say Escape 1 colon
 hears "=" "1時間0分0秒"
 say 3 0 5
 hears "=" "1:30:00 桁数オーバー"
+say colon
+hears "=" "1時間30分0秒"
 say Escape d
 hears "~" "日付にする数字が入っていません。"
 say Escape 4 d 2 7 asciitilde

@@ -273,6 +273,9 @@ TEST_F(Page3, PresetsFillEveryColourAndSingleColoursStayEditable)
     ASSERT_EQ(presets->count(), 3);
     EXPECT_EQ(presets->itemText(2), QStringLiteral("ハイコントラスト"));
     EXPECT_EQ(presets->accessibleName(), QStringLiteral("プリセット"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(presets)->text(QAccessible::Value),
+              QStringLiteral("選んでください"))
+        << "with nothing chosen a screen reader hears what it holds";
     QStringList said;
     ScopedMessageBoxAnswerer answerer([&](const QString& text, unsigned) {
         said << text;
