@@ -52,6 +52,8 @@ SettingsSheet::SettingsSheet(const ScreenMetrics& screen, const CalculatorSettin
     bar_ = new SoftKeyBar(kEditorMenu, this);
     bar_->SetBarHeight(SoftKeyBar::kHeight / EditorDivisor(screen));
     connect(bar_, &SoftKeyBar::commandChosen, this, &SettingsSheet::OnCommand);
+    said_ = new AccessibleNotice(this);
+    said_->setFixedSize(0, 0);
     PlaceChildren();
     Initialise();
 }
@@ -145,12 +147,15 @@ void SettingsSheet::DeleteSettings()
 
 void SettingsSheet::RevertSettings()
 {
+    bool undone = false;
     for (SettingsPage* page : Pages())
-        if (page->IsInitialised() && page->UndoLastStep()) {
+        if (!undone && page->IsInitialised() && page->UndoLastStep()) {
             update();
-            return;
+            undone = true;
         }
-    ReloadSettings();
+    if (!undone)
+        ReloadSettings();
+    said_->Say(tr("元に戻しました。"));
 }
 
 void SettingsSheet::ReloadSettings()

@@ -12,6 +12,8 @@ class QTabWidget;
 
 namespace abacor {
 
+class AccessibleNotice;
+
 class SettingsPage;
 class ColoursPage;
 class DisplayPage;
@@ -80,6 +82,8 @@ private:
     KeysPage* page3_ = nullptr;
     DeskPage* page4_ = nullptr;
     SoftKeyBar* bar_ = nullptr;
+    // Said, not shown (what changed shows itself): "元に戻しました。".
+    AccessibleNotice* said_ = nullptr;
 };
 
 }  // namespace abacor

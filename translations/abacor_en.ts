@@ -1135,6 +1135,13 @@
     </message>
 </context>
 <context>
+    <name>abacor::SettingsSheet</name>
+    <message>
+        <source>元に戻しました。</source>
+        <translation>Undone.</translation>
+    </message>
+</context>
+<context>
     <name>abacor::SoftKeyBar</name>
     <message>
         <source>ソフトキー</source>

@@ -238,6 +238,9 @@ hears "~" "プリセット「ダーク」の色にしました"
 say Return
 hears "~" "プリセット"
 said_once "~" "の色にしました"
+# 元に戻す says it did.
+say F2 2
+hears "~" "元に戻しました。"
 say shift+Tab shift+Tab shift+Tab shift+Tab
 say Right Right Tab
 hears "=" "ページ3"
