@@ -580,13 +580,25 @@ bool TapeWindow::FindNext(const QString& text, bool backwards, bool fromCurrent)
 void TapeWindow::WriteNote()
 {
     const int row = view_->currentIndex().row();
-    bool given = false;
-    const QString note = QInputDialog::getText(this, tr("注記"), tr("この行の注記（%1文字まで）:").arg(kMaxNoteLength),
-                                               QLineEdit::Normal, model_->NoteAt(row), &given);
-    if (!given)
-        return;
-    if (const QString why = model_->SetNote(row, note); !why.isEmpty())
-        ShowMessageBox(this, why, StyleOk);
+    const QString asked = tr("この行の注記（%1文字まで）:").arg(kMaxNoteLength);
+    QString note = model_->NoteAt(row);
+    QString why;
+    // A note refused is asked for again, what was typed kept and why above it:
+    // nothing lost, the reason read with the field even after a burst of keys.
+    for (;;) {
+        bool given = false;
+        note = QInputDialog::getText(this, tr("注記"), why.isEmpty() ? asked : why + u'\n' + asked, QLineEdit::Normal,
+                                     note, &given);
+        if (!given)
+            return;
+        why = model_->SetNote(row, note);
+        if (why.isEmpty())
+            return;
+        if (!model_->index(row).isValid()) {  // no line to write it on
+            ShowMessageBox(this, why, StyleOk);
+            return;
+        }
+    }
 }
 
 bool TapeWindow::RunCommand(int id)

@@ -246,6 +246,18 @@ def tape_again(folder):
     focus("Abacorのテープ")
     keys("Up", "Insert")
     focus("注記")
+    # Too long: asked again, what was typed kept and why read with the field.
+    subprocess.run(["xdotool", "type", "--delay", "5", "x" * 201], check=True)
+    keys("Return")
+    def refused():
+        field = next((node for _, node in walk(app) if node.getRoleName() == "text" and "200文字までです" in node.name),
+                     None)
+        return field is not None and len(text_of(field)) == 201
+    if not eventually(refused, bool):
+        dump(app, 80)
+        fail("a 201-character note was not asked for again with its reason")
+    focus("注記")
+    keys("ctrl+a")
     subprocess.run(["xdotool", "type", "--delay", "50", "A-101"], check=True)
     keys("Return")
     items = eventually(lambda: tape_items(app), lambda items: "1,369 *  A-101" in items)
