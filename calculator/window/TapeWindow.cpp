@@ -1,6 +1,7 @@
 #include "calculator/window/TapeWindow.h"
 
 #include <algorithm>
+#include <functional>
 
 #include <QAction>
 #include <QApplication>
@@ -45,14 +46,23 @@ constexpr char16_t kTapeTitle[] = ABACOR_TRANSLATABLE("Message", u"Abacorのテ�
 // line stays the current one (not a list with none).
 class CorrectionDelegate : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    CorrectionDelegate(QObject* parent, std::function<void(const QString&)> opened)
+        : QStyledItemDelegate(parent), opened_(std::move(opened))
+    {
+    }
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-        if (editor != nullptr)
+        if (editor != nullptr) {
             editor->setAccessibleName(QObject::tr("訂正"));
+            // A reader lands in a list's field without its name: said too.
+            opened_(editor->accessibleName());
+        }
         return editor;
     }
+
+private:
+    std::function<void(const QString&)> opened_;
 };
 constexpr char16_t kAskClear[] = ABACOR_TRANSLATABLE("Message", u"テープを消去しますか？");
 constexpr char16_t kExportFailed[] = ABACOR_TRANSLATABLE("Message", u"エクスポートできませんでした。");
@@ -211,9 +221,16 @@ TapeWindow::TapeWindow(CalculatorSession& session, std::vector<TapeLine> history
     view_->setTextElideMode(Qt::ElideRight);
     view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     view_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
-    auto* delegate = new CorrectionDelegate(view_);
+    // Said, not shown: a label showing would lay the list out again under the field.
+    auto* said = new AccessibleNotice(this);
+    said->setFixedSize(0, 0);
+    auto* delegate = new CorrectionDelegate(view_, [said](const QString& name) {
+        QMetaObject::invokeMethod(
+            said, [said, name] { said->Say(name); }, Qt::QueuedConnection);
+    });
     view_->setItemDelegate(delegate);
-    connect(delegate, &QAbstractItemDelegate::closeEditor, this, [this] {
+    connect(delegate, &QAbstractItemDelegate::closeEditor, this, [this, said] {
+        said->Show({});
         if (!view_->currentIndex().isValid())
             ShowNewest();
         SayCurrentLine();
@@ -590,15 +607,19 @@ void TapeWindow::WriteNote()
         note = QInputDialog::getText(this, tr("注記"), why.isEmpty() ? asked : why + u'\n' + asked, QLineEdit::Normal,
                                      note, &given);
         if (!given)
-            return;
+            break;
         why = model_->SetNote(row, note);
         if (why.isEmpty())
-            return;
+            break;
         if (!model_->index(row).isValid()) {  // no line to write it on
             ShowMessageBox(this, why, StyleOk);
-            return;
+            break;
         }
     }
+    // Back on the line, whatever the window manager does with a closed dialog.
+    activateWindow();
+    view_->setFocus();
+    SayCurrentLine();
 }
 
 bool TapeWindow::RunCommand(int id)

@@ -123,9 +123,14 @@ say ctrl+f z z
 hears "~" "見つかりません"
 say Escape
 hears "~" "15 *"
-# Leaving the correction field, the line is said again (Orca reads "＝" as "=").
+# The correction field says its name; leaving it, the line is said again
+# (Orca reads "＝" as "="). Alt+M asks for a note, Orca's Insert aside.
 say Up Return
-hears "=" "3"
+hears "~" "訂正"
+say Escape
+hears "~" "3 =  #2"
+say alt+m
+hears "~" "この行の注記"
 say Escape
 hears "~" "3 =  #2"
 say F3
