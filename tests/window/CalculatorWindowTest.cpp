@@ -623,7 +623,7 @@ TEST_F(Window, TheTapeWindowShowsCorrectsCopiesAndExports)
     ASSERT_NE(find, nullptr);
     QTest::keyClicks(find, QStringLiteral("zz"));
     EXPECT_EQ(tape->view()->currentIndex().row(), 3) << "not moved by a miss";
-    auto* notFound = tape->findChild<AccessibleNotice*>();
+    auto* notFound = tape->findChild<AccessibleNotice*>(QStringLiteral("notFound"));
     ASSERT_NE(notFound, nullptr);
     EXPECT_TRUE(!notFound->isHidden() && notFound->text() == QStringLiteral("見つかりません")) << "shown, and said";
     QTest::keyClick(find, Qt::Key_Backspace);
