@@ -302,6 +302,7 @@ TapeWindow::TapeWindow(CalculatorSession& session, std::vector<TapeLine> history
     // matches; nothing moves until a line matches.
     connect(find_, &QLineEdit::textEdited, this, [this](const QString& text) { FindNext(text, false, true); });
     findNotice_ = new AccessibleNotice(this);
+    findNotice_->setObjectName(QStringLiteral("notFound"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
