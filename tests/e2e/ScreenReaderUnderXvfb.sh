@@ -312,6 +312,18 @@ hears "=" "$no_folder"
 say 4 KP_Enter
 hears "=" "4."
 said_once "$no_folder"
+# A file whose result was edited by hand: said, and then the keys are on
+# the tape's line that says where.
+printf '\357\273\277abacor-tape,1\r\n設定,TaxPercent=1000,TaxPercent2=800,RoundSelector=0,DecimalSelector=0,GrandTotalFlg=0,DeskTaxFlg=0,TaxSumFlg=0,ConstantMode=0,ItemCountFlg=0,DayCountMode=0,ActiveRate=1\r\n実行,計算,番号,数値,種別,訂正前,注記,日時\r\n1,1,1,12,＋,,,\r\n1,1,2,3,＝,,,\r\n1,1,,16,*,,,\r\n' \
+    >"$work/differs.abacor-tape"
+say ctrl+o
+hears "~" "Open"
+say ctrl+a
+xdotool type --delay 20 "$work/differs.abacor-tape"
+say Return
+hears "~" "The recalculated result differs from the file"
+say Return
+hears "~" "Results differ: #6"
 
 if [ "$failures" -ne 0 ]; then
     echo "FAIL: $failures lines were not spoken; Orca said:"
