@@ -92,11 +92,28 @@ void DisplayAnnouncer::Refused(const QString& why)
     if (pending_)
         Announce();
     const QString value = QString::fromStdU16String(session_.state().displayText);
+    ShowNews(speech_, {value, value + u' ' + why, true}, true);
+}
+
+void DisplayAnnouncer::ShowNews(const DisplaySpeech& before, const DisplaySpeech& news, bool tell)
+{
     if (!newsShown_)
-        beforeNews_ = speech_;
-    Speak({value, value + u' ' + why, true});
+        beforeNews_ = before;
+    if (tell)
+        Speak(news);
+    else
+        speech_ = news;
     newsShown_ = true;
     ForgetNewsLater();
+}
+
+DisplaySpeech DisplayAnnouncer::TakeChange()
+{
+    pending_ = false;
+    const DisplayTexts now = TextsOf(session_);
+    const DisplaySpeech change = SpeakDisplay(announced_, now, false);
+    announced_ = now;
+    return change;
 }
 
 void DisplayAnnouncer::ForgetNewsLater()
@@ -125,10 +142,7 @@ void DisplayAnnouncer::Repeat()
 {
     if (!QAccessible::isActive())
         return;
-    pending_ = false;
-    const DisplayTexts now = TextsOf(session_);
-    DisplaySpeech speech = SpeakDisplay(announced_, now, false);
-    announced_ = now;
+    DisplaySpeech speech = TakeChange();
     speech.spoken = true;
     Speak(speech);
     newsShown_ = false;
@@ -138,15 +152,8 @@ void DisplayAnnouncer::Lead(const QString& news)
 {
     if (!QAccessible::isActive())
         return;
-    pending_ = false;
-    const DisplayTexts now = TextsOf(session_);
-    const DisplaySpeech change = SpeakDisplay(announced_, now, false);
-    announced_ = now;
-    if (!newsShown_)
-        beforeNews_ = change;
-    Speak({change.value, news + u' ' + change.text, true});
-    newsShown_ = true;
-    ForgetNewsLater();
+    const DisplaySpeech change = TakeChange();
+    ShowNews(change, {change.value, news + u' ' + change.text, true}, true);
 }
 
 void DisplayAnnouncer::SayWhenHeard(const QString& news)
@@ -179,10 +186,7 @@ void DisplayAnnouncer::FocusDisplay(bool withNews)
             // News that waited for the focus is read with the display, once.
             if (!heldNews_.isEmpty()) {
                 const QString value = QString::fromStdU16String(session_.state().displayText);
-                beforeNews_ = speech_;
-                speech_ = {value, value + u' ' + std::exchange(heldNews_, {}), true};
-                newsShown_ = true;
-                ForgetNewsLater();
+                ShowNews(speech_, {value, value + u' ' + std::exchange(heldNews_, {}), true}, false);
             }
             NotifyPartFocused(&window_, 0);
         },

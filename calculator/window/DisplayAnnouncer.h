@@ -58,6 +58,11 @@ private:
     // what a user needs to hear of it.
     void Announce();
     void Speak(const DisplaySpeech& speech);
+    // News is the display's text, told (or read with the focus) until it is
+    // forgotten; before: what the display read as.
+    void ShowNews(const DisplaySpeech& before, const DisplaySpeech& news, bool tell);
+    // What the display's last change says, taken as announced.
+    DisplaySpeech TakeChange();
     void ForgetNewsLater();
 
     QWidget& window_;
