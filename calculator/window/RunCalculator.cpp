@@ -13,6 +13,7 @@
 #include "calculator/window/CalculatorWindow.h"
 #include "calculator/window/KeyMap.h"
 #include "calculator/window/WindowPlacement.h"
+#include "platform/drawing/FontWarmup.h"
 #include "platform/shell/ApplicationSetup.h"
 #include "platform/shell/MessageBox.h"
 #include "settings/SettingsStore.h"
@@ -49,12 +50,14 @@ int RunCalculator(int argc, char* argv[])
     if (const std::optional<int> status = AnsweredCommandLine("Abacor", argc, argv, kUsage, version))
         return *status;
     const UiLanguage language = chosen.value_or(DesktopLanguage());
+    FontWarmup fonts;
     std::optional<DisplayStartGuard> guard(std::in_place, "Abacor", language);
     QApplication application(argc, argv);
     guard.reset();
     SetUpApplication(QStringLiteral("Abacor"), language);
     // The installed desktop entry's id: shells match windows to it.
     QGuiApplication::setDesktopFileName(QStringLiteral("jp.korvel.Abacor"));
+    fonts.Finish();
     // An ordinary top-level window; the program ends when it closes.
     CalculatorWindow window(LoadSettings(), ScreenMetrics{});
     window.FollowStore();

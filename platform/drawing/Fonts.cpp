@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace abacor {
@@ -66,8 +67,9 @@ QFont MakeFont(int cellHeight, FontQuality quality)
     };
     if (cellPerPixel <= 0.0)
         cellPerPixel = std::max(1.0, static_cast<double>(cell(target)) / target);
-    // The largest size whose cell fits, stepping from the estimate.
-    int size = std::max(static_cast<int>(target / cellPerPixel), 1);
+    // The largest size whose cell fits, stepping from the nearest estimate:
+    // it is most often the answer, so that two sizes are measured, not three.
+    int size = std::max(static_cast<int>(std::lround(target / cellPerPixel)), 1);
     while (size > 1 && cell(size) > target)
         --size;
     while (cell(size + 1) <= target)
