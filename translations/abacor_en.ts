@@ -74,6 +74,10 @@
         <source>日本語を表示できるフォントがありません。fonts-ipafont-gothic などを入れてください。</source>
         <translation>No installed font has Japanese characters; the captions cannot be shown. Install fonts-ipafont-gothic or fonts-noto-cjk.</translation>
     </message>
+    <message>
+        <source>窓の位置を保存できませんでした。</source>
+        <translation>Could not save the window&apos;s position.</translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
@@ -790,6 +794,29 @@
     </message>
 </context>
 <context>
+    <name>Note</name>
+    <message>
+        <source>この行には注記を書けません。</source>
+        <translation>This line cannot take a note.</translation>
+    </message>
+    <message>
+        <source>注記に壊れた文字があります。</source>
+        <translation>The note has broken characters.</translation>
+    </message>
+    <message>
+        <source>注記に改行や制御文字は使えません。</source>
+        <translation>A note cannot hold line breaks or control characters.</translation>
+    </message>
+    <message>
+        <source>注記は%1文字までです（%2文字あります）。</source>
+        <translation>A note holds at most %1 characters (this one has %2).</translation>
+    </message>
+    <message>
+        <source>注記がUTF-8の文字ではありません。</source>
+        <translation>The note is not UTF-8 text.</translation>
+    </message>
+</context>
+<context>
     <name>PrintModule</name>
     <message>
         <source>テープの印刷</source>
@@ -1068,6 +1095,152 @@
     <message>
         <source>開くのをやめました:</source>
         <translation>STOPPED:</translation>
+    </message>
+</context>
+<context>
+    <name>TapeFile</name>
+    <message>
+        <source>行が長すぎます（%1 KiBまで）</source>
+        <translation>A line is too long (%1 KiB at most)</translation>
+    </message>
+    <message>
+        <source>テープの行が多すぎます（%1行まで）</source>
+        <translation>Too many tape lines (%1 at most)</translation>
+    </message>
+    <message>
+        <source>CSVの形ではありません（引用符か改行の位置）</source>
+        <translation>Not valid CSV (a quote or a line break out of place)</translation>
+    </message>
+    <message>
+        <source>ファイルが途中で切れています</source>
+        <translation>The file is cut short</translation>
+    </message>
+    <message>
+        <source>2行目に設定がありません</source>
+        <translation>Line 2 has no settings</translation>
+    </message>
+    <message>
+        <source>設定の値が範囲外です: %1</source>
+        <translation>Setting out of range: %1</translation>
+    </message>
+    <message>
+        <source>知らない設定です: %1</source>
+        <translation>Unknown setting: %1</translation>
+    </message>
+    <message>
+        <source>列の数が見出しと違います</source>
+        <translation>The number of columns differs from the header</translation>
+    </message>
+    <message>
+        <source>番号が正しくありません</source>
+        <translation>Invalid step number</translation>
+    </message>
+    <message>
+        <source>数値ではありません: %1</source>
+        <translation>Not a number: %1</translation>
+    </message>
+    <message>
+        <source>種別が正しくありません</source>
+        <translation>Invalid mark</translation>
+    </message>
+    <message>
+        <source>番号のある行に数値がありません</source>
+        <translation>A numbered line has no number</translation>
+    </message>
+    <message>
+        <source>%1行目: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>UTF-8の文字ではないバイトがあります</source>
+        <translation>Bytes that are not UTF-8 text</translation>
+    </message>
+    <message>
+        <source>開くのをやめました</source>
+        <translation>Opening was cancelled</translation>
+    </message>
+    <message>
+        <source>この版のAbacorでは読めない形式です（%1版）</source>
+        <translation>A format this version of Abacor cannot read (version %1)</translation>
+    </message>
+    <message>
+        <source>Abacorのテープではありません</source>
+        <translation>Not an Abacor tape</translation>
+    </message>
+    <message>
+        <source>ファイルがありません</source>
+        <translation>No such file</translation>
+    </message>
+    <message>
+        <source>普通のファイルではありません</source>
+        <translation>Not a regular file</translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます（%1 MiBまで）</source>
+        <translation>The file is too big (%1 MiB at most)</translation>
+    </message>
+    <message>
+        <source>ファイルを読めません</source>
+        <translation>The file cannot be read</translation>
+    </message>
+</context>
+<context>
+    <name>TapeKeeping</name>
+    <message>
+        <source>テープを終了後も残さない設定です。テープはこの実行の間だけ残ります。</source>
+        <translation>The tape is set not to be kept after exit: it is kept only while Abacor runs.</translation>
+    </message>
+    <message>
+        <source>ほかのプログラムが使っています</source>
+        <translation>another program is using it</translation>
+    </message>
+    <message>
+        <source>ディスクがいっぱいです</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>書き込みが許されていません</source>
+        <translation>writing is not permitted</translation>
+    </message>
+    <message>
+        <source>ファイルを開けません</source>
+        <translation>the file cannot be opened</translation>
+    </message>
+    <message>
+        <source>ファイルを読み書きできません</source>
+        <translation>the file cannot be read or written</translation>
+    </message>
+    <message>
+        <source>ファイルが壊れています</source>
+        <translation>the file is damaged</translation>
+    </message>
+    <message>
+        <source>Abacorのテープの形ではありません</source>
+        <translation>it is not an Abacor tape</translation>
+    </message>
+    <message>
+        <source>テープのファイル（%1）はほかのプログラムが使っています。テープはこの実行の間だけ残ります。あとでもう一度開きます。</source>
+        <translation>Another program is using the tape file (%1). The tape is kept only while Abacor runs; the file will be tried again later.</translation>
+    </message>
+    <message>
+        <source>テープのファイル（%1）は読み取り専用です：これまでのテープは見られますが、テープはこの実行の間だけ残ります。</source>
+        <translation>The tape file (%1) is read-only: the earlier tape can be seen, but the tape is kept only while Abacor runs.</translation>
+    </message>
+    <message>
+        <source>テープのファイル（%1）を開けません：%2。テープはこの実行の間だけ残ります。</source>
+        <translation>Cannot open the tape file (%1): %2. The tape is kept only while Abacor runs.</translation>
+    </message>
+    <message>
+        <source>テープのファイルが壊れていて、別名にできません（%1）。テープはこの実行の間だけ残ります。</source>
+        <translation>The tape file is damaged and cannot be renamed (%1). The tape is kept only while Abacor runs.</translation>
+    </message>
+    <message>
+        <source>テープのファイルが壊れていたため %1 として残し、新しいテープを始めました。</source>
+        <translation>The tape file was damaged: it is kept as %1 and a new tape was started.</translation>
+    </message>
+    <message>
+        <source>テープを残せていません：%1。</source>
+        <translation>The tape is not being kept: %1.</translation>
     </message>
 </context>
 <context>

@@ -14,7 +14,10 @@
 namespace abacor {
 
 namespace {
-constexpr char16_t kTapeNotKept[] = u"テープを終了後も残さない設定です。テープはこの実行の間だけ残ります。";
+Message TapeNotKept()
+{
+    return ABACOR_SAY("TapeKeeping", u"テープを終了後も残さない設定です。テープはこの実行の間だけ残ります。");
+}
 // Lit while the tape or the state meant to be kept is not.
 constexpr char16_t kNotKeptAnnunciator[] = ABACOR_TRANSLATABLE("Annunciator", u"テープ×");
 // Nothing of what is kept beyond a run has been given a value by this one.
@@ -43,7 +46,7 @@ CalculatorSession::CalculatorSession(const CalculatorSettings& settings, Repaint
       tape_((calculator_.ResetCalculator(false), calculator_), &settings_), sink_(sink)
 {
     if (!FlagOn(settings_.TapeKeepFlg))
-        problem_ = kTapeNotKept;
+        problem_ = TapeNotKept();
 }
 
 CalculatorSession::~CalculatorSession() { Flush(); }
@@ -159,22 +162,22 @@ void CalculatorSession::ClearTape()
         keeper_->ClearAll();
 }
 
-std::u16string CalculatorSession::SetNote(std::size_t line, const std::u16string& note)
+Message CalculatorSession::SetNote(std::size_t line, const std::u16string& note)
 {
-    if (std::u16string why = NoteRefusal(std::u16string_view(note)); !why.empty())
+    if (Message why = NoteRefusal(std::u16string_view(note)); !why.empty())
         return why;
     if (!tape_.SetNote(line, note))
-        return u"この行には注記を書けません。";
+        return ABACOR_SAY("Note", u"この行には注記を書けません。");
     Changed();
     return {};
 }
 
-std::u16string CalculatorSession::SetNote(const TapeLine& earlier, const std::u16string& note)
+Message CalculatorSession::SetNote(const TapeLine& earlier, const std::u16string& note)
 {
-    if (std::u16string why = NoteRefusal(std::u16string_view(note)); !why.empty())
+    if (Message why = NoteRefusal(std::u16string_view(note)); !why.empty())
         return why;
     if (!keeper_ || earlier.id == 0 || !FlagOn(settings_.TapeKeepFlg))
-        return u"この行には注記を書けません。";
+        return ABACOR_SAY("Note", u"この行には注記を書けません。");
     keeper_->SubmitNote(earlier.id, note);
     for (TapeLine& line : resumed_)
         if (line.id == earlier.id)
@@ -283,11 +286,11 @@ std::vector<std::u16string> CalculatorSession::Annunciators(bool withSelector) c
 
 bool CalculatorSession::WantsKeeper() const { return FlagOn(settings_.TapeKeepFlg) || FlagOn(settings_.KeepStateFlg); }
 
-bool CalculatorSession::Keep(std::unique_ptr<TapeKeeper> keeper, std::u16string problem)
+bool CalculatorSession::Keep(std::unique_ptr<TapeKeeper> keeper, Message problem)
 {
     keepTried_ = true;
     awaitingKeeper_ = false;
-    problem_ = !problem.empty() || FlagOn(settings_.TapeKeepFlg) ? std::move(problem) : kTapeNotKept;
+    problem_ = !problem.empty() || FlagOn(settings_.TapeKeepFlg) ? std::move(problem) : TapeNotKept();
     keeper_ = std::move(keeper);
     if (!keeper_)
         return false;
@@ -336,10 +339,10 @@ std::vector<TapeLine> CalculatorSession::History() const
 
 bool CalculatorSession::Flush() { return !keeper_ || keeper_->Flush(); }
 
-std::u16string CalculatorSession::KeepProblem() const
+Message CalculatorSession::KeepProblem() const
 {
     if (keeper_)
-        if (std::u16string failing = keeper_->Status().problem; !failing.empty())
+        if (Message failing = keeper_->Status().problem; !failing.empty())
             return failing;
     return problem_;
 }

@@ -67,9 +67,9 @@ public:
     void NewCalculation();
     // A note on a line of this run (a place in tape().Lines()): why it was
     // refused, as the user is told it; empty when it is on the line.
-    std::u16string SetNote(std::size_t line, const std::u16string& note);
+    Message SetNote(std::size_t line, const std::u16string& note);
     // The same on an earlier run's line, as History() gave it.
-    std::u16string SetNote(const TapeLine& earlier, const std::u16string& note);
+    Message SetNote(const TapeLine& earlier, const std::u16string& note);
     // A saved tape opened: a new calculation, its lines keyed again with
     // the file's settings (the user's own again after it), its notes on
     // them; the file's line numbers whose results differ, a line on the
@@ -111,13 +111,13 @@ public:
     // The tape kept from now on (null: it could not be opened, problem
     // says why). A session nothing was keyed into yet starts from the kept
     // state; true when it did.
-    bool Keep(std::unique_ptr<TapeKeeper> keeper, std::u16string problem);
+    bool Keep(std::unique_ptr<TapeKeeper> keeper, Message problem);
     // The keeper is being opened elsewhere: until Keep, what a kept state
     // would change (memory, GT, the rate) is not known yet.
     void AwaitKeeper(bool awaiting = true) { awaitingKeeper_ = awaiting && WantsKeeper(); }
     bool KeptStateKnown() const { return !awaitingKeeper_ || !FlagOn(settings_.KeepStateFlg); }
     // Why the tape is not kept beyond the run now, or what happened to its file.
-    std::u16string KeepProblem() const;
+    Message KeepProblem() const;
     // Meant to be kept, but not being kept now ("テープ×").
     bool KeepingFails() const;
     // テープ消去 not yet done in the file.
@@ -140,7 +140,7 @@ private:
     std::unique_ptr<TapeKeeper> keeper_;
     struct Opening;
     std::unique_ptr<Opening> opening_;  // a file being opened
-    std::u16string problem_;
+    Message problem_;
     bool keepTried_ = false;
     bool awaitingKeeper_ = false;
     std::u16string shownCheck_;      // the check's word as the display last showed it

@@ -123,11 +123,11 @@ TokenResult CalculatorSession::Apply(std::string_view token)
         const std::optional<std::size_t> line = tape_.LineOfStep(*step);
         if (!line)
             return {TokenOutcome::Refused, "note: no step " + std::to_string(*step) + " in the current segment"};
-        std::u16string why = NoteRefusal(std::string_view(text));
+        Message why = NoteRefusal(std::string_view(text));
         if (why.empty())
             why = SetNote(*line, Utf16(text));
         if (!why.empty())
-            return {TokenOutcome::Refused, "note: " + Utf8(why)};
+            return {TokenOutcome::Refused, "note: " + Utf8(Composed(why))};
         return {};
     } else if (token.starts_with(kCorrectPrefix)) {
         const std::string_view assignment = token.substr(kCorrectPrefix.size());

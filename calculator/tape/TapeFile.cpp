@@ -79,7 +79,7 @@ struct Record {
 
 struct Refused {
     int line;
-    std::u16string why;
+    Message why;
 };
 
 // The format's line, the settings' line and the columns' line.
@@ -99,7 +99,7 @@ std::optional<Refused> Records(std::string_view text, Take take)
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (i - lineStart >= kMaxTapeFileLine)
-            return Refused{line, u"行が長すぎます（64 KiBまで）"};
+            return Refused{line, ABACOR_SAY("TapeFile", u"行が長すぎます（%1 KiBまで）").With(kMaxTapeFileLine >> 10)};
         if (quoted) {
             if (c == '"' && i + 1 < text.size() && text[i + 1] == '"')
                 record.fields.back() += text[++i];
@@ -119,19 +119,21 @@ std::optional<Refused> Records(std::string_view text, Take take)
             i += c == '\r' ? 1 : 0;
             // Beyond the tape's own size the rest is not even read.
             if (++count > kMaxTapeFileLines + kTapeFileHeadLines)
-                return Refused{line, u"テープの行が多すぎます（200,000行まで）"};
+                return Refused{line, ABACOR_SAY("TapeFile", u"テープの行が多すぎます（%1行まで）")
+                                         .With(GroupDigits(Utf16(std::to_string(kMaxTapeFileLines)),
+                                                           GroupingMode::Always, false))};
             if (std::optional<Refused> refused = take(std::move(record), i + 1))
                 return refused;
             lineStart = i + 1;
             record = Record{{std::string()}, ++line};
         } else if (c == '"' || c == '\r') {
-            return Refused{line, u"CSVの形ではありません（引用符か改行の位置）"};
+            return Refused{line, ABACOR_SAY("TapeFile", u"CSVの形ではありません（引用符か改行の位置）")};
         } else {
             record.fields.back() += c;
         }
     }
     if (quoted || record.fields.size() > 1 || !record.fields.back().empty())
-        return Refused{line, u"ファイルが途中で切れています"};
+        return Refused{line, ABACOR_SAY("TapeFile", u"ファイルが途中で切れています")};
     return std::nullopt;
 }
 
@@ -156,10 +158,10 @@ std::optional<int> Whole(std::string_view text)
 
 // "設定,Name=Value,…": each a setting a result depends on, within its range,
 // and the rate the calculation began at.
-std::u16string ReadSettings(const Record& record, CalculatorSettings& settings, KeptState& start, bool& startGiven)
+Message ReadSettings(const Record& record, CalculatorSettings& settings, KeptState& start, bool& startGiven)
 {
     if (Utf16(record.fields.front()) != kSettingsWord)
-        return u"2行目に設定がありません";
+        return ABACOR_SAY("TapeFile", u"2行目に設定がありません");
     for (std::size_t i = 1; i < record.fields.size(); ++i) {
         const std::string& assignment = record.fields[i];
         const std::string_view name = std::string_view(assignment).substr(0, assignment.find('='));
@@ -168,7 +170,7 @@ std::u16string ReadSettings(const Record& record, CalculatorSettings& settings, 
         if (name == kStartRate) {
             const std::optional<int> rate = Whole(value);
             if (rate != 1 && rate != 2)
-                return u"設定の値が範囲外です: " + Utf16(assignment);
+                return ABACOR_SAY("TapeFile", u"設定の値が範囲外です: %1").With(Utf16(assignment));
             start.secondRate = rate == 2;
             startGiven = true;
             continue;
@@ -179,7 +181,7 @@ std::u16string ReadSettings(const Record& record, CalculatorSettings& settings, 
         if (startValue != kStartValues.end() || startRegister != kStartRegisters.end()) {
             const std::optional<double> number = NumberOfField(value);
             if (!number)
-                return u"設定の値が範囲外です: " + Utf16(assignment);
+                return ABACOR_SAY("TapeFile", u"設定の値が範囲外です: %1").With(Utf16(assignment));
             if (startValue != kStartValues.end())
                 *startValue->at(start) = *number;
             else
@@ -189,10 +191,10 @@ std::u16string ReadSettings(const Record& record, CalculatorSettings& settings, 
         const SettingDescriptor* descriptor = Descriptor(name);
         if (descriptor == nullptr ||
             std::find(kResultSettings.begin(), kResultSettings.end(), name) == kResultSettings.end())
-            return u"知らない設定です: " + Utf16(name);
+            return ABACOR_SAY("TapeFile", u"知らない設定です: %1").With(Utf16(name));
         CalculatorSettings changed = settings;
         if (!ApplySettingAssignment(changed, assignment) || changed.*descriptor->field > descriptor->maximum)
-            return u"設定の値が範囲外です: " + Utf16(assignment);
+            return ABACOR_SAY("TapeFile", u"設定の値が範囲外です: %1").With(Utf16(assignment));
         settings = changed;
     }
     return {};
@@ -221,17 +223,17 @@ std::optional<Columns> ReadHeader(const Record& record)
     return columns;
 }
 
-std::u16string ReadLine(const Record& record, const Columns& columns, std::size_t width, TapeLine& line)
+Message ReadLine(const Record& record, const Columns& columns, std::size_t width, TapeLine& line)
 {
     if (record.fields.size() != width)
-        return u"列の数が見出しと違います";
+        return ABACOR_SAY("TapeFile", u"列の数が見出しと違います");
     const auto field = [&](Columns::Name name) -> std::string_view {
         return columns.at[name] ? std::string_view(record.fields[*columns.at[name]]) : std::string_view();
     };
     if (!field(Columns::Step).empty()) {
         const std::optional<int> step = Whole(field(Columns::Step));
         if (!step || *step < 1)
-            return u"番号が正しくありません";
+            return ABACOR_SAY("TapeFile", u"番号が正しくありません");
         line.step = *step;
     }
     for (const auto& [name, target] : {std::pair{Columns::Number, &line.number}, std::pair{Columns::Was, &line.was}}) {
@@ -239,32 +241,32 @@ std::u16string ReadLine(const Record& record, const Columns& columns, std::size_
         if (KindOfShown(value) != ValueKind::Number) {
             // A time or a date, written as shown.
             if (!ShownValueKeys(value))
-                return u"数値ではありません: " + value;
+                return ABACOR_SAY("TapeFile", u"数値ではありません: %1").With(value);
             *target = value;
             continue;
         }
         if (!value.empty() && !IsPlainNumber(field(name)))
-            return u"数値ではありません: " + value;
+            return ABACOR_SAY("TapeFile", u"数値ではありません: %1").With(value);
         *target = GroupDigits(value, GroupingMode::Always, false);
     }
     line.mark = Utf16(field(Columns::Mark));
     if (line.mark.empty() || !NoteRefusal(std::u16string_view(line.mark)).empty())
-        return u"種別が正しくありません";
+        return ABACOR_SAY("TapeFile", u"種別が正しくありません");
     line.note = NoteOfCell(Utf16(field(Columns::Note)));
-    if (const std::u16string why = NoteRefusal(std::u16string_view(line.note)); !why.empty())
+    if (Message why = NoteRefusal(std::u16string_view(line.note)); !why.empty())
         return why;
     if (line.step > 0 && line.number.empty())
-        return u"番号のある行に数値がありません";
+        return ABACOR_SAY("TapeFile", u"番号のある行に数値がありません");
     return {};
 }
 
 }  // namespace
 
-std::u16string TapeFile::Refusal() const
+Message TapeFile::Refusal() const
 {
     if (errorLine == 0)
         return error;
-    return Utf16(std::to_string(errorLine)) + u"行目: " + error;
+    return ABACOR_SAY("TapeFile", u"%1行目: %2").With(errorLine).With(error);
 }
 
 std::string TapeFileText(const std::vector<TapeLine>& lines, const CalculatorSettings& settings, KeptState start)
@@ -287,7 +289,7 @@ TapeFile ParseTapeFile(std::string_view bytes, const CalculatorSettings& base, c
 {
     TapeFile file;
     file.settings = base;
-    const auto refuse = [&](int line, std::u16string why) {
+    const auto refuse = [&](int line, Message why) {
         file.errorLine = line;
         file.error = std::move(why);
         file.lines.clear();
@@ -303,14 +305,15 @@ TapeFile ParseTapeFile(std::string_view bytes, const CalculatorSettings& base, c
     std::size_t width = 0;
     const auto take = [&](Record&& record, std::size_t read) -> std::optional<Refused> {
         if (!std::all_of(record.fields.begin(), record.fields.end(), [](const std::string& f) { return IsUtf8(f); }))
-            return Refused{record.line, u"UTF-8の文字ではないバイトがあります"};
+            return Refused{record.line, ABACOR_SAY("TapeFile", u"UTF-8の文字ではないバイトがあります")};
         if (going && (file.lines.size() % 1024) == 0 && !going(read, bytes.size()))
-            return Refused{0, u"開くのをやめました"};
+            return Refused{0, ABACOR_SAY("TapeFile", u"開くのをやめました")};
         switch (expect) {
         case Expect::FormatOrColumns:
             if (record.fields.size() == 2 && record.fields[0] == kTapeFileFormat) {
                 if (Whole(record.fields[1]) != kTapeFileVersion)
-                    return Refused{1, u"この版のAbacorでは読めない形式です（" + Utf16(record.fields[1]) + u"版）"};
+                    return Refused{1, ABACOR_SAY("TapeFile", u"この版のAbacorでは読めない形式です（%1版）")
+                                          .With(Utf16(record.fields[1]))};
                 expect = Expect::Settings;
                 return std::nullopt;
             }
@@ -318,21 +321,20 @@ TapeFile ParseTapeFile(std::string_view bytes, const CalculatorSettings& base, c
         case Expect::Columns:
             columns = ReadHeader(record);
             if (!columns)
-                return Refused{record.line, u"Abacorのテープではありません"};
+                return Refused{record.line, ABACOR_SAY("TapeFile", u"Abacorのテープではありません")};
             width = record.fields.size();
             expect = Expect::Lines;
             return std::nullopt;
         case Expect::Settings:
-            if (const std::u16string why = ReadSettings(record, file.settings, file.start, file.startGiven);
-                !why.empty())
-                return Refused{record.line, why};
+            if (Message why = ReadSettings(record, file.settings, file.start, file.startGiven); !why.empty())
+                return Refused{record.line, std::move(why)};
             expect = Expect::Columns;
             return std::nullopt;
         case Expect::Lines: break;
         }
         TapeLine line;
-        if (const std::u16string why = ReadLine(record, *columns, width, line); !why.empty())
-            return Refused{record.line, why};
+        if (Message why = ReadLine(record, *columns, width, line); !why.empty())
+            return Refused{record.line, std::move(why)};
         file.lines.push_back(std::move(line));
         file.fileLines.push_back(record.line);
         return std::nullopt;
@@ -340,9 +342,9 @@ TapeFile ParseTapeFile(std::string_view bytes, const CalculatorSettings& base, c
     if (const std::optional<Refused> refused = Records(bytes, take))
         return refuse(refused->line, refused->why);
     if (expect == Expect::Settings)
-        return refuse(1, u"ファイルが途中で切れています");
+        return refuse(1, ABACOR_SAY("TapeFile", u"ファイルが途中で切れています"));
     if (expect != Expect::Lines)
-        return refuse(1, u"Abacorのテープではありません");
+        return refuse(1, ABACOR_SAY("TapeFile", u"Abacorのテープではありません"));
     return file;
 }
 
@@ -350,10 +352,14 @@ TapeFile UnreadTapeFileOf(UnreadTapeFile why, const CalculatorSettings& base)
 {
     TapeFile file;
     file.settings = base;
-    file.error = why == UnreadTapeFile::Missing      ? u"ファイルがありません"
-                 : why == UnreadTapeFile::NotRegular ? u"普通のファイルではありません"
-                 : why == UnreadTapeFile::TooBig     ? u"ファイルが大きすぎます（64 MiBまで）"
-                                                     : u"ファイルを読めません";
+    switch (why) {
+    case UnreadTapeFile::Missing: file.error = ABACOR_SAY("TapeFile", u"ファイルがありません"); break;
+    case UnreadTapeFile::NotRegular: file.error = ABACOR_SAY("TapeFile", u"普通のファイルではありません"); break;
+    case UnreadTapeFile::TooBig:
+        file.error = ABACOR_SAY("TapeFile", u"ファイルが大きすぎます（%1 MiBまで）").With(kMaxTapeFileBytes >> 20);
+        break;
+    case UnreadTapeFile::Unreadable: file.error = ABACOR_SAY("TapeFile", u"ファイルを読めません"); break;
+    }
     return file;
 }
 

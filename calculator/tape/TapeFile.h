@@ -9,6 +9,7 @@
 
 #include "calculator/tape/TapeSession.h"
 #include "settings/CalculatorSettings.h"
+#include "text/Message.h"
 
 namespace abacor {
 
@@ -36,11 +37,11 @@ struct TapeFile {
     std::vector<TapeLine> lines;
     std::vector<int> fileLines;  // each line's line number in the file
     int errorLine = 0;           // 0: the file as a whole
-    std::u16string error;        // why it was refused; empty when read
+    Message error;               // why it was refused; empty when read
 
     bool Read() const { return error.empty(); }
     // The refusal as the user is told it, with the line.
-    std::u16string Refusal() const;
+    Message Refusal() const;
 };
 
 // A saved tape, or a CSV the export wrote (the base's settings then).

@@ -9,12 +9,13 @@
 
 #include "calculator/core/CalculatorState.h"
 #include "calculator/tape/TapeSession.h"
+#include "text/Message.h"
 
 namespace abacor {
 
 // How the keeping goes: what the user is to be told.
 struct KeeperStatus {
-    std::u16string problem;          // why the tape is not being kept now; empty while it is
+    Message problem;                 // why the tape is not being kept now; empty while it is
     bool clearPending = false;       // テープ消去 not yet done in the file
     long long clearedElsewhere = 0;  // times another program cleared the file since
 

@@ -6,7 +6,7 @@
 
 namespace abacor {
 
-std::u16string NoteRefusal(std::u16string_view note)
+Message NoteRefusal(std::u16string_view note)
 {
     std::size_t characters = 0;
     for (std::size_t i = 0; i < note.size(); ++i) {
@@ -15,22 +15,21 @@ std::u16string NoteRefusal(std::u16string_view note)
         if (high && i + 1 < note.size() && note[i + 1] >= 0xDC00 && note[i + 1] < 0xE000)
             ++i;
         else if (high || (c >= 0xDC00 && c < 0xE000))
-            return u"注記に壊れた文字があります。";
+            return ABACOR_SAY("Note", u"注記に壊れた文字があります。");
         // A line of the tape is one line: no control, no line or paragraph end.
         if (c < 0x20 || (c >= 0x7F && c < 0xA0) || c == 0x2028 || c == 0x2029)
-            return u"注記に改行や制御文字は使えません。";
+            return ABACOR_SAY("Note", u"注記に改行や制御文字は使えません。");
         ++characters;
     }
     if (characters > kMaxNoteLength)
-        return u"注記は" + Utf16(std::to_string(kMaxNoteLength)) + u"文字までです（" +
-               Utf16(std::to_string(characters)) + u"文字あります）。";
+        return ABACOR_SAY("Note", u"注記は%1文字までです（%2文字あります）。").With(kMaxNoteLength).With(characters);
     return {};
 }
 
-std::u16string NoteRefusal(std::string_view utf8)
+Message NoteRefusal(std::string_view utf8)
 {
     if (!IsUtf8(utf8))
-        return u"注記がUTF-8の文字ではありません。";
+        return ABACOR_SAY("Note", u"注記がUTF-8の文字ではありません。");
     return NoteRefusal(std::u16string_view(Utf16(utf8)));
 }
 

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/Message.h"
+
 namespace abacor {
 
 // A note beside a line: the user's words, any script, one line.
@@ -11,9 +13,9 @@ inline constexpr std::size_t kMaxNoteLength = 200;  // characters
 
 // Why a note cannot be kept as it is, as the user is told it; empty when it
 // can. Nothing is ever cut to fit.
-std::u16string NoteRefusal(std::u16string_view note);
+Message NoteRefusal(std::u16string_view note);
 // The same for a note given as bytes (a token, a file): UTF-8 only.
-std::u16string NoteRefusal(std::string_view utf8);
+Message NoteRefusal(std::string_view utf8);
 
 // A note as a spreadsheet cell: one a spreadsheet would run as a formula
 // (=, +, -, @, a tab or a carriage return first), or one that begins with

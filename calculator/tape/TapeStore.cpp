@@ -82,21 +82,21 @@ std::string Utf8Path(const std::filesystem::path& path)
 std::u16string Shown(const std::filesystem::path& path) { return Utf16(Utf8Path(path)); }
 
 // What an SQLite failure means, as the user is told it.
-std::u16string Reason(int code)
+Message Reason(int code)
 {
     switch (code & 0xFF) {
     case SQLITE_BUSY:
-    case SQLITE_LOCKED: return u"ほかのプログラムが使っています";
-    case SQLITE_FULL: return u"ディスクがいっぱいです";
+    case SQLITE_LOCKED: return ABACOR_SAY("TapeKeeping", u"ほかのプログラムが使っています");
+    case SQLITE_FULL: return ABACOR_SAY("TapeKeeping", u"ディスクがいっぱいです");
     case SQLITE_READONLY:
     case SQLITE_PERM:
-    case SQLITE_AUTH: return u"書き込みが許されていません";
-    case SQLITE_CANTOPEN: return u"ファイルを開けません";
-    case SQLITE_IOERR: return u"ファイルを読み書きできません";
+    case SQLITE_AUTH: return ABACOR_SAY("TapeKeeping", u"書き込みが許されていません");
+    case SQLITE_CANTOPEN: return ABACOR_SAY("TapeKeeping", u"ファイルを開けません");
+    case SQLITE_IOERR: return ABACOR_SAY("TapeKeeping", u"ファイルを読み書きできません");
     case SQLITE_NOTADB:
-    case SQLITE_CORRUPT: return u"ファイルが壊れています";
-    case SQLITE_ERROR: return u"Abacorのテープの形ではありません";
-    default: return Utf16(sqlite3_errstr(code));
+    case SQLITE_CORRUPT: return ABACOR_SAY("TapeKeeping", u"ファイルが壊れています");
+    case SQLITE_ERROR: return ABACOR_SAY("TapeKeeping", u"Abacorのテープの形ではありません");
+    default: return Message::Verbatim(Utf16(sqlite3_errstr(code)));
     }
 }
 
@@ -238,22 +238,26 @@ bool TapeStore::StartRun()
 
 TapeStore::Opened TapeStore::Open(const std::filesystem::path& path, std::chrono::milliseconds busyWait)
 {
-    constexpr char16_t kInMemory[] = u"テープはこの実行の間だけ残ります。";
     Database db;
     const int code = OpenChecked(path, busyWait, db);
     if (code == SQLITE_OK)
         return {std::unique_ptr<TapeStore>(new TapeStore(db.release())), {}};
     if ((code & 0xFF) == SQLITE_BUSY || (code & 0xFF) == SQLITE_LOCKED)
         return {nullptr,
-                u"テープのファイル（" + Shown(path) + u"）はほかのプログラムが使っています。" + kInMemory +
-                    u"あとでもう一度開きます。",
+                ABACOR_SAY("TapeKeeping", u"テープのファイル（%1）はほかのプログラムが使っています。"
+                                          u"テープはこの実行の間だけ残ります。あとでもう一度開きます。")
+                    .With(Shown(path)),
                 true};
     if ((code & 0xFF) == SQLITE_READONLY && OpenToRead(path, db) == SQLITE_OK)
         return {std::unique_ptr<TapeStore>(new TapeStore(db.release())),
-                u"テープのファイル（" + Shown(path) + u"）は読み取り専用です：これまでのテープは見られますが、" +
-                    kInMemory};
+                ABACOR_SAY("TapeKeeping", u"テープのファイル（%1）は読み取り専用です：これまでのテープは見られますが、"
+                                          u"テープはこの実行の間だけ残ります。")
+                    .With(Shown(path))};
     if (!Broken(code))
-        return {nullptr, u"テープのファイル（" + Shown(path) + u"）を開けません：" + Reason(code) + u"。" + kInMemory};
+        return {nullptr,
+                ABACOR_SAY("TapeKeeping", u"テープのファイル（%1）を開けません：%2。テープはこの実行の間だけ残ります。")
+                    .With(Shown(path))
+                    .With(Reason(code))};
 
     // Kept aside, never deleted: the user may want what it held. A name of
     // its own each time, two in one second too (a rename replaces).
@@ -272,15 +276,18 @@ TapeStore::Opened TapeStore::Open(const std::filesystem::path& path, std::chrono
     std::error_code failed;
     std::filesystem::rename(path, aside, failed);
     if (failed)
-        return {nullptr, u"テープのファイルが壊れていて、別名にできません（" + Shown(path) + u"）。" + kInMemory};
-    const std::u16string problem =
-        u"テープのファイルが壊れていたため " + Shown(aside) + u" として残し、新しいテープを始めました。";
+        return {nullptr, ABACOR_SAY("TapeKeeping", u"テープのファイルが壊れていて、別名にできません（%1）。"
+                                                   u"テープはこの実行の間だけ残ります。")
+                             .With(Shown(path))};
+    const Message problem =
+        ABACOR_SAY("TapeKeeping", u"テープのファイルが壊れていたため %1 として残し、新しいテープを始めました。")
+            .With(Shown(aside));
     if (OpenChecked(path, busyWait, db) == SQLITE_OK)
         return {std::unique_ptr<TapeStore>(new TapeStore(db.release())), problem};
     return {nullptr, problem};
 }
 
-std::u16string TapeStore::Failure() const
+Message TapeStore::Failure() const
 {
     const std::lock_guard lock(mutex_);
     return Reason(failure_);
@@ -641,7 +648,7 @@ void TapeWriter::Loop()
         for (auto note = notes.begin(); cleared && note != notes.end();)
             note = store_->SetNote(note->first, note->second) ? notes.erase(note) : (noted = false, std::next(note));
         const bool failed = !cleared || !written || !stateSaved || !noted;
-        const std::u16string failure = failed ? store_->Failure() : std::u16string();
+        const Message failure = failed ? store_->Failure() : Message();
         lock.lock();
         if (state && stateSaved)
             savedState_ = *state;
@@ -654,8 +661,9 @@ void TapeWriter::Loop()
             Requeue(from, std::move(lines));
         if (failed)
             pending_ = true;
-        const KeeperStatus status{failed ? u"テープを残せていません：" + failure + u"。" : std::u16string(), clear_,
-                                  store_->ClearedElsewhere()};
+        const KeeperStatus status{failed ? ABACOR_SAY("TapeKeeping", u"テープを残せていません：%1。").With(failure)
+                                         : Message(),
+                                  clear_, store_->ClearedElsewhere()};
         const bool told = status != status_;
         status_ = status;
         // Told before the attempt counts as done: a Flush returns to a

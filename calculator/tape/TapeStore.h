@@ -29,7 +29,7 @@ public:
 
     struct Opened {
         std::unique_ptr<TapeStore> store;  // none: the tape lives in memory only
-        std::u16string problem;            // what went wrong, for the tape window
+        Message problem;                   // what went wrong, for the tape window
         bool busy = false;                 // another program held it: worth another try
     };
     // Opens or makes the database at path and starts a run. Only a file that
@@ -55,7 +55,7 @@ public:
     std::optional<KeptState> LoadState() const;
     bool SaveState(const KeptState& state);
     // Why the last write failed, as the user is told it.
-    std::u16string Failure() const;
+    Message Failure() const;
     // How often another program cleared the tape while this one kept it
     // (seen when this one writes next).
     long long ClearedElsewhere() const;

@@ -16,6 +16,7 @@
 #include "platform/drawing/FontWarmup.h"
 #include "platform/shell/ApplicationSetup.h"
 #include "platform/shell/MessageBox.h"
+#include "platform/shell/Translated.h"
 #include "settings/SettingsStore.h"
 #include "text/Utf.h"
 
@@ -91,12 +92,14 @@ int RunCalculator(int argc, char* argv[])
     if (window.session().ClearPending() && !window.session().Flush() && window.session().ClearPending())
         ShowMessageBox(nullptr,
                        QObject::tr("テープのファイルを消去できませんでした。") + u'\n' +
-                           QString::fromStdU16String(window.session().KeepProblem()),
+                           Translated(window.session().KeepProblem()),
                        StyleOk);
     // Where it was, for the next start; a state folder that cannot be
     // written costs only that, and the old file stays as it was.
     if (!SavePlacement({window.saveGeometry(), window.StaysOnTop(), window.TapeGeometry()}))
-        std::fputs("Abacor: 窓の位置を保存できませんでした。\n", stderr);
+        std::fprintf(
+            stderr, "Abacor: %s\n",
+            QCoreApplication::translate("Console", "窓の位置を保存できませんでした。").toLocal8Bit().constData());
     return status;
 }
 

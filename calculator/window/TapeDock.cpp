@@ -55,7 +55,7 @@ void TapeDock::OpenStoreInBackground(const std::filesystem::path& path)
         return;
     }
     if (path.empty()) {
-        Adopt({nullptr, Translated("Tape", kNoFolder).toStdU16String(), false}, false);
+        Adopt({nullptr, Message("Tape", kNoFolder), false}, false);
         return;
     }
     storePath_ = path;
@@ -109,12 +109,12 @@ void TapeDock::KeepingChanged()
     emit corrected();
     // Told when it begins, when its reason changes, and when it is over; the
     // tape window and "テープ×" say it meanwhile.
-    const std::u16string problem = session_.KeepProblem();
+    const Message problem = session_.KeepProblem();
     if (problem == problemSaid_)
         return;
     const bool over = problem.empty();
     problemSaid_ = problem;
-    emit keepingNews(over ? tr("テープをまた残しています。") : QString::fromStdU16String(problem));
+    emit keepingNews(over ? tr("テープをまた残しています。") : Translated(problem));
 }
 
 void TapeDock::Toggle()

@@ -75,7 +75,7 @@ private:
     bool opening_ = false;
     QByteArray geometry_;
     bool onTop_ = false;
-    std::u16string problemSaid_;  // the last reason the tape is not kept that was told
+    Message problemSaid_;  // the last reason the tape is not kept that was told
 };
 
 }  // namespace abacor

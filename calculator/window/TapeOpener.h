@@ -16,7 +16,7 @@ namespace abacor {
 struct OpenedTape {
     bool read = false;           // false: refused, refusal says why, or stopped while read
     bool stopped = false;        // the user stopped it
-    std::u16string refusal;      // the file's refusal, with its line
+    Message refusal;             // the file's refusal, with its line
     std::vector<int> differing;  // the file's lines whose results differ
 };
 OpenedTape OpenTapeFile(CalculatorSession& session, const std::filesystem::path& path, QWidget* parent);

@@ -191,9 +191,9 @@ QString TapeModel::SetNote(int row, const QString& note)
     const std::u16string text = note.toStdU16String();
     const std::optional<std::size_t> line = SessionLine(row);
     const auto earlier = static_cast<std::size_t>(row);
-    const std::u16string why = line ? session_.SetNote(*line, text) : session_.SetNote(history_[earlier], text);
+    const Message why = line ? session_.SetNote(*line, text) : session_.SetNote(history_[earlier], text);
     if (!why.empty())
-        return QString::fromStdU16String(why);
+        return Translated(why);
     if (!line)
         history_[earlier].note = text;
     emit dataChanged(index(row), index(row));
@@ -533,7 +533,7 @@ bool TapeWindow::OpenFrom(const QString& path)
     const OpenedTape opened = OpenTapeFile(session_, std::filesystem::path(path.toStdU16String()), this);
     if (!opened.read) {
         if (!opened.stopped)
-            ShowMessageBox(this, tr("開けませんでした。") + u'\n' + QString::fromStdU16String(opened.refusal), StyleOk);
+            ShowMessageBox(this, tr("開けませんでした。") + u'\n' + Translated(opened.refusal), StyleOk);
         return false;
     }
     Follow();
@@ -640,7 +640,7 @@ bool TapeWindow::RunCommand(int id)
 
 void TapeWindow::KeepingChanged()
 {
-    QString text = QString::fromStdU16String(session_.KeepProblem());
+    QString text = Translated(session_.KeepProblem());
     // Another calculator cleared the kept tape: its lines are gone from the
     // list too, and the window says so until it closes.
     if (const long long clears = session_.ClearedElsewhere(); clears != clearsShown_) {

@@ -19,7 +19,7 @@ int main(int argc, char* argv[])
     }
     abacor::TapeStore::Opened opened = abacor::TapeStore::Open(argv[1]);
     if (!opened.store) {
-        std::fprintf(stderr, "%s\n", abacor::Utf8(opened.problem).c_str());
+        std::fprintf(stderr, "%s\n", abacor::Utf8(abacor::Composed(opened.problem)).c_str());
         return 1;
     }
     abacor::CalculatorSession session(abacor::DefaultSettings());

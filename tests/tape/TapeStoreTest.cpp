@@ -64,8 +64,8 @@ TEST(TapeStore, RunsFollowOneAnotherAndARewriteReplacesTheTail)
     const std::filesystem::path path = folder.File("tape.db");
     {
         TapeStore::Opened first = TapeStore::Open(path);
-        ASSERT_TRUE(first.store) << Utf8(first.problem);
-        EXPECT_TRUE(first.problem.empty());
+        ASSERT_TRUE(first.store) << Utf8(Composed(first.problem));
+        EXPECT_TRUE(Composed(first.problem).empty());
         EXPECT_TRUE(first.store->History().empty());
         ASSERT_TRUE(first.store->Write(0, Numbered(5)));
         ASSERT_TRUE(first.store->Write(2, Numbered(1, 9)));  // a correction from the third line on
@@ -116,7 +116,7 @@ TEST(TapeStore, ABrokenFileIsKeptAsideAndAFolderThatCannotHoldItLeavesTheTapeInM
     std::ofstream(path, std::ios::binary) << std::string(8192, 'x');
     TapeStore::Opened opened = TapeStore::Open(path);
     ASSERT_TRUE(opened.store);
-    EXPECT_NE(opened.problem.find(u"壊れて"), std::u16string::npos) << Utf8(opened.problem);
+    EXPECT_NE(Composed(opened.problem).find(u"壊れて"), std::u16string::npos) << Utf8(Composed(opened.problem));
     std::vector<std::filesystem::path> aside;
     for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
         if (entry.path().filename().string().starts_with("tape.db.broken-"))
@@ -178,7 +178,8 @@ TEST(TapeStore, AHealthyFileThatCannotBeUsedNowIsToldAsSuchAndLeftAlone)
         const TapeStore::Opened opened = TapeStore::Open(path, kBrief);
         EXPECT_FALSE(opened.store) << c.name;
         EXPECT_EQ(opened.busy, c.busy) << c.name;
-        EXPECT_NE(opened.problem.find(c.told), std::u16string::npos) << c.name << ": " << Utf8(opened.problem);
+        EXPECT_NE(Composed(opened.problem).find(c.told), std::u16string::npos)
+            << c.name << ": " << Utf8(Composed(opened.problem));
         for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
             EXPECT_FALSE(entry.path().filename().string().starts_with("tape.db.broken")) << c.name;
         holder.reset();
@@ -276,7 +277,7 @@ TEST(TapeStore, AReadOnlyTapeShowsItsHistory)
             if (::geteuid() == 0 && ::setuid(65534) != 0)
                 std::_Exit(3);
             TapeStore::Opened opened = TapeStore::Open(path, std::chrono::milliseconds(100));
-            if (!opened.store || opened.problem.find(u"読み取り専用") == std::u16string::npos)
+            if (!opened.store || Composed(opened.problem).find(u"読み取り専用") == std::u16string::npos)
                 std::_Exit(4);
             CalculatorSession now(PhoneSettings());
             now.Keep(std::make_unique<TapeWriter>(std::move(opened.store)), std::move(opened.problem));
@@ -301,7 +302,8 @@ TEST(TapeStore, AnotherProgramsDatabaseIsRefusedAndLeftAsItIs)
     const auto size = std::filesystem::file_size(path);
     const TapeStore::Opened opened = TapeStore::Open(path);
     EXPECT_FALSE(opened.store);
-    EXPECT_NE(opened.problem.find(u"Abacorのテープの形ではありません"), std::u16string::npos) << Utf8(opened.problem);
+    EXPECT_NE(Composed(opened.problem).find(u"Abacorのテープの形ではありません"), std::u16string::npos)
+        << Utf8(Composed(opened.problem));
     EXPECT_EQ(std::filesystem::file_size(path), size);
     EXPECT_FALSE(std::filesystem::exists(path.string() + "-wal")) << "not switched to WAL";
     Holder after(path);
@@ -327,12 +329,13 @@ TEST(TapeStore, WritesAndAClearingWaitForTheFileAndAreToldUntilTheySucceed)
         one.Submit(0, Numbered(2));
         two.Submit(0, Numbered(3, 7));
         EXPECT_FALSE(one.Flush());
-        EXPECT_NE(one.Status().problem.find(u"ほかのプログラム"), std::u16string::npos) << Utf8(one.Status().problem);
+        EXPECT_NE(Composed(one.Status().problem).find(u"ほかのプログラム"), std::u16string::npos)
+            << Utf8(Composed(one.Status().problem));
         EXPECT_EQ(told, 1);
         holder.reset();
         EXPECT_TRUE(one.Flush());
         EXPECT_TRUE(two.Flush());
-        EXPECT_TRUE(one.Status().problem.empty());
+        EXPECT_TRUE(Composed(one.Status().problem).empty());
         EXPECT_EQ(told, 2) << "told when it works again";
         EXPECT_EQ(TapeStore::Open(path).store->History().size(), 2u + 1u + 3u + 1u) << "two runs, neither lost";
         EXPECT_EQ(Holder(path).Number("SELECT count(*) FROM lines WHERE run = 0"), 0);
@@ -356,7 +359,7 @@ TEST(TapeStore, WritesAndAClearingWaitForTheFileAndAreToldUntilTheySucceed)
         const FileSizeLimit full(std::filesystem::file_size(path));
         writer->Submit(0, Numbered(5000));
         written = writer->Flush();
-        problem = writer->Status().problem;
+        problem = Composed(writer->Status().problem);
     }
     EXPECT_FALSE(written);
     EXPECT_FALSE(problem.empty());

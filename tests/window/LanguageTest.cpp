@@ -13,13 +13,17 @@
 #include <QPushButton>
 
 #include "calculator/display/SpokenChange.h"
+#include "calculator/tape/TapeFile.h"
 #include "calculator/tape/TapeMarks.h"
+#include "calculator/tape/TapeNotes.h"
+#include "calculator/tape/TapeStore.h"
 #include "calculator/window/CalculatorMenus.h"
 #include "calculator/window/TapeWords.h"
 #include "editor/EditorMenus.h"
 #include "editor/SettingsSheet.h"
 #include "platform/shell/Translated.h"
 #include "platform/shell/UiLanguage.h"
+#include "tests/TempFolder.h"
 
 namespace abacor {
 namespace {
@@ -154,6 +158,34 @@ TEST(UiLanguage, TheScreenReaderHearsEnglishUnderEnglish)
         EXPECT_EQ(SpeakDisplay(row.before, row.after, false).text, QString::fromUtf16(row.heard));
     EXPECT_EQ(DisplayName(rows[0].after, u"15"_qs), u"Display RATE 8% GT"_qs);
     EXPECT_EQ(DisplayName({u"3"_qs, {}, {}, {}, u"税8.5%  12件"_qs}, {}), u"Display RATE 8.5% 12 items"_qs);
+    SpeakJapanese();
+}
+
+TEST(UiLanguage, TheTapesMessagesAreWholeSentencesInEitherLanguage)
+{
+    const test::TempFolder folder;
+    struct Row {
+        Message message;
+        const char16_t *japanese, *english;
+    };
+    const Row rows[] = {
+        {NoteRefusal(std::u16string_view(std::u16string(205, u'x'))), u"注記は200文字までです（205文字あります）。",
+         u"A note holds at most 200 characters (this one has 205)."},
+        {ParseTapeFile("x,y\r\n", DefaultSettings()).Refusal(), u"1行目: Abacorのテープではありません",
+         u"Line 1: Not an Abacor tape"},
+        // A folder where the file would be: the reason is a sentence of its own, translated too.
+        {TapeStore::Open(folder.File("")).problem,
+         u"テープのファイル（%1）を開けません：ファイルを開けません。テープはこの実行の間だけ残ります。",
+         u"Cannot open the tape file (%1): the file cannot be opened. The tape is kept only while Abacor runs."},
+    };
+    const QString where = QString::fromStdString(folder.File("").string());
+    for (const Row& row : rows) {
+        EXPECT_EQ(Translated(row.message), QString::fromUtf16(row.japanese).arg(where));
+        EXPECT_EQ(QString::fromStdU16String(Composed(row.message)), QString::fromUtf16(row.japanese).arg(where));
+    }
+    InstallTranslations(u"en"_qs);
+    for (const Row& row : rows)
+        EXPECT_EQ(Translated(row.message), QString::fromUtf16(row.english).arg(where));
     SpeakJapanese();
 }
 

@@ -120,7 +120,7 @@ int CalcDriver::Open(const std::string& path)
 {
     const TapeFile file = ReadTapeFile(PathOf(path), session_.settings());
     if (!file.Read()) {
-        err_ << "abacor-calc: " << path << ": " << Utf8(file.Refusal()) << '\n';
+        err_ << "abacor-calc: " << path << ": " << Utf8(Composed(file.Refusal())) << '\n';
         return 2;
     }
     const std::vector<int> differing = session_.Open(file);
