@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QSlider>
 
@@ -10,6 +11,7 @@
 #include "editor/PreviewLayout.h"
 #include "platform/shell/PaintedParts.h"
 #include "platform/shell/Translated.h"
+#include "text/Message.h"
 
 namespace abacor {
 
@@ -62,7 +64,15 @@ void SettingsPage::ShowLists(std::span<const ListBinding> lists)
     }
 }
 
-QString TaxRateText(std::uint32_t rate) { return QString::asprintf("%02u.%02u%%", rate / 100, rate % 100); }
+QString TaxRateText(std::uint32_t rate)
+{
+    // %1 the whole percent, %2 the same two digits wide (the design's "08.00%"), %3 the hundredths.
+    const QString pattern = QCoreApplication::translate("Editor", "%2.%3%");
+    return QString::fromStdU16String(
+        Substituted(pattern.toStdU16String(), {QString::number(rate / 100).toStdU16String(),
+                                               QString::asprintf("%02u", rate / 100).toStdU16String(),
+                                               QString::asprintf("%02u", rate % 100).toStdU16String()}));
+}
 
 namespace {
 constexpr int kTaxSliderMaximum = 2000;

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>税込計</source>
-        <translation>TOTAL+TAX</translation>
+        <translation>GROSS TOTAL</translation>
     </message>
     <message>
         <source>税抜計</source>
@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>税抜</source>
-        <translation>TAX−</translation>
+        <translation>NET</translation>
     </message>
     <message>
         <source>原価</source>
@@ -56,16 +56,23 @@
         <translation>RATE %1%</translation>
     </message>
     <message>
-        <source>%1件</source>
-        <translation>%1 ITEMS</translation>
-    </message>
-    <message>
         <source>テープ×</source>
         <translation>NO TAPE</translation>
     </message>
     <message>
         <source>検算</source>
         <translation>CHECK</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n件</source>
+        <translation>
+            <numerusform>%n ITEM</numerusform>
+            <numerusform>%n ITEMS</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>NG%1</source>
+        <translation>DIFF %1</translation>
     </message>
 </context>
 <context>
@@ -182,7 +189,7 @@
     </message>
     <message>
         <source>税率別に集計する（税合計キー）</source>
-        <translation>Total by tax rate (TAX totals key)</translation>
+        <translation>Total by tax rate (TAX Σ key)</translation>
     </message>
     <message>
         <source>定数計算：</source>
@@ -210,19 +217,19 @@
     </message>
     <message>
         <source>ページ１</source>
-        <translation>Page 1</translation>
+        <translation>Colours</translation>
     </message>
     <message>
         <source>ページ２</source>
-        <translation>Page 2</translation>
+        <translation>Look</translation>
     </message>
     <message>
         <source>ページ３</source>
-        <translation>Page 3</translation>
+        <translation>Keys</translation>
     </message>
     <message>
         <source>ページ４</source>
-        <translation>Page 4</translation>
+        <translation>Desk</translation>
     </message>
     <message>
         <source>Abacorの設定</source>
@@ -266,7 +273,7 @@
     </message>
     <message>
         <source>税合計</source>
-        <translation>TAX</translation>
+        <translation>TAX Σ</translation>
     </message>
     <message>
         <source>原価</source>
@@ -298,11 +305,11 @@
     </message>
     <message>
         <source>CUT（切り捨て）</source>
-        <translation>CUT (down)</translation>
+        <translation>CUT (drop)</translation>
     </message>
     <message>
         <source>UP（切り上げ）</source>
-        <translation>UP (up)</translation>
+        <translation>UP (raise)</translation>
     </message>
     <message>
         <source>5/4（四捨五入）</source>
@@ -322,15 +329,15 @@
     </message>
     <message>
         <source>片落</source>
-        <translation>One end</translation>
+        <translation>End day</translation>
     </message>
     <message>
         <source>両端入</source>
-        <translation>Both ends</translation>
+        <translation>Both days</translation>
     </message>
     <message>
         <source>両端落</source>
-        <translation>Neither end</translation>
+        <translation>Neither day</translation>
     </message>
     <message>
         <source>＋で数える</source>
@@ -424,6 +431,10 @@
         <source>ハイコントラスト</source>
         <translation>High contrast</translation>
     </message>
+    <message>
+        <source>%2.%3%</source>
+        <translation>%1.%3%</translation>
+    </message>
 </context>
 <context>
     <name>Key</name>
@@ -441,7 +452,7 @@
     </message>
     <message>
         <source>税合計</source>
-        <translation>TAX</translation>
+        <translation>TAX Σ</translation>
     </message>
     <message>
         <source>原価</source>
@@ -628,7 +639,7 @@
     </message>
     <message>
         <source>〜	(&amp;2)</source>
-        <translation>Days To (~)	(&amp;2)</translation>
+        <translation>Days to date (~)	(&amp;2)</translation>
     </message>
     <message>
         <source>常に手前に表示	(&amp;8)</source>
@@ -724,7 +735,7 @@
     </message>
     <message>
         <source>日数 (片落・両端入・両端落)	(&amp;7)</source>
-        <translation>Day count (one end, both ends, neither)	(&amp;7)</translation>
+        <translation>Day count (end day, both days, neither)	(&amp;7)</translation>
     </message>
     <message>
         <source>表示中の数を税率に	(&amp;8)</source>
@@ -880,14 +891,6 @@
 <context>
     <name>Spoken</name>
     <message>
-        <source>マイナス</source>
-        <translation>minus </translation>
-    </message>
-    <message>
-        <source>%1時間%2分%3秒</source>
-        <translation>%1 hours %2 minutes %3 seconds</translation>
-    </message>
-    <message>
         <source>%1月%2日</source>
         <translation>%1/%2</translation>
     </message>
@@ -934,6 +937,39 @@
         <source>横：</source>
         <translation>Landscape key:</translation>
     </message>
+    <message>
+        <source>NG%1</source>
+        <translation>differs at step %1</translation>
+    </message>
+    <message>
+        <source>マイナス%1%2%3</source>
+        <translation>minus %1 %2 %3</translation>
+    </message>
+    <message>
+        <source>%1%2%3</source>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n時間</source>
+        <translation>
+            <numerusform>%n hour</numerusform>
+            <numerusform>%n hours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n分</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n秒</source>
+        <translation>
+            <numerusform>%n second</numerusform>
+            <numerusform>%n seconds</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Switch</name>
@@ -955,22 +991,22 @@
     </message>
     <message>
         <source>両端入</source>
-        <translation>BOTH ENDS</translation>
+        <translation>BOTH DAYS</translation>
     </message>
     <message>
         <source>両端落</source>
-        <translation>NEITHER END</translation>
+        <translation>NEITHER DAY</translation>
     </message>
 </context>
 <context>
     <name>Tape</name>
     <message>
         <source>税込</source>
-        <translation>TAX+</translation>
+        <translation>GROSS</translation>
     </message>
     <message>
         <source>税抜</source>
-        <translation>TAX−</translation>
+        <translation>NET</translation>
     </message>
     <message>
         <source>原価</source>
@@ -1279,6 +1315,10 @@
     <message>
         <source>コピーしました</source>
         <translation>Copied</translation>
+    </message>
+    <message>
+        <source>Abacor  Version %1</source>
+        <translation>Abacor version %1: the desk calculator with a tape</translation>
     </message>
 </context>
 <context>

@@ -22,8 +22,13 @@ QString ShownAnnunciator(const QString& word)
     const QStringView view(word);
     if (word.startsWith(u'税') && word.endsWith(u'%') && IsRate(view.mid(1).chopped(1)))
         return QCoreApplication::translate("Annunciator", "税%1%").arg(view.mid(1).chopped(1));
-    if (word.endsWith(u'件') && IsDigits(view.chopped(1)))
-        return QCoreApplication::translate("Annunciator", "%1件").arg(view.chopped(1));
+    if (word.endsWith(u'件') && IsDigits(view.chopped(1))) {
+        const int count = view.chopped(1).toInt();
+        return QCoreApplication::translate("Annunciator", "%n件", nullptr, count);
+    }
+    // A check's first difference, at its step.
+    if (word.startsWith(u"NG") && IsDigits(view.mid(2)))
+        return QCoreApplication::translate("Annunciator", "NG%1").arg(view.mid(2));
     return QCoreApplication::translate("Annunciator", word.toUtf8().constData());
 }
 
@@ -36,6 +41,8 @@ QString SpokenAnnunciator(const QString& word)
     }
     if (word == u"税計")
         return QCoreApplication::translate("Spoken", "税計");
+    if (word.startsWith(u"NG") && IsDigits(view.mid(2)))
+        return QCoreApplication::translate("Spoken", "NG%1").arg(view.mid(2));
     return ShownAnnunciator(word);
 }
 

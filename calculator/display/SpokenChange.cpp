@@ -10,6 +10,20 @@ namespace abacor {
 
 namespace {
 
+// "%n時間" and the like for digits of any length: the plural form as the
+// language chooses it for the count, the count itself as shown, whole.
+QString Counted(const char* text, QStringView digits)
+{
+    const QString whole = QString::number(digits.toULongLong());
+    // Beyond an int, the last six digits choose the form, as they do in every language's rules.
+    const int chooser = whole.size() <= 9 ? whole.toInt() : 1000000 + whole.right(6).toInt();
+    QString said = QCoreApplication::translate("Spoken", text, nullptr, chooser);
+    const QString shown = QString::number(chooser);
+    if (const qsizetype at = said.indexOf(shown); at >= 0 && shown != whole)
+        said.replace(at, shown.size(), whole);
+    return said;
+}
+
 // A time or a date shown is said in words: "1時間23分45秒", "2024年5月15日".
 QString SpokenValue(const DisplayTexts& texts)
 {
@@ -20,9 +34,11 @@ QString SpokenValue(const DisplayTexts& texts)
     if (const QList<QStringView> hms = QStringView(texts.display).mid(negative ? 1 : 0).split(u':');
         hms.size() == 3 && IsDigits(hms[0]) && IsDigits(hms[1], 2, 2) && IsDigits(hms[2], 2, 2) &&
         lit.contains(QStringLiteral("時間")))
-        return (negative ? QCoreApplication::translate("Spoken", "マイナス") : QString()) +
-               QCoreApplication::translate("Spoken", "%1時間%2分%3秒")
-                   .arg(number(hms[0]), number(hms[1]), number(hms[2]));
+        return (negative ? QCoreApplication::translate("Spoken", "マイナス%1%2%3")
+                         : QCoreApplication::translate("Spoken", "%1%2%3"))
+            .arg(Counted(QT_TRANSLATE_N_NOOP("Spoken", "%n時間"), hms[0]),
+                 Counted(QT_TRANSLATE_N_NOOP("Spoken", "%n分"), hms[1]),
+                 Counted(QT_TRANSLATE_N_NOOP("Spoken", "%n秒"), hms[2]));
     // "2024.05.15" or "05.15".
     const QList<QStringView> ymd = QStringView(texts.display).split(u'.');
     const bool withYear = ymd.size() == 3 && IsDigits(ymd[0], 4, 4);

@@ -388,7 +388,8 @@ void CalculatorWindow::Paste()
 
 void CalculatorWindow::ShowVersion()
 {
-    ShowMessageBox(this, QString::fromUtf16(kVersionText), StyleOk);
+    // The design's words in Japanese; a sentence of the language elsewhere.
+    ShowMessageBox(this, tr("Abacor  Version %1").arg(QString::fromUtf16(ABACOR_VERSION_TEXT)), StyleOk);
     setFocus();
     repaint();
 }

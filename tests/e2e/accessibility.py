@@ -370,7 +370,7 @@ def english_editor():
     """Every page of the editor in English."""
     app = application("AbacorSet")
     seen = 0
-    for page in ["Page 1", "Page 2", "Page 3", "Page 4"]:
+    for page in ["Colours", "Look", "Keys", "Desk"]:
         tab = eventually(lambda: find(app, page, "page tab"), lambda node: node is not None)
         if tab is None:
             dump(app, 60)

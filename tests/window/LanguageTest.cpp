@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "calculator/display/AnnunciatorWords.h"
 #include "calculator/display/SpokenChange.h"
 #include "calculator/tape/TapeFile.h"
 #include "calculator/tape/TapeMarks.h"
@@ -20,6 +21,7 @@
 #include "calculator/window/CalculatorMenus.h"
 #include "calculator/window/TapeWords.h"
 #include "editor/EditorMenus.h"
+#include "editor/SettingsPage.h"
 #include "editor/SettingsSheet.h"
 #include "platform/shell/Translated.h"
 #include "platform/shell/UiLanguage.h"
@@ -127,10 +129,16 @@ TEST(UiLanguage, TheTapesMarksAreEnglishOnScreenAndOnPaper)
         EXPECT_FALSE(HasJapanese(ShownTapeMark(entry.mark))) << ShownTapeMark(entry.mark).toStdString();
     EXPECT_EQ(ShownTapeMark(u"税率 8%"), u"RATE 8%"_qs);
     EXPECT_EQ(ShownTapeMark(u"平均  3件"), u"AVG  3 ITEMS"_qs);
+    EXPECT_EQ(ShownTapeMark(u"平均  1件"), u"AVG  1 ITEM"_qs);
+    EXPECT_EQ(ShownTapeMark(u"NG12"), u"DIFF 12"_qs);
+    EXPECT_EQ(SpokenAnnunciator(u"NG2"_qs), u"differs at step 2"_qs);
+    EXPECT_EQ(TaxRateText(800), u"8.00%"_qs);
     EXPECT_EQ(ShownTapeMark(u"税率 "), u"RATE "_qs);
     EXPECT_EQ(CorrectedWord(), u"was"_qs);
     SpeakJapanese();
     EXPECT_EQ(ShownTapeMark(u"税率 8%"), u"税率 8%"_qs);
+    EXPECT_EQ(ShownTapeMark(u"NG12"), u"NG12"_qs);
+    EXPECT_EQ(TaxRateText(800), u"08.00%"_qs);
 }
 
 TEST(UiLanguage, TheScreenReaderHearsEnglishUnderEnglish)
@@ -145,7 +153,11 @@ TEST(UiLanguage, TheScreenReaderHearsEnglishUnderEnglish)
          u"15 memory 15 RATE 8% GT"},
         {{u"0"_qs, u"0"_qs, u"0"_qs, {}, u"GT"_qs},
          {u"-1:02:03"_qs, u"0"_qs, u"0"_qs, {}, u"時間"_qs},
-         u"minus 1 hours 2 minutes 3 seconds GT cleared"},
+         u"minus 1 hour 2 minutes 3 seconds GT cleared"},
+        // Hours beyond an int: the count said whole, its plural chosen by its end.
+        {{u"0"_qs, u"0"_qs, u"0"_qs, {}, {}},
+         {u"123456789001:01:00"_qs, u"0"_qs, u"0"_qs, {}, u"時間"_qs},
+         u"123456789001 hours 1 minute 0 seconds"},
         {{u"0"_qs, u"0"_qs, u"0"_qs, {}, {}},
          {u"2024.05.15"_qs, u"0"_qs, u"0"_qs, {}, u"日付  3件"_qs},
          u"5/15/2024 3 items"},
