@@ -67,7 +67,7 @@ void DrawPreview(DrawSurface& surface, const PreviewLayout& layout, const Previe
     selection.Select(fonts.small);
     surface.SetTextColor(settings.LabelTextColor);
     surface.SetBackgroundColor(settings.DialogBackColor);
-    surface.DrawText(kMemoryLabel.toString(), layout.caption, TextAlign::Left);
+    surface.DrawText(Translated("Display", kMemoryLabel), layout.caption, TextAlign::Left);
 
     selection.Select(Pen::Solid(4 / layout.divisor, settings.StaticLineColor)).Select(Brush::Hollow());
     surface.Rectangle(layout.display);

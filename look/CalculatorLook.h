@@ -4,11 +4,14 @@
 #include <QString>
 #include <QStringView>
 
+#include <string_view>
+
 #include "platform/drawing/DrawSurface.h"
 #include "platform/drawing/KeyFace.h"
 #include "platform/drawing/RoundCorners.h"
 #include "platform/screen/ScreenClass.h"
 #include "settings/CalculatorSettings.h"
+#include "text/Translatable.h"
 
 namespace abacor {
 
@@ -33,7 +36,7 @@ KeyFaceLook KeyLook(const CalculatorSettings& settings, const RoundCorners& corn
 void DrawKeyCaption(DrawSurface& surface, const Rect& key, const QString& caption, ColorRef colour);
 
 // The labels above the memory and result lines.
-inline constexpr QStringView kMemoryLabel = u"M E M O R Y";
-inline constexpr QStringView kResultLabel = u"R E S U L T";
+inline constexpr std::u16string_view kMemoryLabel = ABACOR_TRANSLATABLE("Display", u"M E M O R Y");
+inline constexpr std::u16string_view kResultLabel = ABACOR_TRANSLATABLE("Display", u"R E S U L T");
 
 }  // namespace abacor

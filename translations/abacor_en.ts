@@ -92,6 +92,22 @@
         <source>表示</source>
         <translation>Display</translation>
     </message>
+    <message>
+        <source>MEMORY</source>
+        <translation>MEMORY</translation>
+    </message>
+    <message>
+        <source>RESULT</source>
+        <translation>RESULT</translation>
+    </message>
+    <message>
+        <source>M E M O R Y</source>
+        <translation>M E M O R Y</translation>
+    </message>
+    <message>
+        <source>R E S U L T</source>
+        <translation>R E S U L T</translation>
+    </message>
 </context>
 <context>
     <name>Editor</name>
@@ -1131,6 +1147,14 @@
     <message>
         <source>開くのをやめました:</source>
         <translation>STOPPED:</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERROR</translation>
+    </message>
+    <message>
+        <source>NG</source>
+        <translation>DIFF</translation>
     </message>
 </context>
 <context>

@@ -60,8 +60,8 @@ void PaintWindow(DrawSurface& surface, const PaintContext& context, const Displa
             selection.Select(resources.statusFont);
             surface.DrawText(texts.message, layout.statusRect, TextAlign::Left, TextFit::Shrink);
         } else {
-            surface.DrawText(kMemoryLabel.toString(), layout.memoryCaptionRect, TextAlign::Left);
-            surface.DrawText(kResultLabel.toString(), layout.resultCaptionRect, TextAlign::Left);
+            surface.DrawText(Translated("Display", kMemoryLabel), layout.memoryCaptionRect, TextAlign::Left);
+            surface.DrawText(Translated("Display", kResultLabel), layout.resultCaptionRect, TextAlign::Left);
             // The switches at the right, as a desk calculator's slide switches
             // are labelled on its face.
             QStringList face;
@@ -71,7 +71,7 @@ void PaintWindow(DrawSurface& surface, const PaintContext& context, const Displa
             const int right = layout.resultCaptionRect.right - 2;
             const int left = layout.resultCaptionRect.left +
                              QFontMetrics(resources.captionFont)
-                                 .horizontalAdvance(kResultLabel.toString() + kAnnunciatorGap.toString());
+                                 .horizontalAdvance(Translated("Display", kResultLabel) + kAnnunciatorGap.toString());
             selection.Select(resources.statusFont);
             if (right > left)
                 surface.DrawText(face.join(kAnnunciatorGap),

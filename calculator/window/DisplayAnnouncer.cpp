@@ -17,7 +17,9 @@ namespace abacor {
 namespace {
 // The display boxes as assistive technology names them: after the label
 // drawn above each; the main display has none.
-constexpr const char16_t* kBoxNames[] = {ABACOR_TRANSLATABLE("Display", u"表示"), u"MEMORY", u"RESULT"};
+constexpr const char16_t* kBoxNames[] = {ABACOR_TRANSLATABLE("Display", u"表示"),
+                                         ABACOR_TRANSLATABLE("Display", u"MEMORY"),
+                                         ABACOR_TRANSLATABLE("Display", u"RESULT")};
 // Keys are parts from this id on, so that a key keeps its identity when a
 // relayout places other keys.
 constexpr int kFirstKeyPart = 100;

@@ -80,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         abacor::CalculatorSession twin(settings);
         abacor::TapeStore::Opened opened = abacor::TapeStore::Open(onDisk ? file : ":memory:");
         if (!opened.store)
-            Fail("no store: " + abacor::Utf8(opened.problem), keys);
+            Fail("no store: " + abacor::Utf8(abacor::Composed(opened.problem)), keys);
         session.Keep(std::make_unique<abacor::TapeWriter>(std::move(opened.store)), {});
         while (input.remaining_bytes() > 0) {
             std::string token;
@@ -97,7 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     session.ClearTape();
                     twin.ClearTape();
                 } else if (!session.Flush()) {
-                    Fail("a write failed: " + abacor::Utf8(session.KeepProblem()), keys);
+                    Fail("a write failed: " + abacor::Utf8(abacor::Composed(session.KeepProblem())), keys);
                 }
                 continue;
             default: token = kTokens[input.ConsumeIntegralInRange<std::size_t>(0, kTokens.size() - 1)];
@@ -114,7 +114,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     Fail("steps not numbered 1, 2, … in the segment", keys);
         }
         if (!session.Flush() || session.KeepingFails())
-            Fail("the tape was not kept: " + abacor::Utf8(session.KeepProblem()), keys);
+            Fail("the tape was not kept: " + abacor::Utf8(abacor::Composed(session.KeepProblem())), keys);
         if (onDisk) {
             if (const std::string integrity = IntegrityOf(file); integrity != "ok")
                 Fail("integrity_check: " + integrity, keys);

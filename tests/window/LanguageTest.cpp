@@ -54,7 +54,8 @@ TEST(UiLanguage, FollowsTheFirstSpokenAmongTheDesktopsLanguages)
 
 TEST(UiLanguage, TheProgramsSpeakJapaneseAndEveryBuiltInTranslation)
 {
-    EXPECT_EQ(LanguagesOfPrograms(), (QStringList{u"ja"_qs, u"en"_qs}));
+    // qps: the pseudo-language the build makes from the English.
+    EXPECT_EQ(LanguagesOfPrograms(), (QStringList{u"ja"_qs, u"en"_qs, u"qps"_qs}));
 }
 
 TEST(UiLanguage, TheLangOptionIsTakenOutOfTheArguments)
@@ -199,6 +200,51 @@ TEST(UiLanguage, TheTapesMessagesAreWholeSentencesInEitherLanguage)
     for (const Row& row : rows)
         EXPECT_EQ(Translated(row.message), QString::fromUtf16(row.english).arg(where));
     SpeakJapanese();
+}
+
+// Whether a text is through the tables under the pseudo-language: bracketed,
+// or a language's own symbol (digits, signs, the keys' codes).
+bool ThroughTheTables(const QString& text)
+{
+    static const QStringList codes{u"F"_qs, u"GT"_qs, u"K"_qs,  u"C"_qs,    u"CA"_qs, u"CE"_qs,
+                                   u"M"_qs, u"MC"_qs, u"MR"_qs, u"ADD2"_qs, u"OK"_qs};
+    const QString words = text.section(u'\t', 0, 0).remove(u'&');
+    return words.startsWith(u'[') || codes.contains(words) ||
+           std::none_of(words.begin(), words.end(), [](QChar c) { return c.isLetter(); });
+}
+
+TEST(UiLanguage, ThePseudoLanguageShowsEveryWordThroughTheTables)
+{
+    InstallTranslations(u"qps"_qs);
+    std::vector<QString> shown;
+    for (const MenuDescription menu :
+         {MenuDescription(kSoftKeyMenu), MenuDescription(kClearMenu), MenuDescription(kDisplayMenu),
+          MenuDescription(kEditorMenu), MenuDescription(kColourDialogMenu)})
+        for (const MenuEntry& entry : menu)
+            shown.push_back(Translated("Menu", entry.text));
+    for (const LineMark& entry : kLineMarks)
+        shown.push_back(ShownTapeMark(entry.mark));
+    shown.push_back(Translated(NoteRefusal(std::u16string_view(std::u16string(205, u'x')))));
+    shown.push_back(Translated(ParseTapeFile("x,y\r\n", DefaultSettings()).Refusal()));
+    for (const ScreenMetrics screen : {ScreenMetrics{480, 640, 192}, ScreenMetrics{240, 320, 96}}) {
+        SettingsSheet sheet(screen);
+        for (int page = 0; page < 4; ++page) {
+            sheet.SetActivePage(page);
+            for (QWidget* control : sheet.findChildren<QWidget*>()) {
+                if (const auto* label = qobject_cast<QLabel*>(control))
+                    shown.push_back(label->text());
+                else if (const auto* button = qobject_cast<QAbstractButton*>(control))
+                    shown.push_back(button->text());
+                else if (const auto* list = qobject_cast<QComboBox*>(control))
+                    for (int item = 0; item < list->count(); ++item)
+                        shown.push_back(list->itemText(item));
+            }
+        }
+    }
+    SpeakJapanese();
+    for (const QString& text : shown)
+        EXPECT_TRUE(ThroughTheTables(text)) << text.toStdString();
+    EXPECT_GT(shown.size(), 200u);
 }
 
 void SpeakJapanese()
