@@ -80,6 +80,8 @@ ColoursPage::ColoursPage(SettingsRecord& record, const ScreenMetrics& screen)
     QComboBox* presets = controls_->Combo(IdcPreset);
     for (const ColourPreset& preset : kColourPresets)
         presets->addItem(Translated("Editor", preset.name));
+    DialogControls::FitList(list);
+    DialogControls::FitList(presets);
     presets->setCurrentIndex(-1);
     // Says what it holds before it is opened.
     presets->setPlaceholderText(tr("選んでください"));

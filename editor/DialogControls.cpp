@@ -66,27 +66,41 @@ QWidget* MakeControl(const ControlTemplate& control, QWidget* parent)
     return nullptr;
 }
 
+// A list's field, without its opened list.
+constexpr int kFieldHeight = 14;  // dialog units
+// The smallest font a text takes to fit, as a share of the dialog's.
+constexpr int kSmallestFontPercent = 50;
+
 // Text controls whose text is wider than the template allows (the fallback
-// faces are wider than the one the templates were drawn for) grow to the
-// right as far as the dialog allows, then take a smaller font.
-void FitText(QWidget* widget, ControlKind kind, const Rect& placed, int dialogRight)
+// faces, a longer language) grow to the right up to the next control on
+// their row or the dialog's edge (a right-aligned one to the left, up to the
+// control before it), then take a smaller font.
+void FitText(QWidget* widget, ControlKind kind, const Rect& placed, int leftLimit, int rightLimit)
 {
     const bool text = kind == ControlKind::Static || kind == ControlKind::StaticRight ||
                       kind == ControlKind::CheckBox || kind == ControlKind::PushButton;
-    if (!text || widget->sizeHint().width() <= placed.Width())
-        return;
-    const int available = std::max(dialogRight - placed.left, placed.Width());
     const bool rightAligned = kind == ControlKind::StaticRight;
+    const int available = std::max(rightAligned ? placed.right - leftLimit : rightLimit - placed.left, 1);
+    if (!text)
+        return;
+    // A template wider than its room (the design's rows overlap) ends at the next control.
+    if (widget->sizeHint().width() <= std::min(placed.Width(), available)) {
+        if (placed.Width() > available)
+            widget->setGeometry(rightAligned ? placed.right - available : placed.left, placed.top, available,
+                                placed.Height());
+        return;
+    }
     QFont font = widget->font();
     const int full = font.pixelSize();
     // Qt refuses a pixel size below 1, so the loop must stop there.
-    while (widget->sizeHint().width() > available && font.pixelSize() > std::max(1, full * 3 / 5)) {
+    while (widget->sizeHint().width() > available &&
+           font.pixelSize() > std::max(1, full * kSmallestFontPercent / 100)) {
         font.setPixelSize(font.pixelSize() - 1);
         widget->setFont(font);
     }
     const int width = std::min(widget->sizeHint().width(), available);
-    const int left = rightAligned ? std::max(placed.right - width, 0) : placed.left;
-    widget->setGeometry(left, placed.top, std::max(width, placed.Width()), placed.Height());
+    const int left = rightAligned ? std::max(placed.right - width, leftLimit) : placed.left;
+    widget->setGeometry(left, placed.top, std::max(width, std::min(placed.Width(), available)), placed.Height());
 }
 
 // Items of an opened drop-down list, all of one height.
@@ -104,6 +118,17 @@ private:
 
 }  // namespace
 
+void DialogControls::FitList(QComboBox* list)
+{
+    QFont font = list->font();
+    const int full = font.pixelSize();
+    while (list->sizeHint().width() > list->width() &&
+           font.pixelSize() > std::max(1, full * kSmallestFontPercent / 100)) {
+        font.setPixelSize(font.pixelSize() - 1);
+        list->setFont(font);
+    }
+}
+
 void DialogControls::SetListHeight(QComboBox* list, int height)
 {
     list->setFixedHeight(height);
@@ -113,7 +138,6 @@ void DialogControls::SetListHeight(QComboBox* list, int height)
 namespace {
 // The label beside a list or a slider: the nearest static text to its left
 // on the same row, else the nearest one above it in the same column.
-constexpr int kFieldHeight = 14;  // dialog units
 
 const ControlTemplate* LabelOf(const ControlTemplate& control, std::span<const ControlTemplate> controls)
 {
@@ -155,8 +179,27 @@ DialogControls::DialogControls(const DialogTemplate& dialog, QWidget* parent, in
         made[&control] = widget;
         const Rect r = units_.ToPixels(control.x, control.y, control.w, control.h);
         widget->setGeometry(r.left, r.top, r.Width(), r.Height());
-        FitText(widget, control.kind, r, std::min(units_.ToPixelsX(dialog.width), maxRight));
+        int left = 0;
+        int right = std::min(units_.ToPixelsX(dialog.width), maxRight);
+        for (const ControlTemplate& other : dialog.controls) {
+            // A list's template is as tall as its opened list: its row is its field's.
+            const auto tall = [](const ControlTemplate& c) {
+                return c.kind == ControlKind::DropDownList ? std::min(c.h, kFieldHeight) : c.h;
+            };
+            const int overlap =
+                std::min(control.y + tall(control), other.y + tall(other)) - std::max(control.y, other.y);
+            const bool sameRow = 2 * overlap >= std::min(tall(control), tall(other));
+            if (&other == &control || other.kind == ControlKind::GroupBox || !sameRow)
+                continue;
+            // A dialog unit's gap, so that texts never touch.
+            if (other.x > control.x)
+                right = std::min(right, units_.ToPixelsX(other.x - 1));
+            else if (other.x + other.w <= control.x + control.w)
+                left = std::max(left, units_.ToPixelsX(other.x + other.w + 1));
+        }
+        FitText(widget, control.kind, r, left, right);
         if (control.id != 0) {
+            places_[control.id] = {control.kind, r, left, right};
             widget->setObjectName(QString::number(control.id));
             controls_[control.id] = widget;
         }
@@ -189,6 +232,19 @@ QWidget* DialogControls::Control(int id) const
     const auto found = controls_.find(id);
     Q_ASSERT_X(found != controls_.end(), "DialogControls::Control", "no control of that id in the template");
     return found == controls_.end() ? nullptr : found->second;
+}
+
+void DialogControls::SetText(int id, const QString& text)
+{
+    QLabel* label = Label(id);
+    const auto place = places_.find(id);
+    if (label == nullptr || place == places_.end())
+        return;
+    label->setText(text);
+    label->setFont(label->parentWidget()->font());
+    label->setGeometry(place->second.placed.left, place->second.placed.top, place->second.placed.Width(),
+                       place->second.placed.Height());
+    FitText(label, place->second.kind, place->second.placed, place->second.leftLimit, place->second.rightLimit);
 }
 
 QLabel* DialogControls::Label(int id) const { return qobject_cast<QLabel*>(Control(id)); }

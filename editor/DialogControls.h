@@ -28,14 +28,24 @@ public:
     QCheckBox* Check(int id) const;
     QSlider* Slider(int id) const;
     QPushButton* Button(int id) const;
+    // A text control given a new text: fitted again, from the dialog's font.
+    void SetText(int id, const QString& text);
 
     // The selection field and the opened list's items of a drop-down list,
     // each height pixels high.
     static void SetListHeight(QComboBox* list, int height);
+    // A list whose longest item is wider than the list takes a smaller font.
+    static void FitList(QComboBox* list);
 
 private:
+    struct Place {
+        ControlKind kind;
+        Rect placed;
+        int leftLimit, rightLimit;
+    };
     DialogUnits units_;
     std::map<int, QWidget*> controls_;
+    std::map<int, Place> places_;
 };
 
 }  // namespace abacor

@@ -45,6 +45,7 @@ void SettingsPage::BindLists(std::span<const ListBinding> lists)
         QComboBox* combo = controls_->Combo(list.control);
         for (const std::u16string_view entry : list.entries)
             combo->addItem(Translated("Editor", entry));
+        DialogControls::FitList(combo);
         connect(combo, &QComboBox::activated, this,
                 [this, list](int index) { record_.SetValue(list.value, static_cast<std::uint32_t>(index)); });
     }
@@ -103,14 +104,14 @@ void SettingsPage::ShowRateSlider(const RateSlider& rate)
         // A rate beyond the slider leaves it at its end; the copy keeps the rate.
         slider->setValue(static_cast<int>(std::min<std::uint32_t>(value, kTaxSliderMaximum)));
     }
-    controls_->Label(rate.text)->setText(TaxRateText(value));
+    controls_->SetText(rate.text, TaxRateText(value));
     InvalidatePage();
 }
 
 void SettingsPage::OnRateScrolled(const RateSlider& rate)
 {
     record_.SetValue(rate.value, static_cast<std::uint32_t>(controls_->Slider(rate.slider)->sliderPosition()));
-    controls_->Label(rate.text)->setText(TaxRateText(record_.settings().*rate.value));
+    controls_->SetText(rate.text, TaxRateText(record_.settings().*rate.value));
     InvalidatePage();
 }
 

@@ -230,7 +230,24 @@ TEST(UiLanguage, ThePseudoLanguageShowsEveryWordThroughTheTables)
         SettingsSheet sheet(screen);
         for (int page = 0; page < 4; ++page) {
             sheet.SetActivePage(page);
+            std::vector<QWidget*> placed;
             for (QWidget* control : sheet.findChildren<QWidget*>()) {
+                // Texts 40 % longer keep their room on the larger screen
+                // (a smaller font where they must), none over another.
+                const bool text = (qobject_cast<QLabel*>(control) || qobject_cast<QAbstractButton*>(control)) &&
+                                  !control->property("text").toString().isEmpty();
+                if (text && screen.width == 480 && control->isVisibleTo(&sheet)) {
+                    EXPECT_LE(control->sizeHint().width(), control->width())
+                        << control->property("text").toString().toStdString();
+                    for (const QWidget* other : placed)
+                        EXPECT_FALSE(other->parentWidget() == control->parentWidget() &&
+                                     other->geometry().intersects(control->geometry()))
+                            << control->property("text").toString().toStdString() << " over "
+                            << other->property("text").toString().toStdString();
+                }
+                if (screen.width == 480 && control->isVisibleTo(&sheet) &&
+                    (text || qobject_cast<QComboBox*>(control) || qobject_cast<QSlider*>(control)))
+                    placed.push_back(control);
                 if (const auto* label = qobject_cast<QLabel*>(control))
                     shown.push_back(label->text());
                 else if (const auto* button = qobject_cast<QAbstractButton*>(control))
