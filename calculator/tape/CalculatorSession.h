@@ -21,8 +21,14 @@ enum class TokenOutcome {
 };
 
 struct TokenResult {
+    TokenResult() = default;
+    TokenResult(TokenOutcome outcome, std::string message, Message reason = {})
+        : outcome(outcome), message(std::move(message)), reason(std::move(reason))
+    {
+    }
     TokenOutcome outcome = TokenOutcome::Applied;
     std::string message;  // why, for a refused or unknown token
+    Message reason;       // and the user's words for it, after the message, where there are
 };
 
 // The first bytes of a token as a message shows it, control and invalid

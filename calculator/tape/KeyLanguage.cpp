@@ -127,7 +127,7 @@ TokenResult CalculatorSession::Apply(std::string_view token)
         if (why.empty())
             why = SetNote(*line, Utf16(text));
         if (!why.empty())
-            return {TokenOutcome::Refused, "note: " + Utf8(Composed(why))};
+            return {TokenOutcome::Refused, "note: ", std::move(why)};
         return {};
     } else if (token.starts_with(kCorrectPrefix)) {
         const std::string_view assignment = token.substr(kCorrectPrefix.size());

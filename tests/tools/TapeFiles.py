@@ -16,8 +16,11 @@ folder = pathlib.Path(tempfile.mkdtemp())
 faults = []
 
 
-def run(*args, cwd=None):
-    return subprocess.run([calc, *args], capture_output=True, text=True, timeout=60, cwd=cwd)
+def run(*args, cwd=None, language="ja"):
+    # The refusals are read in Japanese, as a Japanese desktop gives them.
+    env = {k: v for k, v in os.environ.items() if k not in ("LANGUAGE", "LC_ALL", "LC_MESSAGES")}
+    return subprocess.run([calc, *args], capture_output=True, text=True, timeout=60, cwd=cwd,
+                          env=dict(env, LANG=f"{language}_{'JP' if language == 'ja' else 'US'}.UTF-8"))
 
 
 # Notes: Japanese, emoji, right-to-left, a comma and a quote, a formula, 200
@@ -146,6 +149,11 @@ for name, content, why in cases:
     out = run("--open", str(path))
     if out.returncode != 2 or why not in out.stderr:
         faults.append(f"{name}: status {out.returncode}: {out.stderr.strip()}")
+# The same refusal on an English desktop, and under --lang, in English.
+path.write_bytes(b"x,y\r\n")
+for out in [run("--open", str(path), language="en"), run("--lang", "en", "--open", str(path))]:
+    if out.returncode != 2 or "Line 1: Not an Abacor tape" not in out.stderr:
+        faults.append(f"not a tape, in English: status {out.returncode}: {out.stderr.strip()}")
 # What cannot be read is said, never an abort or a wait: a read error
 # (/proc/self/mem fails with EIO), a FIFO, a folder.
 fifo = folder / "fifo.abacor-tape"

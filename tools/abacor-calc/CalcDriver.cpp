@@ -6,6 +6,7 @@
 
 #include "calculator/tape/TapeFile.h"
 #include "platform/store/StateFile.h"
+#include "text/MessageWords.h"
 #include "text/Utf.h"
 
 namespace abacor {
@@ -62,7 +63,7 @@ bool CalcDriver::Apply(const std::string& token)
 {
     const TokenResult result = session_.Apply(token);
     if (result.outcome != TokenOutcome::Applied) {
-        err_ << "abacor-calc: " << result.message << '\n';
+        err_ << "abacor-calc: " << result.message << Utf8(ComposedIn(result.reason, language_)) << '\n';
         return false;
     }
     PrintLine(token);
@@ -120,7 +121,7 @@ int CalcDriver::Open(const std::string& path)
 {
     const TapeFile file = ReadTapeFile(PathOf(path), session_.settings());
     if (!file.Read()) {
-        err_ << "abacor-calc: " << path << ": " << Utf8(Composed(file.Refusal())) << '\n';
+        err_ << "abacor-calc: " << path << ": " << Utf8(ComposedIn(file.Refusal(), language_)) << '\n';
         return 2;
     }
     const std::vector<int> differing = session_.Open(file);

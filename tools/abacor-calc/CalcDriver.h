@@ -24,6 +24,8 @@ public:
     // The current calculation written to path as a tape file when the
     // tokens are done.
     void SaveTo(std::string path) { savePath_ = std::move(path); }
+    // The language of the messages from the tape ("ja", the design's, unless told).
+    void SpeakIn(std::string language) { language_ = std::move(language); }
 
     // A tape file keyed again: 0 when every result in it is what the
     // calculator gives, 1 when one differs (their lines on err), 2 when it
@@ -51,6 +53,7 @@ private:
     bool annunciators_ = false;
     bool tape_ = false;
     std::string savePath_;
+    std::string language_ = "ja";
 };
 
 }  // namespace abacor

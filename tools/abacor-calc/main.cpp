@@ -1,17 +1,20 @@
 // abacor-calc: runs key tokens through the headless calculator.
+#include <algorithm>
+#include <cstdlib>
 #include <iostream>
 #include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "text/MessageWords.h"
 #include "tools/abacor-calc/Arguments.h"
 #include "tools/abacor-calc/CalcDriver.h"
 
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: abacor-calc [-a] [--tape] [--open FILE] [--save FILE] [--help] [--] [TOKEN...]\n"
+    "usage: abacor-calc [-a] [--tape] [--open FILE] [--save FILE] [--lang ja|en] [--help] [--] [TOKEN...]\n"
     "\n"
     "Feeds key tokens to a freshly started calculator (every setting at its\n"
     "default) and prints, after each token, one line of five TAB-separated\n"
@@ -55,6 +58,8 @@ constexpr std::string_view kUsage =
     "  --open FILE           first the tape file FILE keyed again with its settings\n"
     "                        (a saved tape or an exported CSV); its results compared\n"
     "  --save FILE           at the end, the current calculation to FILE as a tape file\n"
+    "  --lang ja|en          the language of a tape file's or a note's refusal (else the\n"
+    "                        desktop's: LANGUAGE, LC_ALL, LC_MESSAGES, LANG)\n"
     "  -h, --help            this text\n"
     "  --                    what follows are tokens, even if they begin with \"--\"\n"
     "\n"
@@ -74,6 +79,8 @@ int main(int argc, char* argv[])
     bool annunciators = false;
     bool tape = false;
     std::string open, save;
+    std::string language = abacor::ConsoleLanguage(std::getenv("LANGUAGE"), std::getenv("LC_ALL"),
+                                                   std::getenv("LC_MESSAGES"), std::getenv("LANG"));
     std::size_t first = 1;
     for (; first < count; ++first) {
         const std::string_view argument = args[first];
@@ -93,6 +100,15 @@ int main(int argc, char* argv[])
             (argument == "--open" ? open : save) = args[++first];
             continue;
         }
+        if (argument == "--lang" && first + 1 < count) {
+            language = args[++first];
+            const std::vector<std::string_view> spoken = abacor::MessageLanguages();
+            if (language != "ja" && std::find(spoken.begin(), spoken.end(), language) == spoken.end()) {
+                std::cerr << "abacor-calc: --lang: \"" << language << "\" is not a language of the program\n";
+                return 2;
+            }
+            continue;
+        }
         if (argument == "-h" || argument == "--help") {
             std::cout << kUsage;
             return 0;
@@ -105,6 +121,7 @@ int main(int argc, char* argv[])
     }
 
     abacor::CalcDriver driver(std::cout, std::cerr);
+    driver.SpeakIn(language);
     if (annunciators)
         driver.ShowAnnunciators();
     if (tape)
