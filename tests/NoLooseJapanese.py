@@ -17,7 +17,6 @@ DATA = [
     ("calculator/display/AnnunciatorWords.cpp", "税計", "an annunciator recognised, to be said"),
     ("calculator/display/SpokenChange.cpp", "時間", "an annunciator recognised, to be said"),
     ("calculator/display/SpokenChange.cpp", "日付", "an annunciator recognised, to be said"),
-    ("calculator/tape/TapeCsv.h", "実行,計算", "the tape file's columns: what every file written so far reads"),
     ("calculator/tape/TapeFile.cpp", "設定", "the tape file's settings line: what every file written so far reads"),
     ("calculator/tape/TapeSession.cpp", "件", "a tape mark's count as the file keeps it; shown translated"),
     ("calculator/tape/TapeSession.cpp", "訂正前", "the file's word for a corrected number; shown translated"),

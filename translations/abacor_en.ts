@@ -1156,6 +1156,10 @@
         <source>NG</source>
         <translation>DIFF</translation>
     </message>
+    <message>
+        <source>実行,計算,番号,数値,種別,訂正前,注記,日時</source>
+        <translation>Run,Calculation,Step,Number,Mark,Was,Note,Time</translation>
+    </message>
 </context>
 <context>
     <name>TapeFile</name>
@@ -1560,6 +1564,14 @@
     <message>
         <source>保存する行(&amp;L):</source>
         <translation>&amp;Lines to save:</translation>
+    </message>
+    <message>
+        <source>CSV、表計算ソフト用 (*.csv)</source>
+        <translation>CSV in English, for spreadsheets (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV、Abacorでまた開けるもの (*.csv)</source>
+        <translation>CSV that Abacor can open again (*.csv)</translation>
     </message>
 </context>
 </TS>

@@ -33,7 +33,12 @@ std::string LocalTime(std::int64_t msSinceEpoch)
 
 std::string TapeCsv(const std::vector<TapeLine>& lines)
 {
-    std::string csv = "\xEF\xBB\xBF" + Utf8(kCsvColumns) + "\r\n";
+    return TapeCsv(lines, {std::u16string(kCsvColumns), [](std::u16string_view mark) { return std::u16string(mark); }});
+}
+
+std::string TapeCsv(const std::vector<TapeLine>& lines, const CsvWords& words)
+{
+    std::string csv = "\xEF\xBB\xBF" + Utf8(words.columns) + "\r\n";
     // Runs and calculations counted as the lines show them: a run begins
     // after its mark, a calculation after each CA.
     int run = 1, calculation = 1;
@@ -46,7 +51,7 @@ std::string TapeCsv(const std::vector<TapeLine>& lines)
         csv += std::to_string(run) + ',' + std::to_string(calculation) + ',';
         if (line.step > 0)
             csv += std::to_string(line.step);
-        csv += ',' + CsvField(StripGrouping(line.number)) + ',' + CsvField(line.mark) + ',' +
+        csv += ',' + CsvField(StripGrouping(line.number)) + ',' + CsvField(words.mark(line.mark)) + ',' +
                CsvField(StripGrouping(line.was)) + ',' + CsvField(CellOfNote(line.note)) + ',';
         if (line.time != 0)
             csv += LocalTime(line.time);

@@ -429,17 +429,27 @@ bool TapeWindow::WriteWhole(const QString& path, const std::string& bytes, const
     return false;
 }
 
-bool TapeWindow::ExportTo(const QString& path)
+bool TapeWindow::ExportTo(const QString& path, bool forPeople)
 {
-    return WriteWhole(path, TapeCsv(model_->AllLines()), Translated("Message", kExportFailed));
+    const std::vector<TapeLine> lines = model_->AllLines();
+    const CsvWords words{Translated("Tape", kCsvColumns).toStdU16String(),
+                         [](std::u16string_view mark) { return ShownTapeMark(mark).toStdU16String(); }};
+    return WriteWhole(path, forPeople ? TapeCsv(lines, words) : TapeCsv(lines), Translated("Message", kExportFailed));
 }
 
 void TapeWindow::OnExport()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("エクスポート"),
-                                                      QDir(DialogFolder()).filePath(QStringLiteral("tape.csv")),
-                                                      QStringLiteral("CSV (*.csv)"));
-    if (!path.isEmpty() && ExportTo(path))
+    // In another language than the design's, a spreadsheet's columns in it,
+    // or those Abacor opens again.
+    const QString own = QStringLiteral("CSV (*.csv)");
+    const QString forPeople = tr("CSV、表計算ソフト用 (*.csv)");
+    const QString reopened = tr("CSV、Abacorでまた開けるもの (*.csv)");
+    const bool translated = Translated("Tape", kCsvColumns) != QStringView(kCsvColumns);
+    QString chosen;
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("エクスポート"), QDir(DialogFolder()).filePath(QStringLiteral("tape.csv")),
+        translated ? forPeople + QStringLiteral(";;") + reopened : own, &chosen);
+    if (!path.isEmpty() && ExportTo(path, translated && chosen == forPeople))
         RememberDialogFolder(QFileInfo(path).absolutePath());
 }
 

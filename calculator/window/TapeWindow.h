@@ -73,8 +73,10 @@ public:
     QListView* view() const { return view_; }
     // The lines as copied: one a line, as shown.
     QString SelectedText() const;
-    // Writes the tape as CSV; false (and the user told) when it could not.
-    bool ExportTo(const QString& path);
+    // Writes the tape as CSV, with the columns and marks Abacor opens again
+    // or (forPeople) in the program's language; false (and the user told)
+    // when it could not.
+    bool ExportTo(const QString& path, bool forPeople = false);
     // Prints the tape: to pdfPath without a dialog, or (empty) through the
     // print dialog; false (and the user told) when it failed.
     bool Print(const QString& pdfPath = {});

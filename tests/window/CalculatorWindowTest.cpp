@@ -591,6 +591,21 @@ TEST_F(Window, TheTapeWindowShowsCorrectsCopiesAndExports)
     EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF実行,計算,番号,数値,種別,訂正前,注記,日時\r\n1,1,1,123,＋,,,"));
     EXPECT_TRUE(bytes.contains("\r\n1,1,2,457,＋,456,")) << "the earlier number in a column of its own";
     EXPECT_TRUE(bytes.contains("\r\n1,1,,1369,*,,")) << "numbers without grouping";
+    // For people in English: its columns and marks; the same file Abacor opens again otherwise.
+    InstallTranslations(QStringLiteral("en"));
+    ASSERT_TRUE(tape->ExportTo(csv, true));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QByteArray english = written.readAll();
+    written.close();
+    ASSERT_TRUE(tape->ExportTo(csv));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), bytes);
+    written.remove();
+    for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>())
+        QCoreApplication::removeTranslator(translator);
+    EXPECT_TRUE(english.startsWith("\xEF\xBB\xBFRun,Calculation,Step,Number,Mark,Was,Note,Time\r\n1,1,1,123,＋,,,"))
+        << english.left(80).toStdString();
+    EXPECT_TRUE(english.contains("\r\n1,1,,1369,*,,"));
     EXPECT_FALSE(tape->ExportTo(QStringLiteral("/nonexistent-folder/tape.csv")));
     EXPECT_TRUE(said.last().startsWith(QStringLiteral("エクスポートできませんでした。"))) << "never silent";
     {
