@@ -68,8 +68,13 @@ QWidget* MakeControl(const ControlTemplate& control, QWidget* parent)
 
 // A list's field, without its opened list.
 constexpr int kFieldHeight = 14;  // dialog units
-// The smallest font a text takes to fit, as a share of the dialog's.
-constexpr int kSmallestFontPercent = 50;
+// The smallest font a text takes to fit: half the dialog's, never below what
+// still reads on the smallest screen.
+int SmallestFont(int full)
+{
+    constexpr int kLegiblePixels = 9;
+    return std::min(full, std::max(full / 2, kLegiblePixels));
+}
 
 // Text controls whose text is wider than the template allows (the fallback
 // faces, a longer language) grow to the right up to the next control on
@@ -91,10 +96,8 @@ void FitText(QWidget* widget, ControlKind kind, const Rect& placed, int leftLimi
         return;
     }
     QFont font = widget->font();
-    const int full = font.pixelSize();
-    // Qt refuses a pixel size below 1, so the loop must stop there.
-    while (widget->sizeHint().width() > available &&
-           font.pixelSize() > std::max(1, full * kSmallestFontPercent / 100)) {
+    const int smallest = SmallestFont(font.pixelSize());
+    while (widget->sizeHint().width() > available && font.pixelSize() > smallest) {
         font.setPixelSize(font.pixelSize() - 1);
         widget->setFont(font);
     }
@@ -121,9 +124,8 @@ private:
 void DialogControls::FitList(QComboBox* list)
 {
     QFont font = list->font();
-    const int full = font.pixelSize();
-    while (list->sizeHint().width() > list->width() &&
-           font.pixelSize() > std::max(1, full * kSmallestFontPercent / 100)) {
+    const int smallest = SmallestFont(font.pixelSize());
+    while (list->sizeHint().width() > list->width() && font.pixelSize() > smallest) {
         font.setPixelSize(font.pixelSize() - 1);
         list->setFont(font);
     }

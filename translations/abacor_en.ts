@@ -157,19 +157,19 @@
     </message>
     <message>
         <source>縦(左上)：</source>
-        <translation>Left:</translation>
+        <translation>Upper left:</translation>
     </message>
     <message>
         <source>縦(右下)：</source>
-        <translation>Lower:</translation>
+        <translation>Lower right:</translation>
     </message>
     <message>
         <source>縦(右上)：</source>
-        <translation>Right:</translation>
+        <translation>Upper right:</translation>
     </message>
     <message>
         <source>横：</source>
-        <translation>Row:</translation>
+        <translation>Landscape:</translation>
     </message>
     <message>
         <source>税率設定：</source>
