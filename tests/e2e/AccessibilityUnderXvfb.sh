@@ -41,3 +41,11 @@ start_program '^Abacor$' "$ABACOR" --lang en
 kill "$app"; wait "$app" 2>/dev/null
 start_program '^Abacor Settings$' "$EDITOR_BIN" --lang en
 /usr/bin/python3 "$(dirname "$0")/accessibility.py" english-editor || exit 1
+kill "$app"; wait "$app" 2>/dev/null
+
+# And in the pseudo-language: every word a screen reader gets went through the tables.
+start_program '^Abacor$' "$ABACOR" --lang qps
+/usr/bin/python3 "$(dirname "$0")/accessibility.py" pseudo-calculator || exit 1
+kill "$app"; wait "$app" 2>/dev/null
+start_program 'Séttîñgs' "$EDITOR_BIN" --lang qps
+/usr/bin/python3 "$(dirname "$0")/accessibility.py" pseudo-editor || exit 1

@@ -385,8 +385,38 @@ def english_editor():
     print("PASS: %d names and texts of the editor's four pages in English" % seen)
 
 
+CODES = {"F", "GT", "K", "C", "CA", "CE", "M", "MC", "MR", "M+", "M−", "ADD2", "OK", "Abacor", "AbacorSet"}
+
+
+def pseudo(program):
+    """Under the pseudo-language every word a screen reader is given went
+    through the tables: bracketed, or a code or a figure of no language."""
+    app = application(program)
+    pages = [node for _, node in walk(app) if node.getRoleName() == "page tab"] or [None]
+    loose = set()
+    for page in pages:
+        if page is not None:
+            press(page)
+        for _, node in walk(app):
+            if node == app:
+                continue  # the program's path
+            texts = [node.name, node.description]
+            try:
+                texts.append(text_of(node))
+            except Exception:
+                pass
+            for text in texts:
+                words = (text or "").split("\t")[0]
+                if re.search(r"[^\W\d_]", words) and "[" not in words and words not in CODES:
+                    loose.add(words)
+    if loose:
+        fail("%s under --lang qps, not through the tables: %s" % (program, sorted(loose)))
+    print("PASS: every word %s gives a screen reader is through the tables (%d pages)" % (program, len(pages)))
+
+
 if sys.argv[1] == "tape-again":
     tape_again(sys.argv[2])
 else:
     {"calculator": calculator, "editor": editor, "tape": tape, "english-calculator": english_calculator,
-     "english-editor": english_editor}[sys.argv[1]]()
+     "english-editor": english_editor, "pseudo-calculator": lambda: pseudo("Abacor"),
+     "pseudo-editor": lambda: pseudo("AbacorSet")}[sys.argv[1]]()
