@@ -784,6 +784,19 @@ TEST_F(Window, ThePrintedRollShowsEveryMarkWhole)
     for (const char* line : {"RATE 8%", "1,000 NET RATE 10%", "100 TAX RATE 10%", "1,640 GROSS TOTAL",
                              "1,500 NET TOTAL", "140 TAX TOTAL", "3 * 2 ITEMS"})
         EXPECT_TRUE(english.contains(QString::fromUtf8(line))) << line << ": " << english.join(u'|').toStdString();
+    // In the pseudo-language every word on paper went through the tables.
+    InstallTranslations(QStringLiteral("qps"));
+    const QStringList pseudo = PrintedRoll(*tape);
+    for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>())
+        QCoreApplication::removeTranslator(translator);
+    EXPECT_TRUE(pseudo.contains(QStringLiteral("1,640 [GRÖSS TÖTÀL~~~~~]"))) << pseudo.join(u'|').toStdString();
+    for (const QString& line : pseudo)
+        for (const QString& word : line.split(u' ', Qt::SkipEmptyParts)) {
+            const bool translated =
+                word.contains(u'[') || word.contains(u']') || word.contains(u'~') || word == u"Abacor"_qs;
+            EXPECT_TRUE(translated || std::none_of(word.begin(), word.end(), [](QChar c) { return c.isLetter(); }))
+                << word.toStdString() << " in " << line.toStdString();
+        }
 }
 
 TEST_F(Window, KeptStateAndTapeFollowTheirSettings)
