@@ -60,8 +60,11 @@ void PaintWindow(DrawSurface& surface, const PaintContext& context, const Displa
             selection.Select(resources.statusFont);
             surface.DrawText(texts.message, layout.statusRect, TextAlign::Left, TextFit::Shrink);
         } else {
-            surface.DrawText(Translated("Display", kMemoryLabel), layout.memoryCaptionRect, TextAlign::Left);
-            surface.DrawText(Translated("Display", kResultLabel), layout.resultCaptionRect, TextAlign::Left);
+            // A longer language's caption takes a smaller font rather than the next box's room.
+            surface.DrawText(Translated("Display", kMemoryLabel), layout.memoryCaptionRect, TextAlign::Left,
+                             TextFit::Shrink);
+            surface.DrawText(Translated("Display", kResultLabel), layout.resultCaptionRect, TextAlign::Left,
+                             TextFit::Shrink);
             // The switches at the right, as a desk calculator's slide switches
             // are labelled on its face.
             QStringList face;
