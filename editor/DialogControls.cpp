@@ -68,12 +68,17 @@ QWidget* MakeControl(const ControlTemplate& control, QWidget* parent)
 
 // A list's field, without its opened list.
 constexpr int kFieldHeight = 14;  // dialog units
-// The smallest font a text takes to fit: half the dialog's, never below what
-// still reads on the smallest screen.
-int SmallestFont(int full)
+// A smaller font, a pixel at a time, until the widget is no wider than width:
+// down to half the dialog's, never below what still reads on the smallest screen.
+void ShrinkToWidth(QWidget* widget, int width)
 {
     constexpr int kLegiblePixels = 9;
-    return std::min(full, std::max(full / 2, kLegiblePixels));
+    QFont font = widget->font();
+    const int smallest = std::min(font.pixelSize(), std::max(font.pixelSize() / 2, kLegiblePixels));
+    while (widget->sizeHint().width() > width && font.pixelSize() > smallest) {
+        font.setPixelSize(font.pixelSize() - 1);
+        widget->setFont(font);
+    }
 }
 
 // Text controls whose text is wider than the template allows (the fallback
@@ -95,12 +100,7 @@ void FitText(QWidget* widget, ControlKind kind, const Rect& placed, int leftLimi
                                 placed.Height());
         return;
     }
-    QFont font = widget->font();
-    const int smallest = SmallestFont(font.pixelSize());
-    while (widget->sizeHint().width() > available && font.pixelSize() > smallest) {
-        font.setPixelSize(font.pixelSize() - 1);
-        widget->setFont(font);
-    }
+    ShrinkToWidth(widget, available);
     const int width = std::min(widget->sizeHint().width(), available);
     const int left = rightAligned ? std::max(placed.right - width, leftLimit) : placed.left;
     widget->setGeometry(left, placed.top, std::max(width, std::min(placed.Width(), available)), placed.Height());
@@ -121,15 +121,7 @@ private:
 
 }  // namespace
 
-void DialogControls::FitList(QComboBox* list)
-{
-    QFont font = list->font();
-    const int smallest = SmallestFont(font.pixelSize());
-    while (list->sizeHint().width() > list->width() && font.pixelSize() > smallest) {
-        font.setPixelSize(font.pixelSize() - 1);
-        list->setFont(font);
-    }
-}
+void DialogControls::FitList(QComboBox* list) { ShrinkToWidth(list, list->width()); }
 
 void DialogControls::SetListHeight(QComboBox* list, int height)
 {

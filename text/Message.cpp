@@ -40,13 +40,20 @@ std::u16string Substituted(std::u16string_view pattern, const std::vector<std::u
     return out;
 }
 
-std::u16string Composed(const Message& message)
+std::u16string Composed(const Message& message, const TranslateText& translate)
 {
     std::vector<std::u16string> arguments;
     arguments.reserve(message.arguments.size());
     for (const Message& argument : message.arguments)
-        arguments.push_back(Composed(argument));
-    return Substituted(message.text, arguments);
+        arguments.push_back(Composed(argument, translate));
+    if (message.context == nullptr)
+        return Substituted(message.text, arguments);
+    return Substituted(translate(message.context, message.text), arguments);
+}
+
+std::u16string Composed(const Message& message)
+{
+    return Composed(message, [](const char*, std::u16string_view text) { return std::u16string(text); });
 }
 
 }  // namespace abacor

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,6 +38,11 @@ struct Message {
 // pattern with %1…%9 replaced by the arguments, in one pass: an argument's
 // own "%1" stays as it is. A number beyond the arguments stays too.
 std::u16string Substituted(std::u16string_view pattern, const std::vector<std::u16string>& arguments);
+
+// The message with every argument composed in, each text (the message's and
+// its arguments') as translate gives it for its context; verbatim texts as they are.
+using TranslateText = std::function<std::u16string(const char* context, std::u16string_view text)>;
+std::u16string Composed(const Message& message, const TranslateText& translate);
 
 // The message in the source language, every argument composed in.
 std::u16string Composed(const Message& message);

@@ -16,18 +16,12 @@ std::vector<std::string_view> MessageLanguages()
 
 std::u16string ComposedIn(const Message& message, std::string_view language)
 {
-    std::u16string_view pattern = message.text;
-    if (message.context != nullptr)
+    return Composed(message, [language](const char* context, std::u16string_view text) {
         for (const MessageWord& word : MessageWords())
-            if (word.language == language && word.context == message.context && word.source == message.text) {
-                pattern = word.translation;
-                break;
-            }
-    std::vector<std::u16string> arguments;
-    arguments.reserve(message.arguments.size());
-    for (const Message& argument : message.arguments)
-        arguments.push_back(ComposedIn(argument, language));
-    return Substituted(pattern, arguments);
+            if (word.language == language && word.context == context && word.source == text)
+                return std::u16string(word.translation);
+        return std::u16string(text);
+    });
 }
 
 std::string ConsoleLanguage(const char* language, const char* all, const char* messages, const char* lang)

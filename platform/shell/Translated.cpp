@@ -12,15 +12,9 @@ QString Translated(const char* context, std::u16string_view text)
 
 QString Translated(const Message& message)
 {
-    if (message.context == nullptr && message.arguments.empty())
-        return QString::fromStdU16String(message.text);
-    const QString pattern = message.context == nullptr ? QString::fromStdU16String(message.text)
-                                                       : Translated(message.context, message.text);
-    std::vector<std::u16string> arguments;
-    arguments.reserve(message.arguments.size());
-    for (const Message& argument : message.arguments)
-        arguments.push_back(Translated(argument).toStdU16String());
-    return QString::fromStdU16String(Substituted(pattern.toStdU16String(), arguments));
+    return QString::fromStdU16String(Composed(message, [](const char* context, std::u16string_view text) {
+        return Translated(context, text).toStdU16String();
+    }));
 }
 
 }  // namespace abacor
