@@ -1,5 +1,6 @@
 #include "editor/DialogControls.h"
 
+#include <QStyleOptionButton>
 #include <QStyledItemDelegate>
 
 #include <QCheckBox>
@@ -68,6 +69,34 @@ QWidget* MakeControl(const ControlTemplate& control, QWidget* parent)
 
 // A list's field, without its opened list.
 constexpr int kFieldHeight = 14;  // dialog units
+
+// The width a text control needs for its text: a button's text and its
+// padding (a style's wider minimum for dialog buttons is not a need).
+int NeededWidth(const QWidget* widget)
+{
+    const auto* button = qobject_cast<const QPushButton*>(widget);
+    if (button == nullptr)
+        return widget->sizeHint().width();
+    QStyleOptionButton option;
+    option.initFrom(button);
+    constexpr int kWide = 1000;
+    const int padding =
+        button->style()->sizeFromContents(QStyle::CT_PushButton, &option, {kWide, 0}, button).width() - kWide;
+    QString lines = button->text();
+    lines.remove(u'&');
+    int text = 0;
+    for (const QString& line : lines.split(u'\n'))
+        text = std::max(text, button->fontMetrics().horizontalAdvance(line));
+    return text + padding;
+}
+
+// The height of a text of one or two lines.
+int NeededHeight(const QWidget* widget)
+{
+    const int lines = widget->property("text").toString().count(u'\n') + 1;
+    return qobject_cast<const QLabel*>(widget) != nullptr ? widget->sizeHint().height()
+                                                          : lines * widget->fontMetrics().lineSpacing();
+}
 // A smaller font, a pixel at a time, until the widget is no wider than width:
 // down to half the dialog's, never below what still reads on the smallest screen.
 void ShrinkToWidth(QWidget* widget, int width)
@@ -75,17 +104,56 @@ void ShrinkToWidth(QWidget* widget, int width)
     constexpr int kLegiblePixels = 9;
     QFont font = widget->font();
     const int smallest = std::min(font.pixelSize(), std::max(font.pixelSize() / 2, kLegiblePixels));
-    while (widget->sizeHint().width() > width && font.pixelSize() > smallest) {
+    while (NeededWidth(widget) > width && font.pixelSize() > smallest) {
         font.setPixelSize(font.pixelSize() - 1);
         widget->setFont(font);
     }
 }
 
+// Where even the smallest legible font is too wide, a text takes a second
+// line if the room below it holds one: broken at the space that leaves the
+// narrower text, else within a word. Returns whether it fits.
+bool BreakInTwo(QWidget* widget, const Rect& placed, int width, int bottomLimit)
+{
+    const QString text = widget->property("text").toString();
+    const auto broken = [&](qsizetype at) {
+        return text.at(at) == u' ' ? QString(text).replace(at, 1, u'\n') : QString(text).insert(at, u'\n');
+    };
+    const auto widthOf = [&](const QString& lines) {
+        widget->setProperty("text", lines);
+        return NeededWidth(widget);
+    };
+    qsizetype best = -1;
+    int bestWidth = 0;
+    for (const bool withinWords : {false, true}) {
+        for (qsizetype at = 1; at + 1 < text.size(); ++at) {
+            if ((text.at(at) == u' ') == withinWords || text.at(at - 1) == u'&')
+                continue;
+            if (const int w = widthOf(broken(at)); w <= width && (best < 0 || w < bestWidth)) {
+                best = at;
+                bestWidth = w;
+            }
+        }
+        if (best >= 0)
+            break;
+    }
+    widget->setProperty("text", best >= 0 ? broken(best) : text);
+    const int height = std::max(placed.Height(), NeededHeight(widget));
+    if (best < 0 || placed.top + height > bottomLimit) {
+        widget->setProperty("text", text);
+        return false;
+    }
+    // A listener hears the text whole.
+    widget->setAccessibleName(QString(text).remove(u'&'));
+    widget->setGeometry(widget->x(), placed.top, widget->width(), height);
+    return true;
+}
+
 // Text controls whose text is wider than the template allows (the fallback
 // faces, a longer language) grow to the right up to the next control on
 // their row or the dialog's edge (a right-aligned one to the left, up to the
-// control before it), then take a smaller font.
-void FitText(QWidget* widget, ControlKind kind, const Rect& placed, int leftLimit, int rightLimit)
+// control before it), then take a smaller font, then a second line.
+void FitText(QWidget* widget, ControlKind kind, const Rect& placed, int leftLimit, int rightLimit, int bottomLimit)
 {
     const bool text = kind == ControlKind::Static || kind == ControlKind::StaticRight ||
                       kind == ControlKind::CheckBox || kind == ControlKind::PushButton;
@@ -94,16 +162,19 @@ void FitText(QWidget* widget, ControlKind kind, const Rect& placed, int leftLimi
     if (!text)
         return;
     // A template wider than its room (the design's rows overlap) ends at the next control.
-    if (widget->sizeHint().width() <= std::min(placed.Width(), available)) {
+    if (NeededWidth(widget) <= std::min(placed.Width(), available)) {
         if (placed.Width() > available)
             widget->setGeometry(rightAligned ? placed.right - available : placed.left, placed.top, available,
                                 placed.Height());
         return;
     }
     ShrinkToWidth(widget, available);
-    const int width = std::min(widget->sizeHint().width(), available);
+    const int width = std::min(NeededWidth(widget), available);
     const int left = rightAligned ? std::max(placed.right - width, leftLimit) : placed.left;
     widget->setGeometry(left, placed.top, std::max(width, std::min(placed.Width(), available)), placed.Height());
+    if (NeededWidth(widget) > available && BreakInTwo(widget, placed, available, bottomLimit))
+        widget->setGeometry(rightAligned ? placed.right - available : placed.left, widget->y(), available,
+                            widget->height());
 }
 
 // Items of an opened drop-down list, all of one height.
@@ -175,6 +246,7 @@ DialogControls::DialogControls(const DialogTemplate& dialog, QWidget* parent, in
         widget->setGeometry(r.left, r.top, r.Width(), r.Height());
         int left = 0;
         int right = std::min(units_.ToPixelsX(dialog.width), maxRight);
+        int bottom = units_.ToPixelsY(dialog.height);
         for (const ControlTemplate& other : dialog.controls) {
             // A list's template is as tall as its opened list: its row is its field's.
             const auto tall = [](const ControlTemplate& c) {
@@ -183,7 +255,18 @@ DialogControls::DialogControls(const DialogTemplate& dialog, QWidget* parent, in
             const int overlap =
                 std::min(control.y + tall(control), other.y + tall(other)) - std::max(control.y, other.y);
             const bool sameRow = 2 * overlap >= std::min(tall(control), tall(other));
-            if (&other == &control || other.kind == ControlKind::GroupBox || !sameRow)
+            const bool sameColumn = other.x < control.x + control.w && control.x < other.x + other.w;
+            if (&other == &control)
+                continue;
+            if (other.kind == ControlKind::GroupBox) {
+                // Within a frame, a second line ends above its bottom edge.
+                if (sameColumn && other.y < control.y && control.y < other.y + other.h)
+                    bottom = std::min(bottom, units_.ToPixelsY(other.y + other.h - 3));
+                continue;
+            }
+            if (sameColumn && other.y >= control.y + tall(control))
+                bottom = std::min(bottom, units_.ToPixelsY(other.y));
+            if (!sameRow)
                 continue;
             // A dialog unit's gap, so that texts never touch.
             if (other.x > control.x)
@@ -191,9 +274,9 @@ DialogControls::DialogControls(const DialogTemplate& dialog, QWidget* parent, in
             else if (other.x + other.w <= control.x + control.w)
                 left = std::max(left, units_.ToPixelsX(other.x + other.w + 1));
         }
-        FitText(widget, control.kind, r, left, right);
+        FitText(widget, control.kind, r, left, right, bottom);
         if (control.id != 0) {
-            places_[control.id] = {control.kind, r, left, right};
+            places_[control.id] = {control.kind, r, left, right, bottom};
             widget->setObjectName(QString::number(control.id));
             controls_[control.id] = widget;
         }
@@ -235,10 +318,13 @@ void DialogControls::SetText(int id, const QString& text)
     if (label == nullptr || place == places_.end())
         return;
     label->setText(text);
+    if (label->buddy() == nullptr)
+        label->setAccessibleName({});
     label->setFont(label->parentWidget()->font());
     label->setGeometry(place->second.placed.left, place->second.placed.top, place->second.placed.Width(),
                        place->second.placed.Height());
-    FitText(label, place->second.kind, place->second.placed, place->second.leftLimit, place->second.rightLimit);
+    FitText(label, place->second.kind, place->second.placed, place->second.leftLimit, place->second.rightLimit,
+            place->second.bottomLimit);
 }
 
 QLabel* DialogControls::Label(int id) const { return qobject_cast<QLabel*>(Control(id)); }

@@ -41,7 +41,7 @@ private:
     struct Place {
         ControlKind kind;
         Rect placed;
-        int leftLimit, rightLimit;
+        int leftLimit, rightLimit, bottomLimit;
     };
     DialogUnits units_;
     std::map<int, QWidget*> controls_;

@@ -11,6 +11,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include "calculator/display/AnnunciatorWords.h"
 #include "calculator/display/SpokenChange.h"
@@ -202,6 +204,22 @@ TEST(UiLanguage, TheTapesMessagesAreWholeSentencesInEitherLanguage)
     SpeakJapanese();
 }
 
+// The width a label, box or button needs: a button's text within the room
+// its style leaves inside it.
+int NeededWidth(const QWidget* control)
+{
+    const auto* button = qobject_cast<const QPushButton*>(control);
+    if (button == nullptr)
+        return control->sizeHint().width();
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const QRect inside = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    int widest = 0;
+    for (const QString& line : button->text().remove(u'&').split(u'\n'))
+        widest = std::max(widest, button->fontMetrics().horizontalAdvance(line));
+    return widest + button->width() - inside.width();
+}
+
 // Whether a text is through the tables under the pseudo-language: bracketed,
 // or a language's own symbol (digits, signs, the keys' codes).
 bool ThroughTheTables(const QString& text)
@@ -232,20 +250,22 @@ TEST(UiLanguage, ThePseudoLanguageShowsEveryWordThroughTheTables)
             sheet.SetActivePage(page);
             std::vector<QWidget*> placed;
             for (QWidget* control : sheet.findChildren<QWidget*>()) {
-                // Texts 40 % longer keep their room on the larger screen
-                // (a smaller font where they must), none over another.
+                // Texts 40 % longer keep their room (a smaller font or a
+                // second line where they must), none over another.
                 const bool text = (qobject_cast<QLabel*>(control) || qobject_cast<QAbstractButton*>(control)) &&
                                   !control->property("text").toString().isEmpty();
-                if (text && screen.width == 480 && control->isVisibleTo(&sheet)) {
-                    EXPECT_LE(control->sizeHint().width(), control->width())
-                        << control->property("text").toString().toStdString();
+                if (text && control->isVisibleTo(&sheet)) {
+                    const QString words = control->property("text").toString();
+                    EXPECT_LE(NeededWidth(control), control->width()) << words.toStdString();
+                    EXPECT_LE((words.count(u'\n') + 1) * control->fontMetrics().lineSpacing(), control->height())
+                        << words.toStdString();
                     for (const QWidget* other : placed)
                         EXPECT_FALSE(other->parentWidget() == control->parentWidget() &&
                                      other->geometry().intersects(control->geometry()))
                             << control->property("text").toString().toStdString() << " over "
                             << other->property("text").toString().toStdString();
                 }
-                if (screen.width == 480 && control->isVisibleTo(&sheet) &&
+                if (control->isVisibleTo(&sheet) &&
                     (text || qobject_cast<QComboBox*>(control) || qobject_cast<QSlider*>(control)))
                     placed.push_back(control);
                 if (const auto* label = qobject_cast<QLabel*>(control))
