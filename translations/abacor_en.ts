@@ -1069,10 +1069,6 @@
         <translation>H:M:S</translation>
     </message>
     <message>
-        <source>訂正前</source>
-        <translation>was</translation>
-    </message>
-    <message>
         <source>オフ</source>
         <translation>OFF</translation>
     </message>
@@ -1159,6 +1155,10 @@
     <message>
         <source>実行,計算,番号,数値,種別,訂正前,注記,日時</source>
         <translation>Run,Calculation,Step,Number,Mark,Was,Note,Time</translation>
+    </message>
+    <message>
+        <source>(訂正前 %1)</source>
+        <translation>(was %1)</translation>
     </message>
 </context>
 <context>

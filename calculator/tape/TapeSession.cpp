@@ -206,16 +206,18 @@ std::vector<const Command*> NumberKeys(std::string_view plain)
     return keys;
 }
 
-std::u16string TapeLine::Text(int currentSegment) const { return Text(currentSegment, mark, u"訂正前"); }
+std::u16string TapeLine::Text(int currentSegment) const
+{
+    return Text(currentSegment, mark, was.empty() ? std::u16string() : u"(訂正前 " + was + u')');
+}
 
-std::u16string TapeLine::Text(int currentSegment, std::u16string_view shownMark,
-                              std::u16string_view correctedWord) const
+std::u16string TapeLine::Text(int currentSegment, std::u16string_view shownMark, std::u16string_view shownWas) const
 {
     std::u16string text = number.empty() ? std::u16string(shownMark) : number + u' ' + std::u16string(shownMark);
     if (step > 0 && segment == currentSegment)
         text += u"  #" + Widened(std::to_string(step));
-    if (!was.empty())
-        text += u"  (" + std::u16string(correctedWord) + u' ' + was + u')';
+    if (!shownWas.empty())
+        text += u"  " + std::u16string(shownWas);
     if (!note.empty())
         text += u"  " + note;
     return text;

@@ -33,8 +33,9 @@ struct TapeLine {
     }
     // The line as text: the number, the mark, the step's number, the note.
     std::u16string Text(int currentSegment) const;
-    // The same with the mark and the word "訂正前" as the window shows them.
-    std::u16string Text(int currentSegment, std::u16string_view shownMark, std::u16string_view correctedWord) const;
+    // The same with the mark and the earlier number ("(訂正前 120)") as the
+    // window shows them.
+    std::u16string Text(int currentSegment, std::u16string_view shownMark, std::u16string_view shownWas) const;
 };
 
 // A typed number and the key that consumed it.

@@ -52,10 +52,7 @@ PrintOutcome PrintTape(QWidget* parent, const std::vector<TapeLine>& lines, int 
     printed.reserve(static_cast<qsizetype>(lines.size()));
     for (const TapeLine& line : lines)
         printed.append({line.step > 0 && line.segment == currentSegment ? u'#' + QString::number(line.step) : QString(),
-                        QString::fromStdU16String(line.number), ShownTapeMark(line.mark),
-                        line.was.empty()
-                            ? QString()
-                            : QStringLiteral("(%1 %2)").arg(CorrectedWord(), QString::fromStdU16String(line.was)),
+                        QString::fromStdU16String(line.number), ShownTapeMark(line.mark), CorrectedPhrase(line.was),
                         QString::fromStdU16String(line.note)});
     const QDateTime now = QDateTime::currentDateTime();
     // A file name every system takes: no ":", one space between words.

@@ -97,7 +97,7 @@ QVariant TapeModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
     case Qt::ToolTipRole: {
         return QString::fromStdU16String(line.Text(session_.tape().Segment(), ShownTapeMark(line.mark).toStdU16String(),
-                                                   CorrectedWord().toStdU16String()));
+                                                   CorrectedPhrase(line.was).toStdU16String()));
     }
     case Qt::EditRole: return QString::fromStdU16String(StripGrouping(line.number));
     case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);

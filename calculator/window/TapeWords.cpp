@@ -22,6 +22,10 @@ QString ShownTapeMark(std::u16string_view mark)
     return translated != QStringView(mark) ? translated : ShownAnnunciator(translated);
 }
 
-QString CorrectedWord() { return Translated("Tape", ABACOR_TRANSLATABLE("Tape", u"訂正前")); }
+QString CorrectedPhrase(std::u16string_view was)
+{
+    return was.empty() ? QString()
+                       : Translated("Tape", ABACOR_TRANSLATABLE("Tape", u"(訂正前 %1)")).arg(QStringView(was));
+}
 
 }  // namespace abacor

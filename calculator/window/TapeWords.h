@@ -10,7 +10,8 @@ namespace abacor {
 // files keep the mark as it is.
 QString ShownTapeMark(std::u16string_view mark);
 
-// The word before a corrected step's earlier number ("訂正前").
-QString CorrectedWord();
+// A corrected step's earlier number as the line shows it ("(訂正前 120)"),
+// empty for none.
+QString CorrectedPhrase(std::u16string_view was);
 
 }  // namespace abacor

@@ -137,11 +137,12 @@ TEST(UiLanguage, TheTapesMarksAreEnglishOnScreenAndOnPaper)
     EXPECT_EQ(SpokenAnnunciator(u"NG2"_qs), u"differs at step 2"_qs);
     EXPECT_EQ(TaxRateText(800), u"8.00%"_qs);
     EXPECT_EQ(ShownTapeMark(u"税率 "), u"RATE "_qs);
-    EXPECT_EQ(CorrectedWord(), u"was"_qs);
+    EXPECT_EQ(CorrectedPhrase(u"1,200"), u"(was 1,200)"_qs);
     SpeakJapanese();
     EXPECT_EQ(ShownTapeMark(u"税率 8%"), u"税率 8%"_qs);
     EXPECT_EQ(ShownTapeMark(u"NG12"), u"NG12"_qs);
     EXPECT_EQ(TaxRateText(800), u"08.00%"_qs);
+    EXPECT_EQ(CorrectedPhrase(u"1,200"), u"(訂正前 1,200)"_qs);
 }
 
 TEST(UiLanguage, TheScreenReaderHearsEnglishUnderEnglish)
