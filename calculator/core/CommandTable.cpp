@@ -74,15 +74,4 @@ CommandOutcome RunCommand(Calculator& calculator, const Command& command)
     return command.handler(calculator, command);
 }
 
-const Command* CommandOfKeyCode(std::uint32_t code)
-{
-    if (code == 0)
-        return nullptr;
-    for (const Command& command : kCommands)
-        for (const std::uint32_t bound : command.keyCodes)
-            if (bound == code)
-                return &command;
-    return nullptr;
-}
-
 }  // namespace abacor

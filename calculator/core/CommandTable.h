@@ -8,7 +8,6 @@
 #include "calculator/core/Calculator.h"
 #include "calculator/core/DeskSwitches.h"
 #include "calculator/keys/Keys.h"
-#include "platform/input/VirtualKeyCodes.h"
 #include "text/Translatable.h"
 
 namespace abacor {
@@ -82,10 +81,6 @@ struct TapeRole {
     std::u16string_view mark;
 };
 
-// The keyboard keys that press a command's key, by their place (virtual-key
-// codes); at most three, 0 for none.
-using KeyCodes = std::array<std::uint32_t, 3>;
-
 // The desktop chords that give a command, in X keysym notation with "+"
 // between modifiers and key ("ctrl+p", "shift+t", "g", "F3"); a letter is
 // the letter typed, so it holds on every layout.
@@ -100,10 +95,8 @@ struct Command {
     std::u16string_view caption;  // the key's caption
     KeyGroup group;               // the colours its key wears
     CommandHandler handler;
-    KeyCodes keyCodes;            // the keyboard keys that press it
-    std::u16string_view keyName;  // the one keyboard key a screen reader names for it
-    TapeRole tape;                // what its step and lines are on the tape
-    Chords chords;                // the desktop chords that give it
+    TapeRole tape;  // what its step and lines are on the tape
+    Chords chords;  // the desktop chords that give it
 };
 
 namespace commands {
@@ -144,90 +137,89 @@ inline constexpr TapeRole StepOf(std::u16string_view mark) { return {true, false
 inline constexpr TapeRole FinalOf(std::u16string_view mark) { return {true, true, true, mark}; }
 inline constexpr TapeRole ResultOf(std::u16string_view mark) { return {true, false, true, mark}; }
 
-// The one table of commands. Keys come first, in KeyId order. The digit 3's
-// own key (VkDigit(3)) is bound apart: Shift then 3 is the point.
+// The one table of commands. Keys come first, in KeyId order.
 // clang-format off
 inline constexpr std::array kCommands{
-    Command{KeyId::Digit0, 0, "0", u"０", KeyGroup::Digit, commands::Type, {VkDigit(0), VkOem2}, u"0", {}, {}},
-    Command{KeyId::Digit1, 0, "1", u"１", KeyGroup::Digit, commands::Type, {VkDigit(1), VkLetter('Y')}, u"1", {}, {}},
-    Command{KeyId::Digit2, 0, "2", u"２", KeyGroup::Digit, commands::Type, {VkDigit(2), VkLetter('U')}, u"2", {}, {}},
-    Command{KeyId::Digit3, 0, "3", u"３", KeyGroup::Digit, commands::Type, {VkLetter('I')}, u"3", {}, {}},
-    Command{KeyId::Digit4, 0, "4", u"４", KeyGroup::Digit, commands::Type, {VkDigit(4), VkLetter('H')}, u"4", {}, {}},
-    Command{KeyId::Digit5, 0, "5", u"５", KeyGroup::Digit, commands::Type, {VkDigit(5), VkLetter('J')}, u"5", {}, {}},
-    Command{KeyId::Digit6, 0, "6", u"６", KeyGroup::Digit, commands::Type, {VkDigit(6), VkLetter('K')}, u"6", {}, {}},
-    Command{KeyId::Digit7, 0, "7", u"７", KeyGroup::Digit, commands::Type, {VkDigit(7), VkLetter('B')}, u"7", {}, {}},
-    Command{KeyId::Digit8, 0, "8", u"８", KeyGroup::Digit, commands::Type, {VkDigit(8), VkLetter('N')}, u"8", {}, {}},
-    Command{KeyId::Digit9, 0, "9", u"９", KeyGroup::Digit, commands::Type, {VkDigit(9), VkLetter('M')}, u"9", {}, {}},
-    Command{KeyId::Point, 0, ".", u"．", KeyGroup::Digit, commands::Type, {VkOemPeriod, VkDecimal}, u".", {}, {}},
-    Command{KeyId::Sign, 0, "+/-", u"+/-", KeyGroup::Calculation, commands::Call<&Calculator::ChangeSign>, {VkLetter('L')}, u"L", {}, {}},
-    Command{KeyId::Add, 0, "+", u"＋", KeyGroup::Calculation, commands::Apply<Operator::Add>, {VkUp, VkAdd}, u"Up", StepOf(u"＋"), {}},
-    Command{KeyId::Subtract, 0, "-", u"－", KeyGroup::Calculation, commands::Apply<Operator::Subtract>, {VkDown, VkSubtract}, u"Down", StepOf(u"－"), {}},
-    Command{KeyId::Multiply, 0, "*", u"×", KeyGroup::Calculation, commands::Apply<Operator::Multiply>, {VkLeft, VkMultiply}, u"Left", StepOf(u"×"), {}},
-    Command{KeyId::Divide, 0, "/", u"÷", KeyGroup::Calculation, commands::Apply<Operator::Divide>, {VkRight, VkDivide}, u"Right", StepOf(u"÷"), {}},
-    Command{KeyId::Equals, IdOK, "=", u"＝", KeyGroup::Calculation, commands::Apply<Operator::None>, {VkReturn}, u"Return", FinalOf(u"＝"), {}},
-    Command{KeyId::ClearEntry, 0, "CE", u"CE", KeyGroup::Clear, commands::Call<&Calculator::ClearEntry>, {VkDelete}, u"Delete", {}, {}},
-    Command{KeyId::Percent, IdPercent, "%", u"％", KeyGroup::Calculation, commands::Call<&Calculator::OnPercent>, {}, u"%", FinalOf(u"％"), {}},
-    Command{KeyId::AllClear, IdAllClear, "CA", u"CA", KeyGroup::Clear, commands::Call<&Calculator::OnAllClear>, {}, {}, {}, {"shift+Escape"}},
-    Command{KeyId::Clear, IdClear, "C", u"C", KeyGroup::Clear, commands::Call<&Calculator::OnClear>, {VkEscape}, u"Escape", {}, {}},
-    Command{KeyId::SquareRoot, IdSquareRoot, "sqrt", u"√", KeyGroup::Calculation, commands::Call<&Calculator::OnSquareRoot>, {}, {}, ResultOf(u"√"), {"s"}},
-    Command{KeyId::TaxIncluded, IdTaxIncluded, "tax+", ABACOR_TRANSLATABLE("Key", u"税込"), KeyGroup::Tax, commands::Call<&Calculator::OnTaxIncluded>, {}, {}, ResultOf(ABACOR_TRANSLATABLE("Tape", u"税込")), {"t"}},
-    Command{KeyId::TaxExcluded, IdTaxExcluded, "tax-", ABACOR_TRANSLATABLE("Key", u"税抜"), KeyGroup::Tax, commands::Call<&Calculator::OnTaxExcluded>, {}, {}, ResultOf(ABACOR_TRANSLATABLE("Tape", u"税抜")), {"shift+t"}},
-    Command{KeyId::GrandTotal, IdGrandTotal, "GT", u"GT", KeyGroup::Calculation, commands::Call<&Calculator::OnGrandTotal>, {}, {}, {}, {"g"}},
-    Command{KeyId::RateSwitch, IdRateSwitch, "rate", ABACOR_TRANSLATABLE("Key", u"税率"), KeyGroup::Tax, commands::Call<&Calculator::OnRateSwitch>, {}, {}, {}, {"r"}},
-    Command{KeyId::DoubleZero, 0, "00", u"００", KeyGroup::Digit, commands::Call<&Calculator::EnterDoubleZero>, {}, {}, {}, {"o"}},
-    Command{KeyId::TaxSum, IdTaxSum, "taxsum", ABACOR_TRANSLATABLE("Key", u"税合計"), KeyGroup::Tax, commands::Call<&Calculator::OnTaxSum>, {}, {}, {}, {"x"}},
-    Command{KeyId::Cost, IdCost, "cost", ABACOR_TRANSLATABLE("Key", u"原価"), KeyGroup::Tax, commands::Profit<ProfitRegister::Cost>, {}, {}, StepOf(ABACOR_TRANSLATABLE("Tape", u"原価")), {"shift+c"}},
-    Command{KeyId::Sell, IdSell, "sell", ABACOR_TRANSLATABLE("Key", u"売価"), KeyGroup::Tax, commands::Profit<ProfitRegister::Sell>, {}, {}, StepOf(ABACOR_TRANSLATABLE("Tape", u"売価")), {"shift+s"}},
-    Command{KeyId::Margin, IdMargin, "margin", ABACOR_TRANSLATABLE("Key", u"利益率"), KeyGroup::Tax, commands::Profit<ProfitRegister::Margin>, {}, {}, StepOf(ABACOR_TRANSLATABLE("Tape", u"利益率")), {"e"}},
-    Command{KeyId::Average, IdAverage, "avg", ABACOR_TRANSLATABLE("Key", u"平均"), KeyGroup::Calculation, commands::Call<&Calculator::OnAverage>, {}, {}, ResultOf(ABACOR_TRANSLATABLE("Tape", u"平均")), {"shift+a"}},
+    Command{KeyId::Digit0, 0, "0", u"０", KeyGroup::Digit, commands::Type, {}, {}},
+    Command{KeyId::Digit1, 0, "1", u"１", KeyGroup::Digit, commands::Type, {}, {}},
+    Command{KeyId::Digit2, 0, "2", u"２", KeyGroup::Digit, commands::Type, {}, {}},
+    Command{KeyId::Digit3, 0, "3", u"３", KeyGroup::Digit, commands::Type, {}, {}},
+    Command{KeyId::Digit4, 0, "4", u"４", KeyGroup::Digit, commands::Type, {}, {}},
+    Command{KeyId::Digit5, 0, "5", u"５", KeyGroup::Digit, commands::Type, {}, {}},
+    Command{KeyId::Digit6, 0, "6", u"６", KeyGroup::Digit, commands::Type, {}, {}},
+    Command{KeyId::Digit7, 0, "7", u"７", KeyGroup::Digit, commands::Type, {}, {}},
+    Command{KeyId::Digit8, 0, "8", u"８", KeyGroup::Digit, commands::Type, {}, {}},
+    Command{KeyId::Digit9, 0, "9", u"９", KeyGroup::Digit, commands::Type, {}, {}},
+    Command{KeyId::Point, 0, ".", u"．", KeyGroup::Digit, commands::Type, {}, {}},
+    Command{KeyId::Sign, 0, "+/-", u"+/-", KeyGroup::Calculation, commands::Call<&Calculator::ChangeSign>, {}, {}},
+    Command{KeyId::Add, 0, "+", u"＋", KeyGroup::Calculation, commands::Apply<Operator::Add>, StepOf(u"＋"), {}},
+    Command{KeyId::Subtract, 0, "-", u"－", KeyGroup::Calculation, commands::Apply<Operator::Subtract>, StepOf(u"－"), {}},
+    Command{KeyId::Multiply, 0, "*", u"×", KeyGroup::Calculation, commands::Apply<Operator::Multiply>, StepOf(u"×"), {}},
+    Command{KeyId::Divide, 0, "/", u"÷", KeyGroup::Calculation, commands::Apply<Operator::Divide>, StepOf(u"÷"), {}},
+    Command{KeyId::Equals, IdOK, "=", u"＝", KeyGroup::Calculation, commands::Apply<Operator::None>, FinalOf(u"＝"), {}},
+    Command{KeyId::ClearEntry, 0, "CE", u"CE", KeyGroup::Clear, commands::Call<&Calculator::ClearEntry>, {}, {}},
+    Command{KeyId::Percent, IdPercent, "%", u"％", KeyGroup::Calculation, commands::Call<&Calculator::OnPercent>, FinalOf(u"％"), {}},
+    Command{KeyId::AllClear, IdAllClear, "CA", u"CA", KeyGroup::Clear, commands::Call<&Calculator::OnAllClear>, {}, {"shift+Escape"}},
+    Command{KeyId::Clear, IdClear, "C", u"C", KeyGroup::Clear, commands::Call<&Calculator::OnClear>, {}, {}},
+    Command{KeyId::SquareRoot, IdSquareRoot, "sqrt", u"√", KeyGroup::Calculation, commands::Call<&Calculator::OnSquareRoot>, ResultOf(u"√"), {"s"}},
+    Command{KeyId::TaxIncluded, IdTaxIncluded, "tax+", ABACOR_TRANSLATABLE("Key", u"税込"), KeyGroup::Tax, commands::Call<&Calculator::OnTaxIncluded>, ResultOf(ABACOR_TRANSLATABLE("Tape", u"税込")), {"t"}},
+    Command{KeyId::TaxExcluded, IdTaxExcluded, "tax-", ABACOR_TRANSLATABLE("Key", u"税抜"), KeyGroup::Tax, commands::Call<&Calculator::OnTaxExcluded>, ResultOf(ABACOR_TRANSLATABLE("Tape", u"税抜")), {"shift+t"}},
+    Command{KeyId::GrandTotal, IdGrandTotal, "GT", u"GT", KeyGroup::Calculation, commands::Call<&Calculator::OnGrandTotal>, {}, {"g"}},
+    Command{KeyId::RateSwitch, IdRateSwitch, "rate", ABACOR_TRANSLATABLE("Key", u"税率"), KeyGroup::Tax, commands::Call<&Calculator::OnRateSwitch>, {}, {"r"}},
+    Command{KeyId::DoubleZero, 0, "00", u"００", KeyGroup::Digit, commands::Call<&Calculator::EnterDoubleZero>, {}, {"o"}},
+    Command{KeyId::TaxSum, IdTaxSum, "taxsum", ABACOR_TRANSLATABLE("Key", u"税合計"), KeyGroup::Tax, commands::Call<&Calculator::OnTaxSum>, {}, {"x"}},
+    Command{KeyId::Cost, IdCost, "cost", ABACOR_TRANSLATABLE("Key", u"原価"), KeyGroup::Tax, commands::Profit<ProfitRegister::Cost>, StepOf(ABACOR_TRANSLATABLE("Tape", u"原価")), {"shift+c"}},
+    Command{KeyId::Sell, IdSell, "sell", ABACOR_TRANSLATABLE("Key", u"売価"), KeyGroup::Tax, commands::Profit<ProfitRegister::Sell>, StepOf(ABACOR_TRANSLATABLE("Tape", u"売価")), {"shift+s"}},
+    Command{KeyId::Margin, IdMargin, "margin", ABACOR_TRANSLATABLE("Key", u"利益率"), KeyGroup::Tax, commands::Profit<ProfitRegister::Margin>, StepOf(ABACOR_TRANSLATABLE("Tape", u"利益率")), {"e"}},
+    Command{KeyId::Average, IdAverage, "avg", ABACOR_TRANSLATABLE("Key", u"平均"), KeyGroup::Calculation, commands::Call<&Calculator::OnAverage>, ResultOf(ABACOR_TRANSLATABLE("Tape", u"平均")), {"shift+a"}},
     // Typed ":" and "~" too, where a layout puts them.
-    Command{KeyId::Hms, IdHms, "hms", ABACOR_TRANSLATABLE("Key", u"時分秒"), KeyGroup::Calculation, commands::Call<&Calculator::OnHms>, {}, {}, {}, {}},
-    Command{KeyId::Date, IdDate, "date", ABACOR_TRANSLATABLE("Key", u"日付"), KeyGroup::Calculation, commands::Call<&Calculator::OnDate>, {}, {}, {}, {"d"}},
-    Command{KeyId::DaysTo, IdDaysTo, "to", u"〜", KeyGroup::Calculation, commands::Apply<Operator::DaysTo>, {}, {}, StepOf(ABACOR_TRANSLATABLE("Tape", u"〜")), {}},
-    Command{{}, IdSquare, "sq", {}, {}, commands::Call<&Calculator::OnSquare>, {}, {}, ResultOf(u"x²"), {"q"}},
-    Command{{}, IdCube, "cube", {}, {}, commands::Call<&Calculator::OnCube>, {}, {}, ResultOf(u"x³"), {"c"}},
-    Command{{}, IdMemoryPlus, "M+", {}, {}, commands::Call<&Calculator::OnMemoryPlus>, {}, {}, FinalOf(u"M+"), {"ctrl+p"}},
-    Command{{}, IdMemoryMinus, "M-", {}, {}, commands::Call<&Calculator::OnMemoryMinus>, {}, {}, FinalOf(u"M−"), {"ctrl+m"}},
-    Command{{}, IdMemoryRecall, "MR", {}, {}, commands::Call<&Calculator::OnMemoryRecall>, {}, {}, {}, {"ctrl+r"}},
-    Command{{}, IdMemoryClear, "MC", {}, {}, commands::Call<&Calculator::OnMemoryClear>, {}, {}, {}, {"ctrl+l"}},
-    Command{{}, IdLastAnswer, "ANS", {}, {}, commands::Call<&Calculator::OnLastAnswer>, {}, {}, {}, {"a"}},
-    Command{{}, 0, "drop", {}, {}, commands::Call<&Calculator::DropDigit>, {VkBack}, u"BackSpace", {}, {}},
+    Command{KeyId::Hms, IdHms, "hms", ABACOR_TRANSLATABLE("Key", u"時分秒"), KeyGroup::Calculation, commands::Call<&Calculator::OnHms>, {}, {}},
+    Command{KeyId::Date, IdDate, "date", ABACOR_TRANSLATABLE("Key", u"日付"), KeyGroup::Calculation, commands::Call<&Calculator::OnDate>, {}, {"d"}},
+    Command{KeyId::DaysTo, IdDaysTo, "to", u"〜", KeyGroup::Calculation, commands::Apply<Operator::DaysTo>, StepOf(ABACOR_TRANSLATABLE("Tape", u"〜")), {}},
+    Command{{}, IdSquare, "sq", {}, {}, commands::Call<&Calculator::OnSquare>, ResultOf(u"x²"), {"q"}},
+    Command{{}, IdCube, "cube", {}, {}, commands::Call<&Calculator::OnCube>, ResultOf(u"x³"), {"c"}},
+    Command{{}, IdMemoryPlus, "M+", {}, {}, commands::Call<&Calculator::OnMemoryPlus>, FinalOf(u"M+"), {"ctrl+p"}},
+    Command{{}, IdMemoryMinus, "M-", {}, {}, commands::Call<&Calculator::OnMemoryMinus>, FinalOf(u"M−"), {"ctrl+m"}},
+    Command{{}, IdMemoryRecall, "MR", {}, {}, commands::Call<&Calculator::OnMemoryRecall>, {}, {"ctrl+r"}},
+    Command{{}, IdMemoryClear, "MC", {}, {}, commands::Call<&Calculator::OnMemoryClear>, {}, {"ctrl+l"}},
+    Command{{}, IdLastAnswer, "ANS", {}, {}, commands::Call<&Calculator::OnLastAnswer>, {}, {"a"}},
+    Command{{}, 0, "drop", {}, {}, commands::Call<&Calculator::DropDigit>, {}, {}},
     // Typed "#" too (no chord: it is where a layout puts it).
-    Command{{}, IdNonAdd, "nonadd", {}, {}, commands::Call<&Calculator::OnNonAdd>, {}, {}, {}, {}},
-    Command{{}, IdLeftSoftKey, {}, {}, {}, commands::LeftSoftKey, {}, {}, {}, {"F1"}},
+    Command{{}, IdNonAdd, "nonadd", {}, {}, commands::Call<&Calculator::OnNonAdd>, {}, {}},
+    Command{{}, IdLeftSoftKey, {}, {}, {}, commands::LeftSoftKey, {}, {"F1"}},
     // 検算 and the tape are the session's; the rest the window's.
-    Command{{}, IdCheck, "check", {}, {}, nullptr, {}, {}, {}, {"v"}},
-    Command{{}, IdTape, {}, {}, {}, nullptr, {}, {}, {}, {"F3"}},
-    Command{{}, IdTapeSave, {}, {}, {}, nullptr, {}, {}, {}, {"ctrl+s"}},
-    Command{{}, IdTapeOpen, {}, {}, {}, nullptr, {}, {}, {}, {"ctrl+o"}},
-    Command{{}, IdTapeNew, {}, {}, {}, nullptr, {}, {}, {}, {"ctrl+n"}},
-    Command{{}, IdTapeExport, {}, {}, {}, nullptr, {}, {}, {}, {"ctrl+e"}},
-    Command{{}, IdTapePrint, {}, {}, {}, nullptr, {}, {}, {}, {"ctrl+shift+p"}},
-    Command{{}, IdTapeClear, {}, {}, {}, nullptr, {}, {}, {}, {"ctrl+shift+Delete"}},
-    Command{{}, IdTapeFind, {}, {}, {}, nullptr, {}, {}, {}, {"ctrl+f"}},
-    Command{{}, IdCopyToClipboard, {}, {}, {}, nullptr, {}, {}, {}, {"ctrl+c", "ctrl+Insert", "ctrl+shift+Insert"}},
-    Command{{}, IdVersion, {}, {}, {}, nullptr, {}, {}, {}, {"ctrl+shift+a"}},
-    Command{{}, IdExit, {}, {}, {}, nullptr, {}, {}, {}, {"ctrl+q", "ctrl+shift+q"}},
-    Command{{}, IdStayOnTop, {}, {}, {}, nullptr, {}, {}, {}, {"ctrl+shift+t"}},
-    Command{{}, IdCopyNumber, {}, {}, {}, nullptr, {}, {}, {}, {"ctrl+shift+c"}},
-    Command{{}, IdPaste, {}, {}, {}, nullptr, {}, {}, {}, {"ctrl+v", "ctrl+shift+v", "shift+Insert"}},
+    Command{{}, IdCheck, "check", {}, {}, nullptr, {}, {"v"}},
+    Command{{}, IdTape, {}, {}, {}, nullptr, {}, {"F3"}},
+    Command{{}, IdTapeSave, {}, {}, {}, nullptr, {}, {"ctrl+s"}},
+    Command{{}, IdTapeOpen, {}, {}, {}, nullptr, {}, {"ctrl+o"}},
+    Command{{}, IdTapeNew, {}, {}, {}, nullptr, {}, {"ctrl+n"}},
+    Command{{}, IdTapeExport, {}, {}, {}, nullptr, {}, {"ctrl+e"}},
+    Command{{}, IdTapePrint, {}, {}, {}, nullptr, {}, {"ctrl+shift+p"}},
+    Command{{}, IdTapeClear, {}, {}, {}, nullptr, {}, {"ctrl+shift+Delete"}},
+    Command{{}, IdTapeFind, {}, {}, {}, nullptr, {}, {"ctrl+f"}},
+    Command{{}, IdCopyToClipboard, {}, {}, {}, nullptr, {}, {"ctrl+c", "ctrl+Insert", "ctrl+shift+Insert"}},
+    Command{{}, IdVersion, {}, {}, {}, nullptr, {}, {"ctrl+shift+a"}},
+    Command{{}, IdExit, {}, {}, {}, nullptr, {}, {"ctrl+q", "ctrl+shift+q"}},
+    Command{{}, IdStayOnTop, {}, {}, {}, nullptr, {}, {"ctrl+shift+t"}},
+    Command{{}, IdCopyNumber, {}, {}, {}, nullptr, {}, {"ctrl+shift+c"}},
+    Command{{}, IdPaste, {}, {}, {}, nullptr, {}, {"ctrl+v", "ctrl+shift+v", "shift+Insert"}},
     // The switches on the calculator's face (DeskSwitches): the session's.
-    Command{{}, IdSwitchRound, "sw:round", {}, {}, nullptr, {}, {}, {}, {"alt+r"}},
-    Command{{}, IdSwitchPlaces, "sw:places", {}, {}, nullptr, {}, {}, {}, {"alt+d"}},
-    Command{{}, IdSwitchGrandTotal, "sw:gt", {}, {}, nullptr, {}, {}, {}, {"alt+g"}},
-    Command{{}, IdSwitchTaxSum, "sw:taxsum", {}, {}, nullptr, {}, {}, {}, {"alt+x"}},
-    Command{{}, IdSwitchItemCount, "sw:count", {}, {}, nullptr, {}, {}, {}, {"alt+i"}},
-    Command{{}, IdSwitchConstant, "sw:const", {}, {}, nullptr, {}, {}, {}, {"alt+k"}},
-    Command{{}, IdSwitchDayCount, "sw:days", {}, {}, nullptr, {}, {}, {}, {"alt+y"}},
+    Command{{}, IdSwitchRound, "sw:round", {}, {}, nullptr, {}, {"alt+r"}},
+    Command{{}, IdSwitchPlaces, "sw:places", {}, {}, nullptr, {}, {"alt+d"}},
+    Command{{}, IdSwitchGrandTotal, "sw:gt", {}, {}, nullptr, {}, {"alt+g"}},
+    Command{{}, IdSwitchTaxSum, "sw:taxsum", {}, {}, nullptr, {}, {"alt+x"}},
+    Command{{}, IdSwitchItemCount, "sw:count", {}, {}, nullptr, {}, {"alt+i"}},
+    Command{{}, IdSwitchConstant, "sw:const", {}, {}, nullptr, {}, {"alt+k"}},
+    Command{{}, IdSwitchDayCount, "sw:days", {}, {}, nullptr, {}, {"alt+y"}},
     // The number shown becomes the rate in force (税率1 or 税率2).
-    Command{{}, IdSetRate, "setrate", {}, {}, nullptr, {}, {}, {}, {"alt+t"}},
+    Command{{}, IdSetRate, "setrate", {}, {}, nullptr, {}, {"alt+t"}},
 };
 // clang-format on
 
 namespace commands {
-// Every key has its row, in KeyId order; every menu id, token, keyboard key
-// and screen reader's name belongs to one command only. (That every chord
-// does too is a test's: GCC 12 will not compare them at compile time.)
+// Every key has its row, in KeyId order; every menu id and token belongs to
+// one command only. (That every chord does too is a test's: GCC 12 will not
+// compare them at compile time.)
 constexpr bool RowsAreConsistent()
 {
     for (std::size_t i = 0; i < kCommands.size(); ++i) {
@@ -240,19 +232,14 @@ constexpr bool RowsAreConsistent()
             return false;
         for (std::size_t j = i + 1; j < kCommands.size(); ++j) {
             const Command& b = kCommands[j];
-            if ((a.menuId != 0 && a.menuId == b.menuId) || (!a.token.empty() && a.token == b.token) ||
-                (!a.keyName.empty() && a.keyName == b.keyName))
+            if ((a.menuId != 0 && a.menuId == b.menuId) || (!a.token.empty() && a.token == b.token))
                 return false;
-            for (const std::uint32_t code : a.keyCodes)
-                for (const std::uint32_t other : b.keyCodes)
-                    if (code != 0 && code == other)
-                        return false;
         }
     }
     return true;
 }
 }  // namespace commands
-static_assert(commands::RowsAreConsistent(), "a row per key in KeyId order, every menu id, token and key once");
+static_assert(commands::RowsAreConsistent(), "a row per key in KeyId order, every menu id and token once");
 static_assert(kCommands.size() >= static_cast<std::size_t>(kKeyCount));
 
 constexpr const Command& CommandOfKey(KeyId key) { return kCommands[static_cast<std::size_t>(Index(key))]; }
@@ -283,7 +270,5 @@ KeyFaces KeyFacesFor(const CalculatorSettings& settings);
 // The command's handler, after the calculator has started a key; ForWindow
 // for a command without one.
 CommandOutcome RunCommand(Calculator& calculator, const Command& command);
-// The command a keyboard key presses by its place, if any.
-const Command* CommandOfKeyCode(std::uint32_t code);
 
 }  // namespace abacor

@@ -14,6 +14,7 @@
 #include "calculator/engine/NumberText.h"
 #include "calculator/window/CalculatorMenus.h"
 #include "calculator/window/DesktopShortcuts.h"
+#include "calculator/window/KeyBindings.h"
 #include "calculator/window/RecordFollower.h"
 #include "calculator/window/StayOnTop.h"
 #include "calculator/window/TapeDock.h"

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "calculator/core/CommandTable.h"
+#include "calculator/window/KeyBindings.h"
 #include "calculator/window/WindowCanvas.h"
 #include "platform/shell/Translated.h"
 #include "text/Translatable.h"
@@ -249,7 +250,7 @@ std::vector<PaintedPart> DisplayAnnouncer::Parts() const
                          canvas_.Logical(rect),
                          [press, key] { press(key); },
                          kFirstKeyPart + index,
-                         QStringView(CommandOfKey(key).keyName).toString()});
+                         QStringView(KeyNameOf(CommandOfKey(key))).toString()});
     }
     return parts;
 }

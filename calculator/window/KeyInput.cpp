@@ -5,6 +5,7 @@
 #include <QLocale>
 
 #include "calculator/core/CommandTable.h"
+#include "calculator/window/KeyBindings.h"
 #include "platform/input/VirtualKeys.h"
 
 namespace abacor {
@@ -48,26 +49,13 @@ const Command* TypedKey(QStringView text, bool& ignored)
     if (text.size() != 1)
         return nullptr;
     const char16_t ch = text.front().unicode();
-    if (ch >= u'0' && ch <= u'9')
-        return &CommandOfKey(DigitKey(ch - u'0'));
-    switch (ch) {
-    case u'.': return &CommandOfKey(KeyId::Point);
-    case u',':
+    if (ch == u',') {
         if (QLocale().decimalPoint() == QStringLiteral(","))
             return &CommandOfKey(KeyId::Point);
         ignored = true;
         return nullptr;
-    case u'+': return &CommandOfKey(KeyId::Add);
-    case u'-': return &CommandOfKey(KeyId::Subtract);
-    case u'*': return &CommandOfKey(KeyId::Multiply);
-    case u'/': return &CommandOfKey(KeyId::Divide);
-    case u'=': return &CommandOfKey(KeyId::Equals);
-    case u'%': return &CommandOfKey(KeyId::Percent);
-    case u'#': return CommandOfMenuId(IdNonAdd);
-    case u':': return CommandOfMenuId(IdHms);
-    case u'~': return CommandOfMenuId(IdDaysTo);
-    default: return nullptr;
     }
+    return CommandOfTypedSymbol(ch);
 }
 
 }  // namespace

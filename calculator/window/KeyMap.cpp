@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "calculator/core/CommandTable.h"
+#include "calculator/window/KeyBindings.h"
 
 namespace abacor {
 
@@ -12,40 +13,6 @@ std::string NameOf(const Command& command)
 {
     return command.token.empty() ? std::to_string(command.menuId) : std::string(command.token);
 }
-
-struct Typed {
-    std::string_view key;
-    std::string_view token;  // the command it gives
-};
-
-// What a symbol typed means whatever its place (the keypad's digits type
-// theirs too), and the Shift sequences of the phone where Shift and 3 type
-// no symbol ("#" is 非加算).
-constexpr Typed kTyped[] = {
-    {"KP_0", "0"},
-    {"KP_1", "1"},
-    {"KP_2", "2"},
-    {"KP_3", "3"},
-    {"KP_4", "4"},
-    {"KP_5", "5"},
-    {"KP_6", "6"},
-    {"KP_7", "7"},
-    {"KP_8", "8"},
-    {"KP_9", "9"},
-    {"plus", "+"},
-    {"minus", "-"},
-    {"asterisk", "*"},
-    {"slash", "/"},
-    {"equal", "="},
-    {"percent", "%"},
-    {"numbersign", "nonadd"},
-    {"colon", "hms"},
-    {"asciitilde", "to"},
-    {"KP_Enter", "="},
-    {"shift+3", "."},
-    {"shift+KP_Multiply", "+/-"},
-    {"shift+apostrophe", "+/-"},
-};
 
 }  // namespace
 
@@ -57,12 +24,15 @@ std::vector<KeyMapLine> KeyMap()
         if (command.key == KeyId::Digit3)
             lines.push_back({NameOf(command), "3"});
         // The slash's place is the phone's 0 only where it types no "/".
-        for (const std::uint32_t code : command.keyCodes)
+        for (const std::uint32_t code : KeyCodesOf(command))
             if (code != 0 && code != VkOem2)
                 lines.push_back({NameOf(command), std::string(VirtualKeyName(code))});
-        for (const Typed& typed : kTyped)
-            if (command.token == typed.token)
-                lines.push_back({NameOf(command), std::string(typed.key)});
+        for (const TypedSymbol& typed : kTypedSymbols)
+            if (command.token == typed.token && !typed.keysym.empty())
+                lines.push_back({NameOf(command), std::string(typed.keysym)});
+        for (const NamedSequence& sequence : kNamedSequences)
+            if (command.token == sequence.token)
+                lines.push_back({NameOf(command), std::string(sequence.keys)});
         for (const std::string_view chord : command.chords)
             if (!chord.empty())
                 lines.push_back({NameOf(command), std::string(chord)});
