@@ -59,12 +59,15 @@ struct TypedSymbol {
 };
 
 inline constexpr std::array kTypedSymbols{
-    TypedSymbol{u'0', "KP_0", "0"},    TypedSymbol{u'1', "KP_1", "1"},          TypedSymbol{u'2', "KP_2", "2"},
-    TypedSymbol{u'3', "KP_3", "3"},    TypedSymbol{u'4', "KP_4", "4"},          TypedSymbol{u'5', "KP_5", "5"},
-    TypedSymbol{u'6', "KP_6", "6"},    TypedSymbol{u'7', "KP_7", "7"},          TypedSymbol{u'8', "KP_8", "8"},
-    TypedSymbol{u'9', "KP_9", "9"},    TypedSymbol{u'.', "", "."},              TypedSymbol{u'+', "plus", "+"},
-    TypedSymbol{u'-', "minus", "-"},   TypedSymbol{u'*', "asterisk", "*"},      TypedSymbol{u'/', "slash", "/"},
-    TypedSymbol{u'=', "equal", "="},   TypedSymbol{u'%', "percent", "%"},       TypedSymbol{u'#', "numbersign", "nonadd"},
+    TypedSymbol{u'0', "KP_0", "0"},    TypedSymbol{u'1', "KP_1", "1"},
+    TypedSymbol{u'2', "KP_2", "2"},    TypedSymbol{u'3', "KP_3", "3"},
+    TypedSymbol{u'4', "KP_4", "4"},    TypedSymbol{u'5', "KP_5", "5"},
+    TypedSymbol{u'6', "KP_6", "6"},    TypedSymbol{u'7', "KP_7", "7"},
+    TypedSymbol{u'8', "KP_8", "8"},    TypedSymbol{u'9', "KP_9", "9"},
+    TypedSymbol{u'.', "", "."},        TypedSymbol{u'+', "plus", "+"},
+    TypedSymbol{u'-', "minus", "-"},   TypedSymbol{u'*', "asterisk", "*"},
+    TypedSymbol{u'/', "slash", "/"},   TypedSymbol{u'=', "equal", "="},
+    TypedSymbol{u'%', "percent", "%"}, TypedSymbol{u'#', "numbersign", "nonadd"},
     TypedSymbol{u':', "colon", "hms"}, TypedSymbol{u'~', "asciitilde", "to"},
 };
 

@@ -18,7 +18,7 @@ namespace abacor {
 // the phone's meaning by its place, a virtual-key code: letter keys form a
 // second numeric pad, arrows are the operators, and Shift followed by "3"
 // gives the point, followed by the keypad's × or 0xDE the sign, each on the
-// release of Shift. The bindings are the command table's rows.
+// release of Shift. The bindings are the tables of KeyBindings.h.
 class KeyInput {
 public:
     // The command a key press gives, if any. text is what the key types in

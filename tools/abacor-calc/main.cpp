@@ -27,6 +27,7 @@ constexpr std::string_view kUsage =
     "  + - * / (or + - x /)  the operators, also as the keys show them\n"
     "  =  +/-                equals, change sign\n"
     "  CE  C  CA             clear entry (the digit drop with ShiftKeyFlg), clear, all clear\n"
+    "  drop                  the last digit typed taken back\n"
     "  %  sq  cube  sqrt     percent, square, cube, square root\n"
     "  tax+  tax-            tax-inclusive and tax-exclusive amount\n"
     "  M+  M-  MR  MC  ANS   memory plus, minus, recall, clear; last answer\n"
