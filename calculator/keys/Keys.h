@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <iterator>
+#include <utility>
 #include <cstdint>
 #include <string_view>
 
@@ -31,6 +33,26 @@ constexpr KeyId AdditionalKey(AddButtonType kind)
     return static_cast<KeyId>(kFixedKeyCount - 1 + static_cast<int>(kind));
 }
 constexpr bool IsAdditional(KeyId key) { return Index(key) >= kFixedKeyCount; }
+// The stored kinds and the additional keys are in one order, kind by kind.
+constexpr bool AdditionalKeysInKindOrder()
+{
+    constexpr std::pair<AddButtonType, KeyId> kPairs[] = {
+        {AddButtonType::Percent, KeyId::Percent},         {AddButtonType::AllClear, KeyId::AllClear},
+        {AddButtonType::Clear, KeyId::Clear},             {AddButtonType::SquareRoot, KeyId::SquareRoot},
+        {AddButtonType::TaxIncluded, KeyId::TaxIncluded}, {AddButtonType::TaxExcluded, KeyId::TaxExcluded},
+        {AddButtonType::GrandTotal, KeyId::GrandTotal},   {AddButtonType::RateSwitch, KeyId::RateSwitch},
+        {AddButtonType::DoubleZero, KeyId::DoubleZero},   {AddButtonType::TaxSum, KeyId::TaxSum},
+        {AddButtonType::Cost, KeyId::Cost},               {AddButtonType::Sell, KeyId::Sell},
+        {AddButtonType::Margin, KeyId::Margin},           {AddButtonType::Average, KeyId::Average},
+        {AddButtonType::Hms, KeyId::Hms},                 {AddButtonType::Date, KeyId::Date},
+        {AddButtonType::DaysTo, KeyId::DaysTo},
+    };
+    for (const auto& [kind, key] : kPairs)
+        if (AdditionalKey(kind) != key)
+            return false;
+    return std::size(kPairs) == kLastAddButtonType && kFixedKeyCount + kLastAddButtonType == kKeyCount;
+}
+static_assert(AdditionalKeysInKindOrder(), "a stored kind for every additional key, in the keys' order");
 
 // Whether an order of the keys (painting, hit-testing) names each key once.
 constexpr bool EveryKeyOnce(const std::array<KeyId, kKeyCount>& order)
