@@ -59,7 +59,6 @@ int main(int argc, char* argv[])
         settings.AddButton1Type = random() % 8;
         settings.AddButton3Type = random() % 8;
         abacor::CalculatorWindow dialog(settings, RandomScreen(random));
-        dialog.SetFlashPause([](int) {});
         for (int i = 0; i < 500 && layouts < total; ++i, ++layouts) {
             dialog.SetScreen(RandomScreen(random));
             const int digit = 1 + static_cast<int>(random() % 9);

@@ -9,31 +9,35 @@
 namespace abacor {
 
 // The look of a pressed key: its rectangle inverted on the window's
-// framebuffer, corners kept, and shown at once.
+// framebuffer, corners kept, and shown at once. A flash shows it pressed
+// until EndFlash, which the window calls a moment later; anything else
+// drawn on the framebuffer first ends it, so that the picture never keeps a
+// key inverted.
 class PressFeedback {
 public:
     enum Mode { Press = 1, Release = 2, Flash = 3 };
     // How long a keyboard key's flash shows the key pressed.
     static constexpr int kFlashMilliseconds = 20;
     using Flush = std::function<void(const Rect&)>;
-    using Pause = std::function<void(int milliseconds)>;
 
-    // flush shows a rectangle of the framebuffer on screen at once; pause waits.
-    PressFeedback(Flush flush, Pause pause);
+    // flush shows a rectangle of the framebuffer on screen at once.
+    explicit PressFeedback(Flush flush);
 
     void Apply(int mode, const Rect& rect, DrawSurface& framebuffer, const RoundCorners& corners);
+    // The flashed key back as it was, shown at once unless told not to (a
+    // paint under way shows it); returns its rectangle, null for none.
+    Rect EndFlash(DrawSurface& framebuffer, const RoundCorners& corners, bool show = true);
+    const Rect& FlashingKeyRect() const { return flashing_; }
     const Rect& PressedKeyRect() const { return pressedKeyRect_; }
-    // How the flash waits; tests and tools that need no pause replace it.
-    void SetPause(Pause pause) { pause_ = std::move(pause); }
     // A tap beside every key: nothing is remembered as pressed.
     void Forget() { pressedKeyRect_ = Rect{}; }
 
 private:
-    void Invert(const Rect& rect, DrawSurface& framebuffer, const RoundCorners& corners);
+    void Invert(const Rect& rect, DrawSurface& framebuffer, const RoundCorners& corners, bool show = true);
 
     Flush flush_;
-    Pause pause_;
     Rect pressedKeyRect_;
+    Rect flashing_;
 };
 
 }  // namespace abacor

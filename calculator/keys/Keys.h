@@ -1,10 +1,10 @@
 #pragma once
 
 #include <array>
-#include <iterator>
-#include <utility>
 #include <cstdint>
+#include <iterator>
 #include <string_view>
+#include <utility>
 
 #include "settings/CalculatorSettings.h"
 
@@ -37,14 +37,22 @@ constexpr bool IsAdditional(KeyId key) { return Index(key) >= kFixedKeyCount; }
 constexpr bool AdditionalKeysInKindOrder()
 {
     constexpr std::pair<AddButtonType, KeyId> kPairs[] = {
-        {AddButtonType::Percent, KeyId::Percent},         {AddButtonType::AllClear, KeyId::AllClear},
-        {AddButtonType::Clear, KeyId::Clear},             {AddButtonType::SquareRoot, KeyId::SquareRoot},
-        {AddButtonType::TaxIncluded, KeyId::TaxIncluded}, {AddButtonType::TaxExcluded, KeyId::TaxExcluded},
-        {AddButtonType::GrandTotal, KeyId::GrandTotal},   {AddButtonType::RateSwitch, KeyId::RateSwitch},
-        {AddButtonType::DoubleZero, KeyId::DoubleZero},   {AddButtonType::TaxSum, KeyId::TaxSum},
-        {AddButtonType::Cost, KeyId::Cost},               {AddButtonType::Sell, KeyId::Sell},
-        {AddButtonType::Margin, KeyId::Margin},           {AddButtonType::Average, KeyId::Average},
-        {AddButtonType::Hms, KeyId::Hms},                 {AddButtonType::Date, KeyId::Date},
+        {AddButtonType::Percent, KeyId::Percent},
+        {AddButtonType::AllClear, KeyId::AllClear},
+        {AddButtonType::Clear, KeyId::Clear},
+        {AddButtonType::SquareRoot, KeyId::SquareRoot},
+        {AddButtonType::TaxIncluded, KeyId::TaxIncluded},
+        {AddButtonType::TaxExcluded, KeyId::TaxExcluded},
+        {AddButtonType::GrandTotal, KeyId::GrandTotal},
+        {AddButtonType::RateSwitch, KeyId::RateSwitch},
+        {AddButtonType::DoubleZero, KeyId::DoubleZero},
+        {AddButtonType::TaxSum, KeyId::TaxSum},
+        {AddButtonType::Cost, KeyId::Cost},
+        {AddButtonType::Sell, KeyId::Sell},
+        {AddButtonType::Margin, KeyId::Margin},
+        {AddButtonType::Average, KeyId::Average},
+        {AddButtonType::Hms, KeyId::Hms},
+        {AddButtonType::Date, KeyId::Date},
         {AddButtonType::DaysTo, KeyId::DaysTo},
     };
     for (const auto& [kind, key] : kPairs)

@@ -406,10 +406,14 @@ void CalculatorWindow::OnActivate(bool active)
     announcer_.FocusDisplay();
     SwitchToAlphanumericInput(*this);
     // The phone's status value is set only where the phone keeps one; a
-    // desktop has none, and is asked once.
+    // desktop has none, and is asked once. It is written only when it is
+    // not the calculator's already: an activation is no reason to write.
     if (!phoneStatus_)
         phoneStatus_ = UserStoreKey::OpenForRead(kPhoneStatusKey).has_value();
     if (*phoneStatus_) {
+        const auto stored = UserStoreKey::OpenForRead(kPhoneStatusKey);
+        if (stored && stored->QueryText(u"Status22") == std::u16string(u"7"))
+            return;
         if (auto key = UserStoreKey::CreateOrOpen(kPhoneStatusKey)) {
             key->SetValue(u"Status22", 7);
             // A courtesy to the phone's shell; the calculator works without it.

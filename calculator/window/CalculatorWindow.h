@@ -63,7 +63,6 @@ public:
     const DisplayResources& resources() const { return canvas_.resources(); }
     const Rect& pressedKeyRect() const { return canvas_.PressedKeyRect(); }
     // The wait of a keyboard key's 20 ms flash.
-    void SetFlashPause(PressFeedback::Pause pause) { canvas_.SetFlashPause(std::move(pause)); }
     SoftKeyBar* softKeyBar() const;
     PopupMenu* clearMenu() const;
     // The framebuffer, with every pending region painted.

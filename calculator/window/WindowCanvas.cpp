@@ -1,7 +1,7 @@
 #include "calculator/window/WindowCanvas.h"
 
 #include <QPainter>
-#include <QThread>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
@@ -35,9 +35,7 @@ WindowCanvas::WindowCanvas(QWidget& widget, const CalculatorSettings& settings, 
                            Texts texts)
     : widget_(widget), settings_(settings), texts_(std::move(texts)), screen_(screen),
       ratio_(widget.devicePixelRatioF()), resources_(CreateDisplayResources(DeviceScreen(), settings_, Scale())),
-      corners_(KeyCorners(settings_)),
-      feedback_([this](const Rect& r) { widget_.repaint(Logical(r)); },
-                [](int milliseconds) { QThread::msleep(static_cast<unsigned long>(milliseconds)); })
+      corners_(KeyCorners(settings_)), feedback_([this](const Rect& r) { widget_.repaint(Logical(r)); })
 {
 }
 
@@ -102,9 +100,10 @@ bool WindowCanvas::FollowPixelRatio()
 
 void WindowCanvas::Layout()
 {
-    // A key held down through a new layout would be inverted back at the old
-    // place later; restore it now, while the picture still matches.
+    // A key held down or flashed through a new layout would be inverted back
+    // at the old place later; restore it now, while the picture still matches.
     ReleaseHeldKey();
+    EndFlashes(false);
 
     Rect client = ClientRect();
     laidOutClient_ = client;
@@ -170,6 +169,8 @@ void WindowCanvas::PaintDirty()
     }
     if (dirty_.empty() || !faces_)
         return;
+    // What is painted anew is painted as it is, not inverted.
+    EndFlashes(false);
     const KeyFaces keyFaces = KeyFacesFor(settings_);
     const PaintContext context{layout_, resources_, settings_, *faces_, keyFaces};
     const DisplayTexts texts = texts_();
@@ -200,6 +201,8 @@ void WindowCanvas::Press(int mode, KeyId key)
 {
     PaintDirty();
     feedback_.Apply(mode, layout_.KeyRect(key), *framebuffer_, corners_);
+    if (mode == PressFeedback::Flash)
+        EndFlashesLater();
 }
 
 void WindowCanvas::ReleaseHeldKey()
@@ -211,12 +214,38 @@ void WindowCanvas::ReleaseHeldKey()
 void WindowCanvas::FlashDisplay()
 {
     PaintDirty();
-    const Rect box = layout_.displayBox;
-    for (int flash = 0; flash < 2; ++flash) {
+    EndFlashes(true);
+    displayFlash_ = layout_.displayBox;
+    framebuffer_->InvertRect(displayFlash_);
+    widget_.repaint(Logical(displayFlash_));
+    EndFlashesLater();
+}
+
+void WindowCanvas::EndFlashesLater()
+{
+    // The moment a flash shows passes on a timer: the window keeps taking keys.
+    // Only the latest flash's timer ends it: an earlier one would cut it short.
+    QTimer::singleShot(PressFeedback::kFlashMilliseconds, &widget_, [this, serial = ++flashSerial_] {
+        if (serial == flashSerial_)
+            EndFlashes(true);
+    });
+}
+
+void WindowCanvas::EndFlashes(bool show)
+{
+    if (!framebuffer_) {
+        displayFlash_ = Rect{};
+        return;
+    }
+    const Rect key = feedback_.EndFlash(*framebuffer_, corners_, show);
+    if (!show && !key.IsNull())
+        widget_.update(Logical(key));
+    if (const Rect box = std::exchange(displayFlash_, Rect{}); !box.IsNull()) {
         framebuffer_->InvertRect(box);
-        widget_.repaint(Logical(box));
-        if (flash == 0)
-            QThread::msleep(PressFeedback::kFlashMilliseconds);
+        if (show)
+            widget_.repaint(Logical(box));
+        else
+            widget_.update(Logical(box));
     }
 }
 

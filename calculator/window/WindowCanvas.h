@@ -74,9 +74,10 @@ public:
     // A tap beside every key: nothing is held.
     void Forget() { feedback_.Forget(); }
     const Rect& PressedKeyRect() const { return feedback_.PressedKeyRect(); }
-    void SetFlashPause(PressFeedback::Pause pause) { feedback_.SetPause(std::move(pause)); }
     // The display flashes once, as a key does: something was refused.
     void FlashDisplay();
+    // A flashed key or display back as it was (the flash's moment is over).
+    void EndFlashes() { EndFlashes(true); }
 
 private:
     ScreenMetrics DeviceScreen() const;
@@ -84,6 +85,9 @@ private:
     double Scale() const;
     void SizeBar();
     void PaintDirty();
+    // show: at once; else in the next paint (one is under way).
+    void EndFlashes(bool show);
+    void EndFlashesLater();
 
     QWidget& widget_;
     const CalculatorSettings& settings_;
@@ -101,6 +105,8 @@ private:
     bool eraseAll_ = true;
     int previousRowHeight_ = -1;
     PressFeedback feedback_;
+    Rect displayFlash_;  // the display inverted for a moment
+    unsigned flashSerial_ = 0;
 };
 
 }  // namespace abacor

@@ -206,7 +206,7 @@ TEST(Paint, RoundKeysShowTheBackgroundInTheirCorners)
             EXPECT_EQ(p.At(key.left + 20, key.top), 0x000000u) << when << ": outline";
         };
         corners("released");
-        PressFeedback feedback(nullptr, nullptr);
+        PressFeedback feedback(nullptr);
         const QImage before = p.surface.Image().copy();
         feedback.Apply(PressFeedback::Press, key, p.surface, p.corners);
         corners("pressed");
@@ -283,25 +283,26 @@ TEST(Paint, RepaintingADirtyBoxChangesOnlyThatBox)
     EXPECT_TRUE(changedInside);
 }
 
-TEST(Paint, AFlashInvertsAndRestoresAfterItsPause)
+TEST(Paint, AFlashInvertsUntilItEndsOrTheNextPress)
 {
     Painted p(test::PhoneSettings());
     const Rect key = p.layout.KeyRect(KeyId::Equals);
+    const Rect other = p.layout.KeyRect(KeyId::Add);
     const QImage before = p.surface.Image().copy();
     std::vector<Rect> flushed;
-    std::optional<QImage> during;
-    int paused = 0;
-    PressFeedback feedback([&](const Rect& r) { flushed.push_back(r); },
-                           [&](int ms) {
-                               paused = ms;
-                               during = p.surface.Image().copy();
-                           });
+    PressFeedback feedback([&](const Rect& r) { flushed.push_back(r); });
     feedback.Apply(PressFeedback::Flash, key, p.surface, p.corners);
-    EXPECT_EQ(paused, 20);
-    ASSERT_TRUE(during.has_value());
-    EXPECT_EQ(FromPixel(during->pixel(key.left + 3, key.top + 3)), 0x1E1E1Eu);
+    EXPECT_EQ(FromPixel(p.surface.Image().pixel(key.left + 3, key.top + 3)), 0x1E1E1Eu);
+    EXPECT_EQ(feedback.FlashingKeyRect(), key);
+    EXPECT_EQ(feedback.EndFlash(p.surface, p.corners), key);
     EXPECT_EQ(p.surface.Image(), before);
     EXPECT_EQ(flushed, (std::vector<Rect>{key, key}));
+    EXPECT_TRUE(feedback.EndFlash(p.surface, p.corners).IsNull()) << "ended once";
+    // A key pressed while another flashes: the flash ends first.
+    feedback.Apply(PressFeedback::Flash, key, p.surface, p.corners);
+    feedback.Apply(PressFeedback::Press, other, p.surface, p.corners);
+    feedback.Apply(PressFeedback::Release, Rect{}, p.surface, p.corners);
+    EXPECT_EQ(p.surface.Image(), before);
     EXPECT_TRUE(feedback.PressedKeyRect().IsNull());
     feedback.Apply(PressFeedback::Press, Rect{}, p.surface, p.corners);
     feedback.Apply(PressFeedback::Release, Rect{}, p.surface, p.corners);

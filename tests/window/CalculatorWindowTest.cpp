@@ -12,6 +12,9 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <filesystem>
+
+#include <QElapsedTimer>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -286,14 +289,24 @@ TEST_F(Window, HardwareKeysFlashTheirKeyAndLeaveNoTrace)
     settings.NumKeyRevFlg = 1;
     Open(settings);
     const QImage before = dlg().Framebuffer().copy();
+    const Rect one = dlg().layout().KeyRect(KeyId::Digit1);
+    const auto keyAsBefore = [&] {
+        const QImage& now = dlg().Framebuffer();
+        for (int y = one.top; y < one.bottom; ++y)
+            for (int x = one.left; x < one.right; ++x)
+                if (now.pixel(x, y) != before.pixel(x, y))
+                    return false;
+        return true;
+    };
     QTest::keyClick(&dlg(), Qt::Key_1);
     EXPECT_EQ(display(), QStringLiteral("1"));
-    // The display changed; every key is back to normal.
-    const QImage after = dlg().Framebuffer();
-    const Rect one = dlg().layout().KeyRect(KeyId::Digit1);
-    for (int y = one.top; y < one.bottom; ++y)
-        for (int x = one.left; x < one.right; ++x)
-            ASSERT_EQ(after.pixel(x, y), before.pixel(x, y));
+    EXPECT_FALSE(keyAsBefore()) << "the key shows pressed for a moment, without the window waiting";
+    // The moment passes on a timer; then the key is back to normal.
+    QElapsedTimer waited;
+    waited.start();
+    while (!keyAsBefore() && waited.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_TRUE(keyAsBefore());
     EXPECT_EQ(one.top, dlg().layout().keypadTop + 5 * (dlg().layout().rowHeight + dlg().layout().gap))
         << "with NumKeyRevFlg the key captioned １ is in the lower digit row";
 }
@@ -1024,6 +1037,17 @@ TEST_F(Window, ActivationSetsThePhoneStatusOnlyWhereItExists)
     Open();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg()));
     EXPECT_TRUE(QTest::qWaitFor([&] { return status()->QueryText(u"Status22") == u"7"; }, 10000));
+    // Coming back to the calculator writes nothing that is already so.
+    const std::filesystem::path file(UserStoreKey::Location(u"\\Software\\Sharp\\PhoneStatus"));
+    const auto written = std::filesystem::last_write_time(file);
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    dlg().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg()));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(std::filesystem::last_write_time(file), written);
 }
 
 }  // namespace

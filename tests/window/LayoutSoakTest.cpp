@@ -42,7 +42,6 @@ TEST(LayoutSoak, AnySizeAnySettings)
                 settings.*entry.field = random() % 9;
         settings.DialogBackColor = 0x123456;
         CalculatorWindow dialog(settings, RandomScreen(random));
-        dialog.SetFlashPause([](int) {});
         for (int layout = 0; layout < 60; ++layout) {
             dialog.SetScreen(RandomScreen(random));
             QTest::keyClick(&dialog, static_cast<Qt::Key>(Qt::Key_1 + static_cast<int>(random() % 9)));
