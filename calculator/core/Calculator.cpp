@@ -608,24 +608,39 @@ std::u16string_view LabelText(ValueLabel label)
     return kTexts[static_cast<int>(label)];
 }
 
-std::u16string_view RefusalText(Refusal why)
+namespace {
+// Each refusal: its id for scripts and the words that name what would help.
+struct RefusalRow {
+    Refusal why;
+    std::string_view id;
+    std::u16string_view text;
+};
+// clang-format off
+constexpr RefusalRow kRefusals[] = {
+    {Refusal::None, "", u""},
+    {Refusal::NoTwoOfProfit, "no-two-of-profit", ABACOR_TRANSLATABLE("Refusal", u"原価・売価・利益率のうち二つが入っていません。")},
+    {Refusal::NoItems, "no-items", ABACOR_TRANSLATABLE("Refusal", u"件数がありません。")},
+    {Refusal::NoDateDigits, "no-date-digits", ABACOR_TRANSLATABLE("Refusal", u"日付にする数字が入っていません。")},
+    {Refusal::GrandTotalOff, "gt-off", ABACOR_TRANSLATABLE("Refusal", u"GTはオフです。Alt+G でオンにします。")},
+    {Refusal::TaxSumOff, "taxsum-off", ABACOR_TRANSLATABLE("Refusal", u"税合計はオフです。Alt+X でオンにします。")},
+    {Refusal::NoTaxTotals, "no-tax-totals", ABACOR_TRANSLATABLE("Refusal", u"税合計に入った金額がありません。")},
+    {Refusal::ItemCountOff, "count-off", ABACOR_TRANSLATABLE("Refusal", u"件数はオフです。Alt+I でオンにします。")},
+    {Refusal::NotARate, "not-a-rate", ABACOR_TRANSLATABLE("Refusal", u"税率にできる数ではありません（0〜20%、小数点以下2桁まで）。")},
+};
+// clang-format on
+constexpr bool EveryRefusalInOrder()
 {
-    // clang-format off
-    static constexpr std::u16string_view kTexts[] = {
-        u"",
-        ABACOR_TRANSLATABLE("Refusal", u"原価・売価・利益率のうち二つが入っていません。"),
-        ABACOR_TRANSLATABLE("Refusal", u"件数がありません。"),
-        ABACOR_TRANSLATABLE("Refusal", u"日付にする数字が入っていません。"),
-        ABACOR_TRANSLATABLE("Refusal", u"GTはオフです。Alt+G でオンにします。"),
-        ABACOR_TRANSLATABLE("Refusal", u"税合計はオフです。Alt+X でオンにします。"),
-        ABACOR_TRANSLATABLE("Refusal", u"税合計に入った金額がありません。"),
-        ABACOR_TRANSLATABLE("Refusal", u"件数はオフです。Alt+I でオンにします。"),
-        ABACOR_TRANSLATABLE("Refusal", u"税率にできる数ではありません（0〜20%、小数点以下2桁まで）。"),
-    };
-    // clang-format on
-    static_assert(std::size(kTexts) == static_cast<std::size_t>(Refusal::NotARate) + 1, "a text for every refusal");
-    return kTexts[static_cast<int>(why)];
+    for (std::size_t i = 0; i < std::size(kRefusals); ++i)
+        if (static_cast<std::size_t>(kRefusals[i].why) != i)
+            return false;
+    return std::size(kRefusals) == static_cast<std::size_t>(Refusal::NotARate) + 1;
 }
+static_assert(EveryRefusalInOrder(), "a row for every refusal, in order");
+}  // namespace
+
+std::u16string_view RefusalText(Refusal why) { return kRefusals[static_cast<std::size_t>(why)].text; }
+
+std::string_view RefusalId(Refusal why) { return kRefusals[static_cast<std::size_t>(why)].id; }
 
 std::u16string Calculator::ShownRateText() const
 {

@@ -28,6 +28,8 @@ EndedEntry EntryAsEnded(const CalculatorState& state);
 std::u16string_view LabelText(ValueLabel label);
 // Why a key was refused, in words that name what would help; empty for none.
 std::u16string_view RefusalText(Refusal why);
+// The refusal's name for scripts ("no-items"); empty for none.
+std::string_view RefusalId(Refusal why);
 
 // The calculator proper: the state machine of the keys and the function
 // commands, computing left to right. It never paints; it reports the regions

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Runs the rows of office-cases.txt through abacor-calc -a --tape and checks
-the display and annunciators after each marked token, and the row's tape;
+the display, annunciators and refusal after each marked token, and the row's tape;
 then saves each row's calculation and opens it again, which must key it to
 the same results."""
 import pathlib
@@ -10,7 +10,7 @@ import sys
 import tempfile
 
 calc, table = sys.argv[1], pathlib.Path(sys.argv[2])
-check = re.compile(r"\[([^\]]*)\]|\{([^}]*)\}|<([^>]*)>|(\S+)")
+check = re.compile(r"\[([^\]]*)\]|\{([^}]*)\}|<([^>]*)>|!([a-z-]+)|(\S+)")
 faults = []
 # The rows before "defaults: office" are the phone's worked cases: every desk
 # switch off, the display ungrouped; after it, a fresh profile's defaults.
@@ -31,11 +31,13 @@ for number, line in enumerate(table.read_text(encoding="utf-8").splitlines(), 1)
         continue
     tokens, expected, tape = (base + " " + prefix).split(), [], []
     for match in check.finditer(line):
-        display, lit, taped, token = match.groups()
+        display, lit, taped, refused, token = match.groups()
         if token is not None:
             tokens.append(token)
         elif taped is not None:
             tape.append(taped)
+        elif refused is not None:
+            expected.append((len(tokens), "refusal", refused))
         else:
             expected.append((len(tokens), "display" if display is not None else "lit",
                              display if display is not None else lit))
@@ -59,7 +61,7 @@ for number, line in enumerate(table.read_text(encoding="utf-8").splitlines(), 1)
     saved.parent.rmdir()
     for after, what, text in expected:
         fields = rows[after - 1]
-        got = fields[1] if what == "display" else fields[5]
+        got = {"display": fields[1], "lit": fields[5], "refusal": (fields + [""])[6]}[what]
         if got != text:
             faults.append(f"row {number}: after token {after} ({fields[0]}) the {what} is [{got}], not [{text}]")
 for fault in faults:

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "calculator/core/CommandTable.h"
 #include "calculator/tape/TapeFile.h"
 #include "platform/store/StateFile.h"
 #include "text/MessageWords.h"
@@ -80,6 +81,11 @@ void CalcDriver::PrintLine(const std::string& token)
         out_ << '\t';
         for (std::size_t i = 0; i < lit.size(); ++i)
             out_ << (i > 0 ? " " : "") << Utf8(lit[i]);
+        // A key that changed nothing it was asked to: why, as a seventh field
+        // (a setting or a note keeps the last key's reason; it is not theirs).
+        const bool key = CommandOfToken(token) != nullptr || token.starts_with('#');
+        if (key && state.refused != Refusal::None)
+            out_ << '\t' << RefusalId(state.refused);
     }
     out_ << '\n';
 }
