@@ -37,6 +37,13 @@ std::string_view RefusalId(Refusal why);
 class Calculator {
 public:
     explicit Calculator(const CalculatorSettings& settings, RepaintSink* sink = nullptr);
+    // A copy to compute aside (a replay): it asks nothing to be repainted.
+    Calculator Aside() const
+    {
+        Calculator copy = *this;
+        copy.sink_ = nullptr;
+        return copy;
+    }
 
     const CalculatorState& state() const { return state_; }
     bool InErrorState() const { return state_.error; }

@@ -515,8 +515,9 @@ void TapeSession::Resume(const std::vector<TapeLine>& lines)
     constexpr std::size_t kResumedLines = 10000;
     if (!lines_.empty() || !log_.empty() || lines.empty() || lines.size() > kResumedLines)
         return;
-    // The keys that wrote the lines, found by writing them again aside.
-    Calculator scratch = calculator_;
+    // The keys that wrote the lines, found by writing them again aside,
+    // where nothing is drawn for them.
+    Calculator scratch = calculator_.Aside();
     TapeSession replay(scratch);
     replay.segment_ = segment_;
     static_cast<void>(ReplayLines(replay, lines));
