@@ -71,14 +71,66 @@ struct Command;
 // window (or the tape) can carry out.
 using CommandHandler = CommandOutcome (*)(Calculator&, const Command&);
 
+// A line a command writes on the tape by what it is, beyond its step: the
+// tape writes it with its mark, and reads a file's line back to the command.
+enum class OwnLine : std::uint8_t {
+    None,
+    Total,            // its result is a total ("*")
+    PriceWithTax,     // its result is a price with tax
+    PriceWithoutTax,  // its result is a price without tax
+    Average,          // its result is an average, with the count
+    GrandTotal,       // the grand total; pressed again, a line that clears it
+    MemoryTotal,      // on a result the amount, then the memory's total
+    MemoryRecall,     // the number recalled
+    MemoryClear,
+    Clear,  // a run of them with nothing between is one line
+    AllClear,
+    RateSwitch,  // the rate now in force
+    NonAdd,      // the number as typed, on the tape alone
+    Converted,   // on a value shown: a time to its hours or hours to a time
+};
+
+// How a command takes part in a number being given, which a correction
+// replaces whole.
+enum class NumberPart : std::uint8_t {
+    None,
+    Begins,   // types a number: may begin one (digits, the point, 00)
+    Recalls,  // shows a kept number as the next operand (MR, ANS)
+    Edits,    // changes the number being typed (sign, CE, drop, a field's end)
+};
+
 // What a command means to the tape: whether it consumes a typed number (and
-// so makes a step), finalises a calculation, and prints a result line; and
-// the mark its step prints with.
+// so makes a step), finalises a calculation, and prints a result line; the
+// mark its step prints with; the line it writes by itself; its part in a
+// number; and whether, on a result shown, it writes that result as the
+// first number it takes (the four operators).
 struct TapeRole {
     bool consumes = false;
     bool finalises = false;
     bool result = false;
     std::u16string_view mark;
+    OwnLine line = OwnLine::None;
+    NumberPart number = NumberPart::None;
+    bool takesShown = false;
+
+    constexpr TapeRole Writes(OwnLine own) const
+    {
+        TapeRole role = *this;
+        role.line = own;
+        return role;
+    }
+    constexpr TapeRole Part(NumberPart part) const
+    {
+        TapeRole role = *this;
+        role.number = part;
+        return role;
+    }
+    constexpr TapeRole TakesShown() const
+    {
+        TapeRole role = *this;
+        role.takesShown = true;
+        return role;
+    }
 };
 
 // The desktop chords that give a command, in X keysym notation with "+"
@@ -136,56 +188,60 @@ CommandOutcome LeftSoftKey(Calculator& calculator, const Command& command);
 inline constexpr TapeRole StepOf(std::u16string_view mark) { return {true, false, false, mark}; }
 inline constexpr TapeRole FinalOf(std::u16string_view mark) { return {true, true, true, mark}; }
 inline constexpr TapeRole ResultOf(std::u16string_view mark) { return {true, false, true, mark}; }
+// No step, a line of its own.
+inline constexpr TapeRole LineOf(OwnLine own) { return TapeRole{}.Writes(own); }
+// No step, a part of the number being given.
+inline constexpr TapeRole NumberOf(NumberPart part) { return TapeRole{}.Part(part); }
 
 // The one table of commands. Keys come first, in KeyId order.
 // clang-format off
 inline constexpr std::array kCommands{
-    Command{KeyId::Digit0, 0, "0", u"０", KeyGroup::Digit, commands::Type, {}, {}},
-    Command{KeyId::Digit1, 0, "1", u"１", KeyGroup::Digit, commands::Type, {}, {}},
-    Command{KeyId::Digit2, 0, "2", u"２", KeyGroup::Digit, commands::Type, {}, {}},
-    Command{KeyId::Digit3, 0, "3", u"３", KeyGroup::Digit, commands::Type, {}, {}},
-    Command{KeyId::Digit4, 0, "4", u"４", KeyGroup::Digit, commands::Type, {}, {}},
-    Command{KeyId::Digit5, 0, "5", u"５", KeyGroup::Digit, commands::Type, {}, {}},
-    Command{KeyId::Digit6, 0, "6", u"６", KeyGroup::Digit, commands::Type, {}, {}},
-    Command{KeyId::Digit7, 0, "7", u"７", KeyGroup::Digit, commands::Type, {}, {}},
-    Command{KeyId::Digit8, 0, "8", u"８", KeyGroup::Digit, commands::Type, {}, {}},
-    Command{KeyId::Digit9, 0, "9", u"９", KeyGroup::Digit, commands::Type, {}, {}},
-    Command{KeyId::Point, 0, ".", u"．", KeyGroup::Digit, commands::Type, {}, {}},
-    Command{KeyId::Sign, 0, "+/-", u"+/-", KeyGroup::Calculation, commands::Call<&Calculator::ChangeSign>, {}, {}},
-    Command{KeyId::Add, 0, "+", u"＋", KeyGroup::Calculation, commands::Apply<Operator::Add>, StepOf(u"＋"), {}},
-    Command{KeyId::Subtract, 0, "-", u"－", KeyGroup::Calculation, commands::Apply<Operator::Subtract>, StepOf(u"－"), {}},
-    Command{KeyId::Multiply, 0, "*", u"×", KeyGroup::Calculation, commands::Apply<Operator::Multiply>, StepOf(u"×"), {}},
-    Command{KeyId::Divide, 0, "/", u"÷", KeyGroup::Calculation, commands::Apply<Operator::Divide>, StepOf(u"÷"), {}},
-    Command{KeyId::Equals, IdOK, "=", u"＝", KeyGroup::Calculation, commands::Apply<Operator::None>, FinalOf(u"＝"), {}},
-    Command{KeyId::ClearEntry, 0, "CE", u"CE", KeyGroup::Clear, commands::Call<&Calculator::ClearEntry>, {}, {}},
+    Command{KeyId::Digit0, 0, "0", u"０", KeyGroup::Digit, commands::Type, NumberOf(NumberPart::Begins), {}},
+    Command{KeyId::Digit1, 0, "1", u"１", KeyGroup::Digit, commands::Type, NumberOf(NumberPart::Begins), {}},
+    Command{KeyId::Digit2, 0, "2", u"２", KeyGroup::Digit, commands::Type, NumberOf(NumberPart::Begins), {}},
+    Command{KeyId::Digit3, 0, "3", u"３", KeyGroup::Digit, commands::Type, NumberOf(NumberPart::Begins), {}},
+    Command{KeyId::Digit4, 0, "4", u"４", KeyGroup::Digit, commands::Type, NumberOf(NumberPart::Begins), {}},
+    Command{KeyId::Digit5, 0, "5", u"５", KeyGroup::Digit, commands::Type, NumberOf(NumberPart::Begins), {}},
+    Command{KeyId::Digit6, 0, "6", u"６", KeyGroup::Digit, commands::Type, NumberOf(NumberPart::Begins), {}},
+    Command{KeyId::Digit7, 0, "7", u"７", KeyGroup::Digit, commands::Type, NumberOf(NumberPart::Begins), {}},
+    Command{KeyId::Digit8, 0, "8", u"８", KeyGroup::Digit, commands::Type, NumberOf(NumberPart::Begins), {}},
+    Command{KeyId::Digit9, 0, "9", u"９", KeyGroup::Digit, commands::Type, NumberOf(NumberPart::Begins), {}},
+    Command{KeyId::Point, 0, ".", u"．", KeyGroup::Digit, commands::Type, NumberOf(NumberPart::Begins), {}},
+    Command{KeyId::Sign, 0, "+/-", u"+/-", KeyGroup::Calculation, commands::Call<&Calculator::ChangeSign>, NumberOf(NumberPart::Edits), {}},
+    Command{KeyId::Add, 0, "+", u"＋", KeyGroup::Calculation, commands::Apply<Operator::Add>, StepOf(u"＋").TakesShown(), {}},
+    Command{KeyId::Subtract, 0, "-", u"－", KeyGroup::Calculation, commands::Apply<Operator::Subtract>, StepOf(u"－").TakesShown(), {}},
+    Command{KeyId::Multiply, 0, "*", u"×", KeyGroup::Calculation, commands::Apply<Operator::Multiply>, StepOf(u"×").TakesShown(), {}},
+    Command{KeyId::Divide, 0, "/", u"÷", KeyGroup::Calculation, commands::Apply<Operator::Divide>, StepOf(u"÷").TakesShown(), {}},
+    Command{KeyId::Equals, IdOK, "=", u"＝", KeyGroup::Calculation, commands::Apply<Operator::None>, FinalOf(u"＝").Writes(OwnLine::Total), {}},
+    Command{KeyId::ClearEntry, 0, "CE", u"CE", KeyGroup::Clear, commands::Call<&Calculator::ClearEntry>, NumberOf(NumberPart::Edits), {}},
     Command{KeyId::Percent, IdPercent, "%", u"％", KeyGroup::Calculation, commands::Call<&Calculator::OnPercent>, FinalOf(u"％"), {}},
-    Command{KeyId::AllClear, IdAllClear, "CA", u"CA", KeyGroup::Clear, commands::Call<&Calculator::OnAllClear>, {}, {"shift+Escape"}},
-    Command{KeyId::Clear, IdClear, "C", u"C", KeyGroup::Clear, commands::Call<&Calculator::OnClear>, {}, {}},
+    Command{KeyId::AllClear, IdAllClear, "CA", u"CA", KeyGroup::Clear, commands::Call<&Calculator::OnAllClear>, LineOf(OwnLine::AllClear), {"shift+Escape"}},
+    Command{KeyId::Clear, IdClear, "C", u"C", KeyGroup::Clear, commands::Call<&Calculator::OnClear>, LineOf(OwnLine::Clear), {}},
     Command{KeyId::SquareRoot, IdSquareRoot, "sqrt", u"√", KeyGroup::Calculation, commands::Call<&Calculator::OnSquareRoot>, ResultOf(u"√"), {"s"}},
-    Command{KeyId::TaxIncluded, IdTaxIncluded, "tax+", ABACOR_TRANSLATABLE("Key", u"税込"), KeyGroup::Tax, commands::Call<&Calculator::OnTaxIncluded>, ResultOf(ABACOR_TRANSLATABLE("Tape", u"税込")), {"t"}},
-    Command{KeyId::TaxExcluded, IdTaxExcluded, "tax-", ABACOR_TRANSLATABLE("Key", u"税抜"), KeyGroup::Tax, commands::Call<&Calculator::OnTaxExcluded>, ResultOf(ABACOR_TRANSLATABLE("Tape", u"税抜")), {"shift+t"}},
-    Command{KeyId::GrandTotal, IdGrandTotal, "GT", u"GT", KeyGroup::Calculation, commands::Call<&Calculator::OnGrandTotal>, {}, {"g"}},
-    Command{KeyId::RateSwitch, IdRateSwitch, "rate", ABACOR_TRANSLATABLE("Key", u"税率"), KeyGroup::Tax, commands::Call<&Calculator::OnRateSwitch>, {}, {"r"}},
-    Command{KeyId::DoubleZero, 0, "00", u"００", KeyGroup::Digit, commands::Call<&Calculator::EnterDoubleZero>, {}, {"o"}},
+    Command{KeyId::TaxIncluded, IdTaxIncluded, "tax+", ABACOR_TRANSLATABLE("Key", u"税込"), KeyGroup::Tax, commands::Call<&Calculator::OnTaxIncluded>, ResultOf(ABACOR_TRANSLATABLE("Tape", u"税込")).Writes(OwnLine::PriceWithTax), {"t"}},
+    Command{KeyId::TaxExcluded, IdTaxExcluded, "tax-", ABACOR_TRANSLATABLE("Key", u"税抜"), KeyGroup::Tax, commands::Call<&Calculator::OnTaxExcluded>, ResultOf(ABACOR_TRANSLATABLE("Tape", u"税抜")).Writes(OwnLine::PriceWithoutTax), {"shift+t"}},
+    Command{KeyId::GrandTotal, IdGrandTotal, "GT", u"GT", KeyGroup::Calculation, commands::Call<&Calculator::OnGrandTotal>, LineOf(OwnLine::GrandTotal), {"g"}},
+    Command{KeyId::RateSwitch, IdRateSwitch, "rate", ABACOR_TRANSLATABLE("Key", u"税率"), KeyGroup::Tax, commands::Call<&Calculator::OnRateSwitch>, LineOf(OwnLine::RateSwitch), {"r"}},
+    Command{KeyId::DoubleZero, 0, "00", u"００", KeyGroup::Digit, commands::Call<&Calculator::EnterDoubleZero>, NumberOf(NumberPart::Begins), {"o"}},
     Command{KeyId::TaxSum, IdTaxSum, "taxsum", ABACOR_TRANSLATABLE("Key", u"税合計"), KeyGroup::Tax, commands::Call<&Calculator::OnTaxSum>, {}, {"x"}},
     Command{KeyId::Cost, IdCost, "cost", ABACOR_TRANSLATABLE("Key", u"原価"), KeyGroup::Tax, commands::Profit<ProfitRegister::Cost>, StepOf(ABACOR_TRANSLATABLE("Tape", u"原価")), {"shift+c"}},
     Command{KeyId::Sell, IdSell, "sell", ABACOR_TRANSLATABLE("Key", u"売価"), KeyGroup::Tax, commands::Profit<ProfitRegister::Sell>, StepOf(ABACOR_TRANSLATABLE("Tape", u"売価")), {"shift+s"}},
     Command{KeyId::Margin, IdMargin, "margin", ABACOR_TRANSLATABLE("Key", u"利益率"), KeyGroup::Tax, commands::Profit<ProfitRegister::Margin>, StepOf(ABACOR_TRANSLATABLE("Tape", u"利益率")), {"e"}},
-    Command{KeyId::Average, IdAverage, "avg", ABACOR_TRANSLATABLE("Key", u"平均"), KeyGroup::Calculation, commands::Call<&Calculator::OnAverage>, ResultOf(ABACOR_TRANSLATABLE("Tape", u"平均")), {"shift+a"}},
+    Command{KeyId::Average, IdAverage, "avg", ABACOR_TRANSLATABLE("Key", u"平均"), KeyGroup::Calculation, commands::Call<&Calculator::OnAverage>, ResultOf(ABACOR_TRANSLATABLE("Tape", u"平均")).Writes(OwnLine::Average), {"shift+a"}},
     // Typed ":" and "~" too, where a layout puts them.
-    Command{KeyId::Hms, IdHms, "hms", ABACOR_TRANSLATABLE("Key", u"時分秒"), KeyGroup::Calculation, commands::Call<&Calculator::OnHms>, {}, {}},
-    Command{KeyId::Date, IdDate, "date", ABACOR_TRANSLATABLE("Key", u"日付"), KeyGroup::Calculation, commands::Call<&Calculator::OnDate>, {}, {"d"}},
+    Command{KeyId::Hms, IdHms, "hms", ABACOR_TRANSLATABLE("Key", u"時分秒"), KeyGroup::Calculation, commands::Call<&Calculator::OnHms>, NumberOf(NumberPart::Edits).Writes(OwnLine::Converted), {}},
+    Command{KeyId::Date, IdDate, "date", ABACOR_TRANSLATABLE("Key", u"日付"), KeyGroup::Calculation, commands::Call<&Calculator::OnDate>, NumberOf(NumberPart::Edits), {"d"}},
     Command{KeyId::DaysTo, IdDaysTo, "to", u"〜", KeyGroup::Calculation, commands::Apply<Operator::DaysTo>, StepOf(ABACOR_TRANSLATABLE("Tape", u"〜")), {}},
     Command{{}, IdSquare, "sq", {}, {}, commands::Call<&Calculator::OnSquare>, ResultOf(u"x²"), {"q"}},
     Command{{}, IdCube, "cube", {}, {}, commands::Call<&Calculator::OnCube>, ResultOf(u"x³"), {"c"}},
-    Command{{}, IdMemoryPlus, "M+", {}, {}, commands::Call<&Calculator::OnMemoryPlus>, FinalOf(u"M+"), {"ctrl+p"}},
-    Command{{}, IdMemoryMinus, "M-", {}, {}, commands::Call<&Calculator::OnMemoryMinus>, FinalOf(u"M−"), {"ctrl+m"}},
-    Command{{}, IdMemoryRecall, "MR", {}, {}, commands::Call<&Calculator::OnMemoryRecall>, {}, {"ctrl+r"}},
-    Command{{}, IdMemoryClear, "MC", {}, {}, commands::Call<&Calculator::OnMemoryClear>, {}, {"ctrl+l"}},
-    Command{{}, IdLastAnswer, "ANS", {}, {}, commands::Call<&Calculator::OnLastAnswer>, {}, {"a"}},
-    Command{{}, 0, "drop", {}, {}, commands::Call<&Calculator::DropDigit>, {}, {}},
+    Command{{}, IdMemoryPlus, "M+", {}, {}, commands::Call<&Calculator::OnMemoryPlus>, FinalOf(u"M+").Writes(OwnLine::MemoryTotal), {"ctrl+p"}},
+    Command{{}, IdMemoryMinus, "M-", {}, {}, commands::Call<&Calculator::OnMemoryMinus>, FinalOf(u"M−").Writes(OwnLine::MemoryTotal), {"ctrl+m"}},
+    Command{{}, IdMemoryRecall, "MR", {}, {}, commands::Call<&Calculator::OnMemoryRecall>, NumberOf(NumberPart::Recalls).Writes(OwnLine::MemoryRecall), {"ctrl+r"}},
+    Command{{}, IdMemoryClear, "MC", {}, {}, commands::Call<&Calculator::OnMemoryClear>, LineOf(OwnLine::MemoryClear), {"ctrl+l"}},
+    Command{{}, IdLastAnswer, "ANS", {}, {}, commands::Call<&Calculator::OnLastAnswer>, NumberOf(NumberPart::Recalls), {"a"}},
+    Command{{}, 0, "drop", {}, {}, commands::Call<&Calculator::DropDigit>, NumberOf(NumberPart::Edits), {}},
     // Typed "#" too (no chord: it is where a layout puts it).
-    Command{{}, IdNonAdd, "nonadd", {}, {}, commands::Call<&Calculator::OnNonAdd>, {}, {}},
+    Command{{}, IdNonAdd, "nonadd", {}, {}, commands::Call<&Calculator::OnNonAdd>, LineOf(OwnLine::NonAdd), {}},
     Command{{}, IdLeftSoftKey, {}, {}, {}, commands::LeftSoftKey, {}, {"F1"}},
     // 検算 and the tape are the session's; the rest the window's.
     Command{{}, IdCheck, "check", {}, {}, nullptr, {}, {"v"}},
@@ -217,8 +273,8 @@ inline constexpr std::array kCommands{
 // clang-format on
 
 namespace commands {
-// Every key has its row, in KeyId order; every menu id and token belongs to
-// one command only. (That every chord does too is a test's: GCC 12 will not
+// Every key has its row, in KeyId order; every menu id, token and line of
+// its own belongs to one command only. (That every chord does too is a test's: GCC 12 will not
 // compare them at compile time.)
 constexpr bool RowsAreConsistent()
 {
@@ -233,6 +289,9 @@ constexpr bool RowsAreConsistent()
         for (std::size_t j = i + 1; j < kCommands.size(); ++j) {
             const Command& b = kCommands[j];
             if ((a.menuId != 0 && a.menuId == b.menuId) || (!a.token.empty() && a.token == b.token))
+                return false;
+            // A line of its own names its key when a file is read back.
+            if (a.tape.line != OwnLine::None && a.tape.line != OwnLine::MemoryTotal && a.tape.line == b.tape.line)
                 return false;
         }
     }

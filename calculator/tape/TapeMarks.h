@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "calculator/core/CommandTable.h"
 #include "text/Translatable.h"
 
 namespace abacor {
@@ -74,6 +75,28 @@ constexpr std::u16string_view MarkOf(LineKind kind)
         if (entry.kind == kind)
             return entry.mark;
     return {};
+}
+
+// The kind of the line a command writes by itself (its row's OwnLine).
+constexpr LineKind LineKindOf(OwnLine own)
+{
+    switch (own) {
+    case OwnLine::PriceWithTax: return LineKind::PriceWithTax;
+    case OwnLine::PriceWithoutTax: return LineKind::PriceWithoutTax;
+    case OwnLine::Average: return LineKind::Average;
+    case OwnLine::GrandTotal: return LineKind::GrandTotal;
+    case OwnLine::MemoryTotal: return LineKind::MemoryTotal;
+    case OwnLine::MemoryRecall: return LineKind::MemoryRecall;
+    case OwnLine::MemoryClear: return LineKind::MemoryClear;
+    case OwnLine::Clear: return LineKind::Clear;
+    case OwnLine::AllClear: return LineKind::AllClear;
+    case OwnLine::RateSwitch: return LineKind::RateSwitch;
+    case OwnLine::NonAdd: return LineKind::NonAdd;
+    case OwnLine::Converted: return LineKind::Converted;
+    case OwnLine::None:
+    case OwnLine::Total: break;
+    }
+    return LineKind::Total;
 }
 
 }  // namespace abacor

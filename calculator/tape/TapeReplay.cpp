@@ -12,28 +12,17 @@ namespace abacor {
 
 namespace {
 
-struct KeyOfMark {
-    std::u16string_view word;  // a mark's first word
-    std::string_view token;
-};
-
-// The key a line that is no step was written by; other marks are a key's
-// own (√, M+…), name the key after them ("K ×", "ERROR 売価"), or come with
-// another line (M, OK…).
-constexpr std::array kKeysOfMarks{
-    KeyOfMark{MarkOf(LineKind::Total), "="},
-    KeyOfMark{MarkOf(LineKind::PriceWithTax), "tax+"},
-    KeyOfMark{MarkOf(LineKind::PriceWithoutTax), "tax-"},
-    KeyOfMark{MarkOf(LineKind::Average), "avg"},
-    KeyOfMark{MarkOf(LineKind::GrandTotal), "GT"},
-    KeyOfMark{MarkOf(LineKind::MemoryRecall), "MR"},
-    KeyOfMark{MarkOf(LineKind::MemoryClear), "MC"},
-    KeyOfMark{MarkOf(LineKind::Clear), "C"},
-    KeyOfMark{MarkOf(LineKind::AllClear), "CA"},
-    KeyOfMark{MarkOf(LineKind::RateSwitch), "rate"},
-    KeyOfMark{MarkOf(LineKind::NonAdd), "nonadd"},
-    KeyOfMark{MarkOf(LineKind::Converted), "hms"},
-};
+// The key that wrote a line that is no step, by the line its row says it
+// writes; other marks are a key's own (√, M+…), name the key after them
+// ("K ×", "ERROR 売価"), or come with another line (M, OK…).
+const Command* KeyOfOwnLine(std::u16string_view word)
+{
+    for (const Command& command : kCommands)
+        if (command.tape.line != OwnLine::None && command.tape.line != OwnLine::MemoryTotal &&
+            MarkOf(LineKindOf(command.tape.line)) == word)
+            return &command;
+    return nullptr;
+}
 
 // Lines no key writes: the separators of runs and earlier reports.
 bool Skipped(const TapeLine& line)
@@ -88,9 +77,8 @@ const Command* KeyOf(const TapeLine& line, const Command* last)
         return KeyAfter(mark.substr(word.size()));
     if (InvoiceTotal(word))
         return &CommandOfKey(KeyId::TaxSum);
-    for (const KeyOfMark& entry : kKeysOfMarks)
-        if (entry.word == word)
-            return CommandOfToken(entry.token);
+    if (const Command* own = KeyOfOwnLine(word))
+        return own;
     for (const Command& command : kCommands)
         if (!command.tape.mark.empty() && command.tape.mark == word)
             return &command;
@@ -113,7 +101,7 @@ void Press(TapeSession& tape, const TapeLine& line, const Command*& last)
     // The two ends of 〜 are dates.
     const bool dateExpected = key->menuId == IdDaysTo || (last != nullptr && last->menuId == IdDaysTo);
     last = key;
-    if (line.step > 0 || key->menuId == IdNonAdd)
+    if (line.step > 0 || key->tape.line == OwnLine::NonAdd)
         for (const Command* typed : ShownValueKeys(line.number, dateExpected).value_or(std::vector<const Command*>{}))
             tape.Run(*typed);
     // An operator on a result writes nothing the first time: a constant is

@@ -38,8 +38,6 @@ std::int64_t Now()
         .count();
 }
 
-bool IsKey(const Command* command, KeyId key) { return command != nullptr && command->key == key; }
-
 std::u16string Mark(LineKind kind) { return std::u16string(MarkOf(kind)); }
 
 // A result's mark: a price with tax, an average or a total, with the count
@@ -47,11 +45,11 @@ std::u16string Mark(LineKind kind) { return std::u16string(MarkOf(kind)); }
 // which it was, as no step above it does.
 std::u16string ResultMark(const CalculatorState& state, const Command& command, bool stepped)
 {
-    std::u16string mark = IsKey(&command, KeyId::TaxIncluded)         ? Mark(LineKind::PriceWithTax)
-                          : IsKey(&command, KeyId::TaxExcluded)       ? Mark(LineKind::PriceWithoutTax)
-                          : IsKey(&command, KeyId::Average)           ? Mark(LineKind::Average)
-                          : stepped || IsKey(&command, KeyId::Equals) ? Mark(LineKind::Total)
-                                                                      : std::u16string(command.tape.mark);
+    const OwnLine own = command.tape.line;
+    std::u16string mark = own == OwnLine::PriceWithTax || own == OwnLine::PriceWithoutTax || own == OwnLine::Average
+                              ? Mark(LineKindOf(own))
+                          : stepped || own == OwnLine::Total ? Mark(LineKind::Total)
+                                                             : std::u16string(command.tape.mark);
     if (state.itemCount == 0)
         return mark;
     return mark + u"  " + Widened(std::to_string(state.itemCount)) + u"件";
@@ -67,35 +65,15 @@ std::u16string LabelMark(const Calculator& calculator)
     return mark;
 }
 
-bool IsOperator(const Command* command)
-{
-    return IsKey(command, KeyId::Add) || IsKey(command, KeyId::Subtract) || IsKey(command, KeyId::Multiply) ||
-           IsKey(command, KeyId::Divide);
-}
+OwnLine OwnLineOf(const Command* command) { return command != nullptr ? command->tape.line : OwnLine::None; }
 
-// A key that types a number: it may begin one.
-bool BeginsNumber(const Command* command)
-{
-    if (command == nullptr || !command->key)
-        return false;
-    const KeyId key = *command->key;
-    return (key >= KeyId::Digit0 && key <= KeyId::Digit9) || key == KeyId::Point || key == KeyId::DoubleZero;
-}
+bool BeginsNumber(const Command* command) { return command != nullptr && command->tape.number == NumberPart::Begins; }
 
-// A key that shows a kept number as the next operand (MR, ANS).
-bool Recalls(const Command* command)
-{
-    return command != nullptr && (command->token == "MR" || command->token == "ANS");
-}
+bool Recalls(const Command* command) { return command != nullptr && command->tape.number == NumberPart::Recalls; }
 
 // A key that is part of a number being given: typed, pasted (no command)
 // or recalled. A correction replaces all of them.
-bool PartOfNumber(const Command* command)
-{
-    return command == nullptr || BeginsNumber(command) || Recalls(command) || IsKey(command, KeyId::Sign) ||
-           IsKey(command, KeyId::ClearEntry) || command->token == "drop" || IsKey(command, KeyId::Hms) ||
-           IsKey(command, KeyId::Date);
-}
+bool PartOfNumber(const Command* command) { return command == nullptr || command->tape.number != NumberPart::None; }
 
 // A correction's number: at most 12 digits, an optional leading "-", at
 // most one ".".
@@ -272,7 +250,7 @@ CommandOutcome TapeSession::Run(const Command& command)
     changedFrom_ = std::min(changedFrom_, lines_.size());
     log_.push_back(NewEntry(&command, {}, Now()));
     const CommandOutcome outcome = Apply(log_.size() - 1);
-    if (IsKey(&command, KeyId::AllClear))
+    if (command.tape.line == OwnLine::AllClear)
         StartSegment();
     return outcome;
 }
@@ -352,7 +330,7 @@ void TapeSession::Observe(std::size_t index, const CalculatorState& before)
         calculationStart_ = steps_.size();
         if (checking_)
             FinishCheck();
-    } else if (IsKey(command, KeyId::Clear) || IsKey(command, KeyId::AllClear)) {
+    } else if (OwnLineOf(command) == OwnLine::Clear || OwnLineOf(command) == OwnLine::AllClear) {
         calculationStart_ = steps_.size();
         checking_ = false;
         checkWord_.clear();
@@ -376,7 +354,7 @@ void TapeSession::WriteLines(std::size_t index, const CalculatorState& before, b
         const bool keyed = !stepped && command != nullptr && !command->tape.mark.empty();
         line({}, Mark(LineKind::Error) + (keyed ? u' ' + std::u16string(command->tape.mark) : u""));
     } else if (role != nullptr && role->result && fine) {
-        if (command->token == "M+" || command->token == "M-") {
+        if (command->tape.line == OwnLine::MemoryTotal) {
             // On a result, the amount added or subtracted is no step: its own line.
             if (!stepped)
                 line(shown, std::u16string(command->tape.mark));
@@ -385,36 +363,36 @@ void TapeSession::WriteLines(std::size_t index, const CalculatorState& before, b
             named = after.label != ValueLabel::None;
             line(shown, named ? LabelMark(calculator_) : ResultMark(after, *command, stepped));
         }
-    } else if (IsKey(command, KeyId::GrandTotal) && !after.error) {
+    } else if (OwnLineOf(command) == OwnLine::GrandTotal && !after.error) {
         // Pressed again it clears, as the calculator's own rule says.
-        const bool clears = index > 0 && IsKey(log_[index - 1].command, KeyId::GrandTotal);
+        const bool clears = index > 0 && log_[index - 1].command == command;
         if (clears)
             line({}, Mark(LineKind::GrandTotalClear));
         else
             line(shown, Mark(LineKind::GrandTotal));
-    } else if (command != nullptr && command->token == "MR" && fine) {
+    } else if (OwnLineOf(command) == OwnLine::MemoryRecall && fine) {
         line(shown, Mark(LineKind::MemoryRecall));
-    } else if (command != nullptr && command->token == "MC") {
+    } else if (OwnLineOf(command) == OwnLine::MemoryClear) {
         line({}, Mark(LineKind::MemoryClear));
-    } else if (IsKey(command, KeyId::RateSwitch) && fine) {
+    } else if (OwnLineOf(command) == OwnLine::RateSwitch && fine) {
         line({}, Mark(LineKind::RateSwitch) + u' ' + calculator_.ActiveRateText().substr(1));
-    } else if (IsKey(command, KeyId::Clear)) {
+    } else if (OwnLineOf(command) == OwnLine::Clear) {
         // A run of C with nothing between is one line.
         if (lines_.size() == segmentLines_ || lines_.back().mark != MarkOf(LineKind::Clear))
             line({}, Mark(LineKind::Clear));
-    } else if (IsKey(command, KeyId::AllClear)) {
+    } else if (OwnLineOf(command) == OwnLine::AllClear) {
         line({}, Mark(LineKind::AllClear));
-    } else if (IsKey(command, KeyId::Hms) && before.entryState != EntryState::Typing && fine) {
+    } else if (OwnLineOf(command) == OwnLine::Converted && before.entryState != EntryState::Typing && fine) {
         // A value shown, converted: no step says so.
         line(shown, Mark(LineKind::Converted));
-    } else if (command != nullptr && command->menuId == IdNonAdd && fine) {
+    } else if (OwnLineOf(command) == OwnLine::NonAdd && fine) {
         // As typed: an invoice number or a date is no amount to group.
         line(StripGrouping(before.displayText), Mark(LineKind::NonAdd));
     } else if (after.constantLit && !before.constantLit && fine) {
         // With its operator where a second press of it set the constant.
         const bool twice = command != nullptr && role != nullptr && !role->finalises && !command->tape.mark.empty();
         line(shown, Mark(LineKind::Constant) + (twice ? u' ' + std::u16string(command->tape.mark) : u""));
-    } else if (IsOperator(command) && !stepped && fine) {
+    } else if (command != nullptr && command->tape.takesShown && !stepped && fine) {
         // A shown result taken on as the first number: the paper says so.
         line(shown, std::u16string(command->tape.mark));
     }
