@@ -13,14 +13,14 @@ namespace abacor {
 namespace {
 
 // The order in which the keys are painted.
-constexpr std::array<KeyId, kKeyCount> kPaintOrder{
-    KeyId::Digit1,     KeyId::Digit2,     KeyId::Digit3,     KeyId::Digit4, KeyId::Digit5,      KeyId::Digit6,
-    KeyId::Digit7,     KeyId::Digit8,     KeyId::Digit9,     KeyId::Digit0, KeyId::Point,       KeyId::Add,
-    KeyId::Subtract,   KeyId::Multiply,   KeyId::Divide,     KeyId::Sign,   KeyId::Equals,      KeyId::Percent,
-    KeyId::SquareRoot, KeyId::ClearEntry, KeyId::AllClear,   KeyId::Clear,  KeyId::TaxIncluded, KeyId::TaxExcluded,
-    KeyId::GrandTotal, KeyId::RateSwitch, KeyId::DoubleZero, KeyId::TaxSum, KeyId::Cost,        KeyId::Sell,
-    KeyId::Margin,     KeyId::Average,    KeyId::Hms,        KeyId::Date,   KeyId::DaysTo,
-};
+// The design's order of the fixed keys and the first additional ones; the
+// later keys after them.
+constexpr std::array<KeyId, kKeyCount> kPaintOrder = KeysAfter(std::array{
+    KeyId::Digit1,     KeyId::Digit2,     KeyId::Digit3,   KeyId::Digit4, KeyId::Digit5, KeyId::Digit6,
+    KeyId::Digit7,     KeyId::Digit8,     KeyId::Digit9,   KeyId::Digit0, KeyId::Point,  KeyId::Add,
+    KeyId::Subtract,   KeyId::Multiply,   KeyId::Divide,   KeyId::Sign,   KeyId::Equals, KeyId::Percent,
+    KeyId::SquareRoot, KeyId::ClearEntry, KeyId::AllClear, KeyId::Clear,
+});
 static_assert(EveryKeyOnce(kPaintOrder), "every key is painted");
 
 }  // namespace

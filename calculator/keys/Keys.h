@@ -62,6 +62,25 @@ constexpr bool AdditionalKeysInKindOrder()
 }
 static_assert(AdditionalKeysInKindOrder(), "a stored kind for every additional key, in the keys' order");
 
+// Every key: the given ones first, in their order, then the others in KeyId
+// order (a new key is painted and tapped with no list to extend).
+template <std::size_t N>
+constexpr std::array<KeyId, kKeyCount> KeysAfter(const std::array<KeyId, N>& first)
+{
+    std::array<KeyId, kKeyCount> order{};
+    std::size_t at = 0;
+    for (const KeyId key : first)
+        order[at++] = key;
+    for (int i = 0; i < kKeyCount; ++i) {
+        bool given = false;
+        for (const KeyId key : first)
+            given = given || Index(key) == i;
+        if (!given)
+            order[at++] = static_cast<KeyId>(i);
+    }
+    return order;
+}
+
 // Whether an order of the keys (painting, hit-testing) names each key once.
 constexpr bool EveryKeyOnce(const std::array<KeyId, kKeyCount>& order)
 {

@@ -17,15 +17,9 @@ constexpr std::uint32_t kDigit3 = VkDigit(3);
 constexpr std::uint32_t kMultiply = VkMultiply;
 constexpr std::uint32_t kOem7 = VkOem7;
 
-// The order taps are tested in: the first rectangle containing the point wins.
-constexpr std::array<KeyId, kKeyCount> kHitOrder{
-    KeyId::Digit0,     KeyId::Digit1,     KeyId::Digit2,     KeyId::Digit3,     KeyId::Digit4,      KeyId::Digit5,
-    KeyId::Digit6,     KeyId::Digit7,     KeyId::Digit8,     KeyId::Digit9,     KeyId::Add,         KeyId::Subtract,
-    KeyId::Multiply,   KeyId::Divide,     KeyId::ClearEntry, KeyId::Equals,     KeyId::Point,       KeyId::Sign,
-    KeyId::Percent,    KeyId::AllClear,   KeyId::Clear,      KeyId::SquareRoot, KeyId::TaxIncluded, KeyId::TaxExcluded,
-    KeyId::GrandTotal, KeyId::RateSwitch, KeyId::DoubleZero, KeyId::TaxSum,     KeyId::Cost,        KeyId::Sell,
-    KeyId::Margin,     KeyId::Average,    KeyId::Hms,        KeyId::Date,       KeyId::DaysTo,
-};
+// The order taps are tested in: the first rectangle containing the point
+// wins; the keys' own order.
+constexpr std::array<KeyId, kKeyCount> kHitOrder = KeysAfter(std::array<KeyId, 0>{});
 static_assert(EveryKeyOnce(kHitOrder), "every key can be tapped");
 
 }  // namespace
