@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include "calculator/core/KeptRegisters.h"
 #include "calculator/tape/LocalTime.h"
 #include "calculator/tape/TapeMarks.h"
 #include "text/Utf.h"
@@ -27,7 +28,10 @@ constexpr char kSchema[] =
     "CREATE TABLE IF NOT EXISTS kept_office(id INTEGER PRIMARY KEY CHECK(id = 1), net1 REAL, gross1 REAL,"
     " net2 REAL, gross2 REAL, cost REAL, sell REAL, margin REAL);"
     // How many times テープ消去 was done, by any program on the file.
-    "CREATE TABLE IF NOT EXISTS clears(id INTEGER PRIMARY KEY CHECK(id = 1), generation INTEGER NOT NULL);";
+    "CREATE TABLE IF NOT EXISTS clears(id INTEGER PRIMARY KEY CHECK(id = 1), generation INTEGER NOT NULL);"
+    // The kept registers by name (kKeptRegisters); kept and kept_office stay
+    // written for the versions before it, and read where it is empty.
+    "CREATE TABLE IF NOT EXISTS kept_values(name TEXT PRIMARY KEY, number REAL, text TEXT);";
 
 struct StatementDeleter {
     void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
@@ -424,6 +428,23 @@ void TapeStore::Reclaim(long long atLeast)
 std::optional<KeptState> TapeStore::LoadState() const
 {
     const std::lock_guard lock(mutex_);
+    if (const Statement values = Prepare(db_, "SELECT name, number, text FROM kept_values")) {
+        std::optional<KeptState> kept;
+        while (sqlite3_step(values.get()) == SQLITE_ROW) {
+            const std::string_view name(reinterpret_cast<const char*>(sqlite3_column_text(values.get(), 0)),
+                                        static_cast<std::size_t>(sqlite3_column_bytes(values.get(), 0)));
+            KeptValue value{std::nullopt, ColumnText(values.get(), 2)};
+            if (sqlite3_column_type(values.get(), 1) != SQLITE_NULL)
+                value.number = sqlite3_column_double(values.get(), 1);
+            if (!kept)
+                kept.emplace();
+            for (const KeptRegister& kept_register : kKeptRegisters)
+                if (kept_register.name == name)
+                    kept_register.set(*kept, value);
+        }
+        if (kept)
+            return kept;
+    }
     const Statement select =
         Prepare(db_, "SELECT memory, memory_text, last_answer, last_answer_text, grand_total, second_rate FROM kept");
     if (sqlite3_step(select.get()) != SQLITE_ROW)
@@ -445,6 +466,34 @@ std::optional<KeptState> TapeStore::LoadState() const
 bool TapeStore::SaveState(const KeptState& state)
 {
     const std::lock_guard lock(mutex_);
+    // Every register and the older tables together, or none of them.
+    if (!Exec("BEGIN IMMEDIATE"))
+        return false;
+    if (!SaveRegisters(state) || !Exec("COMMIT")) {
+        Exec("ROLLBACK");
+        return false;
+    }
+    return true;
+}
+
+bool TapeStore::SaveRegisters(const KeptState& state)
+{
+    const Statement value = Prepare(db_, "INSERT OR REPLACE INTO kept_values(name, number, text) VALUES(?, ?, ?)");
+    for (const KeptRegister& kept_register : kKeptRegisters) {
+        const KeptValue kept = kept_register.get(state);
+        sqlite3_reset(value.get());
+        sqlite3_bind_text(value.get(), 1, kept_register.name.data(), static_cast<int>(kept_register.name.size()),
+                          SQLITE_TRANSIENT);
+        if (kept.number)
+            sqlite3_bind_double(value.get(), 2, *kept.number);
+        else
+            sqlite3_bind_null(value.get(), 2);
+        BindText(value.get(), 3, kept.text);
+        if (sqlite3_step(value.get()) != SQLITE_DONE) {
+            failure_ = sqlite3_extended_errcode(db_);
+            return false;
+        }
+    }
     const Statement save =
         Prepare(db_, "INSERT OR REPLACE INTO kept(id, memory, memory_text, last_answer, last_answer_text,"
                      " grand_total, second_rate) VALUES(1, ?, ?, ?, ?, ?, ?)");

@@ -63,6 +63,8 @@ public:
 private:
     explicit TapeStore(sqlite3* db);
     bool Exec(const char* sql) const;
+    // The kept state's rows, within a transaction begun.
+    bool SaveRegisters(const KeptState& state);
     // This run's id: a run whose row could not be written yet has none (0)
     // and writes nothing until it has.
     bool StartRun();

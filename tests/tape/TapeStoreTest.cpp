@@ -382,6 +382,19 @@ TEST(TapeStore, TheKeptStateComesBackAndWhatCannotBeShownStartsAfresh)
         writer.SubmitState(kept);
     }
     EXPECT_EQ(TapeStore::Open(path).store->LoadState(), kept);
+    {
+        // A later version's register is passed over, one the file lacks is
+        // at its start; a file from before the registers by name reads its
+        // older tables.
+        Holder file(path);
+        ASSERT_TRUE(file.Exec("INSERT INTO kept_values VALUES('later', 5, 'x'); "
+                              "DELETE FROM kept_values WHERE name = 'grand_total'"));
+        KeptState lacking = kept;
+        lacking.grandTotal = 0.0;
+        EXPECT_EQ(TapeStore::Open(path).store->LoadState(), lacking);
+        ASSERT_TRUE(file.Exec("DELETE FROM kept_values"));
+        EXPECT_EQ(TapeStore::Open(path).store->LoadState(), kept);
+    }
 
     const CalculatorSettings settings = PhoneSettings();
     Calculator calculator(settings);
