@@ -903,6 +903,10 @@
         <source>税率にできる数ではありません（0〜20%、小数点以下2桁まで）。</source>
         <translation>Not a tax rate (0 to 20 %, at most two decimal places).</translation>
     </message>
+    <message>
+        <source>桁数オーバー</source>
+        <translation>too many digits</translation>
+    </message>
 </context>
 <context>
     <name>Spoken</name>
@@ -1320,10 +1324,6 @@
 </context>
 <context>
     <name>abacor::CalculatorWindow</name>
-    <message>
-        <source>桁数オーバー</source>
-        <translation>too many digits</translation>
-    </message>
     <message>
         <source>常に手前に表示 オン</source>
         <translation>Always on top on</translation>

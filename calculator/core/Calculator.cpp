@@ -153,8 +153,11 @@ void Calculator::EnterDigit(std::u16string_view key)
         const bool hasPoint = text.find(u'.') != std::u16string::npos;
         const std::size_t limit = kMaxDigits + (text.find(u'-') != std::u16string::npos ? 1 : 0) + (hasPoint ? 1 : 0);
         if ((key == u"." && hasPoint) || text.size() >= limit) {
-            // Ignored silently: the same text again, nothing repainted.
+            // The same text again, nothing repainted; a digit past the
+            // twelfth is refused and told, a second point only ignored.
             state_.displayText = Grouped(text, GroupingMode::Display);
+            if (text.size() >= limit)
+                state_.refused = Refusal::TooManyDigits;
             return;
         }
         if (text == u"0" && key != u".")
@@ -479,8 +482,12 @@ void Calculator::OnAllClear()
 
 void Calculator::EnterDoubleZero()
 {
+    const std::u16string before = state_.displayText;
     EnterDigit(u"0");
     EnterDigit(u"0");
+    // One zero that still fitted: the key did what it could.
+    if (state_.displayText != before && state_.refused == Refusal::TooManyDigits)
+        state_.refused = Refusal::None;
 }
 
 std::uint32_t Calculator::ActiveTaxRate() const
@@ -626,6 +633,7 @@ constexpr RefusalRow kRefusals[] = {
     {Refusal::NoTaxTotals, "no-tax-totals", ABACOR_TRANSLATABLE("Refusal", u"税合計に入った金額がありません。")},
     {Refusal::ItemCountOff, "count-off", ABACOR_TRANSLATABLE("Refusal", u"件数はオフです。Alt+I でオンにします。")},
     {Refusal::NotARate, "not-a-rate", ABACOR_TRANSLATABLE("Refusal", u"税率にできる数ではありません（0〜20%、小数点以下2桁まで）。")},
+    {Refusal::TooManyDigits, "too-many-digits", ABACOR_TRANSLATABLE("Refusal", u"桁数オーバー")},
 };
 // clang-format on
 constexpr bool EveryRefusalInOrder()
@@ -633,7 +641,7 @@ constexpr bool EveryRefusalInOrder()
     for (std::size_t i = 0; i < std::size(kRefusals); ++i)
         if (static_cast<std::size_t>(kRefusals[i].why) != i)
             return false;
-    return std::size(kRefusals) == static_cast<std::size_t>(Refusal::NotARate) + 1;
+    return std::size(kRefusals) == static_cast<std::size_t>(Refusal::TooManyDigits) + 1;
 }
 static_assert(EveryRefusalInOrder(), "a row for every refusal, in order");
 }  // namespace

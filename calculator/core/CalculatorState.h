@@ -50,6 +50,7 @@ enum class Refusal {
     NoTaxTotals,    // 税合計 with no price taxed since CA
     ItemCountOff,   // 平均 with ItemCountFlg off
     NotARate,       // the number shown is no rate to set
+    TooManyDigits,  // a 13th digit, or one past a time's or a date's field
 };
 
 // The three registers of cost, sell and margin, in that order.

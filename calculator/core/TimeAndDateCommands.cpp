@@ -102,8 +102,12 @@ void Calculator::TypeField(std::u16string_view key)
 {
     FieldEntry& entry = state_.fieldEntry;
     // A digit past a field's width is refused as a 13th digit is.
-    if (key == u"." || entry.closed >= 3 || entry.typed.size() >= kFieldDigits)
+    if (key == u".")
         return;
+    if (entry.closed >= 3 || entry.typed.size() >= kFieldDigits) {
+        state_.refused = Refusal::TooManyDigits;
+        return;
+    }
     entry.typed += key;
     ShowFieldEntry();
 }

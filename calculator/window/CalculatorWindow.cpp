@@ -36,19 +36,7 @@ namespace abacor {
 namespace {
 
 // A key that types into the number: a screen reader echoes it itself.
-bool TypesADigit(const Command& command)
-{
-    if (!command.key)
-        return false;
-    const KeyId key = *command.key;
-    return (key >= KeyId::Digit0 && key <= KeyId::Digit9) || key == KeyId::Point || key == KeyId::DoubleZero;
-}
-
-int DigitsIn(const std::u16string& shown)
-{
-    return static_cast<int>(
-        std::count_if(shown.begin(), shown.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; }));
-}
+bool TypesADigit(const Command& command) { return command.tape.number == NumberPart::Begins; }
 
 constexpr char16_t kPhoneStatusKey[] = u"\\Software\\Sharp\\PhoneStatus";
 // How long a key pressed by assistive technology shows pressed.
@@ -262,18 +250,11 @@ CommandOutcome CalculatorWindow::Run(const Command& command)
     const bool digit = TypesADigit(command);
     announcer_.Echoed(digit);
     const std::u16string shown = session_.state().displayText;
-    const bool typing = session_.state().entryState == EntryState::Typing;
     const CalculatorSettings before = session_.settings();
     const CommandOutcome outcome = session_.Run(command);
     tape_->Follow();
     if (outcome == CommandOutcome::Switched)
         SwitchesChanged(before, true);
-    const bool field = session_.state().fieldEntry.kind != ValueKind::Number && command.key != KeyId::Point;
-    if (digit && typing && session_.state().displayText == shown && (DigitsIn(shown) >= kMaxDigits || field)) {
-        // A thirteenth digit, or one past a time's or a date's field: refused, and said to be.
-        canvas_.FlashDisplay();
-        announcer_.Refused(tr("桁数オーバー"));
-    }
     FollowStatus();
     if (session_.state().refused == Refusal::None && !session_.state().error)
         SayWhatTheDisplayDoesNot(command, shown);

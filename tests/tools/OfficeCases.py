@@ -37,7 +37,7 @@ for number, line in enumerate(table.read_text(encoding="utf-8").splitlines(), 1)
         elif taped is not None:
             tape.append(taped)
         elif refused is not None:
-            expected.append((len(tokens), "refusal", refused))
+            expected.append((len(tokens), "refusal", "" if refused == "none" else refused))
         else:
             expected.append((len(tokens), "display" if display is not None else "lit",
                              display if display is not None else lit))

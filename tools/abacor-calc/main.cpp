@@ -57,7 +57,7 @@ constexpr std::string_view kUsage =
     "                        the count, what the value is, 検算 / OK / NG); after a key\n"
     "                        that changed nothing, a seventh: why (no-items, gt-off,\n"
     "                        count-off, taxsum-off, no-tax-totals, no-two-of-profit,\n"
-    "                        no-date-digits, not-a-rate)\n"
+    "                        no-date-digits, not-a-rate, too-many-digits)\n"
     "  --tape                then the tape, a line each: TAPE, step, number, mark, note\n"
     "  --open FILE           first the tape file FILE keyed again with its settings\n"
     "                        (a saved tape or an exported CSV); its results compared\n"
