@@ -133,11 +133,6 @@ struct TapeRole {
     }
 };
 
-// The desktop chords that give a command, in X keysym notation with "+"
-// between modifiers and key ("ctrl+p", "shift+t", "g", "F3"); a letter is
-// the letter typed, so it holds on every layout.
-using Chords = std::array<std::string_view, 3>;
-
 // One command of the calculator, however it is given: a key on the screen, a
 // hardware or desktop key, a menu item, an accessibility action, a token.
 struct Command {
@@ -148,7 +143,6 @@ struct Command {
     KeyGroup group;               // the colours its key wears
     CommandHandler handler;
     TapeRole tape;  // what its step and lines are on the tape
-    Chords chords;  // the desktop chords that give it
 };
 
 namespace commands {
@@ -196,79 +190,79 @@ inline constexpr TapeRole NumberOf(NumberPart part) { return TapeRole{}.Part(par
 // The one table of commands. Keys come first, in KeyId order.
 // clang-format off
 inline constexpr std::array kCommands{
-    Command{KeyId::Digit0, 0, "0", u"０", KeyGroup::Digit, commands::Type, NumberOf(NumberPart::Begins), {}},
-    Command{KeyId::Digit1, 0, "1", u"１", KeyGroup::Digit, commands::Type, NumberOf(NumberPart::Begins), {}},
-    Command{KeyId::Digit2, 0, "2", u"２", KeyGroup::Digit, commands::Type, NumberOf(NumberPart::Begins), {}},
-    Command{KeyId::Digit3, 0, "3", u"３", KeyGroup::Digit, commands::Type, NumberOf(NumberPart::Begins), {}},
-    Command{KeyId::Digit4, 0, "4", u"４", KeyGroup::Digit, commands::Type, NumberOf(NumberPart::Begins), {}},
-    Command{KeyId::Digit5, 0, "5", u"５", KeyGroup::Digit, commands::Type, NumberOf(NumberPart::Begins), {}},
-    Command{KeyId::Digit6, 0, "6", u"６", KeyGroup::Digit, commands::Type, NumberOf(NumberPart::Begins), {}},
-    Command{KeyId::Digit7, 0, "7", u"７", KeyGroup::Digit, commands::Type, NumberOf(NumberPart::Begins), {}},
-    Command{KeyId::Digit8, 0, "8", u"８", KeyGroup::Digit, commands::Type, NumberOf(NumberPart::Begins), {}},
-    Command{KeyId::Digit9, 0, "9", u"９", KeyGroup::Digit, commands::Type, NumberOf(NumberPart::Begins), {}},
-    Command{KeyId::Point, 0, ".", u"．", KeyGroup::Digit, commands::Type, NumberOf(NumberPart::Begins), {}},
-    Command{KeyId::Sign, 0, "+/-", u"+/-", KeyGroup::Calculation, commands::Call<&Calculator::ChangeSign>, NumberOf(NumberPart::Edits), {}},
-    Command{KeyId::Add, 0, "+", u"＋", KeyGroup::Calculation, commands::Apply<Operator::Add>, StepOf(u"＋").TakesShown(), {}},
-    Command{KeyId::Subtract, 0, "-", u"－", KeyGroup::Calculation, commands::Apply<Operator::Subtract>, StepOf(u"－").TakesShown(), {}},
-    Command{KeyId::Multiply, 0, "*", u"×", KeyGroup::Calculation, commands::Apply<Operator::Multiply>, StepOf(u"×").TakesShown(), {}},
-    Command{KeyId::Divide, 0, "/", u"÷", KeyGroup::Calculation, commands::Apply<Operator::Divide>, StepOf(u"÷").TakesShown(), {}},
-    Command{KeyId::Equals, IdOK, "=", u"＝", KeyGroup::Calculation, commands::Apply<Operator::None>, FinalOf(u"＝").Writes(OwnLine::Total), {}},
-    Command{KeyId::ClearEntry, 0, "CE", u"CE", KeyGroup::Clear, commands::Call<&Calculator::ClearEntry>, NumberOf(NumberPart::Edits), {}},
-    Command{KeyId::Percent, IdPercent, "%", u"％", KeyGroup::Calculation, commands::Call<&Calculator::OnPercent>, FinalOf(u"％"), {}},
-    Command{KeyId::AllClear, IdAllClear, "CA", u"CA", KeyGroup::Clear, commands::Call<&Calculator::OnAllClear>, LineOf(OwnLine::AllClear), {"shift+Escape"}},
-    Command{KeyId::Clear, IdClear, "C", u"C", KeyGroup::Clear, commands::Call<&Calculator::OnClear>, LineOf(OwnLine::Clear), {}},
-    Command{KeyId::SquareRoot, IdSquareRoot, "sqrt", u"√", KeyGroup::Calculation, commands::Call<&Calculator::OnSquareRoot>, ResultOf(u"√"), {"s"}},
-    Command{KeyId::TaxIncluded, IdTaxIncluded, "tax+", ABACOR_TRANSLATABLE("Key", u"税込"), KeyGroup::Tax, commands::Call<&Calculator::OnTaxIncluded>, ResultOf(ABACOR_TRANSLATABLE("Tape", u"税込")).Writes(OwnLine::PriceWithTax), {"t"}},
-    Command{KeyId::TaxExcluded, IdTaxExcluded, "tax-", ABACOR_TRANSLATABLE("Key", u"税抜"), KeyGroup::Tax, commands::Call<&Calculator::OnTaxExcluded>, ResultOf(ABACOR_TRANSLATABLE("Tape", u"税抜")).Writes(OwnLine::PriceWithoutTax), {"shift+t"}},
-    Command{KeyId::GrandTotal, IdGrandTotal, "GT", u"GT", KeyGroup::Calculation, commands::Call<&Calculator::OnGrandTotal>, LineOf(OwnLine::GrandTotal), {"g"}},
-    Command{KeyId::RateSwitch, IdRateSwitch, "rate", ABACOR_TRANSLATABLE("Key", u"税率"), KeyGroup::Tax, commands::Call<&Calculator::OnRateSwitch>, LineOf(OwnLine::RateSwitch), {"r"}},
-    Command{KeyId::DoubleZero, 0, "00", u"００", KeyGroup::Digit, commands::Call<&Calculator::EnterDoubleZero>, NumberOf(NumberPart::Begins), {"o"}},
-    Command{KeyId::TaxSum, IdTaxSum, "taxsum", ABACOR_TRANSLATABLE("Key", u"税合計"), KeyGroup::Tax, commands::Call<&Calculator::OnTaxSum>, {}, {"x"}},
-    Command{KeyId::Cost, IdCost, "cost", ABACOR_TRANSLATABLE("Key", u"原価"), KeyGroup::Tax, commands::Profit<ProfitRegister::Cost>, StepOf(ABACOR_TRANSLATABLE("Tape", u"原価")), {"shift+c"}},
-    Command{KeyId::Sell, IdSell, "sell", ABACOR_TRANSLATABLE("Key", u"売価"), KeyGroup::Tax, commands::Profit<ProfitRegister::Sell>, StepOf(ABACOR_TRANSLATABLE("Tape", u"売価")), {"shift+s"}},
-    Command{KeyId::Margin, IdMargin, "margin", ABACOR_TRANSLATABLE("Key", u"利益率"), KeyGroup::Tax, commands::Profit<ProfitRegister::Margin>, StepOf(ABACOR_TRANSLATABLE("Tape", u"利益率")), {"e"}},
-    Command{KeyId::Average, IdAverage, "avg", ABACOR_TRANSLATABLE("Key", u"平均"), KeyGroup::Calculation, commands::Call<&Calculator::OnAverage>, ResultOf(ABACOR_TRANSLATABLE("Tape", u"平均")).Writes(OwnLine::Average), {"shift+a"}},
+    Command{KeyId::Digit0, 0, "0", u"０", KeyGroup::Digit, commands::Type, NumberOf(NumberPart::Begins)},
+    Command{KeyId::Digit1, 0, "1", u"１", KeyGroup::Digit, commands::Type, NumberOf(NumberPart::Begins)},
+    Command{KeyId::Digit2, 0, "2", u"２", KeyGroup::Digit, commands::Type, NumberOf(NumberPart::Begins)},
+    Command{KeyId::Digit3, 0, "3", u"３", KeyGroup::Digit, commands::Type, NumberOf(NumberPart::Begins)},
+    Command{KeyId::Digit4, 0, "4", u"４", KeyGroup::Digit, commands::Type, NumberOf(NumberPart::Begins)},
+    Command{KeyId::Digit5, 0, "5", u"５", KeyGroup::Digit, commands::Type, NumberOf(NumberPart::Begins)},
+    Command{KeyId::Digit6, 0, "6", u"６", KeyGroup::Digit, commands::Type, NumberOf(NumberPart::Begins)},
+    Command{KeyId::Digit7, 0, "7", u"７", KeyGroup::Digit, commands::Type, NumberOf(NumberPart::Begins)},
+    Command{KeyId::Digit8, 0, "8", u"８", KeyGroup::Digit, commands::Type, NumberOf(NumberPart::Begins)},
+    Command{KeyId::Digit9, 0, "9", u"９", KeyGroup::Digit, commands::Type, NumberOf(NumberPart::Begins)},
+    Command{KeyId::Point, 0, ".", u"．", KeyGroup::Digit, commands::Type, NumberOf(NumberPart::Begins)},
+    Command{KeyId::Sign, 0, "+/-", u"+/-", KeyGroup::Calculation, commands::Call<&Calculator::ChangeSign>, NumberOf(NumberPart::Edits)},
+    Command{KeyId::Add, 0, "+", u"＋", KeyGroup::Calculation, commands::Apply<Operator::Add>, StepOf(u"＋").TakesShown()},
+    Command{KeyId::Subtract, 0, "-", u"－", KeyGroup::Calculation, commands::Apply<Operator::Subtract>, StepOf(u"－").TakesShown()},
+    Command{KeyId::Multiply, 0, "*", u"×", KeyGroup::Calculation, commands::Apply<Operator::Multiply>, StepOf(u"×").TakesShown()},
+    Command{KeyId::Divide, 0, "/", u"÷", KeyGroup::Calculation, commands::Apply<Operator::Divide>, StepOf(u"÷").TakesShown()},
+    Command{KeyId::Equals, IdOK, "=", u"＝", KeyGroup::Calculation, commands::Apply<Operator::None>, FinalOf(u"＝").Writes(OwnLine::Total)},
+    Command{KeyId::ClearEntry, 0, "CE", u"CE", KeyGroup::Clear, commands::Call<&Calculator::ClearEntry>, NumberOf(NumberPart::Edits)},
+    Command{KeyId::Percent, IdPercent, "%", u"％", KeyGroup::Calculation, commands::Call<&Calculator::OnPercent>, FinalOf(u"％")},
+    Command{KeyId::AllClear, IdAllClear, "CA", u"CA", KeyGroup::Clear, commands::Call<&Calculator::OnAllClear>, LineOf(OwnLine::AllClear)},
+    Command{KeyId::Clear, IdClear, "C", u"C", KeyGroup::Clear, commands::Call<&Calculator::OnClear>, LineOf(OwnLine::Clear)},
+    Command{KeyId::SquareRoot, IdSquareRoot, "sqrt", u"√", KeyGroup::Calculation, commands::Call<&Calculator::OnSquareRoot>, ResultOf(u"√")},
+    Command{KeyId::TaxIncluded, IdTaxIncluded, "tax+", ABACOR_TRANSLATABLE("Key", u"税込"), KeyGroup::Tax, commands::Call<&Calculator::OnTaxIncluded>, ResultOf(ABACOR_TRANSLATABLE("Tape", u"税込")).Writes(OwnLine::PriceWithTax)},
+    Command{KeyId::TaxExcluded, IdTaxExcluded, "tax-", ABACOR_TRANSLATABLE("Key", u"税抜"), KeyGroup::Tax, commands::Call<&Calculator::OnTaxExcluded>, ResultOf(ABACOR_TRANSLATABLE("Tape", u"税抜")).Writes(OwnLine::PriceWithoutTax)},
+    Command{KeyId::GrandTotal, IdGrandTotal, "GT", u"GT", KeyGroup::Calculation, commands::Call<&Calculator::OnGrandTotal>, LineOf(OwnLine::GrandTotal)},
+    Command{KeyId::RateSwitch, IdRateSwitch, "rate", ABACOR_TRANSLATABLE("Key", u"税率"), KeyGroup::Tax, commands::Call<&Calculator::OnRateSwitch>, LineOf(OwnLine::RateSwitch)},
+    Command{KeyId::DoubleZero, 0, "00", u"００", KeyGroup::Digit, commands::Call<&Calculator::EnterDoubleZero>, NumberOf(NumberPart::Begins)},
+    Command{KeyId::TaxSum, IdTaxSum, "taxsum", ABACOR_TRANSLATABLE("Key", u"税合計"), KeyGroup::Tax, commands::Call<&Calculator::OnTaxSum>, {}},
+    Command{KeyId::Cost, IdCost, "cost", ABACOR_TRANSLATABLE("Key", u"原価"), KeyGroup::Tax, commands::Profit<ProfitRegister::Cost>, StepOf(ABACOR_TRANSLATABLE("Tape", u"原価"))},
+    Command{KeyId::Sell, IdSell, "sell", ABACOR_TRANSLATABLE("Key", u"売価"), KeyGroup::Tax, commands::Profit<ProfitRegister::Sell>, StepOf(ABACOR_TRANSLATABLE("Tape", u"売価"))},
+    Command{KeyId::Margin, IdMargin, "margin", ABACOR_TRANSLATABLE("Key", u"利益率"), KeyGroup::Tax, commands::Profit<ProfitRegister::Margin>, StepOf(ABACOR_TRANSLATABLE("Tape", u"利益率"))},
+    Command{KeyId::Average, IdAverage, "avg", ABACOR_TRANSLATABLE("Key", u"平均"), KeyGroup::Calculation, commands::Call<&Calculator::OnAverage>, ResultOf(ABACOR_TRANSLATABLE("Tape", u"平均")).Writes(OwnLine::Average)},
     // Typed ":" and "~" too, where a layout puts them.
-    Command{KeyId::Hms, IdHms, "hms", ABACOR_TRANSLATABLE("Key", u"時分秒"), KeyGroup::Calculation, commands::Call<&Calculator::OnHms>, NumberOf(NumberPart::Edits).Writes(OwnLine::Converted), {}},
-    Command{KeyId::Date, IdDate, "date", ABACOR_TRANSLATABLE("Key", u"日付"), KeyGroup::Calculation, commands::Call<&Calculator::OnDate>, NumberOf(NumberPart::Edits), {"d"}},
-    Command{KeyId::DaysTo, IdDaysTo, "to", u"〜", KeyGroup::Calculation, commands::Apply<Operator::DaysTo>, StepOf(ABACOR_TRANSLATABLE("Tape", u"〜")), {}},
-    Command{{}, IdSquare, "sq", {}, {}, commands::Call<&Calculator::OnSquare>, ResultOf(u"x²"), {"q"}},
-    Command{{}, IdCube, "cube", {}, {}, commands::Call<&Calculator::OnCube>, ResultOf(u"x³"), {"c"}},
-    Command{{}, IdMemoryPlus, "M+", {}, {}, commands::Call<&Calculator::OnMemoryPlus>, FinalOf(u"M+").Writes(OwnLine::MemoryTotal), {"ctrl+p"}},
-    Command{{}, IdMemoryMinus, "M-", {}, {}, commands::Call<&Calculator::OnMemoryMinus>, FinalOf(u"M−").Writes(OwnLine::MemoryTotal), {"ctrl+m"}},
-    Command{{}, IdMemoryRecall, "MR", {}, {}, commands::Call<&Calculator::OnMemoryRecall>, NumberOf(NumberPart::Recalls).Writes(OwnLine::MemoryRecall), {"ctrl+r"}},
-    Command{{}, IdMemoryClear, "MC", {}, {}, commands::Call<&Calculator::OnMemoryClear>, LineOf(OwnLine::MemoryClear), {"ctrl+l"}},
-    Command{{}, IdLastAnswer, "ANS", {}, {}, commands::Call<&Calculator::OnLastAnswer>, NumberOf(NumberPart::Recalls), {"a"}},
-    Command{{}, 0, "drop", {}, {}, commands::Call<&Calculator::DropDigit>, NumberOf(NumberPart::Edits), {}},
-    // Typed "#" too (no chord: it is where a layout puts it).
-    Command{{}, IdNonAdd, "nonadd", {}, {}, commands::Call<&Calculator::OnNonAdd>, LineOf(OwnLine::NonAdd), {}},
-    Command{{}, IdLeftSoftKey, {}, {}, {}, commands::LeftSoftKey, {}, {"F1"}},
+    Command{KeyId::Hms, IdHms, "hms", ABACOR_TRANSLATABLE("Key", u"時分秒"), KeyGroup::Calculation, commands::Call<&Calculator::OnHms>, NumberOf(NumberPart::Edits).Writes(OwnLine::Converted)},
+    Command{KeyId::Date, IdDate, "date", ABACOR_TRANSLATABLE("Key", u"日付"), KeyGroup::Calculation, commands::Call<&Calculator::OnDate>, NumberOf(NumberPart::Edits)},
+    Command{KeyId::DaysTo, IdDaysTo, "to", u"〜", KeyGroup::Calculation, commands::Apply<Operator::DaysTo>, StepOf(ABACOR_TRANSLATABLE("Tape", u"〜"))},
+    Command{{}, IdSquare, "sq", {}, {}, commands::Call<&Calculator::OnSquare>, ResultOf(u"x²")},
+    Command{{}, IdCube, "cube", {}, {}, commands::Call<&Calculator::OnCube>, ResultOf(u"x³")},
+    Command{{}, IdMemoryPlus, "M+", {}, {}, commands::Call<&Calculator::OnMemoryPlus>, FinalOf(u"M+").Writes(OwnLine::MemoryTotal)},
+    Command{{}, IdMemoryMinus, "M-", {}, {}, commands::Call<&Calculator::OnMemoryMinus>, FinalOf(u"M−").Writes(OwnLine::MemoryTotal)},
+    Command{{}, IdMemoryRecall, "MR", {}, {}, commands::Call<&Calculator::OnMemoryRecall>, NumberOf(NumberPart::Recalls).Writes(OwnLine::MemoryRecall)},
+    Command{{}, IdMemoryClear, "MC", {}, {}, commands::Call<&Calculator::OnMemoryClear>, LineOf(OwnLine::MemoryClear)},
+    Command{{}, IdLastAnswer, "ANS", {}, {}, commands::Call<&Calculator::OnLastAnswer>, NumberOf(NumberPart::Recalls)},
+    Command{{}, 0, "drop", {}, {}, commands::Call<&Calculator::DropDigit>, NumberOf(NumberPart::Edits)},
+    // Typed "#" too.
+    Command{{}, IdNonAdd, "nonadd", {}, {}, commands::Call<&Calculator::OnNonAdd>, LineOf(OwnLine::NonAdd)},
+    Command{{}, IdLeftSoftKey, {}, {}, {}, commands::LeftSoftKey, {}},
     // 検算 and the tape are the session's; the rest the window's.
-    Command{{}, IdCheck, "check", {}, {}, nullptr, {}, {"v"}},
-    Command{{}, IdTape, {}, {}, {}, nullptr, {}, {"F3"}},
-    Command{{}, IdTapeSave, {}, {}, {}, nullptr, {}, {"ctrl+s"}},
-    Command{{}, IdTapeOpen, {}, {}, {}, nullptr, {}, {"ctrl+o"}},
-    Command{{}, IdTapeNew, {}, {}, {}, nullptr, {}, {"ctrl+n"}},
-    Command{{}, IdTapeExport, {}, {}, {}, nullptr, {}, {"ctrl+e"}},
-    Command{{}, IdTapePrint, {}, {}, {}, nullptr, {}, {"ctrl+shift+p"}},
-    Command{{}, IdTapeClear, {}, {}, {}, nullptr, {}, {"ctrl+shift+Delete"}},
-    Command{{}, IdTapeFind, {}, {}, {}, nullptr, {}, {"ctrl+f"}},
-    Command{{}, IdCopyToClipboard, {}, {}, {}, nullptr, {}, {"ctrl+c", "ctrl+Insert", "ctrl+shift+Insert"}},
-    Command{{}, IdVersion, {}, {}, {}, nullptr, {}, {"ctrl+shift+a"}},
-    Command{{}, IdExit, {}, {}, {}, nullptr, {}, {"ctrl+q", "ctrl+shift+q"}},
-    Command{{}, IdStayOnTop, {}, {}, {}, nullptr, {}, {"ctrl+shift+t"}},
-    Command{{}, IdCopyNumber, {}, {}, {}, nullptr, {}, {"ctrl+shift+c"}},
-    Command{{}, IdPaste, {}, {}, {}, nullptr, {}, {"ctrl+v", "ctrl+shift+v", "shift+Insert"}},
+    Command{{}, IdCheck, "check", {}, {}, nullptr, {}},
+    Command{{}, IdTape, {}, {}, {}, nullptr, {}},
+    Command{{}, IdTapeSave, {}, {}, {}, nullptr, {}},
+    Command{{}, IdTapeOpen, {}, {}, {}, nullptr, {}},
+    Command{{}, IdTapeNew, {}, {}, {}, nullptr, {}},
+    Command{{}, IdTapeExport, {}, {}, {}, nullptr, {}},
+    Command{{}, IdTapePrint, {}, {}, {}, nullptr, {}},
+    Command{{}, IdTapeClear, {}, {}, {}, nullptr, {}},
+    Command{{}, IdTapeFind, {}, {}, {}, nullptr, {}},
+    Command{{}, IdCopyToClipboard, {}, {}, {}, nullptr, {}},
+    Command{{}, IdVersion, {}, {}, {}, nullptr, {}},
+    Command{{}, IdExit, {}, {}, {}, nullptr, {}},
+    Command{{}, IdStayOnTop, {}, {}, {}, nullptr, {}},
+    Command{{}, IdCopyNumber, {}, {}, {}, nullptr, {}},
+    Command{{}, IdPaste, {}, {}, {}, nullptr, {}},
     // The switches on the calculator's face (DeskSwitches): the session's.
-    Command{{}, IdSwitchRound, "sw:round", {}, {}, nullptr, {}, {"alt+r"}},
-    Command{{}, IdSwitchPlaces, "sw:places", {}, {}, nullptr, {}, {"alt+d"}},
-    Command{{}, IdSwitchGrandTotal, "sw:gt", {}, {}, nullptr, {}, {"alt+g"}},
-    Command{{}, IdSwitchTaxSum, "sw:taxsum", {}, {}, nullptr, {}, {"alt+x"}},
-    Command{{}, IdSwitchItemCount, "sw:count", {}, {}, nullptr, {}, {"alt+i"}},
-    Command{{}, IdSwitchConstant, "sw:const", {}, {}, nullptr, {}, {"alt+k"}},
-    Command{{}, IdSwitchDayCount, "sw:days", {}, {}, nullptr, {}, {"alt+y"}},
+    Command{{}, IdSwitchRound, "sw:round", {}, {}, nullptr, {}},
+    Command{{}, IdSwitchPlaces, "sw:places", {}, {}, nullptr, {}},
+    Command{{}, IdSwitchGrandTotal, "sw:gt", {}, {}, nullptr, {}},
+    Command{{}, IdSwitchTaxSum, "sw:taxsum", {}, {}, nullptr, {}},
+    Command{{}, IdSwitchItemCount, "sw:count", {}, {}, nullptr, {}},
+    Command{{}, IdSwitchConstant, "sw:const", {}, {}, nullptr, {}},
+    Command{{}, IdSwitchDayCount, "sw:days", {}, {}, nullptr, {}},
     // The number shown becomes the rate in force (税率1 or 税率2).
-    Command{{}, IdSetRate, "setrate", {}, {}, nullptr, {}, {"alt+t"}},
+    Command{{}, IdSetRate, "setrate", {}, {}, nullptr, {}},
 };
 // clang-format on
 

@@ -7,6 +7,7 @@
 #include <QKeySequence>
 
 #include "calculator/core/CommandTable.h"
+#include "calculator/window/KeyBindings.h"
 
 namespace abacor {
 
@@ -34,10 +35,10 @@ const std::vector<Bound>& BoundChords()
 {
     static const std::vector<Bound> bound = [] {
         std::vector<Bound> all;
-        for (const Command& command : kCommands)
-            for (const std::string_view chord : command.chords)
+        for (const ChordBinding& binding : kChordBindings)
+            for (const std::string_view chord : binding.chords)
                 if (!chord.empty())
-                    all.push_back({ChordKeys(chord), &command});
+                    all.push_back({ChordKeys(chord), CommandOfChords(binding)});
         return all;
     }();
     return bound;

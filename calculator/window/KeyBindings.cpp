@@ -45,4 +45,17 @@ const Command* CommandOfTypedSymbol(char16_t symbol)
     return nullptr;
 }
 
+const Command* CommandOfChords(const ChordBinding& binding)
+{
+    return binding.token.empty() ? CommandOfMenuId(binding.menuId) : CommandOfToken(binding.token);
+}
+
+Chords ChordsOf(const Command& command)
+{
+    for (const ChordBinding& binding : kChordBindings)
+        if (CommandOfChords(binding) == &command)
+            return binding.chords;
+    return {};
+}
+
 }  // namespace abacor

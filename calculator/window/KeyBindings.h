@@ -85,6 +85,68 @@ inline constexpr std::array kNamedSequences{
     NamedSequence{"shift+apostrophe", "+/-"},
 };
 
+// The desktop chords that give a command, in X keysym notation with "+"
+// between modifiers and key ("ctrl+p", "shift+t", "g", "F3"); a letter is
+// the letter typed, so it holds on every layout.
+using Chords = std::array<std::string_view, 3>;
+
+// A command's chords: the command by its token, or by its menu id where it
+// has none (the window's own commands).
+struct ChordBinding {
+    std::string_view token;
+    int menuId;
+    Chords chords;
+};
+
+// clang-format off
+inline constexpr std::array kChordBindings{
+    ChordBinding{"CA", 0, {"shift+Escape"}},
+    ChordBinding{"sqrt", 0, {"s"}},
+    ChordBinding{"tax+", 0, {"t"}},
+    ChordBinding{"tax-", 0, {"shift+t"}},
+    ChordBinding{"GT", 0, {"g"}},
+    ChordBinding{"rate", 0, {"r"}},
+    ChordBinding{"00", 0, {"o"}},
+    ChordBinding{"taxsum", 0, {"x"}},
+    ChordBinding{"cost", 0, {"shift+c"}},
+    ChordBinding{"sell", 0, {"shift+s"}},
+    ChordBinding{"margin", 0, {"e"}},
+    ChordBinding{"avg", 0, {"shift+a"}},
+    ChordBinding{"date", 0, {"d"}},
+    ChordBinding{"sq", 0, {"q"}},
+    ChordBinding{"cube", 0, {"c"}},
+    ChordBinding{"M+", 0, {"ctrl+p"}},
+    ChordBinding{"M-", 0, {"ctrl+m"}},
+    ChordBinding{"MR", 0, {"ctrl+r"}},
+    ChordBinding{"MC", 0, {"ctrl+l"}},
+    ChordBinding{"ANS", 0, {"a"}},
+    ChordBinding{{}, IdLeftSoftKey, {"F1"}},
+    ChordBinding{"check", 0, {"v"}},
+    ChordBinding{{}, IdTape, {"F3"}},
+    ChordBinding{{}, IdTapeSave, {"ctrl+s"}},
+    ChordBinding{{}, IdTapeOpen, {"ctrl+o"}},
+    ChordBinding{{}, IdTapeNew, {"ctrl+n"}},
+    ChordBinding{{}, IdTapeExport, {"ctrl+e"}},
+    ChordBinding{{}, IdTapePrint, {"ctrl+shift+p"}},
+    ChordBinding{{}, IdTapeClear, {"ctrl+shift+Delete"}},
+    ChordBinding{{}, IdTapeFind, {"ctrl+f"}},
+    ChordBinding{{}, IdCopyToClipboard, {"ctrl+c", "ctrl+Insert", "ctrl+shift+Insert"}},
+    ChordBinding{{}, IdVersion, {"ctrl+shift+a"}},
+    ChordBinding{{}, IdExit, {"ctrl+q", "ctrl+shift+q"}},
+    ChordBinding{{}, IdStayOnTop, {"ctrl+shift+t"}},
+    ChordBinding{{}, IdCopyNumber, {"ctrl+shift+c"}},
+    ChordBinding{{}, IdPaste, {"ctrl+v", "ctrl+shift+v", "shift+Insert"}},
+    ChordBinding{"sw:round", 0, {"alt+r"}},
+    ChordBinding{"sw:places", 0, {"alt+d"}},
+    ChordBinding{"sw:gt", 0, {"alt+g"}},
+    ChordBinding{"sw:taxsum", 0, {"alt+x"}},
+    ChordBinding{"sw:count", 0, {"alt+i"}},
+    ChordBinding{"sw:const", 0, {"alt+k"}},
+    ChordBinding{"sw:days", 0, {"alt+y"}},
+    ChordBinding{"setrate", 0, {"alt+t"}},
+};
+// clang-format on
+
 namespace bindings {
 constexpr bool IsToken(std::string_view token)
 {
@@ -94,8 +156,9 @@ constexpr bool IsToken(std::string_view token)
     return false;
 }
 
-// Every row names a command; no command is bound by place twice, no key
-// code, screen reader's name or typed symbol belongs to two rows.
+// Every row names a command; no command is bound by place or given chords
+// twice, no key code, screen reader's name or typed symbol belongs to two
+// rows. (That no chord does is a test's: GCC 12 will not compare them here.)
 constexpr bool Consistent()
 {
     for (std::size_t i = 0; i < kPlaceBindings.size(); ++i) {
@@ -122,6 +185,14 @@ constexpr bool Consistent()
     for (const NamedSequence& sequence : kNamedSequences)
         if (!IsToken(sequence.token))
             return false;
+    for (std::size_t i = 0; i < kChordBindings.size(); ++i) {
+        const ChordBinding& a = kChordBindings[i];
+        if (a.token.empty() ? !IsCommandId(a.menuId) : !IsToken(a.token))
+            return false;
+        for (std::size_t j = i + 1; j < kChordBindings.size(); ++j)
+            if (a.token == kChordBindings[j].token && a.menuId == kChordBindings[j].menuId)
+                return false;
+    }
     return true;
 }
 }  // namespace bindings
@@ -135,5 +206,9 @@ KeyCodes KeyCodesOf(const Command& command);
 std::u16string_view KeyNameOf(const Command& command);
 // The command a symbol typed means on every layout, if any.
 const Command* CommandOfTypedSymbol(char16_t symbol);
+// The command a row of chords gives.
+const Command* CommandOfChords(const ChordBinding& binding);
+// The desktop chords that give a command; none for a command without.
+Chords ChordsOf(const Command& command);
 
 }  // namespace abacor

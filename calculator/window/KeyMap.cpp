@@ -33,7 +33,7 @@ std::vector<KeyMapLine> KeyMap()
         for (const NamedSequence& sequence : kNamedSequences)
             if (command.token == sequence.token)
                 lines.push_back({NameOf(command), std::string(sequence.keys)});
-        for (const std::string_view chord : command.chords)
+        for (const std::string_view chord : ChordsOf(command))
             if (!chord.empty())
                 lines.push_back({NameOf(command), std::string(chord)});
     }

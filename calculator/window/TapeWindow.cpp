@@ -25,6 +25,7 @@
 #include "calculator/tape/TapeNotes.h"
 #include "calculator/window/DesktopShortcuts.h"
 #include "calculator/window/DialogFolder.h"
+#include "calculator/window/KeyBindings.h"
 #include "calculator/window/TapeOpener.h"
 #include "calculator/window/TapePrinter.h"
 #include "calculator/window/TapeWords.h"
@@ -252,7 +253,7 @@ TapeWindow::TapeWindow(CalculatorSession& session, std::vector<TapeLine> history
         QAction* action = on->addAction(text, this, slot);
         QList<QKeySequence> keys{QKeySequence::mnemonic(text)};
         if (const Command* command = CommandOfMenuId(commandId))
-            for (const std::string_view chord : command->chords)
+            for (const std::string_view chord : ChordsOf(*command))
                 if (const QKeyCombination chordKeys = ChordKeys(chord); chordKeys.key() != Qt::Key_unknown)
                     keys.append(QKeySequence(chordKeys));
         action->setShortcuts(keys);

@@ -9,6 +9,7 @@
 
 #include "calculator/tape/CalculatorSession.h"
 #include "calculator/window/DesktopShortcuts.h"
+#include "calculator/window/KeyBindings.h"
 #include "calculator/window/KeyInput.h"
 #include "calculator/window/KeyMap.h"
 #include "tests/PhoneSettings.h"
@@ -155,7 +156,7 @@ TEST(KeyMap, EveryCommandHasAKeyAndEveryKeyOneCommand)
     for (const Command& command : kCommands) {
         const std::string name = command.token.empty() ? std::to_string(command.menuId) : std::string(command.token);
         EXPECT_TRUE(bound.count(name) == 1) << name << " has no key";
-        for (const std::string_view chord : command.chords)
+        for (const std::string_view chord : ChordsOf(command))
             EXPECT_TRUE(chord.empty() || ChordKeys(chord) != QKeyCombination()) << chord;
     }
     EXPECT_EQ(commandOf.at("ctrl+p"), "M+");
