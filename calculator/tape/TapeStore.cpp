@@ -438,9 +438,9 @@ std::optional<KeptState> TapeStore::LoadState() const
                 value.number = sqlite3_column_double(values.get(), 1);
             if (!kept)
                 kept.emplace();
-            for (const KeptRegister& kept_register : kKeptRegisters)
-                if (kept_register.name == name)
-                    kept_register.set(*kept, value);
+            for (const KeptRegister& entry : kKeptRegisters)
+                if (entry.name == name)
+                    entry.set(*kept, value);
         }
         if (kept)
             return kept;
@@ -479,11 +479,10 @@ bool TapeStore::SaveState(const KeptState& state)
 bool TapeStore::SaveRegisters(const KeptState& state)
 {
     const Statement value = Prepare(db_, "INSERT OR REPLACE INTO kept_values(name, number, text) VALUES(?, ?, ?)");
-    for (const KeptRegister& kept_register : kKeptRegisters) {
-        const KeptValue kept = kept_register.get(state);
+    for (const KeptRegister& entry : kKeptRegisters) {
+        const KeptValue kept = entry.get(state);
         sqlite3_reset(value.get());
-        sqlite3_bind_text(value.get(), 1, kept_register.name.data(), static_cast<int>(kept_register.name.size()),
-                          SQLITE_TRANSIENT);
+        sqlite3_bind_text(value.get(), 1, entry.name.data(), static_cast<int>(entry.name.size()), SQLITE_TRANSIENT);
         if (kept.number)
             sqlite3_bind_double(value.get(), 2, *kept.number);
         else

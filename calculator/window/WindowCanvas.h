@@ -76,8 +76,6 @@ public:
     const Rect& PressedKeyRect() const { return feedback_.PressedKeyRect(); }
     // The display flashes once, as a key does: something was refused.
     void FlashDisplay();
-    // A flashed key or display back as it was (the flash's moment is over).
-    void EndFlashes() { EndFlashes(true); }
 
 private:
     ScreenMetrics DeviceScreen() const;
@@ -85,7 +83,8 @@ private:
     double Scale() const;
     void SizeBar();
     void PaintDirty();
-    // show: at once; else in the next paint (one is under way).
+    // A flashed key or display back as it was; show: at once, else in the
+    // next paint (one is under way).
     void EndFlashes(bool show);
     void EndFlashesLater();
 

@@ -11,6 +11,15 @@ X_TOOLS="Xvfb xdotool"
 X_ACCESSIBILITY=1
 . "$(dirname "$0")/xvfb-session.sh"
 
+# A program started, its tree walked by STEP, and ended: walk STEP TITLE PROGRAM [ARGS...]
+walk() {
+    step=$1 title=$2
+    shift 2
+    start_program "$title" "$@"
+    /usr/bin/python3 "$(dirname "$0")/accessibility.py" "$step" || exit 1
+    kill "$app"; wait "$app" 2>/dev/null || true
+}
+
 # The phone's record: the values and the tape's lines without the desk
 # switches' annunciators and counts, as the walk below reads them.
 mkdir -p "$work/config/Korvel"
@@ -31,21 +40,12 @@ start_program '^Abacor$' "$ABACOR"
 /usr/bin/python3 "$(dirname "$0")/accessibility.py" tape-again "$work" || exit 1
 kill "$app"; wait "$app" 2>/dev/null
 
-start_program 'Abacorの設定' "$EDITOR_BIN"
-/usr/bin/python3 "$(dirname "$0")/accessibility.py" editor || exit 1
-kill "$app"; wait "$app" 2>/dev/null
+walk editor 'Abacorの設定' "$EDITOR_BIN"
 
 # Both again in English, the tape holding the lines above.
-start_program '^Abacor$' "$ABACOR" --lang en
-/usr/bin/python3 "$(dirname "$0")/accessibility.py" english-calculator || exit 1
-kill "$app"; wait "$app" 2>/dev/null
-start_program '^Abacor Settings$' "$EDITOR_BIN" --lang en
-/usr/bin/python3 "$(dirname "$0")/accessibility.py" english-editor || exit 1
-kill "$app"; wait "$app" 2>/dev/null
+walk english-calculator '^Abacor$' "$ABACOR" --lang en
+walk english-editor '^Abacor Settings$' "$EDITOR_BIN" --lang en
 
 # And in the pseudo-language: every word a screen reader gets went through the tables.
-start_program '^Abacor$' "$ABACOR" --lang qps
-/usr/bin/python3 "$(dirname "$0")/accessibility.py" pseudo-calculator || exit 1
-kill "$app"; wait "$app" 2>/dev/null
-start_program 'Séttîñgs' "$EDITOR_BIN" --lang qps
-/usr/bin/python3 "$(dirname "$0")/accessibility.py" pseudo-editor || exit 1
+walk pseudo-calculator '^Abacor$' "$ABACOR" --lang qps
+walk pseudo-editor 'Séttîñgs' "$EDITOR_BIN" --lang qps
